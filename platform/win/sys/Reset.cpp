@@ -1,0 +1,17 @@
+#include "platform/win/sys/Reset.h"
+
+#include "platform/win/sys/FakeModules.h"
+#include "platform/win/sys/Modules.h"
+#include "platform/win/sys/ProgramPath.h"
+#include "platform/win/sys/Shell.h"
+
+namespace hb::win::sys {
+
+void ResetForTests() {
+    UnloadAllModules();
+    ClearFakeModules();
+    SetModuleFileNameOverride({});
+    UseRecordingLauncher();
+}
+
+} // namespace hb::win::sys
