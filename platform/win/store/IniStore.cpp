@@ -2,10 +2,10 @@
 
 #include "platform/win/store/AtomicFile.h"
 #include "platform/win/store/Folders.h"
+#include "platform/win/sys/Paths.h"
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -80,13 +80,6 @@ std::vector<ini::Write> IniStore::Journal(const std::string& path) const {
     return it == m_journal.end() ? std::vector<ini::Write>() : it->second;
 }
 
-std::string IniPath(std::string_view path) {
-    std::string native(path);
-    std::replace(native.begin(), native.end(), '\\', '/');
-    if (!native.empty() && native.front() != '/') {
-        native = ConfigFolder() + "/" + native;
-    }
-    return native;
-}
+std::string IniPath(std::string_view path) { return PathJoin(ConfigFolder(), NativePath(path)); }
 
 } // namespace hb::win

@@ -14,10 +14,6 @@ std::size_t LastSeparator(std::string_view path) {
     return path.find_last_of("/\\");
 }
 
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Position of the extension's dot in a file name; a leading dot names a hidden file, not an
 // extension.
 std::size_t ExtensionDot(std::string_view name) {
@@ -26,10 +22,6 @@ std::size_t ExtensionDot(std::string_view name) {
 }
 
 } // namespace
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
 
 std::string NativePath(std::string_view path) {
     std::string out(path);

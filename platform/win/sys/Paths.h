@@ -2,6 +2,8 @@
 // Path helpers. Input may use '\' or '/' as separators; every path they build uses '/'. They never
 // change the case of a path: only the extension test and EqualNoCase compare without case.
 
+#include "platform/win/core/NoCase.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,9 +14,6 @@ struct PathParts {
     std::string stem;
     std::string extension; // with its dot, or empty
 };
-
-// ASCII comparison without case, for Windows-style names and extensions.
-bool EqualNoCase(std::string_view a, std::string_view b);
 
 std::string NativePath(std::string_view path);
 // Everything before the last separator ("/" for a file at the root, "" when there is none).
