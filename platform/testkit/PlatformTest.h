@@ -1,9 +1,40 @@
 #pragma once
+#include "platform/win/Windows.h"
+
 #include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace hb::testkit {
 
-// The fixture every platform and system test derives from: it resets all platform state.
-class PlatformTest : public ::testing::Test {};
+// Puts every platform module back to its start state. Each module with global state resets here.
+void ResetPlatform();
+
+// The fixture every platform and system test derives from. Its constructor resets the platform,
+// before the members of a derived fixture are made (so they may be windows); the test then runs on
+// the manual clock in UTC with the C locale, in strict mode, and every platform failure report
+// (deadlock, unexpected box, ...) is a test failure. TearDown fails the test for expected boxes and
+// beeps that never came, then resets the platform again.
+class PlatformTest : public ::testing::Test {
+protected:
+    PlatformTest();
+    void TearDown() override;
+
+    static std::size_t PumpUntilIdle();
+    static std::size_t AdvanceAndPump(std::int64_t ms);
+    // Scripts the next message box: its text must contain `textContains`.
+    static void ExpectBox(std::string textContains, int answer, std::string captionEquals = {});
+    // The exact number of beeps the whole test makes, checked at TearDown.
+    void ExpectBeeps(std::size_t count);
+    static const std::vector<hb::win::BoxRecord>& Boxes();
+    static const std::vector<UINT>& Beeps();
+
+private:
+    std::optional<std::size_t> m_expectedBeeps;
+};
 
 } // namespace hb::testkit

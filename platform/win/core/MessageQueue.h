@@ -1,0 +1,62 @@
+#pragma once
+#include "platform/win/WinTypes.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <unordered_set>
+
+namespace hb::win::detail {
+
+// Which messages a retrieval takes: one window's (or all) in a range of numbers (or all).
+struct MessageFilter {
+    HWND hwnd{};
+    UINT min = 0;
+    UINT max = 0;
+
+    bool Accepts(UINT message) const {
+        return (min == 0 && max == 0) || (message >= min && message <= max);
+    }
+    bool Matches(const MSG& msg) const {
+        return (!hwnd || msg.hwnd == hwnd) && Accepts(msg.message);
+    }
+};
+
+// The posted messages and the quit request, shared with posting threads. It keeps its own set of
+// live window handles so that a post from another thread can be checked under one lock.
+class MessageQueue {
+public:
+    void AddWindow(HWND hwnd);
+    // Forgets the window and drops the messages posted to it.
+    void RemoveWindow(HWND hwnd);
+
+    bool Post(const MSG& msg);
+    void PostFirst(const MSG& msg);
+    void PostQuit(int exitCode);
+
+    // The first posted message the filter matches, else WM_QUIT when requested. `generation`
+    // receives the count of posts seen, for WaitForPost.
+    std::optional<MSG> Take(const MessageFilter& filter, bool remove, std::uint64_t& generation);
+    // Blocks until something is posted after `generation` was read, or until the deadline.
+    void WaitForPost(std::uint64_t generation,
+                     std::optional<std::chrono::steady_clock::time_point> deadline);
+
+    std::size_t PendingCount() const;
+    void Clear();
+
+private:
+    mutable std::mutex m_mutex;
+    std::condition_variable m_posted;
+    std::deque<MSG> m_posts;
+    std::unordered_set<std::uint32_t> m_live;
+    bool m_quit = false;
+    int m_quitCode = 0;
+    std::uint64_t m_generation = 0;
+};
+
+MessageQueue& Queue();
+
+} // namespace hb::win::detail

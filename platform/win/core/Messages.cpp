@@ -1,0 +1,110 @@
+#include "platform/win/core/Messages.h"
+
+#include "platform/win/core/Clock.h"
+#include "platform/win/core/Internal.h"
+#include "platform/win/core/Keys.h"
+#include "platform/win/core/LastError.h"
+#include "platform/win/core/MessageQueue.h"
+#include "platform/win/core/Timers.h"
+#include "platform/win/core/WindowTable.h"
+
+#include <unistd.h>
+
+#include <optional>
+
+using namespace hb::win::detail;
+
+namespace {
+
+std::optional<char> CharOfKey(WPARAM key) {
+    if (key >= 'A' && key <= 'Z') {
+        return static_cast<char>(key - 'A' + 'a');
+    }
+    if ((key >= '0' && key <= '9') || key == VK_SPACE) {
+        return static_cast<char>(key);
+    }
+    if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) {
+        return static_cast<char>('0' + (key - VK_NUMPAD0));
+    }
+    switch (key) {
+    case VK_RETURN:
+        return '\r';
+    case VK_BACK:
+        return '\b';
+    case VK_TAB:
+        return '\t';
+    case VK_ESCAPE:
+        return '\x1B';
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Deliver(hwnd, message, wParam, lParam, false);
+}
+
+BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!Queue().Post(MSG{hwnd, message, wParam, lParam, GetTickCount(), {}})) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL PostThreadMessage(DWORD, UINT message, WPARAM wParam, LPARAM lParam) {
+    return PostMessage(HWND{}, message, wParam, lParam);
+}
+
+DWORD GetCurrentThreadId() {
+    return static_cast<DWORD>(::gettid());
+}
+
+void PostQuitMessage(int exitCode) {
+    Queue().PostQuit(exitCode);
+}
+
+BOOL TranslateMessage(const MSG* msg) {
+    if (!msg || msg->message != WM_KEYDOWN) {
+        return FALSE;
+    }
+    const auto ch = CharOfKey(msg->wParam);
+    if (!ch) {
+        return FALSE;
+    }
+    MSG charMsg = *msg;
+    charMsg.message = WM_CHAR;
+    charMsg.wParam = static_cast<WPARAM>(static_cast<unsigned char>(*ch));
+    Queue().PostFirst(charMsg);
+    return TRUE;
+}
+
+LRESULT DispatchMessage(const MSG* msg) {
+    if (!msg || !msg->hwnd) {
+        return 0;
+    }
+    if (msg->message == WM_TIMER && msg->lParam) {
+        if (Windows().Find(msg->hwnd)) {
+            reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
+        }
+        return 0;
+    }
+    return Deliver(msg->hwnd, msg->message, msg->wParam, msg->lParam, true);
+}
+
+namespace hb::win::detail {
+
+LRESULT Deliver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted) {
+    const WindowRecord* record = Windows().Find(hwnd);
+    if (!record || !record->proc) {
+        return 0;
+    }
+    if (record->traced) {
+        RecordTrace(hwnd, message, wParam, lParam, posted);
+    }
+    return record->proc(hwnd, message, wParam, lParam);
+}
+
+} // namespace hb::win::detail

@@ -1,0 +1,23 @@
+#include "platform/win/core/Reset.h"
+
+#include "platform/win/core/Internal.h"
+#include "platform/win/core/MessageQueue.h"
+#include "platform/win/core/TaskQueue.h"
+#include "platform/win/core/TimerTable.h"
+
+namespace hb::win {
+
+void ResetForTests() {
+    detail::DestroyAllWindows();
+    detail::Queue().Clear();
+    detail::Timers().Clear();
+    detail::Tasks().Clear();
+    detail::ResetClasses();
+    detail::ResetTrace();
+    detail::ResetBoxes();
+    detail::ResetHooks();
+    detail::ResetClock();
+    detail::ResetLoop();
+}
+
+} // namespace hb::win

@@ -1,0 +1,213 @@
+#include "platform/win/core/WindowState.h"
+
+#include "platform/win/core/Internal.h"
+#include "platform/win/core/Messages.h"
+#include "platform/win/core/SystemInfo.h"
+#include "platform/win/core/Window.h"
+#include "platform/win/core/WindowTable.h"
+
+#include <utility>
+
+using namespace hb::win::detail;
+
+namespace {
+
+RECT MaximizedRect(const WindowRecord& record) {
+    if (const WindowRecord* parent = Windows().Find(record.parent)) {
+        return {0, 0, parent->rect.right - parent->rect.left,
+                parent->rect.bottom - parent->rect.top};
+    }
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void SetPlacement(HWND hwnd, DWORD state) {
+    WindowRecord* record = Windows().Find(hwnd);
+    if (!record || (record->style & (WS_MINIMIZE | WS_MAXIMIZE)) == state) {
+        return;
+    }
+    record->style = (record->style & ~(WS_MINIMIZE | WS_MAXIMIZE)) | state;
+    if (state == WS_MINIMIZE) {
+        ApplyRect(hwnd, record->rect, SIZE_MINIMIZED, true);
+    } else if (state == WS_MAXIMIZE) {
+        ApplyRect(hwnd, MaximizedRect(*record), SIZE_MAXIMIZED, true);
+    } else {
+        ApplyRect(hwnd, record->normalRect, SIZE_RESTORED, true);
+    }
+}
+
+bool Activates(int command) {
+    return command == SW_SHOWNORMAL || command == SW_SHOWMINIMIZED || command == SW_SHOWMAXIMIZED ||
+           command == SW_SHOW || command == SW_RESTORE;
+}
+
+} // namespace
+
+BOOL ShowWindow(HWND hwnd, int command) {
+    WindowRecord* record = Windows().Find(hwnd);
+    if (!record) {
+        return FALSE;
+    }
+    const bool wasVisible = (record->style & WS_VISIBLE) != 0;
+    const bool show = command != SW_HIDE;
+    if (show != wasVisible) {
+        SendMessage(hwnd, WM_SHOWWINDOW, show, 0);
+        record = Windows().Find(hwnd);
+        if (!record) {
+            return wasVisible;
+        }
+        record->style = show ? (record->style | WS_VISIBLE) : (record->style & ~WS_VISIBLE);
+    }
+    switch (command) {
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE:
+        SetPlacement(hwnd, WS_MINIMIZE);
+        break;
+    case SW_SHOWMAXIMIZED:
+        SetPlacement(hwnd, WS_MAXIMIZE);
+        break;
+    case SW_SHOWNORMAL:
+    case SW_RESTORE:
+        SetPlacement(hwnd, 0);
+        break;
+    default:
+        break;
+    }
+    if (Activates(command) && IsWindow(hwnd) && GetAncestor(hwnd, GA_ROOT) == hwnd) {
+        SetActiveWindow(hwnd);
+    }
+    return wasVisible;
+}
+
+BOOL IsWindowVisible(HWND hwnd) {
+    const WindowRecord* record = Windows().Find(hwnd);
+    if (!record) {
+        return FALSE;
+    }
+    for (; record; record = Windows().Find(record->parent)) {
+        if (!(record->style & WS_VISIBLE)) {
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+BOOL IsIconic(HWND hwnd) {
+    return (GetWindowLong(hwnd, GWL_STYLE) & WS_MINIMIZE) != 0;
+}
+
+BOOL IsZoomed(HWND hwnd) {
+    return (GetWindowLong(hwnd, GWL_STYLE) & WS_MAXIMIZE) != 0;
+}
+
+BOOL EnableWindow(HWND hwnd, BOOL enable) {
+    WindowRecord* record = Windows().Find(hwnd);
+    if (!record) {
+        return FALSE;
+    }
+    const bool wasDisabled = (record->style & WS_DISABLED) != 0;
+    if (wasDisabled == !enable) {
+        return wasDisabled;
+    }
+    record->style = enable ? (record->style & ~WS_DISABLED) : (record->style | WS_DISABLED);
+    if (!enable) {
+        const HWND focus = Windows().focus;
+        if (focus == hwnd || IsChild(hwnd, focus)) {
+            SetFocus(HWND{});
+        }
+    }
+    SendMessage(hwnd, WM_ENABLE, enable ? TRUE : FALSE, 0);
+    return wasDisabled;
+}
+
+BOOL IsWindowEnabled(HWND hwnd) {
+    const WindowRecord* record = Windows().Find(hwnd);
+    return record && !(record->style & WS_DISABLED);
+}
+
+HWND SetFocus(HWND hwnd) {
+    auto& table = Windows();
+    if (hwnd && !table.Find(hwnd)) {
+        return {};
+    }
+    const HWND old = table.focus;
+    if (hwnd == old) {
+        return old;
+    }
+    if (hwnd) {
+        SetActiveWindow(hwnd);
+    }
+    if (table.Find(old)) {
+        SendMessage(old, WM_KILLFOCUS, hb::win::ParamFromHwnd(hwnd), 0);
+    }
+    if (hwnd && !table.Find(hwnd)) {
+        return old;
+    }
+    table.focus = hwnd;
+    if (hwnd) {
+        SendMessage(hwnd, WM_SETFOCUS, hb::win::ParamFromHwnd(old), 0);
+    }
+    return old;
+}
+
+HWND GetFocus() {
+    return Windows().focus;
+}
+
+HWND SetCapture(HWND hwnd) {
+    auto& table = Windows();
+    if (!table.Find(hwnd)) {
+        return {};
+    }
+    const HWND old = table.capture;
+    table.capture = hwnd;
+    if (old != hwnd && table.Find(old)) {
+        SendMessage(old, WM_CAPTURECHANGED, 0, hb::win::ParamFromHwnd(hwnd));
+    }
+    return old;
+}
+
+BOOL ReleaseCapture() {
+    auto& table = Windows();
+    const HWND old = std::exchange(table.capture, HWND{});
+    if (table.Find(old)) {
+        SendMessage(old, WM_CAPTURECHANGED, 0, 0);
+    }
+    return TRUE;
+}
+
+HWND GetCapture() {
+    return Windows().capture;
+}
+
+HWND SetActiveWindow(HWND hwnd) {
+    auto& table = Windows();
+    if (!table.Find(hwnd)) {
+        return {};
+    }
+    const HWND root = GetAncestor(hwnd, GA_ROOT);
+    const HWND old = table.active;
+    if (root == old) {
+        return old;
+    }
+    table.active = root;
+    if (table.Find(old)) {
+        SendMessage(old, WM_ACTIVATE, WA_INACTIVE, hb::win::ParamFromHwnd(root));
+    }
+    if (table.Find(root)) {
+        const WPARAM state = MAKEWPARAM(WA_ACTIVE, IsIconic(root) ? 1 : 0);
+        SendMessage(root, WM_ACTIVATE, state, hb::win::ParamFromHwnd(old));
+    }
+    return old;
+}
+
+HWND GetActiveWindow() {
+    return Windows().active;
+}
+
+BOOL SetForegroundWindow(HWND hwnd) {
+    if (!IsWindow(hwnd)) {
+        return FALSE;
+    }
+    SetActiveWindow(hwnd);
+    return TRUE;
+}

@@ -1,0 +1,61 @@
+#pragma once
+#include "platform/win/WinTypes.h"
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace hb::win::detail {
+
+struct WindowRecord {
+    HWND hwnd;
+    std::string className;
+    WNDPROC proc = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    UINT id = 0;
+    LONG_PTR userData = 0;
+    HWND parent;                // set for child windows only
+    HWND owner;                 // top-level windows only
+    std::vector<HWND> children; // in creation order
+    RECT rect;       // in the parent's client coordinates, or the screen's for top-level windows
+    RECT normalRect; // where a minimized or maximized window goes back to
+    std::string text;
+    RECT updateRect;
+    bool dirty = false;
+    bool eraseBackground = false;
+    bool destroying = false;
+    bool traced = false;
+};
+
+// Every live window by handle, the tree links, and the input state that names windows.
+class WindowTable {
+public:
+    // Handles count up from one start for the whole process and are never handed out twice.
+    HWND NewHandle() { return HWND(m_nextHandle++); }
+    WindowRecord* Find(HWND hwnd);
+    void Add(std::unique_ptr<WindowRecord> record);
+    void Remove(HWND hwnd);
+    void Reparent(WindowRecord& record, HWND newParent);
+    // The list the window is in: its parent's children or the top-level windows.
+    const std::vector<HWND>& Siblings(const WindowRecord& record);
+    const std::vector<HWND>& TopLevel() const { return m_topLevel; }
+    std::vector<HWND> InTreeOrder();
+    void Clear();
+
+    HWND focus;
+    HWND capture;
+    HWND active;
+
+private:
+    std::vector<HWND>* ListOf(const WindowRecord& record);
+
+    std::unordered_map<std::uint32_t, std::unique_ptr<WindowRecord>> m_windows;
+    std::vector<HWND> m_topLevel;
+    std::uint32_t m_nextHandle = 0x10010;
+};
+
+WindowTable& Windows();
+
+} // namespace hb::win::detail
