@@ -1,11 +1,18 @@
 #include "platform/testkit/PlatformTest.h"
 
+#include "platform/win/store/AtomicFile.h"
+#include "platform/win/sys/Reset.h"
+
 #include <clocale>
 
 namespace hb::testkit {
 
 void ResetPlatform() {
     hb::win::ResetForTests();
+    hb::win::registry::ResetForTests();
+    hb::win::ini::ResetForTests();
+    hb::win::SetFileWriteFault(hb::win::FileWriteStage::None);
+    hb::win::sys::ResetForTests();
 }
 
 PlatformTest::PlatformTest() {
@@ -49,6 +56,14 @@ const std::vector<hb::win::BoxRecord>& PlatformTest::Boxes() {
 
 const std::vector<UINT>& PlatformTest::Beeps() {
     return hb::win::Beeps();
+}
+
+const std::vector<hb::win::registry::JournalEntry>& PlatformTest::RegistryWrites() {
+    return hb::win::registry::Journal();
+}
+
+std::vector<hb::win::ini::Write> PlatformTest::IniWrites(const std::string& path) {
+    return hb::win::ini::Journal(path);
 }
 
 } // namespace hb::testkit

@@ -32,6 +32,9 @@ protected:
     void ExpectBeeps(std::size_t count);
     static const std::vector<hb::win::BoxRecord>& Boxes();
     static const std::vector<UINT>& Beeps();
+    // The ordered journal of registry changes, and the writes made to one settings file.
+    static const std::vector<hb::win::registry::JournalEntry>& RegistryWrites();
+    static std::vector<hb::win::ini::Write> IniWrites(const std::string& path);
 
 private:
     std::optional<std::size_t> m_expectedBeeps;
