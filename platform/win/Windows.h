@@ -27,3 +27,4 @@
 #include "platform/win/sys/Paths.h"
 #include "platform/win/sys/ProgramPath.h"
 #include "platform/win/sys/Shell.h"
+#include "platform/win/controls/ControlMessages.h"

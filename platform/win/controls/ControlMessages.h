@@ -1,0 +1,110 @@
+#pragma once
+// Styles, messages and notification codes of the standard controls, with Windows' values: the
+// class library, the forms and the instrument layer all speak them.
+
+#include "platform/win/WinTypes.h"
+
+// Notification header carried by WM_NOTIFY.
+struct NMHDR {
+    HWND hwndFrom;
+    UINT_PTR idFrom = 0;
+    UINT code = 0;
+};
+
+// Common notification codes (negative values as unsigned, as Windows defines them).
+inline constexpr UINT NM_CLICK = static_cast<UINT>(-2);
+inline constexpr UINT NM_DBLCLK = static_cast<UINT>(-3);
+inline constexpr UINT NM_RETURN = static_cast<UINT>(-4);
+inline constexpr UINT NM_RCLICK = static_cast<UINT>(-5);
+inline constexpr UINT NM_SETFOCUS = static_cast<UINT>(-7);
+inline constexpr UINT NM_KILLFOCUS = static_cast<UINT>(-8);
+
+// Button.
+inline constexpr DWORD BS_PUSHBUTTON = 0x0;
+inline constexpr DWORD BS_DEFPUSHBUTTON = 0x1;
+inline constexpr DWORD BS_CHECKBOX = 0x2;
+inline constexpr DWORD BS_AUTOCHECKBOX = 0x3;
+inline constexpr DWORD BS_RADIOBUTTON = 0x4;
+inline constexpr DWORD BS_3STATE = 0x5;
+inline constexpr DWORD BS_AUTO3STATE = 0x6;
+inline constexpr DWORD BS_GROUPBOX = 0x7;
+inline constexpr DWORD BS_AUTORADIOBUTTON = 0x9;
+inline constexpr DWORD BS_TYPEMASK = 0xF;
+inline constexpr DWORD BS_ICON = 0x40;
+inline constexpr DWORD BS_BITMAP = 0x80;
+inline constexpr DWORD BS_PUSHLIKE = 0x1000;
+
+inline constexpr UINT BM_GETCHECK = 0x00F0;
+inline constexpr UINT BM_SETCHECK = 0x00F1;
+inline constexpr UINT BM_GETSTATE = 0x00F2;
+inline constexpr UINT BM_SETSTATE = 0x00F3;
+inline constexpr UINT BM_SETSTYLE = 0x00F4;
+inline constexpr UINT BM_CLICK = 0x00F5;
+inline constexpr UINT BM_GETIMAGE = 0x00F6;
+inline constexpr UINT BM_SETIMAGE = 0x00F7;
+
+inline constexpr WPARAM BST_UNCHECKED = 0;
+inline constexpr WPARAM BST_CHECKED = 1;
+inline constexpr WPARAM BST_INDETERMINATE = 2;
+
+inline constexpr UINT BN_CLICKED = 0;
+inline constexpr UINT BN_DOUBLECLICKED = 5;
+inline constexpr UINT BN_SETFOCUS = 6;
+inline constexpr UINT BN_KILLFOCUS = 7;
+
+inline constexpr WPARAM IMAGE_BITMAP = 0;
+inline constexpr WPARAM IMAGE_ICON = 1;
+
+// Static.
+inline constexpr DWORD SS_LEFT = 0x0;
+inline constexpr DWORD SS_CENTER = 0x1;
+inline constexpr DWORD SS_RIGHT = 0x2;
+inline constexpr DWORD SS_ICON = 0x3;
+inline constexpr DWORD SS_NOTIFY = 0x100;
+inline constexpr UINT STM_SETICON = 0x0170;
+inline constexpr UINT STM_GETICON = 0x0171;
+inline constexpr UINT STM_SETIMAGE = 0x0172;
+inline constexpr UINT STM_GETIMAGE = 0x0173;
+inline constexpr UINT STN_CLICKED = 0;
+
+// Edit.
+inline constexpr DWORD ES_LEFT = 0x0;
+inline constexpr DWORD ES_CENTER = 0x1;
+inline constexpr DWORD ES_RIGHT = 0x2;
+inline constexpr DWORD ES_MULTILINE = 0x4;
+inline constexpr DWORD ES_UPPERCASE = 0x8;
+inline constexpr DWORD ES_AUTOHSCROLL = 0x80;
+inline constexpr DWORD ES_READONLY = 0x800;
+inline constexpr DWORD ES_NUMBER = 0x2000;
+inline constexpr UINT EM_GETSEL = 0x00B0;
+inline constexpr UINT EM_SETSEL = 0x00B1;
+inline constexpr UINT EM_REPLACESEL = 0x00C2;
+inline constexpr UINT EM_GETMODIFY = 0x00B8;
+inline constexpr UINT EM_SETMODIFY = 0x00B9;
+inline constexpr UINT EM_LIMITTEXT = 0x00C5;
+inline constexpr UINT EM_SETREADONLY = 0x00CF;
+inline constexpr UINT EN_SETFOCUS = 0x0100;
+inline constexpr UINT EN_KILLFOCUS = 0x0200;
+inline constexpr UINT EN_CHANGE = 0x0300;
+inline constexpr UINT EN_UPDATE = 0x0400;
+inline constexpr UINT EN_MAXTEXT = 0x0501;
+
+// Tooltip.
+inline constexpr UINT TTM_ACTIVATE = 0x0401;
+inline constexpr UINT TTM_SETDELAYTIME = 0x0403;
+inline constexpr UINT TTM_ADDTOOL = 0x0404;
+inline constexpr UINT TTM_DELTOOL = 0x0405;
+inline constexpr UINT TTM_RELAYEVENT = 0x0407;
+inline constexpr UINT TTM_GETTOOLCOUNT = 0x040D;
+inline constexpr UINT TTM_SETMAXTIPWIDTH = 0x0418;
+inline constexpr UINT TTM_POP = 0x041C;
+inline constexpr UINT TTN_NEEDTEXTA = static_cast<UINT>(-520);
+inline constexpr UINT TTN_NEEDTEXTW = static_cast<UINT>(-530);
+inline constexpr UINT TTN_NEEDTEXT = TTN_NEEDTEXTA;
+inline constexpr UINT TTN_SHOW = static_cast<UINT>(-521);
+inline constexpr UINT TTN_POP = static_cast<UINT>(-522);
+inline constexpr UINT TTF_IDISHWND = 0x0001;
+inline constexpr UINT TTF_SUBCLASS = 0x0010;
+inline constexpr DWORD TTS_ALWAYSTIP = 0x01;
+// Marks a tool whose text the owner supplies through TTN_NEEDTEXT.
+inline LPSTR const LPSTR_TEXTCALLBACK = reinterpret_cast<LPSTR>(static_cast<std::intptr_t>(-1));
