@@ -302,6 +302,12 @@ TEST(RecordLayout, BandSweepAndProgram) {
     CHECK_FIELD(SpanBlockHeader, kBufferSize, 36, 4);
     CHECK_FIELD(SpanBlockHeader, kLevelAddressSlot, 60, 4);
 
+    CHECK_FIELD(ProgHeader, kBlockSize, 0, 4);
+    CHECK_FIELD(ProgHeader, kMagic, 4, 4);
+    CHECK_FIELD(ProgHeader, kCompileMode, 8, 1);
     CHECK_FIELD(ProgHeader, kEntryCount, 0x18, 2);
     CHECK_FIELD(ProgHeader, kStartStamp, 0x1D, 1);
+    CHECK_FIELD(ProgEntry, kKind, 0, 4);
+    EXPECT_EQ(ProgEntry::kSize, 133u);
+    EXPECT_EQ(ProgEntryOffset(2), 32u + 2 * 133u);
 }
