@@ -37,6 +37,14 @@ using LPVOID = void*;
 
 namespace hb::win {
 
+// Which handles of another kind a handle may be made from: implicitly (kHandleConverts) or only by
+// an explicit cast (kHandleCasts). None by default; the drawing layer lets its specific objects
+// pass as HGDIOBJ and back.
+template <class To, class From>
+inline constexpr bool kHandleConverts = false;
+template <class To, class From>
+inline constexpr bool kHandleCasts = false;
+
 // A 32-bit handle value. Zero is "no handle"; the tag keeps window, key and module handles apart.
 template <class Tag>
 class Handle {
@@ -44,6 +52,12 @@ public:
     constexpr Handle() = default;
     constexpr Handle(std::nullptr_t) {}
     explicit constexpr Handle(std::uint32_t id) : m_id(id) {}
+    template <class From>
+    requires kHandleConverts<Tag, From>
+    constexpr Handle(Handle<From> other) : m_id(other.id()) {}
+    template <class From>
+    requires kHandleCasts<Tag, From>
+    explicit constexpr Handle(Handle<From> other) : m_id(other.id()) {}
 
     constexpr std::uint32_t id() const { return m_id; }
     explicit constexpr operator bool() const { return m_id != 0; }
@@ -74,25 +88,39 @@ struct std::hash<hb::win::Handle<Tag>> {
     }
 };
 
-inline constexpr std::uint32_t LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
+inline constexpr std::uint32_t LOWORD(std::uintptr_t v) {
+    return static_cast<WORD>(v & 0xFFFF);
+}
 inline constexpr std::uint32_t HIWORD(std::uintptr_t v) {
     return static_cast<WORD>((v >> 16) & 0xFFFF);
 }
 inline constexpr DWORD MAKELONG(WORD lo, WORD hi) {
     return static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16);
 }
-inline constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return MAKELONG(lo, hi); }
+inline constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) {
+    return MAKELONG(lo, hi);
+}
 inline constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) {
     return static_cast<LPARAM>(static_cast<std::int32_t>(MAKELONG(lo, hi)));
 }
-inline constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<SHORT>(LOWORD(lp)); }
-inline constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<SHORT>(HIWORD(lp)); }
+inline constexpr int GET_X_LPARAM(LPARAM lp) {
+    return static_cast<SHORT>(LOWORD(lp));
+}
+inline constexpr int GET_Y_LPARAM(LPARAM lp) {
+    return static_cast<SHORT>(HIWORD(lp));
+}
 inline constexpr COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-inline constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
-inline constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
-inline constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+inline constexpr BYTE GetRValue(COLORREF c) {
+    return static_cast<BYTE>(c & 0xFF);
+}
+inline constexpr BYTE GetGValue(COLORREF c) {
+    return static_cast<BYTE>((c >> 8) & 0xFF);
+}
+inline constexpr BYTE GetBValue(COLORREF c) {
+    return static_cast<BYTE>((c >> 16) & 0xFF);
+}
 
 struct POINT {
     LONG x = 0;

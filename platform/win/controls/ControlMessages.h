@@ -4,6 +4,8 @@
 
 #include "platform/win/WinTypes.h"
 
+#include <cstdint>
+
 // Notification header carried by WM_NOTIFY.
 struct NMHDR {
     HWND hwndFrom;
@@ -46,6 +48,8 @@ inline constexpr UINT BM_SETIMAGE = 0x00F7;
 inline constexpr WPARAM BST_UNCHECKED = 0;
 inline constexpr WPARAM BST_CHECKED = 1;
 inline constexpr WPARAM BST_INDETERMINATE = 2;
+inline constexpr LRESULT BST_PUSHED = 0x4;
+inline constexpr LRESULT BST_FOCUS = 0x8;
 
 inline constexpr UINT BN_CLICKED = 0;
 inline constexpr UINT BN_DOUBLECLICKED = 5;
@@ -90,6 +94,7 @@ inline constexpr UINT EN_UPDATE = 0x0400;
 inline constexpr UINT EN_MAXTEXT = 0x0501;
 
 // Tooltip.
+inline constexpr LPCSTR TOOLTIPS_CLASS = "tooltips_class32";
 inline constexpr UINT TTM_ACTIVATE = 0x0401;
 inline constexpr UINT TTM_SETDELAYTIME = 0x0403;
 inline constexpr UINT TTM_ADDTOOL = 0x0404;
@@ -108,3 +113,29 @@ inline constexpr UINT TTF_SUBCLASS = 0x0010;
 inline constexpr DWORD TTS_ALWAYSTIP = 0x01;
 // Marks a tool whose text the owner supplies through TTN_NEEDTEXT.
 inline LPSTR const LPSTR_TEXTCALLBACK = reinterpret_cast<LPSTR>(static_cast<std::intptr_t>(-1));
+
+// A tool: a window (TTF_IDISHWND: uId is that window's handle) or a rectangle of `hwnd`'s client
+// area. `hwnd` also receives TTN_NEEDTEXT for a tool whose text is LPSTR_TEXTCALLBACK.
+struct TOOLINFO {
+    UINT cbSize = sizeof(TOOLINFO);
+    UINT uFlags = 0;
+    HWND hwnd;
+    UINT_PTR uId = 0;
+    RECT rect;
+    HINSTANCE hinst;
+    LPSTR lpszText = nullptr;
+    LPARAM lParam = 0;
+};
+using TOOLINFOA = TOOLINFO;
+
+// TTN_NEEDTEXT: the owner points lpszText at its text, or copies it into szText.
+struct NMTTDISPINFO {
+    NMHDR hdr;
+    LPSTR lpszText = nullptr;
+    char szText[80] = {};
+    HINSTANCE hinst;
+    UINT uFlags = 0;
+    LPARAM lParam = 0;
+};
+using NMTTDISPINFOA = NMTTDISPINFO;
+using TOOLTIPTEXTA = NMTTDISPINFO;

@@ -4,11 +4,13 @@
 #include "platform/win/core/MessageQueue.h"
 #include "platform/win/core/TaskQueue.h"
 #include "platform/win/core/TimerTable.h"
+#include "platform/win/gdi/DcTable.h"
 
 namespace hb::win {
 
 void ResetForTests() {
     detail::DestroyAllWindows();
+    detail::ResetGdi();
     detail::Queue().Clear();
     detail::Timers().Clear();
     detail::Tasks().Clear();

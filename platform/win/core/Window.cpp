@@ -7,11 +7,13 @@
 #include "platform/win/core/Paint.h"
 #include "platform/win/core/TimerTable.h"
 #include "platform/win/core/WindowTable.h"
+#include "platform/win/gdi/DcTable.h"
 
 #include <algorithm>
 #include <utility>
 
 using namespace hb::win::detail;
+using hb::win::HandleFromParam;
 
 namespace {
 
@@ -186,6 +188,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         ValidateRect(hwnd, nullptr);
         return 0;
+    case WM_PRINT:
+        return DefPrint(hwnd, HandleFromParam<HDC>(wParam), lParam);
     default:
         return 0;
     }

@@ -103,7 +103,8 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value);
 LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Keeps the window text (WM_NCCREATE, WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH), destroys the
-// window on WM_CLOSE and validates it on WM_PAINT; everything else returns 0.
+// window on WM_CLOSE, validates it on WM_PAINT and turns WM_PRINT into WM_ERASEBKGND,
+// WM_PRINTCLIENT and the children's WM_PRINT as its flags ask; everything else returns 0.
 LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // These go through WM_SETTEXT, WM_GETTEXT and WM_GETTEXTLENGTH, so a window may answer them itself.

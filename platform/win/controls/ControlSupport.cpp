@@ -1,0 +1,90 @@
+#include "platform/win/controls/ControlSupport.h"
+
+#include "platform/win/core/Geometry.h"
+#include "platform/win/core/Messages.h"
+#include "platform/win/core/Paint.h"
+#include "platform/win/core/Window.h"
+#include "platform/win/gdi/DeviceContext.h"
+#include "platform/win/gdi/Objects.h"
+#include "platform/win/gdi/Painting.h"
+
+namespace hb::win::detail {
+
+namespace {
+
+void PaintWithFont(HWND hwnd, HDC hdc, HFONT font, PaintFunction paint) {
+    const int saved = SaveDC(hdc);
+    SelectObject(hdc, font ? HGDIOBJ(font) : GetStockObject(DEFAULT_GUI_FONT));
+    paint(hwnd, hdc);
+    RestoreDC(hdc, saved);
+}
+
+} // namespace
+
+std::optional<LRESULT> HandleCommon(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                    HFONT& font, PaintFunction paint) {
+    switch (message) {
+    case WM_SETFONT:
+        font = HandleFromParam<HFONT>(wParam);
+        if (LOWORD(static_cast<std::uintptr_t>(lParam))) {
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
+        return 0;
+    case WM_GETFONT:
+        return static_cast<LRESULT>(font.id());
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        const HDC hdc = BeginPaint(hwnd, &ps);
+        PaintWithFont(hwnd, hdc, font, paint);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        PaintWithFont(hwnd, HandleFromParam<HDC>(wParam), font, paint);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SETTEXT: {
+        const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return result;
+    }
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    default:
+        return std::nullopt;
+    }
+}
+
+ATOM RegisterControlClass(LPCSTR name, WNDPROC proc) {
+    return RegisterBuiltinClass({.style = 0, .lpfnWndProc = proc, .lpszClassName = name});
+}
+
+void NotifyParent(HWND hwnd, UINT code) {
+    SendMessage(GetParent(hwnd), WM_COMMAND,
+                MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(hwnd)), static_cast<WORD>(code)),
+                ParamFromHwnd(hwnd));
+}
+
+std::string StoredText(HWND hwnd) {
+    std::string text(static_cast<std::size_t>(DefWindowProc(hwnd, WM_GETTEXTLENGTH, 0, 0)), '\0');
+    DefWindowProc(hwnd, WM_GETTEXT, text.size() + 1, reinterpret_cast<LPARAM>(text.data()));
+    return text;
+}
+
+void StoreText(HWND hwnd, const std::string& text) {
+    DefWindowProc(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+DWORD StyleOf(HWND hwnd) {
+    return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+}
+
+RECT ClientRectOf(HWND hwnd) {
+    RECT rect;
+    GetClientRect(hwnd, &rect);
+    return rect;
+}
+
+} // namespace hb::win::detail

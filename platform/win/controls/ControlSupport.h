@@ -1,0 +1,68 @@
+#pragma once
+// What the standard control classes share; not part of the public surface.
+#include "platform/win/WinTypes.h"
+#include "platform/win/core/Messages.h"
+#include "platform/win/core/Window.h"
+#include "platform/win/core/WindowClass.h"
+#include "platform/win/gdi/GdiTypes.h"
+
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+namespace hb::win::detail {
+
+using PaintFunction = void (*)(HWND hwnd, HDC hdc);
+
+// What every standard control answers alike: WM_SETFONT/WM_GETFONT with `font`, WM_PAINT and
+// WM_PRINTCLIENT through `paint` (with the control's font selected and the DC restored after),
+// WM_ERASEBKGND (the paint covers the background), and a repaint after WM_SETTEXT and WM_ENABLE.
+// nullopt for any other message.
+std::optional<LRESULT> HandleCommon(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                    HFONT& font, PaintFunction paint);
+
+// The state of each window of a control class (with at least an HFONT `font`): made on first use,
+// dropped after WM_NCDESTROY.
+template <class State>
+std::unordered_map<HWND, State>& StatesOf() {
+    static std::unordered_map<HWND, State> states;
+    return states;
+}
+
+template <class State>
+State& StateOf(HWND hwnd) {
+    return StatesOf<State>()[hwnd];
+}
+
+template <class State>
+using MessageFunction = std::optional<LRESULT> (*)(HWND, UINT, WPARAM, LPARAM, State&);
+
+// The window procedure of a control class: the class's own answers first (nullopt to pass a
+// message on), then the common ones, then DefWindowProc.
+template <class State, MessageFunction<State> handle, PaintFunction paint>
+LRESULT ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    State& state = StateOf<State>(hwnd);
+    std::optional<LRESULT> result = handle(hwnd, message, wParam, lParam, state);
+    if (!result) {
+        result = HandleCommon(hwnd, message, wParam, lParam, state.font, paint);
+    }
+    if (message == WM_NCDESTROY) {
+        StatesOf<State>().erase(hwnd);
+    }
+    return result ? *result : DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+// Registers the class for good: tests that reset the platform keep it.
+ATOM RegisterControlClass(LPCSTR name, WNDPROC proc);
+
+// WM_COMMAND(MAKEWPARAM(id, code), hwnd) to the control's parent.
+void NotifyParent(HWND hwnd, UINT code);
+
+// The control's own text, read and written past any subclass.
+std::string StoredText(HWND hwnd);
+void StoreText(HWND hwnd, const std::string& text);
+
+DWORD StyleOf(HWND hwnd);
+RECT ClientRectOf(HWND hwnd);
+
+} // namespace hb::win::detail
