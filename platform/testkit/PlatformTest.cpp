@@ -1,5 +1,6 @@
 #include "platform/testkit/PlatformTest.h"
 
+#include "platform/engine/EngineSim.h"
 #include "platform/win/store/AtomicFile.h"
 #include "platform/win/sys/Reset.h"
 
@@ -8,6 +9,7 @@
 namespace hb::testkit {
 
 void ResetPlatform() {
+    hb::engine::EngineSim::Reset();
     hb::win::ResetForTests();
     hb::win::registry::ResetForTests();
     hb::win::ini::ResetForTests();
@@ -27,6 +29,9 @@ void PlatformTest::TearDown() {
     for (const auto& box : hb::win::UnmetBoxExpectations()) {
         ADD_FAILURE() << "expected message box never shown: text containing \"" << box.textContains
                       << "\"";
+    }
+    for (const std::uint32_t number : hb::engine::EngineSim::UnansweredMessages()) {
+        ADD_FAILURE() << "expected engine message " << number << " never shown";
     }
     if (m_expectedBeeps && *m_expectedBeeps != Beeps().size()) {
         ADD_FAILURE() << "expected " << *m_expectedBeeps << " beeps, got " << Beeps().size();

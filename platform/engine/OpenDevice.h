@@ -1,0 +1,23 @@
+#pragma once
+// Makes the device a settings-file section asks for.
+
+#include "platform/engine/Device.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace hb::engine {
+
+struct OpenedDevice {
+    std::unique_ptr<Device> device;
+    std::uint16_t status = 0; // the failure when there is no device
+};
+
+enum class DeviceRole { Radio, ToneReader };
+
+// A section whose type is not a known model of the role, or whose port is neither "SIM" nor a
+// serial port, gives "not supported"; so does a serial port, for which there is no driver yet.
+OpenedDevice OpenDevice(const std::string& section, DeviceRole role);
+
+} // namespace hb::engine

@@ -1,0 +1,119 @@
+#include "platform/engine/RadioSettings.h"
+
+#include "platform/win/core/NoCase.h"
+#include "platform/win/store/PrivateProfile.h"
+#include "platform/win/sys/Files.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <string_view>
+
+namespace hb::engine {
+
+namespace {
+
+// Every model the program drives, and the tone readers it knows.
+constexpr std::array<int, 41> kRadioTypes{
+    1,  2,  14, 17, 18, 28, 35, 36, 42, 43, 45, 46,  47,  50,  51,  62,  63,  64,  70,  71, 74,
+    75, 78, 82, 83, 89, 90, 91, 92, 95, 98, 99, 105, 109, 110, 111, 112, 113, 115, 130, 131};
+constexpr std::array<int, 8> kDecoderTypes{3, 12, 13, 25, 39, 40, 72, 73};
+
+constexpr unsigned kDefaultRate = 40;
+constexpr unsigned kMaxRate = 1000;
+constexpr DWORD kListSize = 8192;
+
+std::string& SettingsPath() {
+    static std::string path;
+    return path;
+}
+
+std::vector<std::uint32_t> ParseFrequencies(std::string_view text) {
+    std::vector<std::uint32_t> list;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        std::uint32_t value = 0;
+        const auto [next, error] = std::from_chars(p, end, value);
+        if (error == std::errc() && value != 0) {
+            list.push_back(value);
+        }
+        p = (next == p) ? p + 1 : next;
+    }
+    std::ranges::sort(list);
+    return list;
+}
+
+} // namespace
+
+std::string ReadSetting(const std::string& path, const char* section, const char* key,
+                        unsigned size) {
+    std::string buffer(size, '\0');
+    buffer.resize(GetPrivateProfileString(section, key, "", buffer.data(), size, path.c_str()));
+    return buffer;
+}
+
+const std::string& SettingsFile() {
+    return SettingsPath();
+}
+
+void SetSettingsFile(std::string path) {
+    SettingsPath() = std::move(path);
+}
+
+RadioSection ReadRadioSection(const std::string& path, const std::string& name) {
+    RadioSection section;
+    section.name = name;
+    if (path.empty()) {
+        return section;
+    }
+    const char* file = path.c_str();
+    section.type = GetPrivateProfileInt(name.c_str(), "Type", 0, file) & 0xFF;
+    section.port = ReadSetting(path, name.c_str(), "Port", MAX_PATH);
+    const int rate = GetPrivateProfileInt(name.c_str(), "Rate", kDefaultRate, file);
+    section.rate = rate > 0 ? std::min(static_cast<unsigned>(rate), kMaxRate) : kDefaultRate;
+    section.seed = static_cast<std::uint32_t>(GetPrivateProfileInt(name.c_str(), "Seed", 1, file));
+    // A default no value can hold tells a missing key from an empty one.
+    const char kMissing[] = "\x01";
+    std::string busy(kListSize, '\0');
+    busy.resize(
+        GetPrivateProfileString(name.c_str(), "Busy", kMissing, busy.data(), kListSize, file));
+    if (busy != kMissing) {
+        section.busy = ParseFrequencies(busy);
+    }
+    return section;
+}
+
+bool IsKnownRadioType(int type) {
+    return std::ranges::find(kRadioTypes, type) != kRadioTypes.end();
+}
+
+bool IsKnownDecoderType(int type) {
+    return std::ranges::find(kDecoderTypes, type) != kDecoderTypes.end();
+}
+
+bool IsSimulatedPort(const std::string& port) {
+    return hb::win::EqualNoCase(port, "SIM");
+}
+
+bool IsSerialPort(const std::string& port) {
+    return port.starts_with("/dev/");
+}
+
+std::optional<std::string> ToneReaderOf(const std::string& path, const std::string& radioName) {
+    if (path.empty()) {
+        return std::nullopt;
+    }
+    const int readers = GetPrivateProfileInt("Vela*Quin", "ToneReadersInstalled", 0, path.c_str());
+    for (int k = 1; k <= readers; ++k) {
+        const std::string key = "Reader#" + std::to_string(k);
+        const std::string radioKey = ReadSetting(path, "Connections", key.c_str());
+        if (radioKey.empty() || ReadSetting(path, "Radios", radioKey.c_str()) != radioName) {
+            continue;
+        }
+        return ReadSetting(path, "ToneReaders", key.c_str(), MAX_PATH);
+    }
+    return std::nullopt;
+}
+
+} // namespace hb::engine

@@ -1,0 +1,51 @@
+#pragma once
+// A radio's section of the settings file, as the engine reads it. The section is named by the
+// radio name handed to create and open:
+//   Type  = the radio or tone reader model (low 8 bits count)
+//   Port  = "SIM" for the simulated receiver, or a serial device path such as /dev/ttyUSB0
+//   Rate  = channels scanned per second, 1 to 1000 (default 40)
+//   Seed  = the seed of the simulated band activity (default 1)
+//   Busy  = frequencies in Hz with simulated activity, separated by commas or blanks; without
+//           the key, about one channel in eight is busy, chosen by the seed
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hb::engine {
+
+// The settings file the engine reads radios from: the path last given to scan_config_check or
+// scan_config_init (tests may set it). Empty until then.
+const std::string& SettingsFile();
+void SetSettingsFile(std::string path);
+
+// Names of radios and sections hold at most 19 characters.
+inline constexpr unsigned kNameSize = 20;
+
+// The value of `key` in `section`, cut to size - 1 characters; empty when there is none.
+std::string ReadSetting(const std::string& path, const char* section, const char* key,
+                        unsigned size = kNameSize);
+
+struct RadioSection {
+    std::string name;
+    int type = 0;
+    std::string port;
+    unsigned rate = 40;
+    std::uint64_t seed = 1;
+    std::optional<std::vector<std::uint32_t>> busy;
+};
+
+RadioSection ReadRadioSection(const std::string& path, const std::string& name);
+
+bool IsKnownRadioType(int type);
+bool IsKnownDecoderType(int type);
+bool IsSimulatedPort(const std::string& port);
+bool IsSerialPort(const std::string& port);
+
+// The section of the tone reader connected to the radio `radioName`, when one is: reader k of
+// "Vela*Quin"/"ToneReadersInstalled" whose "Connections"/"Reader#k" names the radio's key in
+// "Radios", with the reader's section in "ToneReaders"/"Reader#k".
+std::optional<std::string> ToneReaderOf(const std::string& path, const std::string& radioName);
+
+} // namespace hb::engine

@@ -1,0 +1,34 @@
+#pragma once
+// The simulated receiver: it listens where it is tuned, hears the band activity of its seed,
+// keeps volume and squelch, and echoes raw commands. Every request completes at once.
+
+#include "platform/engine/BandActivity.h"
+#include "platform/engine/Device.h"
+
+#include <string>
+
+namespace hb::engine {
+
+class SimReceiver : public Device {
+public:
+    SimReceiver(std::string name, BandActivity activity, unsigned channelsPerSecond);
+
+    void Tune(const Parm& record) override;
+    std::uint8_t Signal(std::int64_t nowMs) const override;
+    std::int64_t DwellMs() const override { return m_dwellMs; }
+    Reply Handle(const Request& request) override;
+    void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
+
+private:
+    std::string m_name;
+    BandActivity m_activity;
+    std::int64_t m_dwellMs;
+    Parm m_tuned;
+    std::uint8_t m_volume = 0;
+    std::uint8_t m_squelch = 0;
+    std::string m_transmit;
+    std::uint32_t m_requests = 0;
+    std::uint32_t m_tunings = 0;
+};
+
+} // namespace hb::engine

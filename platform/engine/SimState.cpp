@@ -1,0 +1,24 @@
+#include "platform/engine/SimState.h"
+
+namespace hb::engine {
+
+SimState& SimState::Get() {
+    static SimState state;
+    return state;
+}
+
+Call::Call(std::string_view function, std::uint16_t handle) {
+    m_call.function = function;
+    m_call.handle = handle;
+}
+
+std::uint16_t Call::Done(std::uint16_t result) {
+    auto& sim = SimState::Get();
+    if (sim.journalOn) {
+        m_call.result = result;
+        sim.journal.push_back(std::move(m_call));
+    }
+    return result;
+}
+
+} // namespace hb::engine

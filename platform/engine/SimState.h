@@ -1,0 +1,49 @@
+#pragma once
+// The scripts and records behind EngineSim, read by the C interface.
+
+#include "platform/engine/EngineSim.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace hb::engine {
+
+struct SimState {
+    struct ExpectedMessage {
+        std::uint32_t number = 0;
+        int answer = 0;
+    };
+
+    static SimState& Get();
+
+    bool journalOn = false;
+    std::vector<EngineCall> journal;
+    std::optional<std::uint16_t> failCreate;
+    std::optional<std::uint16_t> failOpen;
+    std::optional<std::uint16_t> failRequest;
+    std::uint16_t vfoResult = 0;
+    std::optional<unsigned> stopSteps = 3;
+    std::deque<ExpectedMessage> expectedMessages;
+    std::vector<EngineMessage> messages;
+    std::vector<EngineAlarm> alarms;
+    std::optional<ProductInfo> product;
+    std::optional<std::uint16_t> configVerdict;
+    std::vector<std::string> comPorts;
+    std::string serialFolder = "/dev";
+};
+
+// Builds the journal entry of one call and records it with the call's result.
+class Call {
+public:
+    Call(std::string_view function, std::uint16_t handle);
+
+    EngineCall* operator->() { return &m_call; }
+    std::uint16_t Done(std::uint16_t result);
+
+private:
+    EngineCall m_call;
+};
+
+} // namespace hb::engine

@@ -1,0 +1,80 @@
+#include "EngineTest.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace hb::engine {
+namespace {
+
+namespace rec = hb::records;
+
+class ConfigTest : public EngineTest {
+protected:
+    static constexpr const char* kPath = "/virtual/Config.ini";
+};
+
+TEST_F(ConfigTest, CheckAcceptsAFileWithOneRadioThatCanBeDriven) {
+    EXPECT_TRUE(rec::IsFailureStatus(scan_config_check(kPath))); // no file at all
+    hb::win::ini::Seed(kPath, "");
+    EXPECT_TRUE(rec::IsFailureStatus(scan_config_check(kPath)));
+
+    // Radio 1 has no port, radio 2 an unknown model; radio 4 is fine (3 is missing).
+    hb::win::ini::Seed(kPath, "[Radios]\nRadio#1=NoPort\nRadio#2=Odd\nRadio#4=Pro\n"
+                              "[NoPort]\nType=2\n[Odd]\nType=7\nPort=SIM\n"
+                              "[Pro]\nType=258\nPort=sim\n");
+    EXPECT_EQ(scan_config_check(kPath), 0);
+    WritePrivateProfileString("Pro", "Port", "COM1", kPath);
+    EXPECT_TRUE(rec::IsFailureStatus(scan_config_check(kPath)));
+    // A serial radio makes a usable configuration, though opening it is not supported yet.
+    WritePrivateProfileString("Pro", "Port", "/dev/ttyUSB0", kPath);
+    EXPECT_EQ(scan_config_check(kPath), 0);
+    EXPECT_EQ(scan_open_device("Pro", {}, 0), rec::kStatusNotSupported);
+
+    EngineSim::SetConfigVerdict(rec::kStatusNotSupported);
+    EXPECT_EQ(scan_config_check(kPath), rec::kStatusNotSupported);
+    EXPECT_EQ(scan_config_check(nullptr), kStatusInvalidArgument);
+}
+
+TEST_F(ConfigTest, InitAddsOneSimulatedRadioAndKeepsEverythingElse) {
+    hb::win::ini::Seed(kPath, "[Settings]\nUseCompactView=1\n[Radios]\nRadio#1=Old\n"
+                              "[Old]\nType=0\n[Simulated Radio]\nNote=taken\n");
+    ASSERT_EQ(scan_config_init(kPath), 0);
+    EXPECT_EQ(scan_config_check(kPath), 0);
+    EXPECT_EQ(hb::win::ini::Dump(kPath),
+              "[Settings]\nUseCompactView=1\n[Radios]\nRadio#1=Old\nRadio#2=Simulated Radio 2\n"
+              "[Old]\nType=0\n[Simulated Radio]\nNote=taken\n\n"
+              "[Simulated Radio 2]\nType=2\nPort=SIM\n");
+
+    // The file is now the engine's settings file, and the radio it added runs.
+    const std::vector<std::uint8_t> block = ThreeChannels();
+    EXPECT_FALSE(
+        rec::IsFailureStatus(scan_create_single_engine("Simulated Radio 2", block.data(), {}, 0)));
+
+    // A usable file is left as it is.
+    const std::size_t writes = IniWrites(kPath).size();
+    EXPECT_EQ(scan_config_init(kPath), 0);
+    EXPECT_EQ(IniWrites(kPath).size(), writes);
+}
+
+TEST_F(ConfigTest, ComPortsAreTheMachinesSerialDevicesAndTheScriptedOnes) {
+    std::string folder = std::filesystem::temp_directory_path() / "hbports-XXXXXX";
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    for (const char* name : {"ttyS10", "ttyS2", "ttyUSB0", "ttyACM1", "tty0", "ttyS", "null"}) {
+        std::ofstream(folder + "/" + name) << "";
+    }
+    EngineSim::SetSerialDeviceFolder(folder);
+    EngineSim::AddComPort(folder + "/ttyUSB7");
+    EngineSim::AddComPort(folder + "/ttyS2");
+    EXPECT_EQ(CGlobalRadioConfig::EnumerateLocalComPorts(),
+              (std::vector<std::string>{folder + "/ttyS2", folder + "/ttyS10", folder + "/ttyUSB0",
+                                        folder + "/ttyUSB7", folder + "/ttyACM1"}));
+    std::filesystem::remove_all(folder);
+
+    EngineSim::SetSerialDeviceFolder(folder); // gone: only the scripted ones remain
+    EXPECT_EQ(CGlobalRadioConfig::EnumerateLocalComPorts().size(), 2u);
+}
+
+} // namespace
+} // namespace hb::engine

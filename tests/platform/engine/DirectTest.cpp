@@ -1,0 +1,55 @@
+#include "EngineTest.h"
+
+namespace hb::engine {
+namespace {
+
+class DirectTest : public EngineTest {};
+
+TEST_F(DirectTest, NumberedMessagesAreAnsweredByTheScript) {
+    EngineSim::ExpectMessage(12, IDCANCEL);
+    EngineSim::ExpectMessage(79, IDRETRY);
+    EXPECT_EQ(scan_message(m_window.hwnd(), 12), IDCANCEL);
+    EXPECT_EQ(scan_message(m_window.hwnd(), 79), IDRETRY);
+    ASSERT_EQ(EngineSim::Messages().size(), 2u);
+    EXPECT_EQ(EngineSim::Messages()[0].window, m_window.hwnd());
+
+    // Unscripted, or not the one expected: a failure of the test, answered OK.
+    std::vector<std::string> failures;
+    hb::win::SetFailureHandler([&](const std::string& text) { failures.push_back(text); });
+    EXPECT_EQ(scan_message(m_window.hwnd(), 10), IDOK);
+    EngineSim::ExpectMessage(33, IDCANCEL);
+    EXPECT_EQ(scan_message(m_window.hwnd(), 34), IDOK);
+    EXPECT_EQ(failures.size(), 2u);
+    EXPECT_EQ(EngineSim::UnansweredMessages(), std::vector<std::uint32_t>{33});
+    EXPECT_EQ(scan_message(m_window.hwnd(), 33), IDCANCEL);
+}
+
+TEST_F(DirectTest, TimeAlarmsAndProductInfo) {
+    EXPECT_EQ(scan_timer_read(), GetTickCount());
+    std::uint32_t seconds = 0;
+    EXPECT_EQ(scan_get_time(&seconds), 0);
+    EXPECT_EQ(seconds, hb::win::WallTime());
+    EXPECT_EQ(scan_get_time(nullptr), kStatusInvalidArgument);
+
+    // The delay runs the engine's work as the clock passes.
+    const std::uint16_t engine = Create(m_window.hwnd());
+    const std::uint32_t before = scan_timer_read();
+    EXPECT_EQ(scan_delay(250), 0);
+    EXPECT_EQ(scan_timer_read() - before, 250u);
+    EXPECT_EQ(State(engine), kEngineScanning);
+
+    EXPECT_EQ(scan_alarm(3, "Fire", "Channel 1", nullptr, "Dispatch"), 0);
+    ASSERT_EQ(EngineSim::Alarms().size(), 1u);
+    EXPECT_EQ(EngineSim::Alarms()[0].index, 3u);
+    EXPECT_EQ(EngineSim::Alarms()[0].text, "");
+    EXPECT_EQ(EngineSim::Alarms()[0].detail, "Dispatch");
+
+    EXPECT_EQ(scan_set_product_info(0x1234, 0x5678, 9, 1, 4, 17, 0, 255, 0), 0);
+    ASSERT_TRUE(EngineSim::Product());
+    EXPECT_EQ(EngineSim::Product()->id2, 0x5678);
+    EXPECT_EQ(EngineSim::Product()->version[3], 17);
+    EXPECT_EQ(EngineSim::Product()->extra[1], 255u);
+}
+
+} // namespace
+} // namespace hb::engine
