@@ -1,5 +1,6 @@
 #include "platform/testkit/PlatformTest.h"
 
+#include "platform/afx/Reset.h"
 #include "platform/engine/EngineSim.h"
 #include "platform/win/store/AtomicFile.h"
 #include "platform/win/sys/Reset.h"
@@ -15,6 +16,7 @@ void ResetPlatform() {
     hb::win::ini::ResetForTests();
     hb::win::SetFileWriteFault(hb::win::FileWriteStage::None);
     hb::win::sys::ResetForTests();
+    hb::afx::ResetForTests();
 }
 
 PlatformTest::PlatformTest() {

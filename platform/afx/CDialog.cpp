@@ -1,0 +1,178 @@
+#include "platform/afx/CDialog.h"
+
+#include "platform/afx/ButtonKind.h"
+#include "platform/afx/ModalScript.h"
+#include "platform/afx/res/TemplateControls.h"
+#include "platform/afx/res/TemplateLookup.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
+ON_COMMAND(IDOK, &CDialog::OnOK)
+ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr LPCSTR kDialogClass = "#32770";
+
+// The dialog class's own procedure, under the object's message map.
+LRESULT DialogClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case DM_GETDEFID:
+        for (HWND child = ::GetWindow(hwnd, GW_CHILD); child;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            if (hb::afx::detail::IsButtonOfType(child, BS_DEFPUSHBUTTON)) {
+                return MAKELONG(static_cast<WORD>(::GetDlgCtrlID(child)), DC_HASDEFID);
+            }
+        }
+        return 0;
+    case WM_CLOSE:
+        ::SendMessage(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                      hb::win::ParamFromHwnd(::GetDlgItem(hwnd, IDCANCEL)));
+        return 0;
+    default:
+        return ::DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}
+
+HWND FirstTabStop(HWND dialog) {
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const auto style = static_cast<DWORD>(::GetWindowLong(child, GWL_STYLE));
+        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) {
+            return child;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+CDialog::CDialog(const hb::afx::DialogTemplate* pTemplate, CWnd* pParentWnd)
+    : m_nIDTemplate(pTemplate ? pTemplate->id : 0), m_pTemplate(pTemplate),
+      m_pParentWnd(pParentWnd) {}
+
+UINT CDialog::GetTemplateId() const {
+    return m_nIDTemplate;
+}
+
+int CDialog::DoModal() {
+    const hb::afx::DialogTemplate* dialog =
+        m_pTemplate ? m_pTemplate : hb::afx::FindDialogTemplate(m_nIDTemplate);
+    if (!dialog || m_hWnd) {
+        return -1;
+    }
+    const HWND owner = m_pParentWnd && m_pParentWnd->m_hWnd
+                           ? ::GetAncestor(m_pParentWnd->m_hWnd, GA_ROOT)
+                           : HWND{};
+    const bool disableOwner = owner && ::IsWindowEnabled(owner);
+    if (disableOwner) {
+        ::EnableWindow(owner, FALSE);
+    }
+    m_nModalResult = -1;
+    m_bEnded = false;
+    const int result = CreateFromTemplate(*dialog, owner) ? RunModal() : -1;
+    // The owner may have gone while the dialog ran.
+    if (disableOwner && ::IsWindow(owner)) {
+        ::EnableWindow(owner, TRUE);
+        if (m_hWnd && ::GetActiveWindow() == m_hWnd) {
+            ::SetActiveWindow(owner);
+        }
+    }
+    DestroyWindow();
+    return result;
+}
+
+BOOL CDialog::CreateFromTemplate(const hb::afx::DialogTemplate& dialog, HWND owner) {
+    if (!::GetClassInfo(kDialogClass, nullptr)) {
+        hb::win::RegisterBuiltinClass(
+            {.style = 0, .lpfnWndProc = &DialogClassProc, .lpszClassName = kDialogClass});
+    }
+    const RECT size = hb::afx::DluToPixels({0, 0, dialog.cx, dialog.cy});
+    const DWORD style = (dialog.style & ~(WS_CHILD | WS_VISIBLE)) | WS_POPUP;
+    if (!CreateEx(0, kDialogClass, dialog.caption.c_str(), style, 0, 0, size.right, size.bottom,
+                  owner, 0)) {
+        return FALSE;
+    }
+    if (!hb::afx::CreateTemplateControls(m_hWnd, dialog)) {
+        DestroyWindow();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int CDialog::RunModal() {
+    const HWND hwnd = m_hWnd;
+    SendMessage(WM_INITDIALOG, hb::win::ParamFromHwnd(FirstTabStop(hwnd)));
+    if (!m_bEnded && ::IsWindow(hwnd)) {
+        ShowWindow(SW_SHOWNORMAL);
+        const std::size_t logIndex = hb::afx::detail::ModalShown(*this);
+        hb::win::RunNestedLoop([this, hwnd] { return !m_bEnded && ::IsWindow(hwnd); },
+                               [hwnd](const MSG& msg) {
+                                   if (msg.hwnd != hwnd && !::IsChild(hwnd, msg.hwnd)) {
+                                       return false;
+                                   }
+                                   MSG copy = msg;
+                                   return WalkPreTranslateTree(hwnd, &copy) != FALSE;
+                               });
+        hb::afx::detail::ModalEnded(logIndex, m_bEnded ? m_nModalResult : IDCANCEL);
+    }
+    return m_bEnded ? m_nModalResult : IDCANCEL;
+}
+
+void CDialog::EndDialog(int nResult) {
+    m_nModalResult = nResult;
+    m_bEnded = true;
+    ShowWindow(SW_HIDE);
+}
+
+LRESULT CDialog::HandleInitDialog(WPARAM wParam, LPARAM) {
+    const BOOL focusFirst = OnInitDialog();
+    const HWND first = hb::win::HwndFromParam(wParam);
+    if (focusFirst && ::IsWindow(first)) {
+        ::SetFocus(first);
+    }
+    return focusFirst;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (UpdateData(TRUE)) {
+        EndDialog(IDOK);
+    }
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg->message != WM_KEYDOWN || !m_hWnd ||
+        (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd))) {
+        return FALSE;
+    }
+    int id = 0;
+    if (pMsg->wParam == VK_RETURN) {
+        const LRESULT defId = SendMessage(DM_GETDEFID);
+        id = HIWORD(defId) == DC_HASDEFID ? static_cast<int>(LOWORD(defId)) : IDOK;
+    } else if (pMsg->wParam == VK_ESCAPE) {
+        id = IDCANCEL;
+    } else {
+        return FALSE;
+    }
+    const HWND button = ::GetDlgItem(m_hWnd, id);
+    if (!button || ::IsWindowEnabled(button)) {
+        SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
+                    hb::win::ParamFromHwnd(button));
+    }
+    return TRUE;
+}

@@ -1,0 +1,66 @@
+#include "platform/afx/HandleMap.h"
+
+#include "platform/afx/CWnd.h"
+#include "platform/afx/Reset.h"
+
+#include <memory>
+#include <unordered_map>
+
+namespace hb::afx {
+
+namespace {
+
+// Never destroyed: window objects with static storage (CWnd::wndTop, ...) look it up from their
+// destructors at exit.
+std::unordered_map<HWND, CWnd*>& Permanent() {
+    static auto& map = *new std::unordered_map<HWND, CWnd*>;
+    return map;
+}
+
+std::unordered_map<HWND, std::unique_ptr<CWnd>>& Temporary() {
+    static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
+    return map;
+}
+
+} // namespace
+
+void DeleteTempMap() {
+    Temporary().clear();
+}
+
+namespace detail {
+
+CWnd* FindPermanent(HWND hwnd) {
+    const auto it = Permanent().find(hwnd);
+    return it == Permanent().end() ? nullptr : it->second;
+}
+
+void AddPermanent(HWND hwnd, CWnd* wnd) {
+    Permanent()[hwnd] = wnd;
+}
+
+void RemovePermanent(HWND hwnd, const CWnd* wnd) {
+    const auto it = Permanent().find(hwnd);
+    if (it != Permanent().end() && it->second == wnd) {
+        Permanent().erase(it);
+    }
+}
+
+void ClearPermanent() {
+    for (auto& [hwnd, wnd] : Permanent()) {
+        wnd->m_hWnd = {};
+    }
+    Permanent().clear();
+}
+
+CWnd* TemporaryFor(HWND hwnd) {
+    auto& slot = Temporary()[hwnd];
+    if (!slot) {
+        slot = std::make_unique<CWnd>();
+        slot->m_hWnd = hwnd;
+    }
+    return slot.get();
+}
+
+} // namespace detail
+} // namespace hb::afx

@@ -1,0 +1,17 @@
+#pragma once
+// User input the way the program receives it, for modal scripts and tests.
+#include "platform/win/WinTypes.h"
+
+namespace hb::afx {
+
+// One key press at `target`: offered to the pre-translate walk from the target up to its top-level
+// window (as a modal dialog's loop does), then translated and dispatched when no window consumed
+// it. Returns whether one did.
+bool PressKey(HWND target, UINT vk);
+
+// What a click on the parent's control `id` reports: WM_COMMAND with BN_CLICKED, through the
+// control's reflection and the parent's routing. Nothing for a missing or disabled control;
+// returns whether the click was sent.
+bool ClickButton(HWND parent, int id);
+
+} // namespace hb::afx

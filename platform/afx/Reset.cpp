@@ -1,0 +1,18 @@
+#include "platform/afx/Reset.h"
+
+#include "platform/afx/HandleMap.h"
+#include "platform/afx/ModalScript.h"
+#include "platform/afx/res/StringLookup.h"
+#include "platform/afx/res/TemplateLookup.h"
+
+namespace hb::afx {
+
+void ResetForTests() {
+    DeleteTempMap();
+    detail::ClearPermanent();
+    SetTemplateLookup(nullptr);
+    SetStringLookup(nullptr);
+    detail::ResetModals();
+}
+
+} // namespace hb::afx

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace hb::afx {
+
+// Frees the temporary window objects FromHandle made. The idle loop calls it: a temporary object
+// is not kept past the message that asked for it.
+void DeleteTempMap();
+
+// Back to the start state for the next test, after the window layer's reset has destroyed every
+// window: temporary objects, the permanent map, the template and string lookups, the modal scripts
+// and the modal log.
+void ResetForTests();
+
+} // namespace hb::afx

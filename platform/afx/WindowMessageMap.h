@@ -1,0 +1,131 @@
+#pragma once
+// Message-map entries for window messages, each calling the handler of the usual name with the
+// message cracked into typed arguments. CWnd has a default for each that runs the window's
+// default processing.
+
+#include "platform/afx/CPoint.h"
+#include "platform/afx/MessageMap.h"
+
+class CWnd;
+
+using LPCREATESTRUCT = CREATESTRUCT*;
+
+namespace hb::afx::sig {
+using OnCreate = int(LPCREATESTRUCT);
+using OnTimer = void(UINT_PTR);
+using OnSize = void(UINT, int, int);
+using OnFocus = void(CWnd*);
+using OnMouseActivate = int(CWnd*, UINT, UINT);
+using OnSysCommand = void(UINT, LPARAM);
+using OnMDIActivate = void(BOOL, CWnd*, CWnd*);
+using OnSettingChange = void(UINT, LPCSTR);
+using OnMouse = void(UINT, CPoint);
+using OnMouseWheel = BOOL(UINT, short, CPoint);
+using OnKey = void(UINT, UINT, UINT);
+using OnShowWindow = void(BOOL, UINT);
+} // namespace hb::afx::sig
+
+#define HB_AFX_WM_VOID(message, name)                                                              \
+    HB_AFX_MAP_ENTRY(message, 0, 0, 0, HB_AFX_CALL(::hb::afx::sig::Void, &ThisClass::name)();      \
+                     return true;)
+
+#define HB_AFX_WM_MOUSE(message, name)                                                             \
+    HB_AFX_MAP_ENTRY(message, 0, 0, 0,                                                             \
+                     HB_AFX_CALL(::hb::afx::sig::OnMouse, &ThisClass::name)(                       \
+                         static_cast<UINT>(hbCall.wParam),                                         \
+                         CPoint(GET_X_LPARAM(hbCall.lParam), GET_Y_LPARAM(hbCall.lParam)));        \
+                     return true;)
+
+#define HB_AFX_WM_KEY(message, name)                                                               \
+    HB_AFX_MAP_ENTRY(message, 0, 0, 0,                                                             \
+                     HB_AFX_CALL(::hb::afx::sig::OnKey,                                            \
+                                 &ThisClass::name)(static_cast<UINT>(hbCall.wParam),               \
+                                                   LOWORD(hbCall.lParam), HIWORD(hbCall.lParam));  \
+                     return true;)
+
+#define HB_AFX_WM_FOCUS(message, name)                                                             \
+    HB_AFX_MAP_ENTRY(message, 0, 0, 0,                                                             \
+                     HB_AFX_CALL(::hb::afx::sig::OnFocus, &ThisClass::name)(                       \
+                         CWnd::FromHandle(::hb::win::HwndFromParam(hbCall.wParam)));               \
+                     return true;)
+
+// int OnCreate(LPCREATESTRUCT): -1 fails the creation.
+#define ON_WM_CREATE()                                                                             \
+    HB_AFX_MAP_ENTRY(WM_CREATE, 0, 0, 0,                                                           \
+                     hbCall.result = HB_AFX_CALL(::hb::afx::sig::OnCreate, &ThisClass::OnCreate)(  \
+                         reinterpret_cast<LPCREATESTRUCT>(hbCall.lParam));                         \
+                     return true;)
+#define ON_WM_DESTROY() HB_AFX_WM_VOID(WM_DESTROY, OnDestroy)
+#define ON_WM_NCDESTROY() HB_AFX_WM_VOID(WM_NCDESTROY, OnNcDestroy)
+#define ON_WM_CLOSE() HB_AFX_WM_VOID(WM_CLOSE, OnClose)
+#define ON_WM_PAINT() HB_AFX_WM_VOID(WM_PAINT, OnPaint)
+// void OnTimer(UINT_PTR nIDEvent).
+#define ON_WM_TIMER()                                                                              \
+    HB_AFX_MAP_ENTRY(WM_TIMER, 0, 0, 0,                                                            \
+                     HB_AFX_CALL(::hb::afx::sig::OnTimer, &ThisClass::OnTimer)(hbCall.wParam);     \
+                     return true;)
+// void OnSize(UINT nType, int cx, int cy).
+#define ON_WM_SIZE()                                                                               \
+    HB_AFX_MAP_ENTRY(WM_SIZE, 0, 0, 0,                                                             \
+                     HB_AFX_CALL(::hb::afx::sig::OnSize,                                           \
+                                 &ThisClass::OnSize)(static_cast<UINT>(hbCall.wParam),             \
+                                                     static_cast<int>(LOWORD(hbCall.lParam)),      \
+                                                     static_cast<int>(HIWORD(hbCall.lParam)));     \
+                     return true;)
+// void OnSetFocus(CWnd* pOldWnd), void OnKillFocus(CWnd* pNewWnd).
+#define ON_WM_SETFOCUS() HB_AFX_WM_FOCUS(WM_SETFOCUS, OnSetFocus)
+#define ON_WM_KILLFOCUS() HB_AFX_WM_FOCUS(WM_KILLFOCUS, OnKillFocus)
+// int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message).
+#define ON_WM_MOUSEACTIVATE()                                                                      \
+    HB_AFX_MAP_ENTRY(                                                                              \
+        WM_MOUSEACTIVATE, 0, 0, 0,                                                                 \
+        hbCall.result = HB_AFX_CALL(::hb::afx::sig::OnMouseActivate, &ThisClass::OnMouseActivate)( \
+            CWnd::FromHandle(::hb::win::HwndFromParam(hbCall.wParam)), LOWORD(hbCall.lParam),      \
+            HIWORD(hbCall.lParam));                                                                \
+        return true;)
+// void OnSysCommand(UINT nID, LPARAM lParam).
+#define ON_WM_SYSCOMMAND()                                                                         \
+    HB_AFX_MAP_ENTRY(WM_SYSCOMMAND, 0, 0, 0,                                                       \
+                     HB_AFX_CALL(::hb::afx::sig::OnSysCommand, &ThisClass::OnSysCommand)(          \
+                         static_cast<UINT>(hbCall.wParam), hbCall.lParam);                         \
+                     return true;)
+// void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd).
+#define ON_WM_MDIACTIVATE()                                                                        \
+    HB_AFX_MAP_ENTRY(                                                                              \
+        WM_MDIACTIVATE, 0, 0, 0,                                                                   \
+        HB_AFX_CALL(::hb::afx::sig::OnMDIActivate, &ThisClass::OnMDIActivate)(                     \
+            ::hb::win::HwndFromParam(static_cast<WPARAM>(hbCall.lParam)) == hbThis.m_hWnd,         \
+            CWnd::FromHandle(::hb::win::HwndFromParam(static_cast<WPARAM>(hbCall.lParam))),        \
+            CWnd::FromHandle(::hb::win::HwndFromParam(hbCall.wParam)));                            \
+        return true;)
+// void OnSettingChange(UINT uFlags, LPCSTR lpszSection).
+#define ON_WM_SETTINGCHANGE()                                                                      \
+    HB_AFX_MAP_ENTRY(                                                                              \
+        WM_SETTINGCHANGE, 0, 0, 0,                                                                 \
+        HB_AFX_CALL(::hb::afx::sig::OnSettingChange, &ThisClass::OnSettingChange)(                 \
+            static_cast<UINT>(hbCall.wParam), reinterpret_cast<LPCSTR>(hbCall.lParam));            \
+        return true;)
+// void OnXxx(UINT nFlags, CPoint point).
+#define ON_WM_MOUSEMOVE() HB_AFX_WM_MOUSE(WM_MOUSEMOVE, OnMouseMove)
+#define ON_WM_LBUTTONDOWN() HB_AFX_WM_MOUSE(WM_LBUTTONDOWN, OnLButtonDown)
+#define ON_WM_LBUTTONUP() HB_AFX_WM_MOUSE(WM_LBUTTONUP, OnLButtonUp)
+#define ON_WM_LBUTTONDBLCLK() HB_AFX_WM_MOUSE(WM_LBUTTONDBLCLK, OnLButtonDblClk)
+#define ON_WM_RBUTTONDOWN() HB_AFX_WM_MOUSE(WM_RBUTTONDOWN, OnRButtonDown)
+#define ON_WM_RBUTTONUP() HB_AFX_WM_MOUSE(WM_RBUTTONUP, OnRButtonUp)
+// BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt); pt in screen coordinates.
+#define ON_WM_MOUSEWHEEL()                                                                         \
+    HB_AFX_MAP_ENTRY(WM_MOUSEWHEEL, 0, 0, 0,                                                       \
+                     hbCall.result =                                                               \
+                         HB_AFX_CALL(::hb::afx::sig::OnMouseWheel, &ThisClass::OnMouseWheel)(      \
+                             LOWORD(hbCall.wParam), static_cast<short>(HIWORD(hbCall.wParam)),     \
+                             CPoint(GET_X_LPARAM(hbCall.lParam), GET_Y_LPARAM(hbCall.lParam)));    \
+                     return true;)
+// void OnXxx(UINT nChar, UINT nRepCnt, UINT nFlags).
+#define ON_WM_KEYDOWN() HB_AFX_WM_KEY(WM_KEYDOWN, OnKeyDown)
+#define ON_WM_CHAR() HB_AFX_WM_KEY(WM_CHAR, OnChar)
+// void OnShowWindow(BOOL bShow, UINT nStatus).
+#define ON_WM_SHOWWINDOW()                                                                         \
+    HB_AFX_MAP_ENTRY(WM_SHOWWINDOW, 0, 0, 0,                                                       \
+                     HB_AFX_CALL(::hb::afx::sig::OnShowWindow, &ThisClass::OnShowWindow)(          \
+                         static_cast<BOOL>(hbCall.wParam), static_cast<UINT>(hbCall.lParam));      \
+                     return true;)

@@ -1,0 +1,14 @@
+#pragma once
+#include "platform/afx/res/DialogTemplate.h"
+
+#include <functional>
+
+namespace hb::afx {
+
+// Where dialog templates come from by id: the resource chain plugs itself in here. Without a
+// lookup no template is found.
+using TemplateLookup = std::function<const DialogTemplate*(UINT id)>;
+void SetTemplateLookup(TemplateLookup lookup);
+const DialogTemplate* FindDialogTemplate(UINT id);
+
+} // namespace hb::afx
