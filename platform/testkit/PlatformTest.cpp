@@ -1,5 +1,6 @@
 #include "platform/testkit/PlatformTest.h"
 
+#include "platform/tessary/model/Reset.h"
 #include "platform/win/store/AtomicFile.h"
 #include "platform/win/sys/Reset.h"
 
@@ -13,6 +14,7 @@ void ResetPlatform() {
     hb::win::ini::ResetForTests();
     hb::win::SetFileWriteFault(hb::win::FileWriteStage::None);
     hb::win::sys::ResetForTests();
+    hb::tessary::ResetForTests();
 }
 
 PlatformTest::PlatformTest() {
