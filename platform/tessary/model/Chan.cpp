@@ -61,7 +61,10 @@ void Chan::forEachScannable(const std::function<void(Chan&)>& visit) {
 }
 
 void Chan::writeOwnItems(hb::tessary::ItemWriter& out) const {
-    out.bytes(kItemRecord, m_parm.bytes());
+    // Handles live only as long as the program runs: the file keeps none.
+    Parm stored = m_parm;
+    stored.set(Parm::kObjectHandle, 0);
+    out.bytes(kItemRecord, stored.bytes());
     out.u8(kItemLockOut, m_lockOut);
     std::array<std::uint8_t, kMemberKinds * 4> packed{};
     for (std::size_t i = 0; i < kMemberKinds; ++i) {

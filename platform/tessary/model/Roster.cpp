@@ -46,6 +46,16 @@ RosterEntry& Roster::addEntry(std::unique_ptr<RosterEntry> entry) {
     return added;
 }
 
+std::unique_ptr<RosterEntry> Roster::removeEntry(std::size_t index) {
+    if (index >= m_entries.size()) {
+        return nullptr;
+    }
+    std::unique_ptr<RosterEntry> removed = std::move(m_entries[index]);
+    m_entries.erase(m_entries.begin() + static_cast<std::ptrdiff_t>(index));
+    markChanged();
+    return removed;
+}
+
 int Roster::Load(int) {
     int failed = 0;
     for (const auto& entry : m_entries) {

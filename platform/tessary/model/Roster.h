@@ -26,6 +26,8 @@ public:
 
     const std::vector<std::unique_ptr<RosterEntry>>& entries() const { return m_entries; }
     RosterEntry& addEntry(std::unique_ptr<RosterEntry> entry);
+    // Takes the entry out of the list; null for an index past the end.
+    std::unique_ptr<RosterEntry> removeEntry(std::size_t index);
 
     // Reads the file of every active entry that holds no object yet (the argument is the load
     // mode; 0 is the only one). A name without a folder is in the documents folder. An entry still
