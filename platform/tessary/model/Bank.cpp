@@ -80,11 +80,9 @@ bool Bank::readItem(std::uint32_t tag, hb::tessary::ItemReader& item) {
     case kItemOffset:
         offset = item.u16();
         return true;
-    case kItemFleetMap: {
-        const auto bytes = item.bytes(fleetMap.size());
-        std::copy(bytes.begin(), bytes.end(), fleetMap.begin());
+    case kItemFleetMap:
+        item.into(fleetMap);
         return true;
-    }
     case kItemDelay:
         delay = static_cast<std::int16_t>(item.u16());
         return true;

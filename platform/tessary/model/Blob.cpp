@@ -63,10 +63,8 @@ void ReadBlob(ItemReader& item, BlobList& list) {
         return;
     }
     auto blob = std::make_unique<Blob>();
-    for (std::size_t i = 0; i < 4; ++i) {
-        blob->tag |= static_cast<std::uint32_t>(bytes[i]) << (8 * i);
-        blob->key |= static_cast<std::uint32_t>(bytes[4 + i]) << (8 * i);
-    }
+    blob->tag = LoadLe32(bytes.data());
+    blob->key = LoadLe32(bytes.data() + 4);
     blob->data.assign(bytes.begin() + 8, bytes.end());
     list.push_back(std::move(blob));
 }

@@ -88,10 +88,7 @@ bool Chan::readItem(std::uint32_t tag, hb::tessary::ItemReader& item) {
     case kItemValues: {
         const auto packed = item.bytes(kMemberKinds * 4);
         for (std::size_t i = 0; i < packed.size() / 4; ++i) {
-            m_values[i] = static_cast<std::uint32_t>(packed[i * 4]) |
-                          static_cast<std::uint32_t>(packed[i * 4 + 1]) << 8 |
-                          static_cast<std::uint32_t>(packed[i * 4 + 2]) << 16 |
-                          static_cast<std::uint32_t>(packed[i * 4 + 3]) << 24;
+            m_values[i] = hb::tessary::LoadLe32(packed.data() + i * 4);
         }
         return true;
     }

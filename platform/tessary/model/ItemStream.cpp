@@ -2,17 +2,14 @@
 
 #include "platform/tessary/model/Object.h"
 
+#include <algorithm>
+
 namespace hb::tessary {
 namespace {
 
 // Deeper nesting than any object tree needs; it bounds the work a crafted file can cause.
 constexpr int kMaxDepth = 16;
 constexpr std::size_t kItemHeader = 8;
-
-std::uint32_t Load32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
 
 } // namespace
 
@@ -68,8 +65,8 @@ void ItemReader::forEach(const std::function<void(std::uint32_t, ItemReader&)>& 
             fail("an item is cut short");
             return;
         }
-        const std::uint32_t tag = Load32(m_bytes.data() + m_pos);
-        const std::uint32_t length = Load32(m_bytes.data() + m_pos + 4);
+        const std::uint32_t tag = LoadLe32(m_bytes.data() + m_pos);
+        const std::uint32_t length = LoadLe32(m_bytes.data() + m_pos + 4);
         m_pos += kItemHeader;
         if (length > m_bytes.size() - m_pos) {
             fail("an item runs past the end of its record");
@@ -103,6 +100,11 @@ std::span<const std::uint8_t> ItemReader::bytes(std::size_t size) {
         return {};
     }
     return m_bytes;
+}
+
+void ItemReader::into(std::span<std::uint8_t> target) {
+    const auto source = bytes(target.size());
+    std::copy(source.begin(), source.end(), target.begin());
 }
 
 std::unique_ptr<Object> ItemReader::object(std::uint32_t kind) {

@@ -17,6 +17,12 @@ class Object;
 
 namespace hb::tessary {
 
+// The little-endian 32-bit value at p.
+inline std::uint32_t LoadLe32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
 class ItemWriter {
 public:
     void u8(std::uint32_t tag, std::uint8_t value) { fixed(tag, value, 1); }
@@ -62,6 +68,8 @@ public:
     std::span<const std::uint8_t> bytes() const { return m_bytes; }
     // Exactly `size` bytes, else a fault.
     std::span<const std::uint8_t> bytes(std::size_t size);
+    // Copies the item into `target`, which it must fill exactly, else a fault.
+    void into(std::span<std::uint8_t> target);
 
     // The object record of kind `kind` held by this item, or null after a fault. Objects of kinds
     // this program does not know are not read (null, no fault).

@@ -86,6 +86,7 @@ int Roster::Unload() {
         if (object->isChanged() && !object->fileName().empty()) {
             File file(object->fileName(), object);
             if (!file.save()) {
+                file.abandon();
                 ++failed;
                 continue;
             }

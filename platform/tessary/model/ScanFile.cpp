@@ -25,11 +25,6 @@ constexpr std::size_t kChecksumSize = 4;
 // Far more than any scan list or group needs; a larger file is not ours.
 constexpr std::size_t kMaxFileSize = 64u << 20;
 
-std::uint32_t Load32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
 std::array<std::uint32_t, 256> MakeCrcTable() {
     std::array<std::uint32_t, 256> table{};
     for (std::uint32_t n = 0; n < 256; ++n) {
@@ -86,14 +81,17 @@ ScanFileRead ParseScanFile(std::span<const std::uint8_t> bytes, const std::strin
         return Failure(name, "is not a scanning file");
     }
     const std::uint16_t version = static_cast<std::uint16_t>(bytes[6] | bytes[7] << 8);
-    if (version == 0 || version > kScanFileVersion) {
+    if (version == 0) {
+        return Failure(name, "is damaged: it has no format version");
+    }
+    if (version > kScanFileVersion) {
         return Failure(name, "was written in a newer format (version " + std::to_string(version) +
                                  ") than this program reads");
     }
     if (bytes.size() < kHeadSize + kItemHeadSize + kChecksumSize) {
         return Failure(name, "is truncated");
     }
-    const std::uint64_t rootLength = Load32(bytes.data() + kHeadSize + 4);
+    const std::uint64_t rootLength = LoadLe32(bytes.data() + kHeadSize + 4);
     const std::uint64_t expected = kHeadSize + kItemHeadSize + rootLength + kChecksumSize;
     if (expected > bytes.size()) {
         return Failure(name, "is truncated");
@@ -102,12 +100,12 @@ ScanFileRead ParseScanFile(std::span<const std::uint8_t> bytes, const std::strin
         return Failure(name, "is damaged: it has data after its end");
     }
     const std::size_t body = bytes.size() - kChecksumSize;
-    if (Crc32(bytes.first(body)) != Load32(bytes.data() + body)) {
+    if (Crc32(bytes.first(body)) != LoadLe32(bytes.data() + body)) {
         return Failure(name, "is damaged: its checksum does not match");
     }
     std::string error;
     ItemReader root(bytes.subspan(kHeadSize + kItemHeadSize, rootLength), error);
-    std::unique_ptr<Object> object = root.object(Load32(bytes.data() + kHeadSize));
+    std::unique_ptr<Object> object = root.object(LoadLe32(bytes.data() + kHeadSize));
     if (!error.empty()) {
         return Failure(name, "is damaged: " + error);
     }

@@ -39,11 +39,9 @@ bool UserIdEntry::readItem(std::uint32_t tag, hb::tessary::ItemReader& item) {
     case kItemOptions:
         m_options = item.u16();
         return true;
-    case kItemOptionBytes: {
-        const auto bytes = item.bytes(m_optionBytes.size());
-        std::copy(bytes.begin(), bytes.end(), m_optionBytes.begin());
+    case kItemOptionBytes:
+        item.into(m_optionBytes);
         return true;
-    }
     default:
         return m_statistics.readItem(tag, item) || Object::readItem(tag, item);
     }
