@@ -1,0 +1,42 @@
+#pragma once
+// Texts of frequencies, trunking IDs and history events, and the conversion of frequency texts.
+// All of them use the C locale.
+
+#include "platform/records/UserId.h"
+
+#include <cstdint>
+#include <string>
+
+// MHz with four decimals, cut rather than rounded, right-aligned in 9 characters: " 162.5500".
+std::string format_freq_vhf(std::uint32_t hz);
+
+// Results of convert_frequency.
+inline constexpr int kFrequencyConverted = 0;
+inline constexpr int kFrequencyBadText = 1;
+inline constexpr int kFrequencyTooLarge = 2;
+inline constexpr int kFrequencyNegative = 3;
+inline constexpr int kFrequencyBadUnit = 4;
+
+// Reads a decimal frequency ("162.55", " 7050.000 ", "25 kHz") in `unit` ('M' MHz, 'K' kHz,
+// 'H' Hz, either case) unless the text names its own unit (M, K, H or G, with or without "Hz").
+// Digits below 1 Hz are cut. 0 on success; otherwise *hz is left as it was.
+int convert_frequency(const char* text, std::uint32_t* hz, char unit);
+
+// The ID as text by its kind, right-aligned in 11 characters; empty for an ID not in use and for
+// kinds that have no text. Motorola Type II and EDACS IDs follow the current display styles.
+std::string format_user(const hb::records::UserId& id);
+
+// The display styles of Motorola and EDACS IDs (0 plain, 1 hexadecimal, 2 the radio's own form).
+// 255, and 85, return the current style; any other value sets it and returns the previous one.
+int format_motorola_style(int style);
+int format_edacs_style(int style);
+
+// The history flags as short texts ("T/O", "L/O", "STO", ...) separated by blanks.
+std::string FormatEvents(std::uint32_t flags);
+
+namespace hb::tessary {
+
+// Both styles back to 0.
+void ResetFormatStyles();
+
+} // namespace hb::tessary

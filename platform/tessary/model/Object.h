@@ -1,0 +1,96 @@
+#pragma once
+// The base of every stored scanning object. Each object carries its kind tag and a 32-bit handle
+// that is unique for the life of the program: handles are never reused, and the handle of a
+// deleted object resolves to null, so a handle kept in a record or a window never reaches freed
+// memory. Objects form trees; a parent owns its children.
+
+#include "platform/records/ObjectKind.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class Chan;
+
+namespace hb::tessary {
+class ItemReader;
+class ItemWriter;
+} // namespace hb::tessary
+
+class Object {
+public:
+    using Kind = hb::records::ObjectKind;
+
+    Object(const Object&) = delete;
+    Object& operator=(const Object&) = delete;
+    virtual ~Object();
+
+    // The live object with this handle, or null (handle 0, a deleted object, never issued).
+    static Object* Find(std::uint32_t handle);
+
+    Kind kind() const { return m_kind; }
+    std::uint32_t ObjectTypeTag() const { return static_cast<std::uint32_t>(m_kind); }
+    std::uint32_t handle() const { return m_handle; }
+
+    // The kind as a user reads it ("Group", "Channel", "Search Range", ...).
+    virtual const char* descr() const = 0;
+
+    const std::string& name() const { return m_name; }
+    void setName(std::string name);
+    // The second text of an object.
+    const std::string& description() const { return m_description; }
+    void setDescription(std::string description);
+    std::uint32_t flags() const { return m_flags; }
+    void setFlags(std::uint32_t flags) { m_flags = flags; }
+
+    // The file a root object was read from or is to be saved to, or the file a scan-list entry
+    // names. Naming another file marks the object changed, since its content is not there yet.
+    const std::string& fileName() const { return m_fileName; }
+    void setFileName(std::string path);
+
+    // Marks this object and every object above it changed (their files need saving).
+    void markChanged();
+    bool isChanged() const { return m_changed; }
+    // Clears the mark of this object and everything below it, after a save or a load.
+    void clearChanged();
+
+    Object* parent() const { return m_parent; }
+    Object* root();
+
+    // Calls `visit` for each channel or search range below (or being) this object that a radio
+    // can scan, in list order.
+    virtual void forEachScannable(const std::function<void(Chan&)>& visit);
+    bool hasScannable();
+
+    // Reading and writing of the scanning-file format.
+    void writeItems(hb::tessary::ItemWriter& out) const;
+    // Takes one item of this object's record; false leaves it to be skipped as unknown.
+    virtual bool readItem(std::uint32_t tag, hb::tessary::ItemReader& item);
+
+protected:
+    explicit Object(Kind kind);
+
+    // Writes the fields and children that the subclass adds.
+    virtual void writeOwnItems(hb::tessary::ItemWriter& out) const = 0;
+    virtual void forEachChild(const std::function<void(Object&)>& visit);
+
+    // Appends `child` to one of this object's owning lists and makes this object its parent.
+    template <class T, class List>
+    T& own(List& list, std::unique_ptr<T> child) {
+        static_cast<Object&>(*child).m_parent = this;
+        T& placed = *child;
+        list.push_back(std::move(child));
+        return placed;
+    }
+
+private:
+    Kind m_kind;
+    std::uint32_t m_handle;
+    Object* m_parent = nullptr;
+    std::string m_name;
+    std::string m_description;
+    std::string m_fileName;
+    std::uint32_t m_flags = 0;
+    bool m_changed = false;
+};
