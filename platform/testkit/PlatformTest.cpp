@@ -2,6 +2,7 @@
 
 #include "platform/afx/Reset.h"
 #include "platform/engine/EngineSim.h"
+#include "platform/instruments/Instrument.h"
 #include "platform/tessary/model/Reset.h"
 #include "platform/win/store/AtomicFile.h"
 #include "platform/win/sys/Reset.h"
@@ -18,6 +19,7 @@ void ResetPlatform() {
     hb::win::SetFileWriteFault(hb::win::FileWriteStage::None);
     hb::win::sys::ResetForTests();
     hb::afx::ResetForTests();
+    hb::instruments::ResetForTests();
     hb::tessary::ResetForTests();
 }
 

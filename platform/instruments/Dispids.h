@@ -1,0 +1,130 @@
+#pragma once
+// The dispatch ids of each kind's properties. The style code and the start properties of the
+// forms address properties by these numbers; the wrappers' named accessors use the same ones.
+
+namespace hb::instruments {
+
+// The standard background colour, for kinds without one of their own.
+inline constexpr long kBackColor = -501;
+
+namespace knob {
+inline constexpr long kFont = 1;
+inline constexpr long kPosition = 2;
+inline constexpr long kPositionMin = 3;
+inline constexpr long kKnobColor = 4;
+inline constexpr long kKnobEdgeColor = 5;
+inline constexpr long kPositionMax = 6;
+inline constexpr long kUnitsText = 7;
+inline constexpr long kRotationDegrees = 8;
+inline constexpr long kIncrement = 9;
+inline constexpr long kKnobStyle = 11;
+inline constexpr long kTicksVisible = 13;
+inline constexpr long kIndicatorStyle = 16;
+inline constexpr long kBackGroundColor = 18;
+inline constexpr long kTickLabelColor = 25;
+inline constexpr long kTickColor = 29;
+inline constexpr long kTransparent = 49;
+inline constexpr long kIndicatorHubColor = 71;
+inline constexpr long kIndicatorColor = 73;
+} // namespace knob
+
+namespace ledRectangle {
+inline constexpr long kBorderStyle = 2;
+inline constexpr long kShowReflection = 3;
+inline constexpr long kActive = 4;
+inline constexpr long kCaption = 5;
+inline constexpr long kCaptionColor = 6;
+inline constexpr long kActiveColor = 9;
+inline constexpr long kInactiveColor = 10;
+inline constexpr long kBevelOuter = 13;
+inline constexpr long kBevelInner = 14;
+} // namespace ledRectangle
+
+namespace sevenSegmentAnalog {
+inline constexpr long kValue = 2;
+inline constexpr long kPrecision = 3;
+inline constexpr long kDigitCount = 4;
+inline constexpr long kSegmentColor = 9;
+inline constexpr long kLeadingZeros = 12;
+inline constexpr long kBackGroundColor = 14;
+inline constexpr long kBorderStyle = 15;
+} // namespace sevenSegmentAnalog
+
+namespace sevenSegmentInteger {
+inline constexpr long kValue = 2;
+inline constexpr long kDigitCount = 4;
+inline constexpr long kSegmentColor = 8;
+inline constexpr long kLeadingZeros = 11;
+inline constexpr long kBackGroundColor = 13;
+inline constexpr long kBorderStyle = 14;
+} // namespace sevenSegmentInteger
+
+namespace angularGauge {
+inline constexpr long kPosition = 2;
+inline constexpr long kPositionMin = 3;
+inline constexpr long kPositionMax = 4;
+inline constexpr long kCaption = 5;
+inline constexpr long kLabelVisible = 6;
+inline constexpr long kLabelText = 7;
+inline constexpr long kTickMajorCount = 8;
+inline constexpr long kSectionCount = 10;
+// Section n (1 to 3) ends at kSection1End + 2 * (n - 1); its colour follows its end.
+inline constexpr long kSection1End = 11;
+inline constexpr long kSection1Color = 12;
+inline constexpr long kSection2End = 13;
+inline constexpr long kSection2Color = 14;
+inline constexpr long kSection3End = 15;
+inline constexpr long kSection3Color = 16;
+inline constexpr long kPointerColor = 19;
+inline constexpr long kBackGroundColor = 39;
+inline constexpr long kBorderStyle = 40;
+inline constexpr long kArcColor = 98;
+inline constexpr long kTickColor = 99;
+inline constexpr int kMaxSections = 3;
+} // namespace angularGauge
+
+namespace ledBar {
+inline constexpr long kPosition = 2;
+inline constexpr long kPositionMin = 3;
+inline constexpr long kPositionMax = 4;
+inline constexpr long kSegmentCount = 5;
+inline constexpr long kActiveColor = 6;
+inline constexpr long kBorderStyle = 7;
+inline constexpr long kInactiveColor = 8;
+} // namespace ledBar
+
+namespace switchToggle {
+inline constexpr long kActive = 2;
+inline constexpr long kSwitchStyle = 4;
+inline constexpr long kBorderStyle = 5;
+} // namespace switchToggle
+
+namespace label {
+inline constexpr long kFont = 1;
+inline constexpr long kCaption = 2;
+inline constexpr long kBorderStyle = 3;
+inline constexpr long kShrinkToFit = 5;
+inline constexpr long kTransparent = 8;
+inline constexpr long kBackGroundColor = 12;
+inline constexpr long kHighlight = 14;
+inline constexpr long kFontColor = 39;
+// Edit-like: the label takes keys and fires its change, mouse-down and key events.
+inline constexpr long kEditable = 40;
+} // namespace label
+
+namespace ledRound {
+inline constexpr long kActive = 4;
+inline constexpr long kActiveColor = 9;
+inline constexpr long kInactiveColor = 10;
+} // namespace ledRound
+
+namespace switchSlider {
+inline constexpr long kPosition = 1;
+inline constexpr long kPositionCount = 4;
+} // namespace switchSlider
+
+namespace switchLed {
+inline constexpr long kActive = 2;
+} // namespace switchLed
+
+} // namespace hb::instruments

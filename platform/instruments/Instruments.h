@@ -1,0 +1,17 @@
+#pragma once
+// Everything of the instrument controls the program is written against.
+#include "platform/instruments/CiAngularGaugeX.h"
+#include "platform/instruments/CiKnobX.h"
+#include "platform/instruments/CiLabelX.h"
+#include "platform/instruments/CiLedBarX.h"
+#include "platform/instruments/CiLedRectangleX.h"
+#include "platform/instruments/CiLedRoundX.h"
+#include "platform/instruments/CiPhonePadX.h"
+#include "platform/instruments/CiSevenSegmentAnalogX.h"
+#include "platform/instruments/CiSevenSegmentIntegerX.h"
+#include "platform/instruments/CiSwitchToggleX.h"
+#include "platform/instruments/Dispids.h"
+#include "platform/instruments/EventLog.h"
+#include "platform/instruments/Gestures.h"
+#include "platform/instruments/Instrument.h"
+#include "platform/instruments/KindInfo.h"

@@ -1,0 +1,22 @@
+#pragma once
+// One painter per kind; Paint (Painting.cpp) picks it. Not part of the public surface.
+#include "platform/instruments/InstrumentInternals.h"
+
+namespace hb::instruments::detail {
+
+void PaintKnob(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintAngularGauge(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintLedRectangle(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintLedRound(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintLedBar(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintSwitchToggle(HWND hwnd, HDC hdc, const InstrumentState& state);
+// Both seven-segment kinds.
+void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintLabel(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintPhonePad(HWND hwnd, HDC hdc, const InstrumentState& state);
+
+// The character heights that knobs and labels write in at their size.
+int KnobTextHeight(const RECT& client);
+int LabelTextHeight(const RECT& client);
+
+} // namespace hb::instruments::detail

@@ -1,0 +1,165 @@
+// Displays: seven-segment digits, labels and the phone pad's keys.
+#include "platform/instruments/Dispids.h"
+#include "platform/instruments/KindPainters.h"
+#include "platform/instruments/PaintTools.h"
+#include "platform/instruments/PhonePadLayout.h"
+#include "platform/win/gdi/Objects.h"
+#include "platform/win/gdi/TextDrawing.h"
+#include "platform/win/gdi/TextMetrics.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace hb::instruments::detail {
+
+namespace {
+
+// Segments a to g as bits 0 to 6: a top, b upper right, c lower right, d bottom, e lower left,
+// f upper left, g middle.
+unsigned SegmentsOf(char ch) {
+    static constexpr unsigned kDigits[] = {0x3F, 0x06, 0x5B, 0x4F, 0x66,
+                                           0x6D, 0x7D, 0x07, 0x7F, 0x6F};
+    if (ch >= '0' && ch <= '9') {
+        return kDigits[ch - '0'];
+    }
+    return ch == '-' ? 0x40 : 0;
+}
+
+void DrawDigit(HDC hdc, char ch, LONG left, LONG width, LONG height, COLORREF color) {
+    const LONG m = std::max(width / 8, 1);
+    const LONG t = std::max(width / 8, 1);
+    const LONG right = left + width - m;
+    const LONG x = left + m;
+    const LONG mid = height / 2;
+    const RECT segments[] = {
+        {x + t, m, right - t, m + t},                     // a
+        {right - t, m + t, right, mid},                   // b
+        {right - t, mid, right, height - m - t},          // c
+        {x + t, height - m - t, right - t, height - m},   // d
+        {x, mid, x + t, height - m - t},                  // e
+        {x, m + t, x + t, mid},                           // f
+        {x + t, mid - t / 2, right - t, mid - t / 2 + t}, // g
+    };
+    const unsigned lit = SegmentsOf(ch);
+    for (unsigned i = 0; i < 7; ++i) {
+        if (lit & (1u << i)) {
+            FillSolid(hdc, segments[i], color);
+        }
+    }
+}
+
+// The digits to show, filled out on the left to the digit count with blanks or zeros.
+std::string DigitsOf(const InstrumentState& state) {
+    char text[64];
+    const bool analog = state.kind->kind == Kind::SevenSegmentAnalog;
+    if (analog) {
+        const int precision =
+            std::clamp(static_cast<int>(NumberAt(state, sevenSegmentAnalog::kPrecision)), 0, 15);
+        std::snprintf(text, sizeof text, "%.*f", precision,
+                      NumberAt(state, sevenSegmentAnalog::kValue));
+    } else {
+        std::snprintf(text, sizeof text, "%.0f", NumberAt(state, sevenSegmentInteger::kValue));
+    }
+    std::string digits = text;
+    constexpr long kMostDigits = 32;
+    const long count =
+        std::clamp(static_cast<long>(NumberAt(state, analog ? sevenSegmentAnalog::kDigitCount
+                                                            : sevenSegmentInteger::kDigitCount)),
+                   0L, kMostDigits);
+    const bool zeros = NumberAt(state, analog ? sevenSegmentAnalog::kLeadingZeros
+                                              : sevenSegmentInteger::kLeadingZeros) != 0;
+    const long shown =
+        static_cast<long>(digits.size() - std::count(digits.begin(), digits.end(), '.'));
+    if (shown < count) {
+        const std::size_t at = (zeros && digits.front() == '-') ? 1 : 0;
+        digits.insert(at, static_cast<std::size_t>(count - shown), zeros ? '0' : ' ');
+    }
+    return digits;
+}
+
+hb::win::FontState FontFor(const std::string& face, int height) {
+    hb::win::FontState font;
+    font.face = face;
+    font.height = -height;
+    return font;
+}
+
+} // namespace
+
+// Each digit in a cell of its own; a decimal point sits at the foot of the cell before it.
+void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    const bool analog = state.kind->kind == Kind::SevenSegmentAnalog;
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client,
+              ColorAt(state, analog ? sevenSegmentAnalog::kBackGroundColor
+                                    : sevenSegmentInteger::kBackGroundColor));
+    const COLORREF color = ColorAt(state, analog ? sevenSegmentAnalog::kSegmentColor
+                                                 : sevenSegmentInteger::kSegmentColor);
+    const std::string digits = DigitsOf(state);
+    const auto cells =
+        static_cast<LONG>(digits.size() - std::count(digits.begin(), digits.end(), '.'));
+    const LONG width = cells ? client.right / cells : 0;
+    LONG left = 0;
+    for (const char ch : digits) {
+        if (ch == '.') {
+            const LONG dot = std::max(width / 8, 1);
+            FillSolid(hdc, {left - dot, client.bottom - 2 * dot, left, client.bottom - dot}, color);
+            continue;
+        }
+        DrawDigit(hdc, ch, left, width, client.bottom, color);
+        left += width;
+    }
+    if (NumberAt(state,
+                 analog ? sevenSegmentAnalog::kBorderStyle : sevenSegmentInteger::kBorderStyle)) {
+        SunkenEdge(hdc, client);
+    }
+}
+
+int LabelTextHeight(const RECT& client) {
+    return std::max(8, static_cast<int>(client.bottom * 2 / 3));
+}
+
+// The caption on one line, left-aligned; with shrink-to-fit the characters get smaller until the
+// caption fits the width less 4 pixels.
+void PaintLabel(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace label;
+    const RECT client = ClientOf(hwnd);
+    if (!NumberAt(state, kTransparent)) {
+        FillSolid(hdc, client, ColorAt(state, kBackGroundColor));
+    }
+    const std::string caption = TextAt(state, kCaption);
+    const std::string face = TextAt(state, kFont);
+    int height = LabelTextHeight(client);
+    if (NumberAt(state, kShrinkToFit)) {
+        constexpr int kSmallest = 6;
+        while (height > kSmallest &&
+               hb::win::MeasureText(FontFor(face, height), caption).cx > client.right - 4) {
+            --height;
+        }
+    }
+    const HFONT font = MakeFont(face, height);
+    Text(hdc, caption, {2, 0, client.right - 2, client.bottom},
+         DT_LEFT | DT_VCENTER | DT_SINGLELINE, ColorAt(state, kFontColor), font);
+    DeleteObject(font);
+    if (NumberAt(state, kBorderStyle)) {
+        SunkenEdge(hdc, client);
+    }
+}
+
+void PaintPhonePad(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client, ColorAt(state, kBackColor));
+    for (int row = 0; row < kPadRows; ++row) {
+        for (int column = 0; column < kPadColumns; ++column) {
+            const RECT cell = PadCell(client, row, column);
+            const RECT key{cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
+            FillSolid(hdc, key, 0xE0E0E0);
+            RaisedEdge(hdc, key);
+            Text(hdc, kPadKeyLabels[kPadKeys[row][column]], key,
+                 DT_CENTER | DT_VCENTER | DT_SINGLELINE, 0);
+        }
+    }
+}
+
+} // namespace hb::instruments::detail

@@ -1,0 +1,84 @@
+// Lamps and switches: LEDs in their active or inactive colour, bars of LEDs, toggle switches.
+#include "platform/instruments/Dispids.h"
+#include "platform/instruments/KindPainters.h"
+#include "platform/instruments/PaintTools.h"
+#include "platform/win/gdi/TextDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace hb::instruments::detail {
+
+namespace {
+
+constexpr COLORREF kDark = 0x404040;
+constexpr COLORREF kMid = 0x808080;
+
+} // namespace
+
+void PaintLedRectangle(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace ledRectangle;
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client,
+              ColorAt(state, NumberAt(state, kActive) ? kActiveColor : kInactiveColor));
+    if (NumberAt(state, kBorderStyle)) {
+        SunkenEdge(hdc, client);
+    }
+    Text(hdc, TextAt(state, kCaption), client, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+         ColorAt(state, kCaptionColor));
+}
+
+void PaintLedRound(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace ledRound;
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client, ColorAt(state, kBackColor));
+    const double radius = std::min(client.right, client.bottom) / 2.0 - 1;
+    FilledEllipse(hdc, CircleBox(client.right / 2.0, client.bottom / 2.0, radius), kDark,
+                  ColorAt(state, NumberAt(state, kActive) ? kActiveColor : kInactiveColor));
+}
+
+// Segments side by side, lit from the left (or from the bottom when the bar stands upright) up to
+// the position's share of the range.
+void PaintLedBar(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace ledBar;
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client, ColorAt(state, kBackColor));
+    const LONG count = std::clamp(static_cast<LONG>(NumberAt(state, kSegmentCount)), 1, 500);
+    const double span = NumberAt(state, kPositionMax) - NumberAt(state, kPositionMin);
+    const double share =
+        span == 0 ? 0 : (NumberAt(state, kPosition) - NumberAt(state, kPositionMin)) / span;
+    const auto lit = static_cast<LONG>(std::lround(std::clamp(share, 0.0, 1.0) * count));
+    const bool across = client.right >= client.bottom;
+    for (LONG i = 0; i < count; ++i) {
+        RECT segment;
+        if (across) {
+            segment = {client.right * i / count + 1, 1, client.right * (i + 1) / count - 1,
+                       client.bottom - 1};
+        } else {
+            segment = {1, client.bottom - client.bottom * (i + 1) / count + 1, client.right - 1,
+                       client.bottom - client.bottom * i / count - 1};
+        }
+        FillSolid(hdc, segment, ColorAt(state, i < lit ? kActiveColor : kInactiveColor));
+    }
+    if (NumberAt(state, kBorderStyle)) {
+        SunkenEdge(hdc, client);
+    }
+}
+
+// A slot with the lever up when the switch is on and down when it is off.
+void PaintSwitchToggle(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace switchToggle;
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client, ColorAt(state, kBackColor));
+    const RECT slot{client.right / 3, 2, client.right - client.right / 3, client.bottom - 2};
+    FillSolid(hdc, slot, kMid);
+    SunkenEdge(hdc, slot);
+    const LONG middle = client.bottom / 2;
+    const RECT lever = NumberAt(state, kActive)
+                           ? RECT{slot.left + 2, slot.top + 2, slot.right - 2, middle}
+                           : RECT{slot.left + 2, middle, slot.right - 2, slot.bottom - 2};
+    FillSolid(hdc, lever, kDark);
+    RaisedEdge(hdc, lever);
+}
+
+} // namespace hb::instruments::detail

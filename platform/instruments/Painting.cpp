@@ -1,0 +1,45 @@
+#include "platform/instruments/Dispids.h"
+#include "platform/instruments/KindPainters.h"
+#include "platform/instruments/PaintTools.h"
+
+namespace hb::instruments::detail {
+
+void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    switch (state.kind->kind) {
+    case Kind::Knob:
+        return PaintKnob(hwnd, hdc, state);
+    case Kind::AngularGauge:
+        return PaintAngularGauge(hwnd, hdc, state);
+    case Kind::LedRectangle:
+        return PaintLedRectangle(hwnd, hdc, state);
+    case Kind::LedRound:
+        return PaintLedRound(hwnd, hdc, state);
+    case Kind::LedBar:
+        return PaintLedBar(hwnd, hdc, state);
+    case Kind::SwitchToggle:
+        return PaintSwitchToggle(hwnd, hdc, state);
+    case Kind::SevenSegmentAnalog:
+    case Kind::SevenSegmentInteger:
+        return PaintSevenSegment(hwnd, hdc, state);
+    case Kind::Label:
+        return PaintLabel(hwnd, hdc, state);
+    case Kind::PhonePad:
+        return PaintPhonePad(hwnd, hdc, state);
+    default:
+        // Kinds without a picture of their own yet: their background.
+        return FillSolid(hdc, ClientOf(hwnd), ColorAt(state, kBackColor));
+    }
+}
+
+HFONT CreateTextFont(HWND hwnd, const InstrumentState& state) {
+    switch (state.kind->kind) {
+    case Kind::Knob:
+        return MakeFont(TextAt(state, knob::kFont), KnobTextHeight(ClientOf(hwnd)));
+    case Kind::Label:
+        return MakeFont(TextAt(state, label::kFont), LabelTextHeight(ClientOf(hwnd)));
+    default:
+        return {};
+    }
+}
+
+} // namespace hb::instruments::detail
