@@ -15,12 +15,12 @@
 namespace {
 
 void FuzzRegistry(std::string_view text) {
-    hb::win::registry::UseMemory();
+    hb::win::registry::ResetForTests();
     if (!hb::win::registry::Seed(HKEY_CURRENT_USER, text)) {
         return;
     }
     const std::string first = hb::win::registry::Dump(HKEY_CURRENT_USER);
-    hb::win::registry::UseMemory();
+    hb::win::registry::ResetForTests();
     if (!hb::win::registry::Seed(HKEY_CURRENT_USER, first) ||
         hb::win::registry::Dump(HKEY_CURRENT_USER) != first) {
         std::abort();
@@ -29,7 +29,7 @@ void FuzzRegistry(std::string_view text) {
 
 void FuzzIni(std::string_view text) {
     const char* path = "/fuzz/settings.ini";
-    hb::win::ini::UseMemory();
+    hb::win::ini::ResetForTests();
     if (!hb::win::ini::Seed(path, text)) {
         return;
     }
