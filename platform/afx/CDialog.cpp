@@ -158,7 +158,7 @@ void CDialog::OnCancel() {
 BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
     if (pMsg->message != WM_KEYDOWN || !m_hWnd ||
         (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd))) {
-        return FALSE;
+        return CWnd::PreTranslateMessage(pMsg);
     }
     int id = 0;
     if (pMsg->wParam == VK_RETURN) {

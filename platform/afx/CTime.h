@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/afx/CString.h"
 #include "platform/afx/CTimeSpan.h"
 
 #include <compare>
@@ -32,6 +33,7 @@ public:
     // "%z" (also "%#z") is the zone's name, as "%Z"; "%#" before any other letter is that letter
     // alone. Empty when the time has no local calendar date.
     std::string Format(const char* format) const;
+    CString Format(const CString& format) const { return Format(format.GetString()); }
     // The same on the UTC calendar.
     std::string FormatGmt(const char* format) const;
 

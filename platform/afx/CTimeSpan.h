@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/afx/CString.h"
+
 #include <compare>
 #include <cstdint>
 #include <cstdio>
@@ -57,6 +59,7 @@ public:
         }
         return out;
     }
+    CString Format(const CString& format) const { return Format(format.GetString()); }
 
     constexpr CTimeSpan operator+(CTimeSpan other) const { return m_seconds + other.m_seconds; }
     constexpr CTimeSpan operator-(CTimeSpan other) const { return m_seconds - other.m_seconds; }

@@ -7,6 +7,8 @@
 #include "platform/win/Windows.h"
 
 class CDataExchange;
+class CDC;
+class CFont;
 struct CCreateContext;
 
 // A window's object. A window made by Create/CreateEx, or subclassed, has its messages go through
@@ -78,7 +80,8 @@ public:
     // control's reflect entries handled it.
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // TRUE consumes the message before it is translated and dispatched.
+    // TRUE consumes the message before it is translated and dispatched. Overrides call this one
+    // for the mouse messages, which the window's tooltips see here.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     // Offers the message to the target window's object and then to its parents' up to and
     // including hWndStop (none: to the top); stops at the first that consumes it.
@@ -129,6 +132,26 @@ public:
     // Over the alternate owner, else the parent (a child's client area) or owner, else the screen.
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
 
+    // WM_SETICON/WM_GETICON: the big or small icon; returns the one it replaces.
+    HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+    HICON GetIcon(BOOL bBigIcon) const;
+    // A temporary wrapper of the client area's DC; give it back with ReleaseDC.
+    CDC* GetDC();
+    int ReleaseDC(CDC* pDC);
+    // WM_SETFONT/WM_GETFONT. The window does not own the font.
+    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
+    CFont* GetFont() const;
+
+    // Gives the window a tooltip control of its own. It sees the mouse over the window and its
+    // children through this window's PreTranslateMessage, so through a loop that walks the
+    // pre-translate tree (or hb::afx::MoveMouse). The tool under the mouse is the one
+    // OnToolHitTest names; by default its text is asked of this window with TTN_NEEDTEXT
+    // (ON_NOTIFY_EX(TTN_NEEDTEXT, 0, ...)), idFrom being the child's handle. FALSE removes it.
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    // The tool at a point of the client area, or -1: by default the visible child window there
+    // (TTF_IDISHWND, text LPSTR_TEXTCALLBACK, to this window), returning the child's id.
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
+
     DWORD GetStyle() const;
     DWORD GetExStyle() const;
     // Non-zero nFlags are SetWindowPos flags applied after the change. FALSE when nothing changed.
@@ -174,6 +197,8 @@ protected:
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnShowWindow(BOOL bShow, UINT nStatus);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    BOOL OnEraseBkgnd(CDC* pDC);
 
     // The procedure the window had before the object subclassed it.
     WNDPROC m_pfnSuper = nullptr;
@@ -183,6 +208,9 @@ private:
 
     static LRESULT StandardProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
     void BindCreated(HWND hWnd);
+    void FilterToolTipMessage(const MSG& msg);
 
     HWND m_hWndOwner{};
+    HWND m_hWndToolTip{};
+    TOOLINFO m_lastTool; // the tool the tooltip has now; none while its uId and hwnd are 0
 };

@@ -1,6 +1,7 @@
 #include "platform/afx/HandleMap.h"
 
 #include "platform/afx/CWnd.h"
+#include "platform/afx/ObjectMap.h"
 #include "platform/afx/Reset.h"
 
 #include <memory>
@@ -26,6 +27,7 @@ std::unordered_map<HWND, std::unique_ptr<CWnd>>& Temporary() {
 
 void DeleteTempMap() {
     Temporary().clear();
+    detail::DeleteTemporaryObjects();
 }
 
 namespace detail {

@@ -4,14 +4,31 @@
 
 namespace hb::afx {
 
-bool PressKey(HWND target, UINT vk) {
-    MSG msg{target, WM_KEYDOWN, vk, 1, GetTickCount(), {}};
-    if (CWnd::WalkPreTranslateTree(::GetAncestor(target, GA_ROOT), &msg)) {
+namespace {
+
+// As the message loop of a modal dialog handles a message taken from the queue.
+bool Deliver(MSG msg) {
+    if (CWnd::WalkPreTranslateTree(::GetAncestor(msg.hwnd, GA_ROOT), &msg)) {
         return true;
     }
     ::TranslateMessage(&msg);
     ::DispatchMessage(&msg);
     return false;
+}
+
+} // namespace
+
+bool PressKey(HWND target, UINT vk) {
+    return Deliver({target, WM_KEYDOWN, vk, 1, GetTickCount(), {}});
+}
+
+bool MoveMouse(HWND target, int x, int y) {
+    return Deliver({target,
+                    WM_MOUSEMOVE,
+                    0,
+                    MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)),
+                    GetTickCount(),
+                    {}});
 }
 
 bool ClickButton(HWND parent, int id) {

@@ -9,6 +9,11 @@ namespace hb::afx {
 // it. Returns whether one did.
 bool PressKey(HWND target, UINT vk);
 
+// The mouse moving to (x, y) of `target`'s client area: offered to the pre-translate walk (which
+// shows windows' tooltips the mouse) as the program's loop does, then dispatched when no window
+// consumed it. Returns whether one did.
+bool MoveMouse(HWND target, int x, int y);
+
 // What a click on the parent's control `id` reports: WM_COMMAND with BN_CLICKED, through the
 // control's reflection and the parent's routing. Nothing for a missing or disabled control;
 // returns whether the click was sent.

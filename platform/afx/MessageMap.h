@@ -154,8 +154,7 @@ protected:                                                                      
 #define ON_EN_CHANGE(nID, memberFxn) ON_CONTROL(EN_CHANGE, nID, memberFxn)
 #define ON_EN_SETFOCUS(nID, memberFxn) ON_CONTROL(EN_SETFOCUS, nID, memberFxn)
 #define ON_EN_KILLFOCUS(nID, memberFxn) ON_CONTROL(EN_KILLFOCUS, nID, memberFxn)
-// CBN_SELCHANGE is 1.
-#define ON_CBN_SELCHANGE(nID, memberFxn) ON_CONTROL(1, nID, memberFxn)
+#define ON_CBN_SELCHANGE(nID, memberFxn) ON_CONTROL(CBN_SELCHANGE, nID, memberFxn)
 
 // WM_NOTIFY: void handler(NMHDR*, LRESULT*).
 #define ON_NOTIFY(code, nID, memberFxn)                                                            \

@@ -2,6 +2,7 @@
 
 #include "platform/afx/HandleMap.h"
 #include "platform/afx/ModalScript.h"
+#include "platform/afx/res/BitmapLookup.h"
 #include "platform/afx/res/StringLookup.h"
 #include "platform/afx/res/TemplateLookup.h"
 
@@ -12,6 +13,7 @@ void ResetForTests() {
     detail::ClearPermanent();
     SetTemplateLookup(nullptr);
     SetStringLookup(nullptr);
+    SetBitmapLoader(nullptr);
     detail::ResetModals();
 }
 

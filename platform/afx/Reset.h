@@ -2,13 +2,13 @@
 
 namespace hb::afx {
 
-// Frees the temporary window objects FromHandle made. The idle loop calls it: a temporary object
-// is not kept past the message that asked for it.
+// Frees the temporary objects FromHandle made (windows, drawing objects, DCs, image lists). The
+// idle loop calls it: a temporary object is not kept past the message that asked for it.
 void DeleteTempMap();
 
 // Back to the start state for the next test, after the window layer's reset has destroyed every
-// window: temporary objects, the permanent map, the template and string lookups, the modal scripts
-// and the modal log.
+// window: temporary objects, the permanent map, the template, string and bitmap lookups, the
+// modal scripts and the modal log.
 void ResetForTests();
 
 } // namespace hb::afx

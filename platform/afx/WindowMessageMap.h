@@ -3,6 +3,7 @@
 // message cracked into typed arguments. CWnd has a default for each that runs the window's
 // default processing.
 
+#include "platform/afx/CDC.h"
 #include "platform/afx/CPoint.h"
 #include "platform/afx/MessageMap.h"
 
@@ -23,7 +24,18 @@ using OnMouse = void(UINT, CPoint);
 using OnMouseWheel = BOOL(UINT, short, CPoint);
 using OnKey = void(UINT, UINT, UINT);
 using OnShowWindow = void(BOOL, UINT);
+using OnCtlColor = HBRUSH(CDC*, CWnd*, UINT);
+using OnEraseBkgnd = BOOL(CDC*);
 } // namespace hb::afx::sig
+
+// OnCtlColor's nCtlColor: which WM_CTLCOLOR* message asks.
+inline constexpr UINT CTLCOLOR_MSGBOX = 0;
+inline constexpr UINT CTLCOLOR_EDIT = 1;
+inline constexpr UINT CTLCOLOR_LISTBOX = 2;
+inline constexpr UINT CTLCOLOR_BTN = 3;
+inline constexpr UINT CTLCOLOR_DLG = 4;
+inline constexpr UINT CTLCOLOR_SCROLLBAR = 5;
+inline constexpr UINT CTLCOLOR_STATIC = 6;
 
 #define HB_AFX_WM_VOID(message, name)                                                              \
     HB_AFX_MAP_ENTRY(message, 0, 0, 0, HB_AFX_CALL(::hb::afx::sig::Void, &ThisClass::name)();      \
@@ -128,4 +140,32 @@ using OnShowWindow = void(BOOL, UINT);
     HB_AFX_MAP_ENTRY(WM_SHOWWINDOW, 0, 0, 0,                                                       \
                      HB_AFX_CALL(::hb::afx::sig::OnShowWindow, &ThisClass::OnShowWindow)(          \
                          static_cast<BOOL>(hbCall.wParam), static_cast<UINT>(hbCall.lParam));      \
+                     return true;)
+// HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor), for every WM_CTLCOLOR* message: a
+// control asks its parent for its text colour (set on pDC) and background brush (returned; none
+// leaves the control's own).
+#define HB_AFX_WM_CTLCOLOR(message)                                                                \
+    HB_AFX_MAP_ENTRY(message, 0, 0, 0,                                                             \
+                     hbCall.result = static_cast<LRESULT>(                                         \
+                         HB_AFX_CALL(::hb::afx::sig::OnCtlColor, &ThisClass::OnCtlColor)(          \
+                             CDC::FromHandle(::hb::win::HandleFromParam<HDC>(hbCall.wParam)),      \
+                             CWnd::FromHandle(::hb::win::HwndFromParam(                            \
+                                 static_cast<std::uintptr_t>(hbCall.lParam))),                     \
+                             (message)-WM_CTLCOLORMSGBOX)                                          \
+                             .id());                                                               \
+                     return true;)
+#define ON_WM_CTLCOLOR()                                                                           \
+    HB_AFX_WM_CTLCOLOR(WM_CTLCOLORMSGBOX)                                                          \
+    HB_AFX_WM_CTLCOLOR(WM_CTLCOLOREDIT)                                                            \
+    HB_AFX_WM_CTLCOLOR(WM_CTLCOLORLISTBOX)                                                         \
+    HB_AFX_WM_CTLCOLOR(WM_CTLCOLORBTN)                                                             \
+    HB_AFX_WM_CTLCOLOR(WM_CTLCOLORDLG)                                                             \
+    HB_AFX_WM_CTLCOLOR(WM_CTLCOLORSCROLLBAR)                                                       \
+    HB_AFX_WM_CTLCOLOR(WM_CTLCOLORSTATIC)
+// BOOL OnEraseBkgnd(CDC* pDC): non-zero when the background is erased.
+#define ON_WM_ERASEBKGND()                                                                         \
+    HB_AFX_MAP_ENTRY(WM_ERASEBKGND, 0, 0, 0,                                                       \
+                     hbCall.result =                                                               \
+                         HB_AFX_CALL(::hb::afx::sig::OnEraseBkgnd, &ThisClass::OnEraseBkgnd)(      \
+                             CDC::FromHandle(::hb::win::HandleFromParam<HDC>(hbCall.wParam)));     \
                      return true;)

@@ -91,3 +91,11 @@ void CWnd::OnChar(UINT, UINT, UINT) {
 void CWnd::OnShowWindow(BOOL, UINT) {
     Default();
 }
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) {
+    return hb::win::HandleFromParam<HBRUSH>(static_cast<std::uintptr_t>(Default()));
+}
+
+BOOL CWnd::OnEraseBkgnd(CDC*) {
+    return static_cast<BOOL>(Default());
+}

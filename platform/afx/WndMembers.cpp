@@ -1,4 +1,6 @@
+#include "platform/afx/CDC.h"
 #include "platform/afx/CDataExchange.h"
+#include "platform/afx/CFont.h"
 #include "platform/afx/CWnd.h"
 #include "platform/afx/NumberText.h"
 
@@ -200,6 +202,33 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner) {
     }
     ::SetWindowPos(m_hWnd, HWND{}, topLeft.x, topLeft.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
+    return hb::win::HandleFromParam<HICON>(static_cast<std::uintptr_t>(SendMessage(
+        WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, hb::win::ParamFromHandle(hIcon))));
+}
+
+HICON CWnd::GetIcon(BOOL bBigIcon) const {
+    return hb::win::HandleFromParam<HICON>(
+        static_cast<std::uintptr_t>(SendMessage(WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL)));
+}
+
+CDC* CWnd::GetDC() {
+    return m_hWnd ? CDC::FromHandle(::GetDC(m_hWnd)) : nullptr;
+}
+
+int CWnd::ReleaseDC(CDC* pDC) {
+    return m_hWnd && pDC ? ::ReleaseDC(m_hWnd, pDC->m_hDC) : 0;
+}
+
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw) {
+    SendMessage(WM_SETFONT, pFont ? static_cast<WPARAM>(pFont->m_hObject.id()) : 0, bRedraw);
+}
+
+CFont* CWnd::GetFont() const {
+    return CFont::FromHandle(
+        hb::win::HandleFromParam<HFONT>(static_cast<std::uintptr_t>(SendMessage(WM_GETFONT))));
 }
 
 DWORD CWnd::GetStyle() const {

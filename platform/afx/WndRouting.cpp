@@ -104,7 +104,10 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     return TRUE;
 }
 
-BOOL CWnd::PreTranslateMessage(MSG*) {
+BOOL CWnd::PreTranslateMessage(MSG* pMsg) {
+    if (pMsg) {
+        FilterToolTipMessage(*pMsg);
+    }
     return FALSE;
 }
 

@@ -22,8 +22,10 @@ using COLORREF = std::uint32_t;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
+using INT_PTR = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
 using LONG_PTR = std::intptr_t;
+using DWORD_PTR = std::uintptr_t;
 using LPSTR = char*;
 using LPCSTR = const char*;
 using LPVOID = void*;
@@ -138,6 +140,10 @@ struct RECT {
     LONG right = 0;
     LONG bottom = 0;
 };
+
+using LPPOINT = POINT*;
+using LPRECT = RECT*;
+using LPCRECT = const RECT*;
 
 struct MSG {
     HWND hwnd;

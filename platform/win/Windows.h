@@ -1,7 +1,9 @@
 #pragma once
 // Everything of the Windows subset the program is written against.
 #include "platform/win/WinTypes.h"
+#include "platform/win/controls/CommonControls.h"
 #include "platform/win/controls/ControlMessages.h"
+#include "platform/win/controls/ListViewMessages.h"
 #include "platform/win/core/Clock.h"
 #include "platform/win/core/Geometry.h"
 #include "platform/win/core/Hooks.h"

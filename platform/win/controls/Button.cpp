@@ -127,9 +127,10 @@ LRESULT SetCheck(HWND hwnd, WPARAM check) {
     return 0;
 }
 
-void PaintPush(HWND hwnd, HDC hdc, const ButtonState& state, const std::string& text) {
+void PaintPush(HWND hwnd, HDC hdc, const ButtonState& state, const std::string& text,
+               HBRUSH background) {
     RECT face = ClientRectOf(hwnd);
-    FillRect(hdc, &face, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(hdc, &face, background);
     if (TypeOf(hwnd) == BS_DEFPUSHBUTTON) {
         FrameRect(hdc, &face, HBRUSH(GetStockObject(BLACK_BRUSH)));
         InflateRect(&face, -1, -1);
@@ -149,9 +150,10 @@ void PaintPush(HWND hwnd, HDC hdc, const ButtonState& state, const std::string& 
     }
 }
 
-void PaintMark(HWND hwnd, HDC hdc, const ButtonState& state, const std::string& text) {
+void PaintMark(HWND hwnd, HDC hdc, const ButtonState& state, const std::string& text,
+               HBRUSH background) {
     const RECT client = ClientRectOf(hwnd);
-    FillRect(hdc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(hdc, &client, background);
     const int top = (client.bottom - kMarkSize) / 2;
     const RECT mark{0, top, kMarkSize, top + kMarkSize};
     SelectObject(hdc, GetStockObject(BLACK_PEN));
@@ -198,14 +200,18 @@ void Paint(HWND hwnd, HDC hdc) {
     const ButtonState& state = StateOf<ButtonState>(hwnd);
     const std::string text = StoredText(hwnd);
     const DWORD type = TypeOf(hwnd);
+    const bool push = !IsCheckType(type) && !IsRadioType(type) && type != BS_GROUPBOX;
     SetBkMode(hdc, TRANSPARENT);
-    SetTextColor(hdc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    const HBRUSH background =
+        ColorsFromParent(hwnd, hdc, push ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC,
+                         GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT),
+                         GetSysColorBrush(COLOR_BTNFACE));
     if (type == BS_GROUPBOX) {
         PaintGroupBox(hwnd, hdc, text);
-    } else if (IsCheckType(type) || IsRadioType(type)) {
-        PaintMark(hwnd, hdc, state, text);
+    } else if (push) {
+        PaintPush(hwnd, hdc, state, text, background);
     } else {
-        PaintPush(hwnd, hdc, state, text);
+        PaintMark(hwnd, hdc, state, text, background);
     }
 }
 
@@ -231,6 +237,13 @@ std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     }
     case BM_GETIMAGE:
         return wParam == state.imageType ? static_cast<LRESULT>(state.image) : 0;
+    case BM_SETSTYLE: // the type: push, default push, check box, ...
+        SetWindowLong(hwnd, GWL_STYLE,
+                      static_cast<LONG>((StyleOf(hwnd) & ~BS_TYPEMASK) | (wParam & BS_TYPEMASK)));
+        if (lParam) {
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
+        return 0;
     case BM_CLICK:
         SendMessage(hwnd, WM_LBUTTONDOWN, 0, 0);
         SendMessage(hwnd, WM_LBUTTONUP, 0, 0);

@@ -93,6 +93,39 @@ inline constexpr UINT EN_CHANGE = 0x0300;
 inline constexpr UINT EN_UPDATE = 0x0400;
 inline constexpr UINT EN_MAXTEXT = 0x0501;
 
+// ComboBox. Item indexes and counts come back as LRESULT; CB_ERR for a bad index or no match.
+inline constexpr DWORD CBS_SIMPLE = 0x0001;
+inline constexpr DWORD CBS_DROPDOWN = 0x0002;
+inline constexpr DWORD CBS_DROPDOWNLIST = 0x0003;
+inline constexpr DWORD CBS_TYPEMASK = 0x0003;
+inline constexpr DWORD CBS_SORT = 0x0100;
+inline constexpr LRESULT CB_OKAY = 0;
+inline constexpr LRESULT CB_ERR = -1;
+inline constexpr UINT CB_ADDSTRING = 0x0143;
+inline constexpr UINT CB_DELETESTRING = 0x0144;
+inline constexpr UINT CB_GETCOUNT = 0x0146;
+inline constexpr UINT CB_GETCURSEL = 0x0147;
+inline constexpr UINT CB_GETLBTEXT = 0x0148;
+inline constexpr UINT CB_GETLBTEXTLEN = 0x0149;
+inline constexpr UINT CB_INSERTSTRING = 0x014A;
+inline constexpr UINT CB_RESETCONTENT = 0x014B;
+inline constexpr UINT CB_FINDSTRING = 0x014C;
+inline constexpr UINT CB_SELECTSTRING = 0x014D;
+inline constexpr UINT CB_SETCURSEL = 0x014E;
+inline constexpr UINT CB_SHOWDROPDOWN = 0x014F;
+inline constexpr UINT CB_GETITEMDATA = 0x0150;
+inline constexpr UINT CB_SETITEMDATA = 0x0151;
+inline constexpr UINT CB_GETDROPPEDSTATE = 0x0157;
+inline constexpr UINT CB_FINDSTRINGEXACT = 0x0158;
+inline constexpr UINT CBN_SELCHANGE = 1;
+inline constexpr UINT CBN_EDITCHANGE = 5;
+inline constexpr UINT CBN_DROPDOWN = 7;
+inline constexpr UINT CBN_CLOSEUP = 8;
+inline constexpr UINT CBN_SELENDOK = 9;
+
+// The scroll request an up-down control sends (WM_HSCROLL/WM_VSCROLL).
+inline constexpr WORD SB_THUMBPOSITION = 4;
+
 // Tooltip.
 inline constexpr LPCSTR TOOLTIPS_CLASS = "tooltips_class32";
 inline constexpr UINT TTM_ACTIVATE = 0x0401;

@@ -7,6 +7,7 @@
 #include "platform/win/gdi/DeviceContext.h"
 #include "platform/win/gdi/Objects.h"
 #include "platform/win/gdi/Painting.h"
+#include "platform/win/gdi/TextMetrics.h"
 
 namespace hb::win::detail {
 
@@ -57,14 +58,38 @@ std::optional<LRESULT> HandleCommon(HWND hwnd, UINT message, WPARAM wParam, LPAR
     }
 }
 
-ATOM RegisterControlClass(LPCSTR name, WNDPROC proc) {
-    return RegisterBuiltinClass({.style = 0, .lpfnWndProc = proc, .lpszClassName = name});
+ATOM RegisterControlClass(LPCSTR name, WNDPROC proc, UINT classStyle) {
+    return RegisterBuiltinClass({.style = classStyle, .lpfnWndProc = proc, .lpszClassName = name});
 }
 
 void NotifyParent(HWND hwnd, UINT code) {
     SendMessage(GetParent(hwnd), WM_COMMAND,
                 MAKEWPARAM(static_cast<WORD>(GetDlgCtrlID(hwnd)), static_cast<WORD>(code)),
                 ParamFromHwnd(hwnd));
+}
+
+LRESULT NotifyParent(HWND hwnd, UINT code, NMHDR& header) {
+    header.hwndFrom = hwnd;
+    header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(hwnd));
+    header.code = code;
+    return SendMessage(GetParent(hwnd), WM_NOTIFY, header.idFrom,
+                       reinterpret_cast<LPARAM>(&header));
+}
+
+TEXTMETRIC MetricsOfFont(HFONT font) {
+    const HDC hdc = GetDC(HWND{});
+    SelectObject(hdc, font ? HGDIOBJ(font) : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRIC metrics;
+    GetTextMetrics(hdc, &metrics);
+    ReleaseDC(HWND{}, hdc);
+    return metrics;
+}
+
+HBRUSH ColorsFromParent(HWND hwnd, HDC hdc, UINT message, COLORREF text, HBRUSH fallback) {
+    SetTextColor(hdc, text);
+    const HBRUSH brush = HandleFromParam<HBRUSH>(static_cast<std::uintptr_t>(
+        SendMessage(GetParent(hwnd), message, static_cast<WPARAM>(hdc.id()), ParamFromHwnd(hwnd))));
+    return brush ? brush : fallback;
 }
 
 std::string StoredText(HWND hwnd) {

@@ -1,10 +1,12 @@
 #pragma once
 // What the standard control classes share; not part of the public surface.
 #include "platform/win/WinTypes.h"
+#include "platform/win/controls/ControlMessages.h"
 #include "platform/win/core/Messages.h"
 #include "platform/win/core/Window.h"
 #include "platform/win/core/WindowClass.h"
 #include "platform/win/gdi/GdiTypes.h"
+#include "platform/win/gdi/TextMetrics.h"
 
 #include <optional>
 #include <string>
@@ -53,10 +55,21 @@ LRESULT ControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // Registers the class for good: tests that reset the platform keep it.
-ATOM RegisterControlClass(LPCSTR name, WNDPROC proc);
+ATOM RegisterControlClass(LPCSTR name, WNDPROC proc, UINT classStyle = 0);
 
 // WM_COMMAND(MAKEWPARAM(id, code), hwnd) to the control's parent.
 void NotifyParent(HWND hwnd, UINT code);
+// WM_NOTIFY to the control's parent, with the header's sender, id and code filled in; returns the
+// parent's answer.
+LRESULT NotifyParent(HWND hwnd, UINT code, NMHDR& header);
+
+// The metrics of a font, the default GUI font for none.
+TEXTMETRIC MetricsOfFont(HFONT font);
+
+// Asks the parent for the control's colours with `message` (a WM_CTLCOLOR* message): the DC gets
+// the default text colour first, and the parent may change it and return a background brush. The
+// background brush is `fallback` when the parent returns none.
+HBRUSH ColorsFromParent(HWND hwnd, HDC hdc, UINT message, COLORREF text, HBRUSH fallback);
 
 // The control's own text, read and written past any subclass.
 std::string StoredText(HWND hwnd);

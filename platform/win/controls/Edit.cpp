@@ -146,15 +146,17 @@ void Paint(HWND hwnd, HDC hdc) {
     const bool enabled = IsWindowEnabled(hwnd);
     RECT box = ClientRectOf(hwnd);
     const bool grey = (style & ES_READONLY) || !enabled;
-    FillRect(hdc, &box, GetSysColorBrush(grey ? COLOR_BTNFACE : COLOR_WINDOW));
+    SetBkMode(hdc, TRANSPARENT);
+    FillRect(hdc, &box,
+             ColorsFromParent(hwnd, hdc, grey ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                              GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT),
+                              GetSysColorBrush(grey ? COLOR_BTNFACE : COLOR_WINDOW)));
     if ((style & WS_BORDER) || (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) {
         DrawEdge(hdc, &box, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     }
     InflateRect(&box, -1, -1);
     const std::string text = StoredText(hwnd);
     const UINT align = (style & ES_CENTER) ? DT_CENTER : (style & ES_RIGHT) ? DT_RIGHT : DT_LEFT;
-    SetBkMode(hdc, TRANSPARENT);
-    SetTextColor(hdc, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     const bool multiline = (style & ES_MULTILINE) != 0;
     DrawText(hdc, text.c_str(), -1, &box,
              align | DT_NOPREFIX | (multiline ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER));

@@ -29,7 +29,12 @@ struct StaticState {
 void Paint(HWND hwnd, HDC hdc) {
     const DWORD style = StyleOf(hwnd);
     RECT client = ClientRectOf(hwnd);
-    FillRect(hdc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(hdc, TRANSPARENT);
+    FillRect(
+        hdc, &client,
+        ColorsFromParent(hwnd, hdc, WM_CTLCOLORSTATIC,
+                         GetSysColor(IsWindowEnabled(hwnd) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT),
+                         GetSysColorBrush(COLOR_BTNFACE)));
     if ((style & kTypeMask) == SS_ICON) {
         const HICON icon = StateOf<StaticState>(hwnd).icon;
         if (icon) {
@@ -40,8 +45,6 @@ void Paint(HWND hwnd, HDC hdc) {
     const UINT align = (style & kTypeMask) == SS_CENTER  ? DT_CENTER
                        : (style & kTypeMask) == SS_RIGHT ? DT_RIGHT
                                                          : DT_LEFT;
-    SetBkMode(hdc, TRANSPARENT);
-    SetTextColor(hdc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     const std::string text = StoredText(hwnd);
     DrawText(hdc, text.c_str(), -1, &client, align | DT_WORDBREAK);
 }

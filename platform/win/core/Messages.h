@@ -105,6 +105,10 @@ inline constexpr UINT WM_INITIALUPDATE = 0x0364;
 inline constexpr UINT WM_USER = 0x0400;
 inline constexpr UINT WM_APP = 0x8000;
 
+// WM_SETICON and WM_GETICON: which icon (lParam: the HICON, as its id).
+inline constexpr WPARAM ICON_SMALL = 0;
+inline constexpr WPARAM ICON_BIG = 1;
+
 // WM_SIZE kinds
 inline constexpr WPARAM SIZE_RESTORED = 0;
 inline constexpr WPARAM SIZE_MINIMIZED = 1;

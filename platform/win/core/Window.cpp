@@ -182,6 +182,12 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return CopyText(record->text, reinterpret_cast<LPSTR>(lParam), static_cast<int>(wParam));
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(record->text.size());
+    case WM_SETICON:
+        return wParam > ICON_BIG ? 0
+                                 : static_cast<LRESULT>(std::exchange(
+                                       record->icons[wParam], static_cast<std::uint32_t>(lParam)));
+    case WM_GETICON:
+        return wParam > ICON_BIG ? 0 : static_cast<LRESULT>(record->icons[wParam]);
     case WM_CLOSE:
         DestroyWindow(hwnd);
         return 0;

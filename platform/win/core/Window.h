@@ -102,7 +102,8 @@ LONG_PTR GetWindowLongPtr(HWND hwnd, int index);
 LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value);
 LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Keeps the window text (WM_NCCREATE, WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH), destroys the
+// Keeps the window text (WM_NCCREATE, WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH) and icons
+// (WM_SETICON returns the one replaced, WM_GETICON), destroys the
 // window on WM_CLOSE, validates it on WM_PAINT and turns WM_PRINT into WM_ERASEBKGND,
 // WM_PRINTCLIENT and the children's WM_PRINT as its flags ask; everything else returns 0.
 LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/win/WinTypes.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -22,6 +23,7 @@ struct WindowRecord {
     RECT rect;       // in the parent's client coordinates, or the screen's for top-level windows
     RECT normalRect; // where a minimized or maximized window goes back to
     std::string text;
+    std::uint32_t icons[2] = {}; // WM_SETICON: ICON_SMALL and ICON_BIG
     RECT updateRect;
     bool dirty = false;
     bool eraseBackground = false;

@@ -67,6 +67,16 @@ int ImageList_GetImageCount(HIMAGELIST list) {
     return object ? static_cast<int>(object->images.size()) : 0;
 }
 
+BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy) {
+    const ImageListObject* object = Find(list);
+    if (!object || !cx || !cy) {
+        return FALSE;
+    }
+    *cx = object->size.cx;
+    *cy = object->size.cy;
+    return TRUE;
+}
+
 BOOL ImageList_Draw(HIMAGELIST list, int index, HDC hdc, int x, int y, UINT style) {
     const ImageListObject* object = Find(list);
     if (!object || index < 0 || index >= static_cast<int>(object->images.size())) {

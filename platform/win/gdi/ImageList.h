@@ -24,4 +24,5 @@ int ImageList_AddMasked(HIMAGELIST list, HBITMAP bitmap, COLORREF mask);
 int ImageList_ReplaceIcon(HIMAGELIST list, int index, HICON icon);
 int ImageList_AddIcon(HIMAGELIST list, HICON icon);
 int ImageList_GetImageCount(HIMAGELIST list);
+BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy);
 BOOL ImageList_Draw(HIMAGELIST list, int index, HDC hdc, int x, int y, UINT style);

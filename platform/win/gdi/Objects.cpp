@@ -66,3 +66,13 @@ int GetObject(HGDIOBJ object, int size, LPVOID buffer) {
     }
     return 0;
 }
+
+DWORD GetObjectType(HGDIOBJ object) {
+    auto& objects = Objects();
+    const std::uint32_t id = object.id();
+    return objects.Find<FontObject>(id)     ? OBJ_FONT
+           : objects.Find<PenObject>(id)    ? OBJ_PEN
+           : objects.Find<BrushObject>(id)  ? OBJ_BRUSH
+           : objects.Find<BitmapObject>(id) ? OBJ_BITMAP
+                                            : 0;
+}

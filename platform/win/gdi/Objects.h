@@ -25,6 +25,12 @@ inline constexpr int ANSI_FIXED_FONT = 11;
 inline constexpr int SYSTEM_FONT = 13;
 inline constexpr int DEFAULT_GUI_FONT = 17;
 
+// GetObjectType.
+inline constexpr DWORD OBJ_PEN = 1;
+inline constexpr DWORD OBJ_BRUSH = 2;
+inline constexpr DWORD OBJ_FONT = 6;
+inline constexpr DWORD OBJ_BITMAP = 7;
+
 HPEN CreatePen(int style, int width, COLORREF color);
 HBRUSH CreateSolidBrush(COLORREF color);
 // Null for an index that names no stock object.
@@ -37,3 +43,5 @@ BOOL DeleteObject(HGDIOBJ object);
 // Fills a LOGFONT for a font or a BITMAP for a bitmap; with no buffer, returns the size needed.
 // Returns the bytes written, 0 when the buffer is too small or the object is of another kind.
 int GetObject(HGDIOBJ object, int size, LPVOID buffer);
+// OBJ_FONT, OBJ_PEN, OBJ_BRUSH or OBJ_BITMAP; 0 for anything else.
+DWORD GetObjectType(HGDIOBJ object);

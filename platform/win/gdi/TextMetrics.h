@@ -15,6 +15,7 @@ struct TEXTMETRIC {
     LONG tmMaxCharWidth = 0;
     LONG tmWeight = 0;
 };
+using LPTEXTMETRIC = TEXTMETRIC*;
 
 // The metrics of the font selected into the DC.
 BOOL GetTextMetrics(HDC hdc, TEXTMETRIC* metrics);

@@ -37,6 +37,8 @@ TEST_F(CTimeTest, FormatMapsTheWindowsFormsInUtc) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(time.Format(c.format), c.expected) << c.format;
+        const CString format(c.format);
+        EXPECT_EQ(time.Format(format), CString(c.expected)) << c.format;
     }
 }
 
@@ -98,6 +100,7 @@ TEST_F(CTimeTest, SpansAddUpAndSplitIntoParts) {
     EXPECT_EQ(span.GetMinutes(), 3);
     EXPECT_EQ(span.GetSeconds(), 4);
     EXPECT_EQ(span.Format("%D %H:%M:%S (%%)"), "1 02:03:04 (%)");
+    EXPECT_EQ(span.Format(CString("%H:%M")), CString("02:03"));
 
     const CTimeSpan back = -span;
     EXPECT_EQ(back.GetHours(), -2);
