@@ -1,17 +1,37 @@
 #include "platform/afx/Input.h"
 
+#include "platform/afx/CWinApp.h"
 #include "platform/afx/CWnd.h"
+
+#include <utility>
 
 namespace hb::afx {
 
-bool PressKey(HWND target, UINT vk) {
-    MSG msg{target, WM_KEYDOWN, vk, 1, GetTickCount(), {}};
-    if (CWnd::WalkPreTranslateTree(::GetAncestor(target, GA_ROOT), &msg)) {
-        return true;
+bool PressKey(HWND target, UINT vk, UINT modifiers) {
+    const std::pair<UINT, UINT> keys[] = {
+        {FSHIFT, VK_SHIFT}, {FCONTROL, VK_CONTROL}, {FALT, VK_MENU}};
+    for (const auto& [flag, key] : keys) {
+        if (modifiers & flag) {
+            hb::win::SetKeyDown(key, true);
+        }
     }
-    ::TranslateMessage(&msg);
-    ::DispatchMessage(&msg);
-    return false;
+    MSG msg{target, (modifiers & FALT) ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 1, GetTickCount(), {}};
+    const HWND root = ::GetAncestor(target, GA_ROOT);
+    CWinApp* app = AfxGetApp();
+    const CWnd* main = AfxGetMainWnd();
+    const bool consumed = app && main && main->m_hWnd == root
+                              ? app->PreTranslateMessage(&msg) != FALSE
+                              : CWnd::WalkPreTranslateTree(root, &msg) != FALSE;
+    if (!consumed) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+    for (const auto& [flag, key] : keys) {
+        if (modifiers & flag) {
+            hb::win::SetKeyDown(key, false);
+        }
+    }
+    return consumed;
 }
 
 bool ClickButton(HWND parent, int id) {

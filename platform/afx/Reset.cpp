@@ -2,6 +2,8 @@
 
 #include "platform/afx/HandleMap.h"
 #include "platform/afx/ModalScript.h"
+#include "platform/afx/PrintJobs.h"
+#include "platform/afx/res/ResourceChain.h"
 #include "platform/afx/res/StringLookup.h"
 #include "platform/afx/res/TemplateLookup.h"
 
@@ -13,6 +15,8 @@ void ResetForTests() {
     SetTemplateLookup(nullptr);
     SetStringLookup(nullptr);
     detail::ResetModals();
+    detail::ResetPrinting();
+    detail::ResetResourceChain();
 }
 
 } // namespace hb::afx

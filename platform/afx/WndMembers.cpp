@@ -1,4 +1,5 @@
 #include "platform/afx/CDataExchange.h"
+#include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CWnd.h"
 #include "platform/afx/NumberText.h"
 
@@ -22,10 +23,10 @@ BOOL CWnd::IsFrameWnd() const {
     return FALSE;
 }
 
-CWnd* CWnd::GetParentFrame() const {
+CFrameWnd* CWnd::GetParentFrame() const {
     for (CWnd* wnd = GetParent(); wnd; wnd = wnd->GetParent()) {
         if (wnd->IsFrameWnd()) {
-            return wnd;
+            return DYNAMIC_DOWNCAST(CFrameWnd, wnd);
         }
     }
     return nullptr;
