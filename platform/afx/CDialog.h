@@ -12,7 +12,7 @@ class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 
 public:
-    // The template is looked up by id (hb::afx::SetTemplateLookup) when the dialog runs.
+    // The template is looked up by id (hb::afx::FindDialogTemplate) when the dialog runs.
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
     explicit CDialog(const hb::afx::DialogTemplate* pTemplate, CWnd* pParentWnd = nullptr);
 

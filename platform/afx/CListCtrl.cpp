@@ -3,6 +3,7 @@
 #include "platform/afx/CHeaderCtrl.h"
 #include "platform/afx/CImageList.h"
 #include "platform/afx/ObjectMap.h"
+#include "platform/afx/Position.h"
 
 #include <memory>
 #include <vector>
@@ -23,7 +24,8 @@ WPARAM IndexParam(int index) {
 }
 
 POSITION PositionOf(int row) {
-    return row < 0 ? nullptr : reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(row) + 1);
+    const auto index = static_cast<std::size_t>(row);
+    return row < 0 ? nullptr : hb::afx::PositionAt(index, index + 1);
 }
 
 } // namespace
@@ -182,7 +184,7 @@ POSITION CListCtrl::GetFirstSelectedItemPosition() const {
 }
 
 int CListCtrl::GetNextSelectedItem(POSITION& pos) const {
-    const int row = static_cast<int>(reinterpret_cast<std::uintptr_t>(pos)) - 1;
+    const int row = static_cast<int>(hb::afx::IndexOf(pos));
     pos = PositionOf(GetNextItem(row, LVNI_SELECTED));
     return row;
 }

@@ -37,7 +37,7 @@ public:
 
     void Format(LPCSTR format, ...) __attribute__((format(printf, 2, 3)));
     void AppendFormat(LPCSTR format, ...) __attribute__((format(printf, 2, 3)));
-    // Through the string lookup (hb::afx::SetStringLookup); FALSE leaves the text as it was.
+    // Down the resource chain (hb::afx::LoadResourceString); FALSE leaves the text as it was.
     BOOL LoadString(UINT id);
 
     CString Left(int count) const;

@@ -39,6 +39,7 @@ LONG_PTR ProcValue(WNDPROC proc) {
 } // namespace
 
 CWnd::~CWnd() {
+    hb::afx::detail::NoteObjectGone(this);
     const HWND hwnd = m_hWnd;
     if (!hwnd || hb::afx::detail::FindPermanent(hwnd) != this) {
         return;

@@ -9,6 +9,7 @@
 class CDataExchange;
 class CDC;
 class CFont;
+class CFrameWnd;
 struct CCreateContext;
 
 // A window's object. A window made by Create/CreateEx, or subclassed, has its messages go through
@@ -96,12 +97,20 @@ public:
 
     CWnd* GetParent() const;
     virtual BOOL IsFrameWnd() const;
-    // The nearest ancestor that is a frame.
-    CWnd* GetParentFrame() const;
+    // The nearest ancestor that is a frame, through splitters and other containers.
+    CFrameWnd* GetParentFrame() const;
     CWnd* GetDlgItem(int nID) const;
+    // The first descendant with that id, depth first; a child with the same id as its parent
+    // wins over the parent. With bOnlyPerm only windows with an object of their own count.
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
+    // Sends the message to the children, with bDeep to all descendants (parents before their
+    // children); with bOnlyPerm only to windows with an object of their own.
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                                  BOOL bDeep = TRUE, BOOL bOnlyPerm = FALSE) const;
     int GetDlgCtrlID() const;
     // Who gets this window's notifications when it is not its parent.
     void SetOwner(CWnd* pOwnerWnd);
+    void DragAcceptFiles(BOOL bAccept = TRUE);
     CWnd* GetOwner() const;
 
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr);

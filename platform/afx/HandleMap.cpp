@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 namespace hb::afx {
 
@@ -21,6 +22,18 @@ std::unordered_map<HWND, CWnd*>& Permanent() {
 std::unordered_map<HWND, std::unique_ptr<CWnd>>& Temporary() {
     static std::unordered_map<HWND, std::unique_ptr<CWnd>> map;
     return map;
+}
+
+struct Watch {
+    const CWnd* wnd;
+    bool* gone;
+};
+
+// Never destroyed, like the permanent map: window objects with static storage report from their
+// destructors at exit.
+std::vector<Watch>& Watches() {
+    static auto& watches = *new std::vector<Watch>;
+    return watches;
 }
 
 } // namespace
@@ -53,6 +66,25 @@ void ClearPermanent() {
         wnd->m_hWnd = {};
     }
     Permanent().clear();
+}
+
+BOOL CreateSelfDeleting(CWnd* wnd, const std::function<BOOL()>& create) {
+    bool gone = false;
+    Watches().push_back({wnd, &gone});
+    const BOOL created = create();
+    std::erase_if(Watches(), [&](const Watch& w) { return w.gone == &gone; });
+    if (!created && !gone) {
+        delete wnd;
+    }
+    return created;
+}
+
+void NoteObjectGone(const CWnd* wnd) {
+    for (const Watch& watch : Watches()) {
+        if (watch.wnd == wnd) {
+            *watch.gone = true;
+        }
+    }
 }
 
 CWnd* TemporaryFor(HWND hwnd) {

@@ -4,10 +4,12 @@
 
 namespace hb::afx {
 
-// One key press at `target`: offered to the pre-translate walk from the target up to its top-level
-// window (as a modal dialog's loop does), then translated and dispatched when no window consumed
-// it. Returns whether one did.
-bool PressKey(HWND target, UINT vk);
+// One key press at `target`, with `modifiers` (FSHIFT, FCONTROL, FALT) held down meanwhile: Alt
+// makes it WM_SYSKEYDOWN. It is offered to the pre-translation of the loop it would come through:
+// the application's (from the target up to the main window) when the target lies in the main
+// window, else the walk from the target up to its top-level window (a modal dialog's loop); when
+// nobody consumed it, it is translated and dispatched. Returns whether it was consumed.
+bool PressKey(HWND target, UINT vk, UINT modifiers = 0);
 
 // The mouse moving to (x, y) of `target`'s client area: offered to the pre-translate walk (which
 // shows windows' tooltips the mouse) as the program's loop does, then dispatched when no window

@@ -2,7 +2,9 @@
 
 #include "platform/afx/HandleMap.h"
 #include "platform/afx/ModalScript.h"
+#include "platform/afx/PrintJobs.h"
 #include "platform/afx/res/BitmapLookup.h"
+#include "platform/afx/res/ResourceChain.h"
 #include "platform/afx/res/StringLookup.h"
 #include "platform/afx/res/TemplateLookup.h"
 
@@ -15,6 +17,8 @@ void ResetForTests() {
     SetStringLookup(nullptr);
     SetBitmapLoader(nullptr);
     detail::ResetModals();
+    detail::ResetPrinting();
+    detail::ResetResourceChain();
 }
 
 } // namespace hb::afx

@@ -1,6 +1,7 @@
 #include "platform/afx/CDC.h"
 #include "platform/afx/CDataExchange.h"
 #include "platform/afx/CFont.h"
+#include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CWnd.h"
 #include "platform/afx/NumberText.h"
 
@@ -24,10 +25,10 @@ BOOL CWnd::IsFrameWnd() const {
     return FALSE;
 }
 
-CWnd* CWnd::GetParentFrame() const {
+CFrameWnd* CWnd::GetParentFrame() const {
     for (CWnd* wnd = GetParent(); wnd; wnd = wnd->GetParent()) {
         if (wnd->IsFrameWnd()) {
-            return wnd;
+            return DYNAMIC_DOWNCAST(CFrameWnd, wnd);
         }
     }
     return nullptr;

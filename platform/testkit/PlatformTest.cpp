@@ -1,6 +1,7 @@
 #include "platform/testkit/PlatformTest.h"
 
 #include "platform/afx/Reset.h"
+#include "platform/afx/res/ResourceChain.h"
 #include "platform/engine/EngineSim.h"
 #include "platform/instruments/Instrument.h"
 #include "platform/tessary/model/Reset.h"
@@ -35,6 +36,9 @@ void PlatformTest::TearDown() {
     for (const auto& box : hb::win::UnmetBoxExpectations()) {
         ADD_FAILURE() << "expected message box never shown: text containing \"" << box.textContains
                       << "\"";
+    }
+    if (const std::size_t unmet = hb::win::UnmetPopupMenuExpectations()) {
+        ADD_FAILURE() << unmet << " expected popup menu(s) never shown";
     }
     for (const std::uint32_t number : hb::engine::EngineSim::UnansweredMessages()) {
         ADD_FAILURE() << "expected engine message " << number << " never shown";
@@ -75,6 +79,11 @@ const std::vector<hb::win::registry::JournalEntry>& PlatformTest::RegistryWrites
 
 std::vector<hb::win::ini::Write> PlatformTest::IniWrites(const std::string& path) {
     return hb::win::ini::Journal(path);
+}
+
+void PlatformTest::UseProgramResources(hb::afx::ResourceTables tables) {
+    m_programResources = std::make_unique<hb::afx::ResourceModule>("program", std::move(tables));
+    hb::afx::OverrideProgramResources(*m_programResources);
 }
 
 } // namespace hb::testkit

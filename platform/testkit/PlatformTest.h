@@ -1,10 +1,12 @@
 #pragma once
+#include "platform/afx/res/ResourceModule.h"
 #include "platform/win/Windows.h"
 
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,8 +19,8 @@ void ResetPlatform();
 // The fixture every platform and system test derives from. Its constructor resets the platform,
 // before the members of a derived fixture are made (so they may be windows); the test then runs on
 // the manual clock in UTC with the C locale, in strict mode, and every platform failure report
-// (deadlock, unexpected box, ...) is a test failure. TearDown fails the test for expected boxes and
-// beeps that never came, then resets the platform again.
+// (deadlock, unexpected box, ...) is a test failure. TearDown fails the test for expected boxes,
+// popup menu choices and beeps that never came, then resets the platform again.
 class PlatformTest : public ::testing::Test {
 protected:
     PlatformTest();
@@ -35,9 +37,13 @@ protected:
     // The ordered journal of registry changes, and the writes made to one settings file.
     static const std::vector<hb::win::registry::JournalEntry>& RegistryWrites();
     static std::vector<hb::win::ini::Write> IniWrites(const std::string& path);
+    // The tables stand for the program's own resources, at the head of the resource chain, until
+    // the test ends.
+    void UseProgramResources(hb::afx::ResourceTables tables);
 
 private:
     std::optional<std::size_t> m_expectedBeeps;
+    std::unique_ptr<hb::afx::ResourceModule> m_programResources;
 };
 
 } // namespace hb::testkit

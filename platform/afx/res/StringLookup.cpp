@@ -1,5 +1,7 @@
 #include "platform/afx/res/StringLookup.h"
 
+#include "platform/afx/res/ResourceChain.h"
+
 namespace hb::afx {
 
 namespace {
@@ -16,7 +18,11 @@ void SetStringLookup(StringLookup lookup) {
 }
 
 std::optional<std::string> LoadResourceString(UINT id) {
-    return Lookup() ? Lookup()(id) : std::nullopt;
+    if (Lookup()) {
+        return Lookup()(id);
+    }
+    const StringResource* string = FindStringResource(id);
+    return string ? std::optional(string->text) : std::nullopt;
 }
 
 } // namespace hb::afx

@@ -7,8 +7,7 @@
 
 namespace hb::afx {
 
-// Where string resources come from: the resource chain plugs itself in here. Without a lookup no
-// string is found.
+// Where string resources come from: the resource chain, unless a lookup is set in its place.
 using StringLookup = std::function<std::optional<std::string>(UINT id)>;
 void SetStringLookup(StringLookup lookup);
 std::optional<std::string> LoadResourceString(UINT id);

@@ -1,6 +1,9 @@
 #include "platform/afx/res/TemplateControls.h"
 
 #include "platform/afx/res/InstrumentFactory.h"
+#include "platform/win/controls/ControlMessages.h"
+#include "platform/win/core/Messages.h"
+#include "platform/win/core/NoCase.h"
 #include "platform/win/core/Window.h"
 
 namespace hb::afx {
@@ -35,8 +38,14 @@ bool CreateTemplateControls(HWND parent, const DialogTemplate& dialog) {
     for (const DialogControl& control : dialog.controls) {
         const RECT r =
             DluToPixels({control.x, control.y, control.x + control.cx, control.y + control.cy});
-        if (!CreateControl(parent, control, r)) {
+        const HWND hwnd = CreateControl(parent, control, r);
+        if (!hwnd) {
             return false;
+        }
+        if (hb::win::EqualNoCase(control.className, "ComboBox")) {
+            for (const std::string& entry : control.strings) {
+                ::SendMessage(hwnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+            }
         }
     }
     return true;

@@ -1,5 +1,7 @@
 #include "platform/afx/res/TemplateLookup.h"
 
+#include "platform/afx/res/ResourceChain.h"
+
 namespace hb::afx {
 
 namespace {
@@ -16,7 +18,7 @@ void SetTemplateLookup(TemplateLookup lookup) {
 }
 
 const DialogTemplate* FindDialogTemplate(UINT id) {
-    return Lookup() ? Lookup()(id) : nullptr;
+    return Lookup() ? Lookup()(id) : FindDialogResource(id);
 }
 
 } // namespace hb::afx

@@ -5,8 +5,7 @@
 
 namespace hb::afx {
 
-// Where dialog templates come from by id: the resource chain plugs itself in here. Without a
-// lookup no template is found.
+// Where dialog templates come from by id: the resource chain, unless a lookup is set in its place.
 using TemplateLookup = std::function<const DialogTemplate*(UINT id)>;
 void SetTemplateLookup(TemplateLookup lookup);
 const DialogTemplate* FindDialogTemplate(UINT id);

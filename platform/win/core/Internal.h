@@ -41,6 +41,7 @@ void ResetTrace();
 
 // Hooks
 void ResetHooks();
+void ResetKeyboard();
 void ResetBoxes();
 
 // Copies `text` into a caller's buffer of `size` bytes, cutting it to size - 1 characters and

@@ -119,6 +119,14 @@ inline constexpr WORD WA_INACTIVE = 0;
 inline constexpr WORD WA_ACTIVE = 1;
 inline constexpr WORD WA_CLICKACTIVE = 2;
 
+// WM_SYSCOMMAND; the low four bits are the system's own.
+inline constexpr WPARAM SC_SIZE = 0xF000;
+inline constexpr WPARAM SC_MOVE = 0xF010;
+inline constexpr WPARAM SC_MINIMIZE = 0xF020;
+inline constexpr WPARAM SC_MAXIMIZE = 0xF030;
+inline constexpr WPARAM SC_CLOSE = 0xF060;
+inline constexpr WPARAM SC_RESTORE = 0xF120;
+
 // PeekMessage
 inline constexpr UINT PM_NOREMOVE = 0x0;
 inline constexpr UINT PM_REMOVE = 0x1;

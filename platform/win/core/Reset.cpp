@@ -5,6 +5,7 @@
 #include "platform/win/core/TaskQueue.h"
 #include "platform/win/core/TimerTable.h"
 #include "platform/win/gdi/DcTable.h"
+#include "platform/win/menu/MenuTable.h"
 
 namespace hb::win {
 
@@ -17,6 +18,9 @@ void ResetForTests() {
     detail::ResetClasses();
     detail::ResetTrace();
     detail::ResetBoxes();
+    detail::ResetMenus();
+    detail::ResetAccelerators();
+    detail::ResetKeyboard();
     detail::ResetHooks();
     detail::ResetClock();
     detail::ResetLoop();

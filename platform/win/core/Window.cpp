@@ -6,8 +6,10 @@
 #include "platform/win/core/Messages.h"
 #include "platform/win/core/Paint.h"
 #include "platform/win/core/TimerTable.h"
+#include "platform/win/core/WindowState.h"
 #include "platform/win/core/WindowTable.h"
 #include "platform/win/gdi/DcTable.h"
+#include "platform/win/menu/MenuTable.h"
 
 #include <algorithm>
 #include <utility>
@@ -58,6 +60,9 @@ void DestroyTree(HWND hwnd, bool sendDestroy) {
         DestroyWindow(child);
     }
     SendMessage(hwnd, WM_NCDESTROY, 0, 0);
+    if (const WindowRecord* record = Windows().Find(hwnd); record && record->menu) {
+        Menus().Destroy(record->menu);
+    }
     Timers().KillAll(hwnd);
     Queue().RemoveWindow(hwnd);
     Windows().Remove(hwnd);
@@ -68,6 +73,27 @@ void DestroyHalfMade(HWND hwnd, bool sendDestroy) {
     if (record && !record->destroying) {
         DestroyTree(hwnd, sendDestroy);
     }
+}
+
+// The system commands a window carries out itself.
+LRESULT DefSysCommand(HWND hwnd, WPARAM command) {
+    switch (command & 0xFFF0) {
+    case SC_CLOSE:
+        SendMessage(hwnd, WM_CLOSE, 0, 0);
+        break;
+    case SC_MINIMIZE:
+        ShowWindow(hwnd, SW_MINIMIZE);
+        break;
+    case SC_MAXIMIZE:
+        ShowWindow(hwnd, SW_MAXIMIZE);
+        break;
+    case SC_RESTORE:
+        ShowWindow(hwnd, SW_RESTORE);
+        break;
+    default:
+        break;
+    }
+    return 0;
 }
 
 LPARAM ClientSizeParam(const WindowRecord& record) {
@@ -106,6 +132,9 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     } else if (parent) {
         record->owner = GetAncestor(parent, GA_ROOT);
     }
+    // A top-level window takes a menu handle where a child takes its id.
+    const HMENU menu = !child && Menus().Find(HMENU(id)) ? HMENU(id) : HMENU{};
+    record->menu = menu;
     record->rect = {x, y, x + cx, y + cy};
     record->normalRect = record->rect;
     Windows().Add(std::move(record));
@@ -116,7 +145,7 @@ HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
 
     CREATESTRUCT cs;
     cs.lpCreateParams = createParam;
-    cs.hMenu = HMENU(child ? id : 0);
+    cs.hMenu = child ? HMENU(id) : menu;
     cs.hwndParent = parent;
     cs.cy = cy;
     cs.cx = cx;
@@ -196,6 +225,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_PRINT:
         return DefPrint(hwnd, HandleFromParam<HDC>(wParam), lParam);
+    case WM_SYSCOMMAND:
+        return DefSysCommand(hwnd, wParam);
     default:
         return 0;
     }

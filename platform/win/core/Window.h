@@ -71,8 +71,9 @@ struct CREATESTRUCT {
 
 // Sends WM_NCCREATE (FALSE fails), WM_CREATE (-1 fails and destroys the half-made window) and the
 // first WM_SIZE. A WS_CHILD window's rectangle is in its parent's client coordinates and `id` is
-// its control id; a top-level window created with a parent is owned by that parent's top-level
-// window. A window has no non-client area: its client rectangle is (0, 0, width, height).
+// its control id; a top-level window takes a menu handle's id there instead, for its menu. A
+// top-level window created with a parent is owned by that parent's top-level window. A window has
+// no non-client area: its client rectangle is (0, 0, width, height).
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
                     int cx, int cy, HWND parent, UINT id, LPVOID createParam);
 
@@ -103,9 +104,10 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value);
 LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Keeps the window text (WM_NCCREATE, WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH) and icons
-// (WM_SETICON returns the one replaced, WM_GETICON), destroys the
-// window on WM_CLOSE, validates it on WM_PAINT and turns WM_PRINT into WM_ERASEBKGND,
-// WM_PRINTCLIENT and the children's WM_PRINT as its flags ask; everything else returns 0.
+// (WM_SETICON, WM_GETICON), destroys the window on WM_CLOSE, validates it on WM_PAINT, turns
+// WM_PRINT into WM_ERASEBKGND, WM_PRINTCLIENT and the children's WM_PRINT as its flags ask, and
+// carries out SC_CLOSE (as WM_CLOSE), SC_MINIMIZE, SC_MAXIMIZE and SC_RESTORE; everything else
+// returns 0.
 LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // These go through WM_SETTEXT, WM_GETTEXT and WM_GETTEXTLENGTH, so a window may answer them itself.

@@ -23,7 +23,8 @@ struct WindowRecord {
     RECT rect;       // in the parent's client coordinates, or the screen's for top-level windows
     RECT normalRect; // where a minimized or maximized window goes back to
     std::string text;
-    std::uint32_t icons[2] = {}; // WM_SETICON: ICON_SMALL and ICON_BIG
+    HMENU menu;                  // top-level windows only; destroyed with the window
+    std::uint32_t icons[2] = {}; // WM_SETICON: ICON_SMALL, ICON_BIG
     RECT updateRect;
     bool dirty = false;
     bool eraseBackground = false;

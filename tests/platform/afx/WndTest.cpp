@@ -66,9 +66,10 @@ private:
     int& m_deleted;
 };
 
-class CFrameLike : public CWnd {
-public:
-    BOOL IsFrameWnd() const override { return TRUE; }
+// A frame that lives on the stack, unlike the frames that delete themselves.
+class CFrameLike : public CFrameWnd {
+protected:
+    void PostNcDestroy() override {}
 };
 
 class WndTest : public hb::afx::test::AfxTest {

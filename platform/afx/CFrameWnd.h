@@ -1,0 +1,134 @@
+#pragma once
+#include "platform/afx/CWnd.h"
+#include "platform/afx/res/AfxIds.h"
+#include "platform/win/menu/Accelerators.h"
+
+class CDocument;
+class CView;
+
+// A frame's style bit: the title shows the active document's title after its own.
+inline constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
+
+// Where control bars may dock.
+inline constexpr DWORD CBRS_ALIGN_LEFT = 0x1000;
+inline constexpr DWORD CBRS_ALIGN_TOP = 0x2000;
+inline constexpr DWORD CBRS_ALIGN_RIGHT = 0x4000;
+inline constexpr DWORD CBRS_ALIGN_BOTTOM = 0x8000;
+inline constexpr DWORD CBRS_ALIGN_ANY = 0xF000;
+
+// Sent by the application's idle step to its main window and every descendant (wParam: TRUE, the
+// commands without a handler are disabled).
+inline constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
+
+inline constexpr DWORD AFX_WS_DEFAULT_VIEW = WS_CHILD | WS_VISIBLE | WS_BORDER;
+
+// A window that holds views (and, later, bars), with a title, a menu and accelerators from the
+// resources of one id. Commands go to the active view (and its document), then to the frame,
+// then to the application. A frame deletes itself once its window is gone; when it was the
+// application's main window, the message loop is told to quit.
+class CFrameWnd : public CWnd {
+    DECLARE_DYNCREATE(CFrameWnd)
+
+public:
+    static const CRect rectDefault;
+
+    CFrameWnd() = default;
+    ~CFrameWnd() override;
+
+    // Loads the title (the first "\n"-separated part of the string `nIDResource`), the menu, the
+    // accelerators (m_hAccelTable) and the icon of `nIDResource` down the resource chain, and
+    // creates the window; OnCreateClient gets `pContext`. Without a context the new window's
+    // descendants get WM_INITIALUPDATE at once. A frame whose LoadFrame fails has deleted itself.
+    virtual BOOL LoadFrame(UINT nIDResource,
+                           DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                           CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
+    // `lpszMenuName` names a menu resource (MAKEINTRESOURCE) down the chain, or none.
+    BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+                const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr,
+                LPCSTR lpszMenuName = nullptr, DWORD dwExStyle = 0,
+                CCreateContext* pContext = nullptr);
+
+    // Makes the client area while the frame is created; FALSE fails the frame, whose children
+    // made so far are destroyed with it. The default makes the context's view, if it names one.
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    // A view of the context's class as the child `nID`; null when it cannot be made.
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+
+    CView* GetActiveView() const { return m_pViewActive; }
+    // With bNotify the views hear of it (OnActivateView).
+    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    // The frame whose view is active: this one, or an MDI frame's active child.
+    virtual CFrameWnd* GetActiveFrame();
+    // The active view's document.
+    virtual CDocument* GetActiveDocument();
+
+    // The pane AFX_IDW_PANE_FIRST fills the client area.
+    virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // Bars do not dock yet: the frame only accepts the call.
+    void EnableDocking(DWORD dwDockStyle);
+    // Shows the frame (-1: as it is, or normally when hidden).
+    virtual void ActivateFrame(int nCmdShow = -1);
+    // Makes the first pane view the active one; with bMakeVisible sends WM_INITIALUPDATE to every
+    // descendant and shows the frame; then updates the title.
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+
+    CString GetTitle() const { return m_strTitle; }
+    void SetTitle(LPCSTR lpszTitle) { m_strTitle = lpszTitle; }
+    // With FWS_ADDTOTITLE: the title, then " - " and the active document's title.
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    void UpdateFrameTitleForDocument(LPCSTR lpszDocName);
+    // The title is brought up to date at the next idle time.
+    void DelayUpdateFrameTitle() { m_bTitlePending = true; }
+
+    // The idle step: the pending title update and the CCmdUI pass over the frame's menu, where
+    // commands without a handler are disabled. Frames with bars extend it.
+    virtual void OnIdleUpdateCmdUI();
+
+    BOOL IsFrameWnd() const override;
+    // Translates the frame's accelerators.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+    HACCEL m_hAccelTable;
+    // The menu LoadFrame gave the window.
+    HMENU m_hMenuDefault;
+    UINT m_nIDHelp = 0;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // Asks the active document (or, for the main window, every document) whether it may close,
+    // closes the documents it is the last frame of, and destroys the frame.
+    void OnClose();
+    void OnSize(UINT nType, int cx, int cy);
+    // The focus goes on to the active view.
+    void OnSetFocus(CWnd* pOldWnd);
+    void PostNcDestroy() override;
+
+    // Sets the window text when it differs.
+    void ShowTitle(const CString& text);
+    // LoadFrame's steps before and after the window is made: the title and accelerators; the icon
+    // and, without a context, the initial update.
+    void LoadFrameResources(UINT nIDResource);
+    void FinishLoadFrame(UINT nIDResource, CCreateContext* pContext);
+    // CFrameWnd::Create with a menu handle.
+    BOOL CreateFrame(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                     HWND hWndParent, HMENU hMenu, DWORD dwExStyle, CCreateContext* pContext);
+    CString m_strTitle;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    friend class CMDIFrameWnd;
+
+    // The MDI frame routes a command through its active child this way: the child then leaves the
+    // application to the MDI frame, which comes after it.
+    static BOOL RouteThroughChild(CFrameWnd* child, UINT nID, int nCode, void* pExtra,
+                                  AFX_CMDHANDLERINFO* pHandlerInfo);
+
+    LRESULT HandleIdleUpdate(WPARAM wParam, LPARAM lParam);
+    LRESULT HandleInitMenuPopup(WPARAM wParam, LPARAM lParam);
+
+    CView* m_pViewActive = nullptr;
+    HICON m_hIcon;
+    bool m_bTitlePending = false;
+};

@@ -1,0 +1,59 @@
+#pragma once
+#include "platform/afx/CWnd.h"
+
+class CDocument;
+class CPrintInfo;
+
+// A window that shows a document in a frame. It joins the document of its creation context when
+// made, leaves it when deleted, and deletes itself once its window is gone. Commands reach it
+// before its document. OnInitialUpdate runs once, on the first WM_INITIALUPDATE (the frame's
+// initial update sends it to every view).
+//
+// Printing (ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, mapped by the views that print) runs
+// OnPreparePrinting, OnBeginPrinting, OnPrint for each page and OnEndPrinting against a recording
+// DC (see PrintJobs.h).
+class CView : public CWnd {
+    DECLARE_DYNAMIC(CView)
+
+public:
+    CView() = default;
+    ~CView() override;
+
+    CDocument* GetDocument() const { return m_pDocument; }
+
+    // OnUpdate(nullptr, 0, nullptr).
+    virtual void OnInitialUpdate();
+    // Repaints the view.
+    virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
+    // The activated view takes the focus when its top-level window is the active one.
+    virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+    // DoPreparePrinting.
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    // The print dialog's hook; FALSE cancels the job.
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(HDC hDC, CPrintInfo* pInfo);
+    virtual void OnPrint(HDC hDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(HDC hDC, CPrintInfo* pInfo);
+    void OnFilePrint();
+    void OnFilePrintPreview();
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    void PostNcDestroy() override;
+
+    CDocument* m_pDocument = nullptr;
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    friend class CDocument;
+
+    LRESULT HandleInitialUpdate(WPARAM wParam, LPARAM lParam);
+    void Print(bool preview);
+
+    bool m_bInitialUpdateDone = false;
+};
