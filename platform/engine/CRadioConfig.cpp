@@ -1,0 +1,160 @@
+#include "platform/engine/CRadioConfig.h"
+
+#include "platform/afx/Ddx.h"
+#include "platform/engine/GlobalRadioConfig.h"
+#include "platform/engine/RadioList.h"
+#include "platform/win/store/PrivateProfile.h"
+
+using namespace hb::engine;
+
+IMPLEMENT_DYNAMIC(CRadioConfig, CDialog)
+
+namespace {
+
+const hb::afx::DialogTemplate& Template() {
+    static const hb::afx::DialogTemplate dialog{
+        .id = 0,
+        .caption = "Radio Configuration",
+        .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+        .cx = 260,
+        .cy = 150,
+        .fontName = "MS Sans Serif",
+        .fontSize = 8,
+        .controls =
+            {
+                {.id = CRadioConfig::IDC_RADIO_LIST,
+                 .className = "SysListView32",
+                 .style = WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
+                          LVS_SHOWSELALWAYS,
+                 .x = 7,
+                 .y = 7,
+                 .cx = 180,
+                 .cy = 110},
+                {.id = CRadioConfig::IDC_ADD_SIMULATED,
+                 .className = "Button",
+                 .text = "Add Simulated",
+                 .style = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                 .x = 194,
+                 .y = 7,
+                 .cx = 59,
+                 .cy = 14},
+                {.id = CRadioConfig::IDC_REMOVE,
+                 .className = "Button",
+                 .text = "Remove",
+                 .style = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                 .x = 194,
+                 .y = 25,
+                 .cx = 59,
+                 .cy = 14},
+                {.id = CRadioConfig::IDC_PORT,
+                 .className = "ComboBox",
+                 .style = WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
+                 .x = 7,
+                 .y = 124,
+                 .cx = 110,
+                 .cy = 80},
+                {.id = CRadioConfig::IDC_SET_PORT,
+                 .className = "Button",
+                 .text = "Set Port",
+                 .style = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                 .x = 123,
+                 .y = 123,
+                 .cx = 59,
+                 .cy = 14},
+                {.id = IDOK,
+                 .className = "Button",
+                 .text = "Close",
+                 .style = WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                 .x = 194,
+                 .y = 123,
+                 .cx = 59,
+                 .cy = 14},
+            },
+    };
+    return dialog;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CRadioConfig, CDialog)
+ON_BN_CLICKED(IDC_ADD_SIMULATED, &CRadioConfig::OnAddSimulated)
+ON_BN_CLICKED(IDC_REMOVE, &CRadioConfig::OnRemove)
+ON_BN_CLICKED(IDC_SET_PORT, &CRadioConfig::OnSetPort)
+END_MESSAGE_MAP()
+
+CRadioConfig::CRadioConfig(const char* settingsPath, CWnd* pParentWnd)
+    : CDialog(&Template(), pParentWnd), m_path(settingsPath ? settingsPath : "") {}
+
+void CRadioConfig::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_RADIO_LIST, m_radios);
+    DDX_Control(pDX, IDC_PORT, m_port);
+}
+
+BOOL CRadioConfig::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_radios.InsertColumn(0, "Radio", LVCFMT_LEFT, 150);
+    m_radios.InsertColumn(1, "Model", LVCFMT_RIGHT, 50);
+    m_radios.InsertColumn(2, "Port", LVCFMT_LEFT, 100);
+    m_port.AddString("SIM");
+    for (const std::string& port : CGlobalRadioConfig::EnumerateLocalComPorts()) {
+        m_port.AddString(port.c_str());
+    }
+    m_port.SetCurSel(0);
+    FillRadios();
+    return TRUE;
+}
+
+void CRadioConfig::FillRadios() {
+    m_radios.DeleteAllItems();
+    int row = 0;
+    for (const ConfiguredRadio& radio : ConfiguredRadios(m_path)) {
+        m_radios.InsertItem(row, radio.section.name.c_str());
+        m_radios.SetItemText(row, 1, std::to_string(radio.section.type).c_str());
+        m_radios.SetItemText(row, 2, radio.section.port.c_str());
+        m_radios.SetItemData(row, static_cast<DWORD_PTR>(radio.slot));
+        ++row;
+    }
+}
+
+std::optional<ConfiguredRadio> CRadioConfig::SelectedRadio() const {
+    const int row = m_radios.GetNextItem(-1, LVNI_SELECTED);
+    if (row < 0) {
+        return std::nullopt;
+    }
+    const auto slot = static_cast<int>(m_radios.GetItemData(row));
+    for (const ConfiguredRadio& radio : ConfiguredRadios(m_path)) {
+        if (radio.slot == slot) {
+            return radio;
+        }
+    }
+    return std::nullopt;
+}
+
+void CRadioConfig::OnAddSimulated() {
+    if (!AddSimulatedRadio(m_path)) {
+        MessageBeep(MB_ICONASTERISK);
+    }
+    FillRadios();
+}
+
+void CRadioConfig::OnRemove() {
+    const std::optional<ConfiguredRadio> radio = SelectedRadio();
+    if (!radio || !RemoveRadio(m_path, *radio)) {
+        MessageBeep(MB_ICONASTERISK);
+    }
+    FillRadios();
+}
+
+void CRadioConfig::OnSetPort() {
+    const std::optional<ConfiguredRadio> radio = SelectedRadio();
+    CString port;
+    if (m_port.GetCurSel() >= 0) {
+        m_port.GetLBText(m_port.GetCurSel(), port);
+    }
+    if (!radio || port.IsEmpty() ||
+        !WritePrivateProfileString(radio->section.name.c_str(), "Port", port, m_path.c_str())) {
+        MessageBeep(MB_ICONASTERISK);
+    }
+    FillRadios();
+}
