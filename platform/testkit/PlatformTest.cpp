@@ -4,6 +4,7 @@
 #include "platform/afx/res/ResourceChain.h"
 #include "platform/engine/EngineSim.h"
 #include "platform/instruments/Instrument.h"
+#include "platform/tessary/app/Reset.h"
 #include "platform/tessary/model/Reset.h"
 #include "platform/win/store/AtomicFile.h"
 #include "platform/win/sys/Reset.h"
@@ -22,6 +23,7 @@ void ResetPlatform() {
     hb::afx::ResetForTests();
     hb::instruments::ResetForTests();
     hb::tessary::ResetForTests();
+    hb::tessary::ResetAppForTests();
 }
 
 PlatformTest::PlatformTest() {

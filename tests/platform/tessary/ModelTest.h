@@ -31,6 +31,7 @@ protected:
         std::filesystem::remove_all(m_home);
     }
 
+    std::string Home() const { return m_home; }
     std::string Documents() const { return m_home + "/Documents"; }
     std::string Doc(const std::string& name) const { return Documents() + "/" + name; }
 

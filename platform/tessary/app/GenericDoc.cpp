@@ -1,0 +1,3 @@
+#include "platform/tessary/app/GenericDoc.h"
+
+IMPLEMENT_DYNCREATE(CGenericDoc, CDocument)

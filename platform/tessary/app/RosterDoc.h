@@ -1,0 +1,33 @@
+#pragma once
+#include "platform/tessary/app/ObjectDoc.h"
+
+#include <cstdint>
+#include <memory>
+
+class Roster;
+
+// The document of a scan list (.sws): its Roster, read and written through File. It always holds
+// a list; an empty document holds a new one with its default entries.
+class CRosterDoc : public CObjectDoc {
+    DECLARE_DYNCREATE(CRosterDoc)
+
+public:
+    CRosterDoc();
+    ~CRosterDoc() override;
+
+    Roster* GetRoster() const { return m_roster.get(); }
+
+    // A file that cannot be read or holds no scan list is reported in a box, and the document
+    // keeps what it held.
+    BOOL OnOpenDocument(LPCSTR lpszPathName) override;
+    // A failed write is reported in a box; the document stays modified.
+    BOOL OnSaveDocument(LPCSTR lpszPathName) override;
+    void DeleteContents() override;
+    bool HoldsObject(const Object& object) const override;
+
+    // Set by the group view while it is open.
+    std::uint32_t m_groupView = 0;
+
+private:
+    std::unique_ptr<Roster> m_roster;
+};

@@ -1,0 +1,43 @@
+#pragma once
+// Documents, views and frames the program's document templates name by class. They exist so that
+// the templates can be made and their windows created; each is created by its runtime class.
+
+#include "platform/afx/CView.h"
+#include "platform/tessary/app/GenericFrame.h"
+#include "platform/tessary/app/ObjectDoc.h"
+
+class CGroupDoc : public CObjectDoc {
+    DECLARE_DYNCREATE(CGroupDoc)
+};
+
+class CRangeDoc : public CObjectDoc {
+    DECLARE_DYNCREATE(CRangeDoc)
+};
+
+class CSweepDoc : public CObjectDoc {
+    DECLARE_DYNCREATE(CSweepDoc)
+};
+
+class CDbaseDoc : public CDocument {
+    DECLARE_DYNCREATE(CDbaseDoc)
+};
+
+class CDbaseView : public CView {
+    DECLARE_DYNCREATE(CDbaseView)
+};
+
+class CPRO96VFolderView : public CView {
+    DECLARE_DYNCREATE(CPRO96VFolderView)
+};
+
+class CLoadMgrHistView : public CView {
+    DECLARE_DYNCREATE(CLoadMgrHistView)
+};
+
+class CWebGrabberView : public CView {
+    DECLARE_DYNCREATE(CWebGrabberView)
+};
+
+class CWebGrabberFrame : public CGenericFrame {
+    DECLARE_DYNCREATE(CWebGrabberFrame)
+};
