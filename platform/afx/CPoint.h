@@ -48,4 +48,8 @@ public:
     friend constexpr bool operator==(const CPoint& a, const POINT& b) {
         return a.x == b.x && a.y == b.y;
     }
+    // Exact, so that comparing two CPoints does not also match the reversed mixed form.
+    friend constexpr bool operator==(const CPoint& a, const CPoint& b) {
+        return a.x == b.x && a.y == b.y;
+    }
 };

@@ -27,4 +27,8 @@ public:
     friend constexpr bool operator==(const CSize& a, const SIZE& b) {
         return a.cx == b.cx && a.cy == b.cy;
     }
+    // Exact, so that comparing two CSizes does not also match the reversed mixed form.
+    friend constexpr bool operator==(const CSize& a, const CSize& b) {
+        return a.cx == b.cx && a.cy == b.cy;
+    }
 };
