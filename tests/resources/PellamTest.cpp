@@ -1,11 +1,13 @@
 // The resource library as the program uses it: loaded by name, found through the resource chain
 // while loaded, gone when freed.
 #include "platform/afx/Afx.h"
+#include "platform/afx/res/InstrumentFactory.h"
 #include "platform/instruments/Instruments.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
 #include "resources/ResourceIds.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -91,6 +93,25 @@ TEST_F(PellamTest, TheGenericFormIsCreatedWithEveryControlInstrumentsIncluded) {
     EXPECT_EQ(GetProperty(meter, angularGauge::kPositionMin), hb::afx::Value(-120.0));
     EXPECT_EQ(GetProperty(GetDlgItem(parent.hwnd(), IDC_KHZ_LAMP), ledRectangle::kCaption),
               hb::afx::Value(std::string("kHz")));
+}
+
+TEST_F(PellamTest, EveryFormIsMadeWithTheStartPropertiesOfItsInstruments) {
+    ASSERT_TRUE(library);
+    // The platform has no list box or date picker yet: the forms that hold one are left out.
+    std::vector<UINT> leftOut;
+    for (const auto& form : hb::afx::ResourceModuleOf(library)->Tables().dialogs) {
+        const bool makeable = std::ranges::all_of(form.controls, [](const auto& control) {
+            return hb::afx::IsClassId(control.className) ||
+                   GetClassInfo(control.className.c_str(), nullptr);
+        });
+        if (!makeable) {
+            leftOut.push_back(form.id);
+            continue;
+        }
+        hb::testkit::TestWindow parent({.style = WS_VISIBLE, .rect = {0, 0, 1100, 300}});
+        EXPECT_TRUE(hb::afx::CreateTemplateControls(parent.hwnd(), form)) << form.id;
+    }
+    EXPECT_EQ(leftOut, (std::vector<UINT>{IDD_AUDIO_PLAYER, IDD_CUSTOMIZE_TOOLS}));
 }
 
 TEST_F(PellamTest, TheComboPanelListsItsEntriesInStoredOrder) {
