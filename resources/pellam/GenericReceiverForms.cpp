@@ -7,11 +7,7 @@
 namespace hb::resources {
 
 std::vector<DialogTemplate> GenericReceiverForms() {
-    Controls generic = ReceiverCore({.nameField = true,
-                                     .snapButtons = true,
-                                     .channelButtons = true,
-                                     .statusLamps = true,
-                                     .recorderLamps = true});
+    Controls generic = ReceiverCore(kFullPanel);
     Append(generic, MemoryBlock(454, 4));
     // One lamp per tone decoder kind: PL, DPL, LTR, Motorola I and II, EDACS.
     const UINT toneKinds[] = {IDC_KIND_PL, IDC_KIND_DPL, IDC_KIND_LTR,

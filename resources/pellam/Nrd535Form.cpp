@@ -7,11 +7,7 @@
 namespace hb::resources {
 
 DialogTemplate Nrd535Form() {
-    Controls c = ReceiverCore({.nameField = true,
-                               .snapButtons = true,
-                               .channelButtons = true,
-                               .statusLamps = true,
-                               .recorderLamps = true});
+    Controls c = ReceiverCore(kFullPanel);
     Append(c, MemoryBlock(4, 100));
     const struct {
         DialogControl control;

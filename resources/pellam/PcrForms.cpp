@@ -9,12 +9,6 @@ namespace hb::resources {
 
 namespace {
 
-constexpr ReceiverParts kFullPanel{.nameField = true,
-                                   .snapButtons = true,
-                                   .channelButtons = true,
-                                   .statusLamps = true,
-                                   .recorderLamps = true};
-
 // The first model carries a status lamp that the second lacks.
 DialogTemplate WideBandForm(UINT id, bool statusLamp) {
     Controls c = ReceiverCore(kFullPanel);

@@ -9,12 +9,6 @@ namespace hb::resources {
 
 namespace {
 
-constexpr ReceiverParts kFullPanel{.nameField = true,
-                                   .snapButtons = true,
-                                   .channelButtons = true,
-                                   .statusLamps = true,
-                                   .recorderLamps = true};
-
 Controls R8500Controls() {
     Controls c = ReceiverCore(kFullPanel);
     Append(c, MemoryBlock(4, 100));

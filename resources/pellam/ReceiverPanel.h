@@ -13,6 +13,13 @@ struct ReceiverParts {
     bool recorderLamps = false;  // LIVE/PLAY and recorder status
 };
 
+// Every optional group.
+inline constexpr ReceiverParts kFullPanel{.nameField = true,
+                                          .snapButtons = true,
+                                          .channelButtons = true,
+                                          .statusLamps = true,
+                                          .recorderLamps = true};
+
 // Frequency display and entry, keypad, VFO buttons, tuning knob and step, S-meter, VU bar,
 // volume and squelch, hold switch with its live and hold LEDs: 27 controls, plus the parts asked.
 Controls ReceiverCore(const ReceiverParts& parts);
