@@ -119,9 +119,32 @@ inline constexpr UINT ID_GRID_REMOVE_SELECTED_ROWS = 27167;
 inline constexpr UINT ID_GRID_INSERT_ROW_BEFORE = 27138;
 inline constexpr UINT ID_GRID_INSERT_ROW_AFTER = 27137;
 
-// ---- Icons.
+// ---- Icons. Button icons have their button's id unless named here.
 inline constexpr UINT IDI_RADIO_1 = 27315; // 27315 to 27319, by radio number
 inline constexpr UINT IDI_RADIO_COUNT = 5;
+inline constexpr UINT IDI_RECORDING_MARK = 28703;
+inline constexpr UINT IDI_KEY_SCAN_LIST = 27767;
+inline constexpr UINT IDI_KEY_TRUNK = 28501;
+inline constexpr UINT IDI_KEY_SEARCH = 28053;
+inline constexpr UINT IDI_KEY_HOLD = 27421; // also the player's pause
+inline constexpr UINT IDI_KEY_LOCK_OUT = 28498;
+inline constexpr UINT IDI_KEY_SCAN = 27350;
+inline constexpr UINT IDI_KEY_LIMIT = 27271;
+inline constexpr UINT IDI_KEY_WEATHER = 27450;
+inline constexpr UINT IDI_KEY_SERVICE = 28499;
+inline constexpr UINT IDI_KEY_RESUME = 27872;
+inline constexpr UINT IDI_KEY_MANUAL = 28520; // also the player's stop
+inline constexpr UINT IDI_KEY_ATTENUATOR = 27531;
+inline constexpr UINT IDI_AUDIO_COMMAND = 26008;
+inline constexpr UINT IDI_AUDIO_NO_ACTION = 28730;
+inline constexpr UINT IDI_AUDIO_MUTE_PEERS = 26049;
+inline constexpr UINT IDI_AUDIO_FOLDER = 27362;
+inline constexpr UINT IDI_PLAYER_MUTED = 28504;
+inline constexpr UINT IDI_PLAYER_PLAY = 27420;
+inline constexpr UINT IDI_PLAYER_REWIND = 28517;
+inline constexpr UINT IDI_PLAYER_FORWARD = 28516;
+inline constexpr UINT IDI_PLAYER_BACK = 28519;
+inline constexpr UINT IDI_PLAYER_END = 28518;
 
 // ---- Radio selection dialog.
 inline constexpr UINT IDD_RADIO_SELECT = 27417;
