@@ -1,0 +1,46 @@
+// The panels of the two models with tone and ID decoders.
+#include "platform/win/core/Window.h"
+#include "resources/ResourceIds.h"
+#include "resources/pellam/PellamForms.h"
+#include "resources/pellam/ReceiverPanel.h"
+
+namespace hb::resources {
+
+namespace {
+
+DialogTemplate OptoComForm() {
+    Controls c = ReceiverCore({.statusLamps = true, .recorderLamps = true});
+    Append(c, {SlideSwitch(IDC_MODE_SWITCH, {454, 4, 24, 40}, 3), Caption("Mode", {454, 46, 24, 8}),
+               SlideSwitch(IDC_DECODER_SWITCH, {482, 4, 24, 40}, 5),
+               Caption("Decoder", {480, 46, 30, 8}),
+               FrequencyDisplay(IDC_DECODER_DISPLAY, {514, 4, 92, 20}, 7, 1),
+               Label(IDC_DECODER_TEXT, "", {514, 26, 92, 10})});
+    const std::pair<UINT, const char*> kinds[] = {{IDC_KIND_PL, "PL"},   {IDC_KIND_DPL, "DPL"},
+                                                  {IDC_KIND_LTR, "LTR"}, {IDC_KIND_M1, "M1"},
+                                                  {IDC_KIND_M2, "M2"},   {IDC_KIND_ED, "ED"}};
+    for (int i = 0; i < 6; ++i) {
+        c.push_back(
+            Lamp(kinds[i].first, kinds[i].second, {514 + (i % 3) * 31, 38 + (i / 3) * 11, 29, 9}));
+    }
+    Append(c, {Lamp(IDC_TRUNK_LAMP, "Trunk", {514, 62, 44, 9}),
+               Lamp(IDC_ID_HOLD_LAMP, "ID Hold", {562, 62, 44, 9})});
+    return Form(IDD_OPTOCOM_VIEW, 610, 98, kPanelStyle, std::move(c));
+}
+
+DialogTemplate OptoScanForm() {
+    Controls c = ReceiverCore({.recorderLamps = true});
+    Append(c,
+           {SlideSwitch(IDC_MODE_SWITCH, {454, 4, 20, 40}, 3), Caption("Mode", {454, 46, 20, 8}),
+            FrequencyDisplay(IDC_DECODER_DISPLAY, {478, 4, 32, 16}, 5, 1),
+            Lamp(IDC_KIND_PL, "PL", {478, 22, 15, 9}), Lamp(IDC_KIND_DPL, "DPL", {495, 22, 15, 9}),
+            Label(IDC_DECODER_TEXT, "", {454, 58, 56, 10})});
+    return Form(IDD_OPTOSCAN_VIEW, 514, 102, kPanelStyle, std::move(c));
+}
+
+} // namespace
+
+std::vector<DialogTemplate> OptoForms() {
+    return {OptoComForm(), OptoScanForm()};
+}
+
+} // namespace hb::resources

@@ -1,0 +1,19 @@
+#pragma once
+// The program's resource tables, by kind.
+#include "platform/afx/res/ResourceTables.h"
+
+#include <vector>
+
+namespace hb::resources {
+
+hb::afx::MenuResource MainMenu();
+std::vector<hb::afx::MenuResource> WindowMenus();
+hb::afx::ToolBarResource MainToolBar();
+hb::afx::AcceleratorResource MainAccelerators();
+std::vector<hb::afx::StringResource> ProgramStrings();
+std::vector<hb::afx::IconResource> ProgramIcons();
+std::vector<hb::afx::BitmapResource> ProgramBitmaps();
+std::vector<hb::afx::DialogTemplate> ShellDialogs();
+std::vector<hb::afx::DialogTemplate> ConfigurationDialogs();
+
+} // namespace hb::resources

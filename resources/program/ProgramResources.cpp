@@ -1,0 +1,27 @@
+#include "resources/program/ProgramResources.h"
+
+#include "resources/program/ProgramParts.h"
+
+namespace {
+
+hb::afx::ResourceTables MakeTables() {
+    using namespace hb::resources;
+    hb::afx::ResourceTables tables{.dialogs = ShellDialogs(),
+                                   .strings = ProgramStrings(),
+                                   .icons = ProgramIcons(),
+                                   .bitmaps = ProgramBitmaps(),
+                                   .menus = WindowMenus(),
+                                   .toolBars = {MainToolBar()},
+                                   .accelerators = {MainAccelerators()}};
+    const auto configuration = ConfigurationDialogs();
+    tables.dialogs.insert(tables.dialogs.end(), configuration.begin(), configuration.end());
+    tables.menus.insert(tables.menus.begin(), MainMenu());
+    return tables;
+}
+
+} // namespace
+
+const hb::afx::ResourceTables& ProgramResourceTables() {
+    static const hb::afx::ResourceTables tables = MakeTables();
+    return tables;
+}
