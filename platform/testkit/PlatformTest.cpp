@@ -5,6 +5,7 @@
 #include "platform/engine/EngineSim.h"
 #include "platform/instruments/Instrument.h"
 #include "platform/tessary/model/Reset.h"
+#include "platform/toolkit/Reset.h"
 #include "platform/win/store/AtomicFile.h"
 #include "platform/win/sys/Reset.h"
 
@@ -20,6 +21,7 @@ void ResetPlatform() {
     hb::win::SetFileWriteFault(hb::win::FileWriteStage::None);
     hb::win::sys::ResetForTests();
     hb::afx::ResetForTests();
+    hb::toolkit::ResetForTests();
     hb::instruments::ResetForTests();
     hb::tessary::ResetForTests();
 }
