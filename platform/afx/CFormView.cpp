@@ -27,3 +27,5 @@ void CFormView::OnInitialUpdate() {
     UpdateData(FALSE);
     CScrollView::OnInitialUpdate();
 }
+
+void CFormView::OnDraw(CDC*) {}

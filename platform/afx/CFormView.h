@@ -14,6 +14,8 @@ public:
                 CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr) override;
     // UpdateData(FALSE), then the view's initial update.
     void OnInitialUpdate() override;
+    // The controls draw themselves: nothing here.
+    void OnDraw(CDC* pDC) override;
 
     UINT GetTemplateId() const { return m_nIDTemplate; }
 

@@ -12,6 +12,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -143,12 +144,29 @@ CDocument* CFrameWnd::GetActiveDocument() {
 }
 
 void CFrameWnd::RecalcLayout(BOOL) {
+    m_bLayoutPending = false;
     const HWND pane = ::GetDlgItem(m_hWnd, static_cast<int>(AFX_IDW_PANE_FIRST));
-    if (pane) {
-        CRect client;
-        GetClientRect(&client);
-        ::MoveWindow(pane, client.left, client.top, client.Width(), client.Height(), TRUE);
+    // A bar's placing may make or destroy windows: the children are those of the start.
+    std::vector<HWND> children;
+    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
     }
+    AFX_SIZEPARENTPARAMS layout{};
+    GetClientRect(&layout.rect);
+    for (const HWND child : children) {
+        if (child != pane && ::IsWindow(child)) {
+            ::SendMessage(child, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
+        }
+    }
+    if (pane) {
+        const CRect rest(layout.rect);
+        ::MoveWindow(pane, rest.left, rest.top, rest.Width(), rest.Height(), TRUE);
+    }
+}
+
+void CFrameWnd::DelayRecalcLayout(BOOL) {
+    m_bLayoutPending = true;
 }
 
 void CFrameWnd::EnableDocking(DWORD) {}
@@ -202,6 +220,9 @@ void CFrameWnd::ShowTitle(const CString& text) {
 }
 
 void CFrameWnd::OnIdleUpdateCmdUI() {
+    if (m_bLayoutPending) {
+        RecalcLayout();
+    }
     if (m_bTitlePending) {
         m_bTitlePending = false;
         OnUpdateFrameTitle(TRUE);

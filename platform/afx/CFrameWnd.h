@@ -20,9 +20,18 @@ inline constexpr DWORD CBRS_ALIGN_ANY = 0xF000;
 // commands without a handler are disabled).
 inline constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
 
+// Sent by a frame's RecalcLayout to each child but the pane, in order (lParam: the
+// AFX_SIZEPARENTPARAMS). A bar places itself along an edge of the rectangle and takes its room out
+// of it; the pane gets what is left.
+inline constexpr UINT WM_SIZEPARENT = 0x0361;
+
+struct AFX_SIZEPARENTPARAMS {
+    RECT rect;
+};
+
 inline constexpr DWORD AFX_WS_DEFAULT_VIEW = WS_CHILD | WS_VISIBLE | WS_BORDER;
 
-// A window that holds views (and, later, bars), with a title, a menu and accelerators from the
+// A window that holds views and bars, with a title, a menu and accelerators from the
 // resources of one id. Commands go to the active view (and its document), then to the frame,
 // then to the application. A frame deletes itself once its window is gone; when it was the
 // application's main window, the message loop is told to quit.
@@ -62,8 +71,11 @@ public:
     // The active view's document.
     virtual CDocument* GetActiveDocument();
 
-    // The pane AFX_IDW_PANE_FIRST fills the client area.
+    // The bars take their room (WM_SIZEPARENT), then the pane AFX_IDW_PANE_FIRST fills the rest of
+    // the client area.
     virtual void RecalcLayout(BOOL bNotify = TRUE);
+    // RecalcLayout at the next idle time.
+    void DelayRecalcLayout(BOOL bNotify = TRUE);
     // Bars do not dock yet: the frame only accepts the call.
     void EnableDocking(DWORD dwDockStyle);
     // Shows the frame (-1: as it is, or normally when hidden).
@@ -80,8 +92,8 @@ public:
     // The title is brought up to date at the next idle time.
     void DelayUpdateFrameTitle() { m_bTitlePending = true; }
 
-    // The idle step: the pending title update and the CCmdUI pass over the frame's menu, where
-    // commands without a handler are disabled. Frames with bars extend it.
+    // The idle step: the pending layout and title update, and the CCmdUI pass over the frame's
+    // menu, where commands without a handler are disabled. Frames with bars extend it.
     virtual void OnIdleUpdateCmdUI();
 
     BOOL IsFrameWnd() const override;
@@ -131,4 +143,5 @@ private:
     CView* m_pViewActive = nullptr;
     HICON m_hIcon;
     bool m_bTitlePending = false;
+    bool m_bLayoutPending = false;
 };

@@ -1,5 +1,7 @@
 #include "platform/afx/CScrollView.h"
 
+#include "platform/afx/CDC.h"
+
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(CScrollView, CView)
@@ -47,6 +49,13 @@ void CScrollView::ScrollToPosition(POINT pt) {
         ::MoveWindow(child, rect.left - dx, rect.top - dy, rect.Width(), rect.Height(), TRUE);
     }
     Invalidate();
+}
+
+void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) {
+    CView::OnPrepareDC(pDC, pInfo);
+    if (!pDC->IsPrinting()) {
+        pDC->SetViewportOrg(-m_position.x, -m_position.y);
+    }
 }
 
 BOOL CScrollView::OnMouseWheel(UINT, short zDelta, CPoint) {

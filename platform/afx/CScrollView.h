@@ -5,8 +5,8 @@
 inline constexpr int WHEEL_DELTA = 120;
 
 // A view larger than its window, shown from a scroll position. Scrolling moves the child windows
-// with the contents. The wheel scrolls three lines a notch, vertically when the contents are
-// taller than the window, else horizontally.
+// with the contents, and the screen DC's origin follows the scroll position. The wheel scrolls
+// three lines a notch, vertically when the contents are taller than the window, else horizontally.
 class CScrollView : public CView {
     DECLARE_DYNAMIC(CScrollView)
 
@@ -21,6 +21,10 @@ public:
     CPoint GetScrollPosition() const { return m_position; }
     // Kept within the contents.
     void ScrollToPosition(POINT pt);
+
+    // On the screen the viewport origin moves by the scroll position; a printed page is not
+    // scrolled.
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr) override;
 
 protected:
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);

@@ -3,6 +3,7 @@
 #include "platform/afx/CCreateContext.h"
 #include "platform/afx/CDocument.h"
 #include "platform/afx/CFrameWnd.h"
+#include "platform/afx/CPaintDC.h"
 #include "platform/afx/CPrintInfo.h"
 #include "platform/afx/PrintJobs.h"
 
@@ -11,6 +12,7 @@ IMPLEMENT_DYNAMIC(CView, CWnd)
 BEGIN_MESSAGE_MAP(CView, CWnd)
 ON_WM_CREATE()
 ON_WM_DESTROY()
+ON_WM_PAINT()
 ON_MESSAGE(WM_INITIALUPDATE, &CView::HandleInitialUpdate)
 END_MESSAGE_MAP()
 
@@ -58,6 +60,14 @@ void CView::OnDestroy() {
     CWnd::OnDestroy();
 }
 
+void CView::OnPaint() {
+    CPaintDC dc(this);
+    OnPrepareDC(&dc);
+    OnDraw(&dc);
+}
+
+void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+
 void CView::PostNcDestroy() {
     delete this;
 }
@@ -78,11 +88,13 @@ BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) {
     return hb::afx::detail::PreparePrinting(*pInfo);
 }
 
-void CView::OnBeginPrinting(HDC, CPrintInfo*) {}
+void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
 
-void CView::OnPrint(HDC, CPrintInfo*) {}
+void CView::OnPrint(CDC* pDC, CPrintInfo*) {
+    OnDraw(pDC);
+}
 
-void CView::OnEndPrinting(HDC, CPrintInfo*) {}
+void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
 
 void CView::OnFilePrint() {
     Print(false);
@@ -108,23 +120,26 @@ void CView::Print(bool preview) {
     }
     job.preview = preview;
     const CRect page(0, 0, hb::afx::kPrintPageWidth, hb::afx::kPrintPageHeight);
-    const HDC dc = hb::win::CreateRecordingDC();
+    CDC dc;
+    dc.Attach(hb::win::CreateRecordingDC());
+    dc.m_bPrinting = TRUE;
     info.m_rectDraw = page;
-    OnBeginPrinting(dc, &info);
+    OnBeginPrinting(&dc, &info);
     const UINT last =
         info.GetMaxPage() == CPrintInfo::kUnknownPage ? info.GetMinPage() : info.GetMaxPage();
     std::size_t drawn = 0;
     for (UINT number = info.GetMinPage(); number <= last && info.m_bContinuePrinting; ++number) {
         info.m_nCurPage = number;
         info.m_rectDraw = page;
-        OnPrint(dc, &info);
+        OnPrepareDC(&dc, &info);
+        OnPrint(&dc, &info);
         const hb::win::DisplayList& list = hb::win::DisplayListOf(dc);
         job.pages.push_back(
             {number,
              hb::win::DisplayList(list.begin() + static_cast<std::ptrdiff_t>(drawn), list.end())});
         drawn = list.size();
     }
-    OnEndPrinting(dc, &info);
-    ::DeleteDC(dc);
+    OnEndPrinting(&dc, &info);
+    dc.DeleteDC();
     hb::afx::detail::LogPrintJob(std::move(job));
 }

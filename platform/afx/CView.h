@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/afx/CWnd.h"
 
+class CDC;
 class CDocument;
 class CPrintInfo;
 
@@ -9,9 +10,11 @@ class CPrintInfo;
 // before its document. OnInitialUpdate runs once, on the first WM_INITIALUPDATE (the frame's
 // initial update sends it to every view).
 //
+// WM_PAINT prepares a paint DC (OnPrepareDC) and draws the view into it (OnDraw).
+//
 // Printing (ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, mapped by the views that print) runs
-// OnPreparePrinting, OnBeginPrinting, OnPrint for each page and OnEndPrinting against a recording
-// DC (see PrintJobs.h).
+// OnPreparePrinting, OnBeginPrinting, then OnPrepareDC and OnPrint for each page, and
+// OnEndPrinting against a recording DC marked as the printer's (see PrintJobs.h).
 class CView : public CWnd {
     DECLARE_DYNAMIC(CView)
 
@@ -30,19 +33,26 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
+    // Draws the view, on the screen or on a printed page.
+    virtual void OnDraw(CDC* pDC) = 0;
+    // Sets the DC up before OnDraw or OnPrint; pInfo is null on the screen. Does nothing here.
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = nullptr);
+
     // DoPreparePrinting.
     virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
     // The print dialog's hook; FALSE cancels the job.
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
-    virtual void OnBeginPrinting(HDC hDC, CPrintInfo* pInfo);
-    virtual void OnPrint(HDC hDC, CPrintInfo* pInfo);
-    virtual void OnEndPrinting(HDC hDC, CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // One page: OnDraw.
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
     void OnFilePrint();
     void OnFilePrintPreview();
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
+    void OnPaint();
     void PostNcDestroy() override;
 
     CDocument* m_pDocument = nullptr;

@@ -6,6 +6,7 @@
 #include "platform/instruments/Instrument.h"
 #include "platform/tessary/app/Reset.h"
 #include "platform/tessary/model/Reset.h"
+#include "platform/toolkit/Reset.h"
 #include "platform/win/store/AtomicFile.h"
 #include "platform/win/sys/Reset.h"
 
@@ -21,6 +22,7 @@ void ResetPlatform() {
     hb::win::SetFileWriteFault(hb::win::FileWriteStage::None);
     hb::win::sys::ResetForTests();
     hb::afx::ResetForTests();
+    hb::toolkit::ResetForTests();
     hb::instruments::ResetForTests();
     hb::tessary::ResetForTests();
     hb::tessary::ResetAppForTests();

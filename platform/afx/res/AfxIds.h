@@ -30,6 +30,14 @@ inline constexpr UINT ID_HELP = 0xE146;
 inline constexpr UINT ID_NEXT_PANE = 0xE150;
 inline constexpr UINT ID_PREV_PANE = 0xE151;
 
+// A status bar's panes: the message pane, and the key-state indicators.
+inline constexpr UINT ID_SEPARATOR = 0;
+inline constexpr UINT ID_INDICATOR_CAPS = 0xE701;
+inline constexpr UINT ID_INDICATOR_NUM = 0xE702;
+inline constexpr UINT ID_INDICATOR_SCRL = 0xE703;
+
+inline constexpr UINT AFX_IDW_STATUS_BAR = 0xE801;
+
 // Child windows of a frame: the panes (a view, a splitter and its panes, the MDI client).
 inline constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;
 inline constexpr UINT AFX_IDW_PANE_LAST = 0xE9FF;

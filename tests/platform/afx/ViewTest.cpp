@@ -12,16 +12,18 @@ public:
     UINT maxPage = CPrintInfo::kUnknownPage;
     UINT stopAfter = 0;
 
-    void OnBeginPrinting(HDC, CPrintInfo* pInfo) override {
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override {
+        EXPECT_TRUE(pDC->IsPrinting());
         calls.push_back(pInfo->m_bPreview ? "begin preview" : "begin");
     }
-    void OnPrint(HDC hDC, CPrintInfo* pInfo) override {
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override {
         const std::string text = "Page " + std::to_string(pInfo->m_nCurPage);
-        TextOut(hDC, pInfo->m_rectDraw.left, pInfo->m_rectDraw.top, text.c_str(),
-                static_cast<int>(text.size()));
+        pDC->TextOut(pInfo->m_rectDraw.left, pInfo->m_rectDraw.top, text.c_str(),
+                     static_cast<int>(text.size()));
         pInfo->m_bContinuePrinting = pInfo->m_nCurPage != stopAfter;
     }
-    void OnEndPrinting(HDC, CPrintInfo*) override { calls.push_back("end"); }
+    void OnEndPrinting(CDC*, CPrintInfo*) override { calls.push_back("end"); }
+    void OnDraw(CDC*) override { calls.push_back("draw"); }
 
 protected:
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override {
@@ -35,6 +37,21 @@ protected:
 BEGIN_MESSAGE_MAP(CPrintingView, CView)
 ON_COMMAND(ID_FILE_PRINT, &CView::OnFilePrint)
 ON_COMMAND(ID_FILE_PRINT_PREVIEW, &CView::OnFilePrintPreview)
+END_MESSAGE_MAP()
+
+// A scrolled view that marks its contents' origin, printed with the default OnPrint.
+class CMarkView : public CScrollView {
+public:
+    void OnDraw(CDC* pDC) override { pDC->TextOut(0, 0, "origin"); }
+
+protected:
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override { return DoPreparePrinting(pInfo); }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CMarkView, CScrollView)
+ON_COMMAND(ID_FILE_PRINT, &CView::OnFilePrint)
 END_MESSAGE_MAP()
 
 class ViewTest : public hb::afx::test::AfxTest {
@@ -108,7 +125,7 @@ TEST_F(ViewTest, PrintingWithoutAPrintDialogHookIsAFailure) {
 }
 
 TEST_F(ViewTest, TheWheelScrollsThreeLinesANotchWithinTheContents) {
-    auto* view = MakeView(new CScrollView);
+    auto* view = MakeView(new CMarkView);
     const HWND label = CreateWindowEx(0, hb::afx::test::kFieldClass, "", WS_CHILD | WS_VISIBLE, 0,
                                       50, 20, 10, view->m_hWnd, 7, nullptr);
     view->SetScrollSizes(MM_TEXT, {100, 400}, CScrollView::sizeDefault, {10, 10});
@@ -133,6 +150,29 @@ TEST_F(ViewTest, TheWheelScrollsThreeLinesANotchWithinTheContents) {
     view->SetScrollSizes(MM_TEXT, {250, 50});
     EXPECT_TRUE(wheel(-WHEEL_DELTA));
     EXPECT_EQ(view->GetScrollPosition(), CPoint(6, 0));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ViewTest, TheScreenIsDrawnFromTheScrollPositionAndThePrintedPageFromTheOrigin) {
+    auto* view = MakeView(new CMarkView);
+    view->SetScrollSizes(MM_TEXT, {100, 400});
+    view->ScrollToPosition(CPoint(0, 40));
+    view->Invalidate();
+    view->UpdateWindow();
+    const hb::win::DisplayList& screen = hb::win::LastPaint(view->m_hWnd);
+    ASSERT_EQ(screen.size(), 1u);
+    EXPECT_EQ(screen[0].points[0].y, -40);
+
+    hb::afx::SetPrintPreparation([](CPrintInfo&) { return true; });
+    view->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    ASSERT_EQ(hb::afx::PrintLog().size(), 1u);
+    const auto& page = hb::afx::PrintLog()[0].pages.at(0).list;
+    ASSERT_EQ(page.size(), 1u);
+    EXPECT_EQ(page[0].text, "origin");
+    EXPECT_EQ(page[0].points[0].y, 0);
 }
 
 } // namespace

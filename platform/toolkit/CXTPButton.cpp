@@ -1,0 +1,120 @@
+#include "platform/toolkit/CXTPButton.h"
+
+#include "platform/afx/CFont.h"
+#include "platform/afx/CPaintDC.h"
+#include "platform/afx/EventSinkMap.h"
+#include "platform/afx/res/ResourceLoading.h"
+#include "platform/toolkit/Drawing.h"
+
+#include <vector>
+
+IMPLEMENT_DYNAMIC(CXTPButton, CButton)
+
+BEGIN_MESSAGE_MAP(CXTPButton, CButton)
+ON_WM_PAINT()
+ON_WM_RBUTTONUP()
+ON_MESSAGE(WM_MBUTTONUP, &CXTPButton::OnMButtonUp)
+END_MESSAGE_MAP()
+
+namespace {
+
+HICON LoadIconResource(UINT id) {
+    if (id == 0) {
+        return {};
+    }
+    const LPCSTR name = MAKEINTRESOURCE(id);
+    return ::LoadIcon(AfxFindResourceHandle(name, RT_GROUP_ICON), name);
+}
+
+short ShiftState() {
+    return static_cast<short>(((::GetKeyState(VK_SHIFT) & 0x8000) ? 1 : 0) |
+                              ((::GetKeyState(VK_CONTROL) & 0x8000) ? 2 : 0) |
+                              ((::GetKeyState(VK_MENU) & 0x8000) ? 4 : 0));
+}
+
+} // namespace
+
+CXTPButton::~CXTPButton() {
+    ReleaseIcons();
+}
+
+void CXTPButton::ReleaseIcons() {
+    if (m_bOwnIcons) {
+        for (const HICON icon : {m_icon, m_iconChecked}) {
+            if (icon) {
+                ::DestroyIcon(icon);
+            }
+        }
+    }
+    m_icon = {};
+    m_iconChecked = {};
+    m_bOwnIcons = false;
+}
+
+void CXTPButton::SetChecked(BOOL bChecked) {
+    if (!m_bChecked != !bChecked) {
+        m_bChecked = bChecked ? TRUE : FALSE;
+        Invalidate();
+    }
+}
+
+BOOL CXTPButton::SetIcon(CSize size, UINT nID, UINT nCheckedID, BOOL bRedraw) {
+    const HICON icon = LoadIconResource(nID);
+    const HICON checked = icon ? LoadIconResource(nCheckedID) : HICON{};
+    const BOOL set = SetIcon(size, icon, checked, bRedraw);
+    m_bOwnIcons = icon != HICON{};
+    return set;
+}
+
+BOOL CXTPButton::SetIcon(CSize size, HICON hIcon, HICON hIconChecked, BOOL bRedraw) {
+    ReleaseIcons();
+    m_icon = hIcon;
+    m_iconChecked = hIconChecked;
+    m_iconSize = hIcon ? size : CSize();
+    if (bRedraw && m_hWnd) {
+        Invalidate();
+    }
+    return hIcon ? TRUE : FALSE;
+}
+
+void CXTPButton::OnPaint() {
+    CPaintDC dc(this);
+    CRect client;
+    GetClientRect(&client);
+    const UINT state = GetState();
+    hb::toolkit::detail::DrawFace(
+        dc, client, {(state & BST_PUSHED) != 0, m_bChecked != FALSE, IsWindowEnabled() != FALSE});
+    const HICON icon = m_bChecked && m_iconChecked ? m_iconChecked : m_icon;
+    if (icon) {
+        ::DrawIconEx(dc, client.left + (client.Width() - m_iconSize.cx) / 2,
+                     client.top + (client.Height() - m_iconSize.cy) / 2, icon, m_iconSize.cx,
+                     m_iconSize.cy, 0, HBRUSH{}, DI_NORMAL);
+    } else {
+        const CFont* own = GetFont();
+        dc.SelectObject(
+            CFont::FromHandle(hb::toolkit::detail::FontFor(own ? HFONT(*own) : HFONT{})));
+        CString text;
+        GetWindowText(text);
+        hb::toolkit::detail::DrawCentredText(dc, client, text);
+    }
+    if (state & BST_FOCUS) {
+        CRect focus = client;
+        focus.DeflateRect(3, 3);
+        dc.DrawFocusRect(focus);
+    }
+}
+
+void CXTPButton::OnRButtonUp(UINT, CPoint point) {
+    FireMouseUp(2, point);
+}
+
+LRESULT CXTPButton::OnMButtonUp(WPARAM, LPARAM lParam) {
+    FireMouseUp(4, CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+    return 0;
+}
+
+void CXTPButton::FireMouseUp(short button, CPoint point) {
+    std::vector<hb::afx::EventArg> args{button, ShiftState(), static_cast<std::int32_t>(point.x),
+                                        static_cast<std::int32_t>(point.y)};
+    hb::afx::FireEvent(m_hWnd, XTP_BUTTON_EVENT_MOUSEUP, args);
+}

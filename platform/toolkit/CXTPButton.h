@@ -1,0 +1,45 @@
+#pragma once
+#include "platform/afx/CButton.h"
+
+// The event a right or middle click on a CXTPButton fires into its parent's event-sink map, with
+// the arguments (button, shift, x, y): button 2 for the right one and 4 for the middle one; shift
+// holds 1 for Shift, 2 for Ctrl and 4 for Alt; x and y are in the button's client coordinates.
+inline constexpr long XTP_BUTTON_EVENT_MOUSEUP = 7;
+
+// A push button bound to a "Button" control, drawn by itself: a face showing its icon (or its
+// text), sunken while pressed or checked and greyed while disabled. Its check is its own: the
+// program sets it; a click does not change it.
+class CXTPButton : public CButton {
+    DECLARE_DYNAMIC(CXTPButton)
+
+public:
+    ~CXTPButton() override;
+
+    void SetChecked(BOOL bChecked);
+    BOOL GetChecked() const { return m_bChecked; }
+
+    // The icon resource drawn at `size`, and another shown while checked (0: none). FALSE, and
+    // the button shows its text, when the first is missing.
+    BOOL SetIcon(CSize size, UINT nID, UINT nCheckedID = 0, BOOL bRedraw = TRUE);
+    // Icons the caller keeps and destroys.
+    BOOL SetIcon(CSize size, HICON hIcon, HICON hIconChecked = HICON{}, BOOL bRedraw = TRUE);
+    CSize GetIconSize() const { return m_iconSize; }
+
+protected:
+    void OnPaint();
+    void OnRButtonUp(UINT nFlags, CPoint point);
+    LRESULT OnMButtonUp(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void ReleaseIcons();
+    void FireMouseUp(short button, CPoint point);
+
+    BOOL m_bChecked = FALSE;
+    CSize m_iconSize;
+    HICON m_icon;
+    HICON m_iconChecked;
+    // The icons were loaded here and are destroyed here.
+    bool m_bOwnIcons = false;
+};

@@ -1,0 +1,86 @@
+#pragma once
+#include "platform/afx/CWnd.h"
+#include "platform/toolkit/CXTPControls.h"
+
+class CFrameWnd;
+class CXTPCommandBars;
+
+// Where a bar docks in its site frame.
+enum XTPBarPosition {
+    xtpBarTop = 0,
+    xtpBarBottom = 1,
+};
+
+// A row of controls along an edge of its site frame, owned by the frame's command bars. It takes
+// its room in the frame's layout (WM_SIZEPARENT) while visible, enables and checks its controls in
+// the idle pass, paints them, and runs the one clicked: pressed and released over the same enabled
+// control.
+class CXTPCommandBar : public CWnd {
+    DECLARE_DYNAMIC(CXTPCommandBar)
+
+public:
+    CString GetTitle() const { return m_strTitle; }
+    void SetTitle(LPCSTR lpszTitle);
+    XTPBarPosition GetPosition() const { return m_position; }
+    CXTPCommandBars* GetCommandBars() const { return m_pCommandBars; }
+
+    CXTPControls* GetControls() { return &m_controls; }
+    int GetControlCount() const { return m_controls.GetCount(); }
+    CXTPControl* GetControl(int nIndex) const { return m_controls.GetAt(nIndex); }
+    // The first control with that id, or null.
+    CXTPControl* FindControl(int nId) const { return m_controls.FindControl(nId); }
+
+    BOOL IsVisible() const;
+    // Shows or hides the bar; the site frame is laid out again.
+    void SetVisible(BOOL bVisible);
+
+    // After the bar was built or changed: the idle pass's update now, and a new layout.
+    void OnInitialUpdate();
+    // Each visible button asks the route from the site frame for its state (CCmdUI); with
+    // bDisableIfNoHndler a command nobody handles is disabled.
+    void OnUpdateCmdUI(BOOL bDisableIfNoHndler = TRUE);
+    // The controls are placed again before the bar is next drawn or hit.
+    void DelayLayout();
+    void DelayRedraw();
+    // The bar's thickness across its edge.
+    int GetRowHeight() const;
+
+protected:
+    CXTPCommandBar() = default;
+
+    // The enabled control that was clicked. A button posts WM_COMMAND with its id to the site.
+    virtual void OnExecute(CXTPControl& control);
+    // The images the controls' icon indexes point into; none shows captions only.
+    virtual HIMAGELIST GetImageList() const { return {}; }
+
+    HFONT GetBarFont() const;
+    void RecalcSiteLayout() const;
+
+    void OnPaint();
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    LRESULT OnIdleUpdate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    friend class CXTPCommandBars;
+    friend class CXTPControl;
+
+    BOOL CreateBar(CXTPCommandBars* pCommandBars, LPCSTR lpszTitle, XTPBarPosition position);
+    void EnsureLayout();
+    // The index of the visible control at the point, or -1.
+    int HitTest(CPoint point);
+    void DrawControl(CDC& dc, int index);
+
+    CXTPControls m_controls{this};
+    CXTPCommandBars* m_pCommandBars = nullptr;
+    CString m_strTitle;
+    XTPBarPosition m_position = xtpBarTop;
+    HFONT m_font;
+    int m_nPressed = -1;
+    bool m_bLayoutDirty = true;
+};

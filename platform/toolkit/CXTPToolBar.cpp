@@ -1,0 +1,79 @@
+#include "platform/toolkit/CXTPToolBar.h"
+
+#include "platform/afx/CFrameWnd.h"
+#include "platform/afx/res/ResourceChain.h"
+#include "platform/afx/res/ResourceLoading.h"
+#include "platform/afx/res/StringLookup.h"
+#include "platform/records/ToolkitMessages.h"
+#include "platform/toolkit/CXTPCommandBars.h"
+
+IMPLEMENT_DYNCREATE(CXTPToolBar, CXTPCommandBar)
+
+namespace {
+
+CString Tooltip(UINT id) {
+    const std::string text = hb::afx::LoadResourceString(id).value_or("");
+    return CString(text.substr(text.rfind('\n') + 1).c_str());
+}
+
+HIMAGELIST LoadImages(const hb::afx::ToolBarResource& resource) {
+    const LPCSTR name = MAKEINTRESOURCE(resource.bitmapId);
+    const HBITMAP strip = ::LoadBitmap(AfxFindResourceHandle(name, RT_BITMAP), name);
+    if (!strip) {
+        return {};
+    }
+    const HIMAGELIST images =
+        ::ImageList_Create(resource.buttonCx, resource.buttonCy, ILC_COLOR4 | ILC_MASK, 0, 0);
+    ::ImageList_AddMasked(images, strip, RGB(192, 192, 192));
+    ::DeleteObject(strip);
+    return images;
+}
+
+} // namespace
+
+CXTPToolBar::~CXTPToolBar() {
+    if (m_images) {
+        ::ImageList_Destroy(m_images);
+    }
+}
+
+BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons) {
+    const hb::afx::ToolBarResource* resource = hb::afx::FindToolBarResource(nIDResource);
+    if (!resource) {
+        return FALSE;
+    }
+    m_nIDResource = nIDResource;
+    m_bLoadIcons = bLoadIcons;
+    if (m_images) {
+        ::ImageList_Destroy(m_images);
+    }
+    m_images = bLoadIcons ? LoadImages(*resource) : HIMAGELIST{};
+    CXTPControls& controls = *GetControls();
+    controls.RemoveAll();
+    bool group = false;
+    int cell = 0;
+    for (const UINT id : resource->buttons) {
+        if (id == 0) {
+            group = true;
+            continue;
+        }
+        CXTPControl* button = controls.Add(xtpControlButton, static_cast<int>(id), Tooltip(id));
+        button->SetBeginGroup(group);
+        button->SetIconIndex(cell++);
+        group = false;
+    }
+    RecalcSiteLayout();
+    return TRUE;
+}
+
+BOOL CXTPToolBar::Reset() {
+    CXTPCommandBars* bars = GetCommandBars();
+    if (!bars || !bars->IsCustomizationEnabled() || !m_nIDResource ||
+        !LoadToolBar(m_nIDResource, m_bLoadIcons)) {
+        return FALSE;
+    }
+    if (CFrameWnd* site = bars->GetSite()) {
+        site->SendMessage(WM_TOOLKIT_BAR_RESET, 0, reinterpret_cast<LPARAM>(this));
+    }
+    return TRUE;
+}

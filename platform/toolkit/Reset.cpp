@@ -1,0 +1,13 @@
+#include "platform/toolkit/Reset.h"
+
+#include "platform/toolkit/CXTAuxData.h"
+#include "platform/toolkit/CXTPPaintManager.h"
+
+namespace hb::toolkit {
+
+void ResetForTests() {
+    XTAuxData().SetGlobalFont(nullptr);
+    detail::ResetThemes();
+}
+
+} // namespace hb::toolkit

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace hb::toolkit {
+
+// Back to the start state for the next test: no global font, no paint manager and theme 0.
+void ResetForTests();
+
+} // namespace hb::toolkit

@@ -1,0 +1,224 @@
+#include "tests/platform/toolkit/ToolkitApp.h"
+
+namespace hb::toolkit::test {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+std::vector<int> VisibleIds(const CXTPCommandBar& bar) {
+    std::vector<int> ids;
+    for (int index = 0; const CXTPControl* control = bar.GetControl(index); ++index) {
+        if (control->IsVisible()) {
+            ids.push_back(control->GetID());
+        }
+    }
+    return ids;
+}
+
+TEST_F(ToolkitAppTest, TheBarsAreBuiltFromTheResourcesAndStackAboveTheClientArea) {
+    Start();
+    CXTPMenuBar* menu = Bars().GetMenuBar();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->GetControlCount(), 2);
+    EXPECT_EQ(menu->GetControl(0)->GetType(), xtpControlPopup);
+    EXPECT_EQ(menu->GetControl(1)->GetCaption(), "&Tools");
+    // The frame's own menu gave way to the bar.
+    EXPECT_FALSE(GetMenu(Main().m_hWnd));
+
+    // One button per command, in order, captioned with its tooltip; the separator opens a group.
+    EXPECT_EQ(VisibleIds(MainBar()),
+              (std::vector<int>{kViewCommand, kOrphanCommand, kCheckCommand, kFrameCommand}));
+    EXPECT_EQ(MainBar().FindControl(kViewCommand)->GetCaption(), "View");
+    EXPECT_EQ(MainBar().FindControl(kCheckCommand)->GetCaption(), "Mute");
+    EXPECT_TRUE(MainBar().FindControl(kCheckCommand)->GetBeginGroup());
+    EXPECT_EQ(MainBar().FindControl(kFrameCommand)->GetIconIndex(), 3);
+    EXPECT_EQ(MainBar().FindControl(27225), nullptr);
+
+    // Bars on top in the order they came, the status bar at the bottom, the pane at the left.
+    CRect client;
+    Main().GetClientRect(&client);
+    const CRect first = PlaceOf(Bars().GetAt(0)->m_hWnd);
+    const CRect second = PlaceOf(Bars().GetAt(1)->m_hWnd);
+    const CRect status = PlaceOf(Main().m_statusBar.m_hWnd);
+    const CRect mdi = PlaceOf(Main().m_hWndMDIClient);
+    EXPECT_EQ(first.top, 0);
+    EXPECT_EQ(second.top, first.bottom);
+    EXPECT_EQ(second.Height(), MainBar().GetRowHeight());
+    EXPECT_EQ(status.bottom, client.bottom);
+    EXPECT_EQ(mdi, CRect(120, second.bottom, client.right, status.top));
+
+    // The buttons show their cells of the bar's bitmap.
+    std::vector<int> cells;
+    for (const auto& record : Repaint(MainBar().m_hWnd)) {
+        if (record.op == hb::win::DrawOp::ImageListDraw) {
+            EXPECT_EQ(record.image.resourceId, kMainId);
+            cells.push_back(record.image.index);
+        }
+    }
+    EXPECT_EQ(cells, (std::vector<int>{0, 1, 2, 3}));
+}
+
+TEST_F(ToolkitAppTest, HideFlagsTakeControlsOffTheBarUntilEveryFlagIsCleared) {
+    Start();
+    CXTPControl* orphan = MainBar().FindControl(kOrphanCommand);
+    CXTPControl* check = MainBar().FindControl(kCheckCommand);
+    const CRect before = check->GetRect();
+    orphan->SetHideFlags(orphan->GetHideFlags() | xtpHideCustomize);
+    EXPECT_FALSE(orphan->IsVisible());
+    EXPECT_TRUE(orphan->GetRect().IsRectEmpty());
+    EXPECT_EQ(check->GetRect().left, before.left - (16 + 8));
+
+    orphan->SetVisible(FALSE);
+    EXPECT_EQ(orphan->GetHideFlags(), DWORD{xtpHideCustomize | xtpHideGeneric});
+    orphan->SetVisible(TRUE);
+    EXPECT_FALSE(orphan->IsVisible());
+    orphan->SetHideFlag(xtpHideCustomize, FALSE);
+    EXPECT_TRUE(orphan->IsVisible());
+    EXPECT_EQ(check->GetRect(), before);
+}
+
+TEST_F(ToolkitAppTest, TheIdlePassEnablesAndChecksTheButtonsAlongTheRoute) {
+    Start();
+    Pump();
+    // No view yet: its command has no handler; the orphan never has one.
+    EXPECT_FALSE(MainBar().FindControl(kViewCommand)->GetEnabled());
+    EXPECT_FALSE(MainBar().FindControl(kOrphanCommand)->GetEnabled());
+    EXPECT_TRUE(MainBar().FindControl(kFrameCommand)->GetEnabled());
+    EXPECT_FALSE(MainBar().FindControl(kCheckCommand)->GetChecked());
+
+    ASSERT_NE(OpenChild(), nullptr);
+    Log().checked = true;
+    Pump();
+    EXPECT_TRUE(MainBar().FindControl(kViewCommand)->GetEnabled());
+    EXPECT_TRUE(MainBar().FindControl(kCheckCommand)->GetChecked());
+    EXPECT_FALSE(MainBar().FindControl(kOrphanCommand)->GetEnabled());
+
+    // Checked and disabled buttons look so: sunken, and grey without their picture.
+    const hb::win::DisplayList& paint = Repaint(MainBar().m_hWnd);
+    const CRect checked = MainBar().FindControl(kCheckCommand)->GetRect();
+    const CRect orphan = MainBar().FindControl(kOrphanCommand)->GetRect();
+    bool sunken = false;
+    bool greyed = false;
+    for (const auto& record : paint) {
+        sunken = sunken || (record.op == hb::win::DrawOp::DrawEdge && record.rect == checked &&
+                            record.flags == EDGE_SUNKEN);
+        greyed = greyed || (record.op == hb::win::DrawOp::DrawText && record.text == "Orphan" &&
+                            record.state.textColor == GetSysColor(COLOR_GRAYTEXT) &&
+                            CRect(record.rect).PtInRect(orphan.CenterPoint()));
+    }
+    EXPECT_TRUE(sunken);
+    EXPECT_TRUE(greyed);
+}
+
+TEST_F(ToolkitAppTest, AClickedButtonsCommandTakesTheFramesRouteToTheActiveView) {
+    Start();
+    ASSERT_NE(OpenChild(), nullptr);
+    Pump();
+    Click(MainBar().FindControl(kViewCommand));
+    Click(MainBar().FindControl(kFrameCommand));
+    // A disabled button does nothing, and neither does a release away from the pressed button.
+    Click(MainBar().FindControl(kOrphanCommand));
+    const CPoint pressed = MainBar().FindControl(kViewCommand)->GetRect().CenterPoint();
+    const CPoint released = MainBar().FindControl(kFrameCommand)->GetRect().CenterPoint();
+    MainBar().SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(pressed.x, pressed.y));
+    MainBar().SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(released.x, released.y));
+    Pump();
+    EXPECT_EQ(Log().commands, (Strings{"view Doc1", "frame"}));
+
+    // A menu-bar popup opens its menu, updated along the same route.
+    hb::win::ExpectPopupMenu(kViewCommand);
+    Click(Bars().GetMenuBar()->GetControl(1));
+    ASSERT_EQ(hb::win::PopupMenuLog().size(), 1u);
+    EXPECT_EQ(hb::win::PopupMenuLog()[0].enabled, (std::vector<UINT>{kViewCommand, kFrameCommand}));
+    EXPECT_EQ(Log().commands, (Strings{"view Doc1", "frame", "view Doc1"}));
+}
+
+std::vector<std::string> BinaryValuesWritten(const std::string& section) {
+    std::vector<std::string> names;
+    for (const auto& entry : hb::win::registry::Journal()) {
+        if (entry.change == hb::win::registry::Change::SetValue && entry.type == REG_BINARY &&
+            entry.keyPath.ends_with("\\" + section)) {
+            names.push_back(entry.valueName);
+        }
+    }
+    return names;
+}
+
+TEST_F(ToolkitAppTest, BarStateAndShortcutsSurviveARestartThroughTheRegistry) {
+    Start();
+    MainBar().FindControl(kOrphanCommand)->SetHideFlag(xtpHideCustomize, TRUE);
+    MainBar().GetControls()->MoveTo(MainBar().FindControl(kFrameCommand), 0);
+    Bars().GetShortcutManager()->SetShortcuts({{FVIRTKEY | FCONTROL, VK_F3, kFrameCommand}});
+    EXPECT_EQ(Finish(), 0);
+    EXPECT_EQ(BinaryValuesWritten("CommandBars"),
+              (Strings{"CommandBarOptions", "CommandBarState", "CommandBarShortcuts"}));
+
+    Start();
+    EXPECT_EQ(VisibleIds(MainBar()),
+              (std::vector<int>{kFrameCommand, kViewCommand, kCheckCommand}));
+    EXPECT_EQ(MainBar().FindControl(kOrphanCommand)->GetHideFlags(), DWORD{xtpHideCustomize});
+    // The menu resource's shortcuts until the saved ones are loaded.
+    CXTPShortcutManager& shortcuts = *Bars().GetShortcutManager();
+    ASSERT_EQ(shortcuts.GetShortcuts().size(), 1u);
+    EXPECT_EQ(shortcuts.GetShortcuts()[0].key, VK_F2);
+    ASSERT_TRUE(shortcuts.LoadShortcuts("CommandBars"));
+    EXPECT_EQ(shortcuts.GetShortcuts()[0].key, VK_F3);
+
+    // With the frame's own table dropped, the bars' shortcuts rule.
+    Main().m_hAccelTable = HACCEL{};
+    EXPECT_TRUE(hb::afx::PressKey(Main().m_hWnd, VK_F3, FCONTROL));
+    EXPECT_EQ(Log().commands, Strings{"frame"});
+}
+
+TEST_F(ToolkitAppTest, UnreadableSavedStatesLeaveTheBarsAsBuilt) {
+    Start();
+    Bars().EnableCustomization(FALSE);
+    Bars().SaveOptions("Locked");
+    Bars().EnableCustomization(TRUE);
+    ASSERT_TRUE(Bars().LoadOptions("Locked"));
+    EXPECT_FALSE(Bars().IsCustomizationEnabled());
+
+    MainBar().FindControl(kOrphanCommand)->SetVisible(FALSE);
+    Bars().SaveBarState("Saved");
+    MainBar().FindControl(kOrphanCommand)->SetVisible(TRUE);
+    BYTE* data = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(app->GetProfileBinary("Saved", "CommandBarState", &data, &size));
+    std::vector<BYTE> blob(data, data + size);
+    delete[] data;
+
+    const auto loadsWith = [&](std::vector<BYTE> bytes) {
+        app->WriteProfileBinary("Saved", "CommandBarState", bytes.data(),
+                                static_cast<UINT>(bytes.size()));
+        return Bars().LoadBarState("Saved");
+    };
+    std::vector<BYTE> otherVersion = blob;
+    otherVersion[6] = 2;
+    std::vector<BYTE> cut(blob.begin(), blob.end() - 1);
+    std::vector<BYTE> padded = blob;
+    padded.push_back(0);
+    EXPECT_FALSE(loadsWith(otherVersion));
+    EXPECT_FALSE(loadsWith(cut));
+    EXPECT_FALSE(loadsWith(padded));
+    EXPECT_FALSE(Bars().LoadBarState("Missing"));
+    EXPECT_TRUE(MainBar().FindControl(kOrphanCommand)->IsVisible());
+    EXPECT_TRUE(loadsWith(blob));
+    EXPECT_FALSE(MainBar().FindControl(kOrphanCommand)->IsVisible());
+}
+
+TEST_F(ToolkitAppTest, AResetRebuildsTheBarAndTellsTheSiteUnlessTheBarsAreLocked) {
+    Start();
+    MainBar().FindControl(kOrphanCommand)->SetHideFlag(xtpHideCustomize, TRUE);
+    Bars().EnableCustomization(FALSE);
+    EXPECT_FALSE(MainBar().Reset());
+    EXPECT_FALSE(MainBar().FindControl(kOrphanCommand)->IsVisible());
+    EXPECT_EQ(Log().barResets, 0);
+
+    Bars().EnableCustomization(TRUE);
+    EXPECT_TRUE(MainBar().Reset());
+    EXPECT_TRUE(MainBar().FindControl(kOrphanCommand)->IsVisible());
+    EXPECT_EQ(Log().barResets, 1);
+}
+
+} // namespace
+} // namespace hb::toolkit::test
