@@ -22,19 +22,25 @@ class CDbaseDoc : public CDocument {
     DECLARE_DYNCREATE(CDbaseDoc)
 };
 
-class CDbaseView : public CView {
+// The views the templates name whose content comes with later work: they draw nothing yet.
+class CShellView : public CView {
+protected:
+    void OnDraw(CDC*) override {}
+};
+
+class CDbaseView : public CShellView {
     DECLARE_DYNCREATE(CDbaseView)
 };
 
-class CPRO96VFolderView : public CView {
+class CPRO96VFolderView : public CShellView {
     DECLARE_DYNCREATE(CPRO96VFolderView)
 };
 
-class CLoadMgrHistView : public CView {
+class CLoadMgrHistView : public CShellView {
     DECLARE_DYNCREATE(CLoadMgrHistView)
 };
 
-class CWebGrabberView : public CView {
+class CWebGrabberView : public CShellView {
     DECLARE_DYNCREATE(CWebGrabberView)
 };
 

@@ -18,4 +18,8 @@ public:
 
     CAudioLog* m_log = nullptr;
     CAudioFile* m_file = nullptr;
+
+protected:
+    // The segment list is drawn by the player's own view.
+    void OnDraw(CDC*) override {}
 };
