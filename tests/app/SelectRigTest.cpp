@@ -62,11 +62,6 @@ class SelectRigTest : public RigTest {
 protected:
     SelectRigTest() {
         UseResources(true);
-        // Bitmaps come down the resource chain, as dialog templates do.
-        hb::afx::SetBitmapLoader([](UINT id) {
-            return LoadBitmap(AfxFindResourceHandle(MAKEINTRESOURCE(id), RT_BITMAP),
-                              MAKEINTRESOURCE(id));
-        });
         // Pair "A" names Alpha with a comment after it and in another case; pair "B" names a
         // radio that is not configured.
         Settings("[MultiRadio]\nA=1\nA1=alpha,main\nA2=Delta\nB=1\nB1=Bravo\nB2=Echo\n");

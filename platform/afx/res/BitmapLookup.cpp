@@ -1,5 +1,7 @@
 #include "platform/afx/res/BitmapLookup.h"
 
+#include "platform/afx/res/ResourceLoading.h"
+
 namespace hb::afx {
 
 namespace {
@@ -16,7 +18,11 @@ void SetBitmapLoader(BitmapLoader loader) {
 }
 
 HBITMAP LoadResourceBitmap(UINT id) {
-    return Loader() ? Loader()(id) : HBITMAP{};
+    if (Loader()) {
+        return Loader()(id);
+    }
+    const LPCSTR name = MAKEINTRESOURCE(id);
+    return ::LoadBitmap(AfxFindResourceHandle(name, RT_BITMAP), name);
 }
 
 } // namespace hb::afx
