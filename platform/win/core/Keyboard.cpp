@@ -66,7 +66,8 @@ void SetKeyboardLayout(KeyboardLayout layout) {
 }
 
 std::optional<char> CharacterOfKey(UINT virtualKey, UINT scanCode) {
-    return Layout() ? Layout()(virtualKey, scanCode) : DefaultCharacter(virtualKey);
+    return Layout() && scanCode != 0 ? Layout()(virtualKey, scanCode)
+                                     : DefaultCharacter(virtualKey);
 }
 
 namespace detail {

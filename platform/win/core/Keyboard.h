@@ -15,9 +15,10 @@ void SetKeyDown(UINT virtualKey, bool down);
 
 // What a key-down types, for TranslateMessage: the character of the key, given its virtual-key code
 // and its scan code (bits 16-23 of the key message's lParam) with the keys held now; none for a
-// key that types nothing. Whoever drives the keyboard may set its own layout; the default one
-// types letters in lower case, digits (also from the keypad), space, Return ('\r'), Backspace,
-// Tab and Escape. An empty layout restores the default.
+// key that types nothing. Whoever drives the keyboard may set its own layout for the keys it
+// reports; key messages without a scan code (made by the program, not by a keyboard) always go by
+// the default one, which types letters in lower case, digits (also from the keypad), space, Return
+// ('\r'), Backspace, Tab and Escape. An empty layout restores the default.
 using KeyboardLayout = std::function<std::optional<char>(UINT virtualKey, UINT scanCode)>;
 void SetKeyboardLayout(KeyboardLayout layout);
 std::optional<char> CharacterOfKey(UINT virtualKey, UINT scanCode);

@@ -1,0 +1,52 @@
+#pragma once
+// Drives an X display from outside as a user would: finds a window by its title, clicks, types,
+// resizes, and takes screenshots. Waits are bounded polls on the real clock, for a program that
+// runs on its own (in another process, or on another thread of the test).
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+
+struct _XDisplay;
+
+namespace hb::testkit {
+
+class XDriver {
+public:
+    using XId = unsigned long;
+    using Timeout = std::chrono::milliseconds;
+
+    // Null when the display cannot be opened.
+    static std::unique_ptr<XDriver> Connect(const std::string& display);
+    ~XDriver();
+    XDriver(const XDriver&) = delete;
+    XDriver& operator=(const XDriver&) = delete;
+
+    // The first viewable top-level window with exactly this title, once one shows up.
+    std::optional<XId> FindWindow(const std::string& title, Timeout timeout);
+    std::string Title(XId window);
+    // Whether the window's title becomes `title` in time.
+    bool WaitForTitle(XId window, const std::string& title, Timeout timeout);
+    // Whether the window is gone from the screen (unmapped or destroyed) in time.
+    bool WaitUntilGone(XId window, Timeout timeout);
+
+    // A left click (button 1) at (x, y) of the window.
+    void Click(XId window, int x, int y, unsigned button = 1);
+    // Presses and releases each key in turn (X key symbol names: "Tab", "Return", "a", ...); an
+    // upper-case letter is typed with Shift.
+    void Type(const std::string& keys);
+    void Press(const std::string& keysymName);
+    void Resize(XId window, unsigned width, unsigned height);
+
+    // Writes what the window shows as a PNG; false when it cannot.
+    bool Screenshot(XId window, const std::string& path);
+
+private:
+    explicit XDriver(_XDisplay* display) : m_display(display) {}
+    void Key(unsigned long keysym, bool shift);
+
+    _XDisplay* m_display;
+};
+
+} // namespace hb::testkit
