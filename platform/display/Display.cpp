@@ -1,10 +1,12 @@
 #include "platform/display/Display.h"
 
 #include "platform/display/MessageBoxWindow.h"
+#include "platform/display/PopupMenu.h"
 #include "platform/display/Presenter.h"
 #include "platform/win/core/Keyboard.h"
 #include "platform/win/core/MessageBox.h"
 #include "platform/win/core/WaitSource.h"
+#include "platform/win/menu/Menus.h"
 
 #include <cstdlib>
 #include <memory>
@@ -36,6 +38,9 @@ bool StartIfAvailable(const std::string& name) {
     Presenter* presenter = Current().get();
     hb::win::SetWaitSource(presenter);
     hb::win::SetMessageBoxHandler(&ShowMessageBox);
+    hb::win::SetPopupMenuHandler([presenter](const hb::win::PopupMenuRequest& request) {
+        return TrackPopup(*presenter, request);
+    });
     hb::win::SetKeyboardLayout(
         [presenter](UINT, UINT scanCode) { return presenter->input().TypedBy(scanCode); });
     return true;
@@ -49,6 +54,7 @@ void Stop() {
         hb::win::SetWaitSource(nullptr);
     }
     hb::win::SetMessageBoxHandler(nullptr);
+    hb::win::SetPopupMenuHandler(nullptr);
     hb::win::SetKeyboardLayout(nullptr);
     Current().reset();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/display/HitTest.h"
 #include "platform/display/KeyMap.h"
+#include "platform/display/MenuBar.h"
 #include "platform/win/core/Clock.h"
 #include "platform/win/core/Geometry.h"
 #include "platform/win/core/Keyboard.h"
@@ -159,10 +160,18 @@ std::optional<char> InputTranslator::TypedBy(UINT keycode) const {
 
 void InputTranslator::Button(XEvent& event, bool press) {
     const XButtonEvent& xb = event.xbutton;
-    const HWND top = m_windows.Find(xb.window)->hwnd;
+    const ShownWindow& shown = *m_windows.Find(xb.window);
+    const HWND top = shown.hwnd;
     NoteModifiers(xb.state);
+    if (xb.y < shown.menuHeight && !GetCapture()) {
+        if (press && xb.button == Button1 && Reachable(top)) {
+            const RECT outer = shown.Outer();
+            ClickMenuBar(top, {outer.left, outer.top}, xb.x);
+        }
+        return;
+    }
     POINT pt;
-    const HWND target = MouseTarget(top, {xb.x, xb.y}, pt);
+    const HWND target = MouseTarget(top, {xb.x, xb.y - shown.menuHeight}, pt);
     if (!Reachable(target)) {
         return;
     }
@@ -212,10 +221,13 @@ void InputTranslator::Motion(XEvent& event) {
                                   &event)) {
     }
     const XMotionEvent& xm = event.xmotion;
-    const HWND top = m_windows.Find(xm.window)->hwnd;
+    const ShownWindow& shown = *m_windows.Find(xm.window);
     NoteModifiers(xm.state);
+    if (xm.y < shown.menuHeight && !GetCapture()) {
+        return;
+    }
     POINT pt;
-    const HWND target = MouseTarget(top, {xm.x, xm.y}, pt);
+    const HWND target = MouseTarget(shown.hwnd, {xm.x, xm.y - shown.menuHeight}, pt);
     if (Reachable(target)) {
         PostMessage(target, WM_MOUSEMOVE, MouseKeys(xm.state), PointParam(pt));
     }

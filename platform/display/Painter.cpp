@@ -1,9 +1,11 @@
 #include "platform/display/Painter.h"
 
+#include "platform/display/MenuBar.h"
 #include "platform/display/Renderer.h"
 #include "platform/win/core/Paint.h"
 #include "platform/win/core/Window.h"
 #include "platform/win/gdi/Painting.h"
+#include "platform/win/menu/Menus.h"
 
 #include <X11/Xlib.h>
 #include <cairo-xlib.h>
@@ -13,8 +15,9 @@ namespace hb::display {
 namespace {
 
 void Render(ShownWindow& shown) {
-    const int width = std::max<LONG>(1, shown.rect.right - shown.rect.left);
-    const int height = std::max<LONG>(1, shown.rect.bottom - shown.rect.top);
+    const RECT outer = shown.Outer();
+    const int width = std::max<LONG>(1, outer.right - outer.left);
+    const int height = std::max<LONG>(1, outer.bottom - outer.top);
     cairo_surface_t* picture = shown.picture.get();
     if (!picture || cairo_image_surface_get_width(picture) != width ||
         cairo_image_surface_get_height(picture) != height) {
@@ -22,6 +25,10 @@ void Render(ShownWindow& shown) {
     }
     const auto painted = hb::win::PaintWindowTree(shown.hwnd);
     cairo_t* cr = cairo_create(shown.picture.get());
+    if (shown.menuHeight) {
+        PaintMenuBar(cr, GetMenu(shown.hwnd), width);
+        cairo_translate(cr, 0, shown.menuHeight);
+    }
     RenderTree(cr, shown.hwnd, painted);
     cairo_destroy(cr);
     cairo_surface_flush(shown.picture.get());
@@ -29,13 +36,16 @@ void Render(ShownWindow& shown) {
     shown.exposed = true;
 }
 
-void CopyToScreen(Connection& connection, ShownWindow& shown) {
-    cairo_surface_t* picture = shown.picture.get();
+} // namespace
+
+// Text is drawn on image surfaces only: fonts used on an X surface would keep cairo's data for the
+// connection alive after it closes.
+void CopyPicture(Connection& connection, XId xid, cairo_surface_t* picture) {
     const int width = cairo_image_surface_get_width(picture);
     const int height = cairo_image_surface_get_height(picture);
     cairo_surface_t* target = cairo_xlib_surface_create(
-        connection.display(), shown.xid, DefaultVisual(connection.display(), connection.screen()),
-        width, height);
+        connection.display(), xid, DefaultVisual(connection.display(), connection.screen()), width,
+        height);
     cairo_t* cr = cairo_create(target);
     cairo_set_source_surface(cr, picture, 0, 0);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
@@ -43,10 +53,7 @@ void CopyToScreen(Connection& connection, ShownWindow& shown) {
     cairo_destroy(cr);
     cairo_surface_flush(target);
     cairo_surface_destroy(target);
-    shown.exposed = false;
 }
-
-} // namespace
 
 bool TreeIsDirty(HWND hwnd) {
     if (GetUpdateRect(hwnd, nullptr, FALSE)) {
@@ -69,7 +76,8 @@ void PaintWindows(Connection& connection, const std::vector<ShownWindow*>& windo
             Render(*shown);
         }
         if (shown->exposed && IsWindow(shown->hwnd)) {
-            CopyToScreen(connection, *shown);
+            CopyPicture(connection, shown->xid, shown->picture.get());
+            shown->exposed = false;
         }
     }
 }

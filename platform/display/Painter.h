@@ -8,6 +8,9 @@
 
 namespace hb::display {
 
+// Copies a picture (an image surface) to the top-left corner of an X window.
+void CopyPicture(Connection& connection, XId xid, cairo_surface_t* picture);
+
 // Whether the window or one of its visible descendants waits to be painted.
 bool TreeIsDirty(HWND hwnd);
 

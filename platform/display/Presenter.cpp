@@ -19,6 +19,10 @@ void Presenter::Dispatch() {
     while (XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);
+        // A copy: the grab may end or be replaced while it handles the event.
+        if (const Grab grab = m_grab; grab && grab(event)) {
+            continue;
+        }
         m_input.Handle(event);
     }
 }
@@ -26,6 +30,10 @@ void Presenter::Dispatch() {
 bool Presenter::PrepareToWait() {
     Refresh();
     return XPending(m_connection->display()) == 0;
+}
+
+Presenter::Grab Presenter::SetGrab(Grab grab) {
+    return std::exchange(m_grab, std::move(grab));
 }
 
 int Presenter::Descriptor() const {

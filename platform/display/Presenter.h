@@ -8,6 +8,7 @@
 #include "platform/display/WindowMap.h"
 #include "platform/win/core/WaitSource.h"
 
+#include <functional>
 #include <memory>
 
 namespace hb::display {
@@ -25,6 +26,10 @@ public:
 
     // Brings the X windows in line and paints now, as before a wait.
     void Refresh();
+    // While a grab is set (a popup menu is open), every X event goes to it first; it returns true
+    // for the events it took. Returns the grab it replaces.
+    using Grab = std::function<bool(_XEvent&)>;
+    Grab SetGrab(Grab grab);
     Connection& connection() { return *m_connection; }
     InputTranslator& input() { return m_input; }
 
@@ -32,6 +37,7 @@ private:
     std::unique_ptr<Connection> m_connection;
     WindowMap m_windows;
     InputTranslator m_input;
+    Grab m_grab;
     bool m_refreshing = false;
 };
 

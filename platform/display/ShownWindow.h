@@ -17,6 +17,8 @@ struct ShownWindow {
     XId xid = 0;
     // Where the window's client area is on the screen, as the X window last had it.
     RECT rect;
+    // The menu bar above the client area, 0 without a menu.
+    int menuHeight = 0;
     std::string title;
     HWND owner;
     bool mapped = false;
@@ -26,6 +28,9 @@ struct ShownWindow {
     bool stale = true;
     // The picture must go to the screen again.
     bool exposed = false;
+
+    // The X window: the client area with the menu bar above it.
+    RECT Outer() const { return {rect.left, rect.top - menuHeight, rect.right, rect.bottom}; }
 };
 
 } // namespace hb::display

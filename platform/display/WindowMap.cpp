@@ -1,5 +1,6 @@
 #include "platform/display/WindowMap.h"
 
+#include "platform/display/MenuBar.h"
 #include "platform/win/core/Geometry.h"
 #include "platform/win/core/SystemInfo.h"
 #include "platform/win/core/Window.h"
@@ -96,7 +97,8 @@ std::vector<ShownWindow*> WindowMap::Mapped() {
     return mapped;
 }
 
-void WindowMap::Configured(ShownWindow& shown, const RECT& rect) {
+void WindowMap::Configured(ShownWindow& shown, const RECT& outer) {
+    const RECT rect{outer.left, outer.top + shown.menuHeight, outer.right, outer.bottom};
     if (EqualRect(&rect, &shown.rect)) {
         return;
     }
@@ -110,7 +112,9 @@ void WindowMap::Configured(ShownWindow& shown, const RECT& rect) {
 
 ShownWindow& WindowMap::Make(HWND hwnd) {
     ::Display* display = m_connection.display();
-    const RECT rect = ScreenRectOf(hwnd);
+    const int menuHeight = MenuBarHeight(hwnd);
+    RECT rect = ScreenRectOf(hwnd);
+    rect.top -= menuHeight;
     XSetWindowAttributes attributes{};
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     attributes.background_pixel =
@@ -142,7 +146,8 @@ ShownWindow& WindowMap::Make(HWND hwnd) {
     ShownWindow& shown = m_windows[hwnd];
     shown.hwnd = hwnd;
     shown.xid = xid;
-    shown.rect = rect;
+    shown.rect = ScreenRectOf(hwnd);
+    shown.menuHeight = menuHeight;
     return shown;
 }
 
@@ -164,12 +169,16 @@ void WindowMap::Update(ShownWindow& shown) {
         XSetTransientForHint(display, shown.xid, over ? over->xid : m_connection.root());
     }
     const RECT rect = ScreenRectOf(hwnd);
-    if (!EqualRect(&rect, &shown.rect)) {
-        shown.stale = shown.stale || rect.right - rect.left != shown.rect.right - shown.rect.left ||
+    const int menuHeight = MenuBarHeight(hwnd);
+    if (!EqualRect(&rect, &shown.rect) || menuHeight != shown.menuHeight) {
+        shown.stale = shown.stale || menuHeight != shown.menuHeight ||
+                      rect.right - rect.left != shown.rect.right - shown.rect.left ||
                       rect.bottom - rect.top != shown.rect.bottom - shown.rect.top;
         shown.rect = rect;
-        XMoveResizeWindow(display, shown.xid, rect.left, rect.top, Extent(rect.left, rect.right),
-                          Extent(rect.top, rect.bottom));
+        shown.menuHeight = menuHeight;
+        const RECT outer = shown.Outer();
+        XMoveResizeWindow(display, shown.xid, outer.left, outer.top,
+                          Extent(outer.left, outer.right), Extent(outer.top, outer.bottom));
     }
     const bool visible = IsWindowVisible(hwnd) != FALSE;
     if (visible != shown.mapped) {

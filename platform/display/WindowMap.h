@@ -23,8 +23,8 @@ public:
     ShownWindow* Find(XId xid);
     ShownWindow* Find(HWND hwnd);
     std::vector<ShownWindow*> Mapped();
-    // The X window is now at `rect` (its client area on the screen): the window moves there too.
-    void Configured(ShownWindow& shown, const RECT& rect);
+    // The X window is now at `outer` on the screen: the window's client area moves there too.
+    void Configured(ShownWindow& shown, const RECT& outer);
 
 private:
     ShownWindow& Make(HWND hwnd);

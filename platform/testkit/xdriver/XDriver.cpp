@@ -6,6 +6,7 @@
 #include <X11/extensions/XTest.h>
 #include <cairo.h>
 
+#include <algorithm>
 #include <cctype>
 #include <thread>
 #include <vector>
@@ -67,7 +68,8 @@ std::string XDriver::Title(XId window) {
     return name.empty() ? PropertyText(m_display, window, XA_WM_NAME) : name;
 }
 
-std::optional<XDriver::XId> XDriver::FindWindow(const std::string& title, Timeout timeout) {
+template <class Wanted>
+std::optional<XDriver::XId> XDriver::FindTopLevel(Timeout timeout, Wanted&& wanted) {
     std::optional<XId> found;
     PollUntil(timeout, [&] {
         ::Window root = 0;
@@ -81,7 +83,7 @@ std::optional<XDriver::XId> XDriver::FindWindow(const std::string& title, Timeou
         for (unsigned i = 0; i < count && !found; ++i) {
             XWindowAttributes attributes;
             if (XGetWindowAttributes(m_display, children[i], &attributes) &&
-                attributes.map_state == IsViewable && Title(children[i]) == title) {
+                attributes.map_state == IsViewable && wanted(children[i], attributes)) {
                 found = children[i];
             }
         }
@@ -93,8 +95,42 @@ std::optional<XDriver::XId> XDriver::FindWindow(const std::string& title, Timeou
     return found;
 }
 
+std::optional<XDriver::XId> XDriver::FindWindow(const std::string& title, Timeout timeout) {
+    return FindTopLevel(
+        timeout, [&](XId window, const XWindowAttributes&) { return Title(window) == title; });
+}
+
+std::optional<XDriver::XId> XDriver::FindPopup(Timeout timeout) {
+    return FindTopLevel(timeout, [](XId, const XWindowAttributes& attributes) {
+        return attributes.override_redirect != False;
+    });
+}
+
 bool XDriver::WaitForTitle(XId window, const std::string& title, Timeout timeout) {
     return PollUntil(timeout, [&] { return Title(window) == title; });
+}
+
+bool XDriver::WaitUntilPainted(XId window, Timeout timeout) {
+    return PollUntil(timeout, [&] {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(m_display, window, &attributes)) {
+            return false;
+        }
+        XImage* image = XGetImage(m_display, window, 0, 0, static_cast<unsigned>(attributes.width),
+                                  static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+        if (!image) {
+            return false;
+        }
+        const unsigned long first = XGetPixel(image, 0, 0);
+        bool varied = false;
+        for (int y = 0; y < attributes.height && !varied; ++y) {
+            for (int x = 0; x < attributes.width && !varied; ++x) {
+                varied = XGetPixel(image, x, y) != first;
+            }
+        }
+        XDestroyImage(image);
+        return varied;
+    });
 }
 
 bool XDriver::WaitUntilGone(XId window, Timeout timeout) {
@@ -154,7 +190,22 @@ bool XDriver::Screenshot(XId window, const std::string& path) {
     if (!XGetWindowAttributes(m_display, window, &attributes)) {
         return false;
     }
-    XImage* image = XGetImage(m_display, window, 0, 0, static_cast<unsigned>(attributes.width),
+    // From the screen, so that what lies over the window (a menu, a box) shows as the user sees it.
+    const ::Window root = DefaultRootWindow(m_display);
+    int x = 0;
+    int y = 0;
+    ::Window child = 0;
+    XTranslateCoordinates(m_display, window, root, 0, 0, &x, &y, &child);
+    const int screenWidth = DisplayWidth(m_display, DefaultScreen(m_display));
+    const int screenHeight = DisplayHeight(m_display, DefaultScreen(m_display));
+    x = std::max(0, x);
+    y = std::max(0, y);
+    attributes.width = std::min(attributes.width, screenWidth - x);
+    attributes.height = std::min(attributes.height, screenHeight - y);
+    if (attributes.width <= 0 || attributes.height <= 0) {
+        return false;
+    }
+    XImage* image = XGetImage(m_display, root, x, y, static_cast<unsigned>(attributes.width),
                               static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
     if (!image) {
         return false;

@@ -25,9 +25,14 @@ public:
 
     // The first viewable top-level window with exactly this title, once one shows up.
     std::optional<XId> FindWindow(const std::string& title, Timeout timeout);
+    // The first viewable pop-up (a window the window manager leaves alone: a menu, a drop-down),
+    // once one shows up.
+    std::optional<XId> FindPopup(Timeout timeout);
     std::string Title(XId window);
     // Whether the window's title becomes `title` in time.
     bool WaitForTitle(XId window, const std::string& title, Timeout timeout);
+    // Whether the window shows more than one colour in time: it has been painted.
+    bool WaitUntilPainted(XId window, Timeout timeout);
     // Whether the window is gone from the screen (unmapped or destroyed) in time.
     bool WaitUntilGone(XId window, Timeout timeout);
 
@@ -39,11 +44,15 @@ public:
     void Press(const std::string& keysymName);
     void Resize(XId window, unsigned width, unsigned height);
 
-    // Writes what the window shows as a PNG; false when it cannot.
+    // Writes what the screen shows where the window is (what lies over it included) as a PNG;
+    // false when it cannot.
     bool Screenshot(XId window, const std::string& path);
 
 private:
     explicit XDriver(_XDisplay* display) : m_display(display) {}
+    // The first viewable top-level window that `wanted` accepts, once one shows up.
+    template <class Wanted>
+    std::optional<XId> FindTopLevel(Timeout timeout, Wanted&& wanted);
     void Key(unsigned long keysym, bool shift);
 
     _XDisplay* m_display;

@@ -102,6 +102,7 @@ TEST_F(PresenterTest, AClickOnAButtonReachesItsHandlerAndTheTitleShowsTheEffect)
             failure = "no window titled \"Presenter Test\"";
             return;
         }
+        driver.WaitUntilPainted(*window, kWait);
         driver.Click(*window, 70, 35);
         if (!driver.WaitForTitle(*window, "Pressed", kWait)) {
             failure = "the title stayed \"" + driver.Title(*window) + "\"";
@@ -185,6 +186,7 @@ TEST_F(PresenterTest, AMessageBoxIsARealWindowThatAnswersTheUser) {
             failure = "no message box";
             return;
         }
+        driver.WaitUntilPainted(*box, kWait);
         driver.Screenshot(*box, Artefact("presenter-message-box.png"));
         // The frame is out of reach while the box is up.
         driver.Click(*window, 70, 35);
@@ -198,6 +200,50 @@ TEST_F(PresenterTest, AMessageBoxIsARealWindowThatAnswersTheUser) {
     EXPECT_EQ(answer, IDNO);
     ASSERT_EQ(Boxes().size(), 1u);
     EXPECT_EQ(Boxes()[0].caption, "Question Box");
+}
+
+TEST_F(PresenterTest, AMenuItemChosenFromTheMenuBarReachesTheOwner) {
+    constexpr UINT kOpen = 200;
+    constexpr UINT kExit = 201;
+    const HMENU file = CreatePopupMenu();
+    AppendMenu(file, MF_STRING, kOpen, "&Open...\tCtrl+O");
+    AppendMenu(file, MF_SEPARATOR, 0, nullptr);
+    AppendMenu(file, MF_STRING, kExit, "E&xit");
+    const HMENU bar = CreateMenu();
+    AppendMenu(bar, MF_POPUP, file.id(), "&File");
+    SetMenu(frame.hwnd(), bar);
+    UINT command = 0;
+    int popupsPrepared = 0;
+    frame.On(WM_INITMENUPOPUP, [&](WPARAM, LPARAM) {
+        ++popupsPrepared;
+        return LRESULT{0};
+    });
+    frame.On(WM_COMMAND, [&](WPARAM wParam, LPARAM) {
+        command = LOWORD(wParam);
+        SetWindowText(frame.hwnd(), "Chosen");
+        return LRESULT{0};
+    });
+    RunWhile([&](XDriver& driver) {
+        const auto window = driver.FindWindow("Presenter Test", kWait);
+        if (!window) {
+            failure = "no window";
+            return;
+        }
+        driver.Click(*window, 20, 10); // "File" on the bar above the client area
+        const auto popup = driver.FindPopup(kWait);
+        if (!popup) {
+            failure = "no popup menu";
+            return;
+        }
+        driver.WaitUntilPainted(*popup, kWait);
+        driver.Screenshot(*window, Artefact("presenter-menu.png"));
+        driver.Click(*popup, 30, 10); // the first item
+        if (!driver.WaitForTitle(*window, "Chosen", kWait)) {
+            failure = "no command came";
+        }
+    });
+    EXPECT_EQ(command, kOpen);
+    EXPECT_EQ(popupsPrepared, 1);
 }
 
 } // namespace
