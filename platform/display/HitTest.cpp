@@ -1,5 +1,6 @@
 #include "platform/display/HitTest.h"
 
+#include "platform/display/Overlay.h"
 #include "platform/win/controls/ControlMessages.h"
 #include "platform/win/core/Geometry.h"
 #include "platform/win/core/NoCase.h"
@@ -25,10 +26,13 @@ HWND HitTest(HWND top, POINT client) {
     POINT pt = client;
     for (bool deeper = true; deeper;) {
         deeper = false;
+        // Overlays last, so that they are tried first.
         std::vector<HWND> children;
+        std::vector<HWND> overlays;
         for (HWND c = GetWindow(hit, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            children.push_back(c);
+            (IsOverlay(c) ? overlays : children).push_back(c);
         }
+        children.insert(children.end(), overlays.begin(), overlays.end());
         for (auto it = children.rbegin(); it != children.rend(); ++it) {
             if (!(GetWindowLong(*it, GWL_STYLE) & WS_VISIBLE) || IsGroupBox(*it)) {
                 continue;

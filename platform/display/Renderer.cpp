@@ -1,5 +1,6 @@
 #include "platform/display/Renderer.h"
 
+#include "platform/display/Overlay.h"
 #include "platform/display/RenderSteps.h"
 #include "platform/win/core/Geometry.h"
 #include "platform/win/core/SystemInfo.h"
@@ -84,6 +85,24 @@ RECT VisibleArea(HWND top, HWND hwnd) {
     return visible;
 }
 
+bool InOverlay(HWND top, HWND hwnd) {
+    for (HWND w = hwnd; w && w != top; w = GetParent(w)) {
+        if (IsOverlay(w)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void RenderWindow(cairo_t* cr, HWND top, const hb::win::PaintedWindow& window) {
+    const RECT area = AreaIn(top, window.hwnd);
+    cairo_save(cr);
+    ClipTo(cr, VisibleArea(top, window.hwnd));
+    cairo_translate(cr, area.left, area.top);
+    RenderList(cr, window.list);
+    cairo_restore(cr);
+}
+
 } // namespace
 
 void RenderList(cairo_t* cr, const hb::win::DisplayList& list) {
@@ -103,16 +122,19 @@ void RenderTree(cairo_t* cr, HWND top, const std::vector<hb::win::PaintedWindow>
     cairo_save(cr);
     detail::FillBox(cr, client, GetSysColor(COLOR_BTNFACE));
     cairo_restore(cr);
+    std::vector<const hb::win::PaintedWindow*> over;
     for (const hb::win::PaintedWindow& window : painted) {
         if (window.hwnd != top && !IsChild(top, window.hwnd)) {
             continue;
         }
-        const RECT area = AreaIn(top, window.hwnd);
-        cairo_save(cr);
-        ClipTo(cr, VisibleArea(top, window.hwnd));
-        cairo_translate(cr, area.left, area.top);
-        RenderList(cr, window.list);
-        cairo_restore(cr);
+        if (InOverlay(top, window.hwnd)) {
+            over.push_back(&window);
+        } else {
+            RenderWindow(cr, top, window);
+        }
+    }
+    for (const hb::win::PaintedWindow* window : over) {
+        RenderWindow(cr, top, *window);
     }
 }
 

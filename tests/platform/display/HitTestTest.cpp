@@ -46,4 +46,17 @@ TEST_F(HitTestTest, DisabledWindowsAreHitButGroupBoxesLetThePointThrough) {
     EXPECT_EQ(HitTest(top.hwnd(), {30, 70}), off);
 }
 
+TEST_F(HitTestTest, AnOpenDropDownListTakesThePointOverLaterSiblings) {
+    const HWND combo = CreateWindowEx(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST,
+                                      10, 10, 150, 120, top.hwnd(), 1, nullptr);
+    for (LPCSTR step : {"5 kHz", "12.5 kHz", "25 kHz"}) {
+        SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(step));
+    }
+    const HWND below = Child(top.hwnd(), {10, 40, 150, 60});
+
+    EXPECT_EQ(HitTest(top.hwnd(), {20, 50}), below);
+    SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    EXPECT_EQ(HitTest(top.hwnd(), {20, 50}), combo);
+}
+
 } // namespace

@@ -203,6 +203,28 @@ TEST_F(RendererTest, ChildrenDrawAtTheirPlaceClippedToThemselvesAndTheirParents)
     EXPECT_EQ(picture.At(149, 80), RGB(255, 255, 255));
 }
 
+TEST_F(RendererTest, AnOpenDropDownListShowsOverTheWindowsCreatedAfterIt) {
+    OnPaint([](HDC) {});
+    const HWND combo = CreateWindowEx(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST,
+                                      10, 10, 150, 100, frame.hwnd(), 1, nullptr);
+    SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("25 kHz"));
+    const HBRUSH red = CreateSolidBrush(kRed);
+    TestWindow later(
+        {.style = WS_CHILD | WS_VISIBLE, .parent = frame.hwnd(), .rect = {0, 30, 200, 120}});
+    later.On(WM_PAINT, [&](WPARAM, LPARAM) {
+        PAINTSTRUCT ps;
+        const HDC hdc = BeginPaint(later.hwnd(), &ps);
+        const RECT all{0, 0, 200, 90};
+        FillRect(hdc, &all, red);
+        EndPaint(later.hwnd(), &ps);
+        return LRESULT{0};
+    });
+    EXPECT_EQ(Picture(frame.hwnd(), 200, 120).At(20, 40), kRed);
+
+    SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    EXPECT_NE(Picture(frame.hwnd(), 200, 120).At(20, 40), kRed);
+}
+
 TEST_F(RendererTest, ACheckBoxShowsItsTickOnlyWhenChecked) {
     OnPaint([](HDC) {});
     const HWND box = CreateWindowEx(0, "Button", "Squelch", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX,
