@@ -42,6 +42,13 @@ Connection::~Connection() {
     XCloseDisplay(m_display);
 }
 
+unsigned long Connection::PixelOf(std::uint32_t colorref) {
+    const unsigned long red = colorref & 0xFF;
+    const unsigned long green = (colorref >> 8) & 0xFF;
+    const unsigned long blue = (colorref >> 16) & 0xFF;
+    return (red << 16) | (green << 8) | blue;
+}
+
 int Connection::Descriptor() const {
     return ConnectionNumber(m_display);
 }

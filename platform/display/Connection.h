@@ -3,6 +3,7 @@
 // headers stay in the .cpp files: their macros (None, Status, True, ...) would clash with names of
 // the platform.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -25,6 +26,8 @@ public:
     XId root() const { return m_root; }
     int depth() const { return m_depth; }
     int Descriptor() const;
+    // The pixel value of a colour in the screen's (true-colour) visual.
+    static unsigned long PixelOf(std::uint32_t colorref);
 
     // Atoms, made once.
     XId wmProtocols = 0;

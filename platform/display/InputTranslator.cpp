@@ -257,7 +257,7 @@ void InputTranslator::Key(XEvent& event, bool press) {
         press ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
     // The repeat count, the scan code, and whether the key was down before / is being released.
     LPARAM flags = 1 | static_cast<LPARAM>((xk.keycode & 0xFF) << 16);
-    if (press ? wasDown : true) {
+    if (!press || wasDown) {
         flags |= LPARAM{1} << 30;
     }
     if (!press) {

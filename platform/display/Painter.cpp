@@ -10,6 +10,8 @@
 #include <X11/Xlib.h>
 #include <cairo-xlib.h>
 
+#include <algorithm>
+
 namespace hb::display {
 
 namespace {

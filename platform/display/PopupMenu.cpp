@@ -84,9 +84,7 @@ private:
         m_at.x = std::max(0, std::min<int>(at.x, screenWidth - m_width));
         m_at.y = std::max(0, std::min<int>(at.y, screenHeight - m_height));
         XSetWindowAttributes attributes{};
-        const COLORREF face = GetSysColor(COLOR_MENU);
-        attributes.background_pixel =
-            (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+        attributes.background_pixel = Connection::PixelOf(GetSysColor(COLOR_MENU));
         attributes.override_redirect = True;
         attributes.event_mask =
             ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask | KeyPressMask;

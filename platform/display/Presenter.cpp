@@ -16,6 +16,9 @@ Presenter::~Presenter() = default;
 
 void Presenter::Dispatch() {
     ::Display* display = m_connection->display();
+    if (!m_refreshing) {
+        m_windows.DropDestroyed();
+    }
     while (XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);

@@ -54,7 +54,7 @@ WindowMap::~WindowMap() {
     XFlush(m_connection.display());
 }
 
-void WindowMap::Sync() {
+void WindowMap::DropDestroyed() {
     for (auto it = m_windows.begin(); it != m_windows.end();) {
         if (IsWindow(it->first)) {
             ++it;
@@ -63,6 +63,10 @@ void WindowMap::Sync() {
             it = m_windows.erase(it);
         }
     }
+}
+
+void WindowMap::Sync() {
+    DropDestroyed();
     for (HWND hwnd : hb::win::TopLevelWindows()) {
         const bool visible = IsWindowVisible(hwnd) != FALSE;
         ShownWindow* shown = Find(hwnd);
@@ -116,9 +120,7 @@ ShownWindow& WindowMap::Make(HWND hwnd) {
     RECT rect = ScreenRectOf(hwnd);
     rect.top -= menuHeight;
     XSetWindowAttributes attributes{};
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    attributes.background_pixel =
-        (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    attributes.background_pixel = Connection::PixelOf(GetSysColor(COLOR_BTNFACE));
     attributes.event_mask = kEvents;
     attributes.override_redirect = HasFrame(hwnd) ? False : True;
     const XId xid = XCreateWindow(display, m_connection.root(), rect.left, rect.top,

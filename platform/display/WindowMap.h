@@ -20,6 +20,9 @@ public:
     // Brings the X windows in line with the top-level windows: makes, shows, hides, retitles, moves
     // and destroys them.
     void Sync();
+    // Destroys the X windows of the windows that are gone (a part of Sync, cheap enough to run for
+    // every message, so that a closed window leaves the screen before the loop goes on).
+    void DropDestroyed();
     ShownWindow* Find(XId xid);
     ShownWindow* Find(HWND hwnd);
     std::vector<ShownWindow*> Mapped();

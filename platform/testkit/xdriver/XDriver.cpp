@@ -185,6 +185,23 @@ void XDriver::Resize(XId window, unsigned width, unsigned height) {
     XSync(m_display, False);
 }
 
+void XDriver::Close(XId window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(m_display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(m_display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(m_display, window, False, NoEventMask, &event);
+    XSync(m_display, False);
+}
+
+XDriver::XId XDriver::TransientFor(XId window) {
+    ::Window owner = 0;
+    return XGetTransientForHint(m_display, window, &owner) ? owner : 0;
+}
+
 bool XDriver::Screenshot(XId window, const std::string& path) {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(m_display, window, &attributes)) {

@@ -43,6 +43,10 @@ public:
     void Type(const std::string& keys);
     void Press(const std::string& keysymName);
     void Resize(XId window, unsigned width, unsigned height);
+    // Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW).
+    void Close(XId window);
+    // The window a dialog stays over (0 for none).
+    XId TransientFor(XId window);
 
     // Writes what the screen shows where the window is (what lies over it included) as a PNG;
     // false when it cannot.

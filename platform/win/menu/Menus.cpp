@@ -259,8 +259,9 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     SendMessage(owner, WM_INITMENUPOPUP, static_cast<WPARAM>(menu.id()), MAKELPARAM(0, FALSE));
     hb::win::PopupMenuRecord popup{owner, {}, 0};
     CollectEnabled(menu, popup.enabled);
-    popup.chosen =
-        Popups().handler ? Popups().handler({menu, {x, y}, owner}) : ChooseCommand(popup);
+    // A copy: the handler runs a loop, in which it may be replaced.
+    const hb::win::PopupMenuHandler handler = Popups().handler;
+    popup.chosen = handler ? handler({menu, {x, y}, owner}) : ChooseCommand(popup);
     Popups().log.push_back(popup);
     if (flags & TPM_RETURNCMD) {
         return static_cast<BOOL>(popup.chosen);

@@ -1,5 +1,6 @@
 // The windows on a real X server (Xvfb), driven from another thread as a user would drive them
 // while the test's thread runs the program's message loop on the real clock.
+#include "platform/afx/Afx.h"
 #include "platform/display/Display.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
@@ -53,14 +54,17 @@ protected:
     }
 
     // Runs the message loop until the frame is closed, while `act` drives the display from
-    // another thread; the frame is closed when `act` is done, whatever happened.
-    void RunWhile(const std::function<void(XDriver&)>& act) {
+    // another thread with the frame's X window; the frame is closed when `act` is done, whatever
+    // happened.
+    void RunWhile(const std::function<void(XDriver&, XDriver::XId)>& act) {
         const HWND hwnd = frame.hwnd();
         std::thread user([&, hwnd] {
-            if (auto driver = XDriver::Connect(server->name())) {
-                act(*driver);
+            auto driver = XDriver::Connect(server->name());
+            const auto window = driver ? driver->FindWindow("Presenter Test", kWait) : std::nullopt;
+            if (window) {
+                act(*driver, *window);
             } else {
-                failure = "the driver cannot open the display";
+                failure = "no window titled \"Presenter Test\"";
             }
             PostMessage(hwnd, WM_CLOSE, 0, 0);
         });
@@ -96,18 +100,13 @@ TEST_F(PresenterTest, AClickOnAButtonReachesItsHandlerAndTheTitleShowsTheEffect)
         return LRESULT{0};
     });
     std::string title;
-    RunWhile([&](XDriver& driver) {
-        const auto window = driver.FindWindow("Presenter Test", kWait);
-        if (!window) {
-            failure = "no window titled \"Presenter Test\"";
-            return;
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.WaitUntilPainted(window, kWait);
+        driver.Click(window, 70, 35);
+        if (!driver.WaitForTitle(window, "Pressed", kWait)) {
+            failure = "the title stayed \"" + driver.Title(window) + "\"";
         }
-        driver.WaitUntilPainted(*window, kWait);
-        driver.Click(*window, 70, 35);
-        if (!driver.WaitForTitle(*window, "Pressed", kWait)) {
-            failure = "the title stayed \"" + driver.Title(*window) + "\"";
-        }
-        if (!driver.Screenshot(*window, Artefact("presenter-button.png"))) {
+        if (!driver.Screenshot(window, Artefact("presenter-button.png"))) {
             failure += "; no screenshot";
         }
     });
@@ -124,18 +123,13 @@ TEST_F(PresenterTest, TypedKeysReachTheFocusedEditWithTheirCase) {
         }
         return LRESULT{0};
     });
-    RunWhile([&](XDriver& driver) {
-        const auto window = driver.FindWindow("Presenter Test", kWait);
-        if (!window) {
-            failure = "no window";
-            return;
-        }
-        driver.Click(*window, 60, 80);
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Click(window, 60, 80);
         driver.Type("Ch 12");
         driver.Press("BackSpace");
         // The loop has handled the keys once a title set after them shows.
-        driver.Click(*window, 70, 35);
-        if (!driver.WaitForTitle(*window, "Typed", kWait)) {
+        driver.Click(window, 70, 35);
+        if (!driver.WaitForTitle(window, "Typed", kWait)) {
             failure = "the click after the keys never came";
         }
     });
@@ -151,15 +145,10 @@ TEST_F(PresenterTest, ResizingTheXWindowResizesTheWindowAndItsTitleFollows) {
                                         .c_str());
         return LRESULT{0};
     });
-    RunWhile([&](XDriver& driver) {
-        const auto window = driver.FindWindow("Presenter Test", kWait);
-        if (!window) {
-            failure = "no window";
-            return;
-        }
-        driver.Resize(*window, 400, 250);
-        if (!driver.WaitForTitle(*window, "Size 400x250", kWait)) {
-            failure = "the title stayed \"" + driver.Title(*window) + "\"";
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Resize(window, 400, 250);
+        if (!driver.WaitForTitle(window, "Size 400x250", kWait)) {
+            failure = "the title stayed \"" + driver.Title(window) + "\"";
         }
     });
     EXPECT_EQ(client.right, 400);
@@ -174,13 +163,8 @@ TEST_F(PresenterTest, AMessageBoxIsARealWindowThatAnswersTheUser) {
         SetWindowText(frame.hwnd(), "Answered");
         return LRESULT{0};
     });
-    RunWhile([&](XDriver& driver) {
-        const auto window = driver.FindWindow("Presenter Test", kWait);
-        if (!window) {
-            failure = "no window";
-            return;
-        }
-        driver.Click(*window, 70, 35);
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Click(window, 70, 35);
         const auto box = driver.FindWindow("Question Box", kWait);
         if (!box) {
             failure = "no message box";
@@ -189,11 +173,10 @@ TEST_F(PresenterTest, AMessageBoxIsARealWindowThatAnswersTheUser) {
         driver.WaitUntilPainted(*box, kWait);
         driver.Screenshot(*box, Artefact("presenter-message-box.png"));
         // The frame is out of reach while the box is up.
-        driver.Click(*window, 70, 35);
+        driver.Click(window, 70, 35);
         driver.Press("Tab");
         driver.Press("Return");
-        if (!driver.WaitUntilGone(*box, kWait) ||
-            !driver.WaitForTitle(*window, "Answered", kWait)) {
+        if (!driver.WaitUntilGone(*box, kWait) || !driver.WaitForTitle(window, "Answered", kWait)) {
             failure = "the box did not close";
         }
     });
@@ -223,27 +206,83 @@ TEST_F(PresenterTest, AMenuItemChosenFromTheMenuBarReachesTheOwner) {
         SetWindowText(frame.hwnd(), "Chosen");
         return LRESULT{0};
     });
-    RunWhile([&](XDriver& driver) {
-        const auto window = driver.FindWindow("Presenter Test", kWait);
-        if (!window) {
-            failure = "no window";
-            return;
-        }
-        driver.Click(*window, 20, 10); // "File" on the bar above the client area
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Click(window, 20, 10); // "File" on the bar above the client area
         const auto popup = driver.FindPopup(kWait);
         if (!popup) {
             failure = "no popup menu";
             return;
         }
         driver.WaitUntilPainted(*popup, kWait);
-        driver.Screenshot(*window, Artefact("presenter-menu.png"));
+        driver.Screenshot(window, Artefact("presenter-menu.png"));
         driver.Click(*popup, 30, 10); // the first item
-        if (!driver.WaitForTitle(*window, "Chosen", kWait)) {
+        if (!driver.WaitForTitle(window, "Chosen", kWait)) {
             failure = "no command came";
         }
     });
     EXPECT_EQ(command, kOpen);
     EXPECT_EQ(popupsPrepared, 1);
+}
+
+TEST_F(PresenterTest, TheCloseButtonAsksTheWindowToClose) {
+    int closes = 0;
+    frame.On(WM_CLOSE, [&](WPARAM, LPARAM) {
+        ++closes;
+        return DefWindowProc(frame.hwnd(), WM_CLOSE, 0, 0);
+    });
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Close(window);
+        if (!driver.WaitUntilGone(window, kWait)) {
+            failure = "the window stayed";
+        }
+    });
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(IsWindow(frame.hwnd()));
+}
+
+TEST_F(PresenterTest, AModalDialogShowsOverItsOwnerAndEndsWithTheUsersKey) {
+    hb::win::SetStrictMode(false); // as the program runs: dialogs wait for the user
+    const hb::afx::DialogTemplate options{
+        .id = 900,
+        .caption = "Scan Options",
+        .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+        .cx = 160,
+        .cy = 60,
+        .controls = {{.id = IDOK,
+                      .className = "Button",
+                      .text = "OK",
+                      .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                      .x = 50,
+                      .y = 36,
+                      .cx = 50,
+                      .cy = 14}}};
+    int result = 0;
+    frame.On(WM_COMMAND, [&](WPARAM, LPARAM) {
+        CDialog dialog(&options, CWnd::FromHandle(frame.hwnd()));
+        result = dialog.DoModal();
+        SetWindowText(frame.hwnd(), "Dialog done");
+        return LRESULT{0};
+    });
+    XDriver::XId owner = 0;
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Click(window, 70, 35);
+        const auto dialog = driver.FindWindow("Scan Options", kWait);
+        if (!dialog) {
+            failure = "no dialog";
+            return;
+        }
+        owner = driver.TransientFor(*dialog);
+        driver.WaitUntilPainted(*dialog, kWait);
+        driver.Screenshot(*dialog, Artefact("presenter-dialog.png"));
+        driver.Press("Return");
+        if (!driver.WaitForTitle(window, "Dialog done", kWait)) {
+            failure = "the dialog did not end";
+        }
+        if (owner != window) {
+            failure += "; the dialog is not over its owner";
+        }
+    });
+    EXPECT_EQ(result, IDOK);
 }
 
 } // namespace
