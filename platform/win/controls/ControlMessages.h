@@ -64,6 +64,7 @@ inline constexpr DWORD SS_LEFT = 0x0;
 inline constexpr DWORD SS_CENTER = 0x1;
 inline constexpr DWORD SS_RIGHT = 0x2;
 inline constexpr DWORD SS_ICON = 0x3;
+inline constexpr DWORD SS_NOPREFIX = 0x80;
 inline constexpr DWORD SS_NOTIFY = 0x100;
 inline constexpr UINT STM_SETICON = 0x0170;
 inline constexpr UINT STM_GETICON = 0x0171;

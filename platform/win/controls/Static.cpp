@@ -46,7 +46,8 @@ void Paint(HWND hwnd, HDC hdc) {
                        : (style & kTypeMask) == SS_RIGHT ? DT_RIGHT
                                                          : DT_LEFT;
     const std::string text = StoredText(hwnd);
-    DrawText(hdc, text.c_str(), -1, &client, align | DT_WORDBREAK);
+    DrawText(hdc, text.c_str(), -1, &client,
+             align | DT_WORDBREAK | ((style & SS_NOPREFIX) ? DT_NOPREFIX : 0));
 }
 
 std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM, StaticState& state) {

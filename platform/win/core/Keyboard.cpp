@@ -1,6 +1,7 @@
 #include "platform/win/core/Keyboard.h"
 
 #include "platform/win/core/Internal.h"
+#include "platform/win/core/Keys.h"
 
 #include <bitset>
 
@@ -9,6 +10,35 @@ namespace {
 std::bitset<256>& KeysDown() {
     static std::bitset<256> keys;
     return keys;
+}
+
+hb::win::KeyboardLayout& Layout() {
+    static hb::win::KeyboardLayout layout;
+    return layout;
+}
+
+std::optional<char> DefaultCharacter(UINT key) {
+    if (key >= 'A' && key <= 'Z') {
+        return static_cast<char>(key - 'A' + 'a');
+    }
+    if ((key >= '0' && key <= '9') || key == VK_SPACE) {
+        return static_cast<char>(key);
+    }
+    if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) {
+        return static_cast<char>('0' + (key - VK_NUMPAD0));
+    }
+    switch (key) {
+    case VK_RETURN:
+        return '\r';
+    case VK_BACK:
+        return '\b';
+    case VK_TAB:
+        return '\t';
+    case VK_ESCAPE:
+        return '\x1B';
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -31,10 +61,20 @@ void SetKeyDown(UINT virtualKey, bool down) {
     }
 }
 
+void SetKeyboardLayout(KeyboardLayout layout) {
+    Layout() = std::move(layout);
+}
+
+std::optional<char> CharacterOfKey(UINT virtualKey, UINT scanCode) {
+    return Layout() && scanCode != 0 ? Layout()(virtualKey, scanCode)
+                                     : DefaultCharacter(virtualKey);
+}
+
 namespace detail {
 
 void ResetKeyboard() {
     KeysDown().reset();
+    Layout() = nullptr;
 }
 
 } // namespace detail

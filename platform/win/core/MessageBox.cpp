@@ -20,23 +20,6 @@ BoxState& State() {
     return state;
 }
 
-std::vector<int> Buttons(UINT type) {
-    switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-        return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE:
-        return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL:
-        return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO:
-        return {IDYES, IDNO};
-    case MB_RETRYCANCEL:
-        return {IDRETRY, IDCANCEL};
-    default:
-        return {IDOK};
-    }
-}
-
 std::string OneLine(const std::string& text) {
     std::string line;
     for (char c : text) {
@@ -75,7 +58,7 @@ int AnswerFromScript(const hb::win::BoxRequest& box) {
         return hb::win::DefaultBoxAnswer(box.type);
     }
     script.pop_front();
-    const auto buttons = Buttons(box.type);
+    const auto buttons = hb::win::BoxButtons(box.type);
     if (std::find(buttons.begin(), buttons.end(), expected.answer) == buttons.end()) {
         hb::win::ReportFailure("scripted answer " + std::to_string(expected.answer) +
                                " is not a button of message box " + Describe(box));
@@ -127,8 +110,25 @@ const std::vector<BoxRecord>& BoxLog() {
     return State().log;
 }
 
+std::vector<int> BoxButtons(UINT type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL:
+        return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE:
+        return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL:
+        return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO:
+        return {IDYES, IDNO};
+    case MB_RETRYCANCEL:
+        return {IDRETRY, IDCANCEL};
+    default:
+        return {IDOK};
+    }
+}
+
 int DefaultBoxAnswer(UINT type) {
-    const auto buttons = Buttons(type);
+    const auto buttons = hb::win::BoxButtons(type);
     const std::size_t index = (type & MB_DEFMASK) >> 8;
     return index < buttons.size() ? buttons[index] : buttons.front();
 }

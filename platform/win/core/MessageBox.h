@@ -68,6 +68,9 @@ std::vector<BoxExpectation> UnmetBoxExpectations();
 // Every box shown, with its answer.
 const std::vector<BoxRecord>& BoxLog();
 
+// The buttons of a box of `type`, by their answers, left to right.
+std::vector<int> BoxButtons(UINT type);
+
 // The button a box of `type` has focused first (MB_DEFBUTTON2/3 respected).
 int DefaultBoxAnswer(UINT type);
 

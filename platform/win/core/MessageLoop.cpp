@@ -8,6 +8,7 @@
 #include "platform/win/core/Messages.h"
 #include "platform/win/core/TaskQueue.h"
 #include "platform/win/core/TimerTable.h"
+#include "platform/win/core/WaitSource.h"
 #include "platform/win/core/Window.h"
 
 #include <algorithm>
@@ -24,6 +25,7 @@ struct LoopState {
     std::int64_t autoAdvanceLimit = kDefaultAutoAdvanceLimit;
     std::int64_t lastTestStep = 0;
     bool sleepReported = false;
+    hb::win::WaitSource* source = nullptr;
 };
 
 LoopState& State() {
@@ -70,13 +72,34 @@ std::string LimitExceeded(const char* who, std::int64_t target) {
            std::to_string(State().autoAdvanceLimit) + " ms)";
 }
 
+void DispatchInput() {
+    if (hb::win::WaitSource* source = State().source) {
+        source->Dispatch();
+    }
+}
+
+// Blocks on the real clock until a post, the next due timer or task, or the wait source's input.
+// The source prepares first, since its work (painting) may post or schedule something.
+void WaitOnRealClock(const MessageFilter& filter, std::uint64_t generation) {
+    if (hb::win::WaitSource* source = State().source; source && !source->PrepareToWait()) {
+        return;
+    }
+    const auto next = NextDue(filter);
+    const auto deadline = next ? std::optional(SteadyDeadline(*next)) : std::nullopt;
+    if (hb::win::WaitSource* source = State().source) {
+        Queue().WaitForPostOrInput(generation, deadline, source->Descriptor());
+    } else {
+        Queue().WaitForPost(generation, deadline);
+    }
+}
+
 // Returns false for a deadlock, which it has reported.
 bool WaitForWork(const MessageFilter& filter, std::uint64_t generation) {
-    const auto next = NextDue(filter);
     if (!hb::win::IsManualClock()) {
-        Queue().WaitForPost(generation, next ? std::optional(SteadyDeadline(*next)) : std::nullopt);
+        WaitOnRealClock(filter, generation);
         return true;
     }
+    const auto next = NextDue(filter);
     if (!next) {
         ReportDeadlock("the queue is empty and nothing is scheduled");
         return false;
@@ -92,6 +115,7 @@ bool WaitForWork(const MessageFilter& filter, std::uint64_t generation) {
 Next NextMessage(MSG& msg, const MessageFilter& filter, const std::function<bool()>& wanted) {
     for (;;) {
         RunDueTasks();
+        DispatchInput();
         if (!wanted()) {
             return Next::Stopped;
         }
@@ -125,6 +149,7 @@ BOOL GetMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
 
 BOOL PeekMessage(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeFlags) {
     RunDueTasks();
+    DispatchInput();
     std::uint64_t generation = 0;
     const auto got =
         Retrieve({hwnd, filterMin, filterMax}, (removeFlags & PM_REMOVE) != 0, generation);
@@ -205,6 +230,14 @@ std::size_t AdvanceAndPump(std::int64_t ms) {
 
 void SetAutoAdvanceLimit(std::int64_t ms) {
     State().autoAdvanceLimit = ms;
+}
+
+void SetWaitSource(WaitSource* source) {
+    State().source = source;
+}
+
+WaitSource* GetWaitSource() {
+    return State().source;
 }
 
 namespace detail {

@@ -3,9 +3,46 @@
 #include "platform/win/core/Clock.h"
 #include "platform/win/core/Messages.h"
 
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdint>
 
 namespace hb::win::detail {
+
+namespace {
+
+// Milliseconds for poll: rounded up, so that the wait never ends before the deadline.
+int PollTimeout(std::optional<std::chrono::steady_clock::time_point> deadline) {
+    if (!deadline) {
+        return -1;
+    }
+    using namespace std::chrono;
+    const auto left = *deadline - steady_clock::now();
+    if (left <= steady_clock::duration::zero()) {
+        return 0;
+    }
+    const auto ms = duration_cast<milliseconds>(left + milliseconds(1) - nanoseconds(1)).count();
+    return static_cast<int>(std::min<std::int64_t>(ms, 24 * 60 * 60 * 1000));
+}
+
+} // namespace
+
+MessageQueue::~MessageQueue() {
+    if (m_wakeFd >= 0) {
+        ::close(m_wakeFd);
+    }
+}
+
+// Called with the lock held.
+void MessageQueue::Wake() {
+    if (m_wakeFd >= 0) {
+        const std::uint64_t one = 1;
+        [[maybe_unused]] const ssize_t written = ::write(m_wakeFd, &one, sizeof one);
+    }
+}
 
 void MessageQueue::AddWindow(HWND hwnd) {
     std::lock_guard lock(m_mutex);
@@ -26,6 +63,7 @@ bool MessageQueue::Post(const MSG& msg) {
         }
         m_posts.push_back(msg);
         ++m_generation;
+        Wake();
     }
     m_posted.notify_all();
     return true;
@@ -45,6 +83,7 @@ void MessageQueue::PostQuit(int exitCode) {
         m_quit = true;
         m_quitCode = exitCode;
         ++m_generation;
+        Wake();
     }
     m_posted.notify_all();
 }
@@ -82,6 +121,31 @@ void MessageQueue::WaitForPost(std::uint64_t generation,
     } else {
         m_posted.wait(lock, posted);
     }
+}
+
+void MessageQueue::WaitForPostOrInput(std::uint64_t generation,
+                                      std::optional<std::chrono::steady_clock::time_point> deadline,
+                                      int descriptor) {
+    int wakeFd = -1;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_generation != generation) {
+            return;
+        }
+        if (m_wakeFd < 0) {
+            m_wakeFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+        }
+        wakeFd = m_wakeFd;
+    }
+    if (wakeFd < 0) {
+        WaitForPost(generation, deadline);
+        return;
+    }
+    // A post after the check above has written to the eventfd, so the poll sees it.
+    pollfd fds[] = {{wakeFd, POLLIN, 0}, {descriptor, POLLIN, 0}};
+    ::poll(fds, 2, PollTimeout(deadline));
+    std::uint64_t count = 0;
+    [[maybe_unused]] const ssize_t drained = ::read(wakeFd, &count, sizeof count);
 }
 
 std::size_t MessageQueue::PendingCount() const {

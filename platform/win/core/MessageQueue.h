@@ -43,11 +43,22 @@ public:
     // Blocks until something is posted after `generation` was read, or until the deadline.
     void WaitForPost(std::uint64_t generation,
                      std::optional<std::chrono::steady_clock::time_point> deadline);
+    // As WaitForPost, and also returns once `descriptor` is readable.
+    void WaitForPostOrInput(std::uint64_t generation,
+                            std::optional<std::chrono::steady_clock::time_point> deadline,
+                            int descriptor);
 
     std::size_t PendingCount() const;
     void Clear();
 
+    MessageQueue() = default;
+    ~MessageQueue();
+    MessageQueue(const MessageQueue&) = delete;
+    MessageQueue& operator=(const MessageQueue&) = delete;
+
 private:
+    void Wake();
+
     mutable std::mutex m_mutex;
     std::condition_variable m_posted;
     std::deque<MSG> m_posts;
@@ -55,6 +66,9 @@ private:
     bool m_quit = false;
     int m_quitCode = 0;
     std::uint64_t m_generation = 0;
+    // Made by the first wait on a descriptor; from then on every post and quit request writes to
+    // it, so that a poll on it and the descriptor wakes for both.
+    int m_wakeFd = -1;
 };
 
 MessageQueue& Queue();

@@ -2,7 +2,7 @@
 
 #include "platform/win/core/Clock.h"
 #include "platform/win/core/Internal.h"
-#include "platform/win/core/Keys.h"
+#include "platform/win/core/Keyboard.h"
 #include "platform/win/core/LastError.h"
 #include "platform/win/core/MessageQueue.h"
 #include "platform/win/core/Timers.h"
@@ -10,37 +10,7 @@
 
 #include <unistd.h>
 
-#include <optional>
-
 using namespace hb::win::detail;
-
-namespace {
-
-std::optional<char> CharOfKey(WPARAM key) {
-    if (key >= 'A' && key <= 'Z') {
-        return static_cast<char>(key - 'A' + 'a');
-    }
-    if ((key >= '0' && key <= '9') || key == VK_SPACE) {
-        return static_cast<char>(key);
-    }
-    if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) {
-        return static_cast<char>('0' + (key - VK_NUMPAD0));
-    }
-    switch (key) {
-    case VK_RETURN:
-        return '\r';
-    case VK_BACK:
-        return '\b';
-    case VK_TAB:
-        return '\t';
-    case VK_ESCAPE:
-        return '\x1B';
-    default:
-        return std::nullopt;
-    }
-}
-
-} // namespace
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return Deliver(hwnd, message, wParam, lParam, false);
@@ -70,7 +40,8 @@ BOOL TranslateMessage(const MSG* msg) {
     if (!msg || msg->message != WM_KEYDOWN) {
         return FALSE;
     }
-    const auto ch = CharOfKey(msg->wParam);
+    const auto ch =
+        hb::win::CharacterOfKey(static_cast<UINT>(msg->wParam), (msg->lParam >> 16) & 0xFF);
     if (!ch) {
         return FALSE;
     }

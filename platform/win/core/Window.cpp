@@ -250,6 +250,10 @@ int GetWindowTextLength(HWND hwnd) {
 
 namespace hb::win {
 
+std::vector<HWND> TopLevelWindows() {
+    return Windows().TopLevel();
+}
+
 void HookNextWindowCreation(std::function<void(HWND)> hook) {
     CreationHook() = std::move(hook);
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 inline constexpr DWORD WS_OVERLAPPED = 0x00000000;
 inline constexpr DWORD WS_POPUP = 0x80000000;
@@ -121,6 +122,9 @@ namespace hb::win {
 // message, so that a class library can attach its object and install its procedure. The next
 // CreateWindowEx disarms the hook whether or not it creates a window.
 void HookNextWindowCreation(std::function<void(HWND)> hook);
+
+// The windows without a parent, in creation order.
+std::vector<HWND> TopLevelWindows();
 
 // Window handles in message parameters (WM_SETFOCUS, WM_ACTIVATE, ...).
 constexpr LPARAM ParamFromHwnd(HWND hwnd) {

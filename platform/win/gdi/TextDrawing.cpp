@@ -117,9 +117,9 @@ int DrawText(HDC hdc, LPCSTR text, int length, RECT* rect, UINT format) {
                                    : length < 0
                                        ? std::string_view(text)
                                        : std::string_view(text, static_cast<std::size_t>(length));
-    const std::string shown = (format & DT_NOPREFIX) ? std::string(given) : WithoutPrefixes(given);
     const FontState& font = dc->state.font;
-    const std::vector<std::string> lines = LayOut(shown, format, rect->right - rect->left, font);
+    const std::vector<std::string> lines =
+        hb::win::DrawTextLines(given, format, rect->right - rect->left, font);
     const LONG height = static_cast<LONG>(lines.size()) * hb::win::MetricsOf(font).tmHeight;
 
     if (format & DT_CALCRECT) {
@@ -149,3 +149,13 @@ int DrawText(HDC hdc, LPCSTR text, int length, RECT* rect, UINT format) {
     }
     return height;
 }
+
+namespace hb::win {
+
+std::vector<std::string> DrawTextLines(std::string_view text, UINT format, LONG width,
+                                       const FontState& font) {
+    const std::string shown = (format & DT_NOPREFIX) ? std::string(text) : WithoutPrefixes(text);
+    return LayOut(shown, format, width, font);
+}
+
+} // namespace hb::win

@@ -1,6 +1,11 @@
 #pragma once
 #include "platform/win/WinTypes.h"
+#include "platform/win/gdi/DisplayList.h"
 #include "platform/win/gdi/GdiTypes.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
 
 inline constexpr UINT ETO_OPAQUE = 0x0002;
 inline constexpr UINT ETO_CLIPPED = 0x0004;
@@ -28,3 +33,12 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR te
 // failure. DT_CALCRECT draws nothing and sets the rectangle's right and bottom to fit the text
 // (the width stays when DT_END_ELLIPSIS would cut the text).
 int DrawText(HDC hdc, LPCSTR text, int length, RECT* rect, UINT format);
+
+namespace hb::win {
+
+// The lines DrawText shows for `text` in a box `width` pixels wide: without the '&' prefixes
+// (unless DT_NOPREFIX), broken at line breaks and, with DT_WORDBREAK, between words.
+std::vector<std::string> DrawTextLines(std::string_view text, UINT format, LONG width,
+                                       const FontState& font);
+
+} // namespace hb::win

@@ -16,6 +16,7 @@ using namespace hb::win::detail;
 namespace {
 
 struct PopupScript {
+    hb::win::PopupMenuHandler handler;
     std::deque<UINT> expected;
     std::vector<hb::win::PopupMenuRecord> log;
 };
@@ -251,14 +252,16 @@ BOOL DrawMenuBar(HWND hwnd) {
     return IsWindow(hwnd);
 }
 
-BOOL TrackPopupMenu(HMENU menu, UINT flags, int, int, int, HWND owner, const RECT*) {
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const RECT*) {
     if (!Menus().Find(menu) || !IsWindow(owner)) {
         return FALSE;
     }
     SendMessage(owner, WM_INITMENUPOPUP, static_cast<WPARAM>(menu.id()), MAKELPARAM(0, FALSE));
     hb::win::PopupMenuRecord popup{owner, {}, 0};
     CollectEnabled(menu, popup.enabled);
-    popup.chosen = ChooseCommand(popup);
+    // A copy: the handler runs a loop, in which it may be replaced.
+    const hb::win::PopupMenuHandler handler = Popups().handler;
+    popup.chosen = handler ? handler({menu, {x, y}, owner}) : ChooseCommand(popup);
     Popups().log.push_back(popup);
     if (flags & TPM_RETURNCMD) {
         return static_cast<BOOL>(popup.chosen);
@@ -270,6 +273,10 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int, int, int, HWND owner, const REC
 }
 
 namespace hb::win {
+
+void SetPopupMenuHandler(PopupMenuHandler handler) {
+    Popups().handler = std::move(handler);
+}
 
 void ExpectPopupMenu(UINT command) {
     Popups().expected.push_back(command);

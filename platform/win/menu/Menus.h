@@ -3,6 +3,7 @@
 
 #include "platform/win/WinTypes.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,13 +59,26 @@ BOOL SetMenu(HWND hwnd, HMENU menu);
 HMENU GetMenu(HWND hwnd);
 BOOL DrawMenuBar(HWND hwnd);
 
-// Sends WM_INITMENUPOPUP to the owner, then lets the popup-menu script pick a command (see below).
+// Sends WM_INITMENUPOPUP to the owner, then lets the popup-menu handler or script pick a command
+// (see below).
 // With TPM_RETURNCMD returns the command (0 when dismissed); otherwise posts WM_COMMAND with it to
 // the owner and returns TRUE.
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner,
                     const RECT* rect);
 
 namespace hb::win {
+
+// Who picks from a popup menu when there is a user to do it (a display): the handler gets the
+// popup, where TrackPopupMenu was asked to show it (screen coordinates) and its owner, and returns
+// the command chosen (an enabled item of the popup or of a popup inside it), 0 for none. An empty
+// handler goes back to the script.
+struct PopupMenuRequest {
+    HMENU menu;
+    POINT at;
+    HWND owner;
+};
+using PopupMenuHandler = std::function<UINT(const PopupMenuRequest&)>;
+void SetPopupMenuHandler(PopupMenuHandler handler);
 
 // Headless there is nobody to pick a menu item. In strict mode each popup takes the next scripted
 // command (0 dismisses it); a popup without one, or a scripted command that is not an enabled item

@@ -1,6 +1,7 @@
 #include "platform/win/core/LastError.h"
 
 #include <gtest/gtest.h>
+
 #include <thread>
 
 TEST(LastError, IsKeptPerThread) {

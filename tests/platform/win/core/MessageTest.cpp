@@ -1,6 +1,7 @@
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
 
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -92,6 +93,26 @@ TEST_F(MessageTest, KeyDownOfACharacterKeyIsFollowedByItsChar) {
     PumpUntilIdle();
     EXPECT_EQ(a.MessageIds(), (std::vector<UINT>{WM_KEYDOWN, WM_CHAR, WM_USER, WM_KEYDOWN}));
     EXPECT_EQ(a.Messages()[1].wParam, static_cast<WPARAM>('a'));
+}
+
+TEST_F(MessageTest, AKeyboardLayoutTypesForKeysWithAScanCodeOnly) {
+    hb::win::SetKeyboardLayout([](UINT vk, UINT scanCode) -> std::optional<char> {
+        if (vk == 'A' && scanCode == 38) {
+            return GetKeyState(VK_SHIFT) & 0x8000 ? 'A' : 'a';
+        }
+        return std::nullopt;
+    });
+    hb::win::SetKeyDown(VK_SHIFT, true);
+    PostMessage(a.hwnd(), WM_KEYDOWN, 'A', 1 | (38 << 16));
+    PostMessage(a.hwnd(), WM_KEYDOWN, '1', 1 | (10 << 16)); // the layout types nothing for it
+    PostMessage(a.hwnd(), WM_KEYDOWN, 'B', 1);              // made by the program: the default
+    a.ClearMessages();
+    PumpUntilIdle();
+
+    EXPECT_EQ(a.MessageIds(),
+              (std::vector<UINT>{WM_KEYDOWN, WM_CHAR, WM_KEYDOWN, WM_KEYDOWN, WM_CHAR}));
+    EXPECT_EQ(a.Messages()[1].wParam, static_cast<WPARAM>('A'));
+    EXPECT_EQ(a.Messages()[4].wParam, static_cast<WPARAM>('b'));
 }
 
 TEST_F(MessageTest, PostsFromOtherThreadsKeepEachThreadsOrder) {

@@ -141,6 +141,28 @@ TEST_F(MenuTest, APopupAsksItsOwnerFirstAndTakesTheScriptedCommand) {
     EXPECT_EQ(hb::win::PopupMenuLog()[2].chosen, 0u);
 }
 
+TEST_F(MenuTest, APopupMenuHandlerChoosesInsteadOfTheScript) {
+    TestWindow owner({.style = WS_OVERLAPPED});
+    std::vector<hb::win::PopupMenuRequest> requests;
+    hb::win::SetPopupMenuHandler([&](const hb::win::PopupMenuRequest& request) {
+        requests.push_back(request);
+        EXPECT_EQ(owner.Count(WM_INITMENUPOPUP), 1u); // asked before the choice
+        return UINT{2};
+    });
+
+    EXPECT_TRUE(TrackPopupMenu(file, TPM_LEFTALIGN, 30, 40, 0, owner.hwnd(), nullptr));
+    PumpUntilIdle();
+
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].menu, file);
+    EXPECT_EQ(requests[0].at.x, 30);
+    EXPECT_EQ(requests[0].at.y, 40);
+    EXPECT_EQ(requests[0].owner, owner.hwnd());
+    ASSERT_EQ(owner.Count(WM_COMMAND), 1u);
+    EXPECT_EQ(owner.Messages().back().wParam, MAKEWPARAM(2, 0));
+    EXPECT_EQ(hb::win::PopupMenuLog().back().chosen, 2u);
+}
+
 class AcceleratorTest : public PlatformTest {
 protected:
     static MSG KeyDown(HWND hwnd, UINT vk, UINT message = WM_KEYDOWN) {

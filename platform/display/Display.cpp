@@ -1,0 +1,66 @@
+#include "platform/display/Display.h"
+
+#include "platform/display/MessageBoxWindow.h"
+#include "platform/display/PopupMenu.h"
+#include "platform/display/Presenter.h"
+#include "platform/win/core/Keyboard.h"
+#include "platform/win/core/MessageBox.h"
+#include "platform/win/core/WaitSource.h"
+#include "platform/win/menu/Menus.h"
+
+#include <cstdlib>
+#include <memory>
+
+namespace hb::display {
+
+namespace {
+
+std::unique_ptr<Presenter>& Current() {
+    static std::unique_ptr<Presenter> presenter;
+    return presenter;
+}
+
+} // namespace
+
+bool StartIfAvailable(const std::string& name) {
+    if (Current()) {
+        return true;
+    }
+    const char* variable = std::getenv("DISPLAY");
+    if (name.empty() && (!variable || !*variable)) {
+        return false;
+    }
+    auto connection = Connection::Open(name);
+    if (!connection) {
+        return false;
+    }
+    Current() = std::make_unique<Presenter>(std::move(connection));
+    Presenter* presenter = Current().get();
+    hb::win::SetWaitSource(presenter);
+    hb::win::SetMessageBoxHandler(&ShowMessageBox);
+    hb::win::SetPopupMenuHandler([presenter](const hb::win::PopupMenuRequest& request) {
+        return TrackPopup(*presenter, request);
+    });
+    hb::win::SetKeyboardLayout(
+        [presenter](UINT, UINT scanCode) { return presenter->input().TypedBy(scanCode); });
+    return true;
+}
+
+void Stop() {
+    if (!Current()) {
+        return;
+    }
+    if (hb::win::GetWaitSource() == Current().get()) {
+        hb::win::SetWaitSource(nullptr);
+    }
+    hb::win::SetMessageBoxHandler(nullptr);
+    hb::win::SetPopupMenuHandler(nullptr);
+    hb::win::SetKeyboardLayout(nullptr);
+    Current().reset();
+}
+
+bool IsShowing() {
+    return Current() != nullptr;
+}
+
+} // namespace hb::display

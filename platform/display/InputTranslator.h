@@ -1,0 +1,45 @@
+#pragma once
+// X events become the messages the windows handle, on the GUI thread: mouse input goes to the
+// window under the pointer (or the one holding the capture), keys to the focus, and the window
+// manager's moves, resizes and close requests to the top-level window.
+#include "platform/display/Connection.h"
+#include "platform/display/WindowMap.h"
+#include "platform/win/WinTypes.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+union _XEvent;
+
+namespace hb::display {
+
+class InputTranslator {
+public:
+    InputTranslator(Connection& connection, WindowMap& windows)
+        : m_connection(connection), m_windows(windows) {}
+
+    void Handle(_XEvent& event);
+    // The character the last press of the key with this X key code typed.
+    std::optional<char> TypedBy(UINT keycode) const;
+
+private:
+    struct Click {
+        HWND hwnd;
+        UINT message = 0;
+        std::int64_t time = 0;
+        POINT at;
+    };
+
+    void Button(_XEvent& event, bool press);
+    void Motion(_XEvent& event);
+    void Key(_XEvent& event, bool press);
+    void Configure(ShownWindow& shown);
+
+    Connection& m_connection;
+    WindowMap& m_windows;
+    std::array<char, 256> m_typed{};
+    Click m_lastClick;
+};
+
+} // namespace hb::display

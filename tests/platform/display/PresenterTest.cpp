@@ -1,0 +1,288 @@
+// The windows on a real X server (Xvfb), driven from another thread as a user would drive them
+// while the test's thread runs the program's message loop on the real clock.
+#include "platform/afx/Afx.h"
+#include "platform/display/Display.h"
+#include "platform/testkit/PlatformTest.h"
+#include "platform/testkit/TestWindow.h"
+#include "platform/testkit/xdriver/XDriver.h"
+#include "platform/testkit/xdriver/XServer.h"
+
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <thread>
+
+using hb::testkit::PlatformTest;
+using hb::testkit::TestWindow;
+using hb::testkit::XDriver;
+using hb::testkit::XServer;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr auto kWait = 10s;
+constexpr int kButtonId = 100;
+constexpr int kEditId = 101;
+
+class PresenterTest : public PlatformTest {
+protected:
+    void SetUp() override {
+        std::string whyNot;
+        server = XServer::Start(whyNot);
+        if (!server) {
+            GTEST_SKIP() << "no X server for the presenter: " << whyNot;
+        }
+        hb::win::UseRealClock();
+        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
+        frame.On(WM_DESTROY, [](WPARAM, LPARAM) {
+            PostQuitMessage(0);
+            return LRESULT{0};
+        });
+        frame.Create(
+            {.style = WS_OVERLAPPEDWINDOW, .rect = {100, 80, 420, 280}, .text = "Presenter Test"});
+        button = CreateWindowEx(0, "Button", "Press", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 20, 20,
+                                100, 30, frame.hwnd(), kButtonId, nullptr);
+        edit = CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 20, 70, 200, 24,
+                              frame.hwnd(), kEditId, nullptr);
+        ShowWindow(frame.hwnd(), SW_SHOWNORMAL);
+    }
+
+    void TearDown() override {
+        hb::display::Stop();
+        PlatformTest::TearDown();
+    }
+
+    // Runs the message loop until the frame is closed, while `act` drives the display from
+    // another thread with the frame's X window; the frame is closed when `act` is done, whatever
+    // happened.
+    void RunWhile(const std::function<void(XDriver&, XDriver::XId)>& act) {
+        const HWND hwnd = frame.hwnd();
+        std::thread user([&, hwnd] {
+            auto driver = XDriver::Connect(server->name());
+            const auto window = driver ? driver->FindWindow("Presenter Test", kWait) : std::nullopt;
+            if (window) {
+                act(*driver, *window);
+            } else {
+                failure = "no window titled \"Presenter Test\"";
+            }
+            PostMessage(hwnd, WM_CLOSE, 0, 0);
+        });
+        MSG msg;
+        while (GetMessage(&msg, HWND{}, 0, 0) > 0) {
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+        user.join();
+        EXPECT_EQ(failure, "");
+    }
+
+    static std::string Artefact(const std::string& name) {
+        std::filesystem::create_directories(HB_TEST_ARTEFACTS);
+        return std::string(HB_TEST_ARTEFACTS) + "/" + name;
+    }
+
+    std::unique_ptr<XServer> server;
+    TestWindow frame;
+    HWND button;
+    HWND edit;
+    // Set by the driver thread, read after it has joined.
+    std::string failure;
+};
+
+TEST_F(PresenterTest, AClickOnAButtonReachesItsHandlerAndTheTitleShowsTheEffect) {
+    int clicks = 0;
+    frame.On(WM_COMMAND, [&](WPARAM wParam, LPARAM) {
+        if (LOWORD(wParam) == kButtonId && HIWORD(wParam) == BN_CLICKED) {
+            ++clicks;
+            SetWindowText(frame.hwnd(), "Pressed");
+        }
+        return LRESULT{0};
+    });
+    std::string title;
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.WaitUntilPainted(window, kWait);
+        driver.Click(window, 70, 35);
+        if (!driver.WaitForTitle(window, "Pressed", kWait)) {
+            failure = "the title stayed \"" + driver.Title(window) + "\"";
+        }
+        if (!driver.Screenshot(window, Artefact("presenter-button.png"))) {
+            failure += "; no screenshot";
+        }
+    });
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(std::filesystem::file_size(Artefact("presenter-button.png")) > 0);
+}
+
+TEST_F(PresenterTest, TypedKeysReachTheFocusedEditWithTheirCase) {
+    char typed[32] = {};
+    frame.On(WM_COMMAND, [&](WPARAM wParam, LPARAM) {
+        if (LOWORD(wParam) == kButtonId) {
+            GetWindowText(edit, typed, sizeof typed);
+            SetWindowText(frame.hwnd(), "Typed");
+        }
+        return LRESULT{0};
+    });
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Click(window, 60, 80);
+        driver.Type("Ch 12");
+        driver.Press("BackSpace");
+        // The loop has handled the keys once a title set after them shows.
+        driver.Click(window, 70, 35);
+        if (!driver.WaitForTitle(window, "Typed", kWait)) {
+            failure = "the click after the keys never came";
+        }
+    });
+    EXPECT_STREQ(typed, "Ch 1");
+}
+
+TEST_F(PresenterTest, ResizingTheXWindowResizesTheWindowAndItsTitleFollows) {
+    RECT client{};
+    frame.On(WM_SIZE, [&](WPARAM, LPARAM lParam) {
+        GetClientRect(frame.hwnd(), &client);
+        SetWindowText(frame.hwnd(), ("Size " + std::to_string(LOWORD(lParam)) + "x" +
+                                     std::to_string(HIWORD(lParam)))
+                                        .c_str());
+        return LRESULT{0};
+    });
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Resize(window, 400, 250);
+        if (!driver.WaitForTitle(window, "Size 400x250", kWait)) {
+            failure = "the title stayed \"" + driver.Title(window) + "\"";
+        }
+    });
+    EXPECT_EQ(client.right, 400);
+    EXPECT_EQ(client.bottom, 250);
+}
+
+TEST_F(PresenterTest, AMessageBoxIsARealWindowThatAnswersTheUser) {
+    int answer = 0;
+    frame.On(WM_COMMAND, [&](WPARAM, LPARAM) {
+        answer = MessageBox(frame.hwnd(), "Save the changes?", "Question Box",
+                            MB_YESNO | MB_ICONQUESTION);
+        SetWindowText(frame.hwnd(), "Answered");
+        return LRESULT{0};
+    });
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Click(window, 70, 35);
+        const auto box = driver.FindWindow("Question Box", kWait);
+        if (!box) {
+            failure = "no message box";
+            return;
+        }
+        driver.WaitUntilPainted(*box, kWait);
+        driver.Screenshot(*box, Artefact("presenter-message-box.png"));
+        // The frame is out of reach while the box is up.
+        driver.Click(window, 70, 35);
+        driver.Press("Tab");
+        driver.Press("Return");
+        if (!driver.WaitUntilGone(*box, kWait) || !driver.WaitForTitle(window, "Answered", kWait)) {
+            failure = "the box did not close";
+        }
+    });
+    EXPECT_EQ(answer, IDNO);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].caption, "Question Box");
+}
+
+TEST_F(PresenterTest, AMenuItemChosenFromTheMenuBarReachesTheOwner) {
+    constexpr UINT kOpen = 200;
+    constexpr UINT kExit = 201;
+    const HMENU file = CreatePopupMenu();
+    AppendMenu(file, MF_STRING, kOpen, "&Open...\tCtrl+O");
+    AppendMenu(file, MF_SEPARATOR, 0, nullptr);
+    AppendMenu(file, MF_STRING, kExit, "E&xit");
+    const HMENU bar = CreateMenu();
+    AppendMenu(bar, MF_POPUP, file.id(), "&File");
+    SetMenu(frame.hwnd(), bar);
+    UINT command = 0;
+    int popupsPrepared = 0;
+    frame.On(WM_INITMENUPOPUP, [&](WPARAM, LPARAM) {
+        ++popupsPrepared;
+        return LRESULT{0};
+    });
+    frame.On(WM_COMMAND, [&](WPARAM wParam, LPARAM) {
+        command = LOWORD(wParam);
+        SetWindowText(frame.hwnd(), "Chosen");
+        return LRESULT{0};
+    });
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Click(window, 20, 10); // "File" on the bar above the client area
+        const auto popup = driver.FindPopup(kWait);
+        if (!popup) {
+            failure = "no popup menu";
+            return;
+        }
+        driver.WaitUntilPainted(*popup, kWait);
+        driver.Screenshot(window, Artefact("presenter-menu.png"));
+        driver.Click(*popup, 30, 10); // the first item
+        if (!driver.WaitForTitle(window, "Chosen", kWait)) {
+            failure = "no command came";
+        }
+    });
+    EXPECT_EQ(command, kOpen);
+    EXPECT_EQ(popupsPrepared, 1);
+}
+
+TEST_F(PresenterTest, TheCloseButtonAsksTheWindowToClose) {
+    int closes = 0;
+    frame.On(WM_CLOSE, [&](WPARAM, LPARAM) {
+        ++closes;
+        return DefWindowProc(frame.hwnd(), WM_CLOSE, 0, 0);
+    });
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Close(window);
+        if (!driver.WaitUntilGone(window, kWait)) {
+            failure = "the window stayed";
+        }
+    });
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(IsWindow(frame.hwnd()));
+}
+
+TEST_F(PresenterTest, AModalDialogShowsOverItsOwnerAndEndsWithTheUsersKey) {
+    hb::win::SetStrictMode(false); // as the program runs: dialogs wait for the user
+    const hb::afx::DialogTemplate options{
+        .id = 900,
+        .caption = "Scan Options",
+        .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+        .cx = 160,
+        .cy = 60,
+        .controls = {{.id = IDOK,
+                      .className = "Button",
+                      .text = "OK",
+                      .style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                      .x = 50,
+                      .y = 36,
+                      .cx = 50,
+                      .cy = 14}}};
+    int result = 0;
+    frame.On(WM_COMMAND, [&](WPARAM, LPARAM) {
+        CDialog dialog(&options, CWnd::FromHandle(frame.hwnd()));
+        result = dialog.DoModal();
+        SetWindowText(frame.hwnd(), "Dialog done");
+        return LRESULT{0};
+    });
+    XDriver::XId owner = 0;
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        driver.Click(window, 70, 35);
+        const auto dialog = driver.FindWindow("Scan Options", kWait);
+        if (!dialog) {
+            failure = "no dialog";
+            return;
+        }
+        owner = driver.TransientFor(*dialog);
+        driver.WaitUntilPainted(*dialog, kWait);
+        driver.Screenshot(*dialog, Artefact("presenter-dialog.png"));
+        driver.Press("Return");
+        if (!driver.WaitForTitle(window, "Dialog done", kWait)) {
+            failure = "the dialog did not end";
+        }
+        if (owner != window) {
+            failure += "; the dialog is not over its owner";
+        }
+    });
+    EXPECT_EQ(result, IDOK);
+}
+
+} // namespace
