@@ -3,12 +3,15 @@
 #include "platform/engine/EngineApi.h"
 #include "platform/engine/EngineCodes.h"
 #include "platform/engine/SimState.h"
+#include "platform/records/StatusCodes.h"
+#include "platform/records/TimerStatistics.h"
 #include "platform/win/core/Clock.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
 #include "platform/win/core/Scheduler.h"
 #include "platform/win/sys/ModuleVersion.h"
 
+#include <cstring>
 #include <iostream>
 
 using namespace hb::engine;
@@ -103,6 +106,21 @@ std::uint16_t scan_delay(std::uint32_t ms) {
     Call call("scan_delay", 0);
     call->value = ms;
     Sleep(ms);
+    return call.Done(0);
+}
+
+std::uint16_t scan_api_call(std::uint32_t code, std::uint32_t handle, std::uint32_t, void* block,
+                            std::uint32_t) {
+    Call call("scan_api_call", static_cast<std::uint16_t>(handle));
+    call->value = code;
+    if (code != hb::records::kApiCallTimerStatistics) {
+        return call.Done(hb::records::kStatusNotSupported);
+    }
+    if (block == nullptr) {
+        return call.Done(kStatusInvalidArgument);
+    }
+    const auto& statistics = SimState::Get().timerStatistics;
+    std::memcpy(block, statistics.data(), statistics.kSize);
     return call.Done(0);
 }
 

@@ -102,6 +102,10 @@ std::uint16_t scan_alarm(std::uint32_t index, const char* title, const char* cap
 int scan_message(HWND window, std::uint32_t number);
 // Returns after `ms` milliseconds of the clock.
 std::uint16_t scan_delay(std::uint32_t ms);
+// A call by number. kApiCallTimerStatistics fills `block` with the TimerStatistics record; the
+// other arguments are 0. Other numbers are not supported.
+std::uint16_t scan_api_call(std::uint32_t code, std::uint32_t handle, std::uint32_t value,
+                            void* block, std::uint32_t reserved);
 
 // Configuration. Both make `path` the settings file the engine reads radios from.
 // 0: at least one radio of "Radios" can be driven (a known "Type" and a "Port" of "SIM" or a

@@ -124,6 +124,10 @@ void EngineSim::SetVfoFastWriteResult(std::uint16_t status) {
     SimState::Get().vfoResult = status;
 }
 
+void EngineSim::SetTimerStatistics(const hb::records::TimerStatistics& statistics) {
+    SimState::Get().timerStatistics = statistics;
+}
+
 void EngineSim::ExpectMessage(std::uint32_t number, int answer) {
     SimState::Get().expectedMessages.push_back({number, answer});
 }

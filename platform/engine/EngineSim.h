@@ -7,6 +7,7 @@
 #include "platform/records/EngineCommandRecord.h"
 #include "platform/records/HistoryRecord.h"
 #include "platform/records/Parm.h"
+#include "platform/records/TimerStatistics.h"
 #include "platform/win/WinTypes.h"
 
 #include <cstddef>
@@ -88,6 +89,8 @@ public:
     static void FailNextRequest(std::uint16_t status);
     // What every fast VFO write answers from now on (0: it is done).
     static void SetVfoFastWriteResult(std::uint16_t status);
+    // What the timer statistics call answers from now on.
+    static void SetTimerStatistics(const hb::records::TimerStatistics& statistics);
 
     // The next numbered message must be `number`; it is answered with `answer` (1 OK, 2 Cancel,
     // 4 Retry).

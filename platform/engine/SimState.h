@@ -1,7 +1,9 @@
 #pragma once
 // The scripts and records behind EngineSim, read by the C interface.
 
+#include "platform/engine/EngineCodes.h"
 #include "platform/engine/EngineSim.h"
+#include "platform/records/TimerStatistics.h"
 
 #include <deque>
 #include <optional>
@@ -32,6 +34,14 @@ struct SimState {
     std::optional<std::uint16_t> configVerdict;
     std::vector<std::string> comPorts;
     std::string serialFolder = "/dev";
+    hb::records::TimerStatistics timerStatistics = PerfectTimer();
+
+    // The simulated clock is never late nor early.
+    static hb::records::TimerStatistics PerfectTimer() {
+        hb::records::TimerStatistics statistics;
+        statistics.set(hb::records::TimerStatistics::kPeriod, static_cast<std::int32_t>(kStepMs));
+        return statistics;
+    }
 };
 
 // Builds the journal entry of one call and records it with the call's result.

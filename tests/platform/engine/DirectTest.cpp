@@ -1,4 +1,5 @@
 #include "EngineTest.h"
+#include "platform/records/TimerStatistics.h"
 
 namespace hb::engine {
 namespace {
@@ -49,6 +50,25 @@ TEST_F(DirectTest, TimeAlarmsAndProductInfo) {
     EXPECT_EQ(EngineSim::Product()->id2, 0x5678);
     EXPECT_EQ(EngineSim::Product()->version[3], 17);
     EXPECT_EQ(EngineSim::Product()->extra[1], 255u);
+}
+
+TEST_F(DirectTest, TheTimerStatisticsAreTheOnlyNumberedCall) {
+    using hb::records::TimerStatistics;
+    TimerStatistics block;
+    EXPECT_EQ(scan_api_call(hb::records::kApiCallTimerStatistics, 0, 0, block.data(), 0), 0);
+    EXPECT_EQ(block.get(TimerStatistics::kPeriod), kStepMs);
+    EXPECT_EQ(block.get(TimerStatistics::kLateCount), 0);
+
+    TimerStatistics scripted;
+    scripted.set(TimerStatistics::kEarlyTotal, -40);
+    EngineSim::SetTimerStatistics(scripted);
+    EXPECT_EQ(scan_api_call(hb::records::kApiCallTimerStatistics, 0, 0, block.data(), 0), 0);
+    EXPECT_EQ(block, scripted);
+
+    EXPECT_EQ(scan_api_call(hb::records::kApiCallTimerStatistics, 0, 0, nullptr, 0),
+              kStatusInvalidArgument);
+    EXPECT_EQ(scan_api_call(30, 0, 0, block.data(), 0), hb::records::kStatusNotSupported);
+    EXPECT_EQ(block, scripted);
 }
 
 } // namespace
