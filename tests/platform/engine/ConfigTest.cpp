@@ -1,4 +1,5 @@
 #include "EngineTest.h"
+#include "platform/testkit/TempFolder.h"
 
 #include <stdlib.h>
 
@@ -59,8 +60,8 @@ TEST_F(ConfigTest, InitAddsOneSimulatedRadioAndKeepsEverythingElse) {
 }
 
 TEST_F(ConfigTest, ComPortsAreTheMachinesSerialDevicesAndTheScriptedOnes) {
-    std::string folder = std::filesystem::temp_directory_path() / "hbports-XXXXXX";
-    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    std::optional<hb::testkit::TempFolder> ports{"hbports"};
+    const std::string folder = ports->Path();
     for (const char* name : {"ttyS10", "ttyS2", "ttyUSB0", "ttyACM1", "tty0", "ttyS", "null"}) {
         std::ofstream(folder + "/" + name) << "";
     }
@@ -70,7 +71,7 @@ TEST_F(ConfigTest, ComPortsAreTheMachinesSerialDevicesAndTheScriptedOnes) {
     EXPECT_EQ(CGlobalRadioConfig::EnumerateLocalComPorts(),
               (std::vector<std::string>{folder + "/ttyS2", folder + "/ttyS10", folder + "/ttyUSB0",
                                         folder + "/ttyUSB7", folder + "/ttyACM1"}));
-    std::filesystem::remove_all(folder);
+    ports.reset();
 
     EngineSim::SetSerialDeviceFolder(folder); // gone: only the scripted ones remain
     EXPECT_EQ(CGlobalRadioConfig::EnumerateLocalComPorts().size(), 2u);

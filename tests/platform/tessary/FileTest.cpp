@@ -6,6 +6,8 @@
 #include "platform/tessary/model/TrunkSystem.h"
 #include "platform/win/store/AtomicFile.h"
 
+#include <filesystem>
+
 namespace hb::tessary::test {
 namespace {
 

@@ -6,41 +6,21 @@
 #include "platform/tessary/model/Range.h"
 #include "platform/tessary/model/Roster.h"
 #include "platform/testkit/PlatformTest.h"
+#include "platform/testkit/TempFolder.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace hb::tessary::test {
 
 class ModelTest : public hb::testkit::PlatformTest {
 protected:
-    ModelTest() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "hb-model-XXXXXX").string();
-        m_home = mkdtemp(pattern.data()) ? pattern : "";
-        const char* saved = std::getenv("HALBRIDGE_HOME");
-        m_savedHome = saved ? std::optional<std::string>(saved) : std::nullopt;
-        setenv("HALBRIDGE_HOME", m_home.c_str(), 1);
-        std::filesystem::create_directories(Documents());
-    }
-    ~ModelTest() override {
-        m_savedHome ? setenv("HALBRIDGE_HOME", m_savedHome->c_str(), 1)
-                    : unsetenv("HALBRIDGE_HOME");
-        std::filesystem::remove_all(m_home);
-    }
-
-    std::string Home() const { return m_home; }
-    std::string Documents() const { return m_home + "/Documents"; }
+    std::string Home() const { return m_home.Path(); }
+    std::string Documents() const { return m_home.Documents(); }
     std::string Doc(const std::string& name) const { return Documents() + "/" + name; }
 
-    static std::string ReadBytes(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    static std::string ReadBytes(const std::string& path) { return testkit::ReadFileBytes(path); }
     static void WriteBytes(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
+        testkit::WriteFileBytes(path, bytes);
     }
 
     // A channel with a frequency, a name and the given mode.
@@ -85,8 +65,7 @@ protected:
     }
 
 private:
-    std::string m_home;
-    std::optional<std::string> m_savedHome;
+    testkit::ScratchHome m_home;
 };
 
 } // namespace hb::tessary::test

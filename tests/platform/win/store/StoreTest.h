@@ -2,47 +2,33 @@
 // A fixture for the settings stores: both stores start empty in memory, with no pending write
 // fault, and a temporary folder is made on request and removed afterwards.
 
+#include "platform/testkit/TempFolder.h"
 #include "platform/win/store/AtomicFile.h"
 #include "platform/win/store/PrivateProfile.h"
 #include "platform/win/store/Registry.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <optional>
 
 namespace hb::win {
 
 class StoreTest : public ::testing::Test {
 protected:
     StoreTest() { Reset(); }
-    ~StoreTest() override {
-        Reset();
-        if (!m_folder.empty()) {
-            std::filesystem::remove_all(m_folder);
-        }
-    }
+    ~StoreTest() override { Reset(); }
 
     const std::string& Folder() {
-        if (m_folder.empty()) {
-            std::string pattern = std::filesystem::temp_directory_path() / "hbstore-XXXXXX";
-            m_folder = mkdtemp(pattern.data()) ? pattern : "";
-            EXPECT_FALSE(m_folder.empty());
+        if (!m_folder) {
+            m_folder.emplace("hbstore");
         }
-        return m_folder;
+        return m_folder->Path();
     }
 
-    static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
+    static std::string ReadFile(const std::string& path) { return testkit::ReadFileBytes(path); }
     static void WriteFile(const std::string& path, std::string_view text) {
-        std::ofstream(path, std::ios::binary) << text;
+        testkit::WriteFileBytes(path, text);
     }
 
     // The names in the folder, to see that no temporary file is left behind.
@@ -62,7 +48,7 @@ private:
         SetFileWriteFault(FileWriteStage::None);
     }
 
-    std::string m_folder;
+    std::optional<testkit::TempFolder> m_folder;
 };
 
 } // namespace hb::win

@@ -18,7 +18,8 @@ TEST_F(Files, AttributesTellMissingFilesFoldersAndReadOnlyFiles) {
     fs::create_directory(Scratch("Samples"));
 
     EXPECT_EQ(GetFileAttributes(Scratch("a.swg").c_str()), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(GetFileAttributes((m_scratch + "\\Samples").c_str()), FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ(GetFileAttributes((m_scratch.Path() + "\\Samples").c_str()),
+              FILE_ATTRIBUTE_DIRECTORY);
 
     chmod(Scratch("a.swg").c_str(), 0444);
     EXPECT_EQ(GetFileAttributes(Scratch("a.swg").c_str()), FILE_ATTRIBUTE_READONLY);
@@ -34,7 +35,8 @@ TEST_F(Files, CopyReplacesTheTargetWholeAndKeepsPermissions) {
     chmod(Scratch("src.ini").c_str(), 0640);
     WriteFile(Scratch("dst.ini"), "old");
 
-    ASSERT_TRUE(CopyFile(Scratch("src.ini").c_str(), (m_scratch + "\\dst.ini").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFile(Scratch("src.ini").c_str(), (m_scratch.Path() + "\\dst.ini").c_str(), FALSE));
     EXPECT_EQ(ReadFile(Scratch("dst.ini")), std::string(200000, 'q'));
     EXPECT_EQ(fs::status(Scratch("dst.ini")).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -85,7 +87,7 @@ TEST_F(Files, CreateRemoveAndDelete) {
     EXPECT_FALSE(DeleteFile(dir.c_str()));
     EXPECT_EQ(GetLastError(), ERROR_ACCESS_DENIED);
 
-    EXPECT_TRUE(DeleteFile((m_scratch + "\\Samples\\a.swg").c_str()));
+    EXPECT_TRUE(DeleteFile((m_scratch.Path() + "\\Samples\\a.swg").c_str()));
     EXPECT_FALSE(DeleteFile((dir + "/a.swg").c_str()));
     EXPECT_EQ(GetLastError(), ERROR_FILE_NOT_FOUND);
     EXPECT_TRUE(RemoveDirectory(dir.c_str()));

@@ -56,7 +56,7 @@ TEST_F(ModuleVersions, CompareLikeVersionNumbers) {
 TEST_F(ModuleVersions, FilesWithoutAGoodRecordGiveFalse) {
     ModuleVersion version{{7, 7, 7, 7}};
     EXPECT_FALSE(ReadModuleVersion(Scratch("missing.so"), version));
-    EXPECT_FALSE(ReadModuleVersion(m_scratch, version));
+    EXPECT_FALSE(ReadModuleVersion(m_scratch.Path(), version));
     EXPECT_FALSE(ReadModuleVersion(ProgramFilePath(), version)); // an ELF file without one
     EXPECT_EQ(version, (ModuleVersion{{7, 7, 7, 7}}));
 

@@ -65,9 +65,9 @@ TEST_F(Shell, ProgramLauncherRefusesWhatItCannotStart) {
 TEST_F(Shell, ProgramLauncherRunsProgramsDirectly) {
     SetLauncher(LaunchProcess);
     ASSERT_TRUE(CopyFile("/bin/true", Scratch("tool").c_str(), FALSE));
-    EXPECT_EQ(
-        ShellExecute(HWND(), "open", Scratch("tool").c_str(), "a 'b c'", m_scratch.c_str(), 1),
-        kLaunchSucceeded);
+    EXPECT_EQ(ShellExecute(HWND(), "open", Scratch("tool").c_str(), "a 'b c'",
+                           m_scratch.Path().c_str(), 1),
+              kLaunchSucceeded);
     EXPECT_GT(WinExec("true --ignored", 1), 31u);
 }
 
