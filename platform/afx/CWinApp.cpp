@@ -32,7 +32,9 @@ bool IsFlag(const std::string& argument) {
     return argument[0] == '/' && argument.find_first_of("/\\.", 1) == std::string::npos;
 }
 
-std::vector<std::string> SplitArguments(LPCSTR line) {
+} // namespace
+
+std::vector<std::string> hb::afx::SplitCommandLine(LPCSTR line) {
     std::vector<std::string> arguments;
     std::string current;
     bool quoted = false;
@@ -57,8 +59,6 @@ std::vector<std::string> SplitArguments(LPCSTR line) {
     }
     return arguments;
 }
-
-} // namespace
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
     : m_hInstance(AfxGetInstanceHandle()),
@@ -133,7 +133,7 @@ BOOL CWinApp::PumpMessage() {
 }
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo) {
-    const std::vector<std::string> arguments = SplitArguments(m_lpCmdLine);
+    const std::vector<std::string> arguments = hb::afx::SplitCommandLine(m_lpCmdLine);
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const bool flag = IsFlag(arguments[i]);
         rCmdInfo.ParseParam(arguments[i].c_str() + (flag ? 1 : 0), flag, i + 1 == arguments.size());

@@ -16,6 +16,8 @@ class CWinApp;
 
 namespace hb::afx {
 std::optional<int> StartApplication(CWinApp& app, const std::string& commandLine, int nCmdShow);
+// The arguments of a command line: separated by white space, double quotes group.
+std::vector<std::string> SplitCommandLine(LPCSTR line);
 } // namespace hb::afx
 
 // The one application object: it holds the main window and the document templates, runs the

@@ -63,4 +63,11 @@ std::uint16_t scan_config_init(const char* path) {
     return call.Done(AddSimulatedRadio(path) ? 0 : hb::records::kStatusNotSupported);
 }
 
+std::uint16_t scan_configuration(const char* path, std::uint32_t page) {
+    Call call("scan_configuration", 0);
+    call->text = path ? path : "";
+    call->value = page;
+    return call.Done(hb::records::kStatusNotSupported);
+}
+
 } // extern "C"

@@ -113,5 +113,8 @@ std::uint16_t scan_api_call(std::uint32_t code, std::uint32_t handle, std::uint3
 std::uint16_t scan_config_check(const char* path);
 // Leaves a usable file as it is; otherwise adds one simulated radio.
 std::uint16_t scan_config_init(const char* path);
+// A settings page of the engine (2 to 5). The simulated engine keeps no settings beyond its
+// radios, so every page answers "not supported" and changes nothing.
+std::uint16_t scan_configuration(const char* path, std::uint32_t page);
 
 } // extern "C"

@@ -1,0 +1,111 @@
+#pragma once
+// The application: it brings the program up (companion checks, settings, document templates, one
+// rig per configured radio, the main frame), carries the application-wide commands while the
+// program runs, and takes everything down again in the exit step.
+
+#include "platform/tessary/app/ScanApp.h"
+
+#include <array>
+#include <cstdint>
+
+class CMultiDocTemplate;
+class CRadioConfig;
+
+class CHalbridgeApp : public CScanApp {
+public:
+    static constexpr UINT kMainResource = 27000;
+    // The setup wizard's command of the main frame.
+    static constexpr UINT kWizardCommand = 28571;
+    // RunConfiguration's modes; any other mode is the start-up check.
+    static constexpr BYTE kConfigurationMenu = 0;
+    static constexpr BYTE kRadioConfiguration = 1;
+    static constexpr BYTE kStartupCheck = 0xFF;
+
+    CHalbridgeApp();
+
+    // Start-up: TRUE when the main window is up. Every failure ends start-up without a message
+    // of its own.
+    BOOL InitInstance() override;
+    // When the queue is empty: without a main window the loop is told to quit.
+    BOOL OnIdle(LONG lCount) override;
+    // Keyboard and mouse input holds off the main frame's cycling of its windows.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Destroys the rigs (saving their sweep settings), then frees the resource library.
+    int ExitInstance() override;
+
+    // Each clears the rig selection first, so that the window opened chooses its own rig.
+    CDocument* OpenDocumentFile(LPCSTR lpszFileName) override;
+    void OnFileOpen() override;
+    void OnFileOpen(CDocTemplate* pTemplate) override;
+
+    void CopySampleSettings() override;
+    void BuildDeviceTable() override;
+    void TailorRadioFunctions(Radio* radio) override;
+
+    // 0 with the menu; the radio configuration dialog's result with the radio configuration;
+    // for the start-up check 0 when the engine accepts the configuration and 1 when start-up
+    // must stop.
+    virtual int RunConfiguration(LPCSTR settingsFile, BYTE mode);
+    // Destroys the rigs that are not permanent and makes one for each usable radio entry.
+    virtual void LoadRadios();
+    // One database template per installed database format.
+    virtual void AddDatabaseTemplates();
+    // Places `id` after `after` on the function page, unless it is there already, `after` is not,
+    // or the page is full.
+    virtual void InsertRadioFunction(Radio* radio, std::size_t page, WORD id, WORD after);
+    virtual void RemoveRadioFunction(Radio* radio, std::size_t page, std::size_t index);
+
+    // "Settings"/"UseCompactView" as read at start-up.
+    BOOL m_compactView = FALSE;
+    // Set when the configuration menu has run; the volume view rebuilds its rows and clears it.
+    BOOL m_mixerRebuild = FALSE;
+
+protected:
+    void OnFileNewGroup();
+    void OnFileNewRange();
+    void OnSpectrumAnalyzer();
+    void OnBandScope();
+    void OnRadioControl();
+    void OnWindowsVolume();
+    void OnWindowsRecording();
+    void OnConfiguration();
+    void OnRadioFilesDirectory();
+    void OnHfFreqDisplay();
+    void OnResetColors();
+    void OnColorEntry(UINT nID);
+    void OnSelectFont(UINT nID);
+    void OnMasterMute();
+    void OnUpdateMasterMute(CCmdUI* pCmdUI);
+    void OnFileOpenAny();
+    void OnUserManual();
+    // The commands that are enabled and do nothing here.
+    void OnIgnoredCommand();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    struct SweepOpener;
+
+    // The version checks in their order, loading the two libraries right after their own checks.
+    bool CheckCompanions();
+    // "-reset" as a whole argument: the program's settings tree is deleted.
+    bool ResetRequested() const;
+    void AddDocumentTemplates();
+    void NewDocument(CMultiDocTemplate* pTemplate);
+    void OpenSweepWindow(const SweepOpener& opener);
+    int CheckConfiguration(LPCSTR settingsFile, CRadioConfig& radios);
+
+    CMultiDocTemplate* m_groupTemplate = nullptr;
+    CMultiDocTemplate* m_rangeTemplate = nullptr;
+    CMultiDocTemplate* m_radioTemplate = nullptr;
+    CMultiDocTemplate* m_scannerManagerTemplate = nullptr;
+    CMultiDocTemplate* m_programmingManagerTemplate = nullptr;
+    CMultiDocTemplate* m_webGrabberTemplate = nullptr;
+    CMultiDocTemplate* m_analyzerTemplate = nullptr;
+    CMultiDocTemplate* m_audioPlayerTemplate = nullptr;
+    CMultiDocTemplate* m_bandScopeTemplate = nullptr;
+    // Xbase, Excel, Lotus, Paradox and Jet, each made once.
+    std::array<CMultiDocTemplate*, 5> m_databaseTemplates{};
+    HMODULE m_companionModule;
+    HMODULE m_resourceModule;
+};

@@ -1,0 +1,91 @@
+// The program hbpro: the application object, the program's own resources, and the process around
+// them (the display or headless running, the shell's document association, and shutting down on
+// SIGINT and SIGTERM).
+#include "app/HalbridgeApp.h"
+#include "app/hbpro/CloseOnSignal.h"
+#include "platform/afx/AppMain.h"
+#include "platform/afx/CWnd.h"
+#include "platform/afx/res/ResourceChain.h"
+#include "platform/display/Display.h"
+#include "platform/win/store/Registry.h"
+#include "resources/program/ProgramResources.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+namespace {
+
+const hb::afx::ResourceModule kResources{"Halbridge Pro", ProgramResourceTables()};
+const hb::afx::ProgramResources kProgramResources{kResources};
+
+bool OnPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    std::istringstream folders(path ? path : "");
+    for (std::string folder; std::getline(folders, folder, ':');) {
+        if (!folder.empty() && access((folder + "/" + program).c_str(), X_OK) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// PDF documents open when there is a program that opens documents.
+void RegisterDocumentViewer() {
+    if (!OnPath("xdg-open")) {
+        return;
+    }
+    HKEY key;
+    if (RegCreateKeyEx(HKEY_CLASSES_ROOT, ".pdf", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
+                       nullptr, &key, nullptr) == ERROR_SUCCESS) {
+        RegCloseKey(key);
+    }
+}
+
+// Each argument quoted, so that an argument with blanks stays one.
+std::string CommandLine(int argc, char** argv) {
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        line += (i > 1 ? " \"" : "\"") + std::string(argv[i]) + "\"";
+    }
+    return line;
+}
+
+} // namespace
+
+CHalbridgeApp theApp;
+
+int main(int argc, char** argv) {
+    sigset_t stops;
+    sigemptyset(&stops);
+    sigaddset(&stops, SIGINT);
+    sigaddset(&stops, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stops, nullptr);
+
+    RegisterDocumentViewer();
+    // Without a display, what the user would have seen goes to the standard error: the message
+    // boxes always, and the trace unless it is sent elsewhere.
+    if (!hb::display::StartIfAvailable()) {
+        // The trace opens the standard error anew for each line: both must append, or the lines
+        // of one overwrite those of the other in a file.
+        fcntl(STDERR_FILENO, F_SETFL, fcntl(STDERR_FILENO, F_GETFL) | O_APPEND);
+        setenv("HB_TRACE", "/dev/stderr", 0);
+    }
+    int code = 0;
+    {
+        CloseOnSignal closer(stops);
+        if (const auto failed =
+                hb::afx::StartApplication(theApp, CommandLine(argc, argv), SW_SHOWNORMAL)) {
+            code = *failed;
+        } else {
+            closer.SetMainWindow(theApp.m_pMainWnd->m_hWnd);
+            code = theApp.Run();
+        }
+    }
+    hb::display::Stop();
+    return code;
+}

@@ -1,0 +1,3 @@
+#include "audio/AudioPlayerFrame.h"
+
+IMPLEMENT_DYNCREATE(CAudioPlayerFrame, CGenericFrame)

@@ -1,0 +1,3 @@
+#include "audio/AudioView.h"
+
+IMPLEMENT_DYNCREATE(CAudioView, CView)

@@ -1,0 +1,3 @@
+#include "programming/DbaseFrame.h"
+
+IMPLEMENT_DYNCREATE(CDbaseFrame, CMDIChildWnd)

@@ -1,0 +1,3 @@
+#include "programming/GroupFrame.h"
+
+IMPLEMENT_DYNCREATE(CGroupFrame, CMDIChildWnd)

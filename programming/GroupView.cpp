@@ -1,0 +1,3 @@
+#include "programming/GroupView.h"
+
+IMPLEMENT_DYNCREATE(CGroupView, CView)

@@ -1,0 +1,3 @@
+#include "programming/RangeFrame.h"
+
+IMPLEMENT_DYNCREATE(CRangeFrame, CMDIChildWnd)

@@ -1,0 +1,3 @@
+#include "programming/RangeView.h"
+
+IMPLEMENT_DYNCREATE(CRangeView, CView)

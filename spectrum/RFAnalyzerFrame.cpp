@@ -1,0 +1,3 @@
+#include "spectrum/RFAnalyzerFrame.h"
+
+IMPLEMENT_DYNCREATE(CRFAnalyzerFrame, CMDIChildWnd)

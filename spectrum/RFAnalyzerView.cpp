@@ -1,0 +1,3 @@
+#include "spectrum/RFAnalyzerView.h"
+
+IMPLEMENT_DYNCREATE(CRFAnalyzerView, CView)

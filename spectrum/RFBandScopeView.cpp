@@ -1,0 +1,3 @@
+#include "spectrum/RFBandScopeView.h"
+
+IMPLEMENT_DYNCREATE(CRFBandScopeView, CView)

@@ -1,0 +1,93 @@
+#include "app/RadioFrame.h"
+#include "app/RadioSelectDlg.h"
+#include "platform/afx/CDocument.h"
+#include "platform/afx/Input.h"
+#include "platform/tessary/model/File.h"
+#include "radioview/RadioView.h"
+#include "resources/ResourceIds.h"
+#include "tests/app/ProgramTest.h"
+
+namespace hb::app::test {
+namespace {
+
+using hb::afx::ModalLog;
+using hb::afx::SetModalScript;
+
+class RadioControlTest : public ProgramTest {
+protected:
+    // Each radio set up, with a scan list that suits it: one group of its type.
+    void Radios(const std::string& settings, std::initializer_list<std::pair<LPCSTR, int>> radios) {
+        Settings(settings);
+        for (const auto& [name, type] : radios) {
+            UserValue(name, "SetupWizard", 0);
+            std::unique_ptr<Group> group = SampleGroup();
+            group->setRadioType(static_cast<std::uint8_t>(type));
+            const std::string groupFile = Doc(std::string(name) + ".swg");
+            ASSERT_TRUE(File(groupFile, group.get()).save());
+            Roster list;
+            list.entries()[0]->active = RosterEntry::kOn;
+            list.entries()[0]->setFileName(groupFile);
+            ASSERT_TRUE(File(Doc(std::string(name) + ".sws"), &list).save());
+        }
+        ASSERT_EQ(Start(), std::nullopt);
+    }
+    CRadioFrame* RadioWindow() const { return dynamic_cast<CRadioFrame*>(Main().GetActiveFrame()); }
+};
+
+TEST_F(RadioControlTest, TheOnlyRadioOpensItsWindowWhichHoldsTheRadioUntilItCloses) {
+    Radios("[Radios]\nRadio#1=Receiver\n[Receiver]\nType=42\nPort=SIM\n", {{"Receiver", 42}});
+    CRig* rig = CRig::FindByName("Receiver");
+    Command(ID_TOOLS_RADIO_CONTROL);
+    EXPECT_TRUE(ModalLog().empty());
+    CRadioFrame* frame = RadioWindow();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->m_rig, rig);
+    EXPECT_EQ(rig->m_owner, frame);
+    EXPECT_EQ(frame->GetActiveDocument()->GetPathName(), Doc("Receiver.sws").c_str());
+    EXPECT_EQ(dynamic_cast<CRadioView*>(frame->GetActiveView())->m_rig, rig);
+
+    frame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(rig->m_owner, nullptr);
+    EXPECT_EQ(Main().GetActiveFrame(), &Main());
+}
+
+TEST_F(RadioControlTest, WithSeveralRadiosTheUserChoosesOneOrCancels) {
+    Radios(kTwoRadios, {{"Receiver", 42}, {"Tracker", 17}});
+    SetModalScript(CRadioSelectDlg::IDD,
+                   [](CDialog& dialog) { hb::afx::ClickButton(dialog, IDCANCEL); });
+    Command(ID_TOOLS_RADIO_CONTROL);
+    EXPECT_EQ(Main().GetActiveFrame(), &Main());
+
+    SetModalScript(CRadioSelectDlg::IDD, [](CDialog& dialog) {
+        auto& select = dynamic_cast<CRadioSelectDlg&>(dialog);
+        select.m_list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+        hb::afx::ClickButton(select, IDOK);
+    });
+    Command(ID_TOOLS_RADIO_CONTROL);
+    ASSERT_NE(RadioWindow(), nullptr);
+    EXPECT_EQ(RadioWindow()->m_rig, CRig::FindByName("Tracker"));
+    EXPECT_EQ(ModalLog().size(), 2u);
+    EXPECT_EQ(ModalLog().back().caption, "Select Radio - Radio Control");
+}
+
+TEST_F(RadioControlTest, ARadioThatWantsItsSetUpOrHasNoUsableListGetsTheWizard) {
+    Radios("[Radios]\nRadio#1=Receiver\n[Receiver]\nType=42\nPort=SIM\n", {{"Receiver", 42}});
+    CRig* rig = CRig::FindByName("Receiver");
+    rig->m_setup_wizard = 1;
+    ExpectBox("setup wizard", IDOK);
+    Command(ID_TOOLS_RADIO_CONTROL);
+    EXPECT_EQ(rig->m_wizard_requested, 1u);
+    // The wizard was cancelled: the radio still wants its set-up.
+    EXPECT_EQ(rig->m_setup_wizard, 1u);
+
+    rig->m_setup_wizard = 0;
+    rig->m_wizard_requested = 0;
+    std::filesystem::remove(Doc("Receiver.sws"));
+    ExpectBox("setup wizard", IDOK);
+    Command(ID_TOOLS_RADIO_CONTROL);
+    EXPECT_EQ(rig->m_wizard_requested, 1u);
+    EXPECT_EQ(Main().GetActiveFrame(), &Main());
+}
+
+} // namespace
+} // namespace hb::app::test
