@@ -7,6 +7,8 @@
 #include "resources/ResourceIds.h"
 #include "tests/app/ProgramTest.h"
 
+#include <filesystem>
+
 namespace hb::app::test {
 namespace {
 
