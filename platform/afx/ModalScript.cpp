@@ -1,7 +1,9 @@
 #include "platform/afx/ModalScript.h"
 
 #include "platform/afx/CDialog.h"
+#include "platform/afx/Input.h"
 
+#include <iostream>
 #include <map>
 
 namespace hb::afx {
@@ -73,6 +75,11 @@ std::size_t ModalShown(CDialog& dialog) {
                                " (" + record.className + ", \"" + record.caption +
                                "\"): no modal script");
         dialog.EndDialog(IDCANCEL);
+    } else if (!hb::win::IsInteractive()) {
+        // Nobody can answer it: press its default button, as Enter would, and say so.
+        std::cerr << "halbridge: dialog \"" << record.caption
+                  << "\" answered with its default button" << std::endl;
+        PressKey(dialog.m_hWnd, VK_RETURN);
     }
     return index;
 }

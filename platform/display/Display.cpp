@@ -3,6 +3,7 @@
 #include "platform/display/MessageBoxWindow.h"
 #include "platform/display/PopupMenu.h"
 #include "platform/display/Presenter.h"
+#include "platform/win/core/Hooks.h"
 #include "platform/win/core/Keyboard.h"
 #include "platform/win/core/MessageBox.h"
 #include "platform/win/core/WaitSource.h"
@@ -38,6 +39,7 @@ bool StartIfAvailable(const std::string& name) {
     Presenter* presenter = Current().get();
     hb::win::SetWaitSource(presenter);
     hb::win::SetMessageBoxHandler(&ShowMessageBox);
+    hb::win::SetInteractive(true);
     hb::win::SetPopupMenuHandler([presenter](const hb::win::PopupMenuRequest& request) {
         return TrackPopup(*presenter, request);
     });
@@ -54,6 +56,7 @@ void Stop() {
         hb::win::SetWaitSource(nullptr);
     }
     hb::win::SetMessageBoxHandler(nullptr);
+    hb::win::SetInteractive(false);
     hb::win::SetPopupMenuHandler(nullptr);
     hb::win::SetKeyboardLayout(nullptr);
     Current().reset();

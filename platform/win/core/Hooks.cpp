@@ -10,6 +10,7 @@ namespace {
 struct HookState {
     hb::win::FailureHandler failureHandler;
     bool strict = false;
+    bool interactive = false;
     std::vector<UINT> beeps;
     int waitDepth = 0;
     int waitCount = 0;
@@ -47,6 +48,14 @@ void SetStrictMode(bool strict) {
 
 bool IsStrictMode() {
     return State().strict;
+}
+
+void SetInteractive(bool interactive) {
+    State().interactive = interactive;
+}
+
+bool IsInteractive() {
+    return State().interactive;
 }
 
 const std::vector<UINT>& Beeps() {

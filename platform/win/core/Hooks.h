@@ -21,6 +21,11 @@ void ReportFailure(const std::string& message);
 void SetStrictMode(bool strict);
 bool IsStrictMode();
 
+// Whether a person sees the program's windows and answers its dialogs: set while a display shows
+// them. Without one, modal dialogs are answered with their default button, like message boxes.
+void SetInteractive(bool interactive);
+bool IsInteractive();
+
 // Every MessageBeep type, in order.
 const std::vector<UINT>& Beeps();
 

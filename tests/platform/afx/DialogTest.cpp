@@ -211,12 +211,21 @@ TEST_F(DialogTest, AnUnscriptedModalFailsInStrictMode) {
     EXPECT_TRUE(owner.IsWindowEnabled());
 }
 
-TEST_F(DialogTest, WithoutStrictModeAnUnscriptedModalRunsItsLoop) {
+TEST_F(DialogTest, OnADisplayAnUnscriptedModalRunsItsLoop) {
     hb::win::SetStrictMode(false);
+    hb::win::SetInteractive(true);
     CSelectDlg dlg(&owner);
     dlg.timerPeriod = 50;
     dlg.endOnTick = 2;
     EXPECT_EQ(dlg.DoModal(), 42);
+}
+
+TEST_F(DialogTest, WithoutADisplayAnUnscriptedModalTakesItsDefaultButton) {
+    hb::win::SetStrictMode(false);
+    CSelectDlg dlg(&owner);
+    dlg.timerPeriod = 50;
+    dlg.endOnTick = 2;
+    EXPECT_EQ(dlg.DoModal(), IDOK);
 }
 
 TEST_F(DialogTest, ADialogEndedWhileInitialisingNeedsNoScript) {
