@@ -10,7 +10,6 @@
 #include "platform/win/store/Registry.h"
 #include "resources/program/ProgramResources.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -67,14 +66,9 @@ int main(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &stops, nullptr);
 
     RegisterDocumentViewer();
-    // Without a display, what the user would have seen goes to the standard error: the message
-    // boxes always, and the trace unless it is sent elsewhere.
-    if (!hb::display::StartIfAvailable()) {
-        // The trace opens the standard error anew for each line: both must append, or the lines
-        // of one overwrite those of the other in a file.
-        fcntl(STDERR_FILENO, F_SETFL, fcntl(STDERR_FILENO, F_GETFL) | O_APPEND);
-        setenv("HB_TRACE", "/dev/stderr", 0);
-    }
+    // Without a display, the message boxes and dialogs a user would have seen are answered with
+    // their default button and written to the standard error.
+    hb::display::StartIfAvailable();
     int code = 0;
     {
         CloseOnSignal closer(stops);
