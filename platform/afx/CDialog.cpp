@@ -1,6 +1,7 @@
 #include "platform/afx/CDialog.h"
 
 #include "platform/afx/ButtonKind.h"
+#include "platform/afx/CWinApp.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/afx/res/TemplateControls.h"
 #include "platform/afx/res/TemplateLookup.h"
@@ -67,9 +68,9 @@ int CDialog::DoModal() {
     if (!dialog || m_hWnd) {
         return -1;
     }
-    const HWND owner = m_pParentWnd && m_pParentWnd->m_hWnd
-                           ? ::GetAncestor(m_pParentWnd->m_hWnd, GA_ROOT)
-                           : HWND{};
+    // Without a parent the main window owns the dialog, so that it stays out of reach meanwhile.
+    const CWnd* parent = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
+    const HWND owner = parent && parent->m_hWnd ? ::GetAncestor(parent->m_hWnd, GA_ROOT) : HWND{};
     const bool disableOwner = owner && ::IsWindowEnabled(owner);
     if (disableOwner) {
         ::EnableWindow(owner, FALSE);

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <map>
 #include <string>
 #include <string_view>
@@ -52,23 +51,38 @@ Face FaceOf(const FontState& font) {
             font.weight >= FW_SEMIBOLD ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL};
 }
 
-// The face's ascent plus descent for a size of 1, so that a cell height maps to a font size.
-double CellPerSize(cairo_t* cr, const Face& face) {
-    static std::map<decltype(face.Key()), double> known;
+// What a face measures at a size of 1: its cell (ascent plus descent) and the mean advance of
+// ordinary text, so that the metrics a layout used map to a font size.
+struct FaceScale {
+    double cell = 1.0;
+    double advance = 0.5;
+};
+
+FaceScale ScaleOf(cairo_t* cr, const Face& face) {
+    static std::map<decltype(face.Key()), FaceScale> known;
     const auto it = known.find(face.Key());
     if (it != known.end()) {
         return it->second;
     }
+    constexpr double kProbeSize = 100;
+    constexpr std::string_view kSample = "Radio Scanner 146.520 MHz, Memory Bank 12 quick fox";
     cairo_save(cr);
     cairo_select_font_face(cr, face.family, face.slant, face.weight);
-    cairo_set_font_size(cr, 100);
-    cairo_font_extents_t extents;
-    cairo_font_extents(cr, &extents);
+    cairo_set_font_size(cr, kProbeSize);
+    cairo_font_extents_t font;
+    cairo_font_extents(cr, &font);
+    cairo_text_extents_t sample;
+    cairo_text_extents(cr, std::string(kSample).c_str(), &sample);
     cairo_restore(cr);
-    const double cell =
-        extents.ascent + extents.descent > 0 ? (extents.ascent + extents.descent) / 100 : 1.0;
-    known.emplace(face.Key(), cell);
-    return cell;
+    FaceScale scale;
+    if (font.ascent + font.descent > 0) {
+        scale.cell = (font.ascent + font.descent) / kProbeSize;
+    }
+    if (sample.x_advance > 0) {
+        scale.advance = sample.x_advance / kProbeSize / static_cast<double>(kSample.size());
+    }
+    known.emplace(face.Key(), scale);
+    return scale;
 }
 
 // Bytes that are not UTF-8 are taken as Latin-1, one character each, as MeasureText counts them.
@@ -122,18 +136,14 @@ void DrawRun(cairo_t* cr, const hb::win::DcState& state, std::string_view text, 
     cairo_rectangle(cr, left, top, box.cx, box.cy);
     cairo_clip(cr);
     cairo_select_font_face(cr, face.family, face.slant, face.weight);
-    const double size = metrics.tmHeight / CellPerSize(cr, face);
-    cairo_set_font_size(cr, size);
+    // One size for every run of a font, the largest that fills the line height and keeps ordinary
+    // text within the layout's character width; a run still too wide gets narrower letters.
+    const FaceScale scale = ScaleOf(cr, face);
+    cairo_set_font_size(
+        cr, std::min(metrics.tmHeight / scale.cell, metrics.tmAveCharWidth / scale.advance));
     cairo_text_extents_t extents;
     cairo_text_extents(cr, utf8.c_str(), &extents);
-    // A run too wide for its box gets half of the cut as a smaller size and the rest as narrower
-    // letters, which reads better than either alone.
-    double width = extents.x_advance;
-    if (width > box.cx) {
-        cairo_set_font_size(cr, size * std::sqrt(box.cx / width));
-        cairo_text_extents(cr, utf8.c_str(), &extents);
-        width = extents.x_advance;
-    }
+    const double width = extents.x_advance;
     const double squeeze = width > box.cx ? box.cx / width : 1.0;
     const double x = left + (box.cx - width * squeeze) * placement;
     const double baseline = top + metrics.tmAscent;

@@ -85,17 +85,25 @@ void CXTPButton::OnPaint() {
     hb::toolkit::detail::DrawFace(
         dc, client, {(state & BST_PUSHED) != 0, m_bChecked != FALSE, IsWindowEnabled() != FALSE});
     const HICON icon = m_bChecked && m_iconChecked ? m_iconChecked : m_icon;
-    if (icon) {
+    CString text;
+    GetWindowText(text);
+    const CFont* own = GetFont();
+    dc.SelectObject(CFont::FromHandle(hb::toolkit::detail::FontFor(own ? HFONT(*own) : HFONT{})));
+    if (!icon) {
+        hb::toolkit::detail::DrawCentredText(dc, client, text);
+    } else if (text.IsEmpty()) {
         ::DrawIconEx(dc, client.left + (client.Width() - m_iconSize.cx) / 2,
                      client.top + (client.Height() - m_iconSize.cy) / 2, icon, m_iconSize.cx,
                      m_iconSize.cy, 0, HBRUSH{}, DI_NORMAL);
     } else {
-        const CFont* own = GetFont();
-        dc.SelectObject(
-            CFont::FromHandle(hb::toolkit::detail::FontFor(own ? HFONT(*own) : HFONT{})));
-        CString text;
-        GetWindowText(text);
-        hb::toolkit::detail::DrawCentredText(dc, client, text);
+        // The icon at the left and the caption beside it, so a row of such buttons reads.
+        constexpr int kMargin = 6;
+        ::DrawIconEx(dc, client.left + kMargin, client.top + (client.Height() - m_iconSize.cy) / 2,
+                     icon, m_iconSize.cx, m_iconSize.cy, 0, HBRUSH{}, DI_NORMAL);
+        CRect caption = client;
+        caption.left += 2 * kMargin + m_iconSize.cx;
+        caption.DeflateRect(0, 2, kMargin, 2);
+        hb::toolkit::detail::DrawWrappedText(dc, caption, text);
     }
     if (state & BST_FOCUS) {
         CRect focus = client;

@@ -3,6 +3,8 @@
 #include "platform/afx/CBrush.h"
 #include "platform/toolkit/CXTAuxData.h"
 
+#include <algorithm>
+
 namespace hb::toolkit::detail {
 
 namespace {
@@ -60,6 +62,18 @@ void DrawFace(CDC& dc, const CRect& rect, FaceLook look) {
 void DrawCentredText(CDC& dc, const CRect& rect, const CString& text) {
     CRect box = rect;
     dc.DrawText(text, box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void DrawWrappedText(CDC& dc, const CRect& rect, const CString& text) {
+    CRect box = rect;
+    if (dc.GetTextExtent(text).cx <= rect.Width()) {
+        dc.DrawText(text, box, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        return;
+    }
+    CRect measured = rect;
+    const int height = dc.DrawText(text, measured, DT_LEFT | DT_WORDBREAK | DT_CALCRECT);
+    box.top += std::max(0, (rect.Height() - height) / 2);
+    dc.DrawText(text, box, DT_LEFT | DT_WORDBREAK | DT_END_ELLIPSIS);
 }
 
 void DrawImagePlaceholder(CDC& dc, const CRect& rect, const CString& name) {

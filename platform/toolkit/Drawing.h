@@ -22,6 +22,9 @@ struct FaceLook {
 void DrawFace(CDC& dc, const CRect& rect, FaceLook look);
 // Text centred in the rectangle, on one line.
 void DrawCentredText(CDC& dc, const CRect& rect, const CString& text);
+// Text at the left of the rectangle, centred in its height: on one line when it fits, else broken
+// between words.
+void DrawWrappedText(CDC& dc, const CRect& rect, const CString& text);
 // Where an image stands when its picture is not at hand: a frame of its size with its name in it.
 void DrawImagePlaceholder(CDC& dc, const CRect& rect, const CString& name);
 

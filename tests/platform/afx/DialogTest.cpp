@@ -125,6 +125,24 @@ TEST_F(DialogTest, OkTakesTheDataAndEndsWithIdok) {
     EXPECT_EQ(hb::afx::ModalLog()[0].result, IDOK);
 }
 
+TEST_F(DialogTest, WithoutAParentTheMainWindowOwnsTheDialogAndIsOutOfReachMeanwhile) {
+    CWinApp app("Dialog Test");
+    app.m_pMainWnd = &owner;
+    bool reachable = true;
+    HWND ownedBy{};
+    hb::afx::SetModalScript(27417, [&](CDialog& dlg) {
+        reachable = owner.IsWindowEnabled() != FALSE;
+        ownedBy = ::GetWindow(dlg.m_hWnd, GW_OWNER);
+        dlg.EndDialog(IDOK);
+    });
+    CSelectDlg dlg(nullptr);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_FALSE(reachable);
+    EXPECT_EQ(ownedBy, owner.m_hWnd);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    app.m_pMainWnd = nullptr;
+}
+
 TEST_F(DialogTest, EscAndClosingCancelWithoutTakingTheData) {
     for (const bool close : {false, true}) {
         hb::afx::SetModalScript("CSelectDlg", [close](CDialog& dlg) {

@@ -4,6 +4,7 @@
 #include "platform/display/Display.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
+#include "platform/testkit/xdriver/Artefacts.h"
 #include "platform/testkit/xdriver/XDriver.h"
 #include "platform/testkit/xdriver/XServer.h"
 
@@ -13,6 +14,7 @@
 #include <string>
 #include <thread>
 
+using hb::testkit::ArtefactPath;
 using hb::testkit::PlatformTest;
 using hb::testkit::TestWindow;
 using hb::testkit::XDriver;
@@ -77,11 +79,6 @@ protected:
         EXPECT_EQ(failure, "");
     }
 
-    static std::string Artefact(const std::string& name) {
-        std::filesystem::create_directories(HB_TEST_ARTEFACTS);
-        return std::string(HB_TEST_ARTEFACTS) + "/" + name;
-    }
-
     std::unique_ptr<XServer> server;
     TestWindow frame;
     HWND button;
@@ -106,12 +103,12 @@ TEST_F(PresenterTest, AClickOnAButtonReachesItsHandlerAndTheTitleShowsTheEffect)
         if (!driver.WaitForTitle(window, "Pressed", kWait)) {
             failure = "the title stayed \"" + driver.Title(window) + "\"";
         }
-        if (!driver.Screenshot(window, Artefact("presenter-button.png"))) {
+        if (!driver.Screenshot(window, ArtefactPath("presenter-button.png"))) {
             failure += "; no screenshot";
         }
     });
     EXPECT_EQ(clicks, 1);
-    EXPECT_TRUE(std::filesystem::file_size(Artefact("presenter-button.png")) > 0);
+    EXPECT_TRUE(std::filesystem::file_size(ArtefactPath("presenter-button.png")) > 0);
 }
 
 TEST_F(PresenterTest, TypedKeysReachTheFocusedEditWithTheirCase) {
@@ -171,7 +168,7 @@ TEST_F(PresenterTest, AMessageBoxIsARealWindowThatAnswersTheUser) {
             return;
         }
         driver.WaitUntilPainted(*box, kWait);
-        driver.Screenshot(*box, Artefact("presenter-message-box.png"));
+        driver.Screenshot(*box, ArtefactPath("presenter-message-box.png"));
         // The frame is out of reach while the box is up.
         driver.Click(window, 70, 35);
         driver.Press("Tab");
@@ -214,7 +211,7 @@ TEST_F(PresenterTest, AMenuItemChosenFromTheMenuBarReachesTheOwner) {
             return;
         }
         driver.WaitUntilPainted(*popup, kWait);
-        driver.Screenshot(window, Artefact("presenter-menu.png"));
+        driver.Screenshot(window, ArtefactPath("presenter-menu.png"));
         driver.Click(*popup, 30, 10); // the first item
         if (!driver.WaitForTitle(window, "Chosen", kWait)) {
             failure = "no command came";
@@ -273,7 +270,7 @@ TEST_F(PresenterTest, AModalDialogShowsOverItsOwnerAndEndsWithTheUsersKey) {
         }
         owner = driver.TransientFor(*dialog);
         driver.WaitUntilPainted(*dialog, kWait);
-        driver.Screenshot(*dialog, Artefact("presenter-dialog.png"));
+        driver.Screenshot(*dialog, ArtefactPath("presenter-dialog.png"));
         driver.Press("Return");
         if (!driver.WaitForTitle(window, "Dialog done", kWait)) {
             failure = "the dialog did not end";

@@ -94,10 +94,16 @@ TEST_F(ButtonTest, TheFaceShowsTheCheckTheIconAndTheDisabledState) {
     std::vector<hb::win::DrawRecord> icons = Drawn(DrawOp::DrawIcon);
     ASSERT_EQ(icons.size(), 1u);
     EXPECT_EQ(icons[0].image.resourceId, kCheckedIcon);
-    EXPECT_EQ(CRect(icons[0].rect), CRect(18, 8, 42, 32));
+    // With a caption the icon stands at the left and the caption beside it; alone it is centred.
+    EXPECT_EQ(CRect(icons[0].rect), CRect(6, 8, 30, 32));
+    EXPECT_EQ(Drawn(DrawOp::DrawText).at(0).text, "V1");
+    EXPECT_GE(Drawn(DrawOp::DrawText).at(0).rect.left, 36);
     v1.SetChecked(FALSE);
+    v1.SetWindowText("");
     EXPECT_EQ(Drawn(DrawOp::DrawIcon).at(0).image.resourceId, kIcon);
+    EXPECT_EQ(CRect(Drawn(DrawOp::DrawIcon).at(0).rect), CRect(18, 8, 42, 32));
     EXPECT_TRUE(Drawn(DrawOp::DrawText).empty());
+    v1.SetWindowText("V1");
 
     EXPECT_FALSE(v1.SetIcon(CSize(32, 32), 1u));
     v1.EnableWindow(FALSE);
