@@ -2,6 +2,7 @@
 // start-up box answered by a key, a menu item clicked, the dialog it opens closed, the main window
 // closed by the window manager's request.
 #include "ProgramProcess.h"
+#include "platform/testkit/TempFolder.h"
 #include "platform/testkit/xdriver/Artefacts.h"
 #include "platform/testkit/xdriver/XDriver.h"
 #include "platform/testkit/xdriver/XServer.h"
@@ -12,7 +13,6 @@
 #include <memory>
 #include <string>
 
-using hb::apptest::ReadFile;
 using hb::testkit::ArtefactPath;
 using hb::testkit::XDriver;
 using hb::testkit::XServer;
@@ -77,7 +77,8 @@ TEST_F(ProgramOnScreenTest, AMenuItemClickedOnTheMainWindowOpensItsDialogAndClos
 
     driver->Close(*main);
     EXPECT_EQ(program.Finish(), 0) << program.Output();
-    EXPECT_NE(ReadFile(program.Config("user.reg")).find("\"MainWindow\"=sz:"), std::string::npos);
+    EXPECT_NE(hb::testkit::ReadFileBytes(program.Config("user.reg")).find("\"MainWindow\"=sz:"),
+              std::string::npos);
     EXPECT_GT(std::filesystem::file_size(ArtefactPath("program-configuration.png")), 0u);
 }
 

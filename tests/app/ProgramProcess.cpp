@@ -8,11 +8,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-
 extern char** environ;
 
 namespace hb::apptest {
@@ -33,20 +28,6 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 
 } // namespace
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-ProgramProcess::ProgramProcess() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "hb-run-XXXXXX").string();
-    m_home = mkdtemp(pattern.data()) ? pattern : "";
-}
-
 ProgramProcess::~ProgramProcess() {
     if (m_pid > 0) {
         kill(m_pid, SIGKILL);
@@ -54,9 +35,6 @@ ProgramProcess::~ProgramProcess() {
     }
     if (m_output >= 0) {
         close(m_output);
-    }
-    if (!m_home.empty()) {
-        std::filesystem::remove_all(m_home);
     }
 }
 
@@ -69,8 +47,8 @@ bool ProgramProcess::Launch(const std::vector<std::string>& arguments, const std
             environment.push_back(variable);
         }
     }
-    environment.push_back("HALBRIDGE_HOME=" + m_home);
-    environment.push_back("HB_TRACE=" + m_home + "/trace.txt");
+    environment.push_back("HALBRIDGE_HOME=" + m_home.Path());
+    environment.push_back("HB_TRACE=" + m_home.File("trace.txt"));
     if (!display.empty()) {
         environment.push_back("DISPLAY=" + display);
     }

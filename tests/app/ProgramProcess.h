@@ -2,6 +2,8 @@
 // The program as a person runs it: bin/hbpro as a real process with a settings folder of its own
 // (removed with the object), its output read with a deadline; nothing here sleeps.
 
+#include "platform/testkit/TempFolder.h"
+
 #include <sys/types.h>
 
 #include <chrono>
@@ -10,21 +12,17 @@
 
 namespace hb::apptest {
 
-std::string ReadFile(const std::string& path);
-void WriteFile(const std::string& path, const std::string& text);
-
 class ProgramProcess {
 public:
     using Clock = std::chrono::steady_clock;
 
-    ProgramProcess();
+    ProgramProcess() = default;
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
     ProgramProcess& operator=(const ProgramProcess&) = delete;
 
-    const std::string& Home() const { return m_home; }
-    std::string Config(const std::string& name) const { return m_home + "/config/" + name; }
-    std::string Trace() const { return ReadFile(m_home + "/trace.txt"); }
+    std::string Config(const std::string& name) const { return m_home.File("config/" + name); }
+    std::string Trace() const { return hb::testkit::ReadFileBytes(m_home.File("trace.txt")); }
 
     // Starts bin/hbpro with the arguments, its settings in the scratch home, on the X display
     // named (none: headless); false when it cannot start.
@@ -41,7 +39,7 @@ private:
     // What one read brought: the bytes read, 0 at the end of the output, -1 at the deadline.
     ssize_t ReadSome(Clock::time_point deadline);
 
-    std::string m_home;
+    hb::testkit::TempFolder m_home{"hb-run"};
     pid_t m_pid = -1;
     int m_output = -1;
     std::string m_text;

@@ -2,6 +2,7 @@
 // stopped by a signal. Its standard error is read with a deadline; nothing here sleeps.
 #include "ProgramProcess.h"
 
+#include "platform/testkit/TempFolder.h"
 #include "platform/win/sys/ProgramPath.h"
 
 #include <gtest/gtest.h>
@@ -10,37 +11,28 @@
 #include <filesystem>
 #include <string>
 
-using hb::apptest::ReadFile;
-using hb::apptest::WriteFile;
+using hb::testkit::ReadFileBytes;
+using hb::testkit::WriteFileBytes;
 
 namespace {
 
 class ProgramProcessTest : public ::testing::Test {
 protected:
-    std::string Config(const std::string& name) const { return program.Config(name); }
-    std::string Trace() const { return program.Trace(); }
-    void Launch(const std::vector<std::string>& arguments = {}) {
-        ASSERT_TRUE(program.Launch(arguments)) << program.Output();
-    }
-    bool WaitFor(const std::string& text) { return program.WaitFor(text); }
-    int Finish(int signal = 0) { return program.Finish(signal); }
-    const std::string& Output() const { return program.Output(); }
-
     hb::apptest::ProgramProcess program;
 };
 
 constexpr const char* kReady = "caption \"Setup Wizard\"";
 
 TEST_F(ProgramProcessTest, AFirstRunSetsUpItsRadiosAndSavesItsWindowOnSigtermThenARunRestoresIt) {
-    Launch();
-    ASSERT_TRUE(WaitFor(kReady)) << Output();
-    EXPECT_EQ(Finish(SIGTERM), 0) << Output();
+    ASSERT_TRUE(program.Launch()) << program.Output();
+    ASSERT_TRUE(program.WaitFor(kReady)) << program.Output();
+    EXPECT_EQ(program.Finish(SIGTERM), 0) << program.Output();
 
-    EXPECT_EQ(ReadFile(Config("Halbridge Pro.ini")),
-              ReadFile(hb::win::ApplicationFolder() + "/Samples/hbpro.ini"));
-    EXPECT_NE(Trace().find("MainFrm("), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(program.Config("Halbridge Pro.ini")),
+              ReadFileBytes(hb::win::ApplicationFolder() + "/Samples/hbpro.ini"));
+    EXPECT_NE(program.Trace().find("MainFrm("), std::string::npos);
     const std::string first = "\"MainWindow\"=sz:\"0,0,800,600,0\"";
-    std::string registry = ReadFile(Config("user.reg"));
+    std::string registry = ReadFileBytes(program.Config("user.reg"));
     for (const char* saved :
          {"[Software\\Corvanta\\Halbridge Pro\\CommandBars]",
           "[Software\\Corvanta\\Halbridge Pro\\PaneLayout]",
@@ -52,29 +44,30 @@ TEST_F(ProgramProcessTest, AFirstRunSetsUpItsRadiosAndSavesItsWindowOnSigtermThe
     // The user moved the window; the next run puts it there and leaves it there.
     const std::string moved = "\"MainWindow\"=sz:\"40,30,840,630,0\"";
     registry.replace(registry.find(first), first.size(), moved);
-    WriteFile(Config("user.reg"), registry);
-    Launch();
-    ASSERT_TRUE(WaitFor(kReady)) << Output();
-    EXPECT_EQ(Finish(SIGINT), 0) << Output();
-    EXPECT_NE(ReadFile(Config("user.reg")).find(moved), std::string::npos);
+    WriteFileBytes(program.Config("user.reg"), registry);
+    ASSERT_TRUE(program.Launch()) << program.Output();
+    ASSERT_TRUE(program.WaitFor(kReady)) << program.Output();
+    EXPECT_EQ(program.Finish(SIGINT), 0) << program.Output();
+    EXPECT_NE(ReadFileBytes(program.Config("user.reg")).find(moved), std::string::npos);
 }
 
 TEST_F(ProgramProcessTest, ResetDeletesOnlyTheProgramsSettingsAndOpensNoWindow) {
-    std::filesystem::create_directories(Config(""));
-    WriteFile(Config("user.reg"), "HalbridgeRegistry 1\n[Software]\n[Software\\Corvanta]\n"
-                                  "[Software\\Corvanta\\Halbridge Pro]\n"
-                                  "[Software\\Corvanta\\Halbridge Pro\\Settings]\n"
-                                  "\"UseCompactView\"=dword:00000001\n"
-                                  "[Software\\Corvanta\\Suite]\n"
-                                  "[Software\\Corvanta\\Suite\\Colors]\n"
-                                  "\"Background\"=dword:00000007\nEnd\n");
-    Launch({"-reset"});
-    EXPECT_EQ(Finish(), 0) << Output();
-    const std::string registry = ReadFile(Config("user.reg"));
+    std::filesystem::create_directories(program.Config(""));
+    WriteFileBytes(program.Config("user.reg"),
+                   "HalbridgeRegistry 1\n[Software]\n[Software\\Corvanta]\n"
+                   "[Software\\Corvanta\\Halbridge Pro]\n"
+                   "[Software\\Corvanta\\Halbridge Pro\\Settings]\n"
+                   "\"UseCompactView\"=dword:00000001\n"
+                   "[Software\\Corvanta\\Suite]\n"
+                   "[Software\\Corvanta\\Suite\\Colors]\n"
+                   "\"Background\"=dword:00000007\nEnd\n");
+    ASSERT_TRUE(program.Launch({"-reset"})) << program.Output();
+    EXPECT_EQ(program.Finish(), 0) << program.Output();
+    const std::string registry = ReadFileBytes(program.Config("user.reg"));
     EXPECT_EQ(registry.find("Halbridge Pro"), std::string::npos) << registry;
     EXPECT_NE(registry.find("[Software\\Corvanta\\Suite\\Colors]"), std::string::npos);
-    EXPECT_EQ(Trace().find("MainFrm("), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(Config("Halbridge Pro.ini")));
+    EXPECT_EQ(program.Trace().find("MainFrm("), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(program.Config("Halbridge Pro.ini")));
 }
 
 } // namespace
