@@ -233,6 +233,11 @@ int CRig::SlotOf(const CWnd* window) const {
     return -1;
 }
 
+HWND CRig::LiveNotify(std::size_t slot) const {
+    const HWND notify = m_slots.notify[slot];
+    return IsWindow(notify) ? notify : HWND{};
+}
+
 bool CRig::HasWindows() const {
     for (const CWnd* window : m_slots.window) {
         if (window) {
@@ -245,7 +250,7 @@ bool CRig::HasWindows() const {
 void CRig::ClearSlot(std::size_t slot) {
     m_slots.window[slot] = nullptr;
     m_slots.previous[slot] = nullptr;
-    m_slots.notify[slot] = nullptr;
+    m_slots.notify[slot] = HWND{};
     m_slots.command[slot] = 0;
     m_slots.hwnd[slot] = HWND{};
 }
@@ -275,7 +280,7 @@ int CRig::AttachView(unsigned command, CWnd* window) {
         }
         const auto slot = static_cast<std::size_t>(found);
         m_slots.window[slot] = window;
-        m_slots.notify[slot] = window;
+        m_slots.notify[slot] = window->GetSafeHwnd();
         m_slots.command[slot] = command;
         m_slots.hwnd[slot] = window->GetSafeHwnd();
     }
@@ -316,8 +321,7 @@ int CRig::DetachView(CWnd* window, unsigned) {
                 }
                 m_owner_command = m_slots.command[other];
                 if (!m_permanent) {
-                    CWnd* const notify = m_slots.notify[other];
-                    scan_device_hwnd(m_device, notify ? notify->GetSafeHwnd() : HWND{});
+                    scan_device_hwnd(m_device, LiveNotify(other));
                 }
             }
             if (const int nextSlot = SlotOf(next); nextSlot >= 0) {

@@ -66,12 +66,13 @@ public:
 
     // The windows attached to the rig, one per slot; a free slot has no window. Each slot keeps
     // the owner its window displaced, the window the engine notifies for it, the command it
-    // attached under, and the handle its window had then: whether that window still exists is
-    // asked of the handle, never of an object that may be gone.
+    // attached under, and the handle its window had then. The notified window and the attached
+    // one are reached by handle only: whether one still exists is asked of the handle, never of
+    // an object that may be gone.
     struct RigOwnerSlots {
         std::array<CWnd*, kSlotCount> window{};
         std::array<CWnd*, kSlotCount> previous{};
-        std::array<CWnd*, kSlotCount> notify{};
+        std::array<HWND, kSlotCount> notify{};
         std::array<std::uint32_t, kSlotCount> command{};
         std::array<HWND, kSlotCount> hwnd{};
     };
@@ -242,6 +243,8 @@ private:
     CAudioLogClient* LogClient() const;
     // The slot holding the window, or -1.
     int SlotOf(const CWnd* window) const;
+    // The slot's notify window while it exists, else none.
+    HWND LiveNotify(std::size_t slot) const;
     bool HasWindows() const;
     void ClearSlot(std::size_t slot);
     void ReadToneReader(const char* name);

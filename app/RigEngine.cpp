@@ -139,13 +139,15 @@ std::uint16_t CRig::DeviceStatus(void* buffer) {
 }
 
 void CRig::DeviceHwnd(CWnd* window) {
-    CWnd* const target = window ? window : m_owner;
-    for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
-        if (m_slots.window[slot] && m_slots.window[slot] == m_owner) {
-            m_slots.notify[slot] = target;
-        }
+    const int owner = SlotOf(m_owner);
+    HWND target = HandleOf(window);
+    if (!window && owner >= 0) {
+        target = m_slots.hwnd[static_cast<std::size_t>(owner)];
     }
-    scan_device_hwnd(m_device, HandleOf(target));
+    if (owner >= 0) {
+        m_slots.notify[static_cast<std::size_t>(owner)] = target;
+    }
+    scan_device_hwnd(m_device, target);
 }
 
 int CRig::OnDeviceOpened() {
@@ -155,8 +157,8 @@ int CRig::OnDeviceOpened() {
     DeviceStatus(m_device_status.data());
     m_radio->OnDeviceStatus(m_device_status);
     if (const int owner = SlotOf(m_owner); owner >= 0) {
-        if (CWnd* const notify = m_slots.notify[static_cast<std::size_t>(owner)]) {
-            notify->SendMessage(WM_RADIO_DEVICE_OPEN, 0, 0);
+        if (const HWND notify = LiveNotify(static_cast<std::size_t>(owner))) {
+            ::SendMessage(notify, WM_RADIO_DEVICE_OPEN, 0, 0);
         }
     }
     return 1;
