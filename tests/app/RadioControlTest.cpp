@@ -91,5 +91,31 @@ TEST_F(RadioControlTest, ARadioThatWantsItsSetUpOrHasNoUsableListGetsTheWizard) 
     EXPECT_EQ(Main().GetActiveFrame(), &Main());
 }
 
+TEST_F(RadioControlTest, PairBOpensOneRadioWindowThatHoldsBothItsRadios) {
+    Radios(std::string(kTwoRadios) + "[MultiRadio]\nB=1\nB1=Tracker\nB2=Receiver\n",
+           {{"Receiver", 42}, {"Tracker", 17}});
+    CRig* receiver = CRig::FindByName("Receiver");
+    CRig* tracker = CRig::FindByName("Tracker");
+    SetModalScript(CRadioSelectDlg::IDD, [](CDialog& dialog) {
+        auto& select = dynamic_cast<CRadioSelectDlg&>(dialog);
+        ASSERT_EQ(select.m_list.GetItemText(2, 0), "Tracker & Receiver");
+        select.m_list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+        hb::afx::ClickButton(select, IDOK);
+    });
+    Command(ID_TOOLS_RADIO_CONTROL);
+    CRadioFrame* frame = RadioWindow();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->m_rig, tracker);
+    EXPECT_EQ(frame->m_rig2, receiver);
+    for (const CRig* rig : {tracker, receiver}) {
+        EXPECT_EQ(rig->m_owner, frame);
+        EXPECT_EQ(rig->m_opener, ID_TOOLS_RADIO_CONTROL);
+    }
+
+    frame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(tracker->m_owner, nullptr);
+    EXPECT_EQ(receiver->m_owner, nullptr);
+}
+
 } // namespace
 } // namespace hb::app::test

@@ -107,6 +107,21 @@ TEST_F(RigHandBackTest, AFrontPanelDestroyedWhileItsRadioHoldsTheRigIsNeverReach
     EXPECT_EQ(radio.window.Count(WM_RADIO_DEVICE_OPEN), 2u);
 }
 
+TEST_F(RigHandBackTest, ARadioWindowDestroyedWithoutLeavingIsNeitherNotifiedNorRestarted) {
+    OwnerWindow analyzer;
+    auto radio = std::make_unique<OwnerWindow>();
+    ASSERT_EQ(rig->AttachView(kRadioWindow, &radio->wnd), 0);
+    ASSERT_FALSE(IsFailureStatus(StartEngine(*rig, &radio->wnd)));
+    rig->AttachView(kAnalyzer, &analyzer.wnd);
+    radio.reset();
+
+    EngineSim::ClearJournal();
+    rig->DetachView(&analyzer.wnd);
+    EXPECT_EQ(Retargets(), std::vector<HWND>{HWND{}});
+    PumpUntilIdle();
+    EXPECT_TRUE(rig->IsEngineOpen());
+}
+
 TEST_F(RigHandBackTest, APermanentRigKeepsItsEngineToItselfAndDropsItLast) {
     rig->m_permanent = 1;
     OwnerWindow radio, analyzer, correlator;
