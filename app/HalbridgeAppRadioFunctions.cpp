@@ -8,7 +8,7 @@
 
 namespace {
 
-using hb::tessary::FunctionPage;
+using hb::records::FunctionPage;
 
 constexpr std::uint32_t kNoFunction = 0xFFFFFFFF;
 constexpr std::uint32_t kToneReaderSystem = 0x0800;

@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the scanning-file reader. The checksum is set right first, since the
 // fuzzer could never guess it and would then never reach the object records. Whatever the reader
-// takes must write back to bytes that read again to the same bytes.
+// takes must write back to bytes that read again to the same bytes. Seeds are in corpus/scanfile.
 
+#include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/ScanFile.h"
 
 #include <cstddef>
@@ -26,6 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     read.root->hasScannable();
+    if (auto* group = dynamic_cast<Group*>(read.root.get())) {
+        // Its readers index the settings record without a size test.
+        const Blob* settings = scan_fetch_blob(
+            group->records(), static_cast<std::uint32_t>(hb::records::BlobTag::RadioSettings), 255,
+            hb::tessary::kRadioSettingsSize);
+        if (settings->data.size() != hb::tessary::kRadioSettingsSize) {
+            std::abort();
+        }
+    }
     const std::string first = hb::tessary::EncodeScanFile(*read.root);
     hb::tessary::ScanFileRead again = hb::tessary::ParseScanFile(
         std::span(reinterpret_cast<const std::uint8_t*>(first.data()), first.size()), "again");

@@ -2,6 +2,7 @@
 
 #include "platform/engine/EngineApi.h"
 #include "platform/engine/EngineCodes.h"
+#include "platform/engine/EnginePair.h"
 #include "platform/engine/OpenDevice.h"
 #include "platform/engine/ProgramTable.h"
 #include "platform/engine/RadioSettings.h"
@@ -188,9 +189,13 @@ std::uint16_t scan_engine_join(std::uint16_t handle, std::uint16_t other) {
     Call call("scan_engine_join", handle);
     call->value = other;
     auto& registry = Registry::Get();
-    const bool valid = handle != other && registry.FindEngine(handle) != nullptr &&
-                       registry.FindEngine(other) != nullptr;
-    return call.Done(valid ? 0 : kStatusInvalidHandle);
+    if (registry.FindEngine(handle) == nullptr ||
+        (other != 0 && (other == handle || registry.FindEngine(other) == nullptr))) {
+        return call.Done(kStatusInvalidHandle);
+    }
+    // No other engine: the engine leaves its pair.
+    other == 0 ? UnjoinEngine(registry, handle) : JoinEngines(registry, handle, other);
+    return call.Done(0);
 }
 
 std::uint16_t scan_get_history(std::uint16_t handle, void* record) {

@@ -140,6 +140,7 @@ void Engine::Reload(std::uint32_t programId) {
     m_list = ScanList(ProgramTable::Get().Find(programId));
     m_locks.ClearTemporary();
     m_slot.reset();
+    ClearHeld();
     m_pending = m_pair = Action::None;
     SetPhase(Phase::Starting);
     Schedule(kStepMs);
@@ -228,6 +229,7 @@ void Engine::Apply(Action action) {
     case Action::None:
         break;
     }
+    LeadSecondary(action);
 }
 
 // Goes on with the work of the current phase after a command step took its turn.
@@ -249,6 +251,17 @@ void Engine::Continue() {
 }
 
 void Engine::ScanNext() {
+    if (m_primary != 0) {
+        // A secondary listens to what its primary holds for it, and waits when it holds nothing.
+        if (TuneHeld()) {
+            if (const std::uint8_t level = m_setup.receiver->Signal(hb::win::NowMs())) {
+                BeginHit(level);
+                return;
+            }
+        }
+        Schedule(m_setup.receiver->DwellMs());
+        return;
+    }
     // With every slot locked out the engine keeps looking, so a freed slot is found again.
     if (const auto next = m_list.Next(m_slot, m_locks)) {
         m_slot = next;
@@ -271,6 +284,9 @@ void Engine::BeginHit(std::uint8_t level) {
     AddSample(level);
     SetPhase(Phase::Signal);
     Schedule(kSampleMs);
+    if (m_secondary != 0) {
+        HoldForSecondary(m_current);
+    }
 }
 
 void Engine::AddSample(std::uint8_t level) {
@@ -391,6 +407,12 @@ void Engine::FillStatus(EngineStatus& status) const {
     status.set(S::kHitByte2, m_hit.highest);
     status.set(S::kCurrentParm, m_current);
     status.setText(S::kRadioText, m_setup.name);
+    for (std::size_t i = 0; i < m_held.size(); ++i) {
+        status.set(S::kParmQueue, i, m_held[i]);
+    }
+    if (m_primary != 0) {
+        status.set(S::kEngineMode, rec::kEngineModeSlave);
+    }
 }
 
 } // namespace hb::engine

@@ -58,6 +58,17 @@ public:
     std::uint16_t device() const { return m_setup.device; }
     std::uint16_t toneDevice() const { return m_setup.toneDevice; }
 
+    // A Multi-Radio pair (EnginePair.h links and unlinks them). The primary drives its secondary:
+    // each channel it hits is held in its queue for the secondary, which listens to the held
+    // channels instead of its own program, and the secondary follows the primary's start, pause
+    // and stop.
+    std::uint16_t secondary() const { return m_secondary; }
+    std::uint16_t primary() const { return m_primary; }
+    void Drive(std::uint16_t secondary);
+    void Follow(std::uint16_t primary);
+    // The held channel the secondary takes next: the highest priority, then the longest held.
+    std::optional<Parm> TakeHeld();
+
 private:
     enum class Phase { Starting, Scanning, Signal, Hang, Paused, Stopping, Stopped, Held };
     enum class Action { None, Start, Stop, Pause, Reset, Resume };
@@ -88,6 +99,12 @@ private:
     void AddSample(std::uint8_t level);
     void EndHit();
     void Lock(const EngineCommandRecord& record, bool temporary);
+    void HoldForSecondary(const Parm& channel);
+    void ClearHeld();
+    // Moves the secondary's run state along with this engine's.
+    void LeadSecondary(Action action);
+    // The secondary's next channel from its primary; false when none is held.
+    bool TuneHeld();
     template <class Record>
     static bool Take(std::deque<Record>& queue, Record& record);
     template <class Record>
@@ -110,6 +127,9 @@ private:
     std::uint64_t m_startTime;
     std::deque<HistoryRecord> m_history;
     std::deque<DtmfRecord> m_dtmf;
+    std::uint16_t m_primary = 0;
+    std::uint16_t m_secondary = 0;
+    std::deque<Parm> m_held; // on the primary, for its secondary
     hb::win::TaskId m_task = 0;
 };
 

@@ -34,6 +34,10 @@ std::uint16_t scan_engine_status(std::uint16_t engine, void* buffer);
 std::uint16_t scan_reload_engine(std::uint16_t engine, const void* program);
 // Ends the engine and closes the devices it opened.
 std::uint16_t scan_destroy_engine(std::uint16_t engine);
+// Joins a Multi-Radio pair: `engine` (the primary) drives `other` (the secondary), which then
+// listens to the channels the primary hits (held in the primary's status queue) and starts,
+// pauses and stops with it. Each engine leaves any pair it was in; other = 0 only leaves. A
+// destroyed engine leaves its pair.
 std::uint16_t scan_engine_join(std::uint16_t engine, std::uint16_t other);
 // 0 with a record (106 or 32 bytes) filled; non-zero once the queue is empty.
 std::uint16_t scan_get_history(std::uint16_t engine, void* record);

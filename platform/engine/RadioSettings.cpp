@@ -1,23 +1,18 @@
 #include "platform/engine/RadioSettings.h"
 
+#include "platform/records/DecoderModel.h"
+#include "platform/records/RadioModel.h"
 #include "platform/win/core/NoCase.h"
 #include "platform/win/store/PrivateProfile.h"
 #include "platform/win/sys/Files.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <string_view>
 
 namespace hb::engine {
 
 namespace {
-
-// Every model the program drives, and the tone readers it knows.
-constexpr std::array<int, 41> kRadioTypes{
-    1,  2,  14, 17, 18, 28, 35, 36, 42, 43, 45, 46,  47,  50,  51,  62,  63,  64,  70,  71, 74,
-    75, 78, 82, 83, 89, 90, 91, 92, 95, 98, 99, 105, 109, 110, 111, 112, 113, 115, 130, 131};
-constexpr std::array<int, 8> kDecoderTypes{3, 12, 13, 25, 39, 40, 72, 73};
 
 constexpr unsigned kDefaultRate = 40;
 constexpr unsigned kMaxRate = 1000;
@@ -85,11 +80,12 @@ RadioSection ReadRadioSection(const std::string& path, const std::string& name) 
 }
 
 bool IsKnownRadioType(int type) {
-    return std::ranges::find(kRadioTypes, type) != kRadioTypes.end();
+    const auto* model = hb::records::FindRadioModel(static_cast<std::uint8_t>(type));
+    return model != nullptr && (model->features & hb::records::kFeatureControl) != 0;
 }
 
 bool IsKnownDecoderType(int type) {
-    return std::ranges::find(kDecoderTypes, type) != kDecoderTypes.end();
+    return hb::records::FindDecoderModel(static_cast<std::uint8_t>(type)) != nullptr;
 }
 
 bool IsSimulatedPort(const std::string& port) {

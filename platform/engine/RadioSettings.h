@@ -38,6 +38,7 @@ struct RadioSection {
 
 RadioSection ReadRadioSection(const std::string& path, const std::string& name);
 
+// Types of the model tables, by their low 8 bits: a radio the program drives, a tone reader.
 bool IsKnownRadioType(int type);
 bool IsKnownDecoderType(int type);
 bool IsSimulatedPort(const std::string& port);

@@ -1,6 +1,7 @@
 #include "platform/engine/Registry.h"
 
 #include "platform/engine/EngineCodes.h"
+#include "platform/engine/EnginePair.h"
 #include "platform/win/core/Messages.h"
 #include "platform/win/core/Window.h"
 
@@ -60,6 +61,7 @@ Patches* Registry::PatchesOf(std::uint16_t handle) {
 }
 
 void Registry::DestroyEngine(std::uint16_t handle) {
+    UnjoinEngine(*this, handle);
     // The engine goes first: it uses its receiver to the end.
     m_engines.erase(handle);
     std::erase_if(m_devices, [handle](const auto& item) { return item.second.owner == handle; });

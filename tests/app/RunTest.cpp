@@ -12,7 +12,7 @@
 namespace hb::app::test {
 namespace {
 
-using hb::tessary::FunctionPage;
+using hb::records::FunctionPage;
 
 class RunTest : public ProgramTest {
 protected:
@@ -101,7 +101,7 @@ TEST_F(RunTest, EveryRadioLosesTheFunctionsTheProgramLacksAndGainsToneReaders) {
     ASSERT_EQ(Start(), std::nullopt);
     const FunctionPage pages[] = {Page({1000, 1001, 1002, 1024, 1025, 1100}),
                                   Page({1200, 1052, 1209, 0xFFFFFFFF, 1113}), Page({1114, 1201})};
-    hb::tessary::RadioModel model = *hb::tessary::FindRadioModel(42);
+    hb::records::RadioModel model = *hb::records::FindRadioModel(42);
     model.pages = pages;
     model.systemTypes = 0x0804;
     model.trackedSystems = 0xFFFF;

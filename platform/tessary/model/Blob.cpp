@@ -3,6 +3,7 @@
 #include "platform/tessary/model/ItemStream.h"
 
 #include <algorithm>
+#include <string>
 
 namespace {
 
@@ -18,11 +19,19 @@ std::uint32_t ClampedSize(std::uint32_t tag, std::uint32_t size) {
     return std::clamp(size, 1u, hb::tessary::kMaxBlobSize);
 }
 
+bool IsRadioSettings(std::uint32_t tag) {
+    return static_cast<BlobTag>(tag) == BlobTag::RadioSettings;
+}
+
 } // namespace
 
 Blob* scan_fetch_blob(BlobList& list, std::uint32_t tag, std::uint32_t key, std::uint32_t size) {
     for (const auto& blob : list) {
         if (blob->tag == tag && blob->key == key) {
+            // Callers read the settings record at its fixed offsets without a size test.
+            if (IsRadioSettings(tag) && blob->data.size() != hb::tessary::kRadioSettingsSize) {
+                blob->data.assign(hb::tessary::kRadioSettingsSize, 0);
+            }
             return blob.get();
         }
     }
@@ -66,6 +75,12 @@ void ReadBlob(ItemReader& item, BlobList& list) {
     blob->tag = LoadLe32(bytes.data());
     blob->key = LoadLe32(bytes.data() + 4);
     blob->data.assign(bytes.begin() + 8, bytes.end());
+    if (IsRadioSettings(blob->tag) && blob->data.size() != kRadioSettingsSize) {
+        item.repaired("a radio settings record holds " + std::to_string(blob->data.size()) +
+                      " bytes instead of " + std::to_string(kRadioSettingsSize) +
+                      "; a fresh record takes its place");
+        blob->data.assign(kRadioSettingsSize, 0);
+    }
     list.push_back(std::move(blob));
 }
 

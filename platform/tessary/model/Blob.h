@@ -24,7 +24,8 @@ using BlobList = std::vector<std::unique_ptr<Blob>>;
 // The record of `tag` and `key` in `list`, made zero-filled on the first call. The size asked for
 // counts only then, and is first brought into the tag's bounds: a lock-out map holds 8 to 0xFFE0
 // bytes, a settings record exactly 2,732, any other record 1 to 0xFFE0. A record made earlier
-// keeps its size, so a reader must test offsets against data.size().
+// keeps its size, so a reader must test offsets against data.size(); only a settings record is
+// always 2,732 bytes, one of another size being replaced by a fresh record.
 Blob* scan_fetch_blob(BlobList& list, std::uint32_t tag, std::uint32_t key, std::uint32_t size);
 
 namespace hb::tessary {

@@ -78,12 +78,21 @@ void Chan::writeOwnItems(hb::tessary::ItemWriter& out) const {
 
 bool Chan::readItem(std::uint32_t tag, hb::tessary::ItemReader& item) {
     switch (tag) {
+    // The lock-out item is the channel's own state, the one the user set; the record's byte is
+    // its copy for the radio and the engine. The item wins in either order; a file without one
+    // keeps the record's byte.
     case kItemRecord:
         m_parm.loadExact(item.bytes(Parm::kSize));
         m_parm.set(Parm::kObjectHandle, handle());
+        if (m_lockOutRead) {
+            m_parm.set(Parm::kLockOut, m_lockOut);
+        } else {
+            m_lockOut = m_parm.get(Parm::kLockOut);
+        }
         return true;
     case kItemLockOut:
-        m_lockOut = item.u8();
+        setLockOut(item.u8());
+        m_lockOutRead = true;
         return true;
     case kItemValues: {
         const auto packed = item.bytes(kMemberKinds * 4);

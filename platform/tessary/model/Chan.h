@@ -62,7 +62,8 @@ protected:
 
 private:
     hb::records::Parm m_parm;
-    std::uint8_t m_lockOut = 0;
+    std::uint8_t m_lockOut = 0; // kept equal to the record's lock-out byte
+    bool m_lockOutRead = false; // a file's lock-out item has been taken
     std::array<std::uint32_t, kMemberKinds> m_values{};
     Statistics m_statistics;
 };

@@ -10,6 +10,7 @@ File::File(const std::string& path, Object* object) : m_path(hb::tessary::Docume
     hb::tessary::ScanFileRead read = hb::tessary::ReadScanFile(m_path);
     m_owned = std::move(read.root);
     m_error = std::move(read.error);
+    m_repaired = std::move(read.repaired);
 }
 
 File::~File() {

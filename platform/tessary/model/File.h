@@ -25,6 +25,8 @@ public:
     std::unique_ptr<Object> release();
     // Why the last read or write failed; empty when it did not.
     const std::string& error() const { return m_error; }
+    // What the read found damaged and replaced (see ScanFileRead); empty when nothing.
+    const std::string& repaired() const { return m_repaired; }
     const std::string& path() const { return m_path; }
 
     // Writes the object now; false (with error()) when it could not be written.
@@ -37,6 +39,7 @@ private:
     std::unique_ptr<Object> m_owned;
     std::uint32_t m_given = 0;
     std::string m_error;
+    std::string m_repaired;
     bool m_abandoned = false;
     bool m_saved = false;
 };

@@ -56,8 +56,9 @@ void ItemWriter::object(const Object& object) {
     end(start);
 }
 
-ItemReader::ItemReader(std::span<const std::uint8_t> bytes, std::string& error, int depth)
-    : m_bytes(bytes), m_error(&error), m_depth(depth) {}
+ItemReader::ItemReader(std::span<const std::uint8_t> bytes, std::string& error, int depth,
+                       std::string* repairs)
+    : m_bytes(bytes), m_error(&error), m_depth(depth), m_repairs(repairs) {}
 
 void ItemReader::forEach(const std::function<void(std::uint32_t, ItemReader&)>& visit) {
     while (!failed() && m_pos < m_bytes.size()) {
@@ -72,7 +73,7 @@ void ItemReader::forEach(const std::function<void(std::uint32_t, ItemReader&)>& 
             fail("an item runs past the end of its record");
             return;
         }
-        ItemReader item(m_bytes.subspan(m_pos, length), *m_error, m_depth);
+        ItemReader item(m_bytes.subspan(m_pos, length), *m_error, m_depth, m_repairs);
         m_pos += length;
         visit(tag, item);
     }
@@ -116,7 +117,7 @@ std::unique_ptr<Object> ItemReader::object(std::uint32_t kind) {
     if (!made) {
         return nullptr;
     }
-    ItemReader items(m_bytes, *m_error, m_depth + 1);
+    ItemReader items(m_bytes, *m_error, m_depth + 1, m_repairs);
     items.forEach([&](std::uint32_t tag, ItemReader& item) { made->readItem(tag, item); });
     if (failed()) {
         return nullptr;
@@ -128,6 +129,15 @@ std::unique_ptr<Object> ItemReader::object(std::uint32_t kind) {
 void ItemReader::fail(std::string_view why) {
     if (m_error->empty()) {
         *m_error = why;
+    }
+}
+
+void ItemReader::repaired(std::string_view what) {
+    if (m_repairs) {
+        if (!m_repairs->empty()) {
+            *m_repairs += "; ";
+        }
+        *m_repairs += what;
     }
 }
 

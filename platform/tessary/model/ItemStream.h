@@ -52,8 +52,10 @@ private:
 
 class ItemReader {
 public:
-    // Reads the items of `bytes`; `error` receives the first fault found.
-    ItemReader(std::span<const std::uint8_t> bytes, std::string& error, int depth = 0);
+    // Reads the items of `bytes`; `error` receives the first fault found, and `repairs` (when
+    // given) a line for each damaged part that was mended instead.
+    ItemReader(std::span<const std::uint8_t> bytes, std::string& error, int depth = 0,
+               std::string* repairs = nullptr);
 
     // Calls `visit` with each item of the range in turn, until the end or the first fault.
     void forEach(const std::function<void(std::uint32_t tag, ItemReader& item)>& visit);
@@ -86,6 +88,8 @@ public:
 
     void fail(std::string_view why);
     bool failed() const { return !m_error->empty(); }
+    // A damaged part that the reader replaced: the read goes on.
+    void repaired(std::string_view what);
 
 private:
     std::uint64_t fixed(std::size_t width);
@@ -94,6 +98,7 @@ private:
     std::size_t m_pos = 0;
     std::string* m_error;
     int m_depth;
+    std::string* m_repairs;
 };
 
 // A new, empty object of a kind the files hold; null for any other tag.

@@ -9,8 +9,8 @@
 
 namespace {
 
+using hb::records::Descriptor;
 using hb::records::Parm;
-using hb::tessary::Descriptor;
 
 constexpr std::size_t kMaxBanks = 20;
 
@@ -24,8 +24,8 @@ Hooks& State() {
     return hooks;
 }
 
-const hb::tessary::Controls& NoControls() {
-    static const hb::tessary::Controls none{};
+const hb::records::Controls& NoControls() {
+    static const hb::records::Controls none{};
     return none;
 }
 
@@ -59,7 +59,7 @@ void SetRadioFactory(RadioFactory factory) {
 
 } // namespace hb::tessary
 
-Radio::Radio(const hb::tessary::RadioModel& model) : m_model(model) {
+Radio::Radio(const hb::records::RadioModel& model) : m_model(model) {
     if (!m_model.controls) {
         m_model.controls = &NoControls();
     }
@@ -78,7 +78,7 @@ std::unique_ptr<Radio> Radio::CreateRadio(BYTE type) {
         radio = State().factory(type);
     }
     if (!radio) {
-        const hb::tessary::RadioModel* model = hb::tessary::FindRadioModel(type);
+        const hb::records::RadioModel* model = hb::records::FindRadioModel(type);
         if (!model) {
             return nullptr;
         }
@@ -207,7 +207,7 @@ bool Radio::CheckRecord(Parm& record) const {
 }
 
 Parm Radio::DefaultRecord() const {
-    const hb::tessary::Controls& c = controls();
+    const hb::records::Controls& c = controls();
     Parm record;
     record.set(Parm::kStep, m_model.defaultStep);
     record.set(Parm::kMode, m_model.defaultMode);
@@ -234,7 +234,7 @@ std::string Radio::FormatFrequency(std::uint32_t hz, bool mhz) const {
     return text;
 }
 
-hb::tessary::FunctionPage* Radio::page(std::size_t number) {
+hb::records::FunctionPage* Radio::page(std::size_t number) {
     return number >= 1 && number <= m_pages.size() ? &m_pages[number - 1] : nullptr;
 }
 

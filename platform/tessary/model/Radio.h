@@ -5,7 +5,7 @@
 
 #include "platform/records/DeviceStatus.h"
 #include "platform/records/Parm.h"
-#include "platform/tessary/model/RadioModel.h"
+#include "platform/records/RadioModel.h"
 #include "platform/win/WinTypes.h"
 
 #include <cstdint>
@@ -31,7 +31,7 @@ public:
     // Feature word.
     static constexpr std::uint32_t kFeatureCoarse = 0x80; // VHF/UHF only, coarse display
     static constexpr std::uint32_t kFeatureHf = 0x100;
-    static constexpr std::uint32_t kFeatureControl = 0x400;
+    static constexpr std::uint32_t kFeatureControl = hb::records::kFeatureControl;
     static constexpr std::uint32_t kFeatureSweep = 0x800;
     static constexpr std::uint32_t kFeatureDriven = 0x1000;
     // Third word: the trunk commands of the radio window.
@@ -47,7 +47,7 @@ public:
     static constexpr std::uint32_t kSweepThirdKnob = 0x800000;
     static constexpr std::uint32_t kSweepVolume = 0x1000000;
 
-    explicit Radio(const hb::tessary::RadioModel& model);
+    explicit Radio(const hb::records::RadioModel& model);
     virtual ~Radio();
 
     // A new radio of the type (the application's tailoring already applied), or null for a type
@@ -68,16 +68,16 @@ public:
     std::uint8_t driverWaveBits() const { return m_model.driverWaveBits; }
 
     // Coverage rows, ascending; there is always at least one.
-    std::span<const hb::tessary::CoverageRow> coverage() const { return m_model.coverage; }
+    std::span<const hb::records::CoverageRow> coverage() const { return m_model.coverage; }
     // 0 when some row holds the frequency (both limits included), else non-zero.
     int CheckCoverage(std::uint32_t hz) const;
 
-    const hb::tessary::Controls& controls() const { return *m_model.controls; }
+    const hb::records::Controls& controls() const { return *m_model.controls; }
     // Squelch knob position to the radio's squelch byte, and back.
     std::uint8_t SquelchToDevice(double position) const;
     double SquelchFromDevice(std::uint8_t value) const;
     // The S-meter's range in dBm: min = floor, max = ceiling.
-    hb::tessary::Descriptor signalScale() const;
+    hb::records::Descriptor signalScale() const;
     std::int16_t meterFloor() const { return m_model.meterFloor; }
     std::int16_t meterCeiling() const { return m_model.meterCeiling; }
 
@@ -108,14 +108,14 @@ public:
 
     // Function pages, numbered from 1.
     std::size_t pageCount() const { return m_pages.size(); }
-    hb::tessary::FunctionPage* page(std::size_t number);
+    hb::records::FunctionPage* page(std::size_t number);
 
     std::uint32_t systemTypes() const { return m_systemTypes; }
     void setSystemTypes(std::uint32_t mask) { m_systemTypes = mask; }
     // After the system types change: keeps only the systems the radio can track.
     virtual void SystemTypesChanged();
 
-    const hb::tessary::Organisation& organisation() const { return m_model.organisation; }
+    const hb::records::Organisation& organisation() const { return m_model.organisation; }
     // The letter of bank `index` (0-based), or 0 when the radio does not letter its banks.
     char bankLetter(std::size_t index) const;
     std::span<const std::uint32_t> memberKinds() const { return m_model.memberKinds; }
@@ -139,8 +139,8 @@ public:
 private:
     std::uint32_t NearestStep(std::uint32_t step) const;
 
-    hb::tessary::RadioModel m_model;
-    std::vector<hb::tessary::FunctionPage> m_pages;
+    hb::records::RadioModel m_model;
+    std::vector<hb::records::FunctionPage> m_pages;
     std::uint32_t m_systemTypes;
     std::uint8_t m_variant = 0;
 };

@@ -38,7 +38,7 @@ std::array<std::uint32_t, 256> MakeCrcTable() {
 }
 
 ScanFileRead Failure(const std::string& name, const std::string& why) {
-    return {nullptr, "\"" + name + "\" " + why};
+    return {nullptr, "\"" + name + "\" " + why, {}};
 }
 
 } // namespace
@@ -104,7 +104,8 @@ ScanFileRead ParseScanFile(std::span<const std::uint8_t> bytes, const std::strin
         return Failure(name, "is damaged: its checksum does not match");
     }
     std::string error;
-    ItemReader root(bytes.subspan(kHeadSize + kItemHeadSize, rootLength), error);
+    std::string repairs;
+    ItemReader root(bytes.subspan(kHeadSize + kItemHeadSize, rootLength), error, 0, &repairs);
     std::unique_ptr<Object> object = root.object(LoadLe32(bytes.data() + kHeadSize));
     if (!error.empty()) {
         return Failure(name, "is damaged: " + error);
@@ -112,7 +113,11 @@ ScanFileRead ParseScanFile(std::span<const std::uint8_t> bytes, const std::strin
     if (!object) {
         return Failure(name, "holds no object this program knows");
     }
-    return {std::move(object), {}};
+    ScanFileRead read{std::move(object), {}, {}};
+    if (!repairs.empty()) {
+        read.repaired = "\"" + name + "\" is damaged: " + repairs;
+    }
+    return read;
 }
 
 ScanFileRead ReadScanFile(const std::string& path) {

@@ -13,7 +13,8 @@
 // 0x10000, numbered by each object class), typed records (tag 110: u32 record tag, u32 key, then
 // the data) and child objects, nested the same way. Readers skip items with tags they do not know,
 // so a file that a later program wrote with added items stays readable. A file that is cut short,
-// fails its checksum or is not a scanning file at all is refused as a whole.
+// fails its checksum or is not a scanning file at all is refused as a whole; a typed record of a
+// fixed size stored at another size is replaced by a fresh one, and the read says so.
 
 #include "platform/tessary/model/Object.h"
 
@@ -29,6 +30,9 @@ inline constexpr std::uint16_t kScanFileVersion = 1;
 struct ScanFileRead {
     std::unique_ptr<Object> root; // null on failure
     std::string error;            // why, when root is null
+    // Set when the file was read although part of it was damaged and has been replaced: names
+    // the file and what was replaced. The file itself is left as it is until it is saved.
+    std::string repaired;
 };
 
 // The file's bytes as read from disk; `name` names the file in the error text.

@@ -78,10 +78,14 @@ const std::string& TextOf(const Row& row, int subItem) {
                : none;
 }
 
+// Sub-item 0 is the item itself; any other sub-item needs a column, or a column that shows it.
+bool HasSubItem(const ListState& state, int subItem) {
+    return subItem == 0 ||
+           (subItem > 0 && (static_cast<std::size_t>(subItem) < state.subItems.size() ||
+                            std::ranges::find(state.subItems, subItem) != state.subItems.end()));
+}
+
 void SetTextOf(Row& row, int subItem, LPCSTR text) {
-    if (subItem < 0) {
-        return;
-    }
     if (static_cast<std::size_t>(subItem) >= row.texts.size()) {
         row.texts.resize(static_cast<std::size_t>(subItem) + 1);
     }
@@ -342,7 +346,7 @@ LRESULT InsertItem(HWND hwnd, const LVITEM* item) {
 
 LRESULT SetItem(HWND hwnd, const LVITEM* item) {
     ListState& state = StateOf<ListState>(hwnd);
-    if (!item || !InRange(state, item->iItem)) {
+    if (!item || !InRange(state, item->iItem) || !HasSubItem(state, item->iSubItem)) {
         return FALSE;
     }
     Row& row = state.rows[static_cast<std::size_t>(item->iItem)];
@@ -639,7 +643,7 @@ std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case LVM_GETITEM:
         return GetItem(state, item);
     case LVM_SETITEMTEXT:
-        if (!item || !InRange(state, index)) {
+        if (!item || !InRange(state, index) || !HasSubItem(state, item->iSubItem)) {
             return FALSE;
         }
         SetTextOf(state.rows[static_cast<std::size_t>(index)], item->iSubItem, item->pszText);

@@ -1,4 +1,6 @@
 #include "EngineTest.h"
+#include "platform/records/DecoderModel.h"
+#include "platform/records/RadioModel.h"
 #include "platform/testkit/TempFolder.h"
 
 #include <stdlib.h>
@@ -36,6 +38,40 @@ TEST_F(ConfigTest, CheckAcceptsAFileWithOneRadioThatCanBeDriven) {
     EngineSim::SetConfigVerdict(rec::kStatusNotSupported);
     EXPECT_EQ(scan_config_check(kPath), rec::kStatusNotSupported);
     EXPECT_EQ(scan_config_check(nullptr), kStatusInvalidArgument);
+}
+
+TEST_F(ConfigTest, TheEngineDrivesEveryModelOfTheModelTables) {
+    for (const rec::RadioModel& model : rec::RadioModels()) {
+        hb::win::ini::Seed(kSettings,
+                           "[Radio]\nType=" + std::to_string(model.type) + "\nPort=SIM\n");
+        const std::uint16_t device = scan_open_device("Radio", {}, 0);
+        EXPECT_FALSE(rec::IsFailureStatus(device)) << model.name;
+        EXPECT_EQ(scan_close_device(device), 0) << model.name;
+    }
+    hb::win::ini::Seed(kPath, "[Radios]\nRadio#1=Test\n[Test]\nType=254\nPort=SIM\n");
+    EXPECT_EQ(scan_config_check(kPath), 0);
+    // A type of neither table, and a tone reader type where a radio belongs.
+    for (const int type : {7, 72}) {
+        WritePrivateProfileString("Test", "Type", std::to_string(type).c_str(), kPath);
+        EXPECT_TRUE(rec::IsFailureStatus(scan_config_check(kPath))) << type;
+        EXPECT_EQ(scan_open_device("Test", {}, 0), rec::kStatusNotSupported) << type;
+    }
+
+    // Every tone reader of the table serves a tone engine; a radio type does not.
+    EngineSim::SetSettingsFile(kSettings);
+    std::vector<std::uint8_t> block = ThreeChannels();
+    for (const rec::DecoderModel& model : rec::DecoderModels()) {
+        hb::win::ini::Seed(kSettings, "[Radios]\nRadio#1=Scanner\n[Scanner]\nType=254\n"
+                                      "Port=SIM\n[Vela*Quin]\nToneReadersInstalled=1\n"
+                                      "[Connections]\nReader#1=Radio#1\n"
+                                      "[ToneReaders]\nReader#1=Reader\n[Reader]\nType=" +
+                                          std::to_string(model.type) + "\nPort=SIM\n");
+        const std::uint16_t engine = scan_create_single_tone("Scanner", block.data(), {}, 0);
+        EXPECT_FALSE(rec::IsFailureStatus(engine)) << model.name;
+        EXPECT_EQ(scan_destroy_engine(engine), 0) << model.name;
+    }
+    WritePrivateProfileString("Reader", "Type", "254", kSettings);
+    EXPECT_EQ(scan_create_single_tone("Scanner", block.data(), {}, 0), rec::kStatusDecoderFailure);
 }
 
 TEST_F(ConfigTest, InitAddsOneSimulatedRadioAndKeepsEverythingElse) {

@@ -7,6 +7,7 @@
 #include "platform/win/store/AtomicFile.h"
 
 #include <filesystem>
+#include <functional>
 
 namespace hb::tessary::test {
 namespace {
@@ -159,16 +160,56 @@ TEST_F(FileTest, EveryObjectKindRoundTrips) {
     EXPECT_EQ(readChannel.record().get(Parm::kObjectHandle), readChannel.handle());
 }
 
-TEST_F(FileTest, UnknownItemsAreSkipped) {
+TEST_F(FileTest, ASettingsRecordOfAnotherSizeIsReplacedAndReported) {
+    auto group = SampleGroup();
+    auto shortRecord = std::make_unique<Blob>();
+    shortRecord->tag = 53420009;
+    shortRecord->key = 255;
+    shortRecord->data.assign(10, 0xAB);
+    group->records().push_back(std::move(shortRecord));
+    scan_fetch_blob(group->records(), 53420000, 255, 12)->data[8] = 0x81;
+    { File out("Police.swg", group.get()); }
+    const std::string onDisk = ReadBytes(Doc("Police.swg"));
+
+    {
+        File in("Police.swg");
+        auto* read = dynamic_cast<Group*>(in.root());
+        ASSERT_NE(read, nullptr) << in.error();
+        EXPECT_TRUE(in.error().empty());
+        EXPECT_NE(in.repaired().find("\"" + Doc("Police.swg") + "\" is damaged"), std::string::npos)
+            << in.repaired();
+        EXPECT_NE(in.repaired().find("10 bytes"), std::string::npos) << in.repaired();
+        // The rest of the group is all there.
+        EXPECT_EQ(read->banks().size(), 2u);
+        EXPECT_EQ(read->banks()[0]->members()[1]->name(), "Car to car");
+        ASSERT_EQ(read->records().size(), 2u);
+        EXPECT_EQ(read->records()[1]->data.size(), 12u);
+        EXPECT_EQ(read->records()[1]->data[8], 0x81);
+        Blob* settings = scan_fetch_blob(read->records(), 53420009, 255, 2732);
+        EXPECT_EQ(settings, read->records()[0].get());
+        EXPECT_EQ(settings->data, std::vector<std::uint8_t>(2732, 0));
+        EXPECT_FALSE(read->isChanged());
+    }
+    // The file is mended only when the user saves it.
+    EXPECT_EQ(ReadBytes(Doc("Police.swg")), onDisk);
+
+    // Once saved, it reads clean.
+    {
+        File again("Police.swg");
+        again.root()->markChanged();
+    }
+    File clean("Police.swg");
+    ASSERT_NE(clean.root(), nullptr);
+    EXPECT_TRUE(clean.repaired().empty()) << clean.repaired();
+}
+
+// A file of one stand-alone channel made of the items `write` gives.
+ScanFileRead ChannelFile(const std::function<void(ItemWriter&)>& write) {
     ItemWriter out;
     out.raw("HBSCAN");
     out.raw(std::string("\x01\x00", 2));
     const std::size_t root = out.begin(static_cast<std::uint32_t>(Object::Kind::StandaloneChannel));
-    out.text(1, "Simplex");
-    out.u32(0x7777, 42);                            // a field of a later program
-    const std::size_t child = out.begin(0x330CDFF); // an object kind of a later program
-    out.u8(1, 1);
-    out.end(child);
+    write(out);
     out.end(root);
     std::string bytes = out.data();
     const std::uint32_t crc =
@@ -176,8 +217,60 @@ TEST_F(FileTest, UnknownItemsAreSkipped) {
     for (int i = 0; i < 4; ++i) {
         bytes.push_back(static_cast<char>(crc >> (8 * i)));
     }
-    auto read = ParseScanFile(
+    return ParseScanFile(
         std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), "x");
+}
+
+TEST_F(FileTest, AChannelsLockOutAndItsRecordByteStayInStep) {
+    constexpr std::uint32_t kRecordItem = 20;
+    constexpr std::uint32_t kLockOutItem = 21;
+    auto channel = Channel(146'520'000, "Simplex", Object::Kind::StandaloneChannel);
+    channel->setLockOut(1);
+    { File out("Simplex.swc", channel.get()); }
+    {
+        File in("Simplex.swc");
+        auto* read = dynamic_cast<Chan*>(in.root());
+        ASSERT_NE(read, nullptr) << in.error();
+        EXPECT_EQ(read->lockOut(), 1);
+        EXPECT_EQ(read->record().get(Parm::kLockOut), 1);
+    }
+
+    Parm lockedRecord;
+    lockedRecord.set(Parm::kFrequency, 146'520'000);
+    lockedRecord.set(Parm::kLockOut, 0xFF);
+    // The two disagree: the channel's own lock-out state wins, whichever comes first.
+    for (const bool itemFirst : {false, true}) {
+        ScanFileRead read = ChannelFile([&](ItemWriter& out) {
+            if (itemFirst) {
+                out.u8(kLockOutItem, 0);
+            }
+            out.bytes(kRecordItem, lockedRecord.bytes());
+            if (!itemFirst) {
+                out.u8(kLockOutItem, 0);
+            }
+        });
+        auto* readChannel = dynamic_cast<Chan*>(read.root.get());
+        ASSERT_NE(readChannel, nullptr) << read.error;
+        EXPECT_EQ(readChannel->lockOut(), 0) << itemFirst;
+        EXPECT_EQ(readChannel->record().get(Parm::kLockOut), 0) << itemFirst;
+    }
+    // Without the item, the record's byte is the state.
+    ScanFileRead read =
+        ChannelFile([&](ItemWriter& out) { out.bytes(kRecordItem, lockedRecord.bytes()); });
+    auto* readChannel = dynamic_cast<Chan*>(read.root.get());
+    ASSERT_NE(readChannel, nullptr) << read.error;
+    EXPECT_EQ(readChannel->lockOut(), 0xFF);
+    EXPECT_EQ(readChannel->record().get(Parm::kLockOut), 0xFF);
+}
+
+TEST_F(FileTest, UnknownItemsAreSkipped) {
+    ScanFileRead read = ChannelFile([](ItemWriter& out) {
+        out.text(1, "Simplex");
+        out.u32(0x7777, 42);                            // a field of a later program
+        const std::size_t child = out.begin(0x330CDFF); // an object kind of a later program
+        out.u8(1, 1);
+        out.end(child);
+    });
     ASSERT_NE(read.root, nullptr) << read.error;
     EXPECT_EQ(read.root->name(), "Simplex");
 }

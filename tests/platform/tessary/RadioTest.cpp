@@ -11,7 +11,12 @@ namespace hb::tessary::test {
 namespace {
 
 using RadioTest = hb::testkit::PlatformTest;
+using hb::records::Controls;
+using hb::records::Descriptor;
+using hb::records::FindRadioModel;
 using hb::records::Parm;
+using hb::records::RadioModel;
+using hb::records::RadioModels;
 
 constexpr std::uint8_t kDeviceTable[] = {1,   2,   17,  35,  42,  43,  45,  46,  51, 62, 63,
                                          64,  70,  71,  74,  75,  89,  90,  91,  92, 95, 99,

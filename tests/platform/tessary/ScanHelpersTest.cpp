@@ -34,6 +34,31 @@ TEST_F(ScanHelpersTest, FetchBlobCreatesOnceAndClampsItsSize) {
     EXPECT_EQ(list.size(), 5u);
 }
 
+TEST_F(ScanHelpersTest, ASettingsRecordIsAlwaysHandedOutWhole) {
+    BlobList list;
+    auto stored = std::make_unique<Blob>();
+    stored->tag = 53420009;
+    stored->key = 255;
+    stored->data.assign(10, 0xAB);
+    Blob* shortRecord = stored.get();
+    list.push_back(std::move(stored));
+    auto map = std::make_unique<Blob>();
+    map->tag = 53420000;
+    map->key = 255;
+    map->data.assign(3, 0x11);
+    list.push_back(std::move(map));
+
+    Blob* settings = scan_fetch_blob(list, 53420009, 255, 2732);
+    EXPECT_EQ(settings, shortRecord);
+    ASSERT_EQ(settings->data.size(), 2732u);
+    EXPECT_EQ(settings->data, std::vector<std::uint8_t>(2732, 0));
+    settings->data[2230] = 4; // the CT setting, read by the trunk-scanner families
+    EXPECT_EQ(scan_fetch_blob(list, 53420009, 255, 2732)->data[2230], 4);
+    // Records of other tags keep whatever size they have; their readers test it.
+    EXPECT_EQ(scan_fetch_blob(list, 53420000, 255, 20)->data.size(), 3u);
+    EXPECT_EQ(list.size(), 2u);
+}
+
 TEST_F(ScanHelpersTest, LockOutMapSizeCoversTheUpperLimit) {
     // 16 steps from lower to upper: 17 bits with the upper limit itself.
     EXPECT_EQ(LockOutMapSize(100'000'000, 100'400'000, 25'000), 8u + 3u);

@@ -1,5 +1,6 @@
 #include "ControlTest.h"
 
+#include <climits>
 #include <functional>
 #include <string>
 #include <vector>
@@ -192,11 +193,10 @@ TEST_F(ListViewTest, RowsKeepTheirTextsParamsAndImagesAndTheParentHearsThemGo) {
     EXPECT_EQ(item.lParam, 10);
     EXPECT_EQ(item.iImage, 3);
     item.mask = LVIF_TEXT;
-    item.iSubItem = 3; // a sub-item no column shows yet
-    item.pszText = const_cast<LPSTR>("hidden");
-    EXPECT_TRUE(SendMessage(list, LVM_SETITEM, 0, reinterpret_cast<LPARAM>(&item)));
-    EXPECT_EQ(TextOf(0, 3), "hidden");
     item.iSubItem = 1;
+    item.pszText = const_cast<LPSTR>("Tower");
+    EXPECT_TRUE(SendMessage(list, LVM_SETITEM, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_EQ(TextOf(0, 1), "Tower");
     EXPECT_EQ(SendMessage(list, LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item)), -1);
 
     EXPECT_TRUE(SendMessage(list, LVM_DELETEITEM, 1, 0));
@@ -212,6 +212,40 @@ TEST_F(ListViewTest, RowsKeepTheirTextsParamsAndImagesAndTheParentHearsThemGo) {
         gone.push_back(note.lParam);
     }
     EXPECT_EQ(gone, (std::vector<LPARAM>{11, 10, 12, 13, 14}));
+}
+
+TEST_F(ListViewTest, ASubItemNoColumnShowsIsRefused) {
+    MakeList();
+    Fill();
+    LVITEM item;
+    item.mask = LVIF_TEXT;
+    item.iItem = 0;
+    item.pszText = const_cast<LPSTR>("hidden");
+    for (const int subItem : {2, 3, INT_MAX, -1, INT_MIN}) {
+        item.iSubItem = subItem;
+        EXPECT_FALSE(SendMessage(list, LVM_SETITEM, 0, reinterpret_cast<LPARAM>(&item))) << subItem;
+        EXPECT_FALSE(SendMessage(list, LVM_SETITEMTEXT, 0, reinterpret_cast<LPARAM>(&item)))
+            << subItem;
+        EXPECT_EQ(TextOf(0, subItem), "") << subItem;
+    }
+    EXPECT_EQ(TextOf(0, 0), "162.550");
+    EXPECT_EQ(TextOf(0, 1), "Weather");
+
+    // A column may show any sub-item; that one is then taken.
+    LVCOLUMN column;
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.pszText = const_cast<LPSTR>("Notes");
+    column.cx = 60;
+    column.iSubItem = 7;
+    ASSERT_EQ(SendMessage(list, LVM_INSERTCOLUMN, 2, reinterpret_cast<LPARAM>(&column)), 2);
+    item.iSubItem = 7;
+    EXPECT_TRUE(SendMessage(list, LVM_SETITEMTEXT, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_EQ(TextOf(0, 7), "hidden");
+    item.iSubItem = 2; // now below the column count
+    EXPECT_TRUE(SendMessage(list, LVM_SETITEM, 0, reinterpret_cast<LPARAM>(&item)));
+    EXPECT_EQ(TextOf(0, 2), "hidden");
+    item.iSubItem = 6;
+    EXPECT_FALSE(SendMessage(list, LVM_SETITEM, 0, reinterpret_cast<LPARAM>(&item)));
 }
 
 TEST_F(ListViewTest, ASingleSelectionListHasOneSelectedRowAndReportsEachChange) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-namespace hb::tessary {
+namespace hb::records {
 
 // A setting control's range: the knob runs from min to max; a device value v shows at
 // (v - offset) / scale, and the default is given in device units. scale is never 0.
@@ -82,9 +82,12 @@ struct RadioModel {
     std::uint32_t trackedSystems = 0; // trunk systems the radio can track at all
 };
 
+// The `features` bit of a radio the program drives; the engine opens only such radios.
+inline constexpr std::uint32_t kFeatureControl = 0x400;
+
 // The row of a radio type; null when the type is unknown.
 const RadioModel* FindRadioModel(std::uint8_t type);
 // Every row of the table.
 std::span<const RadioModel> RadioModels();
 
-} // namespace hb::tessary
+} // namespace hb::records

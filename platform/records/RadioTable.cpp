@@ -2,11 +2,11 @@
 // conventional scanners, trunk-tracking scanners, scanners that keep their memory by trunk system,
 // computer-controlled wideband and HF receivers, and one test model with every feature.
 
-#include "platform/tessary/model/RadioModel.h"
+#include "platform/records/RadioModel.h"
 
 #include <initializer_list>
 
-namespace hb::tessary {
+namespace hb::records {
 namespace {
 
 using K = std::uint32_t;
@@ -297,4 +297,4 @@ std::span<const RadioModel> RadioModels() {
     return kModels;
 }
 
-} // namespace hb::tessary
+} // namespace hb::records
