@@ -18,6 +18,9 @@ BOOL CEngineProgressDlg::OnInitDialog() {
     return TRUE;
 }
 
+// Only the ticks end the wait.
+void CEngineProgressDlg::OnOK() {}
+
 void CEngineProgressDlg::OnTimer(UINT_PTR nIDEvent) {
     CDialog::OnTimer(nIDEvent);
     ++m_ticks;

@@ -6,7 +6,9 @@
 #include "platform/tessary/app/ScanApp.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
+#include <string>
 
 class CMultiDocTemplate;
 class CRadioConfig;
@@ -23,8 +25,12 @@ public:
 
     CHalbridgeApp();
 
-    // Start-up: TRUE when the main window is up. Every failure ends start-up without a message
-    // of its own.
+    // The exit status of a start-up that ended early on a failure.
+    static constexpr int kStartupFailed = 1;
+
+    // Start-up: TRUE when the main window is up. Every failure ends start-up with one line on the
+    // standard error naming its cause, and the exit step then returns kStartupFailed. A stop asked
+    // for ends start-up at its next step, and is no failure.
     BOOL InitInstance() override;
     // When the queue is empty: without a main window the loop is told to quit.
     BOOL OnIdle(LONG lCount) override;
@@ -32,6 +38,10 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     // Destroys the rigs (saving their sweep settings), then frees the resource library.
     int ExitInstance() override;
+
+    // From any thread: the program is to end in order (a signal asked for it).
+    void RequestStop();
+    bool StopRequested() const;
 
     // Each clears the rig selection first, so that the window opened chooses its own rig.
     CDocument* OpenDocumentFile(LPCSTR lpszFileName) override;
@@ -94,6 +104,10 @@ private:
     void NewDocument(CMultiDocTemplate* pTemplate);
     void OpenSweepWindow(const SweepOpener& opener);
     int CheckConfiguration(LPCSTR settingsFile, CRadioConfig& radios);
+    // Traces the start-up step; false when start-up is to go no further.
+    bool NextStep(int line);
+    // FALSE, for InitInstance to return, after saying why start-up ends.
+    BOOL EndStartup(const std::string& cause);
 
     CMultiDocTemplate* m_groupTemplate = nullptr;
     CMultiDocTemplate* m_rangeTemplate = nullptr;
@@ -108,4 +122,6 @@ private:
     std::array<CMultiDocTemplate*, 5> m_databaseTemplates{};
     HMODULE m_companionModule;
     HMODULE m_resourceModule;
+    bool m_startupFailed = false;
+    std::atomic<bool> m_stopRequested{false};
 };

@@ -72,7 +72,8 @@ int CHalbridgeApp::ExitInstance() {
         m_resourceModule = {};
     }
     Trace(kSource, __LINE__);
-    return CScanApp::ExitInstance();
+    const int code = CScanApp::ExitInstance();
+    return m_startupFailed ? kStartupFailed : code;
 }
 
 void CHalbridgeApp::NewDocument(CMultiDocTemplate* pTemplate) {

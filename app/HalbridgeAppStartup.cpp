@@ -22,9 +22,11 @@
 #include "platform/toolkit/CXTAuxData.h"
 #include "platform/win/core/NoCase.h"
 #include "platform/win/core/SystemInfo.h"
+#include "platform/win/store/Folders.h"
 #include "platform/win/store/PrivateProfile.h"
 #include "platform/win/store/Registry.h"
 #include "platform/win/sys/Files.h"
+#include "platform/win/sys/ModuleVersion.h"
 #include "platform/win/sys/Modules.h"
 #include "platform/win/sys/Paths.h"
 #include "programming/DbaseFrame.h"
@@ -38,6 +40,11 @@
 #include "spectrum/RFAnalyzerView.h"
 #include "spectrum/RFBandScopeView.h"
 
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <iostream>
 #include <memory>
 #include <string>
 
@@ -87,21 +94,54 @@ int DatabaseSlot(const std::string& format) {
 constexpr UINT kDatabaseTemplateIds[] = {IDR_DATABASE_XBASE, IDR_DATABASE_EXCEL, IDR_DATABASE_LOTUS,
                                          IDR_DATABASE_PARADOX, IDR_DATABASE_JET};
 
+template <class Part>
+std::string VersionText(const std::array<Part, 4>& parts) {
+    return std::to_string(parts[0]) + "." + std::to_string(parts[1]) + "." +
+           std::to_string(parts[2]) + "." + std::to_string(parts[3]);
+}
+
+// The settings or documents folder that cannot be made, and why.
+std::string FolderProblem() {
+    for (const std::string& folder : {hb::win::ConfigFolder(), hb::win::DocumentsFolder()}) {
+        if (!hb::win::CreateFolders(folder)) {
+            return "the folder " + folder + " cannot be created (" + std::strerror(errno) + ")";
+        }
+    }
+    return "the settings cannot be set up";
+}
+
+// A file named on the command line is taken from the folder the user started the program in.
+CString FromStartFolder(const CString& path) {
+    const std::string native = hb::win::NativePath(path.str());
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    if (native.empty() || native.front() == '/' || error) {
+        return path;
+    }
+    return hb::win::PathJoin(folder.string(), native).c_str();
+}
+
 } // namespace
 
 BOOL CHalbridgeApp::InitInstance() {
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     InitCommonControls();
     AfxOleInit();
     AfxEnableControlContainer();
     AfxInitRichEdit();
 
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     if (!CheckCompanions()) {
         return FALSE;
     }
 
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     if (ResetRequested()) {
         SYSTEM_INFO system;
         GetSystemInfo(&system);
@@ -114,91 +154,139 @@ BOOL CHalbridgeApp::InitInstance() {
         return FALSE;
     }
 
-    Trace(kSource, __LINE__);
-    if (!AppSetup(kProduct)) {
+    if (!NextStep(__LINE__)) {
         return FALSE;
     }
-    Trace(kSource, __LINE__);
+    if (!AppSetup(kProduct)) {
+        return EndStartup(FolderProblem());
+    }
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     const product& info = GetProduct();
     scan_set_product_info(info.ids[0], info.ids[1], info.version[0], info.version[1],
                           info.version[2], info.version[3], 0, 255, 0);
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     Logout(2);
 
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     CFont font;
     font.CreateFontIndirect(&GetLogFont());
     XTAuxData().SetGlobalFont(&font);
-    Trace(kSource, __LINE__);
-    BuildDeviceTable();
-    Trace(kSource, __LINE__);
-    CGlobalRadioConfig::EnumerateLocalComPorts();
-    Trace(kSource, __LINE__);
-    CMixer::BuildAudioDeviceList(1);
-
-    Trace(kSource, __LINE__);
-    if (RunConfiguration(GetSettingsFile(), kStartupCheck) != 0) {
+    if (!NextStep(__LINE__)) {
         return FALSE;
     }
-    Trace(kSource, __LINE__);
+    BuildDeviceTable();
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
+    CGlobalRadioConfig::EnumerateLocalComPorts();
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
+    CMixer::BuildAudioDeviceList(1);
+
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
+    if (RunConfiguration(GetSettingsFile(), kStartupCheck) != 0) {
+        return EndStartup(std::string("the radio configuration in ") + GetSettingsFile().str() +
+                          " is not complete and was not completed");
+    }
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     SetFontDialogTitle(0, "Select Default Font");
     SetFontDialogTitle(1, "Select Grid Font");
     SetFontDialogTitle(2, "Select History List Font");
     SetFontDialogTitle(3, "Select Tactical Display Font");
 
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     CCommandLineInfo commandLine;
     ParseCommandLine(commandLine);
     SetMasterMenu(kMainResource);
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     AddDocumentTemplates();
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     AddDatabaseTemplates();
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     LoadRadios();
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     format_edacs_style(GetProfileIntA("Settings", "EDACSIDFormat", 0));
     format_motorola_style(GetProfileIntA("Settings", "MotorolaIDFormat", 0));
     m_compactView = GetProfileIntA("Settings", "UseCompactView", m_compactView);
 
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     auto* frame = new CMainFrame;
     // A frame that fails to load has deleted itself.
     if (!frame->LoadFrame(kMainResource, kMainFrameStyle, nullptr, nullptr)) {
-        return FALSE;
+        return EndStartup("the main window cannot be created");
     }
     m_pMainWnd = frame;
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     if (IsAdminUser()) {
         frame->SetTitle(frame->GetTitleText() + " (Administrator)");
         frame->DelayUpdateFrameTitle();
     }
 
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     frame->DragAcceptFiles(TRUE);
     EnableShellOpen();
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     // Only a file to open: a new empty document at start-up would be of no use.
     if (commandLine.m_nShellCommand == CCommandLineInfo::FileOpen) {
+        commandLine.m_strFileName = FromStartFolder(commandLine.m_strFileName);
         MakeDocPath(commandLine.m_strFileName);
     } else {
         commandLine.m_nShellCommand = CCommandLineInfo::FileNothing;
     }
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     frame->ShowWindow(m_nCmdShow);
     RestoreWindowPosition(frame, "MainWindow");
 
-    Trace(kSource, __LINE__);
-    if (!ProcessShellCommand(commandLine)) {
+    if (!NextStep(__LINE__)) {
         return FALSE;
     }
-    Trace(kSource, __LINE__);
+    if (!ProcessShellCommand(commandLine)) {
+        return EndStartup(std::string("cannot open ") + commandLine.m_strFileName.str());
+    }
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     m_started = TRUE;
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     if (GetProfileIntA("Wizard", "ShowAtStartup", 1) != 0) {
         frame->PostMessage(WM_COMMAND, kWizardCommand, 0);
     }
-    Trace(kSource, __LINE__);
+    if (!NextStep(__LINE__)) {
+        return FALSE;
+    }
     return TRUE;
 }
 
@@ -216,17 +304,45 @@ bool CHalbridgeApp::CheckCompanions() {
     };
     for (const Companion& companion : kCompanions) {
         const int* v = companion.version;
+        const std::string path = hb::win::ModulePathFor(companion.name);
         if (FileVersionCheck(companion.name, v[0], v[1], v[2], v[3]) != 0) {
-            return false;
+            hb::win::ModuleVersion found;
+            return EndStartup("the companion file " + path +
+                              (hb::win::ReadModuleVersion(path, found)
+                                   ? " is version " + VersionText(found.parts) + ", older than " +
+                                         VersionText(std::array{v[0], v[1], v[2], v[3]})
+                                   : " is missing or carries no version"));
         }
         if (companion.module) {
             this->*companion.module = AfxLoadLibrary(companion.name);
             if (!(this->*companion.module)) {
-                return false;
+                return EndStartup("the library " + path + " cannot be loaded");
             }
         }
     }
     return true;
+}
+
+bool CHalbridgeApp::NextStep(int line) {
+    Trace(kSource, line);
+    return !StopRequested();
+}
+
+BOOL CHalbridgeApp::EndStartup(const std::string& cause) {
+    // A stop asked for is no failure: whatever cut start-up short is its doing.
+    if (!StopRequested()) {
+        std::cerr << "halbridge: start-up ended: " << cause << std::endl;
+        m_startupFailed = true;
+    }
+    return FALSE;
+}
+
+void CHalbridgeApp::RequestStop() {
+    m_stopRequested = true;
+}
+
+bool CHalbridgeApp::StopRequested() const {
+    return m_stopRequested;
 }
 
 bool CHalbridgeApp::ResetRequested() const {

@@ -38,11 +38,12 @@ void AddTextColumn(CListCtrl& list) {
 
 CRadioSelectDlg::CRadioSelectDlg(CWnd* pParent) : CDialog(IDD, pParent) {}
 
-const RadioSelectRow* CRadioSelectDlg::RowAt(int index) const {
-    if (index < 0 || static_cast<std::size_t>(index) >= m_rows.size()) {
+const RadioSelectRow* CRadioSelectDlg::ChosenRow(int result) const {
+    if (m_confirmed < 0 || result != m_confirmed ||
+        static_cast<std::size_t>(m_confirmed) >= m_rows.size()) {
         return nullptr;
     }
-    return &m_rows[static_cast<std::size_t>(index)];
+    return &m_rows[static_cast<std::size_t>(m_confirmed)];
 }
 
 void CRadioSelectDlg::DoDataExchange(CDataExchange* pDX) {
@@ -76,6 +77,7 @@ BOOL CRadioSelectDlg::OnInitDialog() {
     }
 
     m_rows.clear();
+    m_confirmed = -1;
     for (CRig* rig : CRigList::Get()) {
         if (rig != m_excluded && rig->MatchesType(m_type_filter)) {
             AddRow(rig->m_name, kIconRadio, {RadioSelectRow::Kind::Rig, rig});
@@ -124,6 +126,7 @@ void CRadioSelectDlg::OnOK() {
         }
     }
     m_choice = text;
+    m_confirmed = row;
     EndDialog(row);
 }
 

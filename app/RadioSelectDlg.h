@@ -1,7 +1,7 @@
 #pragma once
 // The dialog in which the user picks the radio to work with when several qualify: one row per
 // radio, one per configured Multi-Radio pair, and "Cancel". DoModal returns the index of the chosen
-// row, or -1 when the dialog is cancelled; RowAt tells what that row stands for.
+// row, or -1 when the dialog is cancelled; ChosenRow tells what that row stands for.
 
 #include "platform/afx/CDialog.h"
 #include "platform/afx/CImageList.h"
@@ -39,8 +39,9 @@ public:
 
     explicit CRadioSelectDlg(CWnd* pParent = nullptr);
 
-    // The row with this index; null for -1 or any index past the rows.
-    const RadioSelectRow* RowAt(int index) const;
+    // The row confirmed with OK, when `result` (DoModal's) is that confirmation's; null for any
+    // other ending: cancelled, closed, destroyed, or the loop told to quit.
+    const RadioSelectRow* ChosenRow(int result) const;
 
     CImageList m_images;
     CString m_title;
@@ -55,6 +56,8 @@ public:
     int m_run_wizard = 0;
     // What each row of m_list stands for, in row order.
     std::vector<RadioSelectRow> m_rows;
+    // The row OK confirmed; -1 until then.
+    int m_confirmed = -1;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

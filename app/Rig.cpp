@@ -185,7 +185,8 @@ CRig* CRig::SelectRig(CString title, BYTE offerWizard, BYTE typeFilter) {
     dialog.m_title = title;
     dialog.m_offer_wizard = offerWizard;
     dialog.m_type_filter = typeFilter;
-    const RadioSelectRow* row = dialog.RowAt(dialog.DoModal());
+    const int result = dialog.DoModal();
+    const RadioSelectRow* row = dialog.ChosenRow(result);
     if (!row) {
         return nullptr;
     }

@@ -1,34 +1,35 @@
 #pragma once
-// SIGINT and SIGTERM close the main window, so that the program shuts down the way it does when
-// the user closes it: windows save their settings, the exit step runs, nothing is lost. The
-// signals must be blocked in every thread, so block them before any thread starts; one thread of
-// this object waits for them and posts WM_CLOSE, the one call that may come from another thread.
+// SIGINT and SIGTERM end the program in order, whenever they come: start-up stops at its next
+// step, the modal dialogs end with Cancel, and a running program closes its main window the way
+// the user closes it, so that windows save their settings and the exit step runs. The signals
+// must be blocked in every thread, so block them before any thread starts. One thread of this
+// object waits for them, tells the application, and posts to a hidden window of the GUI thread,
+// which does the rest: PostMessage is the one call that may come from another thread.
 #include "platform/win/WinTypes.h"
 
 #include <signal.h>
 
 #include <atomic>
-#include <cstdint>
 #include <thread>
+
+class CHalbridgeApp;
 
 class CloseOnSignal {
 public:
-    // `signals` are blocked already.
-    explicit CloseOnSignal(const sigset_t& signals);
+    // On the GUI thread; `signals` are blocked already.
+    CloseOnSignal(const sigset_t& signals, CHalbridgeApp& app);
     // Stops the waiting thread.
     ~CloseOnSignal();
     CloseOnSignal(const CloseOnSignal&) = delete;
     CloseOnSignal& operator=(const CloseOnSignal&) = delete;
 
-    // The window a signal closes from now on; a signal that came before is served now.
-    void SetMainWindow(HWND hwnd);
-
 private:
+    static LRESULT WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Wait();
 
     sigset_t m_signals;
-    std::atomic<std::uint32_t> m_window{0};
-    std::atomic<bool> m_requested{false};
+    CHalbridgeApp& m_app;
+    HWND m_window;
     std::atomic<bool> m_stopping{false};
     std::thread m_waiter;
 };

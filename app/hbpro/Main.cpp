@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <iostream>
 #include <sstream>
 #include <string>
 
@@ -68,15 +69,18 @@ int main(int argc, char** argv) {
     RegisterDocumentViewer();
     // Without a display, the message boxes and dialogs a user would have seen are answered with
     // their default button and written to the standard error.
-    hb::display::StartIfAvailable();
+    if (const char* display = std::getenv("DISPLAY");
+        !hb::display::StartIfAvailable() && display && *display) {
+        std::cerr << "halbridge: cannot open the display \"" << display << "\"; running without one"
+                  << std::endl;
+    }
     int code = 0;
     {
-        CloseOnSignal closer(stops);
+        CloseOnSignal closer(stops, theApp);
         if (const auto failed =
                 hb::afx::StartApplication(theApp, CommandLine(argc, argv), SW_SHOWNORMAL)) {
             code = *failed;
         } else {
-            closer.SetMainWindow(theApp.m_pMainWnd->m_hWnd);
             code = theApp.Run();
         }
     }

@@ -31,6 +31,8 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     UINT GetTemplateId() const;
+    // Whether EndDialog has been called since the dialog began to run.
+    bool IsEnded() const { return m_bEnded; }
 
     DECLARE_MESSAGE_MAP()
 

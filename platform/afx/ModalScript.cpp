@@ -14,6 +14,9 @@ struct Modals {
     std::map<UINT, ModalScript> byTemplate;
     std::map<std::string, ModalScript> byClass;
     std::vector<ModalRecord> log;
+    // The dialogs running, by their log index.
+    std::map<std::size_t, CDialog*> running;
+    bool cancelling = false;
 };
 
 Modals& State() {
@@ -40,6 +43,22 @@ const ModalScript* FindScript(UINT templateId, const std::string& className) {
     return it == state.byClass.end() ? nullptr : &it->second;
 }
 
+void Say(const ModalRecord& record, const char* what) {
+    std::cerr << "halbridge: dialog \"" << record.caption << "\" " << what << std::endl;
+}
+
+// Nobody can answer it: its default button is pressed, as Enter would; when that leaves it open
+// (OK with nothing chosen, say), it is cancelled, so that nothing waits for an answer.
+void AnswerHeadless(CDialog& dialog, const ModalRecord& record) {
+    Say(record, "answered with its default button");
+    const HWND hwnd = dialog.m_hWnd;
+    PressKey(hwnd, VK_RETURN);
+    if (::IsWindow(hwnd) && !dialog.IsEnded()) {
+        Say(record, "still open after its default button: cancelled");
+        dialog.EndDialog(IDCANCEL);
+    }
+}
+
 } // namespace
 
 void SetModalScript(UINT templateId, ModalScript script) {
@@ -54,6 +73,15 @@ const std::vector<ModalRecord>& ModalLog() {
     return State().log;
 }
 
+void CancelModals() {
+    State().cancelling = true;
+    for (const auto& [index, dialog] : State().running) {
+        if (!dialog->IsEnded()) {
+            dialog->EndDialog(IDCANCEL);
+        }
+    }
+}
+
 namespace detail {
 
 std::size_t ModalShown(CDialog& dialog) {
@@ -65,7 +93,13 @@ std::size_t ModalShown(CDialog& dialog) {
     record.caption = caption.str();
     State().log.push_back(record);
     const std::size_t index = State().log.size() - 1;
+    State().running[index] = &dialog;
 
+    if (State().cancelling) {
+        Say(record, "cancelled: the program is closing");
+        dialog.EndDialog(IDCANCEL);
+        return index;
+    }
     // A copy: the script may replace the scripts.
     if (const ModalScript* found = FindScript(record.templateId, record.className)) {
         const ModalScript script = *found;
@@ -76,15 +110,13 @@ std::size_t ModalShown(CDialog& dialog) {
                                "\"): no modal script");
         dialog.EndDialog(IDCANCEL);
     } else if (!hb::win::IsInteractive()) {
-        // Nobody can answer it: press its default button, as Enter would, and say so.
-        std::cerr << "halbridge: dialog \"" << record.caption
-                  << "\" answered with its default button" << std::endl;
-        PressKey(dialog.m_hWnd, VK_RETURN);
+        AnswerHeadless(dialog, record);
     }
     return index;
 }
 
 void ModalEnded(std::size_t index, int result) {
+    State().running.erase(index);
     if (index < State().log.size()) {
         State().log[index].result = result;
     }

@@ -2,7 +2,8 @@
 // Modal dialogs under a test: each one shown runs the script set for it after OnInitDialog. A
 // script may set controls, click buttons (hb::afx::ClickButton), press keys (hb::afx::PressKey)
 // or call EndDialog; when it leaves the dialog open, the dialog's own loop runs. In strict mode a
-// modal without a script is a failure and ends with IDCANCEL.
+// modal without a script is a failure and ends with IDCANCEL. Without a display and a script, a
+// modal gets its default button pressed, and is cancelled when that leaves it open.
 
 #include "platform/win/WinTypes.h"
 
@@ -32,6 +33,10 @@ struct ModalRecord {
 
 // Every modal dialog shown, in order.
 const std::vector<ModalRecord>& ModalLog();
+
+// The program is on its way out: every modal dialog running ends with IDCANCEL, and so does each
+// one shown from now on, before its script.
+void CancelModals();
 
 namespace detail {
 

@@ -1,4 +1,4 @@
-// The configuration check and the first configuration.
+// The configuration check, and taking up a configured settings file.
 //
 // A radio counts when its section names a known model and a port: "SIM", or a serial device
 // path. A serial port is accepted although no driver for it exists yet (opening it answers "not
@@ -57,10 +57,8 @@ std::uint16_t scan_config_init(const char* path) {
     if (!TakePath(call, path)) {
         return call.Done(kStatusInvalidArgument);
     }
-    if (HasUsableRadio(path)) {
-        return call.Done(0);
-    }
-    return call.Done(AddSimulatedRadio(path) ? 0 : hb::records::kStatusNotSupported);
+    // The file is the user's: radios come into it only through the configuration dialog.
+    return call.Done(HasUsableRadio(path) ? 0 : hb::records::kStatusNotSupported);
 }
 
 std::uint16_t scan_configuration(const char* path, std::uint32_t page) {

@@ -115,7 +115,7 @@ std::uint16_t scan_api_call(std::uint32_t code, std::uint32_t handle, std::uint3
 // 0: at least one radio of "Radios" can be driven (a known "Type" and a "Port" of "SIM" or a
 // serial device path).
 std::uint16_t scan_config_check(const char* path);
-// Leaves a usable file as it is; otherwise adds one simulated radio.
+// Never writes the file: 0 when it is usable, as scan_config_check.
 std::uint16_t scan_config_init(const char* path);
 // A settings page of the engine (2 to 5). The simulated engine keeps no settings beyond its
 // radios, so every page answers "not supported" and changes nothing.

@@ -67,8 +67,10 @@ std::vector<DialogTemplate> ConfigurationDialogs() {
                {Caption("The radio configuration is not complete. Press OK to configure your "
                         "radios, or Cancel to quit.",
                         {7, 7, 206, 30}),
-                DefaultButton(IDOK, "OK", {109, 49, 50, 14}),
-                PushButton(IDCANCEL, "Cancel", {163, 49, 50, 14})}),
+                // Nothing is configured without the user's own OK: Cancel is the default and
+                // comes first, so that it also has the focus.
+                DefaultButton(IDCANCEL, "Cancel", {163, 49, 50, 14}),
+                PushButton(IDOK, "OK", {109, 49, 50, 14})}),
         Dialog(IDD_HF_FREQ_DISPLAY, "HF Frequency Display", 180, 80,
                {GroupBox("Show frequencies below 30 MHz in", {7, 7, 166, 40}),
                 RadioButton(IDC_HF_DISPLAY_KHZ, "&kHz", {15, 19, 60, 10}, true),

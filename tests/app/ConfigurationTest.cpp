@@ -36,12 +36,51 @@ TEST_F(ConfigurationTest, AnAcceptedConfigurationStartsWithoutADialog) {
 }
 
 TEST_F(ConfigurationTest, ARejectedConfigurationIsOfferedUntilTheRadiosAreConfigured) {
-    // Nothing configured: the first configuration gives the file a simulated radio.
+    // Nothing configured: the user adds a radio in the engine's dialog.
     Answer(IDD_CONFIGURATION_PROMPT, IDOK);
-    SetModalScript("CRadioConfig", [](CDialog& dialog) { dialog.EndDialog(IDCANCEL); });
+    SetModalScript("CRadioConfig", [](CDialog& dialog) {
+        hb::afx::ClickButton(dialog, CRadioConfig::IDC_ADD_SIMULATED);
+        dialog.EndDialog(IDOK);
+    });
     ASSERT_EQ(Start(), std::nullopt);
     EXPECT_EQ(ModalsShown(), (std::vector<std::string>{"27286", "CRadioConfig"}));
-    EXPECT_EQ(Rigs().size(), 1u);
+    EXPECT_EQ(Rigs(), std::vector<std::string>{"Simulated Radio"});
+}
+
+TEST_F(ConfigurationTest, NoRadioIsWrittenIntoTheSettingsWithoutTheUsersOk) {
+    // An empty file and a damaged one; the user closes the engine's dialog without adding.
+    for (const char* text : {"", "\x01\x02[[Radios\nRadio#1\n=\n"}) {
+        NewApp();
+        Settings(text);
+        const std::string before = hb::win::ini::Dump(SettingsFile());
+        int prompts = 0;
+        SetModalScript(IDD_CONFIGURATION_PROMPT, [&prompts](CDialog& dialog) {
+            dialog.EndDialog(++prompts == 1 ? IDOK : IDCANCEL);
+        });
+        SetModalScript("CRadioConfig", [](CDialog& dialog) { dialog.EndDialog(IDOK); });
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(Start(), std::optional<int>(CHalbridgeApp::kStartupFailed));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "halbridge: start-up ended: the radio configuration in " + SettingsFile() +
+                      " is not complete and was not completed\n");
+        EXPECT_EQ(prompts, 2);
+        EXPECT_EQ(hb::win::ini::Dump(SettingsFile()), before);
+        EXPECT_EQ(app->m_pMainWnd, nullptr);
+    }
+}
+
+TEST_F(ConfigurationTest, WithoutADisplayAnIncompleteConfigurationEndsStartUpAndSaysWhy) {
+    hb::win::SetStrictMode(false);
+    const std::string before = hb::win::ini::Dump(SettingsFile());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Start(), std::optional<int>(CHalbridgeApp::kStartupFailed));
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "halbridge: dialog \"Radio Configuration\" answered with its default button\n"
+                    "halbridge: start-up ended: the radio configuration in " +
+                        SettingsFile() + " is not complete and was not completed\n");
+    EXPECT_EQ(ModalsShown(), std::vector<std::string>{"27286"});
+    EXPECT_EQ(ModalLog().back().result, IDCANCEL);
+    EXPECT_EQ(hb::win::ini::Dump(SettingsFile()), before);
 }
 
 TEST_F(ConfigurationTest, CancellingThePromptOrLackingAccessEndsStartUp) {
@@ -52,7 +91,7 @@ TEST_F(ConfigurationTest, CancellingThePromptOrLackingAccessEndsStartUp) {
         dialog.EndDialog(++prompts < 3 ? IDOK : IDCANCEL);
     });
     SetModalScript("CRadioConfig", [](CDialog& dialog) { dialog.EndDialog(IDOK); });
-    EXPECT_EQ(Start(), std::optional<int>(0));
+    EXPECT_EQ(Start(), std::optional<int>(CHalbridgeApp::kStartupFailed));
     EXPECT_EQ(app->m_pMainWnd, nullptr);
     EXPECT_EQ(ModalsShown(), (std::vector<std::string>{"27286", "CRadioConfig", "27286",
                                                        "CRadioConfig", "27286"}));
@@ -60,7 +99,7 @@ TEST_F(ConfigurationTest, CancellingThePromptOrLackingAccessEndsStartUp) {
 
     NewApp();
     app->SetAccessResult(2, 1);
-    EXPECT_EQ(Start(), std::optional<int>(0));
+    EXPECT_EQ(Start(), std::optional<int>(CHalbridgeApp::kStartupFailed));
     EXPECT_EQ(ModalLog().size(), 5u);
 }
 

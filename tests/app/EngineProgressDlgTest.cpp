@@ -80,6 +80,27 @@ TEST_F(RadioRestartTest, AWindowClosedDuringTheWaitIsLeftAlone) {
     EXPECT_EQ(alpha->m_owner, nullptr);
 }
 
+TEST_F(RadioRestartTest, EnterDoesNotCutTheWaitShort) {
+    CTestRadioFrame* frame = Open(alpha);
+    Start(alpha, frame);
+    bool openAfterEnter = false;
+    hb::afx::SetModalScript(IDD_ENGINE_PROGRESS, [&](CDialog& dialog) {
+        AdvanceAndPump(10 * CEngineProgressDlg::kTickMs);
+        hb::afx::PressKey(dialog.GetSafeHwnd(), VK_RETURN);
+        dialog.SendMessage(WM_COMMAND, IDOK);
+        PumpUntilIdle();
+        openAfterEnter = dialog.IsWindowVisible() != FALSE;
+        EXPECT_TRUE(Frames().commands == kStopped);
+    });
+    const DWORD before = GetTickCount();
+
+    frame->SendMessage(WM_RADIO_RESTART);
+    EXPECT_TRUE(openAfterEnter);
+    EXPECT_EQ(LastModalResult(), CEngineProgressDlg::kDone);
+    EXPECT_EQ(GetTickCount() - before, 100u * CEngineProgressDlg::kTickMs);
+    EXPECT_EQ(Frames().commands, kRestarted);
+}
+
 TEST_F(RadioRestartTest, NoRestartWithoutARadioOrWhileTheWindowCloses) {
     CTestRadioFrame* empty = Open(nullptr);
     empty->SendMessage(WM_RADIO_RESTART);

@@ -8,6 +8,7 @@
 #include "platform/testkit/xdriver/XServer.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <filesystem>
 #include <memory>
@@ -80,6 +81,23 @@ TEST_F(ProgramOnScreenTest, AMenuItemClickedOnTheMainWindowOpensItsDialogAndClos
     EXPECT_NE(hb::testkit::ReadFileBytes(program.Config("user.reg")).find("\"MainWindow\"=sz:"),
               std::string::npos);
     EXPECT_GT(std::filesystem::file_size(ArtefactPath("program-configuration.png")), 0u);
+}
+
+TEST_F(ProgramOnScreenTest, SigtermWhileTheConfigurationPromptIsUpEndsTheProgramInOrder) {
+    std::filesystem::create_directories(program.Config(""));
+    hb::testkit::WriteFileBytes(program.Config("Halbridge Pro.ini"), "[Radios]\n");
+    ASSERT_TRUE(program.Launch({}, server->name())) << program.Output();
+    const auto prompt = driver->FindWindow("Radio Configuration", kWait);
+    ASSERT_TRUE(prompt) << program.Output();
+    ASSERT_TRUE(driver->WaitUntilPainted(*prompt, kWait));
+    EXPECT_TRUE(driver->Screenshot(*prompt, ArtefactPath("program-configuration-prompt.png")));
+
+    EXPECT_EQ(program.Finish(SIGTERM), 0) << program.Output();
+    // Start-up stopped there: no failure to report, nothing written.
+    EXPECT_EQ(program.Output().find("start-up ended"), std::string::npos) << program.Output();
+    EXPECT_EQ(program.Trace().find("MainFrm("), std::string::npos);
+    EXPECT_EQ(hb::testkit::ReadFileBytes(program.Config("Halbridge Pro.ini")), "[Radios]\n");
+    EXPECT_FALSE(std::filesystem::exists(program.Config("user.reg")));
 }
 
 } // namespace

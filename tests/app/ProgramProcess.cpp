@@ -38,7 +38,8 @@ ProgramProcess::~ProgramProcess() {
     }
 }
 
-bool ProgramProcess::Launch(const std::vector<std::string>& arguments, const std::string& display) {
+bool ProgramProcess::Launch(const std::vector<std::string>& arguments, const std::string& display,
+                            const std::string& folder) {
     std::vector<std::string> environment;
     for (char** entry = environ; *entry; ++entry) {
         const std::string variable = *entry;
@@ -65,6 +66,9 @@ bool ProgramProcess::Launch(const std::vector<std::string>& arguments, const std
     posix_spawn_file_actions_adddup2(&actions, pipe[1], STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, pipe[1], STDERR_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipe[0]);
+    if (!folder.empty()) {
+        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    }
     const int error = posix_spawn(&m_pid, program.c_str(), &actions, nullptr, Pointers(argv).data(),
                                   Pointers(environment).data());
     posix_spawn_file_actions_destroy(&actions);

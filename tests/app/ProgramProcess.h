@@ -24,9 +24,13 @@ public:
     std::string Config(const std::string& name) const { return m_home.File("config/" + name); }
     std::string Trace() const { return hb::testkit::ReadFileBytes(m_home.File("trace.txt")); }
 
+    std::string Home() const { return m_home.Path(); }
+
     // Starts bin/hbpro with the arguments, its settings in the scratch home, on the X display
-    // named (none: headless); false when it cannot start.
-    bool Launch(const std::vector<std::string>& arguments = {}, const std::string& display = {});
+    // named (none: headless), in the folder given (none: this process's); false when it cannot
+    // start.
+    bool Launch(const std::vector<std::string>& arguments = {}, const std::string& display = {},
+                const std::string& folder = {});
     // Reads the program's output until it holds `text`; false when the output ends first or the
     // deadline passes.
     bool WaitFor(const std::string& text);

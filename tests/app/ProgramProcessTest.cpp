@@ -70,4 +70,49 @@ TEST_F(ProgramProcessTest, ResetDeletesOnlyTheProgramsSettingsAndOpensNoWindow) 
     EXPECT_FALSE(std::filesystem::exists(program.Config("Halbridge Pro.ini")));
 }
 
+TEST_F(ProgramProcessTest, AListNamedAfterNoRadioEndsByItselfWithTheChooserCancelled) {
+    ASSERT_TRUE(program.Launch({"unknown.sws"}, {}, program.Home())) << program.Output();
+    EXPECT_EQ(program.Finish(), 1) << program.Output();
+    const std::string& said = program.Output();
+    EXPECT_NE(said.find("halbridge: dialog \"Select Radio - Radio Control\" still open after its "
+                        "default button: cancelled"),
+              std::string::npos)
+        << said;
+    // The file is taken from the folder the program was started in.
+    EXPECT_NE(
+        said.find("halbridge: start-up ended: cannot open " + program.Home() + "/unknown.sws"),
+        std::string::npos)
+        << said;
+}
+
+TEST_F(ProgramProcessTest, AStartUpThatCannotGoOnSaysWhyAndEndsWithAFailure) {
+    // Something that is not a folder stands where the settings go.
+    WriteFileBytes(program.Home() + "/config", "");
+    ASSERT_TRUE(program.Launch()) << program.Output();
+    EXPECT_EQ(program.Finish(), 1) << program.Output();
+    EXPECT_EQ(program.Output(), "halbridge: start-up ended: the folder " + program.Home() +
+                                    "/config cannot be created (Not a directory)\n");
+    std::filesystem::remove(program.Home() + "/config");
+
+    // A configuration without a radio: nobody can complete it.
+    std::filesystem::create_directories(program.Config(""));
+    WriteFileBytes(program.Config("Halbridge Pro.ini"), "[Radios]\n");
+    ASSERT_TRUE(program.Launch()) << program.Output();
+    EXPECT_EQ(program.Finish(), 1) << program.Output();
+    EXPECT_NE(program.Output().find("halbridge: start-up ended: the radio configuration in " +
+                                    program.Config("Halbridge Pro.ini") + " is not complete"),
+              std::string::npos)
+        << program.Output();
+    EXPECT_EQ(ReadFileBytes(program.Config("Halbridge Pro.ini")), "[Radios]\n");
+}
+
+TEST_F(ProgramProcessTest, ADisplayThatCannotBeReachedIsSaidAndTheProgramRunsWithoutOne) {
+    ASSERT_TRUE(program.Launch({}, ":4711")) << program.Output();
+    ASSERT_TRUE(program.WaitFor(kReady)) << program.Output();
+    EXPECT_EQ(program.Finish(SIGTERM), 0) << program.Output();
+    EXPECT_TRUE(program.Output().starts_with(
+        "halbridge: cannot open the display \":4711\"; running without one\n"))
+        << program.Output();
+}
+
 } // namespace

@@ -169,5 +169,38 @@ TEST_F(SelectRigTest, OkWithNothingSelectedBeepsAndADoubleClickChooses) {
     EXPECT_EQ(CRig::SelectRig("Radio Control", 0xFF, kReceiver), bravo);
 }
 
+TEST_F(SelectRigTest, ADialogEndedOtherwiseThanByOkChoosesNoRadio) {
+    alpha = AddRig("Alpha", kReceiver);
+    bravo = AddRig("Bravo", kReceiver);
+    AddRig("Charlie", kReceiver);
+    OwnerWindow main;
+    app.m_pMainWnd = &main.wnd;
+    // Each ending picks the third row first, whose index is also IDCANCEL's.
+    const std::function<void(CRadioSelectDlg&)> endings[] = {
+        [](CRadioSelectDlg&) { PostQuitMessage(0); },
+        [](CRadioSelectDlg& dlg) { dlg.DestroyWindow(); },
+        [](CRadioSelectDlg& dlg) { hb::afx::PressKey(dlg.m_list.GetSafeHwnd(), VK_ESCAPE); },
+        [](CRadioSelectDlg& dlg) { dlg.SendMessage(WM_CLOSE); },
+        [&main](CRadioSelectDlg&) { main.wnd.PostMessage(WM_CLOSE); },
+    };
+    for (const auto& ending : endings) {
+        OnDialog([&ending](CRadioSelectDlg& dlg) {
+            MouseOnRow(dlg.m_list, 2, WM_LBUTTONDOWN);
+            ending(dlg);
+        });
+        EXPECT_EQ(CRig::SelectRig("Radio Control", 0, 0), nullptr);
+        EXPECT_EQ(CRig::s_selection[0], nullptr);
+        MSG quit;
+        PeekMessage(&quit, HWND{}, WM_QUIT, WM_QUIT, PM_REMOVE);
+    }
+    EXPECT_FALSE(::IsWindow(main.wnd.GetSafeHwnd()));
+    app.m_pMainWnd = nullptr;
+
+    // The same row confirmed with OK is the third radio.
+    ChooseRow(2);
+    EXPECT_NE(CRig::SelectRig("Radio Control", 0, 0), nullptr);
+    EXPECT_EQ(CRig::s_selection[0]->m_name, "Charlie");
+}
+
 } // namespace
 } // namespace hb::app::test

@@ -3,6 +3,7 @@
 #include "platform/afx/CDocument.h"
 #include "platform/afx/CView.h"
 #include "platform/afx/res/ResourceChain.h"
+#include "platform/records/StatusCodes.h"
 #include "platform/tessary/model/File.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/win/sys/Modules.h"
@@ -16,6 +17,12 @@
 namespace hb::app::test {
 namespace {
 
+std::string VersionText(const ModuleVersion& version) {
+    const auto& v = version.parts;
+    return std::to_string(v[0]) + "." + std::to_string(v[1]) + "." + std::to_string(v[2]) + "." +
+           std::to_string(v[3]);
+}
+
 class StartupTest : public ProgramTest {
 protected:
     StartupTest() { Settings(kTwoRadios); }
@@ -28,8 +35,9 @@ protected:
         return ids;
     }
     // Start-up ended: no window is left, and nothing was set up.
-    void ExpectEndedEarly(const std::optional<int>& result, const std::string& why) const {
-        EXPECT_EQ(result, std::optional<int>(0)) << why;
+    void ExpectEndedEarly(const std::optional<int>& result, const std::string& why,
+                          int status = CHalbridgeApp::kStartupFailed) const {
+        EXPECT_EQ(result, std::optional<int>(status)) << why;
         EXPECT_EQ(app->m_pMainWnd, nullptr) << why;
         EXPECT_TRUE(Rigs().empty()) << why;
         EXPECT_FALSE(std::filesystem::exists(Home() + "/config")) << why;
@@ -46,8 +54,15 @@ TEST_F(StartupTest, AMissingOrOldCompanionOrAResourceLibraryThatWillNotLoadEndsS
             hb::win::SetFakeModule(kCompanions[i].name, missing ? std::nullopt : std::optional(old),
                                    false);
             NewApp();
+            testing::internal::CaptureStderr();
             ExpectEndedEarly(Start(), std::string(kCompanions[i].name) +
                                           (missing ? " missing" : " too old"));
+            const std::string said = testing::internal::GetCapturedStderr();
+            EXPECT_EQ(said, "halbridge: start-up ended: the companion file " +
+                                hb::win::ModulePathFor(kCompanions[i].name) +
+                                (missing ? " is missing or carries no version\n"
+                                         : " is version " + VersionText(old) + ", older than " +
+                                               VersionText(kCompanions[i].version) + "\n"));
             // The companion library is loaded only when every check before it passed.
             EXPECT_EQ(GetModuleHandle("Brisko.DLL") != HMODULE{}, i == 8) << kCompanions[i].name;
             hb::win::SetFakeModule(kCompanions[i].name, kCompanions[i].version, false);
@@ -56,20 +71,24 @@ TEST_F(StartupTest, AMissingOrOldCompanionOrAResourceLibraryThatWillNotLoadEndsS
     }
     hb::win::SetFakeModule("Pellam.DLL", kCompanions[8].version, true);
     NewApp();
+    testing::internal::CaptureStderr();
     ExpectEndedEarly(Start(), "Pellam does not load");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "halbridge: start-up ended: the library " +
+                                                          hb::win::ModulePathFor("Pellam.DLL") +
+                                                          " cannot be loaded\n");
     EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(StartupTest, ResetAsAWholeArgumentDeletesOnlyTheProgramsSettings) {
     UserValue("Settings", "UseCompactView", 1);
     SetValue("Software\\Corvanta\\Suite\\Colors", "Background", 7);
-    ExpectEndedEarly(Start("-RESET"), "reset");
+    ExpectEndedEarly(Start("-RESET"), "reset", 0);
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Corvanta\\Halbridge Pro"));
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, "Software\\Corvanta\\Suite\\Colors"));
 
     // Reset without a settings tree still ends start-up.
     NewApp();
-    ExpectEndedEarly(Start("\"-reset\""), "second reset");
+    ExpectEndedEarly(Start("\"-reset\""), "second reset", 0);
 }
 
 TEST_F(StartupTest, AFileWhosePathContainsResetIsOpenedAndKeepsItsCase) {
@@ -165,6 +184,70 @@ TEST_F(StartupTest, TheResourceLibraryServesFromStartUpUntilTheExitStep) {
     EXPECT_NE(hb::afx::FindDialogResource(IDD_R8500_VIEW), nullptr);
     EXPECT_EQ(hb::testkit::FinishApp(*app), 0);
     EXPECT_EQ(hb::afx::FindDialogResource(IDD_R8500_VIEW), nullptr);
+}
+
+TEST_F(StartupTest, AFolderThatCannotBeMadeOrAFileThatCannotBeOpenedEndsStartUpAndSaysWhy) {
+    // Something that is not a folder stands where the settings go.
+    std::filesystem::remove_all(Home() + "/config");
+    WriteBytes(Home() + "/config", "");
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Start(), std::optional<int>(CHalbridgeApp::kStartupFailed));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "halbridge: start-up ended: the folder " + Home() +
+                  "/config cannot be created (Not a directory)\n");
+    EXPECT_EQ(app->m_pMainWnd, nullptr);
+    std::filesystem::remove(Home() + "/config");
+
+    const std::string missing = Home() + "/Receiver.sws";
+    NewApp();
+    ExpectBox("Receiver.sws", IDOK);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(Start("\"" + missing + "\""), std::optional<int>(CHalbridgeApp::kStartupFailed));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "halbridge: start-up ended: cannot open " + missing + "\n");
+    EXPECT_EQ(app->m_pMainWnd, nullptr);
+}
+
+TEST_F(StartupTest, ARelativeFileIsTakenFromTheFolderTheProgramWasStartedIn) {
+    const std::string folder = Home() + "/lists";
+    std::filesystem::create_directories(folder + "/sub");
+    const std::string list = folder + "/sub/Receiver.sws";
+    Roster roster;
+    ASSERT_TRUE(File(list, &roster).save());
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
+    const std::optional<int> started = Start("sub/Receiver.sws");
+    std::filesystem::current_path(before);
+
+    ASSERT_EQ(started, std::nullopt);
+    auto* frame = dynamic_cast<CRadioFrame*>(Main().GetActiveFrame());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetActiveDocument()->GetPathName(), list.c_str());
+}
+
+TEST_F(StartupTest, AStopEndsStartUpAtItsNextStepAsNoFailure) {
+    testing::internal::CaptureStderr();
+    app->RequestStop();
+    ExpectEndedEarly(Start(), "stopped before start-up", 0);
+
+    // During the configuration prompt, as a signal does it: the prompt is cancelled, start-up
+    // goes no further, and nothing of the user's is written.
+    NewApp();
+    EngineSim::SetConfigVerdict(hb::records::kStatusNotSupported);
+    const std::string before = hb::win::ini::Dump(SettingsFile());
+    hb::afx::SetModalScript(IDD_CONFIGURATION_PROMPT, [this](CDialog&) {
+        app->RequestStop();
+        hb::afx::CancelModals();
+    });
+    EXPECT_EQ(Start(), std::optional<int>(0));
+    EXPECT_EQ(hb::afx::ModalLog().size(), 1u);
+    EXPECT_EQ(hb::afx::ModalLog().back().result, IDCANCEL);
+    EXPECT_EQ(app->m_pMainWnd, nullptr);
+    EXPECT_TRUE(Rigs().empty());
+    EXPECT_EQ(hb::win::ini::Dump(SettingsFile()), before);
+    EXPECT_FALSE(
+        KeyExists(HKEY_CURRENT_USER, "Software\\Corvanta\\Halbridge Pro\\WindowPositions"));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 } // namespace

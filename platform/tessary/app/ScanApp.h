@@ -39,7 +39,13 @@ public:
     // The application object, or null when there is none or it is not a CScanApp.
     static CScanApp* GetScanApp();
 
-    // User scope. A read gives the default when the value is absent or of another type.
+    // User scope. A read gives the default when the value is absent or of another type. A write
+    // that cannot reach the settings file tells the user so, once per run, naming the file and
+    // the reason.
+    BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue) override;
+    BOOL WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue) override;
+    BOOL WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, BYTE* pData,
+                            UINT nBytes) override;
     int GetProfileIntA(LPCSTR section, LPCSTR entry, int defaultValue);
     CString GetProfileStringA(LPCSTR section, LPCSTR entry, LPCSTR defaultValue = nullptr);
     BOOL WriteProfileStringA(LPCSTR section, LPCSTR entry, LPCSTR value);
@@ -47,7 +53,7 @@ public:
     // otherwise FALSE and `data` is left as it was.
     static BOOL ReadBinaryValue(HKEY key, LPCSTR name, void* data, DWORD size);
 
-    // Suite scope.
+    // Suite scope; writes as the user scope's.
     int GetSuiteProfileInt(LPCSTR section, LPCSTR entry, int defaultValue);
     CString GetSuiteProfileString(LPCSTR section, LPCSTR entry, LPCSTR defaultValue = nullptr);
     BOOL WriteSuiteProfileInt(LPCSTR section, LPCSTR entry, int value);
@@ -187,6 +193,8 @@ public:
 
 private:
     static std::string SuiteKey(LPCSTR section);
+    // `written`, after telling the user of the first settings file that could not be written.
+    BOOL Saved(BOOL written);
     void ReadSettings();
     void LoadFonts();
     void MakeFonts();
@@ -212,6 +220,7 @@ private:
     DWORD m_windowsMajor = 0;
     bool m_admin = false;
     bool m_userAccountControl = false;
+    bool m_saveFailureShown = false;
     std::map<int, int> m_access;
     BOOL m_audioUnavailable = FALSE;
     BOOL m_forcedSimpleMode = FALSE;

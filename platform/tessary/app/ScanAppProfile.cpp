@@ -2,9 +2,11 @@
 #include "platform/afx/CWnd.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/win/core/Geometry.h"
+#include "platform/win/core/MessageBox.h"
 #include "platform/win/core/SystemInfo.h"
 #include "platform/win/core/Window.h"
 #include "platform/win/core/WindowState.h"
+#include "platform/win/store/Registry.h"
 
 #include <cstdio>
 #include <cstring>
@@ -106,6 +108,36 @@ BOOL CScanApp::WriteProfileStringA(LPCSTR section, LPCSTR entry, LPCSTR value) {
     return WriteProfileString(section, entry, value);
 }
 
+BOOL CScanApp::WriteProfileInt(LPCSTR section, LPCSTR entry, int value) {
+    return Saved(CWinApp::WriteProfileInt(section, entry, value));
+}
+
+BOOL CScanApp::WriteProfileString(LPCSTR section, LPCSTR entry, LPCSTR value) {
+    return Saved(CWinApp::WriteProfileString(section, entry, value));
+}
+
+BOOL CScanApp::WriteProfileBinary(LPCSTR section, LPCSTR entry, BYTE* data, UINT bytes) {
+    return Saved(CWinApp::WriteProfileBinary(section, entry, data, bytes));
+}
+
+BOOL CScanApp::Saved(BOOL written) {
+    if (written || m_saveFailureShown) {
+        return written;
+    }
+    // A write refused for another reason (no such section, say) is not the user's concern.
+    const auto failure = hb::win::registry::TakeSaveFailure();
+    if (!failure) {
+        return written;
+    }
+    m_saveFailureShown = true;
+    CString text;
+    text.Format("The settings could not be saved to %s (%s). Settings changed from now on may be "
+                "lost when %s ends.",
+                failure->path.c_str(), failure->reason.c_str(), m_pszAppName);
+    MessageBox(m_pMainWnd ? m_pMainWnd->m_hWnd : HWND{}, text, m_pszAppName, MB_ICONEXCLAMATION);
+    return written;
+}
+
 BOOL CScanApp::ReadBinaryValue(HKEY key, LPCSTR name, void* data, DWORD size) {
     DWORD type = REG_NONE;
     DWORD stored = 0;
@@ -131,13 +163,14 @@ CString CScanApp::GetSuiteProfileString(LPCSTR section, LPCSTR entry, LPCSTR def
 BOOL CScanApp::WriteSuiteProfileInt(LPCSTR section, LPCSTR entry, int value) {
     const BYTE data[4] = {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8),
                           static_cast<BYTE>(value >> 16), static_cast<BYTE>(value >> 24)};
-    return section && Set(HKEY_CURRENT_USER, SuiteKey(section), entry, REG_DWORD, data, 4);
+    return Saved(section && Set(HKEY_CURRENT_USER, SuiteKey(section), entry, REG_DWORD, data, 4));
 }
 
 BOOL CScanApp::WriteSuiteProfileString(LPCSTR section, LPCSTR entry, LPCSTR value) {
-    return section && value &&
-           Set(HKEY_CURRENT_USER, SuiteKey(section), entry, REG_SZ,
-               reinterpret_cast<const BYTE*>(value), static_cast<DWORD>(std::strlen(value) + 1));
+    return Saved(section && value &&
+                 Set(HKEY_CURRENT_USER, SuiteKey(section), entry, REG_SZ,
+                     reinterpret_cast<const BYTE*>(value),
+                     static_cast<DWORD>(std::strlen(value) + 1)));
 }
 
 int CScanApp::GetMachineProfileInt(LPCSTR section, LPCSTR entry, int defaultValue) {

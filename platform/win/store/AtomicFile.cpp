@@ -24,6 +24,15 @@ bool Injected(FileWriteStage stage) {
     return true;
 }
 
+// An injected failure looks like a real one: errno tells why.
+bool Fails(FileWriteStage stage, int error) {
+    if (!Injected(stage)) {
+        return false;
+    }
+    errno = error;
+    return true;
+}
+
 bool WriteAll(int fd, std::string_view content) {
     while (!content.empty()) {
         const ssize_t n = write(fd, content.data(), content.size());
@@ -31,6 +40,9 @@ bool WriteAll(int fd, std::string_view content) {
             continue;
         }
         if (n <= 0) {
+            if (n == 0) {
+                errno = EIO;
+            }
             return false;
         }
         content.remove_prefix(static_cast<std::size_t>(n));
@@ -58,7 +70,7 @@ bool WriteFileAtomically(const std::string& path, std::string_view content) {
         slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
     const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
 
-    if (Injected(FileWriteStage::Open) || !CreateFolders(folder)) {
+    if (Fails(FileWriteStage::Open, EACCES) || !CreateFolders(folder)) {
         return false;
     }
     std::string temp = path.substr(0, nameStart) + "." + path.substr(nameStart) + ".XXXXXX";
@@ -71,12 +83,20 @@ bool WriteFileAtomically(const std::string& path, std::string_view content) {
         fchmod(fd, st.st_mode & 07777);
     }
 
-    bool ok = !Injected(FileWriteStage::Write) && WriteAll(fd, content);
-    ok = ok && !Injected(FileWriteStage::Sync) && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && !Injected(FileWriteStage::Rename) && rename(temp.c_str(), path.c_str()) == 0;
+    bool ok = !Fails(FileWriteStage::Write, EIO) && WriteAll(fd, content);
+    ok = ok && !Fails(FileWriteStage::Sync, EIO) && fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && (Fails(FileWriteStage::Rename, EACCES) || rename(temp.c_str(), path.c_str()) != 0)) {
+        ok = false;
+        error = errno;
+    }
     if (!ok) {
         unlink(temp.c_str());
+        errno = error;
         return false;
     }
     SyncFolder(folder);

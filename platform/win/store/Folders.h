@@ -12,7 +12,8 @@ std::string ConfigFolder();
 // $HALBRIDGE_HOME/Documents, else ~/Documents/Halbridge Pro.
 std::string DocumentsFolder();
 
-// Creates the folder and any missing parents; true when it exists afterwards.
+// Creates the folder and any missing parents; true when it exists afterwards, else errno says
+// why.
 bool CreateFolders(const std::string& path);
 
 } // namespace hb::win

@@ -312,4 +312,8 @@ void FailNext(Op op, DWORD error) {
     RegistryStore::Get().FailNext(op, error);
 }
 
+std::optional<SaveFailure> TakeSaveFailure() {
+    return RegistryStore::Get().TakeSaveFailure();
+}
+
 } // namespace hb::win::registry

@@ -8,6 +8,7 @@
 #include "platform/win/WinTypes.h"
 #include "platform/win/core/LastError.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +84,15 @@ struct JournalEntry {
 // Every change in the order it was made.
 const std::vector<JournalEntry>& Journal();
 void ClearJournal();
+
+struct SaveFailure {
+    std::string path;
+    std::string reason;
+};
+
+// The settings file whose write failed last, and why, taken: nothing when no write has failed
+// since the last call.
+std::optional<SaveFailure> TakeSaveFailure();
 
 enum class Op { Set, Query, Open, Create, Delete };
 

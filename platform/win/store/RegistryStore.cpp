@@ -8,8 +8,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace hb::win {
 
@@ -37,6 +39,7 @@ void RegistryStore::ClearRoots() {
         root.damaged = false;
     }
     m_handles.clear();
+    m_saveFailure.reset();
 }
 
 void RegistryStore::UseFiles(const std::string& folder) {
@@ -86,12 +89,20 @@ DWORD RegistryStore::Commit(HKEY handle) {
     const std::string path = FilePath(*root);
     if (root->damaged) {
         if (std::rename(path.c_str(), (path + ".damaged").c_str()) != 0 && errno != ENOENT) {
+            m_saveFailure = registry::SaveFailure{path, std::strerror(errno)};
             return ERROR_WRITE_FAULT;
         }
         root->damaged = false;
     }
-    return WriteFileAtomically(path, FormatRegistry(*root->tree)) ? ERROR_SUCCESS
-                                                                  : ERROR_WRITE_FAULT;
+    if (!WriteFileAtomically(path, FormatRegistry(*root->tree))) {
+        m_saveFailure = registry::SaveFailure{path, std::strerror(errno)};
+        return ERROR_WRITE_FAULT;
+    }
+    return ERROR_SUCCESS;
+}
+
+std::optional<registry::SaveFailure> RegistryStore::TakeSaveFailure() {
+    return std::exchange(m_saveFailure, std::nullopt);
 }
 
 RegistryStore::Root* RegistryStore::FindRoot(HKEY handle) {

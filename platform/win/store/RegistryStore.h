@@ -36,8 +36,10 @@ public:
     DWORD CloseHandle(HKEY handle);
 
     // Writes the root through to its file: ERROR_SUCCESS, or ERROR_WRITE_FAULT when the file
-    // could not be replaced (memory is kept, the previous file stays intact).
+    // could not be replaced (memory is kept, the previous file stays intact, and the failure is
+    // kept for TakeSaveFailure).
     DWORD Commit(HKEY root);
+    std::optional<registry::SaveFailure> TakeSaveFailure();
 
     void Record(registry::JournalEntry entry) { m_journal.push_back(std::move(entry)); }
     const std::vector<registry::JournalEntry>& Journal() const { return m_journal; }
@@ -73,6 +75,7 @@ private:
     std::uint32_t m_nextHandle = 1;
     std::vector<registry::JournalEntry> m_journal;
     std::map<registry::Op, DWORD> m_faults;
+    std::optional<registry::SaveFailure> m_saveFailure;
 };
 
 } // namespace hb::win

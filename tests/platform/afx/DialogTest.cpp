@@ -246,6 +246,46 @@ TEST_F(DialogTest, WithoutADisplayAnUnscriptedModalTakesItsDefaultButton) {
     EXPECT_EQ(dlg.DoModal(), IDOK);
 }
 
+TEST_F(DialogTest, WithoutADisplayADialogStillOpenAfterItsDefaultButtonIsCancelled) {
+    hb::win::SetStrictMode(false);
+    // OK with nothing chosen keeps this one open, as the radio chooser does.
+    class CStubbornDlg : public CSelectDlg {
+    public:
+        using CSelectDlg::CSelectDlg;
+        int oks = 0;
+        void OnOK() override { ++oks; }
+    } dlg(&owner);
+    dlg.timerPeriod = 100;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.oks, 1);
+    EXPECT_EQ(dlg.ticks, 0);
+    EXPECT_EQ(hb::afx::ModalLog().back().result, IDCANCEL);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+}
+
+TEST_F(DialogTest, CancellingTheModalsEndsTheOpenOnesAndEveryOneShownAfter) {
+    int inner = 0;
+    hb::afx::SetModalScript(27417, [&inner](CDialog&) {
+        if (++inner == 1) {
+            CSelectDlg nested(nullptr);
+            nested.timerPeriod = 100;
+            hb::afx::CancelModals();
+            EXPECT_EQ(nested.DoModal(), IDCANCEL);
+            EXPECT_EQ(nested.ticks, 0);
+        }
+    });
+    CSelectDlg outer(&owner);
+    outer.timerPeriod = 100;
+    EXPECT_EQ(outer.DoModal(), IDCANCEL);
+    EXPECT_EQ(outer.ticks, 0);
+    // The nested dialog never ran its script.
+    EXPECT_EQ(inner, 1);
+    ASSERT_EQ(hb::afx::ModalLog().size(), 2u);
+    CSelectDlg later(&owner);
+    EXPECT_EQ(later.DoModal(), IDCANCEL);
+    EXPECT_EQ(inner, 1);
+}
+
 TEST_F(DialogTest, ADialogEndedWhileInitialisingNeedsNoScript) {
     // An owner disabled before stays disabled.
     owner.EnableWindow(FALSE);

@@ -74,25 +74,26 @@ TEST_F(ConfigTest, TheEngineDrivesEveryModelOfTheModelTables) {
     EXPECT_EQ(scan_create_single_tone("Scanner", block.data(), {}, 0), rec::kStatusDecoderFailure);
 }
 
-TEST_F(ConfigTest, InitAddsOneSimulatedRadioAndKeepsEverythingElse) {
-    hb::win::ini::Seed(kPath, "[Settings]\nUseCompactView=1\n[Radios]\nRadio#1=Old\n"
-                              "[Old]\nType=0\n[Simulated Radio]\nNote=taken\n");
-    ASSERT_EQ(scan_config_init(kPath), 0);
-    EXPECT_EQ(scan_config_check(kPath), 0);
-    EXPECT_EQ(hb::win::ini::Dump(kPath),
-              "[Settings]\nUseCompactView=1\n[Radios]\nRadio#1=Old\nRadio#2=Simulated Radio 2\n"
-              "[Old]\nType=0\n[Simulated Radio]\nNote=taken\n\n"
-              "[Simulated Radio 2]\nType=2\nPort=SIM\n");
+TEST_F(ConfigTest, InitNeverWritesARadioIntoTheUsersFile) {
+    // An empty file, and one whose radio cannot be driven, stay as they are.
+    for (const char* text : {"", "[Settings]\nUseCompactView=1\n[Radios]\nRadio#1=Old\n"
+                                 "[Old]\nType=0\n[Simulated Radio]\nNote=taken\n"}) {
+        hb::win::ini::Seed(kPath, text);
+        const std::string before = hb::win::ini::Dump(kPath);
+        const std::size_t writes = IniWrites(kPath).size();
+        EXPECT_TRUE(rec::IsFailureStatus(scan_config_init(kPath)));
+        EXPECT_EQ(IniWrites(kPath).size(), writes);
+        EXPECT_EQ(hb::win::ini::Dump(kPath), before);
+        EXPECT_TRUE(rec::IsFailureStatus(scan_config_check(kPath)));
+    }
 
-    // The file is now the engine's settings file, and the radio it added runs.
-    const std::vector<std::uint8_t> block = ThreeChannels();
-    EXPECT_FALSE(
-        rec::IsFailureStatus(scan_create_single_engine("Simulated Radio 2", block.data(), {}, 0)));
-
-    // A usable file is left as it is.
+    // A usable file is taken up as the engine's settings file, unchanged, and its radio runs.
+    hb::win::ini::Seed(kPath, "[Radios]\nRadio#1=Pro\n[Pro]\nType=2\nPort=SIM\n");
     const std::size_t writes = IniWrites(kPath).size();
     EXPECT_EQ(scan_config_init(kPath), 0);
     EXPECT_EQ(IniWrites(kPath).size(), writes);
+    const std::vector<std::uint8_t> block = ThreeChannels();
+    EXPECT_FALSE(rec::IsFailureStatus(scan_create_single_engine("Pro", block.data(), {}, 0)));
 }
 
 TEST_F(ConfigTest, ComPortsAreTheMachinesSerialDevicesAndTheScriptedOnes) {

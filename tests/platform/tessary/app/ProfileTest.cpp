@@ -1,4 +1,6 @@
 #include "platform/afx/CFrameWnd.h"
+#include "platform/win/store/AtomicFile.h"
+#include "platform/win/store/Registry.h"
 #include "tests/platform/tessary/app/ScanAppTest.h"
 
 #include <array>
@@ -157,6 +159,34 @@ TEST_F(ProfileTest, WindowPositionsRoundTripThroughTheProfile) {
         EXPECT_FALSE(app.RestoreWindowPosition(frame, "Other")) << stored;
     }
     frame->DestroyWindow();
+}
+
+TEST_F(ProfileTest, ASettingsFileThatCannotBeWrittenIsReportedOncePerRun) {
+    const std::string folder = Home() + "/config";
+    hb::win::registry::UseFiles(folder);
+    ExpectBox("The settings could not be saved to " + folder + "/user.reg (Permission denied)",
+              IDOK, "Halbridge Pro");
+    hb::win::SetFileWriteFault(hb::win::FileWriteStage::Rename);
+    EXPECT_FALSE(app.WriteProfileInt("Settings", "ViewType", 2));
+
+    // Later failures, through any of the writes, say nothing more.
+    hb::win::SetFileWriteFault(hb::win::FileWriteStage::Open);
+    EXPECT_FALSE(app.WriteProfileStringA("Settings", "Name", "x"));
+    hb::win::SetFileWriteFault(hb::win::FileWriteStage::Write);
+    EXPECT_FALSE(app.WriteSuiteProfileInt("Colors", "Background", 7));
+    EXPECT_EQ(Boxes().size(), 1u);
+
+    // Once the file can be written again, writes reach it.
+    EXPECT_TRUE(app.WriteProfileInt("Settings", "ViewType", 2));
+    hb::win::registry::UseFiles(folder);
+    EXPECT_EQ(app.GetProfileIntA("Settings", "ViewType", -1), 2);
+}
+
+TEST_F(ProfileTest, AWriteRefusedForAnotherReasonShowsNothing) {
+    BYTE data[2] = {1, 2};
+    hb::win::registry::FailNext(hb::win::registry::Op::Set, ERROR_ACCESS_DENIED);
+    EXPECT_FALSE(app.WriteProfileBinary("Settings", "Block", data, sizeof data));
+    EXPECT_TRUE(Boxes().empty());
 }
 
 } // namespace
