@@ -1,4 +1,4 @@
-#include "app/MainFrame.h"
+#include "app/mainframe/MainFrame.h"
 
 #include "app/Wizard.h"
 #include "platform/tessary/app/ScanApp.h"
