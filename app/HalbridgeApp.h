@@ -10,6 +10,7 @@
 
 class CMultiDocTemplate;
 class CRadioConfig;
+class CXTPCommandBars;
 
 class CHalbridgeApp : public CScanApp {
 public:
@@ -22,6 +23,9 @@ public:
     static constexpr BYTE kStartupCheck = 0xFF;
 
     CHalbridgeApp();
+
+    // The running application, or null when there is none.
+    static CHalbridgeApp* Get();
 
     // Start-up: TRUE when the main window is up. Every failure ends start-up without a message
     // of its own.
@@ -55,6 +59,17 @@ public:
     virtual void InsertRadioFunction(Radio* radio, std::size_t page, WORD id, WORD after);
     virtual void RemoveRadioFunction(Radio* radio, std::size_t page, std::size_t index);
 
+    // The colour set of the current theme goes into the colour table and the suite's "Colors",
+    // in the normal colour mode at depth 32 or more; another colour mode drops the style first.
+    void AdjustColors(BYTE depth) override;
+    // -13 pixels, normal weight: "Tahoma" under a theme, "Arial" without.
+    void BuildStyleFont(LOGFONT& font) override;
+    // The command bars' own fixed look; the style and the theme go back to 0.
+    void ResetCommandBarTheme(CXTPCommandBars* bars);
+
+    // The visual style (0 or 1) and theme (0 to 3) that choose colours, fonts and button looks.
+    int m_visualStyle = 0;
+    int m_visualTheme = 0;
     // "Settings"/"UseCompactView" as read at start-up.
     BOOL m_compactView = FALSE;
     // Set when the configuration menu has run; the volume view rebuilds its rows and clears it.
