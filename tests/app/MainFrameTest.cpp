@@ -1,9 +1,9 @@
 #include "app/mainframe/MainFrame.h"
 
 #include "audio/MixerView.h"
-#include "platform/afx/CCmdUI.h"
 #include "platform/afx/CFileDialog.h"
 #include "platform/afx/CTime.h"
+#include "platform/afx/Input.h"
 #include "platform/engine/EngineSim.h"
 #include "platform/records/ToolkitMessages.h"
 #include "platform/tessary/app/GenericFrame.h"
@@ -14,22 +14,14 @@
 #include "platform/win/core/Clock.h"
 #include "platform/win/core/Timers.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/CommandState.h"
 #include "tests/app/ProgramTest.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace hb::app::test {
 namespace {
-
-// What a command's update handler made of it.
-class CStateCmdUI : public CCmdUI {
-public:
-    void Enable(BOOL bOn) override { enabled = bOn != FALSE; }
-    void SetCheck(int nCheck) override { checked = nCheck != 0; }
-
-    bool enabled = true;
-    bool checked = false;
-};
 
 // A floating docking frame that answers the beep command itself.
 class CBeepingDockingFrame : public CDockingFrameWnd {
@@ -60,12 +52,7 @@ protected:
             return timer.hwnd == Main().m_hWnd && timer.id == id;
         });
     }
-    CStateCmdUI State(UINT id) const {
-        CStateCmdUI state;
-        state.m_nID = id;
-        state.DoUpdate(&Frame(), FALSE);
-        return state;
-    }
+    CStateCmdUI State(UINT id) const { return CommandState(Frame(), id); }
     CXTPControl* Button(int id) const { return Frame().m_pMainToolBar->FindControl(id); }
     std::vector<std::string> EngineTraceCalls() const {
         std::vector<std::string> calls;
@@ -154,24 +141,30 @@ TEST_F(MainFrameTest, WithoutAudioLoggingThereIsNoVolumePane) {
     EXPECT_EQ(Frame().m_pMixerView, nullptr);
 }
 
-TEST_F(MainFrameTest, ShowModeAddsThenRemovesItsSuffixAndTimerOnce) {
+TEST_F(MainFrameTest, CtrlTAddsThenRemovesTheShowSuffixAndTimerNeverDoublingIt) {
     ASSERT_EQ(Start(), std::nullopt);
     const std::string title = Frame().GetTitleText().GetString();
+    hb::afx::PressKey(Main().m_hWnd, 'T', FCONTROL);
+    EXPECT_EQ(std::string(Frame().GetTitleText().GetString()), title + " (Show)");
+    EXPECT_TRUE(TimerRuns(CMainFrame::kShowTimer));
+    hb::afx::PressKey(Main().m_hWnd, 'T', FCONTROL);
+    EXPECT_EQ(std::string(Frame().GetTitleText().GetString()), title);
+    EXPECT_FALSE(TimerRuns(CMainFrame::kShowTimer));
+
+    // A title that has the suffix already without the timer gets it once.
+    Frame().SetTitle((title + " (Show)").c_str());
     Command(ID_VIEW_SHOW_MODE);
     EXPECT_EQ(std::string(Frame().GetTitleText().GetString()), title + " (Show)");
     EXPECT_TRUE(TimerRuns(CMainFrame::kShowTimer));
-    Command(ID_VIEW_SHOW_MODE);
-    EXPECT_EQ(std::string(Frame().GetTitleText().GetString()), title);
-    EXPECT_FALSE(TimerRuns(CMainFrame::kShowTimer));
 }
 
 TEST_F(MainFrameTest, TheEngineTraceGoesOnIntoTheDocumentsFolderAndOffAgain) {
     ASSERT_EQ(Start(), std::nullopt);
     const std::string path = std::string(app->GetDocFolder().GetString()) + "Engine.dmp";
     ExpectBox(path, IDOK, "Engine Trace Now On");
-    Command(ID_VIEW_ENGINE_TRACE);
+    hb::afx::PressKey(Main().m_hWnd, 'D', FCONTROL | FALT);
     ExpectBox("Engine trace dump has been turned off.", IDOK, "Engine Trace");
-    Command(ID_VIEW_ENGINE_TRACE);
+    hb::afx::PressKey(Main().m_hWnd, 'D', FCONTROL | FALT);
     EXPECT_EQ(EngineTraceCalls(), (std::vector<std::string>{"1", "255 " + path, "1", "0"}));
     ExpectBeeps(2);
 }
@@ -222,14 +215,21 @@ TEST_F(MainFrameTest, ThePanesShowTheDateAndTimeOfTheClockEachAsWideAsItsText) {
     EXPECT_EQ(bar.GetItemID(5), ID_TIME_PANE);
     EXPECT_EQ(std::string(bar.GetPaneText(4).GetString()), now.Format("%x"));
     EXPECT_EQ(std::string(bar.GetPaneText(5).GetString()), now.Format("%X"));
-    UINT id = 0;
-    UINT style = 0;
-    int width = 0;
-    bar.GetPaneInfo(4, id, style, width);
-    EXPECT_GT(width, 0);
-    int timeWidth = 0;
-    bar.GetPaneInfo(5, id, style, timeWidth);
-    EXPECT_GT(timeWidth, 0);
+    const HFONT font = hb::win::HandleFromParam<HFONT>(bar.SendMessage(WM_GETFONT));
+    const HDC screen = GetDC(HWND{});
+    SelectObject(screen, font);
+    for (const int pane : {4, 5}) {
+        const CString text = bar.GetPaneText(pane);
+        SIZE size{};
+        GetTextExtentPoint32(screen, text, text.GetLength(), &size);
+        UINT id = 0;
+        UINT style = 0;
+        int width = 0;
+        bar.GetPaneInfo(pane, id, style, width);
+        EXPECT_GT(width, 0) << pane;
+        EXPECT_EQ(width, size.cx) << pane;
+    }
+    ReleaseDC(HWND{}, screen);
 }
 
 TEST_F(MainFrameTest, SimpleModeAndUserAccountControlHideTheConfigurationButton) {
@@ -288,6 +288,37 @@ TEST_F(MainFrameTest, TheWizardWaitsForTheLastWindowAndRefusesWhileOneIsOpen) {
     ExpectBox("The setup wizard is not available", IDOK, "Setup Wizard");
     AdvanceAndPump(1000);
     EXPECT_FALSE(TimerRuns(CMainFrame::kWizardTimer));
+}
+
+TEST_F(MainFrameTest, ATraceThatCannotBeWrittenIsNotReportedAsOn) {
+    ASSERT_EQ(Start(), std::nullopt);
+    std::filesystem::create_directories(std::string(app->GetDocFolder().GetString()) +
+                                        "Engine.dmp");
+    ExpectBox("could not be written", IDOK, "Engine Trace");
+    Command(ID_VIEW_ENGINE_TRACE);
+    EXPECT_EQ(EngineTraceCalls().size(), 2u);
+    ExpectBeeps(1);
+}
+
+TEST_F(MainFrameTest, TheRebuildMessageHidesTheFirstBuildsControlsAgain) {
+    ASSERT_EQ(Start(), std::nullopt);
+    Button(ID_TOOLS_WEB_GRABBER)->SetHideFlags(xtpNoHide);
+    EXPECT_EQ(Main().SendMessage(WM_TOOLKIT_BAR_RESET), 0);
+    EXPECT_TRUE(Button(ID_TOOLS_WEB_GRABBER)->GetHideFlags() & xtpHideCustomize);
+    EXPECT_EQ(UserInt("Settings", "ToolBarInit"), 1);
+    EXPECT_EQ(Main().SendMessage(WM_TOOLKIT_IGNORED_285E), 0);
+    EXPECT_EQ(Main().SendMessage(WM_TOOLKIT_IGNORED_2868), 0);
+}
+
+TEST_F(MainFrameTest, MinimisingShowsTheWindowMinimisedAndMutesOnlyWhenAsked) {
+    ASSERT_EQ(Start(), std::nullopt);
+    Main().SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(Main().m_hWnd));
+    EXPECT_EQ(CAudioLog::al_monitor_master_mute, 0);
+    Main().ShowWindow(SW_RESTORE);
+    app->m_muteWhenMinimized = TRUE;
+    Main().SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_NE(CAudioLog::al_monitor_master_mute, 0);
 }
 
 TEST_F(MainFrameTest, ForcedSimpleModeDisablesTheToolBarOptions) {

@@ -3,6 +3,7 @@
 #include "platform/toolkit/CXTPButton.h"
 #include "platform/win/gdi/DeviceContext.h"
 #include "resources/ResourceIds.h"
+#include "tests/app/CommandState.h"
 #include "tests/app/ProgramTest.h"
 
 namespace hb::app::test {
@@ -89,6 +90,8 @@ TEST_F(VisualStyleTest, TheLastStyleStoresThemeThenStyleAndItsColoursButLeavesBo
     EXPECT_EQ(app->Color(30), 0xD54600u);
     EXPECT_EQ(app->m_visualStyle, 0);
     EXPECT_EQ(app->m_visualTheme, 0);
+    EXPECT_TRUE(CommandState(Main(), ID_VIEW_STYLE_1).checked);
+    EXPECT_FALSE(CommandState(Main(), ID_VIEW_STYLE_4).checked);
 }
 
 TEST_F(VisualStyleTest, TheFirstStyleWritesSixColoursAndOtherModesOrDepthsNone) {
