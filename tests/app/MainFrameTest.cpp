@@ -95,12 +95,21 @@ TEST_F(MainFrameTest, AFirstStartBuildsTheToolBarAndHidesEveryPaneOnceTimerFiveR
     EXPECT_FALSE(TimerRuns(CMainFrame::kPaneTimer));
 }
 
-TEST_F(MainFrameTest, WithoutItsToolBarTheFrameIsNotMadeAndStartUpEnds) {
-    hb::afx::ResourceTables tables = ProgramResourceTables();
-    tables.toolBars.clear();
-    UseProgramResources(std::move(tables));
-    EXPECT_NE(Start(), std::nullopt);
-    EXPECT_EQ(app->m_pMainWnd, nullptr);
+TEST_F(MainFrameTest, WithoutItsToolBarOrMenuTheFrameIsNotMadeAndStartUpEnds) {
+    for (const bool toolBar : {true, false}) {
+        hb::afx::ResourceTables tables = ProgramResourceTables();
+        if (toolBar) {
+            tables.toolBars.clear();
+        } else {
+            std::erase_if(tables.menus, [](const hb::afx::MenuResource& menu) {
+                return menu.id == IDR_MAINFRAME;
+            });
+        }
+        UseProgramResources(std::move(tables));
+        NewApp();
+        EXPECT_NE(Start(), std::nullopt) << toolBar;
+        EXPECT_EQ(app->m_pMainWnd, nullptr) << toolBar;
+    }
 }
 
 TEST_F(MainFrameTest, TheVolumePaneGetsItsMixerViewOnceAndItsSizeFromIt) {
