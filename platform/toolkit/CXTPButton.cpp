@@ -104,9 +104,12 @@ void CXTPButton::SetPushButtonStyle(int nStyle) {
     }
 }
 
-// The button holds the mouse while it is over it, so that it hears when the mouse leaves; a
-// press holds the mouse anyway until it ends.
+// A themed button holds the mouse while it is over it, so that it hears when the mouse leaves; a
+// press holds the mouse anyway until it ends. The plain look shows no highlight.
 void CXTPButton::OnMouseMove(UINT, CPoint point) {
+    if (!m_theme) {
+        return;
+    }
     CRect client;
     GetClientRect(&client);
     const BOOL over = client.PtInRect(point);

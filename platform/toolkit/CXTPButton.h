@@ -37,7 +37,7 @@ public:
 
     // Held down by the mouse or the keyboard.
     BOOL IsPushed() const;
-    // The mouse is over it.
+    // The mouse is over it (tracked while the button has a theme).
     BOOL IsHighlighted() const { return m_bHighlighted; }
     BOOL IsFocused() const;
     // Whether a focused button shows a focus rectangle (it does unless told otherwise).
