@@ -12,6 +12,7 @@
 
 class CMultiDocTemplate;
 class CRadioConfig;
+class CXTPCommandBars;
 
 class CHalbridgeApp : public CScanApp {
 public:
@@ -27,6 +28,9 @@ public:
 
     // The exit status of a start-up that ended early on a failure.
     static constexpr int kStartupFailed = 1;
+
+    // The running application, or null when there is none.
+    static CHalbridgeApp* Get();
 
     // Start-up: TRUE when the main window is up. Every failure ends start-up with one line on the
     // standard error naming its cause, and the exit step then returns kStartupFailed. A stop asked
@@ -65,6 +69,17 @@ public:
     virtual void InsertRadioFunction(Radio* radio, std::size_t page, WORD id, WORD after);
     virtual void RemoveRadioFunction(Radio* radio, std::size_t page, std::size_t index);
 
+    // The colour set of the current theme goes into the colour table and the suite's "Colors",
+    // in the normal colour mode at depth 32 or more; another colour mode drops the style first.
+    void AdjustColors(BYTE depth) override;
+    // -13 pixels, normal weight: "Tahoma" under a theme, "Arial" without.
+    void BuildStyleFont(LOGFONT& font) override;
+    // The command bars' own fixed look; the style and the theme go back to 0.
+    void ResetCommandBarTheme(CXTPCommandBars* bars);
+
+    // The visual style (0 or 1) and theme (0 to 3) that choose colours, fonts and button looks.
+    int m_visualStyle = 0;
+    int m_visualTheme = 0;
     // "Settings"/"UseCompactView" as read at start-up.
     BOOL m_compactView = FALSE;
     // Set when the configuration menu has run; the volume view rebuilds its rows and clears it.

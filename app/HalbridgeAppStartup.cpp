@@ -1,7 +1,7 @@
 // Start-up: the companion files, the settings, the global tables, the document templates, the
 // configured radios and the main frame, in that order.
 #include "app/HalbridgeApp.h"
-#include "app/MainFrame.h"
+#include "app/mainframe/MainFrame.h"
 #include "app/RadioFrame.h"
 #include "app/Rig.h"
 #include "audio/AudioPlayerFrame.h"

@@ -95,6 +95,17 @@ inline constexpr UINT ID_HELP_USER_MANUAL = 28573;
 inline constexpr UINT IDS_USER_MANUAL = ID_HELP_USER_MANUAL;
 inline constexpr UINT ID_MASTER_MUTE = 28039;
 inline constexpr UINT ID_BEEP = 35001;
+// The status bar's date and time panes.
+inline constexpr UINT ID_DATE_PANE = 27012;
+inline constexpr UINT ID_TIME_PANE = 27002;
+// A second cascade and vertical tile, and file kinds the main frame opens without a menu of
+// their own.
+inline constexpr UINT ID_WINDOW_CASCADE_ALSO = 27935;
+inline constexpr UINT ID_WINDOW_TILE_VERT_ALSO = 27229;
+inline constexpr UINT ID_FILE_OPEN_KIND_28104 = 28104;
+inline constexpr UINT ID_FILE_OPEN_KIND_29318 = 29318;
+inline constexpr UINT ID_FILE_OPEN_KIND_27400 = 27400;
+inline constexpr UINT ID_FILE_OPEN_KIND_27424 = 27424;
 
 // ---- The radio window's menu.
 inline constexpr UINT ID_RADIO_START = 27038;
@@ -155,6 +166,8 @@ inline constexpr UINT IDC_RUN_WIZARD = 28141;
 
 // ---- Engine progress dialog.
 inline constexpr UINT IDD_ENGINE_PROGRESS = 28545;
+// The sound-card volume form of the main window's Volume pane.
+inline constexpr UINT IDD_MIXER = 29592;
 inline constexpr UINT IDC_ENGINE_PROGRESS = 100;
 
 // ---- Configuration dialogs.

@@ -3,6 +3,7 @@
 #include "platform/afx/CCommandLineInfo.h"
 #include "platform/afx/CDocTemplate.h"
 #include "platform/afx/CDocument.h"
+#include "platform/afx/CFileDialog.h"
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CView.h"
 #include "platform/afx/Reset.h"
@@ -208,11 +209,29 @@ void CWinApp::OnAppExit() {
     }
 }
 
-BOOL CWinApp::DoPromptFileName(CString&, UINT, DWORD, BOOL, CDocTemplate*) {
-    if (hb::win::IsStrictMode()) {
-        hb::win::ReportFailure("file dialog asked for, but there is none");
+BOOL CWinApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags,
+                               BOOL bOpenFileDialog, CDocTemplate* pTemplate) {
+    CString filter;
+    CString extension;
+    CString name;
+    if (pTemplate && pTemplate->GetDocString(name, CDocTemplate::filterName) &&
+        pTemplate->GetDocString(extension, CDocTemplate::filterExt)) {
+        filter = name + "|*" + extension + "|";
     }
-    return FALSE;
+    filter += "All Files (*.*)|*.*||";
+    CString title;
+    if (nIDSTitle == 0 || !title.LoadString(nIDSTitle)) {
+        title = bOpenFileDialog ? "Open" : "Save As";
+    }
+    CFileDialog dialog(bOpenFileDialog, extension.IsEmpty() ? nullptr : extension.GetString(),
+                       fileName.IsEmpty() ? nullptr : fileName.GetString(),
+                       lFlags | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, m_pMainWnd);
+    dialog.m_ofn.lpstrTitle = title;
+    if (dialog.DoModal() != IDOK) {
+        return FALSE;
+    }
+    fileName = dialog.GetPathName();
+    return TRUE;
 }
 
 BOOL CWinApp::SaveAllModified() {

@@ -69,7 +69,8 @@ public:
     void OnFileOpen();
     // Closes the main window.
     void OnAppExit();
-    // The file dialog. There is none yet: in strict mode asking is a failure; FALSE (cancelled).
+    // The file dialog (CFileDialog) with the template's filter and extension, then all files;
+    // FALSE when cancelled.
     virtual BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags,
                                   BOOL bOpenFileDialog, CDocTemplate* pTemplate);
     // SaveModified on every document; FALSE as soon as one refuses.

@@ -1,5 +1,6 @@
 #include "platform/afx/Reset.h"
 
+#include "platform/afx/CFileDialog.h"
 #include "platform/afx/HandleMap.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/afx/PrintJobs.h"
@@ -17,6 +18,7 @@ void ResetForTests() {
     SetStringLookup(nullptr);
     SetBitmapLoader(nullptr);
     detail::ResetModals();
+    detail::ResetFileDialogs();
     detail::ResetPrinting();
     detail::ResetResourceChain();
 }

@@ -12,6 +12,7 @@
 #include "platform/win/sys/ModuleVersion.h"
 
 #include <cstring>
+#include <fstream>
 #include <iostream>
 
 using namespace hb::engine;
@@ -107,6 +108,35 @@ std::uint16_t scan_delay(std::uint32_t ms) {
     call->value = ms;
     Sleep(ms);
     return call.Done(0);
+}
+
+std::uint16_t scan_trace_control(std::uint16_t op, const char* path) {
+    constexpr std::uint16_t kQuery = 1;
+    constexpr std::uint16_t kStop = 0;
+    constexpr std::uint16_t kStart = 255;
+    Call call("scan_trace_control", 0);
+    call->value = op;
+    call->text = Text(path);
+    auto& trace = SimState::Get().traceFile;
+    switch (op) {
+    case kQuery:
+        return call.Done(trace ? 1 : 0);
+    case kStop:
+        trace.reset();
+        return call.Done(0);
+    case kStart:
+        if (Text(path).empty()) {
+            return call.Done(kStatusInvalidArgument);
+        }
+        // A new trace replaces the last one.
+        if (!std::ofstream(path, std::ios::trunc)) {
+            return call.Done(kStatusNoFile);
+        }
+        trace = path;
+        return call.Done(0);
+    default:
+        return call.Done(hb::records::kStatusNotSupported);
+    }
 }
 
 std::uint16_t scan_api_call(std::uint32_t code, std::uint32_t handle, std::uint32_t, void* block,

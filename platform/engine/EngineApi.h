@@ -110,6 +110,11 @@ std::uint16_t scan_delay(std::uint32_t ms);
 // other arguments are 0. Other numbers are not supported.
 std::uint16_t scan_api_call(std::uint32_t code, std::uint32_t handle, std::uint32_t value,
                             void* block, std::uint32_t reserved);
+// The engine's trace: op 1 asks whether it runs (nonzero: it runs), 0 stops it, 255 starts it
+// afresh in the file `path`, one line per engine call from then on. Starting fails with
+// kStatusInvalidArgument without a path and with kStatusNoFile when the file cannot be written;
+// other ops are not supported.
+std::uint16_t scan_trace_control(std::uint16_t op, const char* path);
 
 // Configuration. Both make `path` the settings file the engine reads radios from.
 // 0: at least one radio of "Radios" can be driven (a known "Type" and a "Port" of "SIM" or a

@@ -1,5 +1,7 @@
 #include "platform/engine/SimState.h"
 
+#include <fstream>
+
 namespace hb::engine {
 
 SimState& SimState::Get() {
@@ -14,6 +16,10 @@ Call::Call(std::string_view function, std::uint16_t handle) {
 
 std::uint16_t Call::Done(std::uint16_t result) {
     auto& sim = SimState::Get();
+    if (sim.traceFile) {
+        std::ofstream(*sim.traceFile, std::ios::app)
+            << m_call.function << ' ' << m_call.handle << ' ' << result << '\n';
+    }
     if (sim.journalOn) {
         m_call.result = result;
         sim.journal.push_back(std::move(m_call));

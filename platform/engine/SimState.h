@@ -35,6 +35,8 @@ struct SimState {
     std::vector<std::string> comPorts;
     std::string serialFolder = "/dev";
     hb::records::TimerStatistics timerStatistics = PerfectTimer();
+    // The file the engine's trace goes to while it runs.
+    std::optional<std::string> traceFile;
 
     // The simulated clock is never late nor early.
     static hb::records::TimerStatistics PerfectTimer() {

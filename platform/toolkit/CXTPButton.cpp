@@ -13,6 +13,7 @@ IMPLEMENT_DYNAMIC(CXTPButton, CButton)
 BEGIN_MESSAGE_MAP(CXTPButton, CButton)
 ON_WM_PAINT()
 ON_WM_RBUTTONUP()
+ON_WM_MOUSEMOVE()
 ON_MESSAGE(WM_MBUTTONUP, &CXTPButton::OnMButtonUp)
 END_MESSAGE_MAP()
 
@@ -77,14 +78,65 @@ BOOL CXTPButton::SetIcon(CSize size, HICON hIcon, HICON hIconChecked, BOOL bRedr
     return hIcon ? TRUE : FALSE;
 }
 
+HICON CXTPButton::GetButtonIcon() const {
+    return m_bChecked && m_iconChecked ? m_iconChecked : m_icon;
+}
+
+void CXTPButton::SetTheme(CXTPButtonTheme* pTheme) {
+    m_theme.reset(pTheme);
+    if (m_hWnd) {
+        Invalidate();
+    }
+}
+
+BOOL CXTPButton::IsPushed() const {
+    return (GetState() & BST_PUSHED) != 0 ? TRUE : FALSE;
+}
+
+BOOL CXTPButton::IsFocused() const {
+    return m_hWnd && ::GetFocus() == m_hWnd ? TRUE : FALSE;
+}
+
+void CXTPButton::SetPushButtonStyle(int nStyle) {
+    m_nPushButtonStyle = nStyle;
+    if (m_hWnd) {
+        Invalidate();
+    }
+}
+
+// A themed button holds the mouse while it is over it, so that it hears when the mouse leaves; a
+// press holds the mouse anyway until it ends. The plain look shows no highlight.
+void CXTPButton::OnMouseMove(UINT, CPoint point) {
+    if (!m_theme) {
+        return;
+    }
+    CRect client;
+    GetClientRect(&client);
+    const BOOL over = client.PtInRect(point);
+    if (over == m_bHighlighted) {
+        return;
+    }
+    if (over && !::GetCapture()) {
+        ::SetCapture(m_hWnd);
+    } else if (!over && ::GetCapture() == m_hWnd && !IsPushed()) {
+        ::ReleaseCapture();
+    }
+    m_bHighlighted = over;
+    Invalidate();
+}
+
 void CXTPButton::OnPaint() {
     CPaintDC dc(this);
+    if (m_theme) {
+        m_theme->DrawButton(&dc, this);
+        return;
+    }
     CRect client;
     GetClientRect(&client);
     const UINT state = GetState();
     hb::toolkit::detail::DrawFace(
         dc, client, {(state & BST_PUSHED) != 0, m_bChecked != FALSE, IsWindowEnabled() != FALSE});
-    const HICON icon = m_bChecked && m_iconChecked ? m_iconChecked : m_icon;
+    const HICON icon = GetButtonIcon();
     CString text;
     GetWindowText(text);
     const CFont* own = GetFont();

@@ -1,5 +1,8 @@
 #pragma once
 #include "platform/afx/CButton.h"
+#include "platform/toolkit/CXTPButtonTheme.h"
+
+#include <memory>
 
 // The event a right or middle click on a CXTPButton fires into its parent's event-sink map, with
 // the arguments (button, shift, x, y): button 2 for the right one and 4 for the middle one; shift
@@ -24,10 +27,33 @@ public:
     // Icons the caller keeps and destroys.
     BOOL SetIcon(CSize size, HICON hIcon, HICON hIconChecked = HICON{}, BOOL bRedraw = TRUE);
     CSize GetIconSize() const { return m_iconSize; }
+    // The icon for the button's state (its checked icon while checked), or none.
+    HICON GetButtonIcon() const;
+
+    // The theme paints the button from now on; the button deletes it, with itself or when
+    // another comes. Null goes back to the plain look.
+    void SetTheme(CXTPButtonTheme* pTheme);
+    CXTPButtonTheme* GetTheme() const { return m_theme.get(); }
+
+    // Held down by the mouse or the keyboard.
+    BOOL IsPushed() const;
+    // The mouse is over it (tracked while the button has a theme).
+    BOOL IsHighlighted() const { return m_bHighlighted; }
+    BOOL IsFocused() const;
+    // Whether a focused button shows a focus rectangle (it does unless told otherwise).
+    void SetShowFocus(BOOL bShow) { m_bShowFocus = bShow; }
+    BOOL GetShowFocus() const { return m_bShowFocus; }
+    // xtpButtonPushButton, or one of the drop-down styles.
+    void SetPushButtonStyle(int nStyle);
+    int GetPushButtonStyle() const { return m_nPushButtonStyle; }
+    // Captions that begin with a tag are markup.
+    void SetEnableMarkup(BOOL bEnable) { m_bEnableMarkup = bEnable; }
+    BOOL GetEnableMarkup() const { return m_bEnableMarkup; }
 
 protected:
     void OnPaint();
     void OnRButtonUp(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
     LRESULT OnMButtonUp(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
@@ -42,4 +68,9 @@ private:
     HICON m_iconChecked;
     // The icons were loaded here and are destroyed here.
     bool m_bOwnIcons = false;
+    std::unique_ptr<CXTPButtonTheme> m_theme;
+    BOOL m_bHighlighted = FALSE;
+    BOOL m_bShowFocus = TRUE;
+    int m_nPushButtonStyle = 0;
+    BOOL m_bEnableMarkup = FALSE;
 };

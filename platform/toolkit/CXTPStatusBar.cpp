@@ -208,6 +208,7 @@ LRESULT CXTPStatusBar::OnSetFont(WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
+// The font the panes are drawn in, so that a pane measured with it fits its text.
 LRESULT CXTPStatusBar::OnGetFont(WPARAM, LPARAM) {
-    return static_cast<LRESULT>(hb::win::ParamFromHandle(m_font));
+    return static_cast<LRESULT>(hb::win::ParamFromHandle(GetBarFont()));
 }

@@ -15,5 +15,6 @@ std::vector<hb::afx::IconResource> ProgramIcons();
 std::vector<hb::afx::BitmapResource> ProgramBitmaps();
 std::vector<hb::afx::DialogTemplate> ShellDialogs();
 std::vector<hb::afx::DialogTemplate> ConfigurationDialogs();
+hb::afx::DialogTemplate MixerForm();
 
 } // namespace hb::resources

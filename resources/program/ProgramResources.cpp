@@ -15,6 +15,7 @@ hb::afx::ResourceTables MakeTables() {
                                    .accelerators = {MainAccelerators()}};
     const auto configuration = ConfigurationDialogs();
     tables.dialogs.insert(tables.dialogs.end(), configuration.begin(), configuration.end());
+    tables.dialogs.push_back(MixerForm());
     tables.menus.insert(tables.menus.begin(), MainMenu());
     return tables;
 }

@@ -10,6 +10,7 @@ struct HookState {
     std::vector<std::string> stubs;
     FontChooser fontChooser;
     ColorChooser colorChooser;
+    IdFormatChooser idFormatChooser;
 };
 
 HookState& State() {
@@ -42,6 +43,10 @@ void SetColorChooser(ColorChooser chooser) {
     State().colorChooser = std::move(chooser);
 }
 
+void SetIdFormatChooser(IdFormatChooser chooser) {
+    State().idFormatChooser = std::move(chooser);
+}
+
 namespace detail {
 
 void RecordErrorMessage(ErrorMessageRecord record) {
@@ -58,6 +63,11 @@ bool ChooseFont(const std::string& title, LOGFONT& font) {
 
 bool ChooseColor(int index, COLORREF& color) {
     return State().colorChooser ? State().colorChooser(index, color) : NoChooser("colour");
+}
+
+bool ChooseIdFormats(IdFormats& formats) {
+    return State().idFormatChooser ? State().idFormatChooser(formats)
+                                   : NoChooser("trunking ID format");
 }
 
 void ResetAppHooks() {

@@ -35,6 +35,13 @@ void SetFontChooser(FontChooser chooser);
 // Answers a colour dialog for a colour table entry: true (with `color` changed) for OK.
 using ColorChooser = std::function<bool(int index, COLORREF& color)>;
 void SetColorChooser(ColorChooser chooser);
+// Answers the trunking ID format dialog: true (with the styles changed) for OK.
+struct IdFormats {
+    int motorola = 0;
+    int edacs = 0;
+};
+using IdFormatChooser = std::function<bool(IdFormats& formats)>;
+void SetIdFormatChooser(IdFormatChooser chooser);
 
 namespace detail {
 
@@ -43,6 +50,7 @@ void RecordStubCall(std::string call);
 // The chooser's answer. Without one, a strict test fails and the dialog counts as cancelled.
 bool ChooseFont(const std::string& title, LOGFONT& font);
 bool ChooseColor(int index, COLORREF& color);
+bool ChooseIdFormats(IdFormats& formats);
 void ResetAppHooks();
 
 } // namespace detail

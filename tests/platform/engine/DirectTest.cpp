@@ -1,10 +1,39 @@
 #include "EngineTest.h"
 #include "platform/records/TimerStatistics.h"
+#include "platform/testkit/TempFolder.h"
 
 namespace hb::engine {
 namespace {
 
 class DirectTest : public EngineTest {};
+
+TEST_F(DirectTest, TheTraceWritesEachCallToItsFileFromStartToStop) {
+    hb::testkit::TempFolder folder;
+    const std::string path = folder.File("Engine.dmp");
+    hb::testkit::WriteFileBytes(path, "an older trace\n");
+    EXPECT_EQ(scan_trace_control(1, nullptr), 0);
+
+    EXPECT_EQ(scan_trace_control(255, path.c_str()), 0);
+    EXPECT_NE(scan_trace_control(1, nullptr), 0);
+    scan_timer_read();
+    EXPECT_EQ(scan_trace_control(0, nullptr), 0);
+    EXPECT_EQ(scan_trace_control(1, nullptr), 0);
+    scan_timer_read();
+
+    // The older trace is gone; the stop and the calls after it are not written.
+    EXPECT_EQ(hb::testkit::ReadFileBytes(path), "scan_trace_control 0 0\n"
+                                                "scan_trace_control 0 1\n"
+                                                "scan_timer_read 0 0\n");
+}
+
+TEST_F(DirectTest, TheTraceDoesNotStartWithoutAWritableFile) {
+    hb::testkit::TempFolder folder;
+    EXPECT_EQ(scan_trace_control(255, nullptr), kStatusInvalidArgument);
+    EXPECT_EQ(scan_trace_control(255, ""), kStatusInvalidArgument);
+    EXPECT_EQ(scan_trace_control(255, folder.File("missing/Engine.dmp").c_str()), kStatusNoFile);
+    EXPECT_EQ(scan_trace_control(1, nullptr), 0);
+    EXPECT_EQ(scan_trace_control(7, nullptr), hb::records::kStatusNotSupported);
+}
 
 TEST_F(DirectTest, NumberedMessagesAreAnsweredByTheScript) {
     EngineSim::ExpectMessage(12, IDCANCEL);

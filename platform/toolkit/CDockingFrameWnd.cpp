@@ -1,0 +1,3 @@
+#include "platform/toolkit/CDockingFrameWnd.h"
+
+IMPLEMENT_DYNCREATE(CDockingFrameWnd, CFrameWnd)

@@ -1,0 +1,49 @@
+#include "platform/afx/CFileDialog.h"
+#include "platform/testkit/PlatformTest.h"
+#include "platform/win/core/Hooks.h"
+#include "platform/win/core/MessageBox.h"
+
+namespace hb::afx::test {
+namespace {
+
+using FileDialogTest = hb::testkit::PlatformTest;
+
+TEST_F(FileDialogTest, TheAnswerGetsTheDefaultExtensionWhenItHasNone) {
+    std::vector<std::string> answers{"/scans/Receiver", "/scans/Receiver.txt", ""};
+    SetFileDialogHook([&](const FileDialogRequest&) {
+        std::string answer = answers.front();
+        answers.erase(answers.begin());
+        return std::optional<std::string>(answer);
+    });
+    CFileDialog dialog(TRUE, "sws", "Receiver", OFN_HIDEREADONLY,
+                       "Scan List Files|*.sws|All Files (*.*)|*.*||");
+    dialog.m_ofn.lpstrInitialDir = "/scans";
+    dialog.m_ofn.lpstrTitle = "Open";
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(std::string(dialog.GetPathName().GetString()), "/scans/Receiver.sws");
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(std::string(dialog.GetPathName().GetString()), "/scans/Receiver.txt");
+    // An empty answer is a cancel.
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+
+    ASSERT_EQ(FileDialogLog().size(), 3u);
+    const FileDialogRequest& request = FileDialogLog()[0];
+    EXPECT_TRUE(request.open);
+    EXPECT_EQ(request.fileName, "Receiver");
+    EXPECT_EQ(request.initialFolder, "/scans");
+    EXPECT_EQ(request.title, "Open");
+    EXPECT_EQ(request.filter, "Scan List Files|*.sws|All Files (*.*)|*.*||");
+    EXPECT_EQ(request.flags, OFN_HIDEREADONLY);
+}
+
+TEST_F(FileDialogTest, WithoutAnAnswerAStrictTestFailsAndTheDialogIsCancelled) {
+    std::vector<std::string> failures;
+    hb::win::SetFailureHandler([&](const std::string& text) { failures.push_back(text); });
+    CFileDialog dialog(FALSE);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(failures.size(), 1u);
+    EXPECT_FALSE(FileDialogLog()[0].open);
+}
+
+} // namespace
+} // namespace hb::afx::test
