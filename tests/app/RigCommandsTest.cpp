@@ -1,4 +1,4 @@
-#include "app/MainFrame.h"
+#include "app/mainframe/MainFrame.h"
 #include "app/RadioSelectDlg.h"
 #include "platform/afx/CDocument.h"
 #include "platform/afx/Input.h"
