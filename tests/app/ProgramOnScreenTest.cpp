@@ -23,7 +23,7 @@ namespace {
 // Generous: the program runs under the sanitizers in CI.
 constexpr auto kWait = 60s;
 // Where the menu bar shows "Settings", and its first item in the drop-down.
-constexpr int kSettingsX = 145;
+constexpr int kSettingsX = 180;
 constexpr int kMenuBarY = 12;
 constexpr int kFirstItemX = 100;
 constexpr int kFirstItemY = 11;
