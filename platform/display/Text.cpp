@@ -1,18 +1,16 @@
-// Text in DejaVu, placed by the text metrics every layout was made with: each run fills the box
-// MeasureText gives it and never more (a wider run is pressed to fit), so what a window laid out
-// is what shows.
+// Text in the stand-in faces the layout measured with, placed by the same metrics: each run fills
+// the box MeasureText gives it and never more, so what a window laid out is what shows.
 #include "platform/display/RenderSteps.h"
+#include "platform/win/gdi/CodePoints.h"
 #include "platform/win/gdi/DeviceContext.h"
 #include "platform/win/gdi/Fonts.h"
+#include "platform/win/gdi/StandInFace.h"
 #include "platform/win/gdi/TextDrawing.h"
 #include "platform/win/gdi/TextMetrics.h"
 
 #include <algorithm>
-#include <cctype>
-#include <map>
 #include <string>
 #include <string_view>
-#include <tuple>
 
 using hb::win::DrawOp;
 using hb::win::DrawRecord;
@@ -24,91 +22,21 @@ namespace {
 
 constexpr std::string_view kEllipsis = "...";
 
-struct Face {
-    const char* family;
-    cairo_font_slant_t slant;
-    cairo_font_weight_t weight;
-
-    auto Key() const { return std::tuple(std::string_view(family), slant, weight); }
-};
-
-bool Contains(std::string face, std::string_view part) {
-    std::transform(face.begin(), face.end(), face.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return face.find(part) != std::string::npos;
-}
-
-// Fixed-pitch requests and the typewriter faces get the monospaced face, everything else the
-// proportional one.
-Face FaceOf(const FontState& font) {
-    const bool fixed = (font.pitchAndFamily & 0x03) == FIXED_PITCH ||
-                       (font.pitchAndFamily & 0xF0) == FF_MODERN ||
-                       Contains(font.face, "courier") || Contains(font.face, "mono") ||
-                       Contains(font.face, "console") || Contains(font.face, "fixedsys") ||
-                       Contains(font.face, "terminal");
-    return {fixed ? "DejaVu Sans Mono" : "DejaVu Sans",
-            font.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-            font.weight >= FW_SEMIBOLD ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL};
-}
-
-// What a face measures at a size of 1: its cell (ascent plus descent) and the mean advance of
-// ordinary text, so that the metrics a layout used map to a font size.
-struct FaceScale {
-    double cell = 1.0;
-    double advance = 0.5;
-};
-
-FaceScale ScaleOf(cairo_t* cr, const Face& face) {
-    static std::map<decltype(face.Key()), FaceScale> known;
-    const auto it = known.find(face.Key());
-    if (it != known.end()) {
-        return it->second;
-    }
-    constexpr double kProbeSize = 100;
-    constexpr std::string_view kSample = "Radio Scanner 146.520 MHz, Memory Bank 12 quick fox";
-    cairo_save(cr);
-    cairo_select_font_face(cr, face.family, face.slant, face.weight);
-    cairo_set_font_size(cr, kProbeSize);
-    cairo_font_extents_t font;
-    cairo_font_extents(cr, &font);
-    cairo_text_extents_t sample;
-    cairo_text_extents(cr, std::string(kSample).c_str(), &sample);
-    cairo_restore(cr);
-    FaceScale scale;
-    if (font.ascent + font.descent > 0) {
-        scale.cell = (font.ascent + font.descent) / kProbeSize;
-    }
-    if (sample.x_advance > 0) {
-        scale.advance = sample.x_advance / kProbeSize / static_cast<double>(kSample.size());
-    }
-    known.emplace(face.Key(), scale);
-    return scale;
-}
-
-// Bytes that are not UTF-8 are taken as Latin-1, one character each, as MeasureText counts them.
-std::string AsUtf8(std::string_view text) {
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80             ? 1
-                                   : (c & 0xE0) == 0xC0 ? 2
-                                   : (c & 0xF0) == 0xE0 ? 3
-                                   : (c & 0xF8) == 0xF0 ? 4
-                                                        : 0;
-        bool valid = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-        }
-        if (valid) {
-            out.append(text.substr(i, length));
-            i += length;
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-            ++i;
-        }
-    }
-    return out;
+// The font of a run: the stand-in face the layout measured, at its size and stretch, with
+// unhinted advances so that a run is as wide as MeasureText said.
+void SelectFont(cairo_t* cr, const FontState& font) {
+    const hb::win::StandInFace face = hb::win::StandInFaceOf(font);
+    cairo_select_font_face(cr, face.Name(),
+                           face.italic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
+                           face.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    const hb::win::FontScale scale = hb::win::ScaleOf(font);
+    cairo_matrix_t matrix;
+    cairo_matrix_init_scale(&matrix, scale.emSize * scale.stretch, scale.emSize);
+    cairo_set_font_matrix(cr, &matrix);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    cairo_set_font_options(cr, options);
+    cairo_font_options_destroy(options);
 }
 
 // How a run sits in its box when it is narrower than the box: 0 left, 0.5 centred, 1 right.
@@ -130,20 +58,15 @@ void DrawRun(cairo_t* cr, const hb::win::DcState& state, std::string_view text, 
     if (text.empty() || box.cx <= 0) {
         return;
     }
-    const Face face = FaceOf(font);
-    const std::string utf8 = AsUtf8(text);
+    const std::string utf8 = hb::win::Utf8Of(hb::win::CodePointsOf(text));
     cairo_save(cr);
     cairo_rectangle(cr, left, top, box.cx, box.cy);
     cairo_clip(cr);
-    cairo_select_font_face(cr, face.family, face.slant, face.weight);
-    // One size for every run of a font, the largest that fills the line height and keeps ordinary
-    // text within the layout's character width; a run still too wide gets narrower letters.
-    const FaceScale scale = ScaleOf(cr, face);
-    cairo_set_font_size(
-        cr, std::min(metrics.tmHeight / scale.cell, metrics.tmAveCharWidth / scale.advance));
+    SelectFont(cr, font);
     cairo_text_extents_t extents;
     cairo_text_extents(cr, utf8.c_str(), &extents);
     const double width = extents.x_advance;
+    // Only a face other than the stand-in (fonts missing on this machine) can be wider.
     const double squeeze = width > box.cx ? box.cx / width : 1.0;
     const double x = left + (box.cx - width * squeeze) * placement;
     const double baseline = top + metrics.tmAscent;

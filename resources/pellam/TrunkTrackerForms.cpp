@@ -120,6 +120,12 @@ Controls KeypadColumn() {
     return c;
 }
 
+// A slide switch with its caption centred below it, `width` wide.
+Controls SwitchCaptioned(DialogControl control, std::string caption, int width) {
+    const Box below{control.x + (control.cx - width) / 2, control.y + control.cy + 2, width, 8};
+    return {std::move(control), Caption(std::move(caption), below, SS_CENTER)};
+}
+
 // The scanner keys, the show-in-scan-list button and the three slide switches.
 Controls KeyColumn(const TrunkModel& m) {
     Controls c;
@@ -135,12 +141,14 @@ Controls KeyColumn(const TrunkModel& m) {
     if (m.showInScanList) {
         c.push_back(PushButton(IDC_SHOW_IN_SCAN_LIST, "@", {296, 114, 40, 12}));
     }
+    // The first two captions are wider than their switches, so the third switch sits further right.
     if (!m.firstSwitchCaption.empty()) {
-        Append(c, Captioned(m.firstSwitch, m.firstSwitchCaption));
+        Append(c, SwitchCaptioned(m.firstSwitch, m.firstSwitchCaption, 44));
     }
-    Append(c, Captioned(SlideSwitch(IDC_PRIORITY_MODE, {338, 130, 40, 14}, m.priorityPositions),
-                        "Priority Mode"));
-    Append(c, Captioned(SlideSwitch(IDC_DATA_SKIP, {380, 130, 40, 14}, 2), "Data Skip"));
+    Append(c,
+           SwitchCaptioned(SlideSwitch(IDC_PRIORITY_MODE, {340, 130, 40, 14}, m.priorityPositions),
+                           "Priority Mode", 44));
+    Append(c, SwitchCaptioned(SlideSwitch(IDC_DATA_SKIP, {382, 130, 40, 14}, 2), "Data Skip", 40));
     return c;
 }
 

@@ -16,9 +16,10 @@ using hb::records::EngineStatus;
 using hb::records::Parm;
 using hb::records::TimerStatistics;
 
-// The font's characters are 6 pixels wide and 14 high: columns of 156 pixels, 6-pixel margins.
-constexpr int kMargin = 6;
-constexpr int kColumnWidth = 26 * 6;
+// The font is 14 high and its characters 7.4 pixels wide (7 on average): columns of 193 pixels,
+// 7-pixel margins.
+constexpr int kMargin = 7;
+constexpr int kColumnWidth = 193;
 constexpr int kLineHeight = 14;
 constexpr std::size_t kLineCount = 62;
 
@@ -87,8 +88,8 @@ protected:
 
 TEST_F(EngineViewTest, LinesFillTheColumnsThatFitAndGoOnInBlocksBelow) {
     EngineSim::SetState(engine, hb::records::kEnginePaused);
-    CEngineView* view = MakeView(500, 200);
-    EXPECT_EQ(view->GetTotalSize(), CSize(500, 2000));
+    CEngineView* view = MakeView(600, 200);
+    EXPECT_EQ(view->GetTotalSize(), CSize(600, 2000));
     const auto lines = Paint(view);
     ASSERT_EQ(lines.size(), kLineCount);
     EXPECT_EQ(view->m_columns, 3);

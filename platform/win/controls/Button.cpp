@@ -135,7 +135,9 @@ void PaintPush(HWND hwnd, HDC hdc, const ButtonState& state, const std::string& 
         FrameRect(hdc, &face, HBRUSH(GetStockObject(BLACK_BRUSH)));
         InflateRect(&face, -1, -1);
     }
-    DrawEdge(hdc, &face, state.pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    // A push-like check box or radio button stays down while checked.
+    const bool down = state.pushed || state.check == BST_CHECKED;
+    DrawEdge(hdc, &face, down ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
     const HICON icon(state.imageType == IMAGE_ICON ? state.image : 0);
     const auto image = GetImageInfo(icon);
     if ((StyleOf(hwnd) & BS_ICON) && image) {
@@ -200,7 +202,8 @@ void Paint(HWND hwnd, HDC hdc) {
     const ButtonState& state = StateOf<ButtonState>(hwnd);
     const std::string text = StoredText(hwnd);
     const DWORD type = TypeOf(hwnd);
-    const bool push = !IsCheckType(type) && !IsRadioType(type) && type != BS_GROUPBOX;
+    const bool push = type != BS_GROUPBOX &&
+                      ((StyleOf(hwnd) & BS_PUSHLIKE) || (!IsCheckType(type) && !IsRadioType(type)));
     SetBkMode(hdc, TRANSPARENT);
     const HBRUSH background =
         ColorsFromParent(hwnd, hdc, push ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC,

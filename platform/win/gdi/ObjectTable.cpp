@@ -39,8 +39,9 @@ ObjectTable::ObjectTable() {
     m_stock[ANSI_FIXED_FONT] =
         AddStock(StockFont("Courier", 16, FW_NORMAL, FIXED_PITCH | FF_MODERN));
     m_stock[SYSTEM_FONT] = AddStock(StockFont("System", 16, FW_BOLD, VARIABLE_PITCH | FF_SWISS));
+    // The dialog face at 8 points on a 96 dpi screen, the size dialog units are made for.
     m_stock[DEFAULT_GUI_FONT] =
-        AddStock(StockFont("MS Shell Dlg", -16, FW_NORMAL, VARIABLE_PITCH | FF_SWISS));
+        AddStock(StockFont("MS Shell Dlg", -11, FW_NORMAL, VARIABLE_PITCH | FF_SWISS));
     m_defaultBitmap = AddStock(BitmapObject{{1, 1}, 0, 1});
 }
 

@@ -24,15 +24,23 @@ BOOL GetTextExtentPoint32(HDC hdc, LPCSTR text, int length, SIZE* size);
 
 namespace hb::win {
 
-// Text metrics are a fixed rule, the same on every machine, so that layout is testable:
-// - the cell height is |lfHeight|, or 16 for a height of 0;
-// - every character is as wide as the average width: lfWidth when given, else the cell height
-//   * 7/16 rounded, plus 1 for a bold font (weight 700 and above);
-// - the widest character is twice the average, or the average in a fixed-pitch font;
-// - the descent is a fifth of the cell height, the ascent the rest; there is no leading.
+// How a font is drawn: its stand-in face at `emSize` pixels, stretched across by `stretch`.
+struct FontScale {
+    double emSize = 0;
+    double stretch = 1;
+};
+
+// Text is measured with the advance widths of the font's stand-in face (hb::win::StandInFaceOf),
+// unhinted, from tables built into the program: the same on every machine, and what the screen
+// draws.
+// - A negative height is the em size, a positive one the cell height, 0 a cell of 16 pixels.
+// - The cell is the face's ascent plus descent at that size; there is no external leading.
+// - The average width is the mean advance of the 52 Latin letters; a font created with a width
+//   has that average, its face stretched across to match.
+FontScale ScaleOf(const FontState& font);
 TEXTMETRIC MetricsOf(const FontState& font);
-// The one place text is measured: characters (UTF-8 sequences count once) times the average
-// width, by the cell height.
+// The one place text is measured: the advances of its characters (UTF-8, and bytes that are not
+// UTF-8 as Latin-1), summed unrounded and rounded up once, by the cell height.
 SIZE MeasureText(const FontState& font, std::string_view text);
 
 } // namespace hb::win

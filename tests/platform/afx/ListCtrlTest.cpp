@@ -72,11 +72,11 @@ TEST_F(ListCtrlTest, ADoubleClickIsReflectedToTheListAndAClickGoesToTheParent) {
     EXPECT_EQ(list.GetItemText(0, 0), "162.550");
     EXPECT_EQ(list.GetItemText(0, 1), "Weather");
 
-    // Header 22 pixels, rows 18: the middle of the second row.
-    list.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(150, 22 + 18 + 9));
+    // Header 18 pixels, rows 14: the middle of the second row.
+    list.SendMessage(WM_LBUTTONDBLCLK, 0, MAKELPARAM(150, 18 + 14 + 7));
     EXPECT_EQ(list.doubleClicked, std::vector<int>{1});
     EXPECT_TRUE(host.heard.empty());
-    list.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(20, 22 + 9));
+    list.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(20, 18 + 7));
     EXPECT_EQ(host.heard, std::vector<UINT>{NM_CLICK});
     EXPECT_EQ(list.GetSelectionMark(), 0);
 

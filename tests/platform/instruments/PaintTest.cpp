@@ -94,7 +94,7 @@ TEST_F(InstrumentTest, SevenSegmentDisplaysLightTheSegmentsOfTheirDigits) {
 }
 
 TEST_F(InstrumentTest, ALabelShrinksItsCaptionToFitWhenAsked) {
-    const std::string caption(40, 'W');
+    const std::string caption(20, 'W');
     panel.name.SetCaption(caption.c_str());
     const auto drawn = [&] {
         return Select(Repaint(panel.name),

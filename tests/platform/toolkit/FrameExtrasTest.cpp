@@ -5,6 +5,16 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
+// The width of a text in the bars' default font.
+LONG TextWidth(const char* text) {
+    const HDC dc = hb::win::CreateRecordingDC();
+    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SIZE size{};
+    GetTextExtentPoint32(dc, text, static_cast<int>(std::string_view(text).size()), &size);
+    DeleteDC(dc);
+    return size.cx;
+}
+
 TEST_F(ToolkitAppTest, TheStatusBarShowsItsPanesTextsAndFollowsTheirUpdateHandlers) {
     Start();
     CXTPStatusBar& status = Main().m_statusBar;
@@ -25,8 +35,8 @@ TEST_F(ToolkitAppTest, TheStatusBarShowsItsPanesTextsAndFollowsTheirUpdateHandle
     status.GetPaneInfo(1, id, style, width);
     EXPECT_EQ(id, ID_INDICATOR_CAPS);
     EXPECT_EQ(style, SBPS_NORMAL);
-    EXPECT_GT(width, 0);
-    EXPECT_EQ(width, numWidth);
+    EXPECT_EQ(width, TextWidth("CAP"));
+    EXPECT_EQ(numWidth, TextWidth("NUM"));
     CRect client;
     status.GetClientRect(&client);
     EXPECT_GT(status.GetItemRect(0).Width(), 3 * status.GetItemRect(1).Width());
@@ -97,13 +107,13 @@ TEST_F(ToolkitAppTest, ThemesAreKeptAndTheGlobalFontSizesTheBars) {
     CFont large;
     large.CreateFont(-30, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
     XTAuxData().SetGlobalFont(&large);
-    EXPECT_EQ(MainBar().GetRowHeight(), 30 + 10);
+    EXPECT_EQ(MainBar().GetRowHeight(), 33 + 10); // the face's ascent and descent at 30 pixels
     // A bar given its own font keeps it.
     CFont small;
     small.CreateFont(-8, 0, 0, 0, FW_NORMAL, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
     Bars().GetMenuBar()->SetFont(&small);
-    EXPECT_EQ(Bars().GetMenuBar()->GetRowHeight(), 8 + 10);
-    EXPECT_EQ(PlaceOf(MainBar().m_hWnd).top, 8 + 10);
+    EXPECT_EQ(Bars().GetMenuBar()->GetRowHeight(), 9 + 10);
+    EXPECT_EQ(PlaceOf(MainBar().m_hWnd).top, 9 + 10);
     Bars().GetMenuBar()->SetFont(nullptr);
 }
 

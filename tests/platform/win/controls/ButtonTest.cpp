@@ -145,13 +145,28 @@ TEST_F(ButtonTest, EachStylePaintsItsOwnLookInItsFont) {
     const auto& frame = Painted(group);
     ASSERT_EQ(OpsOf(frame), (std::vector{DrawOp::DrawEdge, DrawOp::TextOut}));
     EXPECT_EQ(frame[0].flags, EDGE_ETCHED);
-    EXPECT_EQ(frame[0].rect.top, 8); // half the caption's height
+    EXPECT_EQ(frame[0].rect.top, 6); // half the caption's height
     EXPECT_EQ(frame[1].state.bkMode, OPAQUE);
     Click(group);
     EXPECT_TRUE(Notes(3).empty());
 
     EnableWindow(check, FALSE);
     EXPECT_EQ(Painted(check)[3].state.textColor, GetSysColor(COLOR_GRAYTEXT));
+}
+
+// A toggle on a receiver panel: drawn as a push button, down while checked, its caption on the
+// whole face rather than beside a check mark.
+TEST_F(ButtonTest, APushLikeCheckBoxIsAButtonThatStaysDownWhileChecked) {
+    const HWND toggle = Create("Button", "Notch", BS_AUTOCHECKBOX | BS_PUSHLIKE, 5, {0, 0, 42, 20});
+    EXPECT_EQ(OpsOf(Painted(toggle)),
+              (std::vector{DrawOp::FillRect, DrawOp::DrawEdge, DrawOp::DrawText}));
+    EXPECT_EQ(Painted(toggle)[1].flags, EDGE_RAISED);
+    EXPECT_EQ(Painted(toggle)[2].rect.right - Painted(toggle)[2].rect.left, 42 - 4);
+    Click(toggle);
+    EXPECT_EQ(SendMessage(toggle, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(Painted(toggle)[1].flags, EDGE_SUNKEN);
+    Click(toggle);
+    EXPECT_EQ(Painted(toggle)[1].flags, EDGE_RAISED);
 }
 
 } // namespace

@@ -121,7 +121,7 @@ TEST_F(ComboBoxTest, PickingFromTheDropDownListTellsTheParentInOrder) {
 
     Click(combo); // on the field
     EXPECT_TRUE(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0));
-    EXPECT_GT(Height(combo), closed + 3 * 16);
+    EXPECT_GT(Height(combo), closed + 3 * 14); // more than three rows
     EXPECT_EQ(Notes(27903), std::vector<UINT>{CBN_DROPDOWN});
 
     // The third row of the open list.
@@ -138,7 +138,7 @@ TEST_F(ComboBoxTest, PickingFromTheDropDownListTellsTheParentInOrder) {
 TEST_F(ComboBoxTest, ASimpleComboBoxAlwaysShowsItsList) {
     const HWND combo = MakeCombo(CBS_SIMPLE);
     EXPECT_EQ(Height(combo), 190);
-    Click(combo, 20, 22 + 1 + 18 + 9); // the second row under the field
+    Click(combo, 20, 18 + 1 + 14 + 7); // the second row under the field
     EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), 1);
     EXPECT_EQ(Text(GetDlgItem(combo, 1001)), "AM");
     EXPECT_EQ(Notes(27903), (std::vector<UINT>{CBN_SELCHANGE, CBN_SELENDOK}));

@@ -154,8 +154,8 @@ TEST_F(EditTest, AFocusedEditShowsItsSelectionOverItsText) {
     const auto& list = Painted(edit);
     ASSERT_EQ(OpsOf(list), (std::vector{DrawOp::FillRect, DrawOp::DrawText, DrawOp::InvertRect}));
     EXPECT_EQ(list[1].text, "hello");
-    EXPECT_EQ(list[2].rect.left, 1 + 7); // one average width in
-    EXPECT_EQ(list[2].rect.right, 1 + 21);
+    EXPECT_EQ(list[2].rect.left, 1 + 7);   // the width of "h" in
+    EXPECT_EQ(list[2].rect.right, 1 + 15); // the width of "hel"
     Select(edit, 2, 2);
     EXPECT_EQ(OpsOf(Painted(edit)).back(), DrawOp::LineTo);
 }

@@ -130,8 +130,8 @@ protected:
         return codes;
     }
 
-    // The y of the middle of a row, with the default font: a 22-pixel header, 18-pixel rows.
-    static int RowY(int row) { return 22 + row * 18 + 9; }
+    // The y of the middle of a row, with the default font: an 18-pixel header, 14-pixel rows.
+    static int RowY(int row) { return 18 + row * 14 + 7; }
 
     HWND list;
     std::vector<Heard> heard;
@@ -412,7 +412,7 @@ TEST_F(ListViewTest, TheParentColoursEachRowWhileTheListPaints) {
 }
 
 TEST_F(ListViewTest, EnsureVisibleScrollsAPageAtATime) {
-    MakeList(LVS_REPORT, {10, 10, 310, 10 + 22 + 5 * 18});
+    MakeList(LVS_REPORT, {10, 10, 310, 10 + 18 + 5 * 14});
     AddColumn(0, "Frequency", LVCFMT_LEFT, 100);
     for (int i = 0; i < 12; ++i) {
         AddRow(i, std::to_string(i).c_str());
