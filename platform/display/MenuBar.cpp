@@ -1,10 +1,15 @@
 #include "platform/display/MenuBar.h"
 
+#include "platform/display/FramePainter.h"
 #include "platform/display/MenuEntries.h"
 #include "platform/display/RenderSteps.h"
+#include "platform/win/controls/MdiWindows.h"
 #include "platform/win/core/Geometry.h"
 #include "platform/win/core/Messages.h"
+#include "platform/win/core/NonClient.h"
 #include "platform/win/core/SystemInfo.h"
+#include "platform/win/core/Window.h"
+#include "platform/win/core/WindowState.h"
 #include "platform/win/gdi/DeviceContext.h"
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/gdi/TextDrawing.h"
@@ -15,8 +20,58 @@ namespace hb::display {
 namespace {
 
 constexpr int kPadding = 8;
+constexpr int kButtonWidth = 16;
+constexpr int kButtonHeight = 14;
+constexpr int kButtonGap = 2;
 
 } // namespace
+
+HWND MaximizedChild(HWND top) {
+    const HWND client = hb::win::FindMdiClient(top);
+    if (!client) {
+        return {};
+    }
+    BOOL maximized = FALSE;
+    const auto active = hb::win::HwndFromParam(static_cast<std::uintptr_t>(
+        SendMessage(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized))));
+    return maximized && hb::win::HasFrame(static_cast<DWORD>(GetWindowLong(active, GWL_STYLE)))
+               ? active
+               : HWND{};
+}
+
+std::vector<MergedButton> LayOutMergedButtons(HWND child, int width) {
+    std::vector<MergedButton> buttons;
+    const auto style = static_cast<DWORD>(GetWindowLong(child, GWL_STYLE));
+    const int top = (kMenuBarHeight - kButtonHeight) / 2;
+    LONG right = width - kButtonGap;
+    const auto add = [&](WPARAM command) {
+        buttons.push_back({{right - kButtonWidth, top, right, top + kButtonHeight}, command});
+        right -= kButtonWidth;
+    };
+    if (style & WS_SYSMENU) {
+        add(SC_CLOSE);
+        right -= kButtonGap;
+    }
+    if (style & WS_MAXIMIZEBOX) {
+        add(SC_RESTORE);
+    }
+    if (style & WS_MINIMIZEBOX) {
+        add(SC_MINIMIZE);
+    }
+    return buttons;
+}
+
+void PaintMergedButtons(cairo_t* cr, HWND top, int width) {
+    const HWND child = MaximizedChild(top);
+    if (!child) {
+        return;
+    }
+    DrawThroughDc(cr, [&](HDC hdc) {
+        for (const MergedButton& button : LayOutMergedButtons(child, width)) {
+            DrawCaptionButton(hdc, button.rect, button.command);
+        }
+    });
+}
 
 int MenuBarHeight(HWND hwnd) {
     const HMENU menu = GetMenu(hwnd);
@@ -53,6 +108,16 @@ void PaintMenuBar(cairo_t* cr, HMENU menu, int width) {
 }
 
 void ClickMenuBar(HWND hwnd, POINT barOrigin, int x) {
+    if (const HWND child = MaximizedChild(hwnd)) {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        for (const MergedButton& button : LayOutMergedButtons(child, client.right)) {
+            if (x >= button.rect.left && x < button.rect.right) {
+                PostMessage(child, WM_SYSCOMMAND, button.command, 0);
+                return;
+            }
+        }
+    }
     const HMENU menu = GetMenu(hwnd);
     for (const MenuBarItem& item : LayOutMenuBar(menu)) {
         if (x < item.rect.left || x >= item.rect.right) {

@@ -1,13 +1,31 @@
 #include "platform/toolkit/CXTPMenuBar.h"
 
+#include "platform/afx/CClientDC.h"
 #include "platform/afx/CFrameWnd.h"
+#include "platform/afx/CMDIChildWnd.h"
+#include "platform/afx/CMDIFrameWnd.h"
 #include "platform/afx/res/ResourceLoading.h"
 #include "platform/toolkit/CXTPCommandBars.h"
+#include "platform/win/core/NonClient.h"
+#include "platform/win/gdi/FrameControls.h"
 #include "platform/win/menu/Menus.h"
 
 #include <string>
 
 IMPLEMENT_DYNCREATE(CXTPMenuBar, CXTPToolBar)
+
+BEGIN_MESSAGE_MAP(CXTPMenuBar, CXTPToolBar)
+ON_WM_PAINT()
+ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr int kChildButtonWidth = 16;
+constexpr int kChildButtonHeight = 14;
+constexpr int kChildButtonGap = 2;
+
+} // namespace
 
 CXTPMenuBar::~CXTPMenuBar() {
     if (m_menu) {
@@ -53,4 +71,62 @@ void CXTPMenuBar::OnExecute(CXTPControl& control) {
     ClientToScreen(&place);
     ::TrackPopupMenu(control.GetPopupMenu(), TPM_LEFTALIGN, place.left, place.bottom, 0,
                      site->m_hWnd, nullptr);
+}
+
+CMDIChildWnd* CXTPMenuBar::MaximizedChild() const {
+    auto* mdi =
+        DYNAMIC_DOWNCAST(CMDIFrameWnd, GetCommandBars() ? GetCommandBars()->GetSite() : nullptr);
+    BOOL maximized = FALSE;
+    CMDIChildWnd* child = mdi ? mdi->MDIGetActive(&maximized) : nullptr;
+    return child && maximized && hb::win::HasFrame(child->GetStyle()) ? child : nullptr;
+}
+
+std::vector<CXTPMenuBar::ChildButton>
+CXTPMenuBar::LayOutChildButtons(const CMDIChildWnd& child) const {
+    std::vector<ChildButton> buttons;
+    CRect client;
+    GetClientRect(&client);
+    const int top = (client.Height() - kChildButtonHeight) / 2;
+    int right = client.right - kChildButtonGap;
+    const auto add = [&](UINT command) {
+        buttons.push_back(
+            {CRect(right - kChildButtonWidth, top, right, top + kChildButtonHeight), command});
+        right -= kChildButtonWidth;
+    };
+    const DWORD style = child.GetStyle();
+    if (style & WS_SYSMENU) {
+        add(SC_CLOSE);
+        right -= kChildButtonGap;
+    }
+    if (style & WS_MAXIMIZEBOX) {
+        add(SC_RESTORE);
+    }
+    if (style & WS_MINIMIZEBOX) {
+        add(SC_MINIMIZE);
+    }
+    return buttons;
+}
+
+void CXTPMenuBar::OnPaint() {
+    CXTPToolBar::OnPaint();
+    const CMDIChildWnd* child = MaximizedChild();
+    if (!child) {
+        return;
+    }
+    CClientDC dc(this);
+    for (ChildButton& button : LayOutChildButtons(*child)) {
+        ::DrawFrameControl(dc, &button.rect, DFC_CAPTION, hb::win::CaptionButtonOf(button.command));
+    }
+}
+
+void CXTPMenuBar::OnLButtonDown(UINT nFlags, CPoint point) {
+    if (CMDIChildWnd* child = MaximizedChild()) {
+        for (const ChildButton& button : LayOutChildButtons(*child)) {
+            if (button.rect.PtInRect(point)) {
+                child->PostMessage(WM_SYSCOMMAND, button.command);
+                return;
+            }
+        }
+    }
+    CXTPToolBar::OnLButtonDown(nFlags, point);
 }
