@@ -12,6 +12,7 @@
 #include "platform/win/core/WindowState.h"
 #include "platform/win/gdi/DeviceContext.h"
 #include "platform/win/gdi/Drawing.h"
+#include "platform/win/gdi/FrameControls.h"
 #include "platform/win/gdi/TextDrawing.h"
 #include "platform/win/menu/Menus.h"
 
@@ -20,9 +21,11 @@ namespace hb::display {
 namespace {
 
 constexpr int kPadding = 8;
-constexpr int kButtonWidth = 16;
-constexpr int kButtonHeight = 14;
-constexpr int kButtonGap = 2;
+
+std::vector<hb::win::CaptionButton> MergedButtons(HWND child, int width) {
+    return hb::win::LayOutMenuBarButtons(static_cast<DWORD>(GetWindowLong(child, GWL_STYLE)),
+                                         {0, 0, width, kMenuBarHeight});
+}
 
 } // namespace
 
@@ -39,35 +42,13 @@ HWND MaximizedChild(HWND top) {
                : HWND{};
 }
 
-std::vector<MergedButton> LayOutMergedButtons(HWND child, int width) {
-    std::vector<MergedButton> buttons;
-    const auto style = static_cast<DWORD>(GetWindowLong(child, GWL_STYLE));
-    const int top = (kMenuBarHeight - kButtonHeight) / 2;
-    LONG right = width - kButtonGap;
-    const auto add = [&](WPARAM command) {
-        buttons.push_back({{right - kButtonWidth, top, right, top + kButtonHeight}, command});
-        right -= kButtonWidth;
-    };
-    if (style & WS_SYSMENU) {
-        add(SC_CLOSE);
-        right -= kButtonGap;
-    }
-    if (style & WS_MAXIMIZEBOX) {
-        add(SC_RESTORE);
-    }
-    if (style & WS_MINIMIZEBOX) {
-        add(SC_MINIMIZE);
-    }
-    return buttons;
-}
-
 void PaintMergedButtons(cairo_t* cr, HWND top, int width) {
     const HWND child = MaximizedChild(top);
     if (!child) {
         return;
     }
     DrawThroughDc(cr, [&](HDC hdc) {
-        for (const MergedButton& button : LayOutMergedButtons(child, width)) {
+        for (const hb::win::CaptionButton& button : MergedButtons(child, width)) {
             DrawCaptionButton(hdc, button.rect, button.command);
         }
     });
@@ -111,7 +92,7 @@ void ClickMenuBar(HWND hwnd, POINT barOrigin, int x) {
     if (const HWND child = MaximizedChild(hwnd)) {
         RECT client;
         GetClientRect(hwnd, &client);
-        for (const MergedButton& button : LayOutMergedButtons(child, client.right)) {
+        for (const hb::win::CaptionButton& button : MergedButtons(child, client.right)) {
             if (x >= button.rect.left && x < button.rect.right) {
                 PostMessage(child, WM_SYSCOMMAND, button.command, 0);
                 return;

@@ -22,14 +22,9 @@ std::vector<MenuBarItem> LayOutMenuBar(HMENU menu);
 void PaintMenuBar(cairo_t* cr, HMENU menu, int width);
 
 // A maximized MDI child gives its frame to the main window: its minimize, restore and close
-// buttons show at the right end of the bar.
-struct MergedButton {
-    RECT rect; // in the bar
-    WPARAM command = 0;
-};
+// buttons show at the right end of the bar (FrameControls.h).
 // The active MDI child of `top`, when it is maximized.
 HWND MaximizedChild(HWND top);
-std::vector<MergedButton> LayOutMergedButtons(HWND child, int width);
 void PaintMergedButtons(cairo_t* cr, HWND top, int width);
 
 // A click at `x` of the bar, whose top-left corner is at `barOrigin` on the screen: a merged

@@ -11,6 +11,7 @@
 #include "platform/win/menu/Menus.h"
 
 #include <string>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CXTPMenuBar, CXTPToolBar)
 
@@ -21,9 +22,11 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kChildButtonWidth = 16;
-constexpr int kChildButtonHeight = 14;
-constexpr int kChildButtonGap = 2;
+std::vector<hb::win::CaptionButton> ChildButtons(const CWnd& bar, const CMDIChildWnd& child) {
+    CRect client;
+    bar.GetClientRect(&client);
+    return hb::win::LayOutMenuBarButtons(child.GetStyle(), client);
+}
 
 } // namespace
 
@@ -81,32 +84,6 @@ CMDIChildWnd* CXTPMenuBar::MaximizedChild() const {
     return child && maximized && hb::win::HasFrame(child->GetStyle()) ? child : nullptr;
 }
 
-std::vector<CXTPMenuBar::ChildButton>
-CXTPMenuBar::LayOutChildButtons(const CMDIChildWnd& child) const {
-    std::vector<ChildButton> buttons;
-    CRect client;
-    GetClientRect(&client);
-    const int top = (client.Height() - kChildButtonHeight) / 2;
-    int right = client.right - kChildButtonGap;
-    const auto add = [&](UINT command) {
-        buttons.push_back(
-            {CRect(right - kChildButtonWidth, top, right, top + kChildButtonHeight), command});
-        right -= kChildButtonWidth;
-    };
-    const DWORD style = child.GetStyle();
-    if (style & WS_SYSMENU) {
-        add(SC_CLOSE);
-        right -= kChildButtonGap;
-    }
-    if (style & WS_MAXIMIZEBOX) {
-        add(SC_RESTORE);
-    }
-    if (style & WS_MINIMIZEBOX) {
-        add(SC_MINIMIZE);
-    }
-    return buttons;
-}
-
 void CXTPMenuBar::OnPaint() {
     CXTPToolBar::OnPaint();
     const CMDIChildWnd* child = MaximizedChild();
@@ -114,15 +91,15 @@ void CXTPMenuBar::OnPaint() {
         return;
     }
     CClientDC dc(this);
-    for (ChildButton& button : LayOutChildButtons(*child)) {
+    for (hb::win::CaptionButton& button : ChildButtons(*this, *child)) {
         ::DrawFrameControl(dc, &button.rect, DFC_CAPTION, hb::win::CaptionButtonOf(button.command));
     }
 }
 
 void CXTPMenuBar::OnLButtonDown(UINT nFlags, CPoint point) {
     if (CMDIChildWnd* child = MaximizedChild()) {
-        for (const ChildButton& button : LayOutChildButtons(*child)) {
-            if (button.rect.PtInRect(point)) {
+        for (const hb::win::CaptionButton& button : ChildButtons(*this, *child)) {
+            if (::PtInRect(&button.rect, point)) {
                 child->PostMessage(WM_SYSCOMMAND, button.command);
                 return;
             }

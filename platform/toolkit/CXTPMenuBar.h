@@ -1,8 +1,6 @@
 #pragma once
 #include "platform/toolkit/CXTPToolBar.h"
 
-#include <vector>
-
 class CMDIChildWnd;
 
 // The bar that stands for the site frame's menu: one control per top-level item of a menu
@@ -30,13 +28,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    struct ChildButton {
-        CRect rect;
-        UINT command = 0;
-    };
     // The site's active MDI child when it is maximized, else null.
     CMDIChildWnd* MaximizedChild() const;
-    std::vector<ChildButton> LayOutChildButtons(const CMDIChildWnd& child) const;
 
     HMENU m_menu;
 };

@@ -215,8 +215,7 @@ TEST_F(ProgramWindowsOnScreenTest, ANewGroupShowsAFramedWindowThatItsCloseButton
     ASSERT_TRUE(configuration) << program.Output();
     ASSERT_TRUE(driver->WaitUntilPainted(*configuration, kWait));
     ExpectCentredOverMain(*configuration);
-    EXPECT_TRUE(
-        driver->Screenshot(*configuration, ArtefactPath("program-configuration-placed.png")));
+    EXPECT_TRUE(driver->Screenshot(main, ArtefactPath("program-configuration-placed.png")));
     driver->Press("Escape");
     ASSERT_TRUE(driver->WaitUntilGone(*configuration, kWait));
 
@@ -273,7 +272,8 @@ TEST_F(ProgramWindowsOnScreenTest, SelectRadioOpensOverTheMainWindow) {
     Start();
     DropMenu(kToolsX);
     driver->Click(*driver->FindPopup(kWait), kFirstItemX, kFirstItemY);
-    const auto select = driver->FindWindow("Select Radio", kWait);
+    // The dialog's caption names what the radio is chosen for.
+    const auto select = driver->FindWindow("Select Radio - Radio Control", kWait);
     ASSERT_TRUE(select) << program.Output();
     ASSERT_TRUE(driver->WaitUntilPainted(*select, kWait));
     ExpectCentredOverMain(*select);

@@ -2,6 +2,7 @@
 
 #include "platform/win/core/Messages.h"
 #include "platform/win/core/SystemInfo.h"
+#include "platform/win/core/Window.h"
 #include "platform/win/gdi/DeviceContext.h"
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/gdi/Objects.h"
@@ -9,6 +10,10 @@
 #include <algorithm>
 
 namespace {
+
+constexpr int kBarButtonWidth = 16;
+constexpr int kBarButtonHeight = 14;
+constexpr int kBarButtonGap = 2;
 
 void Line(HDC hdc, int x1, int y1, int x2, int y2) {
     MoveToEx(hdc, x1, y1, nullptr);
@@ -85,6 +90,27 @@ UINT CaptionButtonOf(WPARAM command) {
     default:
         return DFCS_CAPTIONCLOSE;
     }
+}
+
+std::vector<CaptionButton> LayOutMenuBarButtons(DWORD childStyle, const RECT& bar) {
+    std::vector<CaptionButton> buttons;
+    const LONG top = bar.top + (bar.bottom - bar.top - kBarButtonHeight) / 2;
+    LONG right = bar.right - kBarButtonGap;
+    const auto add = [&](WPARAM command) {
+        buttons.push_back({{right - kBarButtonWidth, top, right, top + kBarButtonHeight}, command});
+        right -= kBarButtonWidth;
+    };
+    if (childStyle & WS_SYSMENU) {
+        add(SC_CLOSE);
+        right -= kBarButtonGap;
+    }
+    if (childStyle & WS_MAXIMIZEBOX) {
+        add(SC_RESTORE);
+    }
+    if (childStyle & WS_MINIMIZEBOX) {
+        add(SC_MINIMIZE);
+    }
+    return buttons;
 }
 
 } // namespace hb::win

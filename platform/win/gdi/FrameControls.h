@@ -4,6 +4,8 @@
 #include "platform/win/WinTypes.h"
 #include "platform/win/gdi/GdiTypes.h"
 
+#include <vector>
+
 inline constexpr UINT DFC_CAPTION = 1;
 inline constexpr UINT DFCS_CAPTIONCLOSE = 0x0000;
 inline constexpr UINT DFCS_CAPTIONMIN = 0x0001;
@@ -17,5 +19,13 @@ namespace hb::win {
 
 // The button that stands for a system command (SC_CLOSE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE).
 UINT CaptionButtonOf(WPARAM command);
+
+struct CaptionButton {
+    RECT rect;
+    WPARAM command = 0;
+};
+// The buttons a maximized child of this style gives the menu bar `bar`, from its right end: close,
+// restore, minimize.
+std::vector<CaptionButton> LayOutMenuBarButtons(DWORD childStyle, const RECT& bar);
 
 } // namespace hb::win

@@ -7,6 +7,7 @@
 #include "platform/display/Renderer.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
+#include "platform/win/gdi/FrameControls.h"
 
 #include <cairo.h>
 
@@ -205,7 +206,9 @@ TEST_F(ChildFrameTest, AMaximizedChildsButtonsSitAtTheRightEndOfTheMenuBar) {
     EXPECT_FALSE(hb::display::MaximizedChild(top.hwnd()));
     ShowWindow(Child(1), SW_MAXIMIZE);
     ASSERT_EQ(hb::display::MaximizedChild(top.hwnd()), Child(1));
-    const auto buttons = hb::display::LayOutMergedButtons(Child(1), 400);
+    const auto buttons =
+        hb::win::LayOutMenuBarButtons(static_cast<DWORD>(GetWindowLong(Child(1), GWL_STYLE)),
+                                      {0, 0, 400, hb::display::kMenuBarHeight});
     ASSERT_EQ(buttons.size(), 3u);
     EXPECT_EQ(buttons[0].command, SC_CLOSE);
     EXPECT_EQ(buttons[1].command, SC_RESTORE);
