@@ -5,6 +5,7 @@
 #include "platform/afx/ModalScript.h"
 #include "platform/afx/res/TemplateControls.h"
 #include "platform/afx/res/TemplateLookup.h"
+#include "platform/win/core/Placement.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -109,7 +110,17 @@ BOOL CDialog::CreateFromTemplate(const hb::afx::DialogTemplate& dialog, HWND own
 
 int CDialog::RunModal() {
     const HWND hwnd = m_hWnd;
+    RECT created;
+    ::GetWindowRect(hwnd, &created);
     SendMessage(WM_INITDIALOG, hb::win::ParamFromHwnd(FirstTabStop(hwnd)));
+    // Where the dialog's own code did not place it, it goes over its owner.
+    RECT placed;
+    if (::GetWindowRect(hwnd, &placed) && placed.left == created.left &&
+        placed.top == created.top) {
+        const POINT at = hb::win::CentredOver(
+            ::GetWindow(hwnd, GW_OWNER), {placed.right - placed.left, placed.bottom - placed.top});
+        ::SetWindowPos(hwnd, HWND{}, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     if (!m_bEnded && ::IsWindow(hwnd)) {
         ShowWindow(SW_SHOWNORMAL);
         const std::size_t logIndex = hb::afx::detail::ModalShown(*this);

@@ -6,6 +6,8 @@
 #include "platform/afx/CWinApp.h"
 #include "platform/afx/HandleMap.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
@@ -17,6 +19,26 @@ namespace {
 
 WPARAM ParamOf(HWND hwnd) {
     return static_cast<WPARAM>(hb::win::ParamFromHwnd(hwnd));
+}
+
+// How many cascade steps a new child is placed from the corner before the steps start again.
+constexpr int kCascadeSteps = 8;
+constexpr SIZE kSmallest{240, 180};
+
+// A new child without a place of its own: three quarters of the client area, one cascade step
+// further than the children already there, so that none hides another.
+CRect DefaultPlace(HWND client) {
+    CRect area;
+    ::GetClientRect(client, &area);
+    int count = 0;
+    for (HWND child = ::GetWindow(client, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        ++count;
+    }
+    const int offset = (count % kCascadeSteps) * hb::win::kMdiCascadeStep;
+    const int width = std::max(area.Width() * 3 / 4, kSmallest.cx);
+    const int height = std::max(area.Height() * 3 / 4, kSmallest.cy);
+    return {offset, offset, offset + width, offset + height};
 }
 
 } // namespace
@@ -32,7 +54,9 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
     if (lpszWindowName) {
         m_strTitle = lpszWindowName;
     }
-    if (!CreateFrame(lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect,
+    const CRect placed =
+        ::EqualRect(&rect, &rectDefault) ? DefaultPlace(pParentWnd->m_hWndMDIClient) : CRect(rect);
+    if (!CreateFrame(lpszClassName, lpszWindowName, dwStyle | WS_CHILD, placed,
                      pParentWnd->m_hWndMDIClient, HMENU{}, WS_EX_MDICHILD, pContext)) {
         return FALSE;
     }

@@ -6,16 +6,39 @@
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
 BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext*) {
-    return CreateClient(lpcs, HMENU{});
+    return CreateClient(lpcs, GetWindowMenuPopup(::GetMenu(m_hWnd)));
 }
 
-BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, HMENU) {
+BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, HMENU hWindowMenu) {
     CRect client;
     GetClientRect(&client);
+    CLIENTCREATESTRUCT ccs{hWindowMenu, AFX_IDM_FIRST_MDICHILD};
     m_hWndMDIClient = ::CreateWindowEx(
         WS_EX_CLIENTEDGE, MDICLIENT_CLASS, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-        client.Width(), client.Height(), m_hWnd, AFX_IDW_PANE_FIRST, nullptr);
+        client.Width(), client.Height(), m_hWnd, AFX_IDW_PANE_FIRST, &ccs);
     return m_hWndMDIClient ? TRUE : FALSE;
+}
+
+HMENU CMDIFrameWnd::GetWindowMenuPopup(HMENU menu) {
+    const int count = ::GetMenuItemCount(menu);
+    for (int index = 0; index < count; ++index) {
+        const HMENU popup = ::GetSubMenu(menu, index);
+        const int items = ::GetMenuItemCount(popup);
+        for (int item = 0; popup && item < items; ++item) {
+            const UINT id = ::GetMenuItemID(popup, item);
+            if (id >= ID_WINDOW_NEW && id <= ID_WINDOW_SPLIT) {
+                return popup;
+            }
+        }
+    }
+    return {};
+}
+
+LRESULT CMDIFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) {
+        return ::DefFrameProc(m_hWnd, m_hWndMDIClient, message, wParam, lParam);
+    }
+    return CFrameWnd::DefWindowProc(message, wParam, lParam);
 }
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const {
@@ -79,6 +102,10 @@ void CMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle) {
         name = doc ? doc->GetTitle() : child->GetTitle();
     }
     UpdateFrameTitleForDocument(name.IsEmpty() ? nullptr : name.GetString());
+    // The window list shows the children's titles as they are now.
+    if (m_hWndMDIClient) {
+        ::SendMessage(m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
+    }
 }
 
 BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg) {
@@ -87,6 +114,9 @@ BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg) {
     }
     if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST) {
         return FALSE;
+    }
+    if (::TranslateMDISysAccel(m_hWndMDIClient, pMsg)) {
+        return TRUE;
     }
     const CMDIChildWnd* child = MDIGetActive();
     if (child && child->m_hAccelTable &&

@@ -2,6 +2,7 @@
 
 #include "platform/afx/CCmdTarget.h"
 #include "platform/afx/CCmdUI.h"
+#include "platform/afx/res/AfxIds.h"
 #include "platform/win/menu/Menus.h"
 
 namespace {
@@ -40,7 +41,9 @@ void UpdateMenuCmdUI(HMENU menu, CCmdTarget* target, BOOL bDisableIfNoHndler) {
             continue;
         }
         const UINT id = ::GetMenuItemID(menu, index);
-        if (::GetMenuState(menu, static_cast<UINT>(index), MF_BYPOSITION) & MF_SEPARATOR) {
+        // The MDI client keeps its window list's items itself.
+        if ((::GetMenuState(menu, static_cast<UINT>(index), MF_BYPOSITION) & MF_SEPARATOR) ||
+            id >= AFX_IDM_FIRST_MDICHILD) {
             continue;
         }
         CMenuCmdUI state(menu);

@@ -21,15 +21,16 @@ bool IsGroupBox(HWND hwnd) {
 
 } // namespace
 
-HWND HitTest(HWND top, POINT client) {
-    HWND hit = top;
-    POINT pt = client;
+Hit HitTestFrames(HWND top, POINT client) {
+    POINT screen = client;
+    ClientToScreen(top, &screen);
+    Hit hit{top};
     for (bool deeper = true; deeper;) {
         deeper = false;
         // Overlays last, so that they are tried first.
         std::vector<HWND> children;
         std::vector<HWND> overlays;
-        for (HWND c = GetWindow(hit, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        for (HWND c = GetWindow(hit.hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
             (IsOverlay(c) ? overlays : children).push_back(c);
         }
         children.insert(children.end(), overlays.begin(), overlays.end());
@@ -39,19 +40,22 @@ HWND HitTest(HWND top, POINT client) {
             }
             RECT rect;
             GetWindowRect(*it, &rect);
-            POINT origin{rect.left, rect.top};
-            ScreenToClient(hit, &origin);
-            const RECT area{origin.x, origin.y, origin.x + rect.right - rect.left,
-                            origin.y + rect.bottom - rect.top};
-            if (PtInRect(&area, pt)) {
-                pt = {pt.x - origin.x, pt.y - origin.y};
-                hit = *it;
-                deeper = true;
-                break;
+            if (!PtInRect(&rect, screen)) {
+                continue;
             }
+            RECT inner;
+            GetClientRect(*it, &inner);
+            MapWindowPoints(*it, HWND{}, reinterpret_cast<POINT*>(&inner), 2);
+            hit = {*it, !PtInRect(&inner, screen)};
+            deeper = !hit.onFrame;
+            break;
         }
     }
     return hit;
+}
+
+HWND HitTest(HWND top, POINT client) {
+    return HitTestFrames(top, client).hwnd;
 }
 
 } // namespace hb::display

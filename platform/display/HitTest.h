@@ -9,4 +9,12 @@ namespace hb::display {
 // input is dropped by the caller); group boxes let the point through to what lies under them.
 HWND HitTest(HWND top, POINT client);
 
+// As HitTest, and whether the point falls on the frame of the window found (NonClient.h) rather
+// than in its client area.
+struct Hit {
+    HWND hwnd;
+    bool onFrame = false;
+};
+Hit HitTestFrames(HWND top, POINT client);
+
 } // namespace hb::display

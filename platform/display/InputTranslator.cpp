@@ -1,5 +1,6 @@
 #include "platform/display/InputTranslator.h"
 
+#include "platform/display/DoubleClick.h"
 #include "platform/display/HitTest.h"
 #include "platform/display/KeyMap.h"
 #include "platform/display/MenuBar.h"
@@ -21,8 +22,6 @@ namespace hb::display {
 
 namespace {
 
-constexpr std::int64_t kDoubleClickMs = 500;
-constexpr int kDoubleClickSlop = 4;
 constexpr int kWheelNotch = 120;
 
 // Shift, Control and Alt as the event saw them.
@@ -170,8 +169,27 @@ void InputTranslator::Button(XEvent& event, bool press) {
         }
         return;
     }
+    const POINT client{xb.x, xb.y - shown.menuHeight};
+    POINT screen = client;
+    ClientToScreen(top, &screen);
+    if (xb.button == Button1 && !press && m_frames.Tracking()) {
+        m_frames.Release(screen);
+        return;
+    }
+    if (!GetCapture()) {
+        const Hit hit = HitTestFrames(top, client);
+        if (hit.onFrame) {
+            if (press && xb.button == Button1 && Reachable(hit.hwnd)) {
+                if (GetActiveWindow() != top) {
+                    SetActiveWindow(top);
+                }
+                m_frames.Press(hit.hwnd, screen);
+            }
+            return;
+        }
+    }
     POINT pt;
-    const HWND target = MouseTarget(top, {xb.x, xb.y - shown.menuHeight}, pt);
+    const HWND target = MouseTarget(top, client, pt);
     if (!Reachable(target)) {
         return;
     }
@@ -197,6 +215,7 @@ void InputTranslator::Button(XEvent& event, bool press) {
         if (GetActiveWindow() != top) {
             SetActiveWindow(top);
         }
+        FrameTracker::ActivateChildOf(target);
         if ((GetWindowLong(target, GWL_STYLE) & WS_TABSTOP) && GetFocus() != target) {
             SetFocus(target);
         }
@@ -223,6 +242,12 @@ void InputTranslator::Motion(XEvent& event) {
     const XMotionEvent& xm = event.xmotion;
     const ShownWindow& shown = *m_windows.Find(xm.window);
     NoteModifiers(xm.state);
+    if (m_frames.Tracking()) {
+        POINT screen{xm.x, xm.y - shown.menuHeight};
+        ClientToScreen(shown.hwnd, &screen);
+        m_frames.Move(screen);
+        return;
+    }
     if (xm.y < shown.menuHeight && !GetCapture()) {
         return;
     }

@@ -1,8 +1,10 @@
 #pragma once
 // X events become the messages the windows handle, on the GUI thread: mouse input goes to the
-// window under the pointer (or the one holding the capture), keys to the focus, and the window
-// manager's moves, resizes and close requests to the top-level window.
+// window under the pointer (or the one holding the capture) or to the frame tracker when it lands
+// on a child's frame, keys to the focus, and the window manager's moves, resizes and close
+// requests to the top-level window.
 #include "platform/display/Connection.h"
+#include "platform/display/FrameTracker.h"
 #include "platform/display/WindowMap.h"
 #include "platform/win/WinTypes.h"
 
@@ -40,6 +42,7 @@ private:
     WindowMap& m_windows;
     std::array<char, 256> m_typed{};
     Click m_lastClick;
+    FrameTracker m_frames;
 };
 
 } // namespace hb::display

@@ -1,12 +1,18 @@
 #include "platform/display/MenuBar.h"
 
+#include "platform/display/FramePainter.h"
 #include "platform/display/MenuEntries.h"
 #include "platform/display/RenderSteps.h"
+#include "platform/win/controls/MdiWindows.h"
 #include "platform/win/core/Geometry.h"
 #include "platform/win/core/Messages.h"
+#include "platform/win/core/NonClient.h"
 #include "platform/win/core/SystemInfo.h"
+#include "platform/win/core/Window.h"
+#include "platform/win/core/WindowState.h"
 #include "platform/win/gdi/DeviceContext.h"
 #include "platform/win/gdi/Drawing.h"
+#include "platform/win/gdi/FrameControls.h"
 #include "platform/win/gdi/TextDrawing.h"
 #include "platform/win/menu/Menus.h"
 
@@ -16,7 +22,37 @@ namespace {
 
 constexpr int kPadding = 8;
 
+std::vector<hb::win::CaptionButton> MergedButtons(HWND child, int width) {
+    return hb::win::LayOutMenuBarButtons(static_cast<DWORD>(GetWindowLong(child, GWL_STYLE)),
+                                         {0, 0, width, kMenuBarHeight});
+}
+
 } // namespace
+
+HWND MaximizedChild(HWND top) {
+    const HWND client = hb::win::FindMdiClient(top);
+    if (!client) {
+        return {};
+    }
+    BOOL maximized = FALSE;
+    const auto active = hb::win::HwndFromParam(static_cast<std::uintptr_t>(
+        SendMessage(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized))));
+    return maximized && hb::win::HasFrame(static_cast<DWORD>(GetWindowLong(active, GWL_STYLE)))
+               ? active
+               : HWND{};
+}
+
+void PaintMergedButtons(cairo_t* cr, HWND top, int width) {
+    const HWND child = MaximizedChild(top);
+    if (!child) {
+        return;
+    }
+    DrawThroughDc(cr, [&](HDC hdc) {
+        for (const hb::win::CaptionButton& button : MergedButtons(child, width)) {
+            DrawCaptionButton(hdc, button.rect, button.command);
+        }
+    });
+}
 
 int MenuBarHeight(HWND hwnd) {
     const HMENU menu = GetMenu(hwnd);
@@ -53,6 +89,16 @@ void PaintMenuBar(cairo_t* cr, HMENU menu, int width) {
 }
 
 void ClickMenuBar(HWND hwnd, POINT barOrigin, int x) {
+    if (const HWND child = MaximizedChild(hwnd)) {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        for (const hb::win::CaptionButton& button : MergedButtons(child, client.right)) {
+            if (x >= button.rect.left && x < button.rect.right) {
+                PostMessage(child, WM_SYSCOMMAND, button.command, 0);
+                return;
+            }
+        }
+    }
     const HMENU menu = GetMenu(hwnd);
     for (const MenuBarItem& item : LayOutMenuBar(menu)) {
         if (x < item.rect.left || x >= item.rect.right) {

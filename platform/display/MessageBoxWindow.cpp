@@ -6,6 +6,7 @@
 #include "platform/win/core/Keys.h"
 #include "platform/win/core/MessageLoop.h"
 #include "platform/win/core/Messages.h"
+#include "platform/win/core/Placement.h"
 #include "platform/win/core/SystemInfo.h"
 #include "platform/win/core/Window.h"
 #include "platform/win/core/WindowClass.h"
@@ -172,15 +173,10 @@ HWND MakeBox(const hb::win::BoxRequest& request, HWND owner) {
     const int textHeight = std::max<int>(text.bottom, icon ? kIconSize : 0);
     const int height = kMargin + textHeight + kMargin + kButtonHeight + kMargin;
 
-    RECT over{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    if (owner) {
-        GetWindowRect(owner, &over);
-    }
-    const int x = std::max<int>(0, (over.left + over.right - width) / 2);
-    const int y = std::max<int>(0, (over.top + over.bottom - height) / 2);
-    const HWND hwnd =
-        CreateWindowEx(WS_EX_DLGMODALFRAME, kClassName, request.caption.c_str(),
-                       WS_POPUP | WS_CAPTION | WS_SYSMENU, x, y, width, height, owner, 0, nullptr);
+    const POINT at = hb::win::CentredOver(owner, {width, height});
+    const HWND hwnd = CreateWindowEx(WS_EX_DLGMODALFRAME, kClassName, request.caption.c_str(),
+                                     WS_POPUP | WS_CAPTION | WS_SYSMENU, at.x, at.y, width, height,
+                                     owner, 0, nullptr);
     if (!hwnd) {
         return {};
     }

@@ -29,6 +29,7 @@ void Render(ShownWindow& shown) {
     cairo_t* cr = cairo_create(shown.picture.get());
     if (shown.menuHeight) {
         PaintMenuBar(cr, GetMenu(shown.hwnd), width);
+        PaintMergedButtons(cr, shown.hwnd, width);
         cairo_translate(cr, 0, shown.menuHeight);
     }
     RenderTree(cr, shown.hwnd, painted);

@@ -1,8 +1,10 @@
 #include "platform/display/Renderer.h"
 
+#include "platform/display/FramePainter.h"
 #include "platform/display/Overlay.h"
 #include "platform/display/RenderSteps.h"
 #include "platform/win/core/Geometry.h"
+#include "platform/win/core/NonClient.h"
 #include "platform/win/core/SystemInfo.h"
 #include "platform/win/core/Window.h"
 
@@ -74,15 +76,24 @@ RECT AreaIn(HWND top, HWND hwnd) {
     return rect;
 }
 
-// What of `hwnd` shows: its area cut by each ancestor's up to `top`.
-RECT VisibleArea(HWND top, HWND hwnd) {
-    RECT visible = AreaIn(top, hwnd);
+// The whole window, its frame included, in `top`'s client coordinates.
+RECT WindowIn(HWND top, HWND hwnd) {
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    POINT origin{0, 0};
+    ClientToScreen(top, &origin);
+    OffsetRect(&rect, -origin.x, -origin.y);
+    return rect;
+}
+
+// What of `rect` (a part of `hwnd`) shows: cut by each ancestor's area up to `top`.
+RECT Visible(HWND top, HWND hwnd, RECT rect) {
     for (HWND parent = GetParent(hwnd); parent && parent != top && IsChild(top, parent);
          parent = GetParent(parent)) {
         const RECT area = AreaIn(top, parent);
-        IntersectRect(&visible, &visible, &area);
+        IntersectRect(&rect, &rect, &area);
     }
-    return visible;
+    return rect;
 }
 
 bool InOverlay(HWND top, HWND hwnd) {
@@ -95,9 +106,17 @@ bool InOverlay(HWND top, HWND hwnd) {
 }
 
 void RenderWindow(cairo_t* cr, HWND top, const hb::win::PaintedWindow& window) {
+    if (window.hwnd != top &&
+        hb::win::HasFrame(static_cast<DWORD>(GetWindowLong(window.hwnd, GWL_STYLE)))) {
+        const RECT whole = WindowIn(top, window.hwnd);
+        cairo_save(cr);
+        ClipTo(cr, Visible(top, window.hwnd, whole));
+        PaintFrame(cr, window.hwnd, {whole.left, whole.top});
+        cairo_restore(cr);
+    }
     const RECT area = AreaIn(top, window.hwnd);
     cairo_save(cr);
-    ClipTo(cr, VisibleArea(top, window.hwnd));
+    ClipTo(cr, Visible(top, window.hwnd, area));
     cairo_translate(cr, area.left, area.top);
     RenderList(cr, window.list);
     cairo_restore(cr);

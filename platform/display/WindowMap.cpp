@@ -5,6 +5,7 @@
 #include "platform/win/core/SystemInfo.h"
 #include "platform/win/core/Window.h"
 #include "platform/win/core/WindowState.h"
+#include "platform/win/core/WindowText.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -36,13 +37,6 @@ DWORD StyleOf(HWND hwnd) {
 
 bool HasFrame(HWND hwnd) {
     return (StyleOf(hwnd) & WS_CAPTION) == WS_CAPTION;
-}
-
-std::string TitleOf(HWND hwnd) {
-    std::string title(static_cast<std::size_t>(GetWindowTextLength(hwnd)) + 1, '\0');
-    title.resize(static_cast<std::size_t>(
-        GetWindowText(hwnd, title.data(), static_cast<int>(title.size()))));
-    return title;
 }
 
 } // namespace
@@ -156,7 +150,7 @@ ShownWindow& WindowMap::Make(HWND hwnd) {
 void WindowMap::Update(ShownWindow& shown) {
     ::Display* display = m_connection.display();
     const HWND hwnd = shown.hwnd;
-    const std::string title = TitleOf(hwnd);
+    const std::string title = hb::win::WindowTextOf(hwnd);
     if (title != shown.title || !shown.mapped) {
         shown.title = title;
         XStoreName(display, shown.xid, title.c_str());

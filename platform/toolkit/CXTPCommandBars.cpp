@@ -1,6 +1,7 @@
 #include "platform/toolkit/CXTPCommandBars.h"
 
 #include "platform/afx/CFrameWnd.h"
+#include "platform/afx/CMDIFrameWnd.h"
 #include "platform/win/menu/Menus.h"
 
 #include <algorithm>
@@ -40,6 +41,12 @@ CXTPMenuBar* CXTPCommandBars::SetMenu(LPCSTR lpszTitle, UINT nIDMenu) {
     m_pMenuBar = static_cast<CXTPMenuBar*>(Adopt(std::move(menuBar), lpszTitle, xtpBarTop));
     if (!m_pMenuBar) {
         return nullptr;
+    }
+    // The MDI client keeps its window list in the bar's window popup.
+    if (auto* mdi = DYNAMIC_DOWNCAST(CMDIFrameWnd, m_pSite); mdi && mdi->m_hWndMDIClient) {
+        ::SendMessage(
+            mdi->m_hWndMDIClient, WM_MDISETMENU, 0,
+            hb::win::ParamFromHandle(CMDIFrameWnd::GetWindowMenuPopup(m_pMenuBar->GetMenu())));
     }
     // The bar stands for the frame's own menu, which goes.
     if (const HMENU own = ::GetMenu(m_pSite->m_hWnd)) {

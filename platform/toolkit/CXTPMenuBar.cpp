@@ -1,13 +1,34 @@
 #include "platform/toolkit/CXTPMenuBar.h"
 
+#include "platform/afx/CClientDC.h"
 #include "platform/afx/CFrameWnd.h"
+#include "platform/afx/CMDIChildWnd.h"
+#include "platform/afx/CMDIFrameWnd.h"
 #include "platform/afx/res/ResourceLoading.h"
 #include "platform/toolkit/CXTPCommandBars.h"
+#include "platform/win/core/NonClient.h"
+#include "platform/win/gdi/FrameControls.h"
 #include "platform/win/menu/Menus.h"
 
 #include <string>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CXTPMenuBar, CXTPToolBar)
+
+BEGIN_MESSAGE_MAP(CXTPMenuBar, CXTPToolBar)
+ON_WM_PAINT()
+ON_WM_LBUTTONDOWN()
+END_MESSAGE_MAP()
+
+namespace {
+
+std::vector<hb::win::CaptionButton> ChildButtons(const CWnd& bar, const CMDIChildWnd& child) {
+    CRect client;
+    bar.GetClientRect(&client);
+    return hb::win::LayOutMenuBarButtons(child.GetStyle(), client);
+}
+
+} // namespace
 
 CXTPMenuBar::~CXTPMenuBar() {
     if (m_menu) {
@@ -53,4 +74,36 @@ void CXTPMenuBar::OnExecute(CXTPControl& control) {
     ClientToScreen(&place);
     ::TrackPopupMenu(control.GetPopupMenu(), TPM_LEFTALIGN, place.left, place.bottom, 0,
                      site->m_hWnd, nullptr);
+}
+
+CMDIChildWnd* CXTPMenuBar::MaximizedChild() const {
+    auto* mdi =
+        DYNAMIC_DOWNCAST(CMDIFrameWnd, GetCommandBars() ? GetCommandBars()->GetSite() : nullptr);
+    BOOL maximized = FALSE;
+    CMDIChildWnd* child = mdi ? mdi->MDIGetActive(&maximized) : nullptr;
+    return child && maximized && hb::win::HasFrame(child->GetStyle()) ? child : nullptr;
+}
+
+void CXTPMenuBar::OnPaint() {
+    CXTPToolBar::OnPaint();
+    const CMDIChildWnd* child = MaximizedChild();
+    if (!child) {
+        return;
+    }
+    CClientDC dc(this);
+    for (hb::win::CaptionButton& button : ChildButtons(*this, *child)) {
+        ::DrawFrameControl(dc, &button.rect, DFC_CAPTION, hb::win::CaptionButtonOf(button.command));
+    }
+}
+
+void CXTPMenuBar::OnLButtonDown(UINT nFlags, CPoint point) {
+    if (CMDIChildWnd* child = MaximizedChild()) {
+        for (const hb::win::CaptionButton& button : ChildButtons(*this, *child)) {
+            if (::PtInRect(&button.rect, point)) {
+                child->PostMessage(WM_SYSCOMMAND, button.command);
+                return;
+            }
+        }
+    }
+    CXTPToolBar::OnLButtonDown(nFlags, point);
 }

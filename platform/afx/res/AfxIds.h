@@ -20,6 +20,8 @@ inline constexpr UINT ID_WINDOW_CASCADE = 0xE132;
 inline constexpr UINT ID_WINDOW_TILE_HORZ = 0xE133;
 inline constexpr UINT ID_WINDOW_TILE_VERT = 0xE134;
 inline constexpr UINT ID_WINDOW_SPLIT = 0xE135;
+// The MDI frame's window list: its first entry's command; the others follow.
+inline constexpr UINT AFX_IDM_FIRST_MDICHILD = 0xFF00;
 
 inline constexpr UINT ID_APP_EXIT = 0xE141;
 inline constexpr UINT ID_HELP_INDEX = 0xE142;

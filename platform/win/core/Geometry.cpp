@@ -12,7 +12,10 @@ using namespace hb::win::detail;
 
 namespace {
 
-POINT ClientOrigin(const WindowRecord& record) {
+POINT ClientOrigin(const WindowRecord& record);
+
+// The window's top-left corner on the screen.
+POINT WindowOrigin(const WindowRecord& record) {
     POINT origin{record.rect.left, record.rect.top};
     if (const WindowRecord* parent = Windows().Find(record.parent)) {
         const POINT parentOrigin = ClientOrigin(*parent);
@@ -20,6 +23,12 @@ POINT ClientOrigin(const WindowRecord& record) {
         origin.y += parentOrigin.y;
     }
     return origin;
+}
+
+POINT ClientOrigin(const WindowRecord& record) {
+    const POINT origin = WindowOrigin(record);
+    const RECT client = ClientAreaOf(record);
+    return {origin.x + client.left, origin.y + client.top};
 }
 
 // The screen (no window) has its origin at (0, 0).
@@ -148,13 +157,25 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int cx, int cy, BOOL repaint) {
                         SWP_NOZORDER | SWP_NOACTIVATE | (repaint ? 0 : SWP_NOREDRAW));
 }
 
+BOOL BringWindowToTop(HWND hwnd) {
+    WindowRecord* record = Windows().Find(hwnd);
+    if (!record) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    if (record->parent) {
+        Windows().Reparent(*record, record->parent);
+    }
+    return TRUE;
+}
+
 BOOL GetWindowRect(HWND hwnd, RECT* rect) {
     const WindowRecord* record = Windows().Find(hwnd);
     if (!record || !rect) {
         SetLastError(record ? ERROR_INVALID_PARAMETER : ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;
     }
-    const POINT origin = ClientOrigin(*record);
+    const POINT origin = WindowOrigin(*record);
     *rect = {origin.x, origin.y, origin.x + (record->rect.right - record->rect.left),
              origin.y + (record->rect.bottom - record->rect.top)};
     return TRUE;
@@ -166,7 +187,8 @@ BOOL GetClientRect(HWND hwnd, RECT* rect) {
         SetLastError(record ? ERROR_INVALID_PARAMETER : ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;
     }
-    *rect = {0, 0, record->rect.right - record->rect.left, record->rect.bottom - record->rect.top};
+    const RECT client = ClientAreaOf(*record);
+    *rect = {0, 0, client.right - client.left, client.bottom - client.top};
     return TRUE;
 }
 
@@ -217,13 +239,15 @@ void ApplyRect(HWND hwnd, const RECT& rect, WPARAM sizeType, bool forceSize) {
     if (!(record->style & (WS_MINIMIZE | WS_MAXIMIZE))) {
         record->normalRect = rect;
     }
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
+    const RECT client = ClientAreaOf(*record);
+    const int width = client.right - client.left;
+    const int height = client.bottom - client.top;
     if (rect.left != old.left || rect.top != old.top) {
         SendMessage(hwnd, WM_MOVE, 0,
                     MAKELPARAM(static_cast<WORD>(rect.left), static_cast<WORD>(rect.top)));
     }
-    if (forceSize || width != old.right - old.left || height != old.bottom - old.top) {
+    if (forceSize || rect.right - rect.left != old.right - old.left ||
+        rect.bottom - rect.top != old.bottom - old.top) {
         const LPARAM size = sizeType == SIZE_MINIMIZED
                                 ? 0
                                 : MAKELPARAM(static_cast<WORD>(width), static_cast<WORD>(height));

@@ -30,9 +30,12 @@ BOOL PtInRect(const RECT* rect, POINT pt);
 // HWND_TOPMOST/HWND_NOTOPMOST as WS_EX_TOPMOST; sibling order stays creation order.
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 BOOL MoveWindow(HWND hwnd, int x, int y, int cx, int cy, BOOL repaint);
+// A child window goes after its siblings: drawn over them and found first under the mouse.
+BOOL BringWindowToTop(HWND hwnd);
 // Screen coordinates.
 BOOL GetWindowRect(HWND hwnd, RECT* rect);
-// Always (0, 0, width, height): windows have no non-client area.
+// (0, 0, width, height) of the client area: the whole window, or what its frame leaves of it
+// (NonClient.h).
 BOOL GetClientRect(HWND hwnd, RECT* rect);
 BOOL ScreenToClient(HWND hwnd, POINT* pt);
 BOOL ClientToScreen(HWND hwnd, POINT* pt);

@@ -94,6 +94,8 @@ inline constexpr UINT WM_MDITILE = 0x0226;
 inline constexpr UINT WM_MDICASCADE = 0x0227;
 inline constexpr UINT WM_MDIICONARRANGE = 0x0228;
 inline constexpr UINT WM_MDIGETACTIVE = 0x0229;
+inline constexpr UINT WM_MDISETMENU = 0x0230;
+inline constexpr UINT WM_MDIREFRESHMENU = 0x0234;
 inline constexpr UINT WM_CUT = 0x0300;
 inline constexpr UINT WM_COPY = 0x0301;
 inline constexpr UINT WM_PASTE = 0x0302;
@@ -131,6 +133,8 @@ inline constexpr WPARAM SC_SIZE = 0xF000;
 inline constexpr WPARAM SC_MOVE = 0xF010;
 inline constexpr WPARAM SC_MINIMIZE = 0xF020;
 inline constexpr WPARAM SC_MAXIMIZE = 0xF030;
+inline constexpr WPARAM SC_NEXTWINDOW = 0xF040;
+inline constexpr WPARAM SC_PREVWINDOW = 0xF050;
 inline constexpr WPARAM SC_CLOSE = 0xF060;
 inline constexpr WPARAM SC_RESTORE = 0xF120;
 

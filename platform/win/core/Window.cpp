@@ -1,9 +1,11 @@
 #include "platform/win/core/Window.h"
 
+#include "platform/win/core/Geometry.h"
 #include "platform/win/core/Internal.h"
 #include "platform/win/core/LastError.h"
 #include "platform/win/core/MessageQueue.h"
 #include "platform/win/core/Messages.h"
+#include "platform/win/core/NonClient.h"
 #include "platform/win/core/Paint.h"
 #include "platform/win/core/TimerTable.h"
 #include "platform/win/core/WindowState.h"
@@ -16,6 +18,7 @@
 
 using namespace hb::win::detail;
 using hb::win::HandleFromParam;
+using hb::win::ParamFromHwnd;
 
 namespace {
 
@@ -75,20 +78,36 @@ void DestroyHalfMade(HWND hwnd, bool sendDestroy) {
     }
 }
 
-// The system commands a window carries out itself.
+void ShowPlaced(HWND hwnd, int command) {
+    ShowWindow(hwnd, command);
+    // What the window left or now covers of its parent shows anew.
+    if (const HWND parent = GetParent(hwnd)) {
+        InvalidateRect(parent, nullptr, TRUE);
+    }
+}
+
+// The system commands a window carries out itself. An MDI child passes the cycling ones to its
+// MDI client.
 LRESULT DefSysCommand(HWND hwnd, WPARAM command) {
     switch (command & 0xFFF0) {
     case SC_CLOSE:
         SendMessage(hwnd, WM_CLOSE, 0, 0);
         break;
     case SC_MINIMIZE:
-        ShowWindow(hwnd, SW_MINIMIZE);
+        ShowPlaced(hwnd, SW_MINIMIZE);
         break;
     case SC_MAXIMIZE:
-        ShowWindow(hwnd, SW_MAXIMIZE);
+        ShowPlaced(hwnd, SW_MAXIMIZE);
         break;
     case SC_RESTORE:
-        ShowWindow(hwnd, SW_RESTORE);
+        ShowPlaced(hwnd, SW_RESTORE);
+        break;
+    case SC_NEXTWINDOW:
+    case SC_PREVWINDOW:
+        if (GetWindowLong(hwnd, GWL_EXSTYLE) & WS_EX_MDICHILD) {
+            SendMessage(GetParent(hwnd), WM_MDINEXT, static_cast<WPARAM>(ParamFromHwnd(hwnd)),
+                        (command & 0xFFF0) == SC_PREVWINDOW);
+        }
         break;
     default:
         break;
@@ -97,8 +116,16 @@ LRESULT DefSysCommand(HWND hwnd, WPARAM command) {
 }
 
 LPARAM ClientSizeParam(const WindowRecord& record) {
-    return MAKELPARAM(static_cast<WORD>(record.rect.right - record.rect.left),
-                      static_cast<WORD>(record.rect.bottom - record.rect.top));
+    const RECT client = ClientAreaOf(record);
+    return MAKELPARAM(static_cast<WORD>(client.right - client.left),
+                      static_cast<WORD>(client.bottom - client.top));
+}
+
+LRESULT DefHitTest(HWND hwnd, LPARAM lParam) {
+    POINT pt{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    return hb::win::FrameHitTest(hwnd, {pt.x - rect.left, pt.y - rect.top});
 }
 
 } // namespace
@@ -227,6 +254,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return DefPrint(hwnd, HandleFromParam<HDC>(wParam), lParam);
     case WM_SYSCOMMAND:
         return DefSysCommand(hwnd, wParam);
+    case WM_NCHITTEST:
+        return DefHitTest(hwnd, lParam);
     default:
         return 0;
     }

@@ -73,8 +73,8 @@ struct CREATESTRUCT {
 // Sends WM_NCCREATE (FALSE fails), WM_CREATE (-1 fails and destroys the half-made window) and the
 // first WM_SIZE. A WS_CHILD window's rectangle is in its parent's client coordinates and `id` is
 // its control id; a top-level window takes a menu handle's id there instead, for its menu. A
-// top-level window created with a parent is owned by that parent's top-level window. A window has
-// no non-client area: its client rectangle is (0, 0, width, height).
+// top-level window created with a parent is owned by that parent's top-level window. Only a child
+// with a caption has a non-client area (a frame, NonClient.h); the client area fills other windows.
 HWND CreateWindowEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
                     int cx, int cy, HWND parent, UINT id, LPVOID createParam);
 
@@ -106,9 +106,9 @@ LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPA
 
 // Keeps the window text (WM_NCCREATE, WM_SETTEXT, WM_GETTEXT, WM_GETTEXTLENGTH) and icons
 // (WM_SETICON, WM_GETICON), destroys the window on WM_CLOSE, validates it on WM_PAINT, turns
-// WM_PRINT into WM_ERASEBKGND, WM_PRINTCLIENT and the children's WM_PRINT as its flags ask, and
-// carries out SC_CLOSE (as WM_CLOSE), SC_MINIMIZE, SC_MAXIMIZE and SC_RESTORE; everything else
-// returns 0.
+// WM_PRINT into WM_ERASEBKGND, WM_PRINTCLIENT and the children's WM_PRINT as its flags ask,
+// answers WM_NCHITTEST from the frame (lParam: the point on the screen), and carries out SC_CLOSE
+// (as WM_CLOSE), SC_MINIMIZE, SC_MAXIMIZE and SC_RESTORE; everything else returns 0.
 LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // These go through WM_SETTEXT, WM_GETTEXT and WM_GETTEXTLENGTH, so a window may answer them itself.

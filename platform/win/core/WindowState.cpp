@@ -2,22 +2,51 @@
 
 #include "platform/win/core/Internal.h"
 #include "platform/win/core/Messages.h"
+#include "platform/win/core/NonClient.h"
 #include "platform/win/core/SystemInfo.h"
 #include "platform/win/core/Window.h"
 #include "platform/win/core/WindowTable.h"
 
+#include <algorithm>
 #include <utility>
 
 using namespace hb::win::detail;
 
 namespace {
 
+constexpr LONG kMinimizedWidth = 160;
+
+// A framed child's frame goes beyond its parent's client area, so that its client area fills it.
 RECT MaximizedRect(const WindowRecord& record) {
     if (const WindowRecord* parent = Windows().Find(record.parent)) {
-        return {0, 0, parent->rect.right - parent->rect.left,
-                parent->rect.bottom - parent->rect.top};
+        const RECT area = ClientAreaOf(*parent);
+        const RECT insets = hb::win::FrameInsets(record.style, record.exStyle);
+        return {-insets.left, -insets.top, area.right - area.left + insets.right,
+                area.bottom - area.top + insets.bottom};
     }
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+// A minimized framed child keeps only its caption, in a row along the bottom of its parent after
+// the siblings minimized before it.
+RECT MinimizedRect(const WindowRecord& record) {
+    const WindowRecord* parent = Windows().Find(record.parent);
+    if (!parent || !hb::win::HasFrame(record.style)) {
+        return record.rect;
+    }
+    const RECT insets = hb::win::FrameInsets(record.style, record.exStyle);
+    const LONG height = insets.top + insets.bottom;
+    const RECT area = ClientAreaOf(*parent);
+    LONG left = 0;
+    for (const HWND sibling : parent->children) {
+        const WindowRecord* other = Windows().Find(sibling);
+        if (other && other != &record && (other->style & WS_MINIMIZE) &&
+            (other->style & WS_VISIBLE)) {
+            left = std::max(left, other->rect.right);
+        }
+    }
+    const LONG bottom = area.bottom - area.top;
+    return {left, bottom - height, left + kMinimizedWidth, bottom};
 }
 
 void SetPlacement(HWND hwnd, DWORD state) {
@@ -27,7 +56,7 @@ void SetPlacement(HWND hwnd, DWORD state) {
     }
     record->style = (record->style & ~(WS_MINIMIZE | WS_MAXIMIZE)) | state;
     if (state == WS_MINIMIZE) {
-        ApplyRect(hwnd, record->rect, SIZE_MINIMIZED, true);
+        ApplyRect(hwnd, MinimizedRect(*record), SIZE_MINIMIZED, true);
     } else if (state == WS_MAXIMIZE) {
         ApplyRect(hwnd, MaximizedRect(*record), SIZE_MAXIMIZED, true);
     } else {

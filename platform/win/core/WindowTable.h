@@ -61,4 +61,7 @@ private:
 
 WindowTable& Windows();
 
+// The client area in the window's own coordinates: inside its frame, if it has one.
+RECT ClientAreaOf(const WindowRecord& record);
+
 } // namespace hb::win::detail

@@ -109,7 +109,9 @@ LRESULT DefPrint(HWND hwnd, HDC hdc, LPARAM flags) {
             if (!record || !dc) {
                 break;
             }
-            const RECT area = record->rect;
+            const RECT inner = ClientAreaOf(*record);
+            const RECT area{record->rect.left + inner.left, record->rect.top + inner.top,
+                            record->rect.left + inner.right, record->rect.top + inner.bottom};
             const int saved = SaveDC(hdc);
             dc->state.viewportOrg = dc->ToDevice(area.left, area.top);
             dc->state.windowOrg = {};
