@@ -18,7 +18,8 @@ namespace hb::display {
 namespace {
 
 constexpr long kEvents = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
-                         KeyPressMask | KeyReleaseMask | StructureNotifyMask | FocusChangeMask;
+                         LeaveWindowMask | KeyPressMask | KeyReleaseMask | StructureNotifyMask |
+                         FocusChangeMask;
 
 RECT ScreenRectOf(HWND hwnd) {
     RECT rect;
