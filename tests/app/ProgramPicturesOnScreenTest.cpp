@@ -33,6 +33,8 @@ using ProgramPicturesOnScreenTest = hb::apptest::ProgramOnScreen;
 TEST_F(ProgramPicturesOnScreenTest, AToolBarButtonUnderThePointerShowsItsPromptThenItsTooltip) {
     const auto main = StartToMainWindow();
     ASSERT_TRUE(main);
+    // The program's icon goes to the window manager as a picture.
+    EXPECT_EQ(driver->WaitForIconSizes(*main, kWait), (std::vector<int>{16, 32}));
     const int height = driver->Height(*main);
     ASSERT_GT(height, 100);
     const int paneY = height - kPaneFromBottom;

@@ -148,6 +148,31 @@ void XDriver::Click(XId window, int x, int y, unsigned button) {
     XSync(m_display, False);
 }
 
+std::vector<int> XDriver::WaitForIconSizes(XId window, Timeout timeout) {
+    const Atom icon = XInternAtom(m_display, "_NET_WM_ICON", False);
+    std::vector<int> sizes;
+    PollUntil(timeout, [&] {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0;
+        unsigned long after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(m_display, window, icon, 0, 1 << 16, False, XA_CARDINAL, &type,
+                               &format, &count, &after, &data) != Success ||
+            !data) {
+            return false;
+        }
+        // Each picture: its width, its height, then width x height pixels.
+        const auto* values = reinterpret_cast<const unsigned long*>(data);
+        for (unsigned long at = 0; at + 2 <= count; at += 2 + values[at] * values[at + 1]) {
+            sizes.push_back(static_cast<int>(values[at]));
+        }
+        XFree(data);
+        return !sizes.empty();
+    });
+    return sizes;
+}
+
 int XDriver::Height(XId window) {
     XWindowAttributes attributes;
     return XGetWindowAttributes(m_display, window, &attributes) ? attributes.height : 0;

@@ -55,6 +55,9 @@ public:
     void Resize(XId window, unsigned width, unsigned height);
     // Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW).
     void Close(XId window);
+    // The sizes of the icon pictures the window gives the window manager (_NET_WM_ICON), once it
+    // gives some; empty when it gives none in time.
+    std::vector<int> WaitForIconSizes(XId window, Timeout timeout);
     // The window a dialog stays over (0 for none).
     XId TransientFor(XId window);
 

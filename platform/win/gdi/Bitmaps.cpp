@@ -36,7 +36,7 @@ HBITMAP CreateBitmapHandle(int cx, int cy, UINT resourceId, int cells,
 
 std::optional<ImageInfo> GetImageInfo(HICON icon) {
     if (const IconObject* object = Objects().Find<IconObject>(icon.id())) {
-        return ImageInfo{object->size, object->resourceId, 1};
+        return ImageInfo{object->size, object->resourceId, 1, object->picture};
     }
     return std::nullopt;
 }

@@ -33,6 +33,7 @@ struct ImageInfo {
     SIZE size;
     UINT resourceId = 0;
     int cells = 1;
+    std::string picture{}; // an icon's picture; empty for a bitmap
 };
 std::optional<ImageInfo> GetImageInfo(HICON icon);
 std::optional<ImageInfo> GetImageInfo(HBITMAP bitmap);
