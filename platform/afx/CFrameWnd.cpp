@@ -23,6 +23,8 @@ ON_WM_SIZE()
 ON_WM_SETFOCUS()
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::HandleIdleUpdate)
 ON_MESSAGE(WM_INITMENUPOPUP, &CFrameWnd::HandleInitMenuPopup)
+ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::HandleSetMessageString)
+ON_MESSAGE(WM_MENUSELECT, &CFrameWnd::HandleMenuSelect)
 END_MESSAGE_MAP()
 
 const CRect CFrameWnd::rectDefault(0, 0, 800, 600);
@@ -334,6 +336,10 @@ void CFrameWnd::PostNcDestroy() {
 
 LRESULT CFrameWnd::HandleIdleUpdate(WPARAM, LPARAM) {
     OnIdleUpdateCmdUI();
+    // The message pane starts with the idle text.
+    if (m_nIDLastMessage == 0 && GetMessageBar()) {
+        SetMessageText(AFX_IDS_IDLEMESSAGE);
+    }
     return 0;
 }
 

@@ -25,6 +25,10 @@ inline constexpr UINT WM_IDLEUPDATECMDUI = 0x0363;
 // of it; the pane gets what is left.
 inline constexpr UINT WM_SIZEPARENT = 0x0361;
 
+// Sent to a frame to show a command's prompt in its message pane: wParam the command's id, or 0
+// with lParam the text itself. Returns the id shown before.
+inline constexpr UINT WM_SETMESSAGESTRING = 0x0362;
+
 struct AFX_SIZEPARENTPARAMS {
     RECT rect;
 };
@@ -96,6 +100,15 @@ public:
     // menu, where commands without a handler are disabled. Frames with bars extend it.
     virtual void OnIdleUpdateCmdUI();
 
+    // The prompt of a command: its string resource up to the first newline.
+    virtual void GetMessageString(UINT nID, CString& rMessage) const;
+    // The window that shows prompts: the frame's status bar (AFX_IDW_STATUS_BAR), or null.
+    CWnd* GetMessageBar();
+    // Shows a text, or a command's prompt (the idle text when it has none), in the message pane;
+    // a frame without one passes it to the frame that holds it.
+    void SetMessageText(LPCSTR lpszText);
+    void SetMessageText(UINT nID);
+
     BOOL IsFrameWnd() const override;
     // Translates the frame's accelerators.
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -139,9 +152,14 @@ private:
 
     LRESULT HandleIdleUpdate(WPARAM wParam, LPARAM lParam);
     LRESULT HandleInitMenuPopup(WPARAM wParam, LPARAM lParam);
+    LRESULT HandleSetMessageString(WPARAM wParam, LPARAM lParam);
+    // The prompt of the menu item under the pointer; the idle text once the menu closes.
+    LRESULT HandleMenuSelect(WPARAM wParam, LPARAM lParam);
 
     CView* m_pViewActive = nullptr;
     HICON m_hIcon;
     bool m_bTitlePending = false;
     bool m_bLayoutPending = false;
+    // What the message pane shows: a command's id, AFX_IDS_IDLEMESSAGE, or 0 before anything.
+    UINT m_nIDLastMessage = 0;
 };

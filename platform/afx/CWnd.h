@@ -157,6 +157,8 @@ public:
     // OnToolHitTest names; by default its text is asked of this window with TTN_NEEDTEXT
     // (ON_NOTIFY_EX(TTN_NEEDTEXT, 0, ...)), idFrom being the child's handle. FALSE removes it.
     BOOL EnableToolTips(BOOL bEnable = TRUE);
+    // Hides the window's tooltip; it shows again once the mouse comes onto a tool anew.
+    void CancelToolTips();
     // The tool at a point of the client area, or -1: by default the visible child window there
     // (TTF_IDISHWND, text LPSTR_TEXTCALLBACK, to this window), returning the child's id.
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;

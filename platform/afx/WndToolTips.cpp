@@ -37,6 +37,12 @@ BOOL CWnd::EnableToolTips(BOOL bEnable) {
     return m_hWndToolTip ? TRUE : FALSE;
 }
 
+void CWnd::CancelToolTips() {
+    if (::IsWindow(m_hWndToolTip)) {
+        ::SendMessage(m_hWndToolTip, TTM_POP, 0, 0);
+    }
+}
+
 INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const {
     for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child;
          child = ::GetWindow(child, GW_HWNDNEXT)) {

@@ -34,6 +34,7 @@ Connection::Connection(::Display* display) : m_display(display) {
     wmDeleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     netWmName = XInternAtom(display, "_NET_WM_NAME", False);
     utf8String = XInternAtom(display, "UTF8_STRING", False);
+    netWmIcon = XInternAtom(display, "_NET_WM_ICON", False);
     // A held key repeats as presses alone, so that a repeat is told from a new press.
     XkbSetDetectableAutoRepeat(display, True, nullptr);
 }

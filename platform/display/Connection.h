@@ -34,6 +34,7 @@ public:
     XId wmDeleteWindow = 0;
     XId netWmName = 0;
     XId utf8String = 0;
+    XId netWmIcon = 0;
 
 private:
     explicit Connection(_XDisplay* display);

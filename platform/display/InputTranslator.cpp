@@ -137,6 +137,12 @@ void InputTranslator::Handle(XEvent& event) {
     case KeyRelease:
         Key(event, event.type == KeyPress);
         break;
+    case LeaveNotify:
+        // The pointer left the window (not merely for a window inside it).
+        if (event.xcrossing.detail != NotifyInferior && event.xcrossing.mode == NotifyNormal) {
+            hb::win::NoteMouseOver({});
+        }
+        break;
     case FocusIn:
         if (GetActiveWindow() != shown->hwnd && Reachable(shown->hwnd)) {
             SetActiveWindow(shown->hwnd);

@@ -177,7 +177,22 @@ private:
         if (row != m_hot) {
             m_hot = row;
             Paint();
+            Select();
         }
+    }
+
+    // The owner hears which item the pointer is on, so that it can show the item's prompt.
+    void Select() {
+        UINT item = 0;
+        UINT flags = 0;
+        if (m_hot) {
+            const MenuEntry& entry = m_rows[*m_hot].entry;
+            item = entry.popup ? static_cast<UINT>(*m_hot) : entry.id;
+            flags = entry.popup ? MF_POPUP : entry.separator() ? MF_SEPARATOR : 0;
+        }
+        SendMessage(m_owner, WM_MENUSELECT,
+                    MAKEWPARAM(static_cast<WORD>(item), static_cast<WORD>(flags)),
+                    static_cast<LPARAM>(m_menu.id()));
     }
 
     // The row's command, or its popup opened beside it.

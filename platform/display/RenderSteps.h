@@ -15,8 +15,8 @@ void FrameBox(cairo_t* cr, const RECT& rect, COLORREF color);
 void DrawShape(cairo_t* cr, const hb::win::DrawRecord& record);
 // TextOut, ExtTextOut and DrawText.
 void DrawTextRecord(cairo_t* cr, const hb::win::DrawRecord& record);
-// Bitmaps, icons and image-list images: our images carry no pixels, so each shows as a framed cell
-// in a colour of its own resource and cell.
+// Bitmaps, icons and image-list images: each shows the picture its resource names; one without a
+// picture shows as a framed cell in a colour of its own resource and cell.
 void DrawImage(cairo_t* cr, const hb::win::DrawRecord& record);
 
 } // namespace hb::display::detail

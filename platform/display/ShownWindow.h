@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,8 @@ struct ShownWindow {
     int menuHeight = 0;
     std::string title;
     HWND owner;
+    // The icon the window manager was given (WM_GETICON's big icon).
+    std::uint32_t icon = 0;
     bool mapped = false;
     // The last picture of the window tree, put on the screen again for an expose.
     SurfacePtr picture{nullptr, &cairo_surface_destroy};

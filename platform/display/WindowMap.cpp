@@ -1,7 +1,9 @@
 #include "platform/display/WindowMap.h"
 
 #include "platform/display/MenuBar.h"
+#include "platform/display/WindowIcon.h"
 #include "platform/win/core/Geometry.h"
+#include "platform/win/core/Messages.h"
 #include "platform/win/core/SystemInfo.h"
 #include "platform/win/core/Window.h"
 #include "platform/win/core/WindowState.h"
@@ -19,7 +21,8 @@ namespace hb::display {
 namespace {
 
 constexpr long kEvents = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
-                         KeyPressMask | KeyReleaseMask | StructureNotifyMask | FocusChangeMask;
+                         LeaveWindowMask | KeyPressMask | KeyReleaseMask | StructureNotifyMask |
+                         FocusChangeMask;
 
 RECT ScreenRectOf(HWND hwnd) {
     RECT rect;
@@ -157,6 +160,11 @@ void WindowMap::Update(ShownWindow& shown) {
         XChangeProperty(display, shown.xid, m_connection.netWmName, m_connection.utf8String, 8,
                         PropModeReplace, reinterpret_cast<const unsigned char*>(title.data()),
                         static_cast<int>(title.size()));
+    }
+    const auto icon = static_cast<std::uint32_t>(SendMessage(hwnd, WM_GETICON, ICON_BIG, 0));
+    if (icon != shown.icon) {
+        shown.icon = icon;
+        GiveIcon(m_connection, shown.xid, HICON(icon));
     }
     const HWND owner = GetWindow(hwnd, GW_OWNER);
     if (owner != shown.owner) {

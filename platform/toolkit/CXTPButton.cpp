@@ -141,17 +141,21 @@ void CXTPButton::OnPaint() {
     GetWindowText(text);
     const CFont* own = GetFont();
     dc.SelectObject(CFont::FromHandle(hb::toolkit::detail::FontFor(own ? HFONT(*own) : HFONT{})));
+    // A disabled button shows its icon greyed.
+    const UINT look = IsWindowEnabled() ? DSS_NORMAL : DSS_DISABLED;
+    const auto drawIcon = [&](int x, int y) {
+        ::DrawState(dc, HBRUSH{}, nullptr, hb::win::ParamFromHandle(icon), 0, x, y, m_iconSize.cx,
+                    m_iconSize.cy, DST_ICON | look);
+    };
     if (!icon) {
         hb::toolkit::detail::DrawCentredText(dc, client, text);
     } else if (text.IsEmpty()) {
-        ::DrawIconEx(dc, client.left + (client.Width() - m_iconSize.cx) / 2,
-                     client.top + (client.Height() - m_iconSize.cy) / 2, icon, m_iconSize.cx,
-                     m_iconSize.cy, 0, HBRUSH{}, DI_NORMAL);
+        drawIcon(client.left + (client.Width() - m_iconSize.cx) / 2,
+                 client.top + (client.Height() - m_iconSize.cy) / 2);
     } else {
         // The icon at the left and the caption beside it, so a row of such buttons reads.
         constexpr int kMargin = 6;
-        ::DrawIconEx(dc, client.left + kMargin, client.top + (client.Height() - m_iconSize.cy) / 2,
-                     icon, m_iconSize.cx, m_iconSize.cy, 0, HBRUSH{}, DI_NORMAL);
+        drawIcon(client.left + kMargin, client.top + (client.Height() - m_iconSize.cy) / 2);
         CRect caption = client;
         caption.left += 2 * kMargin + m_iconSize.cx;
         caption.DeflateRect(0, 2, kMargin, 2);

@@ -5,6 +5,7 @@
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CPaintDC.h"
 #include "platform/toolkit/CXTPCommandBars.h"
+#include "platform/toolkit/CommandText.h"
 #include "platform/toolkit/Drawing.h"
 #include "platform/toolkit/Strips.h"
 
@@ -17,6 +18,9 @@ BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
 ON_WM_PAINT()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
+ON_WM_MOUSEMOVE()
+ON_MESSAGE(WM_MOUSELEAVE, &CXTPCommandBar::OnMouseLeave)
+ON_NOTIFY_EX(TTN_NEEDTEXT, 0, &CXTPCommandBar::OnToolTipText)
 ON_MESSAGE(WM_SIZEPARENT, &CXTPCommandBar::OnSizeParent)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CXTPCommandBar::OnIdleUpdate)
 ON_MESSAGE(WM_SETFONT, &CXTPCommandBar::OnSetFont)
@@ -63,8 +67,10 @@ BOOL CXTPCommandBar::CreateBar(CXTPCommandBars* pCommandBars, LPCSTR lpszTitle,
     m_strTitle = lpszTitle;
     m_position = position;
     CFrameWnd* site = pCommandBars->GetSite();
-    return site && CreateEx(0, nullptr, lpszTitle, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(),
-                            site, 0);
+    return site &&
+           CreateEx(0, nullptr, lpszTitle, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, CRect(), site,
+                    0) &&
+           EnableToolTips();
 }
 
 void CXTPCommandBar::SetTitle(LPCSTR lpszTitle) {
@@ -156,12 +162,73 @@ void CXTPCommandBar::EnsureLayout() {
 
 int CXTPCommandBar::HitTest(CPoint point) {
     EnsureLayout();
-    for (int index = 0; CXTPControl* control = m_controls.GetAt(index); ++index) {
+    return ControlAt(point);
+}
+
+int CXTPCommandBar::ControlAt(CPoint point) const {
+    for (int index = 0; const CXTPControl* control = m_controls.GetAt(index); ++index) {
         if (control->IsVisible() && control->m_rect.PtInRect(point)) {
             return index;
         }
     }
     return -1;
+}
+
+void CXTPCommandBar::OnMouseMove(UINT, CPoint point) {
+    SetHot(HitTest(point));
+}
+
+LRESULT CXTPCommandBar::OnMouseLeave(WPARAM, LPARAM) {
+    SetHot(-1);
+    CancelToolTips();
+    return 0;
+}
+
+void CXTPCommandBar::SetHot(int index) {
+    const CXTPControl* control = m_controls.GetAt(index);
+    if (control && control->GetID() == 0) {
+        control = nullptr;
+        index = -1;
+    }
+    if (index == m_nHot) {
+        return;
+    }
+    m_nHot = index;
+    if (control) {
+        TRACKMOUSEEVENT track;
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = m_hWnd;
+        ::TrackMouseEvent(&track);
+    }
+    if (CFrameWnd* site = m_pCommandBars ? m_pCommandBars->GetSite() : nullptr) {
+        site->SendMessage(WM_SETMESSAGESTRING,
+                          control ? static_cast<WPARAM>(control->GetID()) : AFX_IDS_IDLEMESSAGE);
+    }
+}
+
+INT_PTR CXTPCommandBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const {
+    const int index = ControlAt(point);
+    const CXTPControl* control = m_controls.GetAt(index);
+    if (!control || control->GetID() == 0) {
+        return -1;
+    }
+    if (pTI) {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = static_cast<UINT_PTR>(index) + 1;
+        pTI->rect = control->m_rect;
+        pTI->lpszText = LPSTR_TEXTCALLBACK;
+    }
+    return control->GetID();
+}
+
+BOOL CXTPCommandBar::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
+    auto* info = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
+    const CXTPControl* control = m_controls.GetAt(static_cast<int>(pNMHDR->idFrom) - 1);
+    m_strTip =
+        control ? hb::toolkit::detail::CommandTip(static_cast<UINT>(control->GetID())) : CString();
+    info->lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(m_strTip));
+    *pResult = 0;
+    return TRUE;
 }
 
 void CXTPCommandBar::OnPaint() {
@@ -206,11 +273,17 @@ void CXTPCommandBar::DrawControl(CDC& dc, int index) {
     const CRect place(CPoint(rect.left + (rect.Width() - image.cx) / 2,
                              rect.top + (rect.Height() - image.cy) / 2),
                       image);
-    if (look.enabled && control.GetIconIndex() < ::ImageList_GetImageCount(images)) {
+    if (control.GetIconIndex() >= ::ImageList_GetImageCount(images)) {
+        DrawImagePlaceholder(dc, place, control.GetCaption());
+    } else if (look.enabled) {
         ::ImageList_Draw(images, control.GetIconIndex(), dc, place.left, place.top,
                          ILD_TRANSPARENT);
     } else {
-        DrawImagePlaceholder(dc, place, control.GetCaption());
+        // A disabled command shows its own picture, greyed.
+        const HICON icon = ::ImageList_GetIcon(images, control.GetIconIndex(), ILD_TRANSPARENT);
+        ::DrawState(dc, HBRUSH{}, nullptr, hb::win::ParamFromHandle(icon), 0, place.left, place.top,
+                    image.cx, image.cy, DST_ICON | DSS_DISABLED);
+        ::DestroyIcon(icon);
     }
 }
 

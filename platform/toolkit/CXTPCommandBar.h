@@ -14,7 +14,8 @@ enum XTPBarPosition {
 // A row of controls along an edge of its site frame, owned by the frame's command bars. It takes
 // its room in the frame's layout (WM_SIZEPARENT) while visible, enables and checks its controls in
 // the idle pass, paints them, and runs the one clicked: pressed and released over the same enabled
-// control.
+// control. While the mouse is over a button, the site frame's message pane shows the command's
+// prompt, and after the hover delay a tooltip shows the command's tooltip.
 class CXTPCommandBar : public CWnd {
     DECLARE_DYNAMIC(CXTPCommandBar)
 
@@ -59,6 +60,10 @@ protected:
     void OnPaint();
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
+    BOOL OnToolTipText(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     LRESULT OnIdleUpdate(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
@@ -74,6 +79,10 @@ private:
     void EnsureLayout();
     // The index of the visible control at the point, or -1.
     int HitTest(CPoint point);
+    // The same, as the bar was last laid out.
+    int ControlAt(CPoint point) const;
+    // The control under the mouse changed: the site's message pane follows it.
+    void SetHot(int index);
     void DrawControl(CDC& dc, int index);
 
     CXTPControls m_controls{this};
@@ -82,5 +91,7 @@ private:
     XTPBarPosition m_position = xtpBarTop;
     HFONT m_font;
     int m_nPressed = -1;
+    int m_nHot = -1;
+    CString m_strTip; // the text of the tooltip shown
     bool m_bLayoutDirty = true;
 };

@@ -17,6 +17,7 @@ ON_MESSAGE(WM_SIZEPARENT, &CXTPStatusBar::OnSizeParent)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &CXTPStatusBar::OnIdleUpdate)
 ON_MESSAGE(WM_SETFONT, &CXTPStatusBar::OnSetFont)
 ON_MESSAGE(WM_GETFONT, &CXTPStatusBar::OnGetFont)
+ON_MESSAGE(WM_SETTEXT, &CXTPStatusBar::OnSetText)
 END_MESSAGE_MAP()
 
 namespace {
@@ -182,6 +183,12 @@ LRESULT CXTPStatusBar::OnSizeParent(WPARAM, LPARAM lParam) {
             hb::toolkit::detail::LineHeight(GetBarFont()) + 8));
     }
     return 0;
+}
+
+LRESULT CXTPStatusBar::OnSetText(WPARAM, LPARAM lParam) {
+    const int pane = CommandToIndex(ID_SEPARATOR);
+    const LPCSTR text = lParam ? reinterpret_cast<LPCSTR>(lParam) : "";
+    return pane >= 0 ? SetPaneText(pane, text, FALSE) : Default();
 }
 
 LRESULT CXTPStatusBar::OnIdleUpdate(WPARAM, LPARAM) {

@@ -14,7 +14,8 @@ inline constexpr DWORD CBRS_BOTTOM = CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP;
 
 // A row of text panes along the bottom of its frame. Each pane has an id (ID_SEPARATOR for the
 // message pane) whose string resource is its first text; the idle pass asks the frame's route
-// for each pane's state (CCmdUI: enable, text).
+// for each pane's state (CCmdUI: enable, text). The window text is the message pane's text, so
+// that a frame's prompts land there.
 class CXTPStatusBar : public CWnd {
     DECLARE_DYNAMIC(CXTPStatusBar)
 
@@ -41,6 +42,7 @@ protected:
     void OnPaint();
     LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     LRESULT OnIdleUpdate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
 

@@ -3,18 +3,13 @@
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/res/ResourceChain.h"
 #include "platform/afx/res/ResourceLoading.h"
-#include "platform/afx/res/StringLookup.h"
 #include "platform/records/ToolkitMessages.h"
 #include "platform/toolkit/CXTPCommandBars.h"
+#include "platform/toolkit/CommandText.h"
 
 IMPLEMENT_DYNCREATE(CXTPToolBar, CXTPCommandBar)
 
 namespace {
-
-CString Tooltip(UINT id) {
-    const std::string text = hb::afx::LoadResourceString(id).value_or("");
-    return CString(text.substr(text.rfind('\n') + 1).c_str());
-}
 
 HIMAGELIST LoadImages(const hb::afx::ToolBarResource& resource) {
     const LPCSTR name = MAKEINTRESOURCE(resource.bitmapId);
@@ -57,7 +52,8 @@ BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons) {
             group = true;
             continue;
         }
-        CXTPControl* button = controls.Add(xtpControlButton, static_cast<int>(id), Tooltip(id));
+        CXTPControl* button = controls.Add(xtpControlButton, static_cast<int>(id),
+                                           hb::toolkit::detail::CommandTip(id));
         button->SetBeginGroup(group);
         button->SetIconIndex(cell++);
         group = false;

@@ -1,51 +1,108 @@
-// The program's icons and images.
+// The program's icons and images, each with the picture (resources/icons) that shows it.
 #include "resources/ResourceIds.h"
 #include "resources/program/ProgramParts.h"
 
+#include <string>
+#include <utility>
+
 namespace hb::resources {
 
-namespace {
-
-// Icons come in the large and the small size.
-hb::afx::IconResource Icon(UINT id) {
-    return {id, {{32, 32}, {16, 16}}};
-}
-
-} // namespace
-
 std::vector<hb::afx::IconResource> ProgramIcons() {
-    std::vector<UINT> ids{
-        IDR_MAINFRAME,
+    const std::vector<std::pair<UINT, std::string>> pictures{
+        {IDR_MAINFRAME, "program"},
         // Configuration buttons.
-        IDC_CONFIG_ENGINE_4, IDC_CONFIG_ENGINE_3, IDC_CONFIG_RADIOS, IDC_CONFIG_ENGINE_2,
-        IDC_CONFIG_ENGINE_5, IDC_CONFIG_LOGGER, IDC_CONFIG_TONE_READERS, IDC_CONFIG_REMOTE,
-        IDC_CONFIG_DATABASES, IDC_CONFIG_AUDIO, IDC_CONFIG_DISPLAY, IDC_CONFIG_SCAN_OPTIONS,
+        {IDC_CONFIG_ENGINE_4, "decoder-devices"},
+        {IDC_CONFIG_ENGINE_3, "port-settings"},
+        {IDC_CONFIG_RADIOS, "radio-settings"},
+        {IDC_CONFIG_ENGINE_2, "special-settings"},
+        {IDC_CONFIG_ENGINE_5, "remote-radios"},
+        {IDC_CONFIG_LOGGER, "logger-settings"},
+        {IDC_CONFIG_TONE_READERS, "tone-readers"},
+        {IDC_CONFIG_REMOTE, "remote-access"},
+        {IDC_CONFIG_DATABASES, "databases"},
+        {IDC_CONFIG_AUDIO, "audio-settings"},
+        {IDC_CONFIG_DISPLAY, "display"},
+        {IDC_CONFIG_SCAN_OPTIONS, "scan-options"},
         // Band selection and recording mark buttons of the front panels.
-        IDC_BAND_SELECT, IDI_RECORDING_MARK,
+        {IDC_BAND_SELECT, "band-select"},
+        {IDI_RECORDING_MARK, "recording-mark"},
         // Trunk-tracker keys.
-        IDI_KEY_SCAN_LIST, IDC_KEY_MINI_BAR, IDC_KEY_RECORD, IDI_KEY_TRUNK, IDC_KEY_DELAY,
-        IDI_KEY_SEARCH, IDC_KEY_RESET, IDI_KEY_HOLD, IDI_KEY_LOCK_OUT, IDI_KEY_SCAN, IDI_KEY_LIMIT,
-        IDI_KEY_WEATHER, IDI_KEY_SERVICE, IDI_KEY_RESUME, IDI_KEY_MANUAL, IDI_KEY_ATTENUATOR,
-        IDC_KEY_11, IDC_KEY_12, IDC_KEY_HOME_ROAM,
+        {IDI_KEY_SCAN_LIST, "key-scan-list"},
+        {IDC_KEY_MINI_BAR, "key-mini-bar"},
+        {IDC_KEY_RECORD, "key-record"},
+        {IDI_KEY_TRUNK, "key-trunk"},
+        {IDC_KEY_DELAY, "key-delay"},
+        {IDI_KEY_SEARCH, "search"},
+        {IDC_KEY_RESET, "key-reset"},
+        {IDI_KEY_HOLD, "pause"},
+        {IDI_KEY_LOCK_OUT, "key-lock-out"},
+        {IDI_KEY_SCAN, "key-scan"},
+        {IDI_KEY_LIMIT, "key-limit"},
+        {IDI_KEY_WEATHER, "key-weather"},
+        {IDI_KEY_SERVICE, "key-service"},
+        {IDI_KEY_RESUME, "play"},
+        {IDI_KEY_MANUAL, "key-manual"},
+        {IDI_KEY_ATTENUATOR, "key-attenuator"},
+        {IDC_KEY_11, "key-11"},
+        {IDC_KEY_12, "key-12"},
+        {IDC_KEY_HOME_ROAM, "key-home-roam"},
         // Audio recorder and player buttons.
-        IDI_AUDIO_COMMAND, IDC_AUDIO_STOP, IDC_AUDIO_PAUSE, IDC_AUDIO_PLAY, IDC_AUDIO_REWIND,
-        IDC_AUDIO_FORWARD, IDC_AUDIO_BACK, IDC_AUDIO_END, IDC_AUDIO_FILE, IDC_AUDIO_AUTO_FILE,
-        IDI_AUDIO_NO_ACTION, IDC_AUDIO_MUTE, IDI_AUDIO_MUTE_PEERS, ID_SETTINGS_WINDOWS_VOLUME,
-        ID_SETTINGS_WINDOWS_RECORDING, IDI_AUDIO_FOLDER, IDI_PLAYER_MUTED, IDI_PLAYER_PLAY,
-        IDI_PLAYER_REWIND, IDI_PLAYER_FORWARD, IDI_PLAYER_BACK, IDI_PLAYER_END};
-    for (UINT n = 0; n < IDI_RADIO_COUNT; ++n) {
-        ids.push_back(IDI_RADIO_1 + n);
-    }
+        {IDI_AUDIO_COMMAND, "audio-command"},
+        {IDC_AUDIO_STOP, "stop"},
+        {IDC_AUDIO_PAUSE, "pause"},
+        {IDC_AUDIO_PLAY, "play"},
+        {IDC_AUDIO_REWIND, "rewind"},
+        {IDC_AUDIO_FORWARD, "forward"},
+        {IDC_AUDIO_BACK, "back"},
+        {IDC_AUDIO_END, "end"},
+        {IDC_AUDIO_FILE, "audio-file"},
+        {IDC_AUDIO_AUTO_FILE, "audio-auto-file"},
+        {IDI_AUDIO_NO_ACTION, "audio-no-action"},
+        {IDC_AUDIO_MUTE, "mute"},
+        {IDI_AUDIO_MUTE_PEERS, "audio-mute-peers"},
+        {ID_SETTINGS_WINDOWS_VOLUME, "volume"},
+        {ID_SETTINGS_WINDOWS_RECORDING, "recording-volume"},
+        {IDI_AUDIO_FOLDER, "audio-folder"},
+        {IDI_PLAYER_MUTED, "mute"},
+        {IDI_PLAYER_PLAY, "play"},
+        {IDI_PLAYER_REWIND, "rewind"},
+        {IDI_PLAYER_FORWARD, "forward"},
+        {IDI_PLAYER_BACK, "back"},
+        {IDI_PLAYER_END, "end"},
+    };
     std::vector<hb::afx::IconResource> icons;
-    for (UINT id : ids) {
-        icons.push_back(Icon(id));
+    // Icons come in the large and the small size.
+    const std::vector<SIZE> sizes{{32, 32}, {16, 16}};
+    for (const auto& [id, picture] : pictures) {
+        icons.push_back({id, sizes, picture});
+    }
+    for (UINT n = 0; n < IDI_RADIO_COUNT; ++n) {
+        icons.push_back({IDI_RADIO_1 + n, sizes, "radio-" + std::to_string(n + 1)});
     }
     return icons;
 }
 
 std::vector<hb::afx::BitmapResource> ProgramBitmaps() {
     return {
-        {IDR_MAINFRAME, 576, 32, 18}, {IDB_SPLASH, 601, 398, 1}, {IDB_RADIO_SELECT, 208, 16, 13}};
+        // The main tool bar, in the order of its buttons.
+        {IDR_MAINFRAME,
+         576,
+         32,
+         18,
+         {"exit", "wizard", "open", "new-group", "radio-control", "spectrum-analyzer", "band-scope",
+          "audio-player", "web-grabber", "programming-manager", "trunk-id-format",
+          "scanner-manager", "volume", "recording-volume", "mute", "configuration", "help",
+          "beep"}},
+        {IDB_SPLASH, 601, 398, 1, {"splash"}},
+        // The rows of the radio selection list: a radio, "Dial-Up", "Network", "Remote",
+        // "IEEE-488", "Cancel" and a Multi-Radio pair at the cells the list uses.
+        {IDB_RADIO_SELECT,
+         208,
+         16,
+         13,
+         {"radio-1", "radio-2", "network", "dial-up", "ieee-488", "radio-3", "radio-4",
+          "remote-radios", "radio-5", "radio-settings", "radio-control", "cancel", "multi-radio"}},
+    };
 }
 
 } // namespace hb::resources

@@ -17,6 +17,8 @@ hb::afx::ResourceTables MakeTables() {
     tables.dialogs.insert(tables.dialogs.end(), configuration.begin(), configuration.end());
     tables.dialogs.push_back(MixerForm());
     tables.menus.insert(tables.menus.begin(), MainMenu());
+    const auto commands = CommandStrings();
+    tables.strings.insert(tables.strings.end(), commands.begin(), commands.end());
     return tables;
 }
 

@@ -3,6 +3,9 @@
 // messages use for them. The program's own ids belong to the program.
 #include "platform/win/WinTypes.h"
 
+// The message pane's text when no command is pointed at.
+inline constexpr UINT AFX_IDS_IDLEMESSAGE = 0xE001;
+
 inline constexpr UINT ID_FILE_NEW = 0xE100;
 inline constexpr UINT ID_FILE_OPEN = 0xE101;
 inline constexpr UINT ID_FILE_SAVE = 0xE103;

@@ -117,13 +117,14 @@ HICON LoadIcon(HINSTANCE hInstance, LPCSTR lpIconName) {
     if (standard == icon->sizes.end() && !icon->sizes.empty()) {
         size = icon->sizes.front();
     }
-    return hb::win::CreateIconHandle(size.cx, size.cy, icon->id);
+    return hb::win::CreateIconHandle(size.cx, size.cy, icon->id, icon->picture);
 }
 
 HBITMAP LoadBitmap(HINSTANCE hInstance, LPCSTR lpBitmapName) {
     const auto* bitmap =
         FindIn(hInstance, lpBitmapName, [](const auto& m, UINT id) { return m.FindBitmap(id); });
-    return bitmap ? hb::win::CreateBitmapHandle(bitmap->cx, bitmap->cy, bitmap->id, bitmap->cells)
+    return bitmap ? hb::win::CreateBitmapHandle(bitmap->cx, bitmap->cy, bitmap->id, bitmap->cells,
+                                                bitmap->pictures)
                   : HBITMAP{};
 }
 

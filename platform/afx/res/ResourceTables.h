@@ -17,18 +17,22 @@ struct StringResource {
     std::string text{};
 };
 
+// `picture` names the picture that shows the icon (a file of the program's pictures).
 struct IconResource {
     UINT id = 0;
     // The sizes the icon comes in; none means the standard 32 x 32.
     std::vector<SIZE> sizes{};
+    std::string picture{};
 };
 
-// A bitmap, possibly a strip of `cells` images of equal width side by side.
+// A bitmap, possibly a strip of `cells` images of equal width side by side, with the names of the
+// pictures that show its cells, in order.
 struct BitmapResource {
     UINT id = 0;
     int cx = 0;
     int cy = 0;
     int cells = 1;
+    std::vector<std::string> pictures{};
 };
 
 // A command (id and text), a separator (MF_SEPARATOR) or, with items, a popup. `flags` may add

@@ -142,15 +142,74 @@ bool XDriver::WaitUntilGone(XId window, Timeout timeout) {
 }
 
 void XDriver::Click(XId window, int x, int y, unsigned button) {
+    MovePointer(window, x, y);
+    XTestFakeButtonEvent(m_display, button, True, CurrentTime);
+    XTestFakeButtonEvent(m_display, button, False, CurrentTime);
+    XSync(m_display, False);
+}
+
+std::vector<int> XDriver::WaitForIconSizes(XId window, Timeout timeout) {
+    const Atom icon = XInternAtom(m_display, "_NET_WM_ICON", False);
+    std::vector<int> sizes;
+    PollUntil(timeout, [&] {
+        Atom type = 0;
+        int format = 0;
+        unsigned long count = 0;
+        unsigned long after = 0;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(m_display, window, icon, 0, 1 << 16, False, XA_CARDINAL, &type,
+                               &format, &count, &after, &data) != Success ||
+            !data) {
+            return false;
+        }
+        // Each picture: its width, its height, then width x height pixels.
+        const auto* values = reinterpret_cast<const unsigned long*>(data);
+        for (unsigned long at = 0; at + 2 <= count; at += 2 + values[at] * values[at + 1]) {
+            sizes.push_back(static_cast<int>(values[at]));
+        }
+        XFree(data);
+        return !sizes.empty();
+    });
+    return sizes;
+}
+
+int XDriver::Height(XId window) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(m_display, window, &attributes) ? attributes.height : 0;
+}
+
+void XDriver::MovePointer(XId window, int x, int y) {
     int rootX = 0;
     int rootY = 0;
     ::Window child = 0;
     XTranslateCoordinates(m_display, window, DefaultRootWindow(m_display), x, y, &rootX, &rootY,
                           &child);
     XTestFakeMotionEvent(m_display, DefaultScreen(m_display), rootX, rootY, CurrentTime);
-    XTestFakeButtonEvent(m_display, button, True, CurrentTime);
-    XTestFakeButtonEvent(m_display, button, False, CurrentTime);
     XSync(m_display, False);
+}
+
+std::vector<unsigned long> XDriver::Pixels(XId window, int x, int y, unsigned width,
+                                           unsigned height) {
+    std::vector<unsigned long> pixels;
+    XImage* image = XGetImage(m_display, window, x, y, width, height, AllPlanes, ZPixmap);
+    if (!image) {
+        return pixels;
+    }
+    for (unsigned row = 0; row < height; ++row) {
+        for (unsigned column = 0; column < width; ++column) {
+            pixels.push_back(XGetPixel(image, static_cast<int>(column), static_cast<int>(row)));
+        }
+    }
+    XDestroyImage(image);
+    return pixels;
+}
+
+bool XDriver::WaitUntilChanged(XId window, int x, int y, unsigned width, unsigned height,
+                               const std::vector<unsigned long>& before, Timeout timeout) {
+    return PollUntil(timeout, [&] {
+        const std::vector<unsigned long> now = Pixels(window, x, y, width, height);
+        return !now.empty() && now != before;
+    });
 }
 
 void XDriver::Key(unsigned long keysym, bool shift) {

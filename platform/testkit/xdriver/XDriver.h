@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct _XDisplay;
 
@@ -29,6 +30,8 @@ public:
     // once one shows up.
     std::optional<XId> FindPopup(Timeout timeout);
     std::string Title(XId window);
+    // The window's height in pixels; 0 when it is gone.
+    int Height(XId window);
     // Whether the window's title becomes `title` in time.
     bool WaitForTitle(XId window, const std::string& title, Timeout timeout);
     // Whether the window shows more than one colour in time: it has been painted.
@@ -38,6 +41,13 @@ public:
 
     // A left click (button 1) at (x, y) of the window.
     void Click(XId window, int x, int y, unsigned button = 1);
+    // Moves the pointer to (x, y) of the window, buttons up.
+    void MovePointer(XId window, int x, int y);
+    // The window's pixels in a rectangle, row by row: what it shows there now.
+    std::vector<unsigned long> Pixels(XId window, int x, int y, unsigned width, unsigned height);
+    // Whether the window's pixels in the rectangle come to differ from `before` in time.
+    bool WaitUntilChanged(XId window, int x, int y, unsigned width, unsigned height,
+                          const std::vector<unsigned long>& before, Timeout timeout);
     // Presses and releases each key in turn (X key symbol names: "Tab", "Return", "a", ...); an
     // upper-case letter is typed with Shift.
     void Type(const std::string& keys);
@@ -45,6 +55,9 @@ public:
     void Resize(XId window, unsigned width, unsigned height);
     // Asks the window to close, as a window manager's close button does (WM_DELETE_WINDOW).
     void Close(XId window);
+    // The sizes of the icon pictures the window gives the window manager (_NET_WM_ICON), once it
+    // gives some; empty when it gives none in time.
+    std::vector<int> WaitForIconSizes(XId window, Timeout timeout);
     // The window a dialog stays over (0 for none).
     XId TransientFor(XId window);
 

@@ -141,8 +141,10 @@ void PaintPush(HWND hwnd, HDC hdc, const ButtonState& state, const std::string& 
     const HICON icon(state.imageType == IMAGE_ICON ? state.image : 0);
     const auto image = GetImageInfo(icon);
     if ((StyleOf(hwnd) & BS_ICON) && image) {
-        DrawIcon(hdc, (face.left + face.right - image->size.cx) / 2,
-                 (face.top + face.bottom - image->size.cy) / 2, icon);
+        DrawState(hdc, HBRUSH{}, nullptr, ParamFromHandle(icon), 0,
+                  (face.left + face.right - image->size.cx) / 2,
+                  (face.top + face.bottom - image->size.cy) / 2, 0, 0,
+                  DST_ICON | (IsWindowEnabled(hwnd) ? DSS_NORMAL : DSS_DISABLED));
     } else {
         DrawText(hdc, text.c_str(), -1, &face, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }

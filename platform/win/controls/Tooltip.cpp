@@ -277,6 +277,9 @@ std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
             Forget(hwnd);
         }
         return 0;
+    case TTM_POP:
+        Forget(hwnd);
+        return 0;
     case TTM_RELAYEVENT:
         if (const auto* msg = reinterpret_cast<const MSG*>(lParam)) {
             RelayEvent(hwnd, *msg);

@@ -6,6 +6,7 @@
 #include "platform/win/core/LastError.h"
 #include "platform/win/core/MessageQueue.h"
 #include "platform/win/core/Timers.h"
+#include "platform/win/core/WindowState.h"
 #include "platform/win/core/WindowTable.h"
 
 #include <unistd.h>
@@ -61,6 +62,9 @@ LRESULT DispatchMessage(const MSG* msg) {
             reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
         }
         return 0;
+    }
+    if (msg->message == WM_MOUSEMOVE) {
+        hb::win::NoteMouseOver(msg->hwnd);
     }
     return Deliver(msg->hwnd, msg->message, msg->wParam, msg->lParam, true);
 }

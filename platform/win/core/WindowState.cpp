@@ -208,6 +208,32 @@ HWND GetCapture() {
     return Windows().capture;
 }
 
+BOOL TrackMouseEvent(TRACKMOUSEEVENT* event) {
+    auto& table = Windows();
+    if (!event || !table.Find(event->hwndTrack)) {
+        return FALSE;
+    }
+    if (event->dwFlags & TME_CANCEL) {
+        if (table.mouseTracked == event->hwndTrack) {
+            table.mouseTracked = HWND{};
+        }
+    } else if (event->dwFlags & TME_LEAVE) {
+        table.mouseTracked = event->hwndTrack;
+    }
+    return TRUE;
+}
+
+namespace hb::win {
+
+void NoteMouseOver(HWND hwnd) {
+    auto& table = Windows();
+    if (table.mouseTracked && table.mouseTracked != hwnd) {
+        PostMessage(std::exchange(table.mouseTracked, HWND{}), WM_MOUSELEAVE, 0, 0);
+    }
+}
+
+} // namespace hb::win
+
 HWND SetActiveWindow(HWND hwnd) {
     auto& table = Windows();
     if (!table.Find(hwnd)) {

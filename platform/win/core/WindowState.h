@@ -35,8 +35,29 @@ HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
 
+// TrackMouseEvent: with TME_LEAVE, the window gets one WM_MOUSELEAVE (posted) when the mouse next
+// moves over another window; TME_CANCEL takes the request back.
+inline constexpr UINT WM_MOUSELEAVE = 0x02A3;
+inline constexpr DWORD TME_LEAVE = 0x00000002;
+inline constexpr DWORD TME_CANCEL = 0x80000000;
+struct TRACKMOUSEEVENT {
+    DWORD cbSize = sizeof(TRACKMOUSEEVENT);
+    DWORD dwFlags = 0;
+    HWND hwndTrack;
+    DWORD dwHoverTime = 0;
+};
+BOOL TrackMouseEvent(TRACKMOUSEEVENT* event);
+
 // Activation is for top-level windows: WM_ACTIVATE(WA_INACTIVE) to the old one, then
 // WM_ACTIVATE(WA_ACTIVE) to the new. Returns the previously active window.
 HWND SetActiveWindow(HWND hwnd);
 HWND GetActiveWindow();
 BOOL SetForegroundWindow(HWND hwnd);
+
+namespace hb::win {
+
+// The mouse is over `hwnd` (null: over none of the program's windows): a window tracking the mouse
+// that is not `hwnd` hears that the mouse left it. Message dispatch calls it for each WM_MOUSEMOVE.
+void NoteMouseOver(HWND hwnd);
+
+} // namespace hb::win

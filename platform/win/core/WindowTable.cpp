@@ -36,7 +36,7 @@ void WindowTable::Remove(HWND hwnd) {
     if (auto* list = ListOf(*record)) {
         std::erase(*list, hwnd);
     }
-    for (HWND* slot : {&focus, &capture, &active}) {
+    for (HWND* slot : {&focus, &capture, &active, &mouseTracked}) {
         if (*slot == hwnd) {
             *slot = HWND{};
         }
@@ -80,7 +80,7 @@ std::vector<HWND> WindowTable::InTreeOrder() {
 void WindowTable::Clear() {
     m_windows.clear();
     m_topLevel.clear();
-    focus = capture = active = HWND{};
+    focus = capture = active = mouseTracked = HWND{};
 }
 
 WindowTable& Windows() {

@@ -50,6 +50,8 @@ public:
     HWND focus;
     HWND capture;
     HWND active;
+    // The window that asked to hear when the mouse leaves it (TrackMouseEvent).
+    HWND mouseTracked;
 
 private:
     std::vector<HWND>* ListOf(const WindowRecord& record);

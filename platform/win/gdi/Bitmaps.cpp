@@ -19,23 +19,24 @@ BOOL DestroyIcon(HICON icon) {
 
 namespace hb::win {
 
-HICON CreateIconHandle(int cx, int cy, UINT resourceId) {
+HICON CreateIconHandle(int cx, int cy, UINT resourceId, const std::string& picture) {
     if (cx <= 0 || cy <= 0) {
         return {};
     }
-    return HICON(Objects().Add(IconObject{{cx, cy}, resourceId}));
+    return HICON(Objects().Add(IconObject{{cx, cy}, resourceId, picture}));
 }
 
-HBITMAP CreateBitmapHandle(int cx, int cy, UINT resourceId, int cells) {
+HBITMAP CreateBitmapHandle(int cx, int cy, UINT resourceId, int cells,
+                           const std::vector<std::string>& pictures) {
     if (cx <= 0 || cy <= 0 || cells <= 0) {
         return {};
     }
-    return HBITMAP(Objects().Add(BitmapObject{{cx, cy}, resourceId, cells}));
+    return HBITMAP(Objects().Add(BitmapObject{{cx, cy}, resourceId, cells, pictures}));
 }
 
 std::optional<ImageInfo> GetImageInfo(HICON icon) {
     if (const IconObject* object = Objects().Find<IconObject>(icon.id())) {
-        return ImageInfo{object->size, object->resourceId, 1};
+        return ImageInfo{object->size, object->resourceId, 1, object->picture};
     }
     return std::nullopt;
 }

@@ -32,10 +32,12 @@ enum class DrawOp : std::uint8_t {
     BitBlt,        // rect: destination; source: source rectangle; image: source bitmap;
                    // flags: raster operation
     StretchBlt,    // as BitBlt, the source scaled to the destination
-    DrawIcon,      // rect: where, at the size drawn; image: the icon
+    DrawIcon,      // rect: where, at the size drawn; image: the icon; flags2: DSS_DISABLED
+                   // when drawn greyed
     DrawEdge,      // rect; flags: BDR_* edge kind; flags2: BF_* sides and options
     DrawFocusRect, // rect
-    ImageListDraw, // rect: where, at the list's image size; image: the list and image; flags: ILD_*
+    ImageListDraw, // rect: where, at the list's image size; image: the list and image; flags:
+                   // ILD_*; flags2: DSS_DISABLED when drawn greyed
     IntersectClipRect, // rect: the rectangle intersected; state.clip holds the result
 };
 
@@ -83,13 +85,15 @@ struct DcState {
 
 // A drawn image, resolved so that a renderer needs nothing else: the handle drawn (bitmap, icon or
 // image list), the image's index in a list, the resource its pixels come from (0 for a bitmap
-// made at run time), the cell of that resource's strip, and the cell size.
+// made at run time), the cell of that resource's strip, the cell size, and the name of the
+// picture the resource gives that cell (empty when it names none).
 struct ImageRef {
     std::uint32_t handle = 0;
     int index = 0;
     UINT resourceId = 0;
     int cell = 0;
     SIZE size;
+    std::string picture{};
 };
 
 struct DrawRecord {

@@ -63,6 +63,22 @@ int EdgeWidth(UINT edge) {
     return (outer ? 1 : 0) + (inner ? 1 : 0);
 }
 
+BOOL IconAt(HDC hdc, int x, int y, HICON icon, int cx, int cy, UINT flags, UINT state) {
+    return RecordOn(hdc, DrawOp::DrawIcon, [&](DeviceContext& dc, DrawRecord& record) {
+        const auto image = IconRef(icon);
+        if (!image) {
+            return false;
+        }
+        record.image = *image;
+        const LONG width = cx > 0 ? cx : image->size.cx;
+        const LONG height = cy > 0 ? cy : image->size.cy;
+        record.rect = dc.ToDevice({x, y, x + width, y + height});
+        record.flags = flags;
+        record.flags2 = state;
+        return true;
+    });
+}
+
 } // namespace
 
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
@@ -157,18 +173,17 @@ BOOL DrawIcon(HDC hdc, int x, int y, HICON icon) {
 }
 
 BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int cx, int cy, UINT, HBRUSH, UINT flags) {
-    return RecordOn(hdc, DrawOp::DrawIcon, [&](DeviceContext& dc, DrawRecord& record) {
-        const auto image = IconRef(icon);
-        if (!image) {
-            return false;
-        }
-        record.image = *image;
-        const LONG width = cx > 0 ? cx : image->size.cx;
-        const LONG height = cy > 0 ? cy : image->size.cy;
-        record.rect = dc.ToDevice({x, y, x + width, y + height});
-        record.flags = flags;
-        return true;
-    });
+    return IconAt(hdc, x, y, icon, cx, cy, flags, DSS_NORMAL);
+}
+
+BOOL DrawState(HDC hdc, HBRUSH, DRAWSTATEPROC, LPARAM data, WPARAM, int x, int y, int cx, int cy,
+               UINT flags) {
+    // The kind of thing drawn is in the low four bits.
+    if ((flags & 0x000F) != DST_ICON) {
+        return FALSE;
+    }
+    return IconAt(hdc, x, y, HandleFromParam<HICON>(static_cast<WPARAM>(data)), cx, cy, DI_NORMAL,
+                  flags & DSS_DISABLED);
 }
 
 BOOL DrawEdge(HDC hdc, RECT* rect, UINT edge, UINT flags) {

@@ -34,6 +34,12 @@ inline constexpr UINT DI_MASK = 0x0001;
 inline constexpr UINT DI_IMAGE = 0x0002;
 inline constexpr UINT DI_NORMAL = 0x0003;
 
+// DrawState: what is drawn, and how.
+using DRAWSTATEPROC = BOOL (*)(HDC hdc, LPARAM data, WPARAM extra, int cx, int cy);
+inline constexpr UINT DST_ICON = 0x0003;
+inline constexpr UINT DSS_NORMAL = 0x0000;
+inline constexpr UINT DSS_DISABLED = 0x0020;
+
 // Every call records one operation (see DisplayList.h) and fails for an unknown DC or object.
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush);
 int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush);
@@ -61,6 +67,10 @@ BOOL DrawIcon(HDC hdc, int x, int y, HICON icon);
 // A size of 0 draws at the icon's own size.
 BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int cx, int cy, UINT step, HBRUSH background,
                 UINT flags);
+// Only icons (DST_ICON, the icon in `data`): as DrawIconEx, greyed with DSS_DISABLED. A size of 0
+// draws at the icon's own size.
+BOOL DrawState(HDC hdc, HBRUSH foreground, DRAWSTATEPROC callback, LPARAM data, WPARAM extra, int x,
+               int y, int cx, int cy, UINT flags);
 // With BF_ADJUST, `rect` shrinks by the edge's width on the sides drawn.
 BOOL DrawEdge(HDC hdc, RECT* rect, UINT edge, UINT flags);
 BOOL DrawFocusRect(HDC hdc, const RECT* rect);

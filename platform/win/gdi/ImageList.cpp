@@ -1,5 +1,6 @@
 #include "platform/win/gdi/ImageList.h"
 
+#include "platform/win/gdi/Bitmaps.h"
 #include "platform/win/gdi/DcTable.h"
 #include "platform/win/gdi/ObjectTable.h"
 
@@ -37,7 +38,9 @@ int ImageList_AddMasked(HIMAGELIST list, HBITMAP bitmap, COLORREF) {
     }
     const int first = static_cast<int>(object->images.size());
     for (int cell = 0; cell < cells; ++cell) {
-        object->images.push_back({strip->resourceId, cell});
+        const auto at = static_cast<std::size_t>(cell);
+        object->images.push_back(
+            {strip->resourceId, cell, at < strip->pictures.size() ? strip->pictures[at] : ""});
     }
     return first;
 }
@@ -49,7 +52,7 @@ int ImageList_ReplaceIcon(HIMAGELIST list, int index, HICON icon) {
     if (!object || !added || index < -1 || index >= count) {
         return -1;
     }
-    const ListImage image{added->resourceId, 0};
+    const ListImage image{added->resourceId, 0, added->picture};
     if (index == -1) {
         object->images.push_back(image);
         return count;
@@ -77,17 +80,28 @@ BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy) {
     return TRUE;
 }
 
+HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT) {
+    const ImageListObject* object = Find(list);
+    if (!object || index < 0 || index >= static_cast<int>(object->images.size())) {
+        return {};
+    }
+    const ListImage& image = object->images[static_cast<std::size_t>(index)];
+    return hb::win::CreateIconHandle(object->size.cx, object->size.cy, image.resourceId,
+                                     image.picture);
+}
+
 BOOL ImageList_Draw(HIMAGELIST list, int index, HDC hdc, int x, int y, UINT style) {
     const ImageListObject* object = Find(list);
     if (!object || index < 0 || index >= static_cast<int>(object->images.size())) {
         return FALSE;
     }
     const ListImage& image = object->images[static_cast<std::size_t>(index)];
-    return RecordOn(
-        hdc, hb::win::DrawOp::ImageListDraw, [&](DeviceContext& dc, DrawRecord& record) {
-            record.rect = dc.ToDevice({x, y, x + object->size.cx, y + object->size.cy});
-            record.image = {list.id(), index, image.resourceId, image.cell, object->size};
-            record.flags = style;
-            return true;
-        });
+    return RecordOn(hdc, hb::win::DrawOp::ImageListDraw,
+                    [&](DeviceContext& dc, DrawRecord& record) {
+                        record.rect = dc.ToDevice({x, y, x + object->size.cx, y + object->size.cy});
+                        record.image = {list.id(),  index,        image.resourceId,
+                                        image.cell, object->size, image.picture};
+                        record.flags = style;
+                        return true;
+                    });
 }

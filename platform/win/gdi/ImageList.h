@@ -25,4 +25,6 @@ int ImageList_ReplaceIcon(HIMAGELIST list, int index, HICON icon);
 int ImageList_AddIcon(HIMAGELIST list, HICON icon);
 int ImageList_GetImageCount(HIMAGELIST list);
 BOOL ImageList_GetIconSize(HIMAGELIST list, int* cx, int* cy);
+// A new icon of the image at the list's size (the caller destroys it); null for a bad index.
+HICON ImageList_GetIcon(HIMAGELIST list, int index, UINT flags);
 BOOL ImageList_Draw(HIMAGELIST list, int index, HDC hdc, int x, int y, UINT style);

@@ -18,10 +18,19 @@ FontObject StockFont(std::string_view face, LONG height, LONG weight, BYTE pitch
     return font;
 }
 
+// A strip drawn whole shows no one cell's picture.
+std::string PictureOf(const BitmapObject& bitmap) {
+    return bitmap.cells == 1 && !bitmap.pictures.empty() ? bitmap.pictures.front() : std::string();
+}
+
+std::string PictureOf(const IconObject& icon) {
+    return icon.picture;
+}
+
 template <class Object>
 std::optional<ImageRef> ImageRefOf(std::uint32_t id) {
     if (const Object* object = Objects().Find<Object>(id)) {
-        return ImageRef{id, 0, object->resourceId, 0, object->size};
+        return ImageRef{id, 0, object->resourceId, 0, object->size, PictureOf(*object)};
     }
     return std::nullopt;
 }

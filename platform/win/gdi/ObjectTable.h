@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <string>
 #include <unordered_map>
 #include <variant>
 #include <vector>
@@ -31,11 +32,13 @@ struct BitmapObject {
     SIZE size;
     UINT resourceId = 0;
     int cells = 1;
+    std::vector<std::string> pictures{}; // one per cell, or none
 };
 
 struct IconObject {
     SIZE size;
     UINT resourceId = 0;
+    std::string picture{};
 };
 
 // An image list copies what it is given, so its images outlive the bitmaps and icons they came
@@ -43,6 +46,7 @@ struct IconObject {
 struct ListImage {
     UINT resourceId = 0;
     int cell = 0;
+    std::string picture{};
 };
 
 struct ImageListObject {

@@ -263,6 +263,10 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
     const hb::win::PopupMenuHandler handler = Popups().handler;
     popup.chosen = handler ? handler({menu, {x, y}, owner}) : ChooseCommand(popup);
     Popups().log.push_back(popup);
+    // The menu has closed.
+    if (IsWindow(owner)) {
+        SendMessage(owner, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    }
     if (flags & TPM_RETURNCMD) {
         return static_cast<BOOL>(popup.chosen);
     }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 using hb::testkit::ArtefactPath;
 using hb::testkit::PlatformTest;
@@ -280,6 +281,17 @@ TEST_F(PresenterTest, AModalDialogShowsOverItsOwnerAndEndsWithTheUsersKey) {
         }
     });
     EXPECT_EQ(result, IDOK);
+}
+
+TEST_F(PresenterTest, TheWindowManagerIsGivenThePictureOfTheWindowsIcon) {
+    const HICON icon = hb::win::CreateIconHandle(32, 32, 27000, "program");
+    SendMessage(frame.hwnd(), WM_SETICON, ICON_BIG, hb::win::ParamFromHandle(icon));
+    std::vector<int> sizes;
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        sizes = driver.WaitForIconSizes(window, kWait);
+    });
+    EXPECT_EQ(sizes, (std::vector<int>{16, 32}));
+    DestroyIcon(icon);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
+#include "tests/platform/display/SurfacePixels.h"
 
 #include <cairo.h>
 
@@ -29,12 +30,7 @@ public:
         cairo_surface_flush(m_surface.get());
     }
 
-    COLORREF At(int x, int y) const {
-        const unsigned char* data = cairo_image_surface_get_data(m_surface.get());
-        const int stride = cairo_image_surface_get_stride(m_surface.get());
-        const auto pixel = *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
-        return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-    }
+    COLORREF At(int x, int y) const { return hb::display::test::PixelAt(m_surface.get(), x, y); }
 
     int Count(const RECT& area, const std::function<bool(COLORREF)>& wanted) const {
         int count = 0;

@@ -93,7 +93,7 @@ TEST_F(ToolkitAppTest, TheIdlePassEnablesAndChecksTheButtonsAlongTheRoute) {
     EXPECT_TRUE(MainBar().FindControl(kCheckCommand)->GetChecked());
     EXPECT_FALSE(MainBar().FindControl(kOrphanCommand)->GetEnabled());
 
-    // Checked and disabled buttons look so: sunken, and grey without their picture.
+    // Checked and disabled buttons look so: sunken, and their picture greyed.
     const hb::win::DisplayList& paint = Repaint(MainBar().m_hWnd);
     const CRect checked = MainBar().FindControl(kCheckCommand)->GetRect();
     const CRect orphan = MainBar().FindControl(kOrphanCommand)->GetRect();
@@ -102,8 +102,8 @@ TEST_F(ToolkitAppTest, TheIdlePassEnablesAndChecksTheButtonsAlongTheRoute) {
     for (const auto& record : paint) {
         sunken = sunken || (record.op == hb::win::DrawOp::DrawEdge && record.rect == checked &&
                             record.flags == EDGE_SUNKEN);
-        greyed = greyed || (record.op == hb::win::DrawOp::DrawText && record.text == "Orphan" &&
-                            record.state.textColor == GetSysColor(COLOR_GRAYTEXT) &&
+        greyed = greyed || (record.op == hb::win::DrawOp::DrawIcon &&
+                            record.flags2 == DSS_DISABLED && record.image.resourceId == kMainId &&
                             CRect(record.rect).PtInRect(orphan.CenterPoint()));
     }
     EXPECT_TRUE(sunken);

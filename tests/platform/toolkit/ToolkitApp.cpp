@@ -136,6 +136,8 @@ ToolkitAppTest::ToolkitAppTest() {
                     {kViewCommand, "Runs the view's command\nView"},
                     {kOrphanCommand, "Nobody's\nOrphan"},
                     {kCheckCommand, "Mute"},
+                    {kFrameCommand, "Runs the frame's command\nFrame\nnot a tooltip"},
+                    {AFX_IDS_IDLEMESSAGE, "Ready"},
                     {ID_INDICATOR_CAPS, "CAP"},
                     {ID_INDICATOR_NUM, "NUM"}},
         .icons = {{kMainId, {}}, {kPaneIcon, {{16, 16}}}},

@@ -1,0 +1,40 @@
+#include "ProgramOnScreen.h"
+
+#include <string>
+
+namespace hb::apptest {
+
+void ProgramOnScreen::SetUp() {
+    std::string whyNot;
+    server = hb::testkit::XServer::Start(whyNot);
+    if (!server) {
+        GTEST_SKIP() << "no X server for the program: " << whyNot;
+    }
+    driver = hb::testkit::XDriver::Connect(server->name());
+    ASSERT_TRUE(driver) << "cannot open " << server->name();
+}
+
+std::optional<hb::testkit::XDriver::XId> ProgramOnScreen::StartToMainWindow() {
+    if (!program.Launch({}, server->name())) {
+        ADD_FAILURE() << program.Output();
+        return std::nullopt;
+    }
+    const auto wizard = driver->FindWindow("Setup Wizard", kWait);
+    if (!wizard || !driver->WaitUntilPainted(*wizard, kWait)) {
+        ADD_FAILURE() << "no set-up wizard: " << program.Output();
+        return std::nullopt;
+    }
+    driver->Press("Return");
+    if (!driver->WaitUntilGone(*wizard, kWait)) {
+        ADD_FAILURE() << "the set-up wizard stayed: " << program.Output();
+        return std::nullopt;
+    }
+    const auto main = driver->FindWindow("Halbridge Pro", kWait);
+    if (!main || !driver->WaitUntilPainted(*main, kWait)) {
+        ADD_FAILURE() << "no main window: " << program.Output();
+        return std::nullopt;
+    }
+    return main;
+}
+
+} // namespace hb::apptest

@@ -1,0 +1,31 @@
+#pragma once
+// The program on a display of the test's own (Xvfb), used from outside as a person uses it.
+#include "ProgramProcess.h"
+#include "platform/testkit/xdriver/XDriver.h"
+#include "platform/testkit/xdriver/XServer.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+namespace hb::apptest {
+
+class ProgramOnScreen : public ::testing::Test {
+protected:
+    // Generous: the program runs under the sanitizers in CI.
+    static constexpr std::chrono::seconds kWait{60};
+
+    // Skips the test when no X server can be had.
+    void SetUp() override;
+    // Starts the program on the display, answers the set-up wizard that greets a first start, and
+    // returns the main window once it is painted; nothing when a step fails (the test fails too).
+    std::optional<hb::testkit::XDriver::XId> StartToMainWindow();
+
+    std::unique_ptr<hb::testkit::XServer> server;
+    std::unique_ptr<hb::testkit::XDriver> driver;
+    ProgramProcess program;
+};
+
+} // namespace hb::apptest
