@@ -9,6 +9,8 @@
 #include "platform/win/core/WaitSource.h"
 #include "platform/win/menu/Menus.h"
 
+#include <X11/Xlib.h>
+
 #include <cstdlib>
 #include <memory>
 
@@ -35,6 +37,9 @@ bool StartIfAvailable(const std::string& name) {
     if (!connection) {
         return false;
     }
+    // Dialogs are centred on the screen they are shown on, which need not be the classic one.
+    hb::win::SetScreenSize(DisplayWidth(connection->display(), connection->screen()),
+                           DisplayHeight(connection->display(), connection->screen()));
     Current() = std::make_unique<Presenter>(std::move(connection));
     Presenter* presenter = Current().get();
     hb::win::SetWaitSource(presenter);
@@ -59,6 +64,7 @@ void Stop() {
     hb::win::SetInteractive(false);
     hb::win::SetPopupMenuHandler(nullptr);
     hb::win::SetKeyboardLayout(nullptr);
+    hb::win::ResetScreenSize();
     Current().reset();
 }
 

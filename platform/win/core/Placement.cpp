@@ -25,8 +25,9 @@ POINT CentredOver(HWND owner, SIZE size) {
             at.y = lowest;
         }
     }
-    at.x = std::max(at.x, screen.left);
-    at.y = std::max(at.y, screen.top);
+    // Whole on the screen where it fits, its top left corner on it where it does not.
+    at.x = std::max(std::min(at.x, screen.right - size.cx), screen.left);
+    at.y = std::max(std::min(at.y, screen.bottom - size.cy), screen.top);
     return at;
 }
 

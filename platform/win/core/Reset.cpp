@@ -2,6 +2,7 @@
 
 #include "platform/win/core/Internal.h"
 #include "platform/win/core/MessageQueue.h"
+#include "platform/win/core/SystemInfo.h"
 #include "platform/win/core/TaskQueue.h"
 #include "platform/win/core/TimerTable.h"
 #include "platform/win/gdi/DcTable.h"
@@ -24,6 +25,7 @@ void ResetForTests() {
     detail::ResetHooks();
     detail::ResetClock();
     detail::ResetLoop();
+    ResetScreenSize();
 }
 
 } // namespace hb::win

@@ -8,6 +8,9 @@ constexpr DWORD kMajor = 6;
 constexpr DWORD kMinor = 1;
 constexpr DWORD kBuild = 7601;
 
+constexpr SIZE kClassicScreen{1920, 1080};
+SIZE g_screen = kClassicScreen;
+
 constexpr std::array<COLORREF, 25> kColors = {
     RGB(212, 208, 200), // scroll bar
     RGB(58, 110, 165),  // desktop
@@ -41,9 +44,9 @@ constexpr std::array<COLORREF, 25> kColors = {
 int GetSystemMetrics(int index) {
     switch (index) {
     case SM_CXSCREEN:
-        return 1920;
+        return g_screen.cx;
     case SM_CYSCREEN:
-        return 1080;
+        return g_screen.cy;
     case SM_CXVSCROLL:
     case SM_CYHSCROLL:
         return 17;
@@ -96,3 +99,15 @@ void GetSystemInfo(SYSTEM_INFO* info) {
     }
     info->wProcessorArchitecture = PROCESSOR_ARCHITECTURE_INTEL;
 }
+
+namespace hb::win {
+
+void SetScreenSize(int width, int height) {
+    g_screen = {width, height};
+}
+
+void ResetScreenSize() {
+    g_screen = kClassicScreen;
+}
+
+} // namespace hb::win

@@ -1,7 +1,8 @@
 #pragma once
 #include "platform/win/WinTypes.h"
 
-// Fixed values: one classic 1920x1080 desktop, whatever machine runs the program.
+// Fixed values, whatever machine runs the program: one classic desktop, 1920x1080 unless the
+// display the windows are shown on says otherwise.
 inline constexpr int SM_CXSCREEN = 0;
 inline constexpr int SM_CYSCREEN = 1;
 inline constexpr int SM_CXVSCROLL = 2;
@@ -20,6 +21,12 @@ inline constexpr int SM_CXSMICON = 49;
 inline constexpr int SM_CYSMICON = 50;
 
 int GetSystemMetrics(int index);
+
+namespace hb::win {
+// The screen the windows are shown on; without a display, the classic 1920x1080.
+void SetScreenSize(int width, int height);
+void ResetScreenSize();
+} // namespace hb::win
 
 inline constexpr int COLOR_SCROLLBAR = 0;
 inline constexpr int COLOR_BACKGROUND = 1;

@@ -38,10 +38,20 @@ TEST_F(PlacementTest, ADialogTallerThanItsOwnerStaysBelowTheOwnersMenuBarWhenItF
     const LONG belowMenu = 30 + GetSystemMetrics(SM_CYCAPTION);
     EXPECT_EQ(At(owner.hwnd(), {200, 300}), Pair(300, belowMenu));
 
-    // Near the bottom of the screen there is no room below: it stays centred.
+    // Near the bottom of the screen there is no room below: it moves up just enough to be whole.
     TestWindow low;
     Owner(low, {0, 900, 400, 1000});
-    EXPECT_EQ(At(low.hwnd(), {200, 400}), Pair(100, 750));
+    EXPECT_EQ(At(low.hwnd(), {200, 400}), Pair(100, 680));
+}
+
+TEST_F(PlacementTest, ADialogStaysWholeOnTheScreenTheWindowsAreShownOn) {
+    // A display smaller than the classic screen: a dialog without an owner is centred on it.
+    hb::win::SetScreenSize(1024, 768);
+    EXPECT_EQ(At(HWND{}, {200, 100}), Pair(412, 334));
+    // Over an owner near the right edge it moves left rather than leave the screen.
+    TestWindow owner;
+    Owner(owner, {824, 100, 1024, 300});
+    EXPECT_EQ(At(owner.hwnd(), {400, 100}), Pair(624, 150));
 }
 
 TEST_F(PlacementTest, ADialogNeverStartsOffTheScreensTopLeftCorner) {
