@@ -6,6 +6,7 @@
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/Keyboard.h"
 #include "platform/win/core/MessageBox.h"
+#include "platform/win/core/SystemInfo.h"
 #include "platform/win/core/WaitSource.h"
 #include "platform/win/menu/Menus.h"
 
