@@ -38,6 +38,13 @@ TEST_F(ProgramPicturesOnScreenTest, AToolBarButtonUnderThePointerShowsItsPromptT
     const int height = driver->Height(*main);
     ASSERT_GT(height, 100);
     const int paneY = height - kPaneFromBottom;
+    // The idle text may be painted a moment after the rest of the window: wait until the pane is
+    // no longer blank before taking it.
+    const std::vector<unsigned long> blank(kPaneWidth * kPaneHeight,
+                                           driver->Pixels(*main, kPaneX, paneY, 1, 1).front());
+    ASSERT_TRUE(
+        driver->WaitUntilChanged(*main, kPaneX, paneY, kPaneWidth, kPaneHeight, blank, kWait))
+        << "no idle text in the status bar";
     const std::vector<unsigned long> idle =
         driver->Pixels(*main, kPaneX, paneY, kPaneWidth, kPaneHeight);
 
