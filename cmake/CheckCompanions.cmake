@@ -5,6 +5,8 @@
 cmake_minimum_required(VERSION 3.25)
 
 foreach(var HB_APP_DIR HB_BIN_DIR)
+    # Relative folders are the caller's.
+    get_filename_component(${var} "${${var}}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_BINARY_DIR}")
     if(NOT IS_DIRECTORY "${${var}}")
         message(FATAL_ERROR "companion check: ${var} is not a folder: \"${${var}}\"")
     endif()
