@@ -11,11 +11,27 @@ function(hb_add_module name)
 endfunction()
 
 # hb_add_test(<name> SOURCES ... [DEPENDS ...])
-# A GoogleTest executable whose cases CTest lists one by one.
+# A GoogleTest executable whose cases CTest lists one by one. Each case runs with its settings and
+# documents in a scratch folder of the build (the fixture gives every test a folder of its own), and
+# with the sanitizers' options however CTest is started.
 function(hb_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE hb_testkit ${ARG_DEPENDS} GTest::gtest GTest::gtest_main)
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-                         PROPERTIES ENVIRONMENT "HB_TEST=1")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_LIST ${name}_TESTS)
+
+    set(environment HB_TEST=1 HALBRIDGE_HOME=${CMAKE_BINARY_DIR}/test-home/${name})
+    if(HB_SANITIZE)
+        list(APPEND environment ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+             LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp
+             UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1)
+    endif()
+    # The discovery would take each variable of the list for a property of its own, so the
+    # environment is set by a file CTest reads once the cases are listed.
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/${name}_environment.cmake)
+    file(WRITE ${script} "if(${name}_TESTS)\n"
+                         "    set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT\n"
+                         "                         [==[${environment}]==])\n"
+                         "endif()\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/afx/res/ResourceModule.h"
+#include "platform/testkit/TempFolder.h"
 #include "platform/win/Windows.h"
 
 #include <gtest/gtest.h>
@@ -16,8 +17,10 @@ namespace hb::testkit {
 // Puts every platform module back to its start state. Each module with global state resets here.
 void ResetPlatform();
 
-// The fixture every platform and system test derives from. Its constructor resets the platform,
-// before the members of a derived fixture are made (so they may be windows); the test then runs on
+// The fixture every platform and system test derives from. HALBRIDGE_HOME is a scratch folder of
+// the test's own, so no test reads or writes the developer's settings and documents. Its
+// constructor resets the platform, before the members of a derived fixture are made (so they may
+// be windows); the test then runs on
 // the manual clock in UTC with the C locale, in strict mode, and every platform failure report
 // (deadlock, unexpected box, ...) is a test failure. TearDown fails the test for expected boxes,
 // popup menu choices and beeps that never came, then resets the platform again.
@@ -42,6 +45,7 @@ protected:
     void UseProgramResources(hb::afx::ResourceTables tables);
 
 private:
+    ScratchHome m_scratchHome;
     std::optional<std::size_t> m_expectedBeeps;
     std::unique_ptr<hb::afx::ResourceModule> m_programResources;
 };

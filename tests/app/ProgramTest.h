@@ -61,8 +61,9 @@ protected:
         if (app && app->m_pMainWnd) {
             hb::testkit::FinishApp(*app);
         }
-        app.reset();
+        // A rig writes its settings through the application as it goes.
         CRig::DeleteAll();
+        app.reset();
         ModelTest::TearDown();
     }
 

@@ -119,7 +119,7 @@ TEST_F(StartupTest, AFreshStartCopiesTheSampleSettingsAndMakesARigForEachUsableE
                                "[Alpha]\nType=42\nPort=SIM\n[Charlie]\nType=258\nPort=SIM\n"
                                "[A name of twenty-fi]\nType=17\nPort=SIM\n[Unknown]\nType=200\n";
     WriteBytes(folder + "/Samples/hbpro.ini", sample);
-    hb::win::ini::ResetForTests();
+    hb::win::ini::UseFiles();
     NewApp();
 
     ASSERT_EQ(Start(), std::nullopt);
@@ -133,7 +133,7 @@ TEST_F(StartupTest, AFreshStartCopiesTheSampleSettingsAndMakesARigForEachUsableE
 
     // A settings file that exists is the user's: it is not replaced.
     WriteBytes(SettingsFile(), "[Radios]\nRadio#2=Alpha\n[Alpha]\nType=42\nPort=SIM\n");
-    hb::win::ini::ResetForTests();
+    hb::win::ini::UseFiles();
     NewApp();
     ASSERT_EQ(Start(), std::nullopt);
     EXPECT_EQ(Rigs(), std::vector<std::string>{"Alpha"});

@@ -47,13 +47,11 @@ IniDocument IniStore::Load(const std::string& path) {
 }
 
 const IniDocument& IniStore::Read(const std::string& path) {
-    const auto it = m_files.find(path);
     if (m_memory) {
-        if (it != m_files.end()) {
-            return it->second.doc;
-        }
-        return m_files.emplace(path, Cached{Load(path), {}}).first->second.doc;
+        // Never the file on disk: a test must not see, or come to depend on, real settings.
+        return m_files[path].doc;
     }
+    const auto it = m_files.find(path);
     const Stamp now = StampOf(path);
     if (it != m_files.end() && it->second.stamp == now) {
         return it->second.doc;
@@ -80,6 +78,8 @@ std::vector<ini::Write> IniStore::Journal(const std::string& path) const {
     return it == m_journal.end() ? std::vector<ini::Write>() : it->second;
 }
 
-std::string IniPath(std::string_view path) { return PathJoin(ConfigFolder(), NativePath(path)); }
+std::string IniPath(std::string_view path) {
+    return PathJoin(ConfigFolder(), NativePath(path));
+}
 
 } // namespace hb::win

@@ -30,8 +30,8 @@ namespace hb::win::ini {
 
 // Reads and writes the files themselves; a file changed on disk is read again. The default.
 void UseFiles();
-// Keeps each file's content in memory: a file not known yet is read once from disk if it
-// exists; writes stay in memory.
+// Keeps each file's content in memory, never touching the disk: a file not known yet is empty
+// (whatever is on disk) and writes stay in memory.
 void UseMemory();
 // Memory mode with nothing known and the journal cleared.
 void ResetForTests();

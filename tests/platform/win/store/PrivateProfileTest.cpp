@@ -105,10 +105,11 @@ TEST_F(PrivateProfileTest, FileModeReadsAFileChangedOnDisk) {
     EXPECT_EQ(GetPrivateProfileInt("A", "x", 7, path.c_str()), 22);
 }
 
-TEST_F(PrivateProfileTest, MemoryModeReadsAFileOnceAndKeepsWritesInMemory) {
+TEST_F(PrivateProfileTest, MemoryModeNeverReadsTheFileAndKeepsWritesInMemory) {
     const std::string path = Folder() + "/copy.ini";
-    WriteFile(path, "[A]\nx=1\n");
-    EXPECT_EQ(GetPrivateProfileInt("A", "x", 0, path.c_str()), 1);
+    WriteFile(path, "[A]\nx=1\ny=5\n");
+    EXPECT_EQ(GetPrivateProfileInt("A", "x", 0, path.c_str()), 0);
+    EXPECT_EQ(GetPrivateProfileInt("A", "y", 0, path.c_str()), 0);
     EXPECT_TRUE(WritePrivateProfileString("A", "x", "2", path.c_str()));
     EXPECT_TRUE(WritePrivateProfileString("A", nullptr, nullptr, path.c_str()));
     WriteFile(path, "[A]\nx=3\n");

@@ -1,0 +1,45 @@
+# cmake -DHB_APP_DIR=<app sources> -DHB_BIN_DIR=<program folder> -P CheckCompanions.cmake
+# Fails unless every companion file the program's start-up names ("Name.dll" or "Name.ocx" in the
+# app sources) is in the program's folder, as the library the module loader maps it to:
+# lib<Name>.so, the name matched without case as the loader matches it.
+cmake_minimum_required(VERSION 3.25)
+
+foreach(var HB_APP_DIR HB_BIN_DIR)
+    # Relative folders are the caller's.
+    get_filename_component(${var} "${${var}}" ABSOLUTE BASE_DIR "${CMAKE_CURRENT_BINARY_DIR}")
+    if(NOT IS_DIRECTORY "${${var}}")
+        message(FATAL_ERROR "companion check: ${var} is not a folder: \"${${var}}\"")
+    endif()
+endforeach()
+
+file(GLOB_RECURSE sources "${HB_APP_DIR}/*.cpp")
+set(names "")
+foreach(source ${sources})
+    file(STRINGS "${source}" lines REGEX "\"[A-Za-z0-9_]+\\.([Dd][Ll][Ll]|[Oo][Cc][Xx])\"")
+    foreach(line ${lines})
+        string(REGEX MATCHALL "\"[A-Za-z0-9_]+\\.([Dd][Ll][Ll]|[Oo][Cc][Xx])\"" found "${line}")
+        foreach(quoted ${found})
+            string(REPLACE "\"" "" name "${quoted}")
+            list(APPEND names "${name}")
+        endforeach()
+    endforeach()
+endforeach()
+list(REMOVE_DUPLICATES names)
+if(NOT names)
+    message(FATAL_ERROR "companion check: no companion named in ${HB_APP_DIR}")
+endif()
+
+file(GLOB libraries RELATIVE "${HB_BIN_DIR}" "${HB_BIN_DIR}/lib*.so")
+string(TOLOWER "${libraries}" present)
+set(missing 0)
+foreach(name ${names})
+    string(REGEX REPLACE "\\.[^.]*$" "" stem "${name}")
+    string(TOLOWER "lib${stem}.so" file)
+    if(NOT file IN_LIST present)
+        message(NOTICE "companion check: missing ${name} (lib${stem}.so)")
+        math(EXPR missing "${missing} + 1")
+    endif()
+endforeach()
+if(missing)
+    message(FATAL_ERROR "companion check: ${HB_BIN_DIR} lacks ${missing} companion file(s)")
+endif()
