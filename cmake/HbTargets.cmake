@@ -13,7 +13,8 @@ endfunction()
 # hb_add_test(<name> SOURCES ... [DEPENDS ...])
 # A GoogleTest executable whose cases CTest lists one by one. Each case runs with its settings and
 # documents in a scratch folder of the build (the fixture gives every test a folder of its own), and
-# with the sanitizers' options however CTest is started.
+# with the sanitizers' options however CTest is started. The cases that drive the program on a
+# display of their own run alone, so that their clicks and waits do not compete with other cases.
 function(hb_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -32,6 +33,11 @@ function(hb_add_test name)
     file(WRITE ${script} "if(${name}_TESTS)\n"
                          "    set_tests_properties(\${${name}_TESTS} PROPERTIES ENVIRONMENT\n"
                          "                         [==[${environment}]==])\n"
+                         "    foreach(test IN LISTS ${name}_TESTS)\n"
+                         "        if(test MATCHES \"OnScreen\")\n"
+                         "            set_tests_properties(\${test} PROPERTIES RUN_SERIAL TRUE)\n"
+                         "        endif()\n"
+                         "    endforeach()\n"
                          "endif()\n")
     set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()
