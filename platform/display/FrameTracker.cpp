@@ -11,7 +11,6 @@
 #include "platform/win/core/WindowState.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace hb::display {
 
@@ -88,12 +87,6 @@ LRESULT FrameTracker::PartAt(POINT screen) const {
     return SendMessage(m_hwnd, WM_NCHITTEST, 0, ScreenParam(screen));
 }
 
-bool FrameTracker::IsDoubleClick(HWND hwnd, LRESULT part, POINT screen, std::int64_t now) const {
-    return hwnd == m_lastHwnd && part == m_lastPart && now - m_lastTime <= kDoubleClickMs &&
-           std::abs(screen.x - m_lastAt.x) <= kDoubleClickSlop &&
-           std::abs(screen.y - m_lastAt.y) <= kDoubleClickSlop;
-}
-
 bool FrameTracker::Press(HWND hwnd, POINT screen) {
     m_hwnd = hwnd;
     m_part = 0;
@@ -103,11 +96,8 @@ bool FrameTracker::Press(HWND hwnd, POINT screen) {
         return false;
     }
     const std::int64_t now = hb::win::NowMs();
-    const bool again = IsDoubleClick(hwnd, part, screen, now);
-    m_lastHwnd = hwnd;
-    m_lastPart = again ? 0 : part;
-    m_lastAt = screen;
-    m_lastTime = now;
+    const bool again = m_clicks.Completes(hwnd, part, screen, now);
+    m_clicks.Note(hwnd, part, screen, now, again);
     const auto style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
     if (again && part == HTCAPTION && (style & WS_MAXIMIZEBOX)) {
         const WPARAM command = (IsZoomed(hwnd) || IsIconic(hwnd)) ? SC_RESTORE : SC_MAXIMIZE;

@@ -5,12 +5,15 @@
 // the caption maximizes or restores it. Pressing on a frame, or in an MDI child, activates it.
 #include "platform/win/WinTypes.h"
 
-#include <cstdint>
-
 namespace hb::display {
+
+class ClickSeries;
 
 class FrameTracker {
 public:
+    // Double-clicks are told apart in `clicks`, shared with the presses elsewhere.
+    explicit FrameTracker(ClickSeries& clicks) : m_clicks(clicks) {}
+
     // A press of the left button at `screen` on the frame of `hwnd`. True when the press started
     // something that the moves and the release that follow belong to.
     bool Press(HWND hwnd, POINT screen);
@@ -23,17 +26,13 @@ public:
 
 private:
     LRESULT PartAt(POINT screen) const;
-    bool IsDoubleClick(HWND hwnd, LRESULT part, POINT screen, std::int64_t now) const;
 
+    ClickSeries& m_clicks;
     HWND m_hwnd;
     LRESULT m_part = 0;
     POINT m_start;
     // The window's rectangle in its parent when the drag began.
     RECT m_startRect;
-    HWND m_lastHwnd;
-    LRESULT m_lastPart = 0;
-    POINT m_lastAt;
-    std::int64_t m_lastTime = 0;
 };
 
 } // namespace hb::display

@@ -1,6 +1,5 @@
 #include "platform/display/InputTranslator.h"
 
-#include "platform/display/DoubleClick.h"
 #include "platform/display/HitTest.h"
 #include "platform/display/KeyMap.h"
 #include "platform/display/MenuBar.h"
@@ -15,8 +14,6 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
-
-#include <cstdlib>
 
 namespace hb::display {
 
@@ -168,7 +165,12 @@ void InputTranslator::Button(XEvent& event, bool press) {
     const ShownWindow& shown = *m_windows.Find(xb.window);
     const HWND top = shown.hwnd;
     NoteModifiers(xb.state);
+    // The wheel's notches are no presses: they leave a double-click be.
+    const bool pressed = press && xb.button != Button4 && xb.button != Button5;
     if (xb.y < shown.menuHeight && !GetCapture()) {
+        if (pressed) {
+            m_clicks.Break();
+        }
         if (press && xb.button == Button1 && Reachable(top)) {
             const RECT outer = shown.Outer();
             ClickMenuBar(top, {outer.left, outer.top}, xb.x);
@@ -190,6 +192,8 @@ void InputTranslator::Button(XEvent& event, bool press) {
                     SetActiveWindow(top);
                 }
                 m_frames.Press(hit.hwnd, screen);
+            } else if (pressed) {
+                m_clicks.Break();
             }
             return;
         }
@@ -197,6 +201,9 @@ void InputTranslator::Button(XEvent& event, bool press) {
     POINT pt;
     const HWND target = MouseTarget(top, client, pt);
     if (!Reachable(target)) {
+        if (pressed) {
+            m_clicks.Break();
+        }
         return;
     }
     if (xb.button == Button4 || xb.button == Button5) {
@@ -226,15 +233,11 @@ void InputTranslator::Button(XEvent& event, bool press) {
             SetFocus(target);
         }
         const std::int64_t now = hb::win::NowMs();
-        const bool again = m_lastClick.hwnd == target && m_lastClick.message == message &&
-                           now - m_lastClick.time <= kDoubleClickMs &&
-                           std::abs(m_lastClick.at.x - xb.x_root) <= kDoubleClickSlop &&
-                           std::abs(m_lastClick.at.y - xb.y_root) <= kDoubleClickSlop;
-        if (again && TakesDoubleClicks(target)) {
+        const bool again =
+            m_clicks.Completes(target, message, screen, now) && TakesDoubleClicks(target);
+        m_clicks.Note(target, message, screen, now, again);
+        if (again) {
             message += WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
-            m_lastClick = {};
-        } else {
-            m_lastClick = {target, message, now, {xb.x_root, xb.y_root}};
         }
     }
     PostMessage(target, message, keys, PointParam(pt));

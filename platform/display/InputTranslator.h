@@ -4,6 +4,7 @@
 // on a child's frame, keys to the focus, and the window manager's moves, resizes and close
 // requests to the top-level window.
 #include "platform/display/Connection.h"
+#include "platform/display/DoubleClick.h"
 #include "platform/display/FrameTracker.h"
 #include "platform/display/WindowMap.h"
 #include "platform/win/WinTypes.h"
@@ -19,20 +20,13 @@ namespace hb::display {
 class InputTranslator {
 public:
     InputTranslator(Connection& connection, WindowMap& windows)
-        : m_connection(connection), m_windows(windows) {}
+        : m_connection(connection), m_windows(windows), m_frames(m_clicks) {}
 
     void Handle(_XEvent& event);
     // The character the last press of the key with this X key code typed.
     std::optional<char> TypedBy(UINT keycode) const;
 
 private:
-    struct Click {
-        HWND hwnd;
-        UINT message = 0;
-        std::int64_t time = 0;
-        POINT at;
-    };
-
     void Button(_XEvent& event, bool press);
     void Motion(_XEvent& event);
     void Key(_XEvent& event, bool press);
@@ -41,7 +35,7 @@ private:
     Connection& m_connection;
     WindowMap& m_windows;
     std::array<char, 256> m_typed{};
-    Click m_lastClick;
+    ClickSeries m_clicks;
     FrameTracker m_frames;
 };
 

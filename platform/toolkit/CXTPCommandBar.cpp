@@ -17,6 +17,7 @@ IMPLEMENT_DYNAMIC(CXTPCommandBar, CWnd)
 BEGIN_MESSAGE_MAP(CXTPCommandBar, CWnd)
 ON_WM_PAINT()
 ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
 ON_WM_LBUTTONUP()
 ON_WM_MOUSEMOVE()
 ON_MESSAGE(WM_MOUSELEAVE, &CXTPCommandBar::OnMouseLeave)
@@ -292,6 +293,12 @@ void CXTPCommandBar::OnLButtonDown(UINT, CPoint point) {
     const CXTPControl* control = m_controls.GetAt(hit);
     m_nPressed = control && control->GetEnabled() ? hit : -1;
     DelayRedraw();
+}
+
+// A quick second click on the bar is a click like the first: it goes the way of a press, through
+// the map of the bar's own class.
+void CXTPCommandBar::OnLButtonDblClk(UINT nFlags, CPoint point) {
+    SendMessage(WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y));
 }
 
 void CXTPCommandBar::OnLButtonUp(UINT, CPoint point) {

@@ -28,7 +28,6 @@ namespace {
 
 constexpr auto kWait = 60s;
 constexpr auto kPollStep = 50ms;
-constexpr auto kMenuWait = 10s;
 // The menu bar's items, and the first row of a drop-down.
 constexpr int kMenuBarY = 10;
 constexpr int kFileX = 15;
@@ -142,12 +141,8 @@ protected:
 
     // Drops the menu at `x` of the menu bar and waits until it shows.
     void DropMenu(int x) {
-        // A click that comes while the menu before is still going away is lost: click again.
-        std::optional<XDriver::XId> menu;
-        for (int attempt = 0; attempt < 3 && !menu; ++attempt) {
-            driver->Click(main, x, kMenuBarY);
-            menu = driver->FindPopup(kMenuWait);
-        }
+        driver->Click(main, x, kMenuBarY);
+        const auto menu = driver->FindPopup(kWait);
         ASSERT_TRUE(menu) << "the menu did not drop down";
         ASSERT_TRUE(driver->WaitUntilPainted(*menu, kWait));
     }

@@ -1,12 +1,14 @@
 // The frames of MDI children on the screen: drawn in the active and inactive colours, found under
 // the mouse, dragged, sized, and their buttons (and the ones a maximized child gives the menu bar)
 // sending their system commands.
+#include "platform/display/DoubleClick.h"
 #include "platform/display/FrameTracker.h"
 #include "platform/display/HitTest.h"
 #include "platform/display/MenuBar.h"
 #include "platform/display/Renderer.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
+#include "platform/win/core/Clock.h"
 #include "platform/win/gdi/FrameControls.h"
 
 #include <cairo.h>
@@ -15,6 +17,7 @@
 #include <memory>
 #include <vector>
 
+using hb::display::ClickSeries;
 using hb::display::FrameTracker;
 using hb::testkit::TestWindow;
 using hb::testkit::TestWindowOptions;
@@ -80,7 +83,8 @@ protected:
     TestWindow top{{.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE, .rect = {0, 0, 400, 300}}};
     HWND client;
     std::vector<std::unique_ptr<TestWindow>> children;
-    FrameTracker tracker;
+    ClickSeries clicks;
+    FrameTracker tracker{clicks};
 };
 
 TEST_F(ChildFrameTest, TheActiveChildsCaptionShowsTheActiveColourAndTheOtherTheInactiveOne) {
@@ -200,6 +204,41 @@ TEST_F(ChildFrameTest, ADoubleClickOnTheCaptionMaximizesAndAnotherRestores) {
     PumpUntilIdle();
     EXPECT_FALSE(IsZoomed(Child(1)));
     EXPECT_EQ(Corners(Placed(Child(1))), (std::array<LONG, 4>{150, 100, 350, 250}));
+}
+
+TEST_F(ChildFrameTest, APressElsewhereBetweenTwoClicksMakesNoDoubleClick) {
+    // Caption, menu bar, caption: the window stays as it was.
+    const POINT caption = OnScreen(Child(1), {60, 10});
+    tracker.Press(Child(1), caption);
+    tracker.Release(caption);
+    clicks.Break();
+    AdvanceAndPump(100);
+    EXPECT_TRUE(tracker.Press(Child(1), caption)) << "a drag begins";
+    tracker.Release(caption);
+    PumpUntilIdle();
+    EXPECT_FALSE(IsZoomed(Child(1)));
+
+    // A button of a bar, then a double-click on the caption that maximizes the window, then the
+    // same button: that last press is a press of its own, no double-click with the first.
+    const POINT button{370, 10};
+    const auto barPress = [&] {
+        const std::int64_t now = hb::win::NowMs();
+        const bool again = clicks.Completes(top.hwnd(), WM_LBUTTONDOWN, button, now);
+        clicks.Note(top.hwnd(), WM_LBUTTONDOWN, button, now, again);
+        return again;
+    };
+    AdvanceAndPump(600);
+    EXPECT_FALSE(barPress());
+    tracker.Press(Child(1), caption);
+    tracker.Release(caption);
+    AdvanceAndPump(50);
+    tracker.Press(Child(1), caption);
+    PumpUntilIdle();
+    EXPECT_TRUE(IsZoomed(Child(1)));
+    AdvanceAndPump(50);
+    EXPECT_FALSE(barPress());
+    AdvanceAndPump(50);
+    EXPECT_TRUE(barPress()) << "two presses in a row on the bar still pair";
 }
 
 TEST_F(ChildFrameTest, AMaximizedChildsButtonsSitAtTheRightEndOfTheMenuBar) {

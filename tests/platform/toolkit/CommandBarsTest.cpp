@@ -1,3 +1,4 @@
+#include "platform/win/gdi/FrameControls.h"
 #include "tests/platform/toolkit/ToolkitApp.h"
 
 namespace hb::toolkit::test {
@@ -131,6 +132,40 @@ TEST_F(ToolkitAppTest, AClickedButtonsCommandTakesTheFramesRouteToTheActiveView)
     ASSERT_EQ(hb::win::PopupMenuLog().size(), 1u);
     EXPECT_EQ(hb::win::PopupMenuLog()[0].enabled, (std::vector<UINT>{kViewCommand, kFrameCommand}));
     EXPECT_EQ(Log().commands, (Strings{"view Doc1", "frame", "view Doc1"}));
+}
+
+TEST_F(ToolkitAppTest, AQuickSecondClickOnTheMenuBarIsAClickLikeTheFirst) {
+    Start();
+    CXTPMenuBar& bar = *Bars().GetMenuBar();
+    const CPoint tools = bar.GetControl(1)->GetRect().CenterPoint();
+    // Both times the menu is left without a choice.
+    hb::win::ExpectPopupMenu(0);
+    hb::win::ExpectPopupMenu(0);
+    Click(bar.GetControl(1));
+    // The second press of a quick pair comes as a double-click.
+    bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(tools.x, tools.y));
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(tools.x, tools.y));
+    Pump();
+    EXPECT_EQ(hb::win::PopupMenuLog().size(), 2u);
+
+    // So does a press on a maximized child's restore button right after another on the bar.
+    ASSERT_NE(OpenChild(), nullptr);
+    Pump();
+    CMDIChildWnd* child = Main().MDIGetActive();
+    ASSERT_NE(child, nullptr);
+    Main().MDIMaximize(child);
+    Pump();
+    ASSERT_TRUE(::IsZoomed(child->m_hWnd));
+    CRect client;
+    bar.GetClientRect(&client);
+    const auto buttons = hb::win::LayOutMenuBarButtons(child->GetStyle(), client);
+    ASSERT_EQ(buttons.size(), 3u);
+    ASSERT_EQ(buttons[1].command, SC_RESTORE);
+    const CPoint restore = CRect(buttons[1].rect).CenterPoint();
+    bar.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(restore.x, restore.y));
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(restore.x, restore.y));
+    Pump();
+    EXPECT_FALSE(::IsZoomed(child->m_hWnd));
 }
 
 std::vector<std::string> BinaryValuesWritten(const std::string& section) {
