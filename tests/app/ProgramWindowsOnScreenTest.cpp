@@ -2,10 +2,9 @@
 // uses them: a new group window with its frame, closed by its close button; maximized and restored
 // by its buttons and by double-clicks; the Window menu listing the open windows and switching
 // between them; dialogs opening over the main window.
-#include "ProgramProcess.h"
+#include "ProgramOnScreen.h"
 #include "platform/testkit/xdriver/Artefacts.h"
 #include "platform/testkit/xdriver/XDriver.h"
-#include "platform/testkit/xdriver/XServer.h"
 
 #include <gtest/gtest.h>
 // After the test framework: Xlib's macros (None, ...) clash with its names.
@@ -14,19 +13,16 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
 
 using hb::testkit::ArtefactPath;
 using hb::testkit::XDriver;
-using hb::testkit::XServer;
 using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto kWait = 60s;
 constexpr auto kPollStep = 50ms;
 // The menu bar's items, and the first row of a drop-down.
 constexpr int kMenuBarY = 10;
@@ -113,30 +109,13 @@ std::optional<Caption> FindActiveCaption(const std::string& png) {
     return found;
 }
 
-class ProgramWindowsOnScreenTest : public ::testing::Test {
+class ProgramWindowsOnScreenTest : public hb::apptest::ProgramOnScreen {
 protected:
-    void SetUp() override {
-        std::string whyNot;
-        server = XServer::Start(whyNot);
-        if (!server) {
-            GTEST_SKIP() << "no X server for the program: " << whyNot;
-        }
-        driver = XDriver::Connect(server->name());
-        ASSERT_TRUE(driver) << "cannot open " << server->name();
-    }
-
     // Starts the program and answers its first-start greeting; the main window is then up.
     void Start() {
-        ASSERT_TRUE(program.Launch({}, server->name())) << program.Output();
-        const auto wizard = driver->FindWindow("Setup Wizard", kWait);
-        ASSERT_TRUE(wizard) << program.Output();
-        ASSERT_TRUE(driver->WaitUntilPainted(*wizard, kWait));
-        driver->Press("Return");
-        ASSERT_TRUE(driver->WaitUntilGone(*wizard, kWait));
-        const auto found = driver->FindWindow("Halbridge Pro", kWait);
+        const auto found = StartToMainWindow();
         ASSERT_TRUE(found);
         main = *found;
-        ASSERT_TRUE(driver->WaitUntilPainted(main, kWait));
     }
 
     // Drops the menu at `x` of the menu bar and waits until it shows.
@@ -187,9 +166,6 @@ protected:
         EXPECT_LE(shown.y + shown.height, over.y + over.height);
     }
 
-    std::unique_ptr<XServer> server;
-    std::unique_ptr<XDriver> driver;
-    hb::apptest::ProgramProcess program;
     XDriver::XId main = 0;
 };
 
