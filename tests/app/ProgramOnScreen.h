@@ -16,6 +16,11 @@ class ProgramOnScreen : public ::testing::Test {
 protected:
     // Generous: the program runs under the sanitizers in CI.
     static constexpr std::chrono::seconds kWait{60};
+    // Where the menu bar shows "Settings", and the first item of a drop-down.
+    static constexpr int kSettingsX = 180;
+    static constexpr int kMenuBarY = 12;
+    static constexpr int kFirstItemX = 100;
+    static constexpr int kFirstItemY = 11;
 
     // Skips the test when no X server can be had.
     void SetUp() override;

@@ -15,12 +15,6 @@ using hb::testkit::ArtefactPath;
 
 namespace {
 
-// Where the menu bar shows "Settings", and its first item in the drop-down.
-constexpr int kSettingsX = 180;
-constexpr int kMenuBarY = 12;
-constexpr int kFirstItemX = 100;
-constexpr int kFirstItemY = 11;
-
 using ProgramOnScreenTest = hb::apptest::ProgramOnScreen;
 
 TEST_F(ProgramOnScreenTest, AMenuItemClickedOnTheMainWindowOpensItsDialogAndClosingSavesTheWindow) {

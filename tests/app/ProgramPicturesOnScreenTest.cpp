@@ -17,11 +17,6 @@ constexpr int kOpenButtonX = 102;
 constexpr int kButtonY = 48;
 constexpr int kClientX = 400;
 constexpr int kClientY = 300;
-// Where the menu bar shows "Settings", and its first item in the drop-down.
-constexpr int kSettingsX = 180;
-constexpr int kMenuBarY = 12;
-constexpr int kFirstItemX = 100;
-constexpr int kFirstItemY = 11;
 // The start of the status bar's message pane, from the window's bottom.
 constexpr int kPaneX = 4;
 constexpr int kPaneFromBottom = 18;

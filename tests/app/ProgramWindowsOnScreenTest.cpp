@@ -24,14 +24,10 @@ using namespace std::chrono_literals;
 namespace {
 
 constexpr auto kPollStep = 50ms;
-// The menu bar's items, and the first row of a drop-down.
-constexpr int kMenuBarY = 10;
+// The menu bar's other items (the fixture has "Settings" and the menu bar's row).
 constexpr int kFileX = 15;
 constexpr int kToolsX = 73;
-constexpr int kSettingsX = 180;
 constexpr int kWindowX = 230;
-constexpr int kFirstItemX = 100;
-constexpr int kFirstItemY = 11;
 // The frame of a child window: the caption's height, and its buttons (width, margin) from the
 // caption's right end: close, then maximize or restore, then minimize.
 constexpr int kCaptionHeight = 19;
