@@ -1,7 +1,7 @@
 // The application object and its command map.
 #include "app/HalbridgeApp.h"
 
-#include "app/Rig.h"
+#include "app/rig/Rig.h"
 #include "resources/ResourceIds.h"
 
 BEGIN_MESSAGE_MAP(CHalbridgeApp, CScanApp)

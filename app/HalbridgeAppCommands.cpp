@@ -2,8 +2,8 @@
 // step.
 #include "app/HalbridgeApp.h"
 #include "app/HfFreqDisplayDlg.h"
-#include "app/Rig.h"
 #include "app/Wizard.h"
+#include "app/rig/Rig.h"
 #include "platform/afx/CCmdUI.h"
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CMultiDocTemplate.h"

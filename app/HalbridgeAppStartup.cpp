@@ -2,8 +2,8 @@
 // configured radios and the main frame, in that order.
 #include "app/HalbridgeApp.h"
 #include "app/mainframe/MainFrame.h"
-#include "app/RadioFrame.h"
-#include "app/Rig.h"
+#include "app/radiowindow/RadioFrame.h"
+#include "app/rig/Rig.h"
 #include "audio/AudioPlayerFrame.h"
 #include "audio/AudioView.h"
 #include "platform/afx/AppInit.h"

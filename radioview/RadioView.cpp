@@ -1,6 +1,6 @@
 #include "radioview/RadioView.h"
 
-#include "app/Rig.h"
+#include "app/rig/Rig.h"
 #include "platform/afx/CDC.h"
 
 IMPLEMENT_DYNCREATE(CRadioView, CView)

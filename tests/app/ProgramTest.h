@@ -4,8 +4,8 @@
 // the program starts it. The wizard is not shown at start-up unless a test asks for it.
 
 #include "app/HalbridgeApp.h"
-#include "app/Rig.h"
-#include "app/RigList.h"
+#include "app/rig/Rig.h"
+#include "app/rig/RigList.h"
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/engine/EngineSim.h"

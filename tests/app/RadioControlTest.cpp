@@ -1,5 +1,5 @@
-#include "app/RadioFrame.h"
-#include "app/RadioSelectDlg.h"
+#include "app/radiowindow/RadioFrame.h"
+#include "app/rig/RadioSelectDlg.h"
 #include "platform/afx/CDocument.h"
 #include "platform/afx/Input.h"
 #include "platform/tessary/model/File.h"

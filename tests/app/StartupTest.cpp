@@ -1,4 +1,4 @@
-#include "app/RadioFrame.h"
+#include "app/radiowindow/RadioFrame.h"
 #include "platform/afx/CDocTemplate.h"
 #include "platform/afx/CDocument.h"
 #include "platform/afx/CView.h"
