@@ -59,10 +59,9 @@ protected:
         EXPECT_TRUE(frame->tabs.Create(nullptr, nullptr, 0x50008243, CRect(0, 0, 400, 300), frame,
                                        AFX_IDW_PANE_FIRST));
     }
-    ~TabViewContainerTest() override {
-        if (::IsWindow(frameHwnd)) {
-            frame->DestroyWindow();
-        }
+    void TearDown() override {
+        frame->DestroyWindow();
+        PlatformTest::TearDown();
     }
 
     CTabViewContainer& Tabs() const { return frame->tabs; }
@@ -85,7 +84,6 @@ protected:
     }
 
     CTabsFrame* frame = new CTabsFrame;
-    HWND frameHwnd = frame->GetSafeHwnd();
 };
 
 TEST_F(TabViewContainerTest, TheTabControlFillsTheContainerWithoutAClientEdge) {

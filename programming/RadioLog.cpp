@@ -1,0 +1,9 @@
+#include "programming/RadioLog.h"
+
+CRadioLog::CRadioLog() : CLog(kDialogId) {}
+
+CRadioLog::~CRadioLog() {
+    if (IsActive()) {
+        Stop();
+    }
+}

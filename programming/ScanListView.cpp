@@ -1,0 +1,33 @@
+#include "programming/ScanListView.h"
+
+IMPLEMENT_DYNAMIC(CScanListView, CView)
+
+void CScanListView::GoToObject(Object*) {}
+
+void CScanListView::RefreshObject(Object*) {}
+
+void CScanListView::Refresh() {}
+
+void CScanListView::OpenFile(CString) {}
+
+int CScanListView::ChooseNewGroup() {
+    return 1;
+}
+
+int CScanListView::OpenGroup() {
+    return 0;
+}
+
+void CScanListView::Cut() {}
+
+void CScanListView::Copy() {}
+
+void CScanListView::Paste() {}
+
+void CScanListView::InsertBefore() {}
+
+void CScanListView::InsertAfter() {}
+
+int CScanListView::StoreChannel(const parm*, CString, int, BYTE) {
+    return 0;
+}

@@ -1,0 +1,7 @@
+#include "radioview/HistView.h"
+
+IMPLEMENT_DYNCREATE(CHistView, CXTListView)
+
+void CHistView::ClearHistory() {
+    SendMessage(LVM_DELETEALLITEMS);
+}

@@ -1,0 +1,3 @@
+#include "radioview/SearchSlaveView.h"
+
+IMPLEMENT_DYNCREATE(CSearchSlaveView, CView)

@@ -1,0 +1,3 @@
+#include "radioview/ToneDecoderRack.h"
+
+CToneDecoderRack::CToneDecoderRack(CAudioLog* log) : m_log(log) {}
