@@ -91,3 +91,11 @@ void CXTPCommandBars::RecalcFrameLayout() const {
         m_pSite->RecalcLayout();
     }
 }
+
+void CXTPCommandBars::SetCustomizeMode(BOOL bMode) {
+    m_bCustomizeMode = bMode ? TRUE : FALSE;
+    for (const auto& bar : m_bars) {
+        bar->OnRecalcLayout();
+    }
+    RecalcFrameLayout();
+}
