@@ -80,6 +80,8 @@ protected:
     LRESULT OnIgnoredMessage(WPARAM wParam, LPARAM lParam);
     // A user tool's button: the tool of its tag runs, when the tag is still a tool of the list.
     BOOL OnUserTool(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    // The customize sheet gets the Tools page.
+    LRESULT OnCustomizeSheet(WPARAM wParam, LPARAM lParam);
 
     // Commands.
     void OnFileOpenKind();

@@ -1,8 +1,10 @@
 // The user tools on the Main tool bar, and running one.
 #include "app/mainframe/ControlTools.h"
+#include "app/mainframe/CustomizePageTools.h"
 #include "app/mainframe/MainFrame.h"
 #include "app/mainframe/UserTool.h"
 #include "platform/toolkit/CXTPCommandBar.h"
+#include "platform/toolkit/CXTPCustomizeSheet.h"
 #include "platform/toolkit/CXTPToolBar.h"
 #include "platform/win/sys/Shell.h"
 
@@ -33,4 +35,11 @@ BOOL CMainFrame::OnUserTool(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
                  SW_SHOW);
     *pResult = 1;
     return TRUE;
+}
+
+LRESULT CMainFrame::OnCustomizeSheet(WPARAM, LPARAM lParam) {
+    if (auto* sheet = reinterpret_cast<CXTPCustomizeSheet*>(lParam)) {
+        sheet->AddOwnedPage(std::make_unique<CCustomizePageTools>());
+    }
+    return 0;
 }

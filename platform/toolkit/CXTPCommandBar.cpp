@@ -9,6 +9,7 @@
 #include "platform/toolkit/CommandText.h"
 #include "platform/toolkit/Drawing.h"
 #include "platform/toolkit/Strips.h"
+#include "platform/win/menu/Menus.h"
 
 #include <algorithm>
 #include <utility>
@@ -20,6 +21,7 @@ ON_WM_PAINT()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_LBUTTONUP()
+ON_WM_RBUTTONUP()
 ON_WM_MOUSEMOVE()
 ON_MESSAGE(WM_MOUSELEAVE, &CXTPCommandBar::OnMouseLeave)
 ON_NOTIFY_EX(TTN_NEEDTEXT, 0, &CXTPCommandBar::OnToolTipText)
@@ -322,6 +324,22 @@ void CXTPCommandBar::OnLButtonUp(UINT, CPoint point) {
     CXTPControl* control = m_controls.GetAt(pressed);
     if (control && pressed == HitTest(point) && control->GetEnabled()) {
         OnExecute(*control);
+    }
+}
+
+void CXTPCommandBar::OnRButtonUp(UINT, CPoint point) {
+    if (!m_pCommandBars || !m_pCommandBars->IsCustomizationEnabled()) {
+        return;
+    }
+    constexpr UINT kCustomize = 1;
+    HMENU menu = ::CreatePopupMenu();
+    ::AppendMenu(menu, MF_STRING, kCustomize, "Customize...");
+    ClientToScreen(&point);
+    const UINT chosen = static_cast<UINT>(
+        ::TrackPopupMenu(menu, TPM_RETURNCMD, point.x, point.y, 0, m_hWnd, nullptr));
+    ::DestroyMenu(menu);
+    if (chosen == kCustomize) {
+        m_pCommandBars->ShowCustomizeSheet();
     }
 }
 

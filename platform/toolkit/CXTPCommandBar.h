@@ -79,6 +79,8 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
+    // While customising is allowed, a menu offers the customize sheet.
+    void OnRButtonUp(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
     LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     BOOL OnToolTipText(UINT id, NMHDR* pNMHDR, LRESULT* pResult);

@@ -2,6 +2,8 @@
 
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CMDIFrameWnd.h"
+#include "platform/records/ToolkitMessages.h"
+#include "platform/toolkit/CXTPCustomizeSheet.h"
 #include "platform/win/menu/Menus.h"
 
 #include <algorithm>
@@ -98,4 +100,15 @@ void CXTPCommandBars::SetCustomizeMode(BOOL bMode) {
         bar->OnRecalcLayout();
     }
     RecalcFrameLayout();
+}
+
+void CXTPCommandBars::ShowCustomizeSheet() {
+    if (!m_bCustomizable || !m_pSite || m_bCustomizeMode) {
+        return;
+    }
+    CXTPCustomizeSheet sheet(this);
+    m_pSite->SendMessage(WM_TOOLKIT_CUSTOMIZE_SHEET, 0, reinterpret_cast<LPARAM>(&sheet));
+    SetCustomizeMode(TRUE);
+    sheet.DoModal();
+    SetCustomizeMode(FALSE);
 }

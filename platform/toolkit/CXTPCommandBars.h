@@ -51,6 +51,9 @@ public:
     // While customising, controls stand as the user arranges them rather than as the program
     // fills them in. Every bar is laid out again when it begins and when it ends.
     void SetCustomizeMode(BOOL bMode);
+    // While customising is allowed: the customize sheet, in customise mode until its pages are
+    // gone.
+    void ShowCustomizeSheet();
     BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
 
     CXTPShortcutManager* GetShortcutManager() { return &m_shortcuts; }

@@ -1,11 +1,19 @@
 #include "app/mainframe/ControlTools.h"
+#include "app/mainframe/CustomizePageTools.h"
 #include "app/mainframe/MainFrame.h"
 #include "app/mainframe/UserTool.h"
 #include "platform/afx/CArchive.h"
+#include "platform/afx/Input.h"
+#include "platform/afx/ModalScript.h"
 #include "platform/records/ToolkitMessages.h"
 #include "platform/toolkit/CXTPCommandBars.h"
+#include "platform/toolkit/CXTPCustomizeSheet.h"
+#include "platform/toolkit/CXTPImageManager.h"
 #include "platform/toolkit/CXTPPopupBar.h"
 #include "platform/toolkit/CXTPToolBar.h"
+#include "platform/win/gdi/Bitmaps.h"
+#include "platform/win/menu/Menus.h"
+#include "platform/win/sys/FileInfo.h"
 #include "platform/win/sys/ProcessLauncher.h"
 #include "platform/win/sys/Shell.h"
 #include "resources/ResourceIds.h"
@@ -41,7 +49,10 @@ std::vector<std::string> Titles() {
 
 class UserToolsTest : public ProgramTest {
 protected:
-    UserToolsTest() { Settings(kTwoRadios); }
+    UserToolsTest() {
+        Settings(kTwoRadios);
+        UseResourceLibrary();
+    }
     void SetUp() override {
         ProgramTest::SetUp();
         hb::win::UseRecordingLauncher();
@@ -93,6 +104,49 @@ protected:
         }
         return buttons;
     }
+    using PageSteps = std::function<void(CCustomizePageTools&)>;
+    // Opens the customize sheet from a right click on the Main tool bar, runs the steps on the
+    // Tools page, and closes the sheet with the button.
+    void Customize(const PageSteps& steps, int button) const {
+        hb::afx::SetModalScript("CXTPCustomizeSheet", [&](CDialog& dialog) {
+            auto& sheet = static_cast<CXTPCustomizeSheet&>(dialog);
+            ASSERT_EQ(sheet.GetPageCount(), 2);
+            ASSERT_TRUE(sheet.SetActivePage(1));
+            auto* page = dynamic_cast<CCustomizePageTools*>(sheet.GetActivePage());
+            ASSERT_NE(page, nullptr);
+            EXPECT_TRUE(Frame().GetCommandBars()->IsCustomizeMode());
+            steps(*page);
+            hb::afx::ClickButton(sheet.m_hWnd, button);
+        });
+        hb::win::ExpectPopupMenu(1);
+        const CPoint at = Bar().GetControl(0)->GetRect().CenterPoint();
+        Bar().SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+        EXPECT_FALSE(Frame().GetCommandBars()->IsCustomizeMode());
+    }
+    // Adds a tool through the Insert key and its label.
+    static void InsertTool(CCustomizePageTools& page, LPCSTR title) {
+        hb::afx::PressKey(page.m_listTools.m_hWnd, VK_INSERT);
+        CEdit* label = page.m_listTools.GetEditControl();
+        ASSERT_NE(label, nullptr);
+        label->SetWindowText(title);
+        hb::afx::PressKey(label->m_hWnd, VK_RETURN);
+    }
+    static void ClickItem(CCustomizePageTools& page, int index, UINT message = WM_LBUTTONDOWN) {
+        CRect row;
+        ASSERT_NE(page.m_listTools.GetItemRect(index, &row), LB_ERR);
+        page.m_listTools.SendMessage(message, MK_LBUTTON,
+                                     MAKELPARAM(row.CenterPoint().x, row.CenterPoint().y));
+    }
+    static std::vector<std::string> Items(const CCustomizePageTools& page) {
+        std::vector<std::string> items;
+        for (int index = 0; index < page.m_listTools.GetCount(); ++index) {
+            CString text;
+            page.m_listTools.GetText(index, text);
+            items.push_back(text.str());
+        }
+        return items;
+    }
+
     void Press(CXTPControl* control) const {
         const CPoint at = control->GetRect().CenterPoint();
         Bar().SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
@@ -243,6 +297,97 @@ TEST_F(UserToolsTest, PressingAToolRunsItsCommandAndAButtonOfAReplacedListDoesNo
     Press(ToolButtons().at(0));
     ASSERT_EQ(hb::win::LaunchLog().size(), 2u);
     EXPECT_EQ(hb::win::LaunchLog().back().file, "viewer");
+}
+
+TEST_F(UserToolsTest, TheToolsPageAddsRenamesEditsAndDeletesToolsAndOkKeepsThemInOrder) {
+    ASSERT_EQ(Start(), std::nullopt);
+    hb::win::SetFileIconProvider([](const std::string& path, bool small) {
+        EXPECT_TRUE(small);
+        return path.find("two") == std::string::npos ? hb::win::CreateIconHandle(16, 16, 0)
+                                                     : HICON{};
+    });
+    Customize(
+        [](CCustomizePageTools& page) {
+            EXPECT_EQ(page.m_editCommand.GetDlgStyle(), BES_XT_CHOOSEFILE);
+            EXPECT_EQ(page.m_editCommand.GetDlgTitle().str(), "Browse");
+            EXPECT_EQ(page.m_editArguments.GetDlgStyle(), BES_XT_CHOOSEFILE);
+            EXPECT_EQ(page.m_editDirectory.GetDlgStyle(), BES_XT_CHOOSEDIR);
+            // Nothing to edit yet.
+            EXPECT_FALSE(page.m_editCommand.IsWindowEnabled());
+            for (LPCSTR title : {"One", "Two", "Doomed", "Three"}) {
+                InsertTool(page, title);
+            }
+            EXPECT_EQ(Items(page), (std::vector<std::string>{"One", "Two", "Doomed", "Three"}));
+            EXPECT_TRUE(page.m_editCommand.IsWindowEnabled());
+            EXPECT_EQ(page.m_strCommand.str(), "");
+
+            ClickItem(page, 0, WM_LBUTTONDBLCLK);
+            page.m_listTools.GetEditControl()->SetWindowText("First");
+            hb::afx::PressKey(page.m_listTools.GetEditControl()->m_hWnd, VK_RETURN);
+
+            const char* commands[] = {"/bin/one", "/bin/two", "/bin/doomed", "/bin/three"};
+            for (int index = 0; index < 4; ++index) {
+                ClickItem(page, index);
+                page.m_editCommand.SetWindowText(commands[index]);
+            }
+            ClickItem(page, 0);
+            page.m_editArguments.SetWindowText("-v 'a b'");
+            page.m_editDirectory.SetWindowText("/tmp");
+            // Moving on shows the other tool's strings without changing either tool.
+            ClickItem(page, 1);
+            EXPECT_EQ(page.m_strCommand.str(), "/bin/two");
+            EXPECT_EQ(page.m_strArguments.str(), "");
+
+            ClickItem(page, 2);
+            hb::afx::PressKey(page.m_listTools.m_hWnd, VK_DELETE);
+            EXPECT_EQ(Items(page), (std::vector<std::string>{"First", "Two", "Three"}));
+        },
+        IDOK);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"First", "Two", "Three"}));
+    const CUserTool& first = *UserTools().front();
+    EXPECT_EQ(first.m_strCommand.str(), "/bin/one");
+    EXPECT_EQ(first.m_strArguments.str(), "-v 'a b'");
+    EXPECT_EQ(first.m_strInitialDirectory.str(), "/tmp");
+    std::vector<UINT> icons;
+    for (const auto& tool : UserTools()) {
+        icons.push_back(tool->m_nIconId);
+    }
+    EXPECT_EQ(icons, (std::vector<UINT>{8000, 0, 8001}));
+    EXPECT_TRUE(XTPImageManager()->HasIcon(8000));
+    EXPECT_TRUE(XTPImageManager()->HasIcon(8001));
+
+    // The buttons follow the new list, and the new command runs.
+    ASSERT_EQ(ToolButtons().size(), 3u);
+    EXPECT_EQ(ToolButtons().at(2)->GetIconId(), 8001);
+    Press(ToolButtons().at(0));
+    ASSERT_EQ(hb::win::LaunchLog().size(), 1u);
+    EXPECT_EQ(hb::win::LaunchLog().back().file, "/bin/one");
+
+    NewApp();
+    ASSERT_EQ(Start(), std::nullopt);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"First", "Two", "Three"}));
+    EXPECT_EQ(UserTools().front()->m_nIconId, 0u);
+}
+
+TEST_F(UserToolsTest, CancelStillAppliesThePagesEditsAndACancelledLabelAddsNothing) {
+    SeedTools(Archive({{"Old", "", "old", ""}}));
+    ASSERT_EQ(Start(), std::nullopt);
+    Customize(
+        [](CCustomizePageTools& page) {
+            EXPECT_EQ(Items(page), (std::vector<std::string>{"Old"}));
+            EXPECT_EQ(page.m_strCommand.str(), "old");
+            hb::afx::PressKey(page.m_listTools.m_hWnd, VK_INSERT);
+            page.m_listTools.GetEditControl()->SetWindowText("Never");
+            hb::afx::PressKey(page.m_listTools.GetEditControl()->m_hWnd, VK_ESCAPE);
+            InsertTool(page, "New");
+            EXPECT_EQ(Items(page), (std::vector<std::string>{"Old", "New"}));
+        },
+        IDCANCEL);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Old", "New"}));
+    EXPECT_EQ(UserTools().back()->m_strCommand.str(), "");
+    NewApp();
+    ASSERT_EQ(Start(), std::nullopt);
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Old", "New"}));
 }
 
 } // namespace
