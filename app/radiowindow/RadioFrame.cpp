@@ -314,10 +314,34 @@ void CRadioFrame::CreateTonePanel() {
 }
 
 void CRadioFrame::SetPaneSizes() {
+    int panelWidth = m_frontPanel->GetTotalSize().cx;
     if (m_compact) {
         const int width = m_toolView ? m_toolView->GetTotalSize().cx : 0;
         m_splitter.SetColumnInfo(0, width, kMinToolWidth);
+        panelWidth += width + CSplitterWnd::kSplitterGap;
     } else {
         m_splitter.SetRowInfo(0, m_frontPanel->GetTotalSize().cy, kMinPanelHeight);
     }
+    WidenToShow(panelWidth);
+}
+
+void CRadioFrame::WidenToShow(int clientWidth) {
+    // The panel has no scroll bars: the window opens wide enough to show it all, as far as the
+    // main window's client area allows.
+    const HWND parent = ::GetParent(m_hWnd);
+    CRect window;
+    CRect client;
+    CRect area;
+    GetWindowRect(&window);
+    GetClientRect(&client);
+    ::GetClientRect(parent, &area);
+    const int wanted = clientWidth + window.Width() - client.Width();
+    const int width = std::min(wanted, area.Width());
+    if (width <= window.Width()) {
+        return;
+    }
+    POINT place{window.left, window.top};
+    ::ScreenToClient(parent, &place);
+    const int x = std::max(0, std::min(static_cast<int>(place.x), area.Width() - width));
+    SetWindowPos(nullptr, x, place.y, width, window.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }

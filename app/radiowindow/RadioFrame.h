@@ -99,6 +99,7 @@ private:
     bool AddAudioTabs();
     void CreateTonePanel();
     void SetPaneSizes();
+    void WidenToShow(int clientWidth);
     bool Closing() const { return m_closing != 0; }
     // The first start: compile and create the engines. False ends the start.
     bool CreateEngines(std::uint8_t*& program);

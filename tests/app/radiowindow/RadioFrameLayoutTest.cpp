@@ -76,9 +76,18 @@ TEST_F(RadioFrameLayoutTest, ANormalWindowShowsThePanelAboveTheTabsAndTheScanBar
     EXPECT_EQ(log->m_file.m_indexView, index);
     EXPECT_EQ(log->m_dspRole, rig->m_audio_dsp_role);
     EXPECT_EQ(frame->TonePanel(), nullptr);
-    // The window is named after its radio and is never opened maximized.
+    // The window is named after its radio and is never opened maximized; it opens wide enough to
+    // show the whole panel, or as wide as the main window allows.
     EXPECT_EQ(frame->GetActiveDocument()->GetTitle(), "Receiver");
     EXPECT_FALSE(frame->GetStyle() & WS_MAXIMIZE);
+    CRect client;
+    CRect window;
+    CRect area;
+    frame->GetClientRect(&client);
+    frame->GetWindowRect(&window);
+    ::GetClientRect(::GetParent(frame->GetSafeHwnd()), &area);
+    EXPECT_TRUE(client.Width() >= frame->FrontPanel()->GetTotalSize().cx ||
+                window.Width() == area.Width());
 }
 
 TEST_F(RadioFrameLayoutTest, TheScanAndThirdViewTypesShowTheWholeScanList) {

@@ -8,6 +8,8 @@
 #include "tests/app/radiowindow/RadioWindowTest.h"
 #include "tests/app/rig/RigTest.h"
 
+#include <utility>
+
 namespace hb::app::test {
 namespace {
 
@@ -226,10 +228,14 @@ TEST_F(RadioFrameRunTest, ThePanelsMessagesReachItOnlyWithAFrequency) {
     frame->m_rig->m_parm.set(hb::records::Parm::kFrequency, 146'520'000);
     std::array<std::uint8_t, sizeof(parm)> buffer;
     buffer.fill(0xCD);
+    // The device is gone from under the rig.
+    const std::uint16_t device = std::exchange(frame->m_rig->m_device, 0xFFFF);
     frame->SendMessage(WM_RADIO_GET_PARM, 0, reinterpret_cast<LPARAM>(buffer.data()));
+    frame->m_rig->m_device = device;
     parm copied;
     std::memcpy(&copied, buffer.data(), sizeof copied);
     EXPECT_EQ(copied, frame->m_rig->m_parm);
+    EXPECT_EQ(copied.get(hb::records::Parm::kFrequency), 146'520'000u);
 }
 
 TEST_F(RadioFrameRunTest, ACompactWindowGoesBackToItsFirstTabAfterFifteenQuietSeconds) {
