@@ -100,6 +100,15 @@ std::string VersionText(const std::array<Part, 4>& parts) {
            std::to_string(parts[2]) + "." + std::to_string(parts[3]);
 }
 
+// The name of the radio of entry `number` of the settings' radio list; empty when there is none.
+CString RadioEntry(const CString& settings, unsigned number) {
+    CString key;
+    key.Format("Radio#%u", number);
+    char name[kRadioNameSize] = {};
+    GetPrivateProfileString("Radios", key, "", name, sizeof name, settings);
+    return name;
+}
+
 // The settings or documents folder that cannot be made, and why.
 std::string FolderProblem() {
     for (const std::string& folder : {hb::win::ConfigFolder(), hb::win::DocumentsFolder()}) {
@@ -371,8 +380,31 @@ void CHalbridgeApp::CopySampleSettings() {
     const std::string name = length > 0 && length < sizeof program
                                  ? std::string(program)
                                  : std::string(GetProductName()) + ".ini";
-    const CString sample = GetAppFolder() + "Samples/" + hb::win::PathStem(name).c_str() + ".ini";
-    CopyFile(sample, settings, TRUE);
+    const CString samples = GetAppFolder() + "Samples/";
+    if (!CopyFile(samples + hb::win::PathStem(name).c_str() + ".ini", settings, TRUE)) {
+        return;
+    }
+    // Each sample radio comes with a group and a scan list; a file of the same name in the
+    // documents folder is the user's and stays. A radio with both files needs no set-up, one
+    // without them keeps it, so Radio Control still offers the wizard.
+    for (unsigned number = 1; number <= kRadioEntries; ++number) {
+        const CString radio = RadioEntry(settings, number);
+        if (radio.IsEmpty()) {
+            continue;
+        }
+        bool ready = true;
+        for (const LPCSTR extension : {".swg", ".sws"}) {
+            CString target = radio + extension;
+            MakeDocPath(target);
+            if (!CopyFile(samples + radio + extension, target, TRUE) &&
+                GetFileAttributes(target) == INVALID_FILE_ATTRIBUTES) {
+                ready = false;
+            }
+        }
+        if (ready) {
+            WriteProfileInt(radio, "SetupWizard", 0);
+        }
+    }
 }
 
 void CHalbridgeApp::AddDocumentTemplates() {
@@ -444,12 +476,9 @@ void CHalbridgeApp::LoadRadios() {
     CRig::DeleteTransient();
     const CString& settings = GetSettingsFile();
     for (unsigned number = 1; number <= kRadioEntries; ++number) {
-        CString key;
-        key.Format("Radio#%u", number);
-        char name[kRadioNameSize] = {};
-        GetPrivateProfileString("Radios", key, "", name, sizeof name, settings);
+        const CString name = RadioEntry(settings, number);
         // A permanent rig survives the reload and keeps its entry.
-        if (!*name || CRig::FindByName(name)) {
+        if (name.IsEmpty() || CRig::FindByName(name)) {
             continue;
         }
         const int type = GetPrivateProfileInt(name, "Type", 0, settings);

@@ -21,6 +21,18 @@ HB_MODULE_VERSION(9, 1, 4, 17);
 
 namespace {
 
+constexpr const char* kMessageCaption = "Radio Engine";
+
+// The numbered messages the engine has a text for; the others are answered by the test script.
+const char* MessageText(std::uint32_t number) {
+    switch (number) {
+    case 10:
+        return "This radio cannot be read or written by this program.";
+    default:
+        return nullptr;
+    }
+}
+
 std::string Text(const char* text) {
     return text != nullptr ? text : "";
 }
@@ -95,7 +107,10 @@ int scan_message(HWND window, std::uint32_t number) {
     Call call("scan_message", 0);
     call->window = window;
     call->value = number;
-    const int answer = Answer(number);
+    const char* text = MessageText(number);
+    const int answer = text != nullptr
+                           ? MessageBox(window, text, kMessageCaption, MB_OK | MB_ICONEXCLAMATION)
+                           : Answer(number);
     if (SimState::Get().journalOn) {
         SimState::Get().messages.push_back({window, number, answer});
     }

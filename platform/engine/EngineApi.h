@@ -102,7 +102,8 @@ std::uint16_t scan_get_time(std::uint32_t* seconds);
 // Texts may be null.
 std::uint16_t scan_alarm(std::uint32_t index, const char* title, const char* caption,
                          const char* text, const char* detail);
-// Numbered message over the window; the button pressed: 1 OK, 2 Cancel, 4 Retry.
+// Numbered message over the window; the button pressed: 1 OK, 2 Cancel, 4 Retry. A message with a
+// text of its own is a message box; the others are answered by the simulator's script.
 int scan_message(HWND window, std::uint32_t number);
 // Returns after `ms` milliseconds of the clock.
 std::uint16_t scan_delay(std::uint32_t ms);

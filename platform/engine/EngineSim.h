@@ -92,8 +92,8 @@ public:
     // What the timer statistics call answers from now on.
     static void SetTimerStatistics(const hb::records::TimerStatistics& statistics);
 
-    // The next numbered message must be `number`; it is answered with `answer` (1 OK, 2 Cancel,
-    // 4 Retry).
+    // The next numbered message without a text of its own (those are message boxes) must be
+    // `number`; it is answered with `answer` (1 OK, 2 Cancel, 4 Retry).
     static void ExpectMessage(std::uint32_t number, int answer);
     static std::vector<std::uint32_t> UnansweredMessages();
     static const std::vector<EngineMessage>& Messages();

@@ -36,8 +36,11 @@ TEST_F(ProgramProcessTest, AFirstRunSetsUpItsRadiosAndSavesItsWindowOnSigtermThe
     for (const char* saved :
          {"[Software\\Corvanta\\Halbridge Pro\\CommandBars]",
           "[Software\\Corvanta\\Halbridge Pro\\PaneLayout]",
-          "[Software\\Corvanta\\Halbridge Pro\\Receiver]\n\"SpanParm\"",
-          "[Software\\Corvanta\\Halbridge Pro\\Trunk Tracker]\n\"SpanParm\"", first.c_str()}) {
+          "[Software\\Corvanta\\Halbridge Pro\\Receiver]\n\"SetupWizard\"=dword:00000000\n"
+          "\"SpanParm\"",
+          "[Software\\Corvanta\\Halbridge Pro\\Trunk Tracker]\n\"SetupWizard\"=dword:00000000\n"
+          "\"SpanParm\"",
+          first.c_str()}) {
         EXPECT_NE(registry.find(saved), std::string::npos) << saved << "\n" << registry;
     }
 
@@ -49,6 +52,28 @@ TEST_F(ProgramProcessTest, AFirstRunSetsUpItsRadiosAndSavesItsWindowOnSigtermThe
     ASSERT_TRUE(program.WaitFor(kReady)) << program.Output();
     EXPECT_EQ(program.Finish(SIGINT), 0) << program.Output();
     EXPECT_NE(ReadFileBytes(program.Config("user.reg")).find(moved), std::string::npos);
+}
+
+TEST_F(ProgramProcessTest, AFirstRunLeavesEachRadiosSampleListsButNeverReplacesTheUsersFile) {
+    const std::string documents = program.Home() + "/Documents/";
+    std::filesystem::create_directories(documents);
+    WriteFileBytes(documents + "Trunk Tracker.sws", "the user's own list");
+    ASSERT_TRUE(program.Launch()) << program.Output();
+    ASSERT_TRUE(program.WaitFor(kReady)) << program.Output();
+    EXPECT_EQ(program.Finish(SIGTERM), 0) << program.Output();
+
+    for (const char* name : {"Receiver.swg", "Receiver.sws", "Trunk Tracker.swg"}) {
+        EXPECT_EQ(ReadFileBytes(documents + name),
+                  ReadFileBytes(hb::win::ApplicationFolder() + "/Samples/" + name))
+            << name;
+    }
+    EXPECT_EQ(ReadFileBytes(documents + "Trunk Tracker.sws"), "the user's own list");
+    const std::string registry = ReadFileBytes(program.Config("user.reg"));
+    for (const char* radio : {"Receiver", "Trunk Tracker"}) {
+        const std::string section = std::string("[Software\\Corvanta\\Halbridge Pro\\") + radio +
+                                    "]\n\"SetupWizard\"=dword:00000000\n";
+        EXPECT_NE(registry.find(section), std::string::npos) << radio << "\n" << registry;
+    }
 }
 
 TEST_F(ProgramProcessTest, ResetDeletesOnlyTheProgramsSettingsAndOpensNoWindow) {

@@ -1,6 +1,7 @@
 #include "EngineTest.h"
 #include "platform/records/TimerStatistics.h"
 #include "platform/testkit/TempFolder.h"
+#include "platform/win/core/MessageBox.h"
 
 namespace hb::engine {
 namespace {
@@ -46,12 +47,36 @@ TEST_F(DirectTest, NumberedMessagesAreAnsweredByTheScript) {
     // Unscripted, or not the one expected: a failure of the test, answered OK.
     std::vector<std::string> failures;
     hb::win::SetFailureHandler([&](const std::string& text) { failures.push_back(text); });
-    EXPECT_EQ(scan_message(m_window.hwnd(), 10), IDOK);
+    EXPECT_EQ(scan_message(m_window.hwnd(), 9), IDOK);
     EngineSim::ExpectMessage(33, IDCANCEL);
     EXPECT_EQ(scan_message(m_window.hwnd(), 34), IDOK);
     EXPECT_EQ(failures.size(), 2u);
     EXPECT_EQ(EngineSim::UnansweredMessages(), std::vector<std::uint32_t>{33});
     EXPECT_EQ(scan_message(m_window.hwnd(), 33), IDCANCEL);
+}
+
+TEST_F(DirectTest, AMessageWithATextIsABoxOverTheWindowAndTheScriptIsLeftAlone) {
+    EngineSim::ExpectMessage(12, IDOK);
+    hb::win::ExpectBox(
+        {"This radio cannot be read or written by this program.", IDOK, "Radio Engine"});
+    EXPECT_EQ(scan_message(HWND{}, 10), IDOK);
+    EXPECT_EQ(scan_message(m_window.hwnd(), 12), IDOK);
+
+    ASSERT_EQ(hb::win::BoxLog().size(), 1u);
+    EXPECT_EQ(hb::win::BoxLog()[0].owner, HWND{});
+    EXPECT_EQ(hb::win::BoxLog()[0].type, MB_OK | MB_ICONEXCLAMATION);
+    ASSERT_EQ(EngineSim::Messages().size(), 2u);
+    EXPECT_EQ(EngineSim::Messages()[0].number, 10u);
+    EXPECT_EQ(EngineSim::Messages()[0].answer, IDOK);
+
+    // Whoever answers boxes answers it, over the window it was given.
+    std::vector<HWND> owners;
+    hb::win::SetMessageBoxHandler([&](const hb::win::BoxRequest& box) {
+        owners.push_back(box.owner);
+        return IDOK;
+    });
+    EXPECT_EQ(scan_message(m_window.hwnd(), 10), IDOK);
+    EXPECT_EQ(owners, std::vector<HWND>{m_window.hwnd()});
 }
 
 TEST_F(DirectTest, TimeAlarmsAndProductInfo) {
