@@ -100,7 +100,7 @@ TEST_F(RadioFrameChoiceTest, ARadioThatCannotBeControlledBeepsSaysWhyAndOpensNot
     });
     ASSERT_EQ(Start(), std::nullopt);
     const std::size_t beeps = Beeps().size();
-    EngineSim::ExpectMessage(10, IDOK);
+    ExpectBox("cannot be read or written", IDOK, "Radio Engine");
     ChooseRow(0);
     EXPECT_EQ(OpenWindow(), nullptr);
     hb::tessary::SetRadioFactory(nullptr);
