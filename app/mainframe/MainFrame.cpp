@@ -3,6 +3,7 @@
 #include "app/HalbridgeApp.h"
 #include "app/Wizard.h"
 #include "audio/MixerView.h"
+#include "platform/afx/CDockState.h"
 #include "platform/records/PrivateMessages.h"
 #include "platform/records/ToolkitMessages.h"
 #include "platform/tessary/audio/AudioLog.h"
@@ -21,6 +22,7 @@ IMPLEMENT_DYNCREATE(CMainFrame, CXTPMDIFrameWnd)
 namespace {
 
 constexpr LPCSTR kPaneLayout = "PaneLayout";
+// The dock state and the window position.
 constexpr LPCSTR kWindowPosition = "MainWindow";
 
 // A child along the bottom with a line along its top, clipping its neighbours.
@@ -202,6 +204,9 @@ void CMainFrame::OnClose() {
 
 void CMainFrame::OnDestroy() {
     CScanApp::Trace(kTraceSource, __LINE__);
+    CDockState dockState;
+    GetDockState(dockState);
+    dockState.SaveState(kWindowPosition);
     App().SaveWindowPosition(this, kWindowPosition);
     CXTPMDIFrameWnd::OnDestroy();
 }

@@ -92,6 +92,10 @@ ON_COMMAND(28295, &CMainFrame::OnNothing)
 ON_UPDATE_COMMAND_UI(28295, &CMainFrame::OnUpdateNothing)
 ON_COMMAND(28362, &CMainFrame::OnNothing)
 ON_UPDATE_COMMAND_UI(28362, &CMainFrame::OnUpdateNothing)
+ON_COMMAND(ID_HELP_FINDER, &CMainFrame::OnHelpFinder)
+ON_COMMAND(ID_CONTEXT_HELP, &CMainFrame::OnContextHelp)
+ON_COMMAND(ID_HELP, &CMainFrame::OnHelp)
+ON_COMMAND(ID_DEFAULT_HELP, &CMainFrame::OnHelpFinder)
 END_MESSAGE_MAP()
 
 namespace {
@@ -180,7 +184,7 @@ void CMainFrame::OnTabbed() {
     GetWindowRect(&window);
     SetWindowPos(nullptr, 0, 0, window.Width() + 1, window.Height(), SWP_NOMOVE | SWP_FRAMECHANGED);
     SetWindowPos(nullptr, 0, 0, window.Width(), window.Height(), SWP_NOMOVE | SWP_FRAMECHANGED);
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::RedrawWindow(m_hWnd, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     RecalcLayout(TRUE);
     StoreArrangement(kArrangeTabbed);
 }

@@ -1,6 +1,7 @@
 #include "platform/afx/CFrameWnd.h"
 
 #include "platform/afx/CCreateContext.h"
+#include "platform/afx/CDockState.h"
 #include "platform/afx/CDocument.h"
 #include "platform/afx/CView.h"
 #include "platform/afx/CWinApp.h"
@@ -33,6 +34,12 @@ namespace {
 
 // The child frame an MDI frame is routing a command through.
 const CFrameWnd* g_routedChild = nullptr;
+
+void AskApplicationForHelp(UINT nID) {
+    if (CWinApp* app = AfxGetApp()) {
+        app->OnCmdMsg(nID, CN_COMMAND, nullptr, nullptr);
+    }
+}
 
 } // namespace
 
@@ -172,6 +179,23 @@ void CFrameWnd::DelayRecalcLayout(BOOL) {
 }
 
 void CFrameWnd::EnableDocking(DWORD) {}
+
+void CFrameWnd::OnHelp() {
+    AskApplicationForHelp(ID_HELP);
+}
+
+void CFrameWnd::OnHelpFinder() {
+    AskApplicationForHelp(ID_HELP_FINDER);
+}
+
+void CFrameWnd::OnContextHelp() {
+    AskApplicationForHelp(ID_HELP);
+}
+
+void CFrameWnd::GetDockState(CDockState& state) const {
+    state.Clear();
+    state.m_sizeScreen = CSize(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+}
 
 void CFrameWnd::ActivateFrame(int nCmdShow) {
     if (nCmdShow == -1) {

@@ -3,6 +3,7 @@
 #include "platform/afx/res/AfxIds.h"
 #include "platform/win/menu/Accelerators.h"
 
+class CDockState;
 class CDocument;
 class CView;
 
@@ -82,6 +83,9 @@ public:
     void DelayRecalcLayout(BOOL bNotify = TRUE);
     // Bars do not dock yet: the frame only accepts the call.
     void EnableDocking(DWORD dwDockStyle);
+    // The places of the frame's docking bars, on the screen of now. The frame holds none of its
+    // own (the toolkit's bars keep theirs), so the state lists no bar.
+    void GetDockState(CDockState& state) const;
     // Shows the frame (-1: as it is, or normally when hidden).
     virtual void ActivateFrame(int nCmdShow = -1);
     // Makes the first pane view the active one; with bMakeVisible sends WM_INITIALUPDATE to every
@@ -127,6 +131,12 @@ protected:
     void OnSize(UINT nType, int cx, int cy);
     // The focus goes on to the active view.
     void OnSetFocus(CWnd* pOldWnd);
+    // The class library's help commands, for the frames that map them. There is no help engine:
+    // help is the application's, so each hands a help command to the application's handlers.
+    // Context help has no mode for picking a window and asks for help on the whole program.
+    void OnHelp();
+    void OnHelpFinder();
+    void OnContextHelp();
     void PostNcDestroy() override;
 
     // Sets the window text when it differs.

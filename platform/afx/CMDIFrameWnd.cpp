@@ -2,6 +2,7 @@
 
 #include "platform/afx/CDocument.h"
 #include "platform/afx/CMDIChildWnd.h"
+#include "platform/afx/WindowFaults.h"
 
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
@@ -12,6 +13,9 @@ BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext*) {
 BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT, HMENU hWindowMenu) {
     CRect client;
     GetClientRect(&client);
+    if (hb::afx::detail::TakeChildWindowFault(AFX_IDW_PANE_FIRST)) {
+        return FALSE;
+    }
     CLIENTCREATESTRUCT ccs{hWindowMenu, AFX_IDM_FIRST_MDICHILD};
     m_hWndMDIClient = ::CreateWindowEx(
         WS_EX_CLIENTEDGE, MDICLIENT_CLASS, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,

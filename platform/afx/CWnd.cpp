@@ -1,6 +1,7 @@
 #include "platform/afx/CWnd.h"
 
 #include "platform/afx/HandleMap.h"
+#include "platform/afx/WindowFaults.h"
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
@@ -113,6 +114,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
     cs.lpszClass = lpszClassName;
     cs.dwExStyle = dwExStyle;
     if (!PreCreateWindow(cs)) {
+        return FALSE;
+    }
+    if ((cs.style & WS_CHILD) && hb::afx::detail::TakeChildWindowFault(nID)) {
         return FALSE;
     }
     // A failure after the window was made has already unbound the object (and run PostNcDestroy,

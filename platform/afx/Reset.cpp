@@ -4,6 +4,7 @@
 #include "platform/afx/HandleMap.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/afx/PrintJobs.h"
+#include "platform/afx/WindowFaults.h"
 #include "platform/afx/res/BitmapLookup.h"
 #include "platform/afx/res/ResourceChain.h"
 #include "platform/afx/res/StringLookup.h"
@@ -21,6 +22,7 @@ void ResetForTests() {
     detail::ResetFileDialogs();
     detail::ResetPrinting();
     detail::ResetResourceChain();
+    detail::ResetWindowFaults();
 }
 
 } // namespace hb::afx

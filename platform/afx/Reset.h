@@ -9,7 +9,8 @@ void DeleteTempMap();
 // Back to the start state for the next test, after the window layer's reset has destroyed every
 // window and the modules are unloaded: temporary objects, the permanent map, the template, string
 // and bitmap lookups, the modal scripts and the modal log, the print hook and log, and the resource
-// chain (extension libraries still in it are deleted; the program's registered resources stay).
+// chain (extension libraries still in it are deleted; the program's registered resources stay), and
+// the child windows told to fail.
 void ResetForTests();
 
 } // namespace hb::afx

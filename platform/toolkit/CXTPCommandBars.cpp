@@ -5,6 +5,7 @@
 #include "platform/win/menu/Menus.h"
 
 #include <algorithm>
+#include <utility>
 
 IMPLEMENT_DYNCREATE(CXTPCommandBars, CCmdTarget)
 
@@ -13,7 +14,34 @@ CXTPCommandBars::~CXTPCommandBars() {
     m_bars.clear();
 }
 
+namespace {
+
+bool& CommandBarsFault() {
+    static bool fail = false;
+    return fail;
+}
+
+} // namespace
+
+namespace hb::toolkit {
+
+void FailNextCommandBars() {
+    CommandBarsFault() = true;
+}
+
+namespace detail {
+
+void ResetCommandBarsFault() {
+    CommandBarsFault() = false;
+}
+
+} // namespace detail
+} // namespace hb::toolkit
+
 CXTPCommandBars* CXTPCommandBars::CreateCommandBars(CRuntimeClass* pCommandBarsClass) {
+    if (std::exchange(CommandBarsFault(), false)) {
+        return nullptr;
+    }
     if (!pCommandBarsClass || !pCommandBarsClass->IsDerivedFrom(RUNTIME_CLASS(CXTPCommandBars))) {
         return nullptr;
     }

@@ -72,3 +72,15 @@ private:
     CXTPShortcutManager m_shortcuts;
     BOOL m_bCustomizable = TRUE;
 };
+
+namespace hb::toolkit {
+
+// For tests: the next CreateCommandBars makes nothing, as if the object could not be made.
+void FailNextCommandBars();
+
+namespace detail {
+
+void ResetCommandBarsFault();
+
+} // namespace detail
+} // namespace hb::toolkit

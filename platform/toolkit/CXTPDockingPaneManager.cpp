@@ -98,6 +98,8 @@ void CXTPDockingPaneManager::RecalcFrameLayout(CXTPDockingPane* pPane, BOOL bDel
         poster->m_window->PostMessage(hb::toolkit::detail::WM_PANE_RELAYOUT);
     } else {
         m_pSite->RecalcLayout();
+        // What a pane left, took or gave up shows anew: moving windows marks nothing dirty.
+        ::RedrawWindow(m_pSite->m_hWnd, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     }
 }
 

@@ -50,7 +50,8 @@ public:
     // Applied to the panes of the layout's ids; the others stay as they are.
     void SetLayout(const CXTPDockingPaneLayout* pLayout);
 
-    // The site frame lays its bars and panes out again: now, or with bDelay at the next idle time.
+    // The site frame lays its bars and panes out again, and is painted anew: now, or with bDelay at
+    // the next idle time.
     // Asked for by a pane's notification within a layout, it runs once that layout is done.
     void RecalcFrameLayout(CXTPDockingPane* pPane, BOOL bDelay = FALSE);
     // Every shown pane is painted again.

@@ -17,6 +17,7 @@ ON_WM_LBUTTONUP()
 ON_MESSAGE(WM_SIZEPARENT, &PaneWindow::OnSizeParent)
 ON_MESSAGE(WM_IDLEUPDATECMDUI, &PaneWindow::OnIdleUpdate)
 ON_MESSAGE(WM_PANE_RELAYOUT, &PaneWindow::OnRelayout)
+ON_MESSAGE(WM_PANE_ANNOUNCE, &PaneWindow::OnAnnounce)
 END_MESSAGE_MAP()
 
 namespace {
@@ -71,6 +72,10 @@ void PaneWindow::OnPaint() {
     if (const CRect box = CloseBoxRect(); !box.IsRectEmpty()) {
         DrawCentredText(dc, box, "x");
     }
+    // Asked for after this paint: content made inside a paint would reenter the frame's layout.
+    if (!m_pane.IsValid()) {
+        PostMessage(WM_PANE_ANNOUNCE);
+    }
 }
 
 void PaneWindow::OnSize(UINT, int, int) {
@@ -116,6 +121,11 @@ LRESULT PaneWindow::OnSizeParent(WPARAM, LPARAM lParam) {
 }
 
 LRESULT PaneWindow::OnIdleUpdate(WPARAM, LPARAM) {
+    m_pane.Announce();
+    return 0;
+}
+
+LRESULT PaneWindow::OnAnnounce(WPARAM, LPARAM) {
     m_pane.Announce();
     return 0;
 }

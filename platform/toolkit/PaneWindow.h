@@ -8,9 +8,13 @@ namespace hb::toolkit::detail {
 
 // Posted to a pane's window for a layout of the site frame once the running one is done.
 inline constexpr UINT WM_PANE_RELAYOUT = WM_USER + 1;
+// Posted to a pane's window painted without content, so that the content is asked for at once.
+inline constexpr UINT WM_PANE_ANNOUNCE = WM_USER + 2;
 
 // A child of the site frame showing the pane's caption with its content below. It takes the
-// pane's strip in the frame's layout while shown, and in the idle pass asks for missing content.
+// pane's strip in the frame's layout while shown. It asks for missing content once it is first
+// painted, or in the idle pass, whichever comes first: a pane on screen is not left empty while
+// the program is busy (a modal dialog at start-up, say).
 class PaneWindow : public CWnd {
 public:
     explicit PaneWindow(CXTPDockingPane& pane) : m_pane(pane) {}
@@ -29,6 +33,7 @@ protected:
     LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     LRESULT OnIdleUpdate(WPARAM wParam, LPARAM lParam);
     LRESULT OnRelayout(WPARAM wParam, LPARAM lParam);
+    LRESULT OnAnnounce(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

@@ -1,6 +1,7 @@
 #include "platform/toolkit/Reset.h"
 
 #include "platform/toolkit/CXTAuxData.h"
+#include "platform/toolkit/CXTPCommandBars.h"
 #include "platform/toolkit/CXTPPaintManager.h"
 
 namespace hb::toolkit {
@@ -8,6 +9,7 @@ namespace hb::toolkit {
 void ResetForTests() {
     XTAuxData().SetGlobalFont(nullptr);
     detail::ResetThemes();
+    detail::ResetCommandBarsFault();
 }
 
 } // namespace hb::toolkit

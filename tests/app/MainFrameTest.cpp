@@ -1,9 +1,11 @@
 #include "app/mainframe/MainFrame.h"
 
 #include "audio/MixerView.h"
+#include "platform/afx/CDockState.h"
 #include "platform/afx/CFileDialog.h"
 #include "platform/afx/CTime.h"
 #include "platform/afx/Input.h"
+#include "platform/afx/WindowFaults.h"
 #include "platform/engine/EngineSim.h"
 #include "platform/records/ToolkitMessages.h"
 #include "platform/tessary/app/GenericFrame.h"
@@ -13,12 +15,14 @@
 #include "platform/toolkit/CXTPToolBar.h"
 #include "platform/win/core/Clock.h"
 #include "platform/win/core/Timers.h"
+#include "platform/win/sys/Shell.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/CommandState.h"
 #include "tests/app/ProgramTest.h"
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 namespace hb::app::test {
 namespace {
@@ -36,6 +40,22 @@ protected:
 
 BEGIN_MESSAGE_MAP(CBeepingDockingFrame, CDockingFrameWnd)
 ON_COMMAND(ID_BEEP, &CBeepingDockingFrame::OnBeep)
+END_MESSAGE_MAP()
+
+// Stands in for the object a tabbed MDI area attaches to its client window: it takes every
+// command near the client's own range, so that the test sees which ones the frame lets through.
+class CClientCommands : public CWnd {
+public:
+    void OnClientCommand(UINT nID) { seen.push_back(nID); }
+
+    std::vector<UINT> seen;
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CClientCommands, CWnd)
+ON_COMMAND_RANGE(9150, 9160, &CClientCommands::OnClientCommand)
 END_MESSAGE_MAP()
 
 class MainFrameTest : public ProgramTest {
@@ -110,6 +130,81 @@ TEST_F(MainFrameTest, WithoutItsToolBarOrMenuTheFrameIsNotMadeAndStartUpEnds) {
         EXPECT_NE(Start(), std::nullopt) << toolBar;
         EXPECT_EQ(app->m_pMainWnd, nullptr) << toolBar;
     }
+}
+
+TEST_F(MainFrameTest, EachFailingCreationStepLeavesNoFrameAndEndsStartUp) {
+    const std::pair<const char*, std::function<void()>> failures[] = {
+        {"client area", [] { hb::afx::FailNextChildWindow(AFX_IDW_PANE_FIRST); }},
+        {"status bar", [] { hb::afx::FailNextChildWindow(AFX_IDW_STATUS_BAR); }},
+        {"command bars", [] { hb::toolkit::FailNextCommandBars(); }},
+    };
+    for (const auto& [step, fail] : failures) {
+        NewApp();
+        fail();
+        EXPECT_NE(Start(), std::nullopt) << step;
+        EXPECT_EQ(app->m_pMainWnd, nullptr) << step;
+    }
+    // Nothing of a failed start is left in the way of the next one.
+    NewApp();
+    EXPECT_EQ(Start(), std::nullopt);
+}
+
+TEST_F(MainFrameTest, TheDockStateWrittenOnCloseIsThereAfterARestart) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CDockState before;
+    EXPECT_FALSE(before.LoadState("MainWindow"));
+    NewApp();
+    CDockState saved;
+    ASSERT_TRUE(saved.LoadState("MainWindow"));
+    EXPECT_EQ(saved.m_sizeScreen,
+              CSize(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+    EXPECT_TRUE(saved.m_arrBarInfo.empty());
+    EXPECT_NE(std::string(app->GetProfileStringA("WindowPositions", "MainWindow", "").GetString()),
+              "");
+
+    ASSERT_EQ(Start(), std::nullopt);
+    CDockState restarted;
+    ASSERT_TRUE(restarted.LoadState("MainWindow"));
+    EXPECT_EQ(restarted.m_sizeScreen, saved.m_sizeScreen);
+}
+
+TEST_F(MainFrameTest, TheHelpCommandsOfTheFrameOpenTheUserManual) {
+    ASSERT_EQ(Start(), std::nullopt);
+    RecordLaunchesWithAPdfViewer();
+    const UINT ids[] = {ID_HELP_FINDER, ID_CONTEXT_HELP, ID_HELP, ID_DEFAULT_HELP};
+    for (const UINT id : ids) {
+        Command(id);
+    }
+    hb::afx::PressKey(Main().m_hWnd, VK_F1, FSHIFT);
+    const auto& launched = hb::win::LaunchLog();
+    ASSERT_EQ(launched.size(), std::size(ids) + 1);
+    for (const auto& launch : launched) {
+        EXPECT_EQ(launch.file, app->GetAppFolder() + "Halbridge Pro User Manual.pdf");
+    }
+}
+
+TEST_F(MainFrameTest, TheMDIClientsObjectGetsItsOwnCommandsFirst) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CClientCommands client;
+    ASSERT_TRUE(client.SubclassWindow(Frame().m_hWndMDIClient));
+    for (UINT id = 9150; id <= 9160; ++id) {
+        Command(id);
+    }
+    client.UnsubclassWindow();
+    EXPECT_EQ(client.seen, (std::vector<UINT>{9155, 9156, 9157, 9158}));
+}
+
+TEST_F(MainFrameTest, AToolWindowWhoseFrameCannotBeMadeLeavesNoDocumentBehind) {
+    ASSERT_EQ(Start(), std::nullopt);
+    // The frame's view cannot be made, and the frame with it.
+    hb::afx::FailNextChildWindow(AFX_IDW_PANE_FIRST);
+    Command(ID_TOOLS_AUDIO_PLAYER);
+    EXPECT_EQ(Frame().m_pAudioPlayer, nullptr);
+    EXPECT_EQ(Frame().MDIGetActive(), nullptr);
+    EXPECT_FALSE(State(ID_TOOLS_AUDIO_PLAYER).checked);
+    // The document the frame was to show is deleted with it: the leak check at exit would see it.
+    Command(ID_TOOLS_AUDIO_PLAYER);
+    EXPECT_NE(Frame().m_pAudioPlayer, nullptr);
 }
 
 TEST_F(MainFrameTest, TheVolumePaneGetsItsMixerViewOnceAndItsSizeFromIt) {
@@ -206,7 +301,12 @@ TEST_F(MainFrameTest, CascadeAfterTabbedRemovesTheTabsAndTabbedNeedsAWindow) {
     EXPECT_EQ(Frame().m_wndMDITabs.m_hWnd, HWND{});
 
     Command(ID_TOOLS_AUDIO_PLAYER);
+    // The tabbed area is painted at once, the frame and every window in it.
+    Pump();
+    InvalidateRect(Frame().m_pAudioPlayer->m_hWnd, nullptr, TRUE);
     Command(ID_WINDOW_TABBED);
+    EXPECT_FALSE(GetUpdateRect(Frame().m_pAudioPlayer->m_hWnd, nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(Main().m_hWnd, nullptr, FALSE));
     EXPECT_NE(Frame().m_wndMDITabs.m_hWnd, HWND{});
     EXPECT_EQ(UserInt("Settings", "WindowArrange"), CMainFrame::kArrangeTabbed);
     Command(ID_WINDOW_CASCADE_ALSO);

@@ -1,6 +1,7 @@
 #include "ProgramOnScreen.h"
 
 #include <string>
+#include <thread>
 
 namespace hb::apptest {
 
@@ -33,6 +34,21 @@ std::optional<hb::testkit::XDriver::XId> ProgramOnScreen::StartToMainWindow() {
     if (!main || !driver->WaitUntilPainted(*main, kWait)) {
         ADD_FAILURE() << "no main window: " << program.Output();
         return std::nullopt;
+    }
+    // A first start puts the Volume pane away half a second after the window is made. The window
+    // is handed over once the pane's place shows the empty MDI area, so that nothing moves under
+    // the pointer afterwards.
+    const auto paneGone = [&] {
+        const auto pane = driver->Pixels(*main, kVolumePaneX, kVolumePaneY, 1, 1);
+        return !pane.empty() && pane == driver->Pixels(*main, kMdiAreaX, kVolumePaneY, 1, 1);
+    };
+    const auto deadline = std::chrono::steady_clock::now() + kWait;
+    while (!paneGone()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ADD_FAILURE() << "the Volume pane stayed: " << program.Output();
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return main;
 }

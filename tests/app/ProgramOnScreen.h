@@ -21,11 +21,16 @@ protected:
     static constexpr int kMenuBarY = 12;
     static constexpr int kFirstItemX = 100;
     static constexpr int kFirstItemY = 11;
+    // A point in the Volume pane's place, left, and one level with it in the MDI area, right.
+    static constexpr int kVolumePaneX = 10;
+    static constexpr int kVolumePaneY = 300;
+    static constexpr int kMdiAreaX = 700;
 
     // Skips the test when no X server can be had.
     void SetUp() override;
     // Starts the program on the display, answers the set-up wizard that greets a first start, and
-    // returns the main window once it is painted; nothing when a step fails (the test fails too).
+    // returns the main window once it is painted and its first start's panes are put away; nothing
+    // when a step fails (the test fails too).
     std::optional<hb::testkit::XDriver::XId> StartToMainWindow();
 
     std::unique_ptr<hb::testkit::XServer> server;

@@ -12,6 +12,7 @@
 #include "platform/testkit/AppRun.h"
 #include "platform/win/store/PrivateProfile.h"
 #include "platform/win/store/Registry.h"
+#include "platform/win/sys/Shell.h"
 #include "platform/win/sys/FakeModules.h"
 #include "resources/program/ProgramResources.h"
 #include "tests/platform/tessary/ModelTest.h"
@@ -95,6 +96,13 @@ protected:
     // A value in the program's user settings, as a user left it.
     static void UserValue(const std::string& section, LPCSTR name, DWORD value) {
         SetValue("Software\\Corvanta\\Halbridge Pro\\" + section, name, value);
+    }
+    // A PDF viewer is installed, and programs are started by the recording launcher.
+    static void RecordLaunchesWithAPdfViewer() {
+        hb::win::UseRecordingLauncher();
+        HKEY key;
+        RegCreateKeyEx(HKEY_CLASSES_ROOT, ".pdf", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
+        RegCloseKey(key);
     }
     static bool KeyExists(HKEY root, const std::string& path) {
         HKEY key;

@@ -128,10 +128,7 @@ TEST_F(RunTest, EveryRadioLosesTheFunctionsTheProgramLacksAndGainsToneReaders) {
 
 TEST_F(RunTest, TheManualOpensWithAViewerAndOtherwiseOffersTheReader) {
     ASSERT_EQ(Start(), std::nullopt);
-    hb::win::UseRecordingLauncher();
-    HKEY key;
-    RegCreateKeyEx(HKEY_CLASSES_ROOT, ".pdf", 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr);
-    RegCloseKey(key);
+    RecordLaunchesWithAPdfViewer();
     Command(ID_HELP_USER_MANUAL);
     RegDeleteTree(HKEY_CLASSES_ROOT, ".pdf");
     ExpectBox("user manual requires Adobe Reader", IDYES, "Adobe Reader Not Installed");

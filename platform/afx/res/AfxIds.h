@@ -31,6 +31,7 @@ inline constexpr UINT ID_HELP_INDEX = 0xE142;
 inline constexpr UINT ID_HELP_FINDER = 0xE143;
 inline constexpr UINT ID_CONTEXT_HELP = 0xE145;
 inline constexpr UINT ID_HELP = 0xE146;
+inline constexpr UINT ID_DEFAULT_HELP = 0xE147;
 
 inline constexpr UINT ID_NEXT_PANE = 0xE150;
 inline constexpr UINT ID_PREV_PANE = 0xE151;

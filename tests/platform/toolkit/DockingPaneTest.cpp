@@ -1,6 +1,7 @@
 #include "tests/platform/toolkit/ToolkitApp.h"
 
 #include <algorithm>
+#include <string>
 
 namespace hb::toolkit::test {
 namespace {
@@ -40,6 +41,27 @@ TEST_F(DockingPaneTest, APaneAsksForItsContentOnceWhenFirstShown) {
     EXPECT_EQ(Main().m_panes.CreatePane(kPaneId, CRect(0, 0, 10, 10), xtpPaneDockRight), nullptr);
 }
 
+TEST_F(DockingPaneTest, APanePaintedWithoutContentAsksForItWithoutWaitingForIdleTime) {
+    Start();
+    HWND paneWindow{};
+    for (HWND child = GetWindow(Main().m_hWnd, GW_CHILD); child && !paneWindow;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        char title[32] = {};
+        GetWindowText(child, title, sizeof title);
+        paneWindow = std::string(title) == "Volume" ? child : HWND{};
+    }
+    ASSERT_NE(paneWindow, HWND{});
+    Repaint(paneWindow);
+    EXPECT_EQ(ShowRequests(), 0u);
+    // Only the messages waiting, as a modal loop would dispatch them: no idle pass.
+    MSG msg;
+    while (PeekMessage(&msg, HWND{}, 0, 0, PM_REMOVE)) {
+        DispatchMessage(&msg);
+    }
+    EXPECT_EQ(ShowRequests(), 1u);
+    EXPECT_TRUE(Pane().IsValid());
+}
+
 TEST_F(DockingPaneTest, ThePaneTakesItsStripAndFollowsTheTrackSizesTheFrameSets) {
     Start();
     Pump();
@@ -55,9 +77,12 @@ TEST_F(DockingPaneTest, ThePaneTakesItsStripAndFollowsTheTrackSizesTheFrameSets)
     EXPECT_EQ(Pane().GetPaneRect().Size(), CSize(100, 60));
     EXPECT_EQ(PlaceOf(Main().m_hWndMDIClient).left, 100);
 
+    // The area the pane leaves is painted anew.
+    RedrawWindow(Main().m_hWnd, nullptr, RDW_VALIDATE | RDW_ALLCHILDREN);
     Pane().Hide();
     EXPECT_TRUE(Pane().GetPaneRect().IsRectEmpty());
     EXPECT_EQ(PlaceOf(Main().m_hWndMDIClient).left, 0);
+    EXPECT_TRUE(GetUpdateRect(Main().m_hWndMDIClient, nullptr, FALSE));
 }
 
 TEST_F(DockingPaneTest, TheLayoutSurvivesARestartAndAHiddenPaneWaitsForItsContent) {
