@@ -14,7 +14,6 @@
 #include "platform/tessary/audio/AudioPlayerView.h"
 #include "platform/tessary/model/Decoder.h"
 #include "platform/tessary/model/Radio.h"
-#include "platform/toolkit/CXTPCommandBars.h"
 #include "platform/win/core/MessageBox.h"
 #include "platform/win/sys/Paths.h"
 #include "programming/ScanListGroupView.h"
