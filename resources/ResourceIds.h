@@ -116,6 +116,10 @@ inline constexpr UINT ID_RADIO_MINI_STATUS = 27169;
 inline constexpr UINT ID_RADIO_UPLOAD_SCAN_LIST = 28550;
 inline constexpr UINT ID_RADIO_GLOBAL_SETTINGS = 27139;
 
+// ---- The radio window's "Scan" bar and tool view.
+inline constexpr UINT IDR_SCAN_BAR = 27333;
+inline constexpr UINT IDD_TOOL_VIEW = 29383;
+
 // ---- Context and grid menus (the class library's edit ids among them).
 inline constexpr UINT ID_RANGE_LOCK_OUT_MAP = 27186;
 inline constexpr UINT ID_GRID_CLEAR_SELECTION = 57632;

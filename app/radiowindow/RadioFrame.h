@@ -1,18 +1,127 @@
 #pragma once
-// The window of one radio, opened on the radio's scan list. It chooses the rig it serves, claims
-// it for as long as it is open (the device frame gives it up when the window goes) and shows the
-// radio's front panel.
+// The window of one radio, opened on the radio's scan list. While its client area is built it
+// chooses the rig it serves and lays out the front panel, the tool view, the tabs (scan list,
+// history, Multi-Radio, audio recorder and index), the tone panel and the "Scan" bar. The rig is
+// claimed when the radio first starts (the front panel's first update starts it) and given back
+// when the window goes; the rig then hands the radio to its next owner or ends the engine.
+//
+// The rig's hand-over reaches the window as WM_COMMAND: kCommandStop pauses the radio,
+// kCommandStart starts or resumes it.
 #include "app/radiowindow/CommandBarsChildFrame.h"
+#include "app/radiowindow/TabViewContainer.h"
+#include "platform/toolkit/CXTSplitterWnd.h"
+#include "programming/RadioLog.h"
+
+#include <cstdint>
+
+class CChannelRack;
+class CEngineView;
+class CHistView;
+class CRadioView;
+class CScanListView;
+class CSearchSlaveView;
+class CToolView;
+class CXTPToolBar;
 
 class CRadioFrame : public CCommandBarsChildFrame {
     DECLARE_DYNCREATE(CRadioFrame)
 
+public:
+    static constexpr UINT_PTR kCompactTimerId = 29933;
+    static constexpr UINT kCompactTimerMs = 15000;
+    static constexpr UINT kRadioTimerMs = 5000;
+    // The engine watchdog restarts a radio this long after a check was asked for.
+    static constexpr DWORD kCheckDelayMs = 2000;
+    // The "Scan" bar's buttons that simple mode hides.
+    static constexpr int kSimpleModeButtons[] = {28033, 27041, 27187, 27025, 27024, 27023, 27022,
+                                                 27232, 27029, 27021, 27875, 27876, 27695, 26010};
+
+    CRadioFrame();
+    ~CRadioFrame() override;
+
+    BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                CMDIFrameWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // Start (or resume, or after an engine check recompile and reload) and pause the radio.
+    void OnRadioStart();
+    void OnRadioStop();
+    // WM_ENGINE_CHECK: arms the watchdog unless the radio never wants it; always 0.
+    LRESULT OnEngineCheck(WPARAM wParam, LPARAM lParam);
+    void CreateScanToolBar();
+    // Hides the advanced "Scan" buttons in simple mode and shows them otherwise; always 0.
+    LRESULT ApplySimpleMode(WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // The tool view's buttons without a command of their own here yet: they only check that the
+    // radio runs for this window.
+    void OnRackCommand();
+    void OnLockOut();
+    void OnMiniStatus() {}
+
+    CTabViewContainer& Tabs() { return m_tabs; }
+    CRadioView* FrontPanel() const { return m_frontPanel; }
+    CXTPToolBar* ScanToolBar() const { return m_scanToolBar; }
+    CRadioLog& ActivityLog() { return m_activityLog; }
+    CChannelRack* TonePanel() const { return m_tonePanel; }
+    std::uint8_t ViewType() const { return m_viewType; }
+
+    CScanListView* m_scanListView = nullptr;
+    CSearchSlaveView* m_multiRadioView = nullptr;
+    CEngineView* m_searchDiagnostics = nullptr;
+    CEngineView* m_monitorDiagnostics = nullptr;
+    // No mini status window is made yet.
+    CWnd* m_miniStatus = nullptr;
+    CHistView* m_historyView = nullptr;
+    BOOL m_toolBarLock = FALSE;
+    // The next plain resume sends no start pair.
+    std::uint8_t m_skipStartPair = 0;
+
 protected:
-    // FALSE when no rig can be served or the rig cannot be claimed.
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnClose();
+    void OnDestroy();
+    LRESULT OnRadioRestart(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRadioTune(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRadioTuneFrequency(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRadioEntryKey(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRadioGetParm(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRadioDeviceOpen(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
-    // The rigs the window is opened for: the selection, else the rig named like the scan list
-    // file, else the user's choice.
+    // The rigs the window is opened for; false when there is none (the user may have been asked).
     bool ChooseRigs();
+    bool HasRadioControl();
+    bool CreatePanes(CCreateContext* pContext);
+    bool AddTabs(CCreateContext* pContext);
+    bool AddAudioTabs();
+    void CreateTonePanel();
+    void SetPaneSizes();
+    void WidenToShow(int clientWidth);
+    bool Closing() const { return m_closing != 0; }
+    // The first start: compile and create the engines. False ends the start.
+    bool CreateEngines(std::uint8_t*& program);
+    // A start after an engine check: recompile and reload. False ends the start.
+    bool ReloadEngines(std::uint8_t*& program);
+    std::uint8_t* CompileScanList();
+    void ShowEmptyScanList();
+    void Watchdog();
+    void SaveScanBar();
+
+    CXTPToolBar* m_scanToolBar = nullptr;
+    CRadioLog m_activityLog;
+    CRadioView* m_frontPanel = nullptr;
+    CToolView* m_toolView = nullptr;
+    CChannelRack* m_tonePanel = nullptr;
+    CXTSplitterWnd m_splitter;
+    CTabViewContainer m_tabs;
+    std::uint8_t m_viewType = 1;
+    std::uint8_t m_closing = 0;
+    std::uint8_t m_starting = 0;
+    // The layout the window was built with, whatever the setting says later.
+    bool m_compact = false;
+    // The client area was built to its end.
+    bool m_created = false;
 };

@@ -1,6 +1,5 @@
 #include "app/rig/DeviceFrame.h"
 
-#include "app/rig/EngineProgressDlg.h"
 #include "app/rig/Rig.h"
 #include "platform/afx/CView.h"
 #include "platform/records/EngineCommands.h"
@@ -18,7 +17,6 @@ IMPLEMENT_DYNCREATE(CDeviceFrame, CGenericFrame)
 BEGIN_MESSAGE_MAP(CDeviceFrame, CGenericFrame)
 ON_WM_DESTROY()
 ON_WM_MDIACTIVATE()
-ON_MESSAGE(WM_RADIO_RESTART, &CDeviceFrame::OnRadioRestart)
 END_MESSAGE_MAP()
 
 namespace {
@@ -33,14 +31,6 @@ constexpr DWORD kPassMs = 10;
 
 CDeviceFrame::~CDeviceFrame() {
     CScanApp::Trace(__FILE__, __LINE__);
-}
-
-LRESULT CDeviceFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    // Before any OnDestroy of a derived frame runs.
-    if (message == WM_DESTROY) {
-        m_closing = true;
-    }
-    return CGenericFrame::WindowProc(message, wParam, lParam);
 }
 
 BOOL CDeviceFrame::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) {
@@ -106,27 +96,4 @@ void CDeviceFrame::StopEngine(CRig& rig) {
             break;
         }
     }
-}
-
-LRESULT CDeviceFrame::OnRadioRestart(WPARAM, LPARAM) {
-    if (m_closing || !m_rig) {
-        return 0;
-    }
-    const CString section = m_rig->m_section;
-    SendMessage(WM_COMMAND, CRig::kCommandStop);
-    m_check_mark = kCheckPending;
-    m_check_time = 0;
-    for (CRig* rig : {m_rig, m_rig2}) {
-        if (rig && rig->IsEngineOpen()) {
-            rig->DestroyEngine();
-        }
-    }
-    CEngineProgressDlg progress(this);
-    progress.m_text = section;
-    // The window may close while the dialog runs, and this object with it.
-    const HWND hwnd = m_hWnd;
-    if (progress.DoModal() == CEngineProgressDlg::kDone && ::IsWindow(hwnd)) {
-        SendMessage(WM_COMMAND, CRig::kCommandStart);
-    }
-    return 0;
 }

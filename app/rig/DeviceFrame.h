@@ -1,12 +1,8 @@
 #pragma once
 // The MDI child frame of the windows that hold radios. It keeps the window's rig and the second
 // rig of a Multi-Radio pair (set by the derived frame when it is created, given up when the window
-// goes), mutes the radio's audio logger while another window is active, can stop the window's
-// engines and wait for them to settle, and restarts them when the engine asks for it.
-//
-// A restart stops the radio with the window's own stop command (WM_COMMAND CRig::kCommandStop),
-// destroys the engines, waits in the engine progress dialog and then starts the radio with the
-// window's start command (WM_COMMAND CRig::kCommandStart); the derived frame handles both.
+// goes), mutes the radio's audio logger while another window is active, and can stop the
+// window's engines and wait for them to settle.
 
 #include "platform/tessary/app/GenericFrame.h"
 
@@ -30,8 +26,6 @@ public:
     // report "stopped". An engine is watched for 13 passes at least.
     void StopDevices();
 
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
     // GetTickCount when an engine check was asked for; 0 for none.
     std::uint32_t m_check_time = 0;
     CRig* m_rig = nullptr;
@@ -45,14 +39,9 @@ protected:
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
     void OnDestroy();
     void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
-    // WM_RADIO_RESTART; always 0.
-    LRESULT OnRadioRestart(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void StopEngine(CRig& rig);
-
-    // Set once the window has begun to go.
-    bool m_closing = false;
 };

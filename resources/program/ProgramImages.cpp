@@ -34,6 +34,7 @@ std::vector<hb::afx::IconResource> ProgramIcons() {
         {IDC_KEY_DELAY, "key-delay"},
         {IDI_KEY_SEARCH, "search"},
         {IDC_KEY_RESET, "key-reset"},
+        {ID_RADIO_LOCK_OUT, "key-lock-out"},
         {IDI_KEY_HOLD, "pause"},
         {IDI_KEY_LOCK_OUT, "key-lock-out"},
         {IDI_KEY_SCAN, "key-scan"},

@@ -11,14 +11,18 @@ hb::afx::ResourceTables MakeTables() {
                                    .icons = ProgramIcons(),
                                    .bitmaps = ProgramBitmaps(),
                                    .menus = WindowMenus(),
-                                   .toolBars = {MainToolBar()},
+                                   .toolBars = {MainToolBar(), ScanToolBar()},
                                    .accelerators = {MainAccelerators()}};
     const auto configuration = ConfigurationDialogs();
     tables.dialogs.insert(tables.dialogs.end(), configuration.begin(), configuration.end());
     tables.dialogs.push_back(MixerForm());
+    tables.dialogs.push_back(ToolViewForm());
+    tables.bitmaps.push_back(ScanToolBarBitmap());
     tables.menus.insert(tables.menus.begin(), MainMenu());
     const auto commands = CommandStrings();
     tables.strings.insert(tables.strings.end(), commands.begin(), commands.end());
+    const auto scanBar = ScanToolBarStrings();
+    tables.strings.insert(tables.strings.end(), scanBar.begin(), scanBar.end());
     return tables;
 }
 

@@ -44,6 +44,8 @@ inline constexpr CompanionFile kCompanions[] = {
     {"Pellam.DLL", {{9, 1, 4, 17}}},
 };
 
+inline constexpr const char* kResourceLibrary = "Pellam.DLL";
+
 // A receiver and a trunk tracker, both simulated: a configuration the engine accepts.
 inline constexpr const char* kTwoRadios = "[Radios]\nRadio#1=Receiver\nRadio#2=Tracker\n"
                                           "[Receiver]\nType=42\nPort=SIM\n"
@@ -68,15 +70,17 @@ protected:
         ModelTest::TearDown();
     }
 
-    // The resource library itself rather than its stand-in: for the forms it carries.
+    // The resource library itself serves from the tests' folder, as for the program: a radio
+    // window needs its front panel forms. Before Start.
     static void UseResourceLibrary() {
         hb::win::ClearFakeModules();
         for (const CompanionFile& companion : kCompanions) {
-            if (std::string(companion.name) != "Pellam.DLL") {
+            if (std::string(companion.name) != kResourceLibrary) {
                 hb::win::SetFakeModule(companion.name, companion.version, false);
             }
         }
     }
+
     std::string SettingsFile() const { return Home() + "/config/Halbridge Pro.ini"; }
     void Settings(const std::string& text) const {
         ASSERT_TRUE(hb::win::ini::Seed(SettingsFile(), text));

@@ -5,7 +5,7 @@
 #include "platform/tessary/model/File.h"
 #include "radioview/RadioView.h"
 #include "resources/ResourceIds.h"
-#include "tests/app/ProgramTest.h"
+#include "tests/app/radiowindow/RadioWindowTest.h"
 
 #include <filesystem>
 
@@ -15,26 +15,7 @@ namespace {
 using hb::afx::ModalLog;
 using hb::afx::SetModalScript;
 
-class RadioControlTest : public ProgramTest {
-protected:
-    // Each radio set up, with a scan list that suits it: one group of its type.
-    void Radios(const std::string& settings, std::initializer_list<std::pair<LPCSTR, int>> radios) {
-        Settings(settings);
-        for (const auto& [name, type] : radios) {
-            UserValue(name, "SetupWizard", 0);
-            std::unique_ptr<Group> group = SampleGroup();
-            group->setRadioType(static_cast<std::uint8_t>(type));
-            const std::string groupFile = Doc(std::string(name) + ".swg");
-            ASSERT_TRUE(File(groupFile, group.get()).save());
-            Roster list;
-            list.entries()[0]->active = RosterEntry::kOn;
-            list.entries()[0]->setFileName(groupFile);
-            ASSERT_TRUE(File(Doc(std::string(name) + ".sws"), &list).save());
-        }
-        ASSERT_EQ(Start(), std::nullopt);
-    }
-    CRadioFrame* RadioWindow() const { return dynamic_cast<CRadioFrame*>(Main().GetActiveFrame()); }
-};
+class RadioControlTest : public RadioWindowTest {};
 
 TEST_F(RadioControlTest, TheOnlyRadioOpensItsWindowWhichHoldsTheRadioUntilItCloses) {
     Radios("[Radios]\nRadio#1=Receiver\n[Receiver]\nType=42\nPort=SIM\n", {{"Receiver", 42}});

@@ -95,6 +95,8 @@ protected:
 };
 
 TEST_F(SampleListsTest, AFirstRunCopiesEachRadiosListsAndRadioControlOpensThemWithoutTheWizard) {
+    // The radio window shows the resource library's front panel.
+    UseResourceLibrary();
     StartFirstRun(hb::win::ApplicationFolder());
     for (const char* name : kListFiles) {
         EXPECT_EQ(ReadBytes(Doc(name)), ReadBytes(Built(name))) << name;

@@ -98,6 +98,9 @@ TEST_F(StartupTest, AFileWhosePathContainsResetIsOpenedAndKeepsItsCase) {
     const std::string list = folder + "/Receiver.sws";
     Roster roster;
     ASSERT_TRUE(File(list, &roster).save());
+    UseResourceLibrary();
+    // The window opens and holds the radio, but there is nothing to scan.
+    ExpectBox("scan list is empty", IDOK, "Empty Scan List");
 
     ASSERT_EQ(Start("\"" + list + "\""), std::nullopt);
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, "Software\\Corvanta\\Halbridge Pro\\Settings"));
@@ -200,6 +203,7 @@ TEST_F(StartupTest, AFolderThatCannotBeMadeOrAFileThatCannotBeOpenedEndsStartUpA
 
     const std::string missing = Home() + "/Receiver.sws";
     NewApp();
+    UseResourceLibrary();
     ExpectBox("Receiver.sws", IDOK);
     testing::internal::CaptureStderr();
     EXPECT_EQ(Start("\"" + missing + "\""), std::optional<int>(CHalbridgeApp::kStartupFailed));
@@ -214,6 +218,8 @@ TEST_F(StartupTest, ARelativeFileIsTakenFromTheFolderTheProgramWasStartedIn) {
     const std::string list = folder + "/sub/Receiver.sws";
     Roster roster;
     ASSERT_TRUE(File(list, &roster).save());
+    UseResourceLibrary();
+    ExpectBox("scan list is empty", IDOK, "Empty Scan List");
     const std::filesystem::path before = std::filesystem::current_path();
     std::filesystem::current_path(folder);
     const std::optional<int> started = Start("sub/Receiver.sws");

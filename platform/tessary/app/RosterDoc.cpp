@@ -22,6 +22,9 @@ BOOL CRosterDoc::OnOpenDocument(LPCSTR lpszPathName) {
     }
     DeleteContents();
     m_roster.reset(static_cast<Roster*>(root.release()));
+    // The entries' files come with the list, as a radio scans them; one that cannot be read
+    // leaves its entry empty.
+    m_roster->Load(0);
     SetModifiedFlag(FALSE);
     return TRUE;
 }

@@ -18,7 +18,7 @@ public:
     Roster* GetRoster() const { return m_roster.get(); }
 
     // A file that cannot be read or holds no scan list is reported in a box, and the document
-    // keeps what it held.
+    // keeps what it held. The files the list's entries name are read with it.
     BOOL OnOpenDocument(LPCSTR lpszPathName) override;
     // A failed write is reported in a box; the document stays modified.
     BOOL OnSaveDocument(LPCSTR lpszPathName) override;
