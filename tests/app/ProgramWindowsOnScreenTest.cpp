@@ -1,7 +1,7 @@
 // The program's windows inside the main window, used on a display of the test's own as a person
 // uses them: a new group window with its frame, closed by its close button; maximized and restored
 // by its buttons and by double-clicks; the Window menu listing the open windows and switching
-// between them; dialogs opening over the main window.
+// between them; dialogs opening over the main window, the trunking ID format among them.
 #include "ProgramOnScreen.h"
 #include "platform/testkit/xdriver/Artefacts.h"
 #include "platform/testkit/xdriver/XDriver.h"
@@ -247,6 +247,26 @@ TEST_F(ProgramWindowsOnScreenTest, SelectRadioOpensOverTheMainWindow) {
     EXPECT_TRUE(driver->Screenshot(main, ArtefactPath("program-select-radio-placed.png")));
     driver->Press("Escape");
     ASSERT_TRUE(driver->WaitUntilGone(*select, kWait));
+
+    driver->Close(main);
+    EXPECT_EQ(program.Finish(), 0) << program.Output();
+}
+
+TEST_F(ProgramWindowsOnScreenTest, TheTrunkingIdFormatOpensFromTheSettingsMenu) {
+    Start();
+    DropMenu(kSettingsX);
+    // The eighth item: the configuration, two folders, three audio items, two sub-menus, then it.
+    for (int item = 0; item < 8; ++item) {
+        driver->Press("Down");
+    }
+    driver->Press("Return");
+    const auto dialog = driver->FindWindow("Trunking ID Code Format", kWait);
+    ASSERT_TRUE(dialog) << program.Output();
+    ASSERT_TRUE(driver->WaitUntilPainted(*dialog, kWait));
+    ExpectCentredOverMain(*dialog);
+    EXPECT_TRUE(driver->Screenshot(*dialog, ArtefactPath("program-trunking-id-format.png")));
+    driver->Press("Escape");
+    ASSERT_TRUE(driver->WaitUntilGone(*dialog, kWait));
 
     driver->Close(main);
     EXPECT_EQ(program.Finish(), 0) << program.Output();

@@ -1,6 +1,8 @@
 #include "platform/tessary/app/AppHooks.h"
 
-#include "platform/win/core/Hooks.h"
+#include "platform/tessary/app/ColorChoiceDialog.h"
+#include "platform/tessary/app/FontChoiceDialog.h"
+#include "platform/tessary/app/IdFormatDialog.h"
 
 namespace hb::tessary {
 namespace {
@@ -16,13 +18,6 @@ struct HookState {
 HookState& State() {
     static HookState state;
     return state;
-}
-
-bool NoChooser(const char* what) {
-    if (hb::win::IsStrictMode()) {
-        hb::win::ReportFailure(std::string(what) + " dialog asked for, but no answer was scripted");
-    }
-    return false;
 }
 
 } // namespace
@@ -58,16 +53,39 @@ void RecordStubCall(std::string call) {
 }
 
 bool ChooseFont(const std::string& title, LOGFONT& font) {
-    return State().fontChooser ? State().fontChooser(title, font) : NoChooser("font");
+    if (State().fontChooser) {
+        return State().fontChooser(title, font);
+    }
+    CFontChoiceDialog dialog(title, font);
+    if (dialog.DoModal() != IDOK) {
+        return false;
+    }
+    font = dialog.Font();
+    return true;
 }
 
 bool ChooseColor(int index, COLORREF& color) {
-    return State().colorChooser ? State().colorChooser(index, color) : NoChooser("colour");
+    if (State().colorChooser) {
+        return State().colorChooser(index, color);
+    }
+    CColorChoiceDialog dialog(index, color);
+    if (dialog.DoModal() != IDOK) {
+        return false;
+    }
+    color = dialog.Color();
+    return true;
 }
 
 bool ChooseIdFormats(IdFormats& formats) {
-    return State().idFormatChooser ? State().idFormatChooser(formats)
-                                   : NoChooser("trunking ID format");
+    if (State().idFormatChooser) {
+        return State().idFormatChooser(formats);
+    }
+    CIdFormatDialog dialog(formats);
+    if (dialog.DoModal() != IDOK) {
+        return false;
+    }
+    formats = dialog.Formats();
+    return true;
 }
 
 void ResetAppHooks() {

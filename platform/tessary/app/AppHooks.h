@@ -1,7 +1,8 @@
 #pragma once
 // What the application base shows or asks for outside its own windows, as tests see it: the error
 // messages it showed, the calls of its operations that have nothing to do on this platform, and
-// the font and colour choosers, which are modal and so are answered through hooks.
+// the font, colour and trunking ID format choosers, which a test may answer through hooks instead
+// of their modal dialogs.
 
 #include "platform/win/WinTypes.h"
 #include "platform/win/gdi/Fonts.h"
@@ -47,7 +48,7 @@ namespace detail {
 
 void RecordErrorMessage(ErrorMessageRecord record);
 void RecordStubCall(std::string call);
-// The chooser's answer. Without one, a strict test fails and the dialog counts as cancelled.
+// The hook's answer when one is set, else that of the modal dialog (true for OK).
 bool ChooseFont(const std::string& title, LOGFONT& font);
 bool ChooseColor(int index, COLORREF& color);
 bool ChooseIdFormats(IdFormats& formats);
