@@ -1,0 +1,271 @@
+#include "platform/tessary/audio/AudioLog.h"
+
+#include "platform/afx/CComboBox.h"
+#include "platform/afx/CWnd.h"
+#include "platform/tessary/app/ScanApp.h"
+#include "platform/tessary/audio/Mixer.h"
+#include "platform/testkit/PlatformTest.h"
+#include "platform/testkit/TempFolder.h"
+#include "platform/testkit/TestWindow.h"
+#include "platform/win/mm/SimAudio.h"
+#include "tests/platform/tessary/audio/RecordingFileReader.h"
+
+#include <string>
+#include <vector>
+
+namespace hb::tessary::test {
+namespace {
+
+namespace sim = hb::win::mm::sim;
+using hb::testkit::TestWindow;
+
+// A logger whose update calls are kept, in order.
+class WatchedLog : public CAudioLog {
+public:
+    using CAudioLog::CAudioLog;
+    void UpdateStatus() override { updates.push_back("status " + std::to_string(m_state)); }
+    void UpdateSegment(const char*, const wlseg*, std::uint32_t n) override {
+        updates.push_back("segment " + std::to_string(n));
+    }
+    void UpdateInfo(const dal* record, const char*) override {
+        updates.push_back("info " + (record ? record->text(dal::kName1) : std::string("-")));
+    }
+    void UpdateTime(std::uint32_t, int n) override {
+        updates.push_back("time " + std::to_string(n));
+    }
+    void UpdateIndicators(int kind, int value) override {
+        updates.push_back("indicator " + std::to_string(kind) + "=" + std::to_string(value));
+    }
+
+    std::vector<std::string> updates;
+};
+
+class AudioLogTest : public hb::testkit::PlatformTest {
+protected:
+    static constexpr const char* kSection = "Rx1_AudioRecorder";
+
+    AudioLogTest() {
+        for (const UINT message : {MM_WIM_DATA, MM_WOM_DONE, MM_WIM_CLOSE, MM_WOM_CLOSE}) {
+            window.On(message, [this, message](WPARAM w, LPARAM l) {
+                switch (message) {
+                case MM_WIM_DATA:
+                    return log.ProcessWIMData(w, l);
+                case MM_WOM_DONE:
+                    return log.ProcessWOMDone(w, l);
+                case MM_WIM_CLOSE:
+                    return log.ProcessWIMClose(w, l);
+                default:
+                    return log.ProcessWOMClose(w, l);
+                }
+            });
+        }
+        window.Create();
+        owner.Attach(window.hwnd());
+        log.m_owner = &owner;
+    }
+    ~AudioLogTest() override { owner.Detach(); }
+
+    void DeclareCard() {
+        sim::AddCard({"Radio", {"Receiver"}, {"Speaker"}});
+        sim::SetSource(0, {1000, 0.5});
+        log.SetInputLine(CMixer::LineOf(0, 0));
+        log.SetMonitorLine(-4);
+    }
+
+    void UseFile() {
+        app.WriteProfileStringA(kSection, "RecordingFile", path.c_str());
+        log.SetRole(1);
+    }
+
+    // The owner's 100 ms timer, as the logger windows run it.
+    void Ticks(int count) {
+        for (int i = 0; i < count; ++i) {
+            AdvanceAndPump(100);
+            log.OnTimerTick();
+        }
+    }
+
+    CScanApp app{"Halbridge Pro"};
+    TestWindow window;
+    CWnd owner;
+    WatchedLog log{kSection, "Rx1"};
+    hb::testkit::TempFolder folder;
+    std::string path = folder.File("RX1_AUDIO.SWQ");
+};
+
+TEST_F(AudioLogTest, WithoutASoundCardCreateFailsAndTheLoggerStaysClosed) {
+    EXPECT_FALSE(log.Create(&owner, 0));
+    EXPECT_EQ(log.m_waveIn, 0u);
+    EXPECT_EQ(log.m_waveOut, 0u);
+}
+
+TEST_F(AudioLogTest, ChannelRequestsRecordSegmentsThatReadBackByTheFileLayout) {
+    DeclareCard();
+    UseFile();
+    ASSERT_EQ(log.m_file.m_state, CAudioFile::kFileOpen);
+    ASSERT_TRUE(log.Create(&owner, 0));
+    ASSERT_EQ(log.SetMode(CAudioLog::kModeRecord), 0);
+    EXPECT_TRUE(log.m_recording);
+    EXPECT_EQ(log.m_state, CAudioLog::kStateActive);
+    log.updates.clear();
+
+    const dal fire = ChannelRecord("Fire", 155'010'000);
+    log.ProcessRequest(2, &fire, 0);
+    EXPECT_EQ(log.m_state, CAudioLog::kStateSegment);
+    EXPECT_EQ(log.m_runState, CAudioLog::kRecording);
+    ASSERT_NE(log.m_openSegment, nullptr);
+    EXPECT_EQ((std::vector<std::string>{log.updates.begin(), log.updates.begin() + 4}),
+              (std::vector<std::string>{"status 5", "time 1", "segment 1", "info Fire"}));
+    Ticks(3);
+    dal newId = fire;
+    newId.set(dal::kLevel, 40);
+    newId.setText(dal::kName1, "Fire Ground");
+    log.ProcessRequest(4, &newId, 0);
+    Ticks(2);
+    log.ProcessRequest(1, nullptr, 0);
+    EXPECT_EQ(log.m_state, CAudioLog::kStateActive);
+    EXPECT_EQ(log.m_openSegment, nullptr);
+    Ticks(2);
+    const dal police = ChannelRecord("Police", 460'125'000);
+    log.ProcessRequest(8, &police, 0);
+    Ticks(1);
+    log.ProcessRequest(1, nullptr, 0);
+
+    const auto segments = ReadRecordingFile(path);
+    ASSERT_EQ(segments.size(), 2u);
+    EXPECT_EQ(segments[0].header.get(wlseg::kSegmentNumber), 1u);
+    EXPECT_EQ(segments[1].header.get(wlseg::kSegmentNumber), 2u);
+    const dal first = segments[0].header.get(wlseg::kDal);
+    EXPECT_EQ(first.text(dal::kName1), "Fire Ground");
+    EXPECT_EQ(first.get(dal::kLevel), 40);
+    EXPECT_EQ(first.get(dal::kState), 2) << "the state byte takes the request's code";
+    EXPECT_EQ(segments[1].header.get(wlseg::kDal).get(dal::kState), 8);
+    // Five ticks of a tenth of a second each, less the buffers still on their way.
+    EXPECT_GE(segments[0].header.get(wlseg::kPayloadLength), 3u * 1600);
+    EXPECT_LE(segments[0].header.get(wlseg::kPayloadLength), 5u * 1600);
+    EXPECT_GT(log.m_level, 40);
+    EXPECT_FALSE(sim::Played(0).empty()) << "the input is monitored";
+}
+
+TEST_F(AudioLogTest, AMutedLoggerMonitorsNothingButStillRecords) {
+    DeclareCard();
+    UseFile();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    log.SetMode(CAudioLog::kModeRecord);
+    log.Mute(1);
+    const dal fire = ChannelRecord("Fire", 155'010'000);
+    log.ProcessRequest(2, &fire, 0);
+    Ticks(3);
+    EXPECT_TRUE(sim::Played(0).empty());
+    EXPECT_GT(ReadRecordingFile(path).at(0).header.get(wlseg::kPayloadLength), 0u);
+}
+
+TEST_F(AudioLogTest, PlayNeedsAFileAndPlaysItsSegmentsOnTheOutput) {
+    DeclareCard();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    EXPECT_EQ(log.SetMode(CAudioLog::kModePlay), -1);
+    EXPECT_EQ(log.m_mode, CAudioLog::kModeOff);
+
+    UseFile();
+    log.SetMode(CAudioLog::kModeRecord);
+    const dal fire = ChannelRecord("Fire", 155'010'000);
+    log.ProcessRequest(2, &fire, 0);
+    Ticks(4);
+    log.ProcessRequest(1, nullptr, 0);
+    log.SetMode(CAudioLog::kModeOff);
+    const std::size_t monitored = sim::Played(0).size();
+    const std::uint32_t recorded = ReadRecordingFile(path).at(0).header.get(wlseg::kPayloadLength);
+
+    ASSERT_EQ(log.SetMode(CAudioLog::kModePlay), 0);
+    EXPECT_EQ(log.m_playState, CAudioLog::kPlayPlaying);
+    Ticks(10);
+    EXPECT_EQ(sim::Played(0).size() - monitored, recorded) << "the whole segment was played";
+    EXPECT_EQ(log.m_playState, CAudioLog::kPlayFileEnd);
+    EXPECT_EQ(log.m_state, CAudioLog::kStateStopped);
+}
+
+TEST_F(AudioLogTest, AHeldOutputResumesAtTheTickWherePlayingReturns) {
+    DeclareCard();
+    UseFile();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    log.SetMode(CAudioLog::kModeRecord);
+    const dal fire = ChannelRecord("Fire", 155'010'000);
+    log.ProcessRequest(2, &fire, 0);
+    Ticks(10);
+    log.SetMode(CAudioLog::kModeOff);
+    ASSERT_EQ(log.SetMode(CAudioLog::kModePlay), 0);
+    Ticks(1);
+
+    // What the position slider does while it is dragged.
+    log.m_playState = CAudioLog::kPlayHeld;
+    waveOutPause(log.m_waveOut);
+    const std::size_t held = sim::Played(0).size();
+    Ticks(5);
+    EXPECT_EQ(sim::Played(0).size(), held);
+    log.m_playState = CAudioLog::kPlayPlaying;
+    Ticks(2);
+    EXPECT_GT(sim::Played(0).size(), held);
+}
+
+TEST_F(AudioLogTest, ASecondCreateReleasesTheFirstDevicesAndOpensThemAgain) {
+    DeclareCard();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    const HWAVEIN firstIn = log.m_waveIn;
+    ASSERT_NE(firstIn, 0u);
+    ASSERT_TRUE(log.Create(&owner, 0));
+    EXPECT_NE(log.m_waveIn, firstIn);
+    PumpUntilIdle();
+    EXPECT_EQ(window.Count(MM_WIM_CLOSE), 1u);
+    EXPECT_EQ(window.Count(MM_WIM_OPEN), 2u);
+    EXPECT_EQ(window.Count(MM_WOM_CLOSE), 1u);
+
+    sim::FailNextOpen(MMSYSERR_ALLOCATED);
+    EXPECT_FALSE(log.Create(&owner, 0));
+    EXPECT_EQ(log.m_waveIn, 0u);
+    EXPECT_EQ(log.m_waveOut, 0u);
+}
+
+TEST_F(AudioLogTest, LowDiskSpaceStopsTheRecordingWithReason2) {
+    DeclareCard();
+    UseFile();
+    app.WriteProfileInt(kSection, "MinDiskSpace", 0x7FFFFFFF);
+    ASSERT_TRUE(log.Create(&owner, 0));
+    log.SetMode(CAudioLog::kModeRecord);
+    const dal fire = ChannelRecord("Fire", 155'010'000);
+    log.ProcessRequest(2, &fire, 0);
+    Ticks(1);
+    EXPECT_TRUE(log.m_diskSpaceStop);
+    EXPECT_EQ(log.m_stopReason, CAudioLog::kStopDiskSpace);
+    EXPECT_EQ(log.m_openSegment, nullptr);
+    log.ProcessRequest(2, &fire, 0);
+    EXPECT_EQ(ReadRecordingFile(path).size(), 1u) << "no new segment while stopped";
+}
+
+TEST_F(AudioLogTest, TheMixerListsTheCardsSourcesAndOutputs) {
+    sim::AddCard({"Front", {"Line In"}, {"Speakers"}});
+    sim::AddCard({"Radio", {"Receiver 1", "Receiver 2"}, {}});
+    CMixer::BuildAudioDeviceList(1);
+    ASSERT_EQ(CMixer::m_mix_list.size(), 3u);
+    EXPECT_EQ(CMixer::m_mix_list[2].name, "Receiver 2");
+    EXPECT_EQ(CMixer::m_mix_list[2].line, 0x01000001);
+    EXPECT_EQ(CMixer::m_mix_list[2].mixer, 1u);
+    EXPECT_EQ(CMixer::MapInputToOutput(0x00000000), 0x00000000);
+    EXPECT_EQ(CMixer::MapInputToOutput(0x01000001), -1) << "the radio card plays nothing";
+    CMixer::SetSourceInUse(0x01000000, 1);
+    EXPECT_FALSE(CMixer::m_mix_list[0].inUse);
+    EXPECT_TRUE(CMixer::m_mix_list[1].inUse);
+    EXPECT_TRUE(CMixer::m_mix_list[2].inUse) << "the whole card is marked";
+
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(0, 0, 100, 100), &owner, 5));
+    CMixer::EnumerateOutputs(&combo, "Speakers");
+    ASSERT_EQ(combo.GetCount(), 2);
+    CString text;
+    combo.GetLBText(0, text);
+    EXPECT_EQ(text.str(), "Default Output");
+    EXPECT_EQ(static_cast<std::int32_t>(combo.GetItemData(0)), -4);
+    EXPECT_EQ(combo.GetCurSel(), 1);
+}
+
+} // namespace
+} // namespace hb::tessary::test
