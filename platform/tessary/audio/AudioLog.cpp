@@ -75,6 +75,7 @@ int CAudioLog::ApplyMode(int mode) {
         if (m_file.m_currentRecord == 0) {
             m_file.GotoPlaySegment(1);
         }
+        ShowCurrentSegment();
         m_playState = kPlayPlaying;
         SetState(kStateActive);
         FeedPlayback();

@@ -105,6 +105,25 @@ public:
     void OnBackButton();
     void OnEndButton();
 
+    // The recording file: chosen in the file dialog, made when recording begins, emptied, or
+    // overwritten with zeros and emptied (both asked first).
+    void OnFileButton();
+    void OnAutoFileButton();
+    void OnFileErase();
+    void OnFileZeroize();
+
+    // Skips the rest of the segment being played.
+    virtual void Skip();
+    void OnClickSkip();
+    // Chain on: play keeps to the channel of the segment current when it was turned on.
+    void OnClickChain();
+    // Non-zero for the current segment when chain is on and it is off the chained channel.
+    virtual int ChainMatch();
+    // Goes to a segment of the file, playing it when `play` is set.
+    void OnGotoSegment(std::uint32_t number, BYTE play);
+    // Mutes every other logger and unmutes this one.
+    virtual void MutePeers();
+
     // The engine's wave callback for a radio that delivers its own audio; `context` is the logger.
     static void DriverWaveInterface(void* context, const std::uint8_t* samples,
                                     std::uint32_t bytes);
@@ -155,6 +174,12 @@ public:
     BOOL m_fedByDriver = FALSE;
     std::uint32_t m_driverBytes = 0;
 
+    std::uint32_t m_skipCount = 0;
+    BOOL m_chain = FALSE;
+    std::uint32_t m_chainFrequency = 0;
+    // A new dated file is made when recording begins.
+    BOOL m_autoFile = FALSE;
+
     HWAVEIN m_waveIn = 0;
     HWAVEOUT m_waveOut = 0;
     BOOL m_outputPaused = FALSE;
@@ -166,6 +191,11 @@ private:
     struct Buffer;
 
     void ReadSettings();
+    void TakeFile(const std::string& path);
+    void MakeAutoFile();
+    void ClearFile(bool zeroize);
+    // Moves to the next segment that chain allows; FALSE at the end of the file.
+    BOOL NextPlayableRecord();
     int ApplyMode(int mode);
     void OpenRecordingFile();
     void ReleaseDevices();
@@ -182,6 +212,8 @@ private:
     void CheckDiskSpace();
     void SetState(BYTE state);
     void StopPlayback();
+    // Shows the time and channel of the file's current segment.
+    void ShowCurrentSegment();
     // Gives back what the output still holds.
     void DropOutput();
     void GotoSegment(std::uint32_t number);

@@ -62,6 +62,8 @@ struct CAudioLog::Buffer {
     }
     std::vector<char> data;
     WAVEHDR header;
+    // The segment of the file the audio came from while playing.
+    std::uint32_t record = 0;
 };
 
 CAudioLog::CAudioLog(const char* section, const char* name)
@@ -244,6 +246,7 @@ void CAudioLog::Play(const std::uint8_t* samples, std::uint32_t bytes) {
         data[2 * i] = static_cast<std::uint8_t>(scaled & 0xFF);
         data[2 * i + 1] = static_cast<std::uint8_t>((scaled >> 8) & 0xFF);
     }
+    buffer->record = m_mode == kModePlay ? m_file.m_currentRecord : 0;
     if (waveOutWrite(m_waveOut, &buffer->header, sizeof(WAVEHDR)) == MMSYSERR_NOERROR) {
         m_outputBuffers.push_back(std::move(buffer));
     }
@@ -255,6 +258,15 @@ void CAudioLog::FeedPlayback() {
     if (m_mode != kModePlay || m_playState != kPlayPlaying || !m_waveOut) {
         return;
     }
+    if (m_skipCount != 0) {
+        m_skipCount = 0;
+        if (!NextPlayableRecord()) {
+            m_playState = kPlayFileEnd;
+            SetState(kStateStopped);
+            return;
+        }
+        ShowCurrentSegment();
+    }
     std::vector<std::uint8_t> samples(kBufferBytes);
     while (m_outputBuffers.size() < kPlayAhead) {
         const std::uint32_t bytes = m_file.ReadAudio(samples.data(), kBufferBytes);
@@ -262,17 +274,21 @@ void CAudioLog::FeedPlayback() {
             Play(samples.data(), bytes & ~1u);
             continue;
         }
-        if (!m_file.NextRecord()) {
+        if (!NextPlayableRecord()) {
             if (m_outputBuffers.empty()) {
                 m_playState = kPlayFileEnd;
                 SetState(kStateStopped);
             }
             return;
         }
-        const dal record = m_file.CurrentHeader().get(wlseg::kDal);
-        UpdateTime(record.get(dal::kTime), static_cast<int>(m_file.m_currentRecord));
-        UpdateInfo(&record, nullptr);
+        ShowCurrentSegment();
     }
+}
+
+void CAudioLog::ShowCurrentSegment() {
+    const dal record = m_file.CurrentHeader().get(wlseg::kDal);
+    UpdateTime(record.get(dal::kTime), static_cast<int>(m_file.m_currentRecord));
+    UpdateInfo(&record, nullptr);
 }
 
 void CAudioLog::DropOutput() {
@@ -280,6 +296,19 @@ void CAudioLog::DropOutput() {
         waveOutReset(m_waveOut);
     }
     m_outputBuffers.clear();
+}
+
+// The file is read ahead of what is heard, so the skip counts from the segment being heard.
+void CAudioLog::Skip() {
+    RecordAudioCall(this, "Skip", {});
+    if (m_mode != kModePlay) {
+        return;
+    }
+    const std::uint32_t heard =
+        m_outputBuffers.empty() ? m_file.m_currentRecord : m_outputBuffers.front()->record;
+    DropOutput();
+    m_file.GotoPlaySegment(heard);
+    ++m_skipCount;
 }
 
 void CAudioLog::StopPlayback() {

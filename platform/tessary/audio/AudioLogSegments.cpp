@@ -47,6 +47,9 @@ void CAudioLog::StartSegment(int code, const dal& record, std::uint64_t) {
     EndSegment();
     m_segmentRecord = record;
     m_segmentRecord.set(dal::kState, static_cast<std::uint8_t>(code));
+    if (m_autoFile) {
+        MakeAutoFile();
+    }
     if (m_recording && !m_diskSpaceStop) {
         const std::uint32_t number = m_file.AppendSegment(m_segmentRecord, 0);
         if (number != 0) {
@@ -77,9 +80,7 @@ void CAudioLog::GotoSegment(std::uint32_t number) {
         return;
     }
     DropOutput();
-    const dal record = m_file.CurrentHeader().get(wlseg::kDal);
-    UpdateTime(record.get(dal::kTime), static_cast<int>(number));
-    UpdateInfo(&record, nullptr);
+    ShowCurrentSegment();
     FeedPlayback();
     UpdatePosition();
 }
@@ -148,4 +149,65 @@ void CAudioLog::OnBackButton() {
 void CAudioLog::OnEndButton() {
     RecordAudioCall(this, "OnEndButton", {});
     GotoSegment(m_file.m_recordCount);
+}
+
+void CAudioLog::OnClickSkip() {
+    RecordAudioCall(this, "OnClickSkip", {});
+    Skip();
+    UpdateIndicators(0, m_skipCount != 0 ? 1 : 0);
+}
+
+void CAudioLog::OnClickChain() {
+    RecordAudioCall(this, "OnClickChain", {});
+    m_chain = !m_chain;
+    m_chainFrequency = m_file.CurrentHeader().get(wlseg::kDal).get(dal::kFrequency);
+    UpdateIndicators(2, m_chain ? 1 : 0);
+}
+
+int CAudioLog::ChainMatch() {
+    RecordAudioCall(this, "ChainMatch", {});
+    return m_chain && m_file.m_currentRecord != 0 &&
+                   m_file.CurrentHeader().get(wlseg::kDal).get(dal::kFrequency) != m_chainFrequency
+               ? 1
+               : 0;
+}
+
+BOOL CAudioLog::NextPlayableRecord() {
+    while (m_file.NextRecord()) {
+        if (!ChainMatch()) {
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+void CAudioLog::OnGotoSegment(std::uint32_t number, BYTE play) {
+    RecordAudioCall(this, "OnGotoSegment", {Arg(number), Arg(play)});
+    if (play && m_mode != kModePlay) {
+        // Play starts at the segment current when the mode changes.
+        if (m_file.GotoPlaySegment(number)) {
+            ApplyMode(kModePlay);
+        }
+        return;
+    }
+    GotoSegment(number);
+    if (play && m_playState != kPlayPlaying) {
+        m_playState = kPlayPlaying;
+        SetState(kStateActive);
+        FeedPlayback();
+    }
+}
+
+void CAudioLog::MutePeers() {
+    RecordAudioCall(this, "MutePeers", {});
+    for (CAudioLog* log : al_list) {
+        if (log != this && !log->m_muted) {
+            log->m_muted = TRUE;
+            log->UpdateIndicators(1, 1);
+        }
+    }
+    if (m_muted) {
+        m_muted = FALSE;
+        UpdateIndicators(1, OutputMuted() ? 1 : 0);
+    }
 }

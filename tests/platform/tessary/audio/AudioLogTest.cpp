@@ -1,6 +1,7 @@
 #include "platform/tessary/audio/AudioLog.h"
 
 #include "platform/afx/CComboBox.h"
+#include "platform/afx/CFileDialog.h"
 #include "platform/afx/CWnd.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/audio/Mixer.h"
@@ -8,8 +9,11 @@
 #include "platform/testkit/TempFolder.h"
 #include "platform/testkit/TestWindow.h"
 #include "platform/win/mm/SimAudio.h"
+#include "platform/win/store/Folders.h"
+#include "platform/win/sys/Paths.h"
 #include "tests/platform/tessary/audio/RecordingFileReader.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,14 +28,18 @@ class WatchedLog : public CAudioLog {
 public:
     using CAudioLog::CAudioLog;
     void UpdateStatus() override { updates.push_back("status " + std::to_string(m_state)); }
-    void UpdateSegment(const char*, const wlseg*, std::uint32_t n) override {
-        updates.push_back("segment " + std::to_string(n));
-    }
     void UpdateInfo(const dal* record, const char*) override {
         updates.push_back("info " + (record ? record->text(dal::kName1) : std::string("-")));
     }
     void UpdateTime(std::uint32_t, int n) override {
         updates.push_back("time " + std::to_string(n));
+    }
+    void UpdateSegment(const char* file, const wlseg* segment, std::uint32_t n) override {
+        if (!segment) {
+            updates.push_back("segment " + std::string(file) + " null " + std::to_string(n));
+            return;
+        }
+        updates.push_back("segment " + std::to_string(n));
     }
     void UpdateIndicators(int kind, int value) override {
         updates.push_back("indicator " + std::to_string(kind) + "=" + std::to_string(value));
@@ -43,6 +51,18 @@ public:
 class AudioLogTest : public hb::testkit::PlatformTest {
 protected:
     static constexpr const char* kSection = "Rx1_AudioRecorder";
+
+    // Records one segment on each channel in turn, a few ticks each.
+    void RecordChannels(const std::vector<std::uint32_t>& frequencies) {
+        log.SetMode(CAudioLog::kModeRecord);
+        for (const std::uint32_t frequency : frequencies) {
+            const dal record = ChannelRecord("Ch", frequency);
+            log.ProcessRequest(2, &record, 0);
+            Ticks(2);
+        }
+        log.ProcessRequest(1, nullptr, 0);
+        log.SetMode(CAudioLog::kModeOff);
+    }
 
     AudioLogTest() {
         for (const UINT message : {MM_WIM_DATA, MM_WOM_DONE, MM_WIM_CLOSE, MM_WOM_CLOSE}) {
@@ -239,6 +259,108 @@ TEST_F(AudioLogTest, LowDiskSpaceStopsTheRecordingWithReason2) {
     EXPECT_EQ(log.m_openSegment, nullptr);
     log.ProcessRequest(2, &fire, 0);
     EXPECT_EQ(ReadRecordingFile(path).size(), 1u) << "no new segment while stopped";
+}
+
+TEST_F(AudioLogTest, TheFileButtonTakesTheChosenFileAndKeepsItInTheSection) {
+    DeclareCard();
+    UseFile();
+    const std::string chosen = folder.File("BASE.SWQ");
+    hb::afx::SetFileDialogHook([&](const hb::afx::FileDialogRequest&) { return chosen; });
+    log.OnFileButton();
+    EXPECT_EQ(log.m_file.m_name, chosen);
+    EXPECT_EQ(log.m_file.m_state, CAudioFile::kFileOpen);
+    EXPECT_EQ(app.GetProfileStringA(kSection, "RecordingFile", "").str(), chosen);
+
+    hb::afx::SetFileDialogHook([](const hb::afx::FileDialogRequest&) { return std::nullopt; });
+    log.OnFileButton();
+    EXPECT_EQ(log.m_file.m_name, chosen) << "cancel keeps the file";
+}
+
+TEST_F(AudioLogTest, AnAutomaticFileIsMadeWhenRecordingBegins) {
+    DeclareCard();
+    UseFile();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    log.SetMode(CAudioLog::kModeRecord);
+    log.OnAutoFileButton();
+    EXPECT_EQ(log.m_file.m_state, CAudioFile::kNewFilePending);
+    EXPECT_EQ(log.updates.back(), "indicator 4=2");
+    Ticks(3);
+    const dal fire = ChannelRecord("Fire", 155'010'000);
+    log.ProcessRequest(2, &fire, 0);
+    Ticks(2);
+    const std::string made =
+        hb::win::PathJoin(hb::win::DocumentsFolder(), "Rx1_20260101_000000.SWQ");
+    EXPECT_EQ(hb::win::NativePath(log.m_file.m_name), made);
+    EXPECT_EQ(log.m_file.m_state, CAudioFile::kFileOpen);
+    EXPECT_EQ(ReadRecordingFile(made).size(), 1u);
+}
+
+TEST_F(AudioLogTest, EraseAndZeroizeAskFirstThenEmptyTheFile) {
+    DeclareCard();
+    UseFile();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    RecordChannels({155'010'000});
+    ExpectBox("Erase every recording in RX1_AUDIO.SWQ?", IDCANCEL);
+    log.OnFileErase();
+    EXPECT_EQ(ReadRecordingFile(path).size(), 1u);
+
+    log.updates.clear();
+    ExpectBox("Erase every recording in RX1_AUDIO.SWQ?", IDOK);
+    log.OnFileErase();
+    EXPECT_TRUE(ReadRecordingFile(path).empty());
+    EXPECT_EQ(log.m_file.m_state, CAudioFile::kFileOpen);
+    EXPECT_EQ(log.updates.front(), "segment " + path + " null 0");
+
+    RecordChannels({155'010'000});
+    log.updates.clear();
+    ExpectBox("with zeros", IDOK);
+    log.OnFileZeroize();
+    EXPECT_TRUE(ReadRecordingFile(path).empty());
+    EXPECT_EQ(log.updates.front(), "segment " + path + " null 4294967295");
+}
+
+TEST_F(AudioLogTest, ChainPlaysOnlyTheChainedChannelAndSkipLeavesTheSegment) {
+    DeclareCard();
+    UseFile();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    RecordChannels({155'010'000, 460'125'000, 155'010'000, 460'125'000});
+    log.OnGotoSegment(1, 0);
+    log.OnClickChain();
+    EXPECT_TRUE(log.m_chain);
+    EXPECT_EQ(log.ChainMatch(), 0);
+    log.OnGotoSegment(2, 0);
+    EXPECT_NE(log.ChainMatch(), 0) << "the second segment is off the chained channel";
+
+    log.updates.clear();
+    log.OnGotoSegment(1, 1);
+    Ticks(30);
+    std::vector<std::string> started;
+    for (const std::string& update : log.updates) {
+        if (update.starts_with("time ")) {
+            started.push_back(update);
+        }
+    }
+    EXPECT_EQ(started, (std::vector<std::string>{"time 1", "time 3"}));
+    EXPECT_EQ(log.m_playState, CAudioLog::kPlayFileEnd);
+
+    log.OnClickChain();
+    log.OnGotoSegment(1, 1);
+    log.updates.clear();
+    log.OnClickSkip();
+    Ticks(1);
+    EXPECT_EQ(log.updates.front(), "indicator 0=1");
+    EXPECT_EQ(std::ranges::count(log.updates, std::string("time 2")), 1)
+        << "the skip leaves the segment being heard for the next";
+}
+
+TEST_F(AudioLogTest, MutePeersMutesEveryOtherLogger) {
+    WatchedLog other{"Rx2_AudioRecorder", "Rx2"};
+    log.Mute(1);
+    log.MutePeers();
+    EXPECT_FALSE(log.m_muted);
+    EXPECT_TRUE(other.m_muted);
+    EXPECT_EQ(other.updates.back(), "indicator 1=1");
+    EXPECT_EQ(CAudioLog::al_list.size(), 2u);
 }
 
 TEST_F(AudioLogTest, TheMixerListsTheCardsSourcesAndOutputs) {
