@@ -123,6 +123,12 @@ public:
     void OnGotoSegment(std::uint32_t number, BYTE play);
     // Mutes every other logger and unmutes this one.
     virtual void MutePeers();
+    // Takes the inversion mode and frequency: while both are set, played and monitored audio is
+    // mixed with the inversion frequency, which turns inverted speech back.
+    virtual void DSPInvertSetup();
+    // While the gain control is on, quiet audio is raised towards half of full scale, at most
+    // eightfold.
+    virtual void AutoGainControl(std::uint8_t* samples, std::uint32_t bytes);
 
     // The engine's wave callback for a radio that delivers its own audio; `context` is the logger.
     static void DriverWaveInterface(void* context, const std::uint8_t* samples,
@@ -177,6 +183,9 @@ public:
     std::uint32_t m_skipCount = 0;
     BOOL m_chain = FALSE;
     std::uint32_t m_chainFrequency = 0;
+    int m_invertMode = 0;
+    double m_invertFrequency = 0;
+    BOOL m_autoGain = FALSE;
     // A new dated file is made when recording begins.
     BOOL m_autoFile = FALSE;
 
@@ -224,4 +233,7 @@ private:
     std::unique_ptr<CAudioSegment> m_segment;
     dal m_segmentRecord;
     BYTE m_lastTickPlayState = kPlayStopped;
+    // The inversion carrier while it is on, in radians a sample.
+    double m_invertStep = 0;
+    double m_invertPhase = 0;
 };

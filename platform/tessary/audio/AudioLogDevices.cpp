@@ -14,7 +14,9 @@
 #include <sys/statvfs.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <numbers>
 
 using hb::tessary::detail::Arg;
 using hb::tessary::detail::RecordAudioCall;
@@ -50,6 +52,11 @@ int DeviceOfLine(const std::vector<hb::win::mm::DeviceInfo>& devices, std::int32
 
 std::int16_t SampleAt(const std::uint8_t* samples, std::size_t index) {
     return static_cast<std::int16_t>(samples[2 * index] | (samples[2 * index + 1] << 8));
+}
+
+void PutSample(std::uint8_t* samples, std::size_t index, std::int16_t value) {
+    samples[2 * index] = static_cast<std::uint8_t>(value & 0xFF);
+    samples[2 * index + 1] = static_cast<std::uint8_t>((value >> 8) & 0xFF);
 }
 
 } // namespace
@@ -215,7 +222,38 @@ LRESULT CAudioLog::ProcessWOMClose(WPARAM wParam, LPARAM) {
     return 0;
 }
 
-void CAudioLog::TakeAudio(const std::uint8_t* samples, std::uint32_t bytes) {
+void CAudioLog::DSPInvertSetup() {
+    RecordAudioCall(this, "DSPInvertSetup", {});
+    const bool on = m_invertMode != 0 && m_invertFrequency > 0 &&
+                    m_invertFrequency < CAudioFile::kSamplesPerSecond / 2.0;
+    m_invertStep =
+        on ? 2 * std::numbers::pi * m_invertFrequency / CAudioFile::kSamplesPerSecond : 0;
+    m_invertPhase = 0;
+}
+
+void CAudioLog::AutoGainControl(std::uint8_t* samples, std::uint32_t bytes) {
+    int peak = 0;
+    for (std::size_t i = 0; i < bytes / 2; ++i) {
+        peak = std::max(peak, std::abs(int{SampleAt(samples, i)}));
+    }
+    if (peak == 0) {
+        return;
+    }
+    const double gain = std::min(8.0, 16384.0 / peak);
+    if (gain <= 1) {
+        return;
+    }
+    for (std::size_t i = 0; i < bytes / 2; ++i) {
+        PutSample(samples, i, static_cast<std::int16_t>(SampleAt(samples, i) * gain));
+    }
+}
+
+void CAudioLog::TakeAudio(const std::uint8_t* input, std::uint32_t bytes) {
+    std::vector<std::uint8_t> taken(input, input + bytes);
+    std::uint8_t* samples = taken.data();
+    if (m_autoGain) {
+        AutoGainControl(samples, bytes);
+    }
     int peak = 0;
     for (std::size_t i = 0; i < bytes / 2; ++i) {
         peak = std::max(peak, std::abs(int{SampleAt(samples, i)}));
@@ -242,9 +280,12 @@ void CAudioLog::Play(const std::uint8_t* samples, std::uint32_t bytes) {
     auto buffer = std::make_unique<Buffer>(samples, bytes);
     auto* data = reinterpret_cast<std::uint8_t*>(buffer->data.data());
     for (std::size_t i = 0; i < bytes / 2; ++i) {
-        const auto scaled = static_cast<std::int16_t>(SampleAt(data, i) * m_volume);
-        data[2 * i] = static_cast<std::uint8_t>(scaled & 0xFF);
-        data[2 * i + 1] = static_cast<std::uint8_t>((scaled >> 8) & 0xFF);
+        double gain = m_volume;
+        if (m_invertStep != 0) {
+            gain *= std::cos(m_invertPhase);
+            m_invertPhase = std::fmod(m_invertPhase + m_invertStep, 2 * std::numbers::pi);
+        }
+        PutSample(data, i, static_cast<std::int16_t>(SampleAt(data, i) * gain));
     }
     buffer->record = m_mode == kModePlay ? m_file.m_currentRecord : 0;
     if (waveOutWrite(m_waveOut, &buffer->header, sizeof(WAVEHDR)) == MMSYSERR_NOERROR) {

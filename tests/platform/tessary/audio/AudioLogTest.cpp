@@ -353,6 +353,55 @@ TEST_F(AudioLogTest, ChainPlaysOnlyTheChainedChannelAndSkipLeavesTheSegment) {
         << "the skip leaves the segment being heard for the next";
 }
 
+// The loudest sample of 16-bit audio.
+int Peak(const std::vector<std::uint8_t>& audio, std::size_t from) {
+    int peak = 0;
+    for (std::size_t i = from; i + 1 < audio.size(); i += 2) {
+        peak = std::max(peak,
+                        std::abs(int{static_cast<std::int16_t>(audio[i] | (audio[i + 1] << 8))}));
+    }
+    return peak;
+}
+
+TEST_F(AudioLogTest, TheInversionFrequencyIsMixedIntoTheMonitoredAudio) {
+    DeclareCard();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    log.SetMode(CAudioLog::kModeRecord);
+    Ticks(2);
+    EXPECT_NEAR(Peak(sim::Played(0), 0), 16384, 2) << "the plain 1 kHz tone at half scale";
+
+    // A 1 kHz tone mixed with a 1 kHz carrier becomes 2 kHz at half the level.
+    log.m_invertMode = 1;
+    log.m_invertFrequency = 1000;
+    log.DSPInvertSetup();
+    const std::size_t before = sim::Played(0).size();
+    Ticks(3);
+    EXPECT_NEAR(Peak(sim::Played(0), before + 3200), 8192, 2);
+
+    log.m_invertMode = 0;
+    log.DSPInvertSetup();
+    const std::size_t plain = sim::Played(0).size();
+    Ticks(3);
+    EXPECT_NEAR(Peak(sim::Played(0), plain + 3200), 16384, 2);
+}
+
+TEST_F(AudioLogTest, TheGainControlRaisesQuietAudioAtMostEightfold) {
+    DeclareCard();
+    sim::SetSource(0, {1000, 0.05});
+    UseFile();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    log.m_autoGain = TRUE;
+    log.SetMode(CAudioLog::kModeRecord);
+    const dal fire = ChannelRecord("Fire", 155'010'000);
+    log.ProcessRequest(2, &fire, 0);
+    Ticks(3);
+    log.ProcessRequest(1, nullptr, 0);
+    const std::string bytes = hb::testkit::ReadFileBytes(path);
+    const std::size_t audio = ReadRecordingFile(path).at(0).offset + wlseg::kSize;
+    EXPECT_NEAR(Peak({bytes.begin() + static_cast<std::ptrdiff_t>(audio), bytes.end()}, 0),
+                8 * 1638, 8);
+}
+
 TEST_F(AudioLogTest, MutePeersMutesEveryOtherLogger) {
     WatchedLog other{"Rx2_AudioRecorder", "Rx2"};
     log.Mute(1);
