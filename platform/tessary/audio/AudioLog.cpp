@@ -2,6 +2,7 @@
 
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/audio/AudioCalls.h"
+#include "platform/tessary/audio/AudioLogSettings.h"
 #include "platform/tessary/audio/AudioSegment.h"
 
 #include <algorithm>
@@ -19,6 +20,31 @@ void CAudioLog::ReadSettings() {
     }
     m_mode = static_cast<BYTE>(
         std::clamp(app->GetProfileIntA(m_section.c_str(), "Mode", kModeOff), 0, int{kModePlay}));
+    m_autoGain = app->GetProfileIntA(m_section.c_str(), "AutoGain", 0) != 0;
+}
+
+int CAudioLog::MinDiskSpace() const {
+    CScanApp* app = CScanApp::GetScanApp();
+    const int minimum =
+        app && !m_section.empty()
+            ? app->GetProfileIntA(m_section.c_str(), "MinDiskSpace", kDefaultMinDiskSpace)
+            : kDefaultMinDiskSpace;
+    return std::max(minimum, 0);
+}
+
+void CAudioLog::Settings() {
+    RecordAudioCall(this, "Settings", {});
+    CAudioLogSettings dialog(m_owner);
+    dialog.m_minDiskSpace = MinDiskSpace();
+    dialog.m_autoGain = m_autoGain ? 1 : 0;
+    if (dialog.DoModal() != IDOK) {
+        return;
+    }
+    m_autoGain = dialog.m_autoGain != 0;
+    if (CScanApp* app = CScanApp::GetScanApp(); app && !m_section.empty()) {
+        app->WriteProfileInt(m_section.c_str(), "MinDiskSpace", std::max(dialog.m_minDiskSpace, 0));
+        app->WriteProfileInt(m_section.c_str(), "AutoGain", dialog.m_autoGain);
+    }
 }
 
 void CAudioLog::OpenRecordingFile() {

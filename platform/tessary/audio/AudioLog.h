@@ -43,6 +43,8 @@ public:
     static constexpr BYTE kRecording = 2;
     // Disk-space stop reason: free space fell below "MinDiskSpace".
     static constexpr BYTE kStopDiskSpace = 2;
+    // "MinDiskSpace" when unset, in MB.
+    static constexpr int kDefaultMinDiskSpace = 20;
 
     CAudioLog() : CAudioLog("", "") {}
     // `section` is the logger's profile section, `name` the radio's.
@@ -123,6 +125,8 @@ public:
     void OnGotoSegment(std::uint32_t number, BYTE play);
     // Mutes every other logger and unmutes this one.
     virtual void MutePeers();
+    // The logger's settings dialog; what the user sets is kept in the section.
+    virtual void Settings();
     // Takes the inversion mode and frequency: while both are set, played and monitored audio is
     // mixed with the inversion frequency, which turns inverted speech back.
     virtual void DSPInvertSetup();
@@ -200,6 +204,7 @@ private:
     struct Buffer;
 
     void ReadSettings();
+    int MinDiskSpace() const;
     void TakeFile(const std::string& path);
     void MakeAutoFile();
     void ClearFile(bool zeroize);

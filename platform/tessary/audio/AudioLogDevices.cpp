@@ -28,8 +28,6 @@ constexpr DWORD kBufferBytes = CAudioFile::kBytesPerSecond / 10;
 constexpr std::size_t kInputBuffers = 4;
 // Buffers queued ahead on the output while playing.
 constexpr std::size_t kPlayAhead = 3;
-// "MinDiskSpace" when unset, in MB.
-constexpr int kDefaultMinDiskSpace = 20;
 
 WAVEFORMATEX VoiceFormat() {
     WAVEFORMATEX format;
@@ -378,18 +376,14 @@ void CAudioLog::OnTimerTick() {
 }
 
 void CAudioLog::CheckDiskSpace() {
-    CScanApp* app = CScanApp::GetScanApp();
-    const int minimum =
-        app && !m_section.empty()
-            ? app->GetProfileIntA(m_section.c_str(), "MinDiskSpace", kDefaultMinDiskSpace)
-            : kDefaultMinDiskSpace;
+    const int minimum = MinDiskSpace();
     struct statvfs info {};
     const std::string folder = hb::win::PathFolder(hb::win::NativePath(m_file.m_name));
     if (::statvfs(folder.empty() ? "." : folder.c_str(), &info) != 0) {
         return;
     }
     const std::uint64_t freeMb = std::uint64_t{info.f_bavail} * info.f_frsize / (1024 * 1024);
-    if (freeMb >= static_cast<std::uint64_t>(std::max(minimum, 0)) || m_diskSpaceStop) {
+    if (freeMb >= static_cast<std::uint64_t>(minimum) || m_diskSpaceStop) {
         return;
     }
     m_diskSpaceStop = TRUE;

@@ -3,7 +3,10 @@
 #include "platform/afx/CComboBox.h"
 #include "platform/afx/CFileDialog.h"
 #include "platform/afx/CWnd.h"
+#include "platform/afx/Input.h"
+#include "platform/afx/ModalScript.h"
 #include "platform/tessary/app/ScanApp.h"
+#include "platform/tessary/audio/AudioLogSettings.h"
 #include "platform/tessary/audio/Mixer.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TempFolder.h"
@@ -400,6 +403,30 @@ TEST_F(AudioLogTest, TheGainControlRaisesQuietAudioAtMostEightfold) {
     const std::size_t audio = ReadRecordingFile(path).at(0).offset + wlseg::kSize;
     EXPECT_NEAR(Peak({bytes.begin() + static_cast<std::ptrdiff_t>(audio), bytes.end()}, 0),
                 8 * 1638, 8);
+}
+
+TEST_F(AudioLogTest, TheSettingsDialogKeepsWhatTheUserSetsInTheSection) {
+    std::string shownSpace;
+    hb::afx::SetModalScript("CAudioLogSettings", [&shownSpace](CDialog& dialog) {
+        CString text;
+        dialog.GetDlgItemText(CAudioLogSettings::IDC_MIN_DISK_SPACE, text);
+        shownSpace = text.str();
+        dialog.SetDlgItemText(CAudioLogSettings::IDC_MIN_DISK_SPACE, "500");
+        dialog.CheckDlgButton(CAudioLogSettings::IDC_AUTO_GAIN, BST_CHECKED);
+        hb::afx::ClickButton(dialog, IDOK);
+    });
+    log.Settings();
+    EXPECT_EQ(shownSpace, "20");
+    EXPECT_EQ(app.GetProfileIntA(kSection, "MinDiskSpace", 0), 500);
+    EXPECT_EQ(app.GetProfileIntA(kSection, "AutoGain", 0), 1);
+    EXPECT_TRUE(log.m_autoGain);
+
+    hb::afx::SetModalScript("CAudioLogSettings", [](CDialog& dialog) {
+        dialog.SetDlgItemText(CAudioLogSettings::IDC_MIN_DISK_SPACE, "7");
+        hb::afx::ClickButton(dialog, IDCANCEL);
+    });
+    log.Settings();
+    EXPECT_EQ(app.GetProfileIntA(kSection, "MinDiskSpace", 0), 500) << "cancel keeps the settings";
 }
 
 TEST_F(AudioLogTest, MutePeersMutesEveryOtherLogger) {
