@@ -69,7 +69,24 @@ struct CAudioLog::Buffer {
     WAVEHDR header;
     // The segment of the file the audio came from while playing.
     std::uint32_t record = 0;
+    // Given back by a reset: the buffer goes when its message comes.
+    bool retired = false;
 };
+
+namespace {
+
+std::size_t LiveCount(const auto& buffers) {
+    return static_cast<std::size_t>(
+        std::ranges::count_if(buffers, [](const auto& buffer) { return !buffer->retired; }));
+}
+
+void Retire(auto& buffers) {
+    for (auto& buffer : buffers) {
+        buffer->retired = true;
+    }
+}
+
+} // namespace
 
 CAudioLog::CAudioLog(const char* section, const char* name)
     : m_section(section ? section : ""), m_name(name ? name : "") {
@@ -158,8 +175,10 @@ void CAudioLog::ReleaseDevices() {
     m_outputBuffers.clear();
 }
 
+// A buffer handed to a device lives until the device's message for it comes (or the device is
+// closed), so a message never names a buffer made after it was sent.
 void CAudioLog::StartInput() {
-    if (!m_waveIn || !m_inputBuffers.empty()) {
+    if (!m_waveIn || LiveCount(m_inputBuffers) != 0) {
         return;
     }
     for (std::size_t i = 0; i < kInputBuffers; ++i) {
@@ -173,7 +192,7 @@ void CAudioLog::StopInput() {
     if (m_waveIn) {
         waveInReset(m_waveIn);
     }
-    m_inputBuffers.clear();
+    Retire(m_inputBuffers);
 }
 
 LRESULT CAudioLog::ProcessWIMData(WPARAM wParam, LPARAM lParam) {
@@ -183,10 +202,12 @@ LRESULT CAudioLog::ProcessWIMData(WPARAM wParam, LPARAM lParam) {
     if (!m_waveIn || wParam != m_waveIn || it == m_inputBuffers.end()) {
         return 0;
     }
-    TakeAudio(reinterpret_cast<const std::uint8_t*>(header->lpData), header->dwBytesRecorded & ~1u);
-    if (m_mode == kModeRecord) {
-        waveInAddBuffer(m_waveIn, header, sizeof(WAVEHDR));
+    if ((*it)->retired) {
+        m_inputBuffers.erase(it);
+        return 0;
     }
+    TakeAudio(reinterpret_cast<const std::uint8_t*>(header->lpData), header->dwBytesRecorded & ~1u);
+    waveInAddBuffer(m_waveIn, header, sizeof(WAVEHDR));
     return 0;
 }
 
@@ -307,14 +328,14 @@ void CAudioLog::FeedPlayback() {
         ShowCurrentSegment();
     }
     std::vector<std::uint8_t> samples(kBufferBytes);
-    while (m_outputBuffers.size() < kPlayAhead) {
+    while (LiveCount(m_outputBuffers) < kPlayAhead) {
         const std::uint32_t bytes = m_file.ReadAudio(samples.data(), kBufferBytes);
         if (bytes > 0) {
             Play(samples.data(), bytes & ~1u);
             continue;
         }
         if (!NextPlayableRecord()) {
-            if (m_outputBuffers.empty()) {
+            if (LiveCount(m_outputBuffers) == 0) {
                 m_playState = kPlayFileEnd;
                 SetState(kStateStopped);
             }
@@ -334,7 +355,7 @@ void CAudioLog::DropOutput() {
     if (m_waveOut) {
         waveOutReset(m_waveOut);
     }
-    m_outputBuffers.clear();
+    Retire(m_outputBuffers);
 }
 
 // The file is read ahead of what is heard, so the skip counts from the segment being heard.
@@ -343,8 +364,10 @@ void CAudioLog::Skip() {
     if (m_mode != kModePlay) {
         return;
     }
+    const auto playing =
+        std::ranges::find_if(m_outputBuffers, [](const auto& buffer) { return !buffer->retired; });
     const std::uint32_t heard =
-        m_outputBuffers.empty() ? m_file.m_currentRecord : m_outputBuffers.front()->record;
+        playing == m_outputBuffers.end() ? m_file.m_currentRecord : (*playing)->record;
     DropOutput();
     m_file.GotoPlaySegment(heard);
     ++m_skipCount;

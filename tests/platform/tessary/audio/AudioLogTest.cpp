@@ -170,6 +170,24 @@ TEST_F(AudioLogTest, ChannelRequestsRecordSegmentsThatReadBackByTheFileLayout) {
     EXPECT_FALSE(sim::Played(0).empty()) << "the input is monitored";
 }
 
+TEST_F(AudioLogTest, RecordingStoppedAndStartedAgainAtOnceKeepsToTheRate) {
+    DeclareCard();
+    UseFile();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    log.SetMode(CAudioLog::kModeRecord);
+    Ticks(2);
+    // The buffers the stop gives back are still on their way when recording starts again.
+    log.SetMode(CAudioLog::kModeOff);
+    log.SetMode(CAudioLog::kModeRecord);
+    const dal fire = ChannelRecord("Fire", 155'010'000);
+    log.ProcessRequest(2, &fire, 0);
+    Ticks(5);
+    log.ProcessRequest(1, nullptr, 0);
+    const std::uint32_t recorded = ReadRecordingFile(path).at(0).header.get(wlseg::kPayloadLength);
+    EXPECT_GE(recorded, 3u * 1600);
+    EXPECT_LE(recorded, 5u * 1600);
+}
+
 TEST_F(AudioLogTest, AMutedLoggerMonitorsNothingButStillRecords) {
     DeclareCard();
     UseFile();
