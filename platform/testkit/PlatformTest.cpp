@@ -7,6 +7,7 @@
 #include "platform/tessary/app/Reset.h"
 #include "platform/tessary/model/Reset.h"
 #include "platform/toolkit/Reset.h"
+#include "platform/win/mm/Devices.h"
 #include "platform/win/store/AtomicFile.h"
 #include "platform/win/sys/Reset.h"
 
@@ -16,6 +17,7 @@ namespace hb::testkit {
 
 void ResetPlatform() {
     hb::engine::EngineSim::Reset();
+    hb::win::mm::ResetForTests();
     hb::win::ResetForTests();
     hb::win::registry::ResetForTests();
     hb::win::ini::ResetForTests();

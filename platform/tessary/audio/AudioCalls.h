@@ -1,6 +1,6 @@
 #pragma once
-// The record of every call made on the audio stand-ins (loggers, their segments and index views,
-// and the mixer), so that tests can see what the program asked of the audio side. Each call is
+// The record of every call the program makes on the audio side (loggers, their segments and index
+// views, and the mixer), so that tests can see what it asked. Each call is
 // written as "Name(arg, arg)"; pointer arguments read "null" or the kind of thing passed.
 
 #include <initializer_list>

@@ -1,13 +1,17 @@
 #include "platform/tessary/audio/Mixer.h"
 
+#include "platform/afx/CComboBox.h"
 #include "platform/records/MixerLines.h"
 #include "platform/tessary/audio/AudioCalls.h"
+#include "platform/win/mm/Devices.h"
 
 #include <map>
 #include <set>
 
 using hb::tessary::detail::Arg;
 using hb::tessary::detail::RecordAudioCall;
+
+std::vector<CMixer::Source> CMixer::m_mix_list;
 
 namespace {
 
@@ -21,10 +25,18 @@ MixerState& State() {
     return state;
 }
 
+UINT CardOf(std::int32_t line) {
+    return (static_cast<std::uint32_t>(line) >> 24) & 0xFF;
+}
+
 } // namespace
 
 void CMixer::BuildAudioDeviceList(int mode) {
     RecordAudioCall(nullptr, "BuildAudioDeviceList", {Arg(mode)});
+    m_mix_list.clear();
+    for (const hb::win::mm::DeviceInfo& device : hb::win::mm::CaptureDevices()) {
+        m_mix_list.push_back({device.name, LineOf(device.card, device.device), device.card, FALSE});
+    }
 }
 
 std::int32_t CMixer::MapInputToOutput(std::int32_t input) {
@@ -32,8 +44,15 @@ std::int32_t CMixer::MapInputToOutput(std::int32_t input) {
     if (!hb::records::HasMixerSource(input)) {
         return hb::records::kMixerLineNone;
     }
-    const auto it = State().outputs.find(input);
-    return it == State().outputs.end() ? hb::records::kMixerLineNone : it->second;
+    if (const auto it = State().outputs.find(input); it != State().outputs.end()) {
+        return it->second;
+    }
+    for (const hb::win::mm::DeviceInfo& device : hb::win::mm::PlaybackDevices()) {
+        if (device.card == CardOf(input)) {
+            return LineOf(device.card, device.device);
+        }
+    }
+    return hb::records::kMixerLineNone;
 }
 
 void CMixer::SetSourceInUse(std::int32_t line, int inUse) {
@@ -43,6 +62,30 @@ void CMixer::SetSourceInUse(std::int32_t line, int inUse) {
     } else {
         State().inUse.erase(line);
     }
+    if (!hb::records::HasMixerSource(line)) {
+        return;
+    }
+    for (Source& source : m_mix_list) {
+        if (source.mixer == CardOf(line)) {
+            source.inUse = inUse ? TRUE : FALSE;
+        }
+    }
+}
+
+void CMixer::EnumerateOutputs(CComboBox* combo, const char* text) {
+    RecordAudioCall(nullptr, "EnumerateOutputs", {Arg(combo, "combo"), text ? text : "null"});
+    if (!combo) {
+        return;
+    }
+    combo->ResetContent();
+    combo->SetItemData(combo->AddString("Default Output"),
+                       static_cast<DWORD_PTR>(hb::records::kMixerLineDefaultMonitor));
+    for (const hb::win::mm::DeviceInfo& device : hb::win::mm::PlaybackDevices()) {
+        combo->SetItemData(combo->AddString(device.name.c_str()),
+                           static_cast<DWORD_PTR>(LineOf(device.card, device.device)));
+    }
+    const int chosen = text ? combo->FindStringExact(-1, text) : CB_ERR;
+    combo->SetCurSel(chosen == CB_ERR ? 0 : chosen);
 }
 
 void CMixer::SetOutputFor(std::int32_t input, std::int32_t output) {
@@ -55,4 +98,5 @@ bool CMixer::IsSourceInUse(std::int32_t line) {
 
 void CMixer::ResetForTests() {
     State() = MixerState{};
+    m_mix_list.clear();
 }

@@ -13,7 +13,9 @@
 #include "platform/records/ProgHeader.h"
 #include "platform/records/SpanBlockHeader.h"
 #include "platform/records/SpanPoint.h"
+#include "platform/records/SwqFileHeader.h"
 #include "platform/records/UserId.h"
+#include "platform/records/Wlseg.h"
 
 #include <gtest/gtest.h>
 
@@ -276,6 +278,47 @@ TEST(RecordLayout, Dal) {
     CHECK_FIELD(Dal, kVoiceInversion, 208, 2);
     CHECK_FIELD(Dal, kFlags, 214, 1);
     CHECK_FIELD(Dal, kSegmentStartHigh, 215, 4);
+}
+
+TEST(RecordLayout, RecordingFile) {
+    EXPECT_EQ(SwqFileHeader::kSize, 32u);
+    EXPECT_EQ(SwqWaveFormat::kSize, 18u);
+    EXPECT_EQ(Wlseg::kSize, 249u);
+    CHECK_FIELD(SwqFileHeader, kMagic, 0, 4);
+    CHECK_FIELD(SwqFileHeader, kVersion, 4, 4);
+    CHECK_FIELD(SwqFileHeader, kAreaLength, 12, 4);
+    CHECK_FIELD(SwqWaveFormat, kFormatTag, 0, 2);
+    CHECK_FIELD(SwqWaveFormat, kChannels, 2, 2);
+    CHECK_FIELD(SwqWaveFormat, kSamplesPerSecond, 4, 4);
+    CHECK_FIELD(SwqWaveFormat, kAverageBytesPerSecond, 8, 4);
+    CHECK_FIELD(SwqWaveFormat, kBlockAlign, 12, 2);
+    CHECK_FIELD(SwqWaveFormat, kBitsPerSample, 14, 2);
+    CHECK_FIELD(SwqWaveFormat, kExtraSize, 16, 2);
+    CHECK_FIELD(Wlseg, kOwnOffset, 0, 4);
+    CHECK_FIELD(Wlseg, kPayloadLength, 8, 4);
+    CHECK_FIELD(Wlseg, kMark, 22, 4);
+    CHECK_FIELD(Wlseg, kSegmentNumber, 26, 4);
+    CHECK_FIELD(Wlseg, kDal, 30);
+}
+
+TEST(RecordLayout, TheRecordingFileHeaderKnowsItsOwnFormatAndWhereTheRecordsBegin) {
+    SwqFileHeader header;
+    EXPECT_FALSE(header.isValid());
+    header.set(SwqFileHeader::kMagic, 0x00082B39);
+    header.set(SwqFileHeader::kVersion, 2);
+    EXPECT_FALSE(header.isValid());
+    header.set(SwqFileHeader::kVersion, 1);
+    EXPECT_TRUE(header.isValid());
+    header.set(SwqFileHeader::kAreaLength, 0xFFFFFFFF);
+    EXPECT_EQ(header.firstRecord(), 32u + 0xFFFFFFFFull) << "no wrap at 32 bits";
+
+    // The segment's channel record sits whole inside the header: its subject at 30 + 53.
+    Wlseg segment;
+    Dal record;
+    record.setText(Dal::kName1, "Fire Dispatch");
+    segment.set(Wlseg::kDal, record);
+    EXPECT_EQ(segment.bytes()[83], 'F');
+    EXPECT_EQ(segment.get(Wlseg::kDal).text(Dal::kName1), "Fire Dispatch");
 }
 
 TEST(RecordLayout, BandSweepAndProgram) {

@@ -23,7 +23,7 @@ TEST_F(AudioFakeTest, LoggerCallsAreRecordedAndLeaveTheirState) {
     log.SetRole(1);
     log.ProcessSpecial(6);
     log.Mute(1);
-    EXPECT_EQ(log.SetMode(CAudioLog::kPaused), 0);
+    EXPECT_EQ(log.SetMode(CAudioLog::kModeRecord), 0);
     log.Volume(80);
     log.AnticipateNewChannel(162'550'000);
     log.MarkNow(7, 4, 0);
@@ -34,7 +34,7 @@ TEST_F(AudioFakeTest, LoggerCallsAreRecordedAndLeaveTheirState) {
     log.Disable();
     EXPECT_EQ(AudioCallsOf(&log),
               (Texts{"SetInputLine(16777218)", "SetOutputLine(-1)", "SetMonitorLine(-4)",
-                     "DSPRole(2)", "SetRole(1)", "ProcessSpecial(6)", "Mute(1)", "SetMode(2)",
+                     "DSPRole(2)", "SetRole(1)", "ProcessSpecial(6)", "Mute(1)", "SetMode(1)",
                      "Volume(80)", "AnticipateNewChannel(162550000)", "MarkNow(7, 4, 0)",
                      "DriverWaveInterface(samples, 4)", "Reset()", "Disable()"}));
     EXPECT_EQ(AudioCallsOf(&segment), Texts{"Update()"});
@@ -43,8 +43,8 @@ TEST_F(AudioFakeTest, LoggerCallsAreRecordedAndLeaveTheirState) {
     EXPECT_EQ(log.m_dspRole, 2);
     EXPECT_EQ(log.m_role, 1);
     EXPECT_TRUE(log.m_muted);
-    EXPECT_EQ(log.GetMode(), CAudioLog::kPaused);
-    EXPECT_EQ(log.m_volume, 80);
+    EXPECT_EQ(log.GetMode(), CAudioLog::kModeOff) << "Disable turns the logger off";
+    EXPECT_DOUBLE_EQ(log.m_volume, 0.8);
     EXPECT_EQ(log.m_driverBytes, 4u);
     EXPECT_TRUE(log.m_disabled);
 
