@@ -59,7 +59,7 @@ void CopyPicture(Connection& connection, XId xid, cairo_surface_t* picture) {
 }
 
 bool TreeIsDirty(HWND hwnd) {
-    if (GetUpdateRect(hwnd, nullptr, FALSE)) {
+    if (GetUpdateRect(hwnd, nullptr, FALSE) || hb::win::HasUntakenPaint(hwnd)) {
         return true;
     }
     for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
