@@ -75,7 +75,8 @@ void PaintWindows(Connection& connection, const std::vector<ShownWindow*>& windo
         if (!IsWindow(shown->hwnd)) {
             continue;
         }
-        if (shown->stale || !shown->picture || TreeIsDirty(shown->hwnd)) {
+        const bool rearranged = hb::win::TakeRearranged(shown->hwnd);
+        if (shown->stale || !shown->picture || rearranged || TreeIsDirty(shown->hwnd)) {
             Render(*shown);
         }
         if (shown->exposed && IsWindow(shown->hwnd)) {

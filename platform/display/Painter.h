@@ -15,8 +15,8 @@ void CopyPicture(Connection& connection, XId xid, cairo_surface_t* picture);
 // (UpdateWindow) after the picture was made.
 bool TreeIsDirty(HWND hwnd);
 
-// Paints each window whose tree is dirty or whose picture is stale, and copies each new or exposed
-// picture to its X window.
+// Paints each window whose tree is dirty or rearranged or whose picture is stale, and copies each
+// new or exposed picture to its X window.
 void PaintWindows(Connection& connection, const std::vector<ShownWindow*>& windows);
 
 } // namespace hb::display

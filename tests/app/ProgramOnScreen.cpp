@@ -1,4 +1,5 @@
 #include "ProgramOnScreen.h"
+#include "platform/testkit/xdriver/Artefacts.h"
 
 #include <string>
 
@@ -32,6 +33,14 @@ std::optional<hb::testkit::XDriver::XId> ProgramOnScreen::StartToMainWindow() {
     const auto main = driver->FindWindow("Halbridge Pro", kWait);
     if (!main || !driver->WaitUntilPainted(*main, kWait)) {
         ADD_FAILURE() << "no main window: " << program.Output();
+        return std::nullopt;
+    }
+    // A first start shows the docking panes for a moment and then puts them away, moving the
+    // windows inside: what the tests find on the screen stays put once the workspace shows where
+    // the panes stood.
+    if (!driver->WaitForPixel(*main, kDockedPaneX, kDockedPaneY, kWorkspace, kWait)) {
+        driver->Screenshot(*main, hb::testkit::ArtefactPath("program-unsettled.png"));
+        ADD_FAILURE() << "the docking panes stayed: " << program.Output();
         return std::nullopt;
     }
     return main;

@@ -156,6 +156,25 @@ TEST_F(PresenterTest, AWindowThatPaintsItselfAtOnceShowsItsNewPicture) {
     });
 }
 
+// Hiding a child (as a docking pane is put away) makes nothing dirty, yet the screen must follow.
+TEST_F(PresenterTest, AChildHiddenInsideItsFrameLeavesTheScreen) {
+    frame.On(WM_APP, [&](WPARAM, LPARAM) {
+        ShowWindow(button, SW_HIDE);
+        return LRESULT{0};
+    });
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        if (!driver.WaitUntilPainted(window, kWait)) {
+            failure = "the frame was never painted";
+            return;
+        }
+        const std::vector<unsigned long> shown = driver.Pixels(window, 20, 20, 100, 30);
+        PostMessage(frame.hwnd(), WM_APP, 0, 0);
+        if (!driver.WaitUntilChanged(window, 20, 20, 100, 30, shown, kWait)) {
+            failure = "the hidden button stayed on the screen";
+        }
+    });
+}
+
 TEST_F(PresenterTest, TypedKeysReachTheFocusedEditWithTheirCase) {
     char typed[32] = {};
     frame.On(WM_COMMAND, [&](WPARAM wParam, LPARAM) {
