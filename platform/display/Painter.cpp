@@ -59,7 +59,7 @@ void CopyPicture(Connection& connection, XId xid, cairo_surface_t* picture) {
 }
 
 bool TreeIsDirty(HWND hwnd) {
-    if (GetUpdateRect(hwnd, nullptr, FALSE)) {
+    if (GetUpdateRect(hwnd, nullptr, FALSE) || hb::win::HasUntakenPaint(hwnd)) {
         return true;
     }
     for (HWND child = GetWindow(hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -75,7 +75,8 @@ void PaintWindows(Connection& connection, const std::vector<ShownWindow*>& windo
         if (!IsWindow(shown->hwnd)) {
             continue;
         }
-        if (shown->stale || !shown->picture || TreeIsDirty(shown->hwnd)) {
+        const bool rearranged = hb::win::TakeRearranged(shown->hwnd);
+        if (shown->stale || !shown->picture || rearranged || TreeIsDirty(shown->hwnd)) {
             Render(*shown);
         }
         if (shown->exposed && IsWindow(shown->hwnd)) {

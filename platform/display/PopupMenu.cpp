@@ -134,6 +134,7 @@ private:
         detail::FillBox(cr, {0, 0, m_width, m_height}, GetSysColor(COLOR_MENU));
         detail::FrameBox(cr, {0, 0, m_width, m_height}, GetSysColor(COLOR_BTNSHADOW));
         DrawThroughDc(cr, [this](HDC hdc) { PaintRows(hdc); });
+        PaintCheckMarks(cr);
         cairo_destroy(cr);
         cairo_surface_flush(surface);
         CopyPicture(connection, m_xid, surface);
@@ -155,20 +156,31 @@ private:
                 const RECT band{2, row.top, m_width - 2, row.bottom};
                 FillRect(hdc, &band, GetSysColorBrush(COLOR_HIGHLIGHT));
             }
-            SetTextColor(hdc, GetSysColor(!row.entry.enabled() && !row.entry.popup ? COLOR_GRAYTEXT
-                                          : hot ? COLOR_HIGHLIGHTTEXT
-                                                : COLOR_MENUTEXT));
+            SetTextColor(hdc, TextColor(i));
             const auto [label, shortcut] = Split(row.entry.text);
             RECT box{kTextLeft, row.top, m_width - kRightMargin, row.bottom};
             DrawText(hdc, label.c_str(), -1, &box, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
             DrawText(hdc, shortcut.c_str(), -1, &box, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
-            if (row.entry.state & MF_CHECKED) {
-                RECT mark{4, row.top, kTextLeft, row.bottom};
-                DrawText(hdc, "v", -1, &mark, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-            }
             if (row.entry.popup) {
                 RECT arrow{m_width - kRightMargin, row.top, m_width - 4, row.bottom};
                 DrawText(hdc, ">", -1, &arrow, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            }
+        }
+    }
+
+    COLORREF TextColor(std::size_t index) const {
+        const MenuEntry& entry = m_rows[index].entry;
+        const bool hot = m_hot == index && entry.enabled();
+        return GetSysColor(!entry.enabled() && !entry.popup ? COLOR_GRAYTEXT
+                           : hot                            ? COLOR_HIGHLIGHTTEXT
+                                                            : COLOR_MENUTEXT);
+    }
+
+    void PaintCheckMarks(cairo_t* cr) {
+        for (std::size_t i = 0; i < m_rows.size(); ++i) {
+            const Row& row = m_rows[i];
+            if (row.entry.state & MF_CHECKED) {
+                detail::DrawCheckMark(cr, {4, row.top, kTextLeft, row.bottom}, TextColor(i));
             }
         }
     }

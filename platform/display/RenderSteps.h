@@ -11,6 +11,9 @@ void FillBox(cairo_t* cr, const RECT& rect, COLORREF color);
 // A one-pixel frame just inside the rectangle.
 void FrameBox(cairo_t* cr, const RECT& rect, COLORREF color);
 
+// A menu's check mark (a tick) in the middle of `box`.
+void DrawCheckMark(cairo_t* cr, const RECT& box, COLORREF color);
+
 // Shapes: rectangles, ellipses, arcs, pies, polygons, lines, edges and pixels.
 void DrawShape(cairo_t* cr, const hb::win::DrawRecord& record);
 // TextOut, ExtTextOut and DrawText.

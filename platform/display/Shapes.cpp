@@ -325,4 +325,20 @@ void DrawShape(cairo_t* cr, const DrawRecord& record) {
     }
 }
 
+void DrawCheckMark(cairo_t* cr, const RECT& box, COLORREF color) {
+    // A short stroke down to the foot, a long one up to the right; 7 by 6 pixels.
+    const double x = (box.left + box.right) / 2.0 - 3.5;
+    const double y = (box.top + box.bottom) / 2.0 - 3.0;
+    cairo_save(cr);
+    SetColor(cr, color);
+    cairo_set_line_width(cr, 1.6);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    cairo_move_to(cr, x, y + 2.5);
+    cairo_line_to(cr, x + 2.5, y + 5.0);
+    cairo_line_to(cr, x + 7.0, y + 0.5);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
 } // namespace hb::display::detail

@@ -1,7 +1,8 @@
 #include "ProgramOnScreen.h"
 
+#include "platform/testkit/xdriver/Artefacts.h"
+
 #include <string>
-#include <thread>
 
 namespace hb::apptest {
 
@@ -35,20 +36,13 @@ std::optional<hb::testkit::XDriver::XId> ProgramOnScreen::StartToMainWindow() {
         ADD_FAILURE() << "no main window: " << program.Output();
         return std::nullopt;
     }
-    // A first start puts the Volume pane away half a second after the window is made. The window
-    // is handed over once the pane's place shows the empty MDI area, so that nothing moves under
-    // the pointer afterwards.
-    const auto paneGone = [&] {
-        const auto pane = driver->Pixels(*main, kVolumePaneX, kVolumePaneY, 1, 1);
-        return !pane.empty() && pane == driver->Pixels(*main, kMdiAreaX, kVolumePaneY, 1, 1);
-    };
-    const auto deadline = std::chrono::steady_clock::now() + kWait;
-    while (!paneGone()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            ADD_FAILURE() << "the Volume pane stayed: " << program.Output();
-            return std::nullopt;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // A first start shows the docking panes for a moment and then puts them away, moving the
+    // windows inside: what the tests find on the screen stays put once the workspace shows where
+    // the panes stood.
+    if (!driver->WaitForPixel(*main, kDockedPaneX, kDockedPaneY, kWorkspace, kWait)) {
+        driver->Screenshot(*main, hb::testkit::ArtefactPath("program-unsettled.png"));
+        ADD_FAILURE() << "the docking panes stayed: " << program.Output();
+        return std::nullopt;
     }
     return main;
 }

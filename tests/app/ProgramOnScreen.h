@@ -21,10 +21,11 @@ protected:
     static constexpr int kMenuBarY = 12;
     static constexpr int kFirstItemX = 100;
     static constexpr int kFirstItemY = 11;
-    // A point in the Volume pane's place, left, and one level with it in the MDI area, right.
-    static constexpr int kVolumePaneX = 10;
-    static constexpr int kVolumePaneY = 300;
-    static constexpr int kMdiAreaX = 700;
+    // A point of the main window where the docking panes stand while they show, and the colour of
+    // the workspace (the MDI client) that shows there once they are put away.
+    static constexpr int kDockedPaneX = 150;
+    static constexpr int kDockedPaneY = 300;
+    static constexpr unsigned long kWorkspace = 0x808080;
 
     // Skips the test when no X server can be had.
     void SetUp() override;

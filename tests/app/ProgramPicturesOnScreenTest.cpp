@@ -25,10 +25,7 @@ constexpr unsigned kPaneHeight = 12;
 
 using ProgramPicturesOnScreenTest = hb::apptest::ProgramOnScreen;
 
-// Off until the status bar's pane repaints reliably on the display: now and then its new text never
-// reaches the screen (the prompts themselves are checked headless in PromptsTest).
-TEST_F(ProgramPicturesOnScreenTest,
-       DISABLED_AToolBarButtonUnderThePointerShowsItsPromptThenItsTooltip) {
+TEST_F(ProgramPicturesOnScreenTest, AToolBarButtonUnderThePointerShowsItsPromptThenItsTooltip) {
     const auto main = StartToMainWindow();
     ASSERT_TRUE(main);
     // The program's icon goes to the window manager as a picture.

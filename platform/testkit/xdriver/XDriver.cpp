@@ -212,6 +212,11 @@ bool XDriver::WaitUntilChanged(XId window, int x, int y, unsigned width, unsigne
     });
 }
 
+bool XDriver::WaitForPixel(XId window, int x, int y, unsigned long pixel, Timeout timeout) {
+    return PollUntil(
+        timeout, [&] { return Pixels(window, x, y, 1, 1) == std::vector<unsigned long>{pixel}; });
+}
+
 void XDriver::Key(unsigned long keysym, bool shift) {
     const KeyCode shiftKey = XKeysymToKeycode(m_display, XK_Shift_L);
     const KeyCode code = XKeysymToKeycode(m_display, keysym);

@@ -48,6 +48,8 @@ public:
     // Whether the window's pixels in the rectangle come to differ from `before` in time.
     bool WaitUntilChanged(XId window, int x, int y, unsigned width, unsigned height,
                           const std::vector<unsigned long>& before, Timeout timeout);
+    // Whether the window's pixel at (x, y) comes to be `pixel` in time.
+    bool WaitForPixel(XId window, int x, int y, unsigned long pixel, Timeout timeout);
     // Presses and releases each key in turn (X key symbol names: "Tab", "Return", "a", ...); an
     // upper-case letter is typed with Shift.
     void Type(const std::string& keys);

@@ -134,11 +134,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
             record->exStyle &= ~WS_EX_TOPMOST;
         }
     }
-    if (flags & SWP_SHOWWINDOW) {
-        record->style |= WS_VISIBLE;
-    }
-    if (flags & SWP_HIDEWINDOW) {
-        record->style &= ~WS_VISIBLE;
+    if (flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) {
+        record->style =
+            (flags & SWP_SHOWWINDOW) ? record->style | WS_VISIBLE : record->style & ~WS_VISIBLE;
+        NoteRearranged(hwnd);
     }
     RECT rect = record->rect;
     if (!(flags & SWP_NOMOVE)) {
@@ -236,6 +235,9 @@ void ApplyRect(HWND hwnd, const RECT& rect, WPARAM sizeType, bool forceSize) {
     }
     const RECT old = record->rect;
     record->rect = rect;
+    if (!EqualRect(&old, &rect)) {
+        NoteRearranged(hwnd);
+    }
     if (!(record->style & (WS_MINIMIZE | WS_MAXIMIZE))) {
         record->normalRect = rect;
     }

@@ -35,6 +35,8 @@ void ResetClasses();
 // Windows
 LRESULT Deliver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted);
 void ApplyRect(HWND hwnd, const RECT& rect, WPARAM sizeType, bool forceSize);
+// The tree that holds `hwnd` is laid out anew: its picture on the display is out of date.
+void NoteRearranged(HWND hwnd);
 void DestroyAllWindows();
 void RecordTrace(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted);
 void ResetTrace();

@@ -1,8 +1,11 @@
 #include "platform/win/core/Paint.h"
 
 #include "platform/win/core/Geometry.h"
+#include "platform/win/core/Internal.h"
 #include "platform/win/core/Messages.h"
 #include "platform/win/core/WindowTable.h"
+
+#include <utility>
 
 using namespace hb::win::detail;
 
@@ -113,3 +116,25 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rect, UINT flags) {
     }
     return TRUE;
 }
+
+namespace hb::win {
+
+bool TakeRearranged(HWND top) {
+    WindowRecord* record = Windows().Find(top);
+    return record && std::exchange(record->rearranged, false);
+}
+
+namespace detail {
+
+void NoteRearranged(HWND hwnd) {
+    WindowRecord* record = Windows().Find(hwnd);
+    while (record && record->parent) {
+        record = Windows().Find(record->parent);
+    }
+    if (record) {
+        record->rearranged = true;
+    }
+}
+
+} // namespace detail
+} // namespace hb::win

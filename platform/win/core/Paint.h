@@ -21,3 +21,12 @@ BOOL UpdateWindow(HWND hwnd);
 // children too, then with RDW_UPDATENOW paints the dirty ones, parents first. There is no
 // non-client frame, so RDW_FRAME changes nothing.
 BOOL RedrawWindow(HWND hwnd, const RECT* rect, UINT flags);
+
+namespace hb::win {
+
+// Whether a window inside the top-level window `top` was shown, hidden, moved, resized or given
+// another parent since the last call. Such changes make nothing dirty, yet what the display shows
+// of the tree is out of date.
+bool TakeRearranged(HWND top);
+
+} // namespace hb::win

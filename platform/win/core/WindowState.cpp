@@ -85,6 +85,7 @@ BOOL ShowWindow(HWND hwnd, int command) {
             return wasVisible;
         }
         record->style = show ? (record->style | WS_VISIBLE) : (record->style & ~WS_VISIBLE);
+        NoteRearranged(hwnd);
     }
     switch (command) {
     case SW_SHOWMINIMIZED:

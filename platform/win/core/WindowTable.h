@@ -27,6 +27,9 @@ struct WindowRecord {
     std::uint32_t icons[2] = {}; // WM_SETICON: ICON_SMALL, ICON_BIG
     RECT updateRect;
     bool dirty = false;
+    // Top-level windows: a window of the tree appeared, went, moved or changed size since the
+    // display last took the tree (TakeRearranged).
+    bool rearranged = false;
     bool eraseBackground = false;
     bool destroying = false;
     bool traced = false;

@@ -40,7 +40,9 @@ HWND SetParent(HWND hwnd, HWND newParent) {
         return {};
     }
     const HWND old = record->parent;
+    NoteRearranged(hwnd);
     Windows().Reparent(*record, newParent);
+    NoteRearranged(hwnd);
     return old;
 }
 

@@ -64,8 +64,8 @@ DcTable& Dcs() {
     return table;
 }
 
-std::unordered_map<HWND, DisplayList>& LastPaints() {
-    static std::unordered_map<HWND, DisplayList> lists;
+std::unordered_map<HWND, WindowPaint>& LastPaints() {
+    static std::unordered_map<HWND, WindowPaint> lists;
     return lists;
 }
 

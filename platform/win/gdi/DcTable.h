@@ -53,8 +53,15 @@ private:
 
 DcTable& Dcs();
 
-// Each window's last painted display list.
-std::unordered_map<HWND, DisplayList>& LastPaints();
+// A window's last painted display list. `fresh` marks a paint of its own (UpdateWindow outside
+// PaintWindowTree) that no tree has taken yet: the screen does not show it.
+struct WindowPaint {
+    DisplayList list;
+    bool fresh = false;
+};
+
+// Each window's last paint.
+std::unordered_map<HWND, WindowPaint>& LastPaints();
 
 // Records one operation on the DC: `fill` completes the record from the DC (returning false to
 // refuse the call) and the record gets the DC's state. FALSE for an unknown DC or a refused call.

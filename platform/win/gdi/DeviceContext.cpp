@@ -61,7 +61,7 @@ int ReleaseDC(HWND hwnd, HDC hdc) {
         return 0;
     }
     if (dc->kind == DcKind::Window && IsWindow(hwnd) && !dc->list.empty()) {
-        DisplayList& last = LastPaints()[hwnd];
+        DisplayList& last = LastPaints()[hwnd].list;
         last.insert(last.end(), std::make_move_iterator(dc->list.begin()),
                     std::make_move_iterator(dc->list.end()));
     }

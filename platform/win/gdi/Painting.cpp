@@ -30,7 +30,9 @@ void PaintInto(HWND hwnd, std::vector<hb::win::PaintedWindow>& painted) {
     if (!IsWindow(hwnd)) {
         return;
     }
-    painted.push_back({hwnd, hb::win::LastPaint(hwnd)});
+    WindowPaint& last = LastPaints()[hwnd];
+    last.fresh = false;
+    painted.push_back({hwnd, last.list});
     for (HWND child : VisibleChildren(hwnd)) {
         PaintInto(child, painted);
     }
@@ -66,7 +68,7 @@ BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint) {
         if (!lists.contains(hwnd)) {
             std::erase_if(lists, [](const auto& item) { return !IsWindow(item.first); });
         }
-        lists[hwnd] = std::move(dc->list);
+        lists[hwnd] = {std::move(dc->list), true};
     }
     Dcs().Remove(paint->hdc);
     return TRUE;
@@ -78,7 +80,13 @@ const DisplayList& LastPaint(HWND hwnd) {
     static const DisplayList empty;
     const auto& lists = LastPaints();
     const auto it = lists.find(hwnd);
-    return it == lists.end() || !IsWindow(hwnd) ? empty : it->second;
+    return it == lists.end() || !IsWindow(hwnd) ? empty : it->second.list;
+}
+
+bool HasUntakenPaint(HWND hwnd) {
+    const auto& lists = LastPaints();
+    const auto it = lists.find(hwnd);
+    return it != lists.end() && it->second.fresh && IsWindow(hwnd);
 }
 
 std::vector<PaintedWindow> PaintWindowTree(HWND hwnd) {

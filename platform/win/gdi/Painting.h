@@ -31,6 +31,10 @@ namespace hb::win {
 // window never painted.
 const DisplayList& LastPaint(HWND hwnd);
 
+// Whether the window painted itself (UpdateWindow outside PaintWindowTree) since PaintWindowTree
+// last took its list: a picture made before then is out of date, though nothing is dirty.
+bool HasUntakenPaint(HWND hwnd);
+
 struct PaintedWindow {
     HWND hwnd;
     DisplayList list;

@@ -112,6 +112,69 @@ TEST_F(PresenterTest, AClickOnAButtonReachesItsHandlerAndTheTitleShowsTheEffect)
     EXPECT_TRUE(std::filesystem::file_size(ArtefactPath("presenter-button.png")) > 0);
 }
 
+// A window may paint itself at once (as a status bar does for its clock): nothing is dirty after
+// that, yet its new picture must reach the screen.
+TEST_F(PresenterTest, AWindowThatPaintsItselfAtOnceShowsItsNewPicture) {
+    constexpr RECT kLamp{250, 20, 290, 60};
+    COLORREF color = RGB(0, 128, 0);
+    TestWindow lamp({.style = WS_CHILD | WS_VISIBLE, .parent = frame.hwnd(), .rect = kLamp});
+    lamp.On(WM_PAINT, [&](WPARAM, LPARAM) {
+        PAINTSTRUCT ps;
+        const HDC hdc = BeginPaint(lamp.hwnd(), &ps);
+        const HBRUSH brush = CreateSolidBrush(color);
+        RECT area;
+        GetClientRect(lamp.hwnd(), &area);
+        FillRect(hdc, &area, brush);
+        DeleteObject(brush);
+        EndPaint(lamp.hwnd(), &ps);
+        return LRESULT{0};
+    });
+    frame.On(WM_APP, [&](WPARAM, LPARAM) {
+        color = RGB(200, 0, 0);
+        InvalidateRect(lamp.hwnd(), nullptr, TRUE);
+        UpdateWindow(lamp.hwnd());
+        return LRESULT{0};
+    });
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        const unsigned side = kLamp.right - kLamp.left;
+        const std::vector<unsigned long> green(side * side, 0x008000);
+        // The first picture holds the whole tree, the lamp with it.
+        if (!driver.WaitUntilPainted(window, kWait) ||
+            driver.Pixels(window, kLamp.left, kLamp.top, side, side) != green) {
+            failure = "the lamp never showed green";
+            return;
+        }
+        // Posted, not clicked: a click would dirty the button and so repaint everything anyway.
+        PostMessage(frame.hwnd(), WM_APP, 0, 0);
+        if (!driver.WaitUntilChanged(window, kLamp.left, kLamp.top, side, side, green, kWait)) {
+            failure = "the lamp's new colour never reached the screen";
+            return;
+        }
+        if (driver.Pixels(window, kLamp.left, kLamp.top, 1, 1).front() != 0xC80000) {
+            failure = "the lamp shows neither colour";
+        }
+    });
+}
+
+// Hiding a child (as a docking pane is put away) makes nothing dirty, yet the screen must follow.
+TEST_F(PresenterTest, AChildHiddenInsideItsFrameLeavesTheScreen) {
+    frame.On(WM_APP, [&](WPARAM, LPARAM) {
+        ShowWindow(button, SW_HIDE);
+        return LRESULT{0};
+    });
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        if (!driver.WaitUntilPainted(window, kWait)) {
+            failure = "the frame was never painted";
+            return;
+        }
+        const std::vector<unsigned long> shown = driver.Pixels(window, 20, 20, 100, 30);
+        PostMessage(frame.hwnd(), WM_APP, 0, 0);
+        if (!driver.WaitUntilChanged(window, 20, 20, 100, 30, shown, kWait)) {
+            failure = "the hidden button stayed on the screen";
+        }
+    });
+}
+
 TEST_F(PresenterTest, TypedKeysReachTheFocusedEditWithTheirCase) {
     char typed[32] = {};
     frame.On(WM_COMMAND, [&](WPARAM wParam, LPARAM) {

@@ -1,5 +1,6 @@
 #include "platform/display/Renderer.h"
 
+#include "platform/display/RenderSteps.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
 #include "tests/platform/display/SurfacePixels.h"
@@ -298,6 +299,26 @@ TEST_F(RendererTest, ImagesShowAsAFramedCellOfTheirOwnColour) {
     EXPECT_NE(picture.At(18, 18), RGB(255, 255, 255));
     EXPECT_NE(picture.At(18, 18), picture.At(48, 18));
     EXPECT_EQ(picture.At(18, 18), picture.At(78, 18));
+}
+
+// A menu's check mark is a tick, not a letter: ink at its foot and at its raised right arm, none
+// in the corners it leaves open.
+TEST(CheckMarkTest, ATickStandsInTheMiddleOfItsBox) {
+    std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)> surface(
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, 16, 20), &cairo_surface_destroy);
+    cairo_t* cr = cairo_create(surface.get());
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+    hb::display::detail::DrawCheckMark(cr, {0, 0, 16, 20}, RGB(0, 0, 0));
+    cairo_destroy(cr);
+    cairo_surface_flush(surface.get());
+    const auto at = [&](int x, int y) { return hb::display::test::PixelAt(surface.get(), x, y); };
+    // The box's middle is (8, 10): the foot lies below it, the arm's end up and to the right.
+    EXPECT_TRUE(Dark(at(7, 11)) || Dark(at(7, 12)));
+    EXPECT_TRUE(Dark(at(10, 9)) || Dark(at(10, 8)));
+    EXPECT_FALSE(Dark(at(5, 13)));
+    EXPECT_FALSE(Dark(at(5, 7)));
+    EXPECT_EQ(at(1, 1), RGB(255, 255, 255));
 }
 
 } // namespace

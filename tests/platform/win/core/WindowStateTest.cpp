@@ -56,6 +56,30 @@ TEST_F(WindowStateTest, ActivationTellsBothWindows) {
     EXPECT_FALSE(GetActiveWindow());
 }
 
+// Showing, hiding, moving or re-parenting a child makes nothing dirty, but its top-level window
+// hears, once, that its tree is laid out anew.
+TEST_F(WindowStateTest, ATreeLaidOutAnewIsReportedOnceToItsTopLevelWindow) {
+    hb::win::TakeRearranged(top.hwnd());
+    EXPECT_FALSE(hb::win::TakeRearranged(top.hwnd()));
+
+    ShowWindow(a.hwnd(), SW_HIDE);
+    EXPECT_FALSE(GetUpdateRect(top.hwnd(), nullptr, FALSE));
+    EXPECT_TRUE(hb::win::TakeRearranged(top.hwnd()));
+    EXPECT_FALSE(hb::win::TakeRearranged(top.hwnd()));
+
+    ShowWindow(a.hwnd(), SW_HIDE);
+    MoveWindow(b.hwnd(), 5, 5, 100, 100, TRUE);
+    MoveWindow(b.hwnd(), 5, 5, 100, 100, TRUE);
+    EXPECT_TRUE(hb::win::TakeRearranged(top.hwnd()));
+    MoveWindow(b.hwnd(), 5, 5, 100, 100, TRUE);
+    EXPECT_FALSE(hb::win::TakeRearranged(top.hwnd())) << "nothing moved";
+
+    TestWindow inner({.style = WS_CHILD | WS_VISIBLE, .parent = b.hwnd(), .id = 3});
+    hb::win::TakeRearranged(top.hwnd());
+    SetParent(inner.hwnd(), a.hwnd());
+    EXPECT_TRUE(hb::win::TakeRearranged(top.hwnd()));
+}
+
 TEST_F(WindowStateTest, ShowWindowReportsThePreviousStateAndSendsOnlyChanges) {
     top.ClearMessages();
     EXPECT_TRUE(ShowWindow(top.hwnd(), SW_HIDE));

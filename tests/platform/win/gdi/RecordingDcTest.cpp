@@ -250,6 +250,30 @@ TEST_F(RecordingDcTest, DrawingThroughGetDcJoinsTheLastPaint) {
     EXPECT_EQ(ReleaseDC(window.hwnd(), again), 0);
 }
 
+// A window that paints itself at once (UpdateWindow) leaves nothing dirty, yet what it drew has
+// not been put together with its tree: that stays known until the tree is painted.
+TEST_F(RecordingDcTest, APaintOfItsOwnIsUntakenUntilTheTreePaintsIt) {
+    TestWindow child({.style = WS_CHILD | WS_VISIBLE, .parent = window.hwnd(), .id = 1});
+    child.On(WM_PAINT, [&](WPARAM, LPARAM) {
+        PAINTSTRUCT ps;
+        const HDC hdc = BeginPaint(child.hwnd(), &ps);
+        Rectangle(hdc, 0, 0, 10, 10);
+        EndPaint(child.hwnd(), &ps);
+        return LRESULT{0};
+    });
+    hb::win::PaintWindowTree(window.hwnd());
+    EXPECT_FALSE(hb::win::HasUntakenPaint(child.hwnd()));
+
+    InvalidateRect(child.hwnd(), nullptr, TRUE);
+    UpdateWindow(child.hwnd());
+    EXPECT_FALSE(GetUpdateRect(child.hwnd(), nullptr, FALSE));
+    EXPECT_TRUE(hb::win::HasUntakenPaint(child.hwnd()));
+    EXPECT_FALSE(hb::win::HasUntakenPaint(window.hwnd()));
+
+    hb::win::PaintWindowTree(window.hwnd());
+    EXPECT_FALSE(hb::win::HasUntakenPaint(child.hwnd()));
+}
+
 TEST_F(RecordingDcTest, PaintWindowTreePaintsVisibleChildrenInCreationOrder) {
     TestWindow first({.style = WS_CHILD | WS_VISIBLE, .parent = window.hwnd(), .id = 1});
     TestWindow hidden({.style = WS_CHILD, .parent = window.hwnd(), .id = 2});
