@@ -10,9 +10,31 @@
 #include <cstdint>
 #include <string>
 
+class CFont;
 class CMultiDocTemplate;
 class CRadioConfig;
+class CXTButton;
+class CXTPButton;
 class CXTPCommandBars;
+class CiAnalogDisplayX;
+class CiAnalogOutputX;
+class CiAngularGaugeX;
+class CiEditX;
+class CiKnobX;
+class CiLabelX;
+class CiLedBarX;
+class CiLedRectangleX;
+class CiModeComboBoxX;
+class CiPanelX;
+class CiSevenSegmentAnalogX;
+class CiSevenSegmentClockSMPTEX;
+class CiSevenSegmentClockX;
+class CiSevenSegmentIntegerX;
+class CiSliderX;
+class CiSwitchLedX;
+class CiSwitchQuadX;
+class CiSwitchSliderX;
+class CiSwitchToggleX;
 
 class CHalbridgeApp : public CScanApp {
 public:
@@ -76,6 +98,34 @@ public:
     void BuildStyleFont(LOGFONT& font) override;
     // The command bars' own fixed look; the style and the theme go back to 0.
     void ResetCommandBarTheme(CXTPCommandBars* bars);
+
+    // Gives each child of the parent, by its window class, the colours, font and borders of the
+    // colour table, the style, the theme and the display colour mode.
+    void ApplyVisualStyle(CWnd* parent) override;
+    // One per kind of control. A null control, or one without a window, is left alone. A font,
+    // when given, goes to the button with a redraw.
+    virtual void ApplyLedRectangleStyle(CiLedRectangleX* control);
+    virtual void ApplyKnobStyle(CiKnobX* control);
+    virtual void ApplyEditStyle(CiEditX* control);
+    virtual void ApplyPanelStyle(CiPanelX* control);
+    virtual void ApplyLabelStyle(CiLabelX* control);
+    virtual void ApplyClockStyle(CiSevenSegmentClockX* control);
+    virtual void ApplyClockSMPTEStyle(CiSevenSegmentClockSMPTEX* control);
+    virtual void ApplyAngularGaugeStyle(CiAngularGaugeX* control);
+    virtual void ApplyLedBarStyle(CiLedBarX* control);
+    virtual void ApplySwitchToggleStyle(CiSwitchToggleX* control);
+    virtual void ApplySwitchSliderStyle(CiSwitchSliderX* control);
+    virtual void ApplySwitchQuadStyle(CiSwitchQuadX* control);
+    virtual void ApplyStyleButtonTheme(CXTPButton* button, CFont* font);
+    virtual void ApplyXTButtonStyle(CXTButton* button, CFont* font);
+    virtual void ApplyButtonTheme(CXTPButton* button, CFont* font);
+    virtual void ApplySliderStyle(CiSliderX* control);
+    virtual void ApplySwitchLedStyle(CiSwitchLedX* control);
+    virtual void ApplyAnalogOutputStyle(CiAnalogOutputX* control);
+    virtual void ApplyAnalogDisplayStyle(CiAnalogDisplayX* control);
+    virtual void ApplyModeComboBoxStyle(CiModeComboBoxX* control);
+    virtual void ApplySevenSegmentAnalogStyle(CiSevenSegmentAnalogX* control);
+    virtual void ApplySevenSegmentIntegerStyle(CiSevenSegmentIntegerX* control);
 
     // The visual style (0 or 1) and theme (0 to 3) that choose colours, fonts and button looks.
     int m_visualStyle = 0;

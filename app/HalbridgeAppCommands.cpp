@@ -3,6 +3,7 @@
 #include "app/HalbridgeApp.h"
 #include "app/HfFreqDisplayDlg.h"
 #include "app/Wizard.h"
+#include "app/mainframe/UserTool.h"
 #include "app/rig/Rig.h"
 #include "platform/afx/CCmdUI.h"
 #include "platform/afx/CFrameWnd.h"
@@ -65,6 +66,7 @@ int CHalbridgeApp::ExitInstance() {
     WSACleanup();
     Trace(kSource, __LINE__);
     CRig::DeleteAll();
+    hb::app::UserTools().clear();
     Trace(kSource, __LINE__);
     // Only after the rigs: their windows' forms come from the resource library.
     if (m_resourceModule) {

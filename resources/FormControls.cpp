@@ -135,7 +135,7 @@ DialogControl DropList(UINT id, Box box, std::vector<std::string> entries) {
 }
 
 DialogControl ListBox(UINT id, Box box) {
-    DialogControl control = Standard(id, "ListBox", {}, WS_TABSTOP | WS_VSCROLL, box);
+    DialogControl control = Standard(id, "ListBox", {}, LBS_NOTIFY | WS_TABSTOP | WS_VSCROLL, box);
     control.exStyle = WS_EX_CLIENTEDGE;
     return control;
 }

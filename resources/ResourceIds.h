@@ -423,6 +423,8 @@ inline constexpr UINT IDC_PLAYER_SPEAKER = 28549;
 
 // Tools customize page.
 inline constexpr UINT IDC_TOOLS_LIST = 29382;
+// The buttons of the user tools on the command bars.
+inline constexpr UINT ID_TOOLS_USER_TOOL = 29375;
 inline constexpr UINT IDC_TOOLS_COMMAND_LABEL = 29378;
 inline constexpr UINT IDC_TOOLS_ARGUMENTS_LABEL = 29377;
 inline constexpr UINT IDC_TOOLS_DIRECTORY_LABEL = 29376;

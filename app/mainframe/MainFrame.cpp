@@ -2,6 +2,8 @@
 
 #include "app/HalbridgeApp.h"
 #include "app/Wizard.h"
+#include "app/mainframe/ControlTools.h"
+#include "app/mainframe/UserTool.h"
 #include "audio/MixerView.h"
 #include "platform/afx/CDockState.h"
 #include "platform/records/PrivateMessages.h"
@@ -94,6 +96,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     m_nDatePane = kDatePaneIndex;
     m_nTimePane = kTimePaneIndex;
     CScanApp::Trace(kTraceSource, __LINE__);
+    hb::app::LoadUserTools();
+    CControlTools::Register();
     if (!InitCommandBars(RUNTIME_CLASS(CXTPCommandBars)) || !GetCommandBars()) {
         return -1;
     }

@@ -78,6 +78,10 @@ protected:
     LRESULT OnRecalcLayout(WPARAM wParam, LPARAM lParam);
     LRESULT OnRebuildToolBar(WPARAM wParam, LPARAM lParam);
     LRESULT OnIgnoredMessage(WPARAM wParam, LPARAM lParam);
+    // A user tool's button: the tool of its tag runs, when the tag is still a tool of the list.
+    BOOL OnUserTool(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    // The customize sheet gets the Tools page.
+    LRESULT OnCustomizeSheet(WPARAM wParam, LPARAM lParam);
 
     // Commands.
     void OnFileOpenKind();
@@ -140,6 +144,8 @@ private:
     // The tool-bar toggles run by the first build and by simple mode.
     void ApplyHideConfiguration(int hide);
     void RefreshMainToolBar();
+    // The first build of the Main tool bar ends with the place of the user tools.
+    void AddUserToolsPlace();
 
     // The menu bar's font, made from the application's font.
     CFont m_menuFont;

@@ -55,6 +55,7 @@ void CMainFrame::UpdateMainToolBar() {
     OnHideConfiguration();
     App().WriteProfileInt(kSettings, kHideAdvancedTools, 1);
     OnHideAdvancedTools();
+    AddUserToolsPlace();
     RefreshMainToolBar();
     App().WriteProfileInt(kSettings, kToolBarInit, 1);
 }

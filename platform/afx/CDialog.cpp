@@ -39,6 +39,13 @@ LRESULT DialogClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void RegisterDialogClass() {
+    if (!::GetClassInfo(kDialogClass, nullptr)) {
+        hb::win::RegisterBuiltinClass(
+            {.style = 0, .lpfnWndProc = &DialogClassProc, .lpszClassName = kDialogClass});
+    }
+}
+
 HWND FirstTabStop(HWND dialog) {
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
@@ -59,13 +66,42 @@ CDialog::CDialog(const hb::afx::DialogTemplate* pTemplate, CWnd* pParentWnd)
     : m_nIDTemplate(pTemplate ? pTemplate->id : 0), m_pTemplate(pTemplate),
       m_pParentWnd(pParentWnd) {}
 
+void CDialog::SetTemplate(const hb::afx::DialogTemplate* pTemplate) {
+    m_pTemplate = pTemplate;
+    m_nIDTemplate = pTemplate ? pTemplate->id : 0;
+}
+
 UINT CDialog::GetTemplateId() const {
     return m_nIDTemplate;
 }
 
+const hb::afx::DialogTemplate* CDialog::FindTemplate() const {
+    return m_pTemplate ? m_pTemplate : hb::afx::FindDialogTemplate(m_nIDTemplate);
+}
+
+BOOL CDialog::CreateChild(CWnd* pParentWnd) {
+    const hb::afx::DialogTemplate* dialog = FindTemplate();
+    if (!dialog || m_hWnd || !pParentWnd || !pParentWnd->m_hWnd) {
+        return FALSE;
+    }
+    RegisterDialogClass();
+    const RECT size = hb::afx::DluToPixels({0, 0, dialog->cx, dialog->cy});
+    const DWORD style =
+        (dialog->style & ~(WS_POPUP | WS_CAPTION | WS_DISABLED | WS_VISIBLE)) | WS_CHILD;
+    if (!CreateEx(0, kDialogClass, dialog->caption.c_str(), style, 0, 0, size.right, size.bottom,
+                  pParentWnd->m_hWnd, m_nIDTemplate)) {
+        return FALSE;
+    }
+    if (!hb::afx::CreateTemplateControls(m_hWnd, *dialog)) {
+        DestroyWindow();
+        return FALSE;
+    }
+    SendMessage(WM_INITDIALOG, hb::win::ParamFromHwnd(FirstTabStop(m_hWnd)));
+    return ::IsWindow(m_hWnd);
+}
+
 int CDialog::DoModal() {
-    const hb::afx::DialogTemplate* dialog =
-        m_pTemplate ? m_pTemplate : hb::afx::FindDialogTemplate(m_nIDTemplate);
+    const hb::afx::DialogTemplate* dialog = FindTemplate();
     if (!dialog || m_hWnd) {
         return -1;
     }
@@ -91,10 +127,7 @@ int CDialog::DoModal() {
 }
 
 BOOL CDialog::CreateFromTemplate(const hb::afx::DialogTemplate& dialog, HWND owner) {
-    if (!::GetClassInfo(kDialogClass, nullptr)) {
-        hb::win::RegisterBuiltinClass(
-            {.style = 0, .lpfnWndProc = &DialogClassProc, .lpszClassName = kDialogClass});
-    }
+    RegisterDialogClass();
     const RECT size = hb::afx::DluToPixels({0, 0, dialog.cx, dialog.cy});
     const DWORD style = (dialog.style & ~(WS_CHILD | WS_VISIBLE)) | WS_POPUP;
     if (!CreateEx(0, kDialogClass, dialog.caption.c_str(), style, 0, 0, size.right, size.bottom,

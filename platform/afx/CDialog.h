@@ -22,6 +22,9 @@ public:
     // dialog cannot be created; IDCANCEL when the loop ends on WM_QUIT (which stays posted for
     // the loops outside) or the window goes away without EndDialog.
     virtual int DoModal();
+    // A child of the parent made from the template (its caption and WS_DISABLED dropped), then
+    // initialised; FALSE when it cannot be made.
+    BOOL CreateChild(CWnd* pParentWnd);
     void EndDialog(int nResult);
     // UpdateData(FALSE). TRUE gives the focus to the first tab stop.
     virtual BOOL OnInitDialog();
@@ -31,10 +34,16 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     UINT GetTemplateId() const;
+    // The template given, or the one of the id; null when there is none.
+    const hb::afx::DialogTemplate* FindTemplate() const;
     // Whether EndDialog has been called since the dialog began to run.
     bool IsEnded() const { return m_bEnded; }
 
     DECLARE_MESSAGE_MAP()
+
+protected:
+    // The template the dialog is made from from now on.
+    void SetTemplate(const hb::afx::DialogTemplate* pTemplate);
 
 private:
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);

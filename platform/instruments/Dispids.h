@@ -120,11 +120,89 @@ inline constexpr long kInactiveColor = 10;
 
 namespace switchSlider {
 inline constexpr long kPosition = 1;
+inline constexpr long kActiveColor = 2;
+inline constexpr long kInactiveColor = 3;
 inline constexpr long kPositionCount = 4;
+inline constexpr long kPointerStyle = 7;
+inline constexpr long kPointerColor = 9;
+inline constexpr long kPointerHighlight = 10;
+inline constexpr long kBackGroundColor = 11;
+inline constexpr long kTickLabelColor = 20;
+inline constexpr long kTransparent = 24;
+inline constexpr long kBorderStyle = 27;
+inline constexpr long kShowFocusRect = 33;
+inline constexpr long kTrackColor = 46;
+inline constexpr long kTrackEdgeColor = 47;
+inline constexpr long kTickColor = 59;
+inline constexpr long kTickShadowColor = 60;
 } // namespace switchSlider
 
 namespace switchLed {
 inline constexpr long kActive = 2;
+inline constexpr long kTransparent = 10;
+inline constexpr long kBevelStyle = 28;
+inline constexpr long kActiveColor = 29;
+inline constexpr long kCaptionColor = 30;
+inline constexpr long kFaceColor = 31;
+inline constexpr long kInactiveColor = 42;
 } // namespace switchLed
+
+namespace sevenSegmentClock {
+inline constexpr long kSegmentColor = 8;
+inline constexpr long kLeadingZeros = 11;
+inline constexpr long kBackGroundColor = 13;
+inline constexpr long kBorderStyle = 14;
+} // namespace sevenSegmentClock
+
+namespace sevenSegmentClockSMPTE {
+inline constexpr long kSegmentColor = 10;
+inline constexpr long kLeadingZeros = 13;
+inline constexpr long kBackGroundColor = 15;
+inline constexpr long kBorderStyle = 16;
+} // namespace sevenSegmentClockSMPTE
+
+namespace edit {
+inline constexpr long kFontColor = 30;
+inline constexpr long kBorderStyle = 52;
+} // namespace edit
+
+namespace analogOutput {
+inline constexpr long kBorderStyle = 42;
+inline constexpr long kFontColor = 54;
+} // namespace analogOutput
+
+namespace switchQuad {
+inline constexpr long kTransparent = 1;
+inline constexpr long kBackGroundColor = 15;
+} // namespace switchQuad
+
+namespace slider {
+inline constexpr long kTrackColor = 2;
+inline constexpr long kPointerColor = 3;
+inline constexpr long kTransparent = 11;
+inline constexpr long kTrackEdgeColor = 12;
+inline constexpr long kBackGroundColor = 16;
+inline constexpr long kTickColor = 21;
+inline constexpr long kTickLabelColor = 25;
+inline constexpr long kBorderStyle = 38;
+inline constexpr long kShowFocusRect = 45;
+} // namespace slider
+
+namespace panel {
+inline constexpr long kBackGroundColor = 1;
+inline constexpr long kBorderStyle = 2;
+inline constexpr long kEdgeColor = 11;
+} // namespace panel
+
+namespace analogDisplay {
+inline constexpr long kBackGroundColor = 6;
+inline constexpr long kBorderStyle = 7;
+inline constexpr long kFontColor = 38;
+} // namespace analogDisplay
+
+namespace modeComboBox {
+inline constexpr long kFontColor = 33;
+inline constexpr long kButtonColor = 53;
+} // namespace modeComboBox
 
 } // namespace hb::instruments

@@ -25,6 +25,14 @@ enum class Kind {
     SwitchRocker,
     SpectrumDisplay,
     SevenSegmentClock,
+    Edit,
+    AnalogOutput,
+    SevenSegmentClockSMPTE,
+    SwitchQuad,
+    Slider,
+    Panel,
+    AnalogDisplay,
+    ModeComboBox,
 };
 
 // How a property is stored and what hb::afx::Value alternative it reads back as: Int as int32,

@@ -35,6 +35,89 @@ constexpr std::int64_t kFace = 0xC0C0C0;
 constexpr std::int64_t kGreen = 0x00FF00;
 constexpr std::int64_t kDarkGreen = 0x004000;
 
+// The kinds that forms only colour: a background and the properties the program's styles set.
+void AddStyledKinds(std::vector<KindInfo>& kinds) {
+    {
+        using namespace edit;
+        kinds.push_back({Kind::Edit,
+                         "TiEdit",
+                         "{C5412DFB-2E2F-11D3-85BF-00105AC8B715}",
+                         {BackColor(0xFFFFFF), Color(kFontColor, "FontColor", 0),
+                          Int(kBorderStyle, "BorderStyle", 1)},
+                         {}});
+    }
+    {
+        using namespace analogOutput;
+        kinds.push_back({Kind::AnalogOutput,
+                         "TiAnalogOutput",
+                         "{C5412E0B-2E2F-11D3-85BF-00105AC8B715}",
+                         {BackColor(0xFFFFFF), Int(kBorderStyle, "BorderStyle", 1),
+                          Color(kFontColor, "FontColor", 0)},
+                         {}});
+    }
+    {
+        using namespace sevenSegmentClockSMPTE;
+        kinds.push_back(
+            {Kind::SevenSegmentClockSMPTE,
+             "TiSevenSegmentClockSMPTE",
+             "{0A362375-2E5E-11D3-85BF-00105AC8B715}",
+             {BackColor(0), Color(kSegmentColor, "SegmentColor", kGreen),
+              Bool(kLeadingZeros, "LeadingZeros", true),
+              Color(kBackGroundColor, "BackGroundColor", 0), Int(kBorderStyle, "BorderStyle", 1)},
+             {}});
+    }
+    {
+        using namespace switchQuad;
+        kinds.push_back({Kind::SwitchQuad,
+                         "TiSwitchQuad",
+                         "{0A36239C-2E5E-11D3-85BF-00105AC8B715}",
+                         {BackColor(kFace), Bool(kTransparent, "Transparent", false),
+                          Color(kBackGroundColor, "BackGroundColor", kFace)},
+                         {}});
+    }
+    {
+        using namespace slider;
+        kinds.push_back(
+            {Kind::Slider,
+             "TiSlider",
+             "{C5412E23-2E2F-11D3-85BF-00105AC8B715}",
+             {BackColor(kFace), Color(kTrackColor, "TrackColor", 0),
+              Color(kPointerColor, "PointerColor", 0x808080),
+              Bool(kTransparent, "Transparent", false), Color(kTrackEdgeColor, "TrackEdgeColor", 0),
+              Color(kBackGroundColor, "BackGroundColor", kFace), Color(kTickColor, "TickColor", 0),
+              Color(kTickLabelColor, "TickLabelColor", 0), Int(kBorderStyle, "BorderStyle", 1),
+              Bool(kShowFocusRect, "ShowFocusRect", true)},
+             {}});
+    }
+    {
+        using namespace panel;
+        kinds.push_back({Kind::Panel,
+                         "TiPanel",
+                         "{C5412E3F-2E2F-11D3-85BF-00105AC8B715}",
+                         {BackColor(kFace), Color(kBackGroundColor, "BackGroundColor", kFace),
+                          Int(kBorderStyle, "BorderStyle", 1), Color(kEdgeColor, "EdgeColor", 0)},
+                         {}});
+    }
+    {
+        using namespace analogDisplay;
+        kinds.push_back({Kind::AnalogDisplay,
+                         "TiAnalogDisplay",
+                         "{C5412E4B-2E2F-11D3-85BF-00105AC8B715}",
+                         {BackColor(0xFFFFFF), Color(kBackGroundColor, "BackGroundColor", 0xFFFFFF),
+                          Int(kBorderStyle, "BorderStyle", 1), Color(kFontColor, "FontColor", 0)},
+                         {}});
+    }
+    {
+        using namespace modeComboBox;
+        kinds.push_back({Kind::ModeComboBox,
+                         "TiModeComboBox",
+                         "{C5412E57-2E2F-11D3-85BF-00105AC8B715}",
+                         {BackColor(0xFFFFFF), Color(kFontColor, "FontColor", 0),
+                          Color(kButtonColor, "ButtonColor", kFace)},
+                         {}});
+    }
+}
+
 // Made with the tables rather than as globals of their own: the window classes are registered,
 // and the tables built, while this module's globals are still being initialised.
 std::vector<KindInfo> MakeKinds() {
@@ -185,17 +268,38 @@ std::vector<KindInfo> MakeKinds() {
                           Color(kInactiveColor, "InactiveColor", kDarkGreen)},
                          {}});
     }
-    kinds.push_back({Kind::SwitchSlider,
-                     "TiSwitchSlider",
-                     "{46B4AAB4-2E6B-11D3-85BF-00105AC8B715}",
-                     {BackColor(kFace), Int(switchSlider::kPosition, "Position", 0),
-                      Int(switchSlider::kPositionCount, "PositionCount", 2)},
-                     {{1, G::PositionChange, {}}, {4, G::PositionChange, {}}}});
-    kinds.push_back({Kind::SwitchLed,
-                     "TiSwitchLed",
-                     "{0A36238C-2E5E-11D3-85BF-00105AC8B715}",
-                     {BackColor(kFace), Bool(switchLed::kActive, "Active", false)},
-                     {{1, G::Click, {}}, {2, G::Click, {}}}});
+    {
+        using namespace switchSlider;
+        kinds.push_back(
+            {Kind::SwitchSlider,
+             "TiSwitchSlider",
+             "{46B4AAB4-2E6B-11D3-85BF-00105AC8B715}",
+             {BackColor(kFace), Int(kPosition, "Position", 0),
+              Color(kActiveColor, "ActiveColor", kGreen),
+              Color(kInactiveColor, "InactiveColor", kDarkGreen),
+              Int(kPositionCount, "PositionCount", 2), Int(kPointerStyle, "PointerStyle", 0),
+              Color(kPointerColor, "PointerColor", 0x808080),
+              Bool(kPointerHighlight, "PointerHighlight", false),
+              Color(kBackGroundColor, "BackGroundColor", kFace),
+              Color(kTickLabelColor, "TickLabelColor", 0), Bool(kTransparent, "Transparent", false),
+              Int(kBorderStyle, "BorderStyle", 1), Bool(kShowFocusRect, "ShowFocusRect", true),
+              Color(kTrackColor, "TrackColor", 0), Color(kTrackEdgeColor, "TrackEdgeColor", 0),
+              Color(kTickColor, "TickColor", 0), Color(kTickShadowColor, "TickShadowColor", 0)},
+             {{1, G::PositionChange, {}}, {4, G::PositionChange, {}}}});
+    }
+    {
+        using namespace switchLed;
+        kinds.push_back(
+            {Kind::SwitchLed,
+             "TiSwitchLed",
+             "{0A36238C-2E5E-11D3-85BF-00105AC8B715}",
+             {BackColor(kFace), Bool(kActive, "Active", false),
+              Bool(kTransparent, "Transparent", false), Int(kBevelStyle, "BevelStyle", 1),
+              Color(kActiveColor, "ActiveColor", kGreen), Color(kCaptionColor, "CaptionColor", 0),
+              Color(kFaceColor, "FaceColor", kFace),
+              Color(kInactiveColor, "InactiveColor", kDarkGreen)},
+             {{1, G::Click, {}}, {2, G::Click, {}}}});
+    }
     kinds.push_back({Kind::LedMatrix,
                      "TiLedMatrix",
                      "{A8B345A5-74B5-11D3-85C2-00105AC8B715}",
@@ -211,11 +315,18 @@ std::vector<KindInfo> MakeKinds() {
                      "{62B89339-CB7D-4F5E-B22E-6D2CE7DE2791}",
                      {BackColor(0)},
                      {}});
-    kinds.push_back({Kind::SevenSegmentClock,
-                     "TiSevenSegmentClock",
-                     "{0A362370-2E5E-11D3-85BF-00105AC8B715}",
-                     {BackColor(0)},
-                     {}});
+    {
+        using namespace sevenSegmentClock;
+        kinds.push_back(
+            {Kind::SevenSegmentClock,
+             "TiSevenSegmentClock",
+             "{0A362370-2E5E-11D3-85BF-00105AC8B715}",
+             {BackColor(0), Color(kSegmentColor, "SegmentColor", kGreen),
+              Bool(kLeadingZeros, "LeadingZeros", true),
+              Color(kBackGroundColor, "BackGroundColor", 0), Int(kBorderStyle, "BorderStyle", 1)},
+             {}});
+    }
+    AddStyledKinds(kinds);
     return kinds;
 }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 
 inline constexpr std::uint32_t WM_TOOLKIT_BAR_RESET = 0x2864; // to the site frame of a reset bar
+// To the site frame before the customize sheet opens; lParam: the sheet, to add pages to.
+inline constexpr std::uint32_t WM_TOOLKIT_CUSTOMIZE_SHEET = 0x2870;
 // Toolkit messages that frames and views answer with 0 and nothing else.
 inline constexpr std::uint32_t WM_TOOLKIT_IGNORED_285E = 0x285E;
 inline constexpr std::uint32_t WM_TOOLKIT_IGNORED_2868 = 0x2868;

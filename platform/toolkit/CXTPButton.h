@@ -46,6 +46,9 @@ public:
     // xtpButtonPushButton, or one of the drop-down styles.
     void SetPushButtonStyle(int nStyle);
     int GetPushButtonStyle() const { return m_nPushButtonStyle; }
+    // Whether the theme draws with the system's visual style where it has a choice.
+    void SetUseVisualStyle(BOOL bUse) { m_bUseVisualStyle = bUse; }
+    BOOL GetUseVisualStyle() const { return m_bUseVisualStyle; }
     // Captions that begin with a tag are markup.
     void SetEnableMarkup(BOOL bEnable) { m_bEnableMarkup = bEnable; }
     BOOL GetEnableMarkup() const { return m_bEnableMarkup; }
@@ -73,4 +76,5 @@ private:
     BOOL m_bShowFocus = TRUE;
     int m_nPushButtonStyle = 0;
     BOOL m_bEnableMarkup = FALSE;
+    BOOL m_bUseVisualStyle = FALSE;
 };

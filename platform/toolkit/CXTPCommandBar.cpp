@@ -4,10 +4,12 @@
 #include "platform/afx/CFont.h"
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CPaintDC.h"
+#include "platform/records/ToolkitMessages.h"
 #include "platform/toolkit/CXTPCommandBars.h"
 #include "platform/toolkit/CommandText.h"
 #include "platform/toolkit/Drawing.h"
 #include "platform/toolkit/Strips.h"
+#include "platform/win/menu/Menus.h"
 
 #include <algorithm>
 #include <utility>
@@ -19,6 +21,7 @@ ON_WM_PAINT()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONDBLCLK()
 ON_WM_LBUTTONUP()
+ON_WM_RBUTTONUP()
 ON_WM_MOUSEMOVE()
 ON_MESSAGE(WM_MOUSELEAVE, &CXTPCommandBar::OnMouseLeave)
 ON_NOTIFY_EX(TTN_NEEDTEXT, 0, &CXTPCommandBar::OnToolTipText)
@@ -103,7 +106,7 @@ void CXTPCommandBar::OnUpdateCmdUI(BOOL bDisableIfNoHndler) {
     // A handler may change the bar: each control is looked up afresh.
     for (int index = 0; CXTPControl* control = m_controls.GetAt(index); ++index) {
         if (control->GetType() != xtpControlButton || control->GetID() == 0 ||
-            !control->IsVisible()) {
+            !control->IsVisible() || (control->GetFlags() & xtpFlagManualUpdate) != 0) {
             continue;
         }
         CControlCmdUI state(*control);
@@ -116,8 +119,16 @@ void CXTPCommandBar::OnUpdateCmdUI(BOOL bDisableIfNoHndler) {
 void CXTPCommandBar::DelayLayout() {
     // The controls move: a press no longer stands for the control under it.
     m_nPressed = -1;
+    if (m_bCalculating) {
+        return;
+    }
     m_bLayoutDirty = true;
     DelayRedraw();
+}
+
+void CXTPCommandBar::OnRecalcLayout() {
+    DelayLayout();
+    EnsureLayout();
 }
 
 void CXTPCommandBar::DelayRedraw() {
@@ -139,6 +150,12 @@ void CXTPCommandBar::EnsureLayout() {
     if (!m_bLayoutDirty) {
         return;
     }
+    m_bCalculating = true;
+    // A control may add or remove controls after itself: each is looked up afresh.
+    for (int index = 0; CXTPControl* control = m_controls.GetAt(index); ++index) {
+        control->OnCalcDynamicSize();
+    }
+    m_bCalculating = false;
     m_bLayoutDirty = false;
     const HFONT font = GetBarFont();
     const SIZE image = ImageSize(GetImageList());
@@ -310,10 +327,37 @@ void CXTPCommandBar::OnLButtonUp(UINT, CPoint point) {
     }
 }
 
-void CXTPCommandBar::OnExecute(CXTPControl& control) {
-    if (CFrameWnd* site = m_pCommandBars ? m_pCommandBars->GetSite() : nullptr) {
-        site->PostMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(control.GetID()), 0), 0);
+void CXTPCommandBar::OnRButtonUp(UINT, CPoint point) {
+    if (!m_pCommandBars || !m_pCommandBars->IsCustomizationEnabled()) {
+        return;
     }
+    constexpr UINT kCustomize = 1;
+    HMENU menu = ::CreatePopupMenu();
+    ::AppendMenu(menu, MF_STRING, kCustomize, "Customize...");
+    ClientToScreen(&point);
+    const UINT chosen = static_cast<UINT>(
+        ::TrackPopupMenu(menu, TPM_RETURNCMD, point.x, point.y, 0, m_hWnd, nullptr));
+    ::DestroyMenu(menu);
+    if (chosen == kCustomize) {
+        m_pCommandBars->ShowCustomizeSheet();
+    }
+}
+
+void CXTPCommandBar::OnExecute(CXTPControl& control) {
+    CFrameWnd* site = m_pCommandBars ? m_pCommandBars->GetSite() : nullptr;
+    if (!site) {
+        return;
+    }
+    // Named by the control's id rather than by the bar's window.
+    NMXTPCONTROL notify{};
+    notify.hdr.idFrom = static_cast<UINT_PTR>(control.GetID());
+    notify.hdr.code = COMMANDBAR_NOTIFY_EXECUTE;
+    notify.pControl = &control;
+    if (site->SendMessage(WM_NOTIFY, static_cast<WPARAM>(control.GetID()),
+                          reinterpret_cast<LPARAM>(&notify)) != 0) {
+        return;
+    }
+    site->PostMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(control.GetID()), 0), 0);
 }
 
 LRESULT CXTPCommandBar::OnSizeParent(WPARAM, LPARAM lParam) {

@@ -11,6 +11,20 @@ enum XTPBarPosition {
     xtpBarBottom = 1,
 };
 
+// What kind of bar a bar is.
+enum XTPBarType {
+    xtpBarTypeNormal = 0,
+    xtpBarTypeMenuBar = 1,
+    // A menu that drops from another bar.
+    xtpBarTypePopup = 2,
+};
+
+// The execute notification (WM_NOTIFY code 100) the site frame gets when a control is clicked.
+struct NMXTPCONTROL {
+    NMHDR hdr;
+    CXTPControl* pControl;
+};
+
 // A row of controls along an edge of its site frame, owned by the frame's command bars. It takes
 // its room in the frame's layout (WM_SIZEPARENT) while visible, enables and checks its controls in
 // the idle pass, paints them, and runs the one clicked: pressed and released over the same enabled
@@ -23,6 +37,7 @@ public:
     CString GetTitle() const { return m_strTitle; }
     void SetTitle(LPCSTR lpszTitle);
     XTPBarPosition GetPosition() const { return m_position; }
+    virtual XTPBarType GetType() const { return xtpBarTypeNormal; }
     CXTPCommandBars* GetCommandBars() const { return m_pCommandBars; }
 
     CXTPControls* GetControls() { return &m_controls; }
@@ -37,19 +52,22 @@ public:
 
     // After the bar was built or changed: the idle pass's update now, and a new layout.
     void OnInitialUpdate();
-    // Each visible button asks the route from the site frame for its state (CCmdUI); with
-    // bDisableIfNoHndler a command nobody handles is disabled.
+    // Each visible button without xtpFlagManualUpdate asks the route from the site frame for its
+    // state (CCmdUI); with bDisableIfNoHndler a command nobody handles is disabled.
     void OnUpdateCmdUI(BOOL bDisableIfNoHndler = TRUE);
     // The controls are placed again before the bar is next drawn or hit.
     void DelayLayout();
     void DelayRedraw();
+    // Lays the controls out now, each control's own size calculation first.
+    void OnRecalcLayout();
     // The bar's thickness across its edge.
     int GetRowHeight() const;
 
 protected:
     CXTPCommandBar() = default;
 
-    // The enabled control that was clicked. A button posts WM_COMMAND with its id to the site.
+    // The enabled control that was clicked. The site is sent the execute notification; unless it
+    // handles it, a button posts WM_COMMAND with its id to the site.
     virtual void OnExecute(CXTPControl& control);
     // The images the controls' icon indexes point into; none shows captions only.
     virtual HIMAGELIST GetImageList() const { return {}; }
@@ -61,6 +79,8 @@ protected:
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnLButtonUp(UINT nFlags, CPoint point);
+    // While customising is allowed, a menu offers the customize sheet.
+    void OnRButtonUp(UINT nFlags, CPoint point);
     void OnMouseMove(UINT nFlags, CPoint point);
     LRESULT OnMouseLeave(WPARAM wParam, LPARAM lParam);
     BOOL OnToolTipText(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
@@ -95,4 +115,6 @@ private:
     int m_nHot = -1;
     CString m_strTip; // the text of the tooltip shown
     bool m_bLayoutDirty = true;
+    // Set while the controls calculate their sizes: what they change is laid out at once.
+    bool m_bCalculating = false;
 };

@@ -2,6 +2,8 @@
 
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CMDIFrameWnd.h"
+#include "platform/records/ToolkitMessages.h"
+#include "platform/toolkit/CXTPCustomizeSheet.h"
 #include "platform/win/menu/Menus.h"
 
 #include <algorithm>
@@ -118,4 +120,23 @@ void CXTPCommandBars::RecalcFrameLayout() const {
     if (m_pSite && m_pSite->m_hWnd) {
         m_pSite->RecalcLayout();
     }
+}
+
+void CXTPCommandBars::SetCustomizeMode(BOOL bMode) {
+    m_bCustomizeMode = bMode ? TRUE : FALSE;
+    for (const auto& bar : m_bars) {
+        bar->OnRecalcLayout();
+    }
+    RecalcFrameLayout();
+}
+
+void CXTPCommandBars::ShowCustomizeSheet() {
+    if (!m_bCustomizable || !m_pSite || m_bCustomizeMode) {
+        return;
+    }
+    CXTPCustomizeSheet sheet(this);
+    m_pSite->SendMessage(WM_TOOLKIT_CUSTOMIZE_SHEET, 0, reinterpret_cast<LPARAM>(&sheet));
+    SetCustomizeMode(TRUE);
+    sheet.DoModal();
+    SetCustomizeMode(FALSE);
 }

@@ -48,6 +48,14 @@ public:
     void EnableCustomization(BOOL bEnable) { m_bCustomizable = bEnable ? TRUE : FALSE; }
     BOOL IsCustomizationEnabled() const { return m_bCustomizable; }
 
+    // While customising, controls stand as the user arranges them rather than as the program
+    // fills them in. Every bar is laid out again when it begins and when it ends.
+    void SetCustomizeMode(BOOL bMode);
+    // While customising is allowed: the customize sheet, in customise mode until its pages are
+    // gone.
+    void ShowCustomizeSheet();
+    BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
+
     CXTPShortcutManager* GetShortcutManager() { return &m_shortcuts; }
 
     // Saved under the profile section `lpszProfileName`. A load that finds no readable value
@@ -71,6 +79,7 @@ private:
     CXTPMenuBar* m_pMenuBar = nullptr;
     CXTPShortcutManager m_shortcuts;
     BOOL m_bCustomizable = TRUE;
+    BOOL m_bCustomizeMode = FALSE;
 };
 
 namespace hb::toolkit {

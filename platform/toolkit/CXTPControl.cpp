@@ -2,6 +2,8 @@
 
 #include "platform/toolkit/CXTPCommandBar.h"
 
+#include <map>
+
 CXTPControl::CXTPControl(XTPControlType type, int nId, const CString& caption)
     : m_type(type), m_nId(nId), m_caption(caption) {}
 
@@ -55,6 +57,42 @@ void CXTPControl::SetIconIndex(int nIndex) {
     }
 }
 
+void CXTPControl::SetIconId(int nId) {
+    if (m_nIconId != nId) {
+        m_nIconId = nId;
+        Changed(false);
+    }
+}
+
+XTPDropEffect CXTPControl::GetCustomizeDropEffect(const CXTPCommandBar*) const {
+    return xtpDropMove;
+}
+
+std::unique_ptr<CXTPControl> CXTPControl::Clone() const {
+    auto clone = hb::toolkit::CreateControlOfClass(GetClassName());
+    if (!clone) {
+        clone = std::make_unique<CXTPControl>(m_type, m_nId, m_caption);
+    }
+    clone->Copy(*this);
+    return clone;
+}
+
+void CXTPControl::Copy(const CXTPControl& other) {
+    m_type = other.m_type;
+    m_nId = other.m_nId;
+    m_caption = other.m_caption;
+    m_hideFlags = other.m_hideFlags;
+    m_bEnabled = other.m_bEnabled;
+    m_bChecked = other.m_bChecked;
+    m_bBeginGroup = other.m_bBeginGroup;
+    m_nIconIndex = other.m_nIconIndex;
+    m_nIconId = other.m_nIconId;
+    m_tag = other.m_tag;
+    m_flags = other.m_flags;
+    m_popupMenu = other.m_popupMenu;
+    Changed(true);
+}
+
 CRect CXTPControl::GetRect() const {
     if (m_pParent) {
         m_pParent->EnsureLayout();
@@ -72,3 +110,25 @@ void CXTPControl::Changed(bool layout) const {
         m_pParent->DelayRedraw();
     }
 }
+
+namespace hb::toolkit {
+
+namespace {
+
+std::map<CString, ControlFactory>& ControlClasses() {
+    static std::map<CString, ControlFactory> classes;
+    return classes;
+}
+
+} // namespace
+
+void RegisterControlClass(const CString& name, ControlFactory factory) {
+    ControlClasses()[name] = std::move(factory);
+}
+
+std::unique_ptr<CXTPControl> CreateControlOfClass(const CString& name) {
+    const auto found = ControlClasses().find(name);
+    return found != ControlClasses().end() && found->second ? found->second() : nullptr;
+}
+
+} // namespace hb::toolkit

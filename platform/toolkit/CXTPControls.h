@@ -14,6 +14,15 @@ public:
     CXTPControl* GetAt(int nIndex) const;
     // Appended.
     CXTPControl* Add(XTPControlType type, int nId, const CString& caption = CString());
+    // A new control put before the control at `nBefore` (appended when out of range); a
+    // temporary one is left out of the bar's saved state.
+    CXTPControl* Add(XTPControlType type, int nId, int nBefore, BOOL bTemporary);
+    // The control (of any class) put before `nBefore`, or appended.
+    CXTPControl* Add(std::unique_ptr<CXTPControl> pControl, int nBefore = -1);
+    // Destroys the control at the index; nothing out of range.
+    void Remove(int nIndex);
+    // -1 when the control is not on this bar.
+    int IndexOf(const CXTPControl* pControl) const;
     // The first control with that id, or null.
     CXTPControl* FindControl(int nId) const;
     void RemoveAll();

@@ -19,6 +19,7 @@ struct SavedControl {
     std::int32_t id = 0;
     std::string caption;
     std::uint32_t hideFlags = 0;
+    std::string className;
 };
 
 struct SavedBar {
@@ -29,7 +30,7 @@ struct SavedBar {
 
 bool Read(BlobReader& blob, SavedControl& control) {
     return blob.U8(control.type) && blob.I32(control.id) && blob.Text(control.caption) &&
-           blob.U32(control.hideFlags);
+           blob.U32(control.hideFlags) && blob.Text(control.className);
 }
 
 bool Read(BlobReader& blob, SavedBar& bar) {
@@ -57,10 +58,25 @@ CXTPControl* Match(const CXTPToolBar& bar, const SavedControl& saved) {
     return nullptr;
 }
 
+// A control of a registered class that the bar lacks is made again.
+CXTPControl* Recreate(CXTPToolBar& bar, const SavedControl& saved, int position) {
+    auto control = hb::toolkit::CreateControlOfClass(CString(saved.className.c_str()));
+    if (!control) {
+        return nullptr;
+    }
+    control->SetID(saved.id);
+    control->SetCaption(saved.caption.c_str());
+    return bar.GetControls()->Add(std::move(control), position);
+}
+
 void Apply(CXTPToolBar& bar, const SavedBar& saved) {
     int position = 0;
     for (const SavedControl& control : saved.controls) {
-        if (CXTPControl* found = Match(bar, control)) {
+        CXTPControl* found = Match(bar, control);
+        if (!found && !control.className.empty()) {
+            found = Recreate(bar, control, position);
+        }
+        if (found) {
             found->SetHideFlags(control.hideFlags);
             bar.GetControls()->MoveTo(found, position++);
         }
@@ -94,12 +110,19 @@ void CXTPCommandBars::SaveBarState(LPCSTR lpszProfileName) const {
     for (const auto& bar : m_bars) {
         blob.Text(bar->GetTitle().str());
         blob.U8(bar->IsVisible() ? 1 : 0);
-        blob.U32(static_cast<std::uint32_t>(bar->GetControlCount()));
+        std::vector<const CXTPControl*> kept;
         for (int index = 0; const CXTPControl* control = bar->GetControl(index); ++index) {
+            if (!control->IsTemporary()) {
+                kept.push_back(control);
+            }
+        }
+        blob.U32(static_cast<std::uint32_t>(kept.size()));
+        for (const CXTPControl* control : kept) {
             blob.U8(static_cast<std::uint8_t>(control->GetType()));
             blob.I32(control->GetID());
             blob.Text(control->GetCaption().str());
             blob.U32(control->GetHideFlags());
+            blob.Text(control->GetClassName().str());
         }
     }
     hb::toolkit::detail::SaveBlob(lpszProfileName, kStateEntry, BlobKind::CommandBarState, blob);

@@ -2,6 +2,7 @@
 
 #include "platform/toolkit/CXTAuxData.h"
 #include "platform/toolkit/CXTPCommandBars.h"
+#include "platform/toolkit/CXTPImageManager.h"
 #include "platform/toolkit/CXTPPaintManager.h"
 
 namespace hb::toolkit {
@@ -10,6 +11,7 @@ void ResetForTests() {
     XTAuxData().SetGlobalFont(nullptr);
     detail::ResetThemes();
     detail::ResetCommandBarsFault();
+    XTPImageManager()->RemoveAll();
 }
 
 } // namespace hb::toolkit

@@ -68,6 +68,15 @@ protected:
         ModelTest::TearDown();
     }
 
+    // The resource library itself rather than its stand-in: for the forms it carries.
+    static void UseResourceLibrary() {
+        hb::win::ClearFakeModules();
+        for (const CompanionFile& companion : kCompanions) {
+            if (std::string(companion.name) != "Pellam.DLL") {
+                hb::win::SetFakeModule(companion.name, companion.version, false);
+            }
+        }
+    }
     std::string SettingsFile() const { return Home() + "/config/Halbridge Pro.ini"; }
     void Settings(const std::string& text) const {
         ASSERT_TRUE(hb::win::ini::Seed(SettingsFile(), text));

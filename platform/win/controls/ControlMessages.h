@@ -124,6 +124,25 @@ inline constexpr UINT CBN_DROPDOWN = 7;
 inline constexpr UINT CBN_CLOSEUP = 8;
 inline constexpr UINT CBN_SELENDOK = 9;
 
+// ListBox. Indexes and counts as LRESULT; LB_ERR for a bad index.
+inline constexpr DWORD LBS_NOTIFY = 0x0001;
+inline constexpr LRESULT LB_OKAY = 0;
+inline constexpr LRESULT LB_ERR = -1;
+inline constexpr UINT LB_ADDSTRING = 0x0180;
+inline constexpr UINT LB_INSERTSTRING = 0x0181;
+inline constexpr UINT LB_DELETESTRING = 0x0182;
+inline constexpr UINT LB_RESETCONTENT = 0x0184;
+inline constexpr UINT LB_SETCURSEL = 0x0186;
+inline constexpr UINT LB_GETCURSEL = 0x0188;
+inline constexpr UINT LB_GETTEXT = 0x0189;
+inline constexpr UINT LB_GETTEXTLEN = 0x018A;
+inline constexpr UINT LB_GETCOUNT = 0x018B;
+inline constexpr UINT LB_GETITEMRECT = 0x0198;
+inline constexpr UINT LB_GETITEMDATA = 0x0199;
+inline constexpr UINT LB_SETITEMDATA = 0x019A;
+inline constexpr UINT LBN_SELCHANGE = 1;
+inline constexpr UINT LBN_DBLCLK = 2;
+
 // The scroll request an up-down control sends (WM_HSCROLL/WM_VSCROLL).
 inline constexpr WORD SB_THUMBPOSITION = 4;
 

@@ -1,6 +1,7 @@
 #include "platform/win/sys/Reset.h"
 
 #include "platform/win/sys/FakeModules.h"
+#include "platform/win/sys/FileInfo.h"
 #include "platform/win/sys/Modules.h"
 #include "platform/win/sys/ProgramPath.h"
 #include "platform/win/sys/Shell.h"
@@ -12,6 +13,7 @@ void ResetForTests() {
     ClearFakeModules();
     SetModuleFileNameOverride({});
     UseRecordingLauncher();
+    SetFileIconProvider({});
 }
 
 } // namespace hb::win::sys

@@ -1,0 +1,3 @@
+#include "app/StyledGroupBox.h"
+
+IMPLEMENT_DYNAMIC(CStyledGroupBox, CEnhancedGroupBox)

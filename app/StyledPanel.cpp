@@ -1,0 +1,3 @@
+#include "app/StyledPanel.h"
+
+IMPLEMENT_DYNAMIC(CStyledPanel, CiPanelX)

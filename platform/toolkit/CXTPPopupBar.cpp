@@ -1,0 +1,3 @@
+#include "platform/toolkit/CXTPPopupBar.h"
+
+IMPLEMENT_DYNAMIC(CXTPPopupBar, CXTPCommandBar)
