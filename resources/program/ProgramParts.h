@@ -17,5 +17,6 @@ std::vector<hb::afx::BitmapResource> ProgramBitmaps();
 std::vector<hb::afx::DialogTemplate> ShellDialogs();
 std::vector<hb::afx::DialogTemplate> ConfigurationDialogs();
 hb::afx::DialogTemplate MixerForm();
+std::vector<hb::afx::DialogTemplate> WizardPages();
 
 } // namespace hb::resources

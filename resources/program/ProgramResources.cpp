@@ -16,6 +16,8 @@ hb::afx::ResourceTables MakeTables() {
     const auto configuration = ConfigurationDialogs();
     tables.dialogs.insert(tables.dialogs.end(), configuration.begin(), configuration.end());
     tables.dialogs.push_back(MixerForm());
+    const auto wizard = WizardPages();
+    tables.dialogs.insert(tables.dialogs.end(), wizard.begin(), wizard.end());
     tables.menus.insert(tables.menus.begin(), MainMenu());
     const auto commands = CommandStrings();
     tables.strings.insert(tables.strings.end(), commands.begin(), commands.end());
