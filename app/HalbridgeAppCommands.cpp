@@ -2,9 +2,9 @@
 // step.
 #include "app/HalbridgeApp.h"
 #include "app/HfFreqDisplayDlg.h"
-#include "app/Wizard.h"
 #include "app/mainframe/UserTool.h"
 #include "app/rig/Rig.h"
+#include "app/wizard/Wizard.h"
 #include "platform/afx/CCmdUI.h"
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CMultiDocTemplate.h"

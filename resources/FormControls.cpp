@@ -258,4 +258,13 @@ DialogControl ClockDisplay(UINT id, Box box) {
     return Instrument(Kind::SevenSegmentClock, id, box, {});
 }
 
+DialogControl Panel(UINT id, Box box) {
+    return Instrument(Kind::Panel, id, box, {});
+}
+
+DialogControl NumberEntry(UINT id, Box box, int precision) {
+    return Instrument(Kind::AnalogOutput, id, box,
+                      {{dispid::analogOutput::kPrecision, std::int32_t{precision}}});
+}
+
 } // namespace hb::resources

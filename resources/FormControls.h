@@ -73,6 +73,10 @@ DialogControl RockerSwitch(UINT id, Box box);
 DialogControl LedSwitch(UINT id, Box box);
 DialogControl SpectrumDisplay(UINT id, Box box);
 DialogControl ClockDisplay(UINT id, Box box);
+// A flat heading panel with a caption.
+DialogControl Panel(UINT id, Box box);
+// A numeric entry showing `precision` decimals.
+DialogControl NumberEntry(UINT id, Box box, int precision);
 
 // The class id by which templates name an instrument kind.
 std::string ClassIdOf(hb::instruments::Kind kind);

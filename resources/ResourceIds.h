@@ -443,6 +443,28 @@ inline constexpr UINT IDC_LOW_PASS = 27910;
 inline constexpr UINT IDC_AGC_SPEED = 27594;
 inline constexpr UINT IDC_CW_PITCH = 29001;
 
+// ---- The setup wizard's pages (28551 + page number), their controls and tool-bar icons.
+inline constexpr UINT IDD_WIZARD_PAGE_0 = 28551;
+inline constexpr UINT IDD_WIZARD_PAGE_COUNT = 12;
+inline constexpr UINT IDC_WIZARD_TITLE = 27922;
+inline constexpr UINT IDC_WIZARD_SUBTITLE = 27044;
+inline constexpr UINT IDC_WIZARD_BODY = 27590;
+inline constexpr UINT IDC_WIZARD_SHOW_AT_STARTUP = 27556;
+inline constexpr UINT IDC_WIZARD_CHOICE_1 = 27629;
+inline constexpr UINT IDC_WIZARD_CHOICE_COUNT = 5;
+inline constexpr UINT IDC_WIZARD_FILE_NAME = 27604;
+inline constexpr UINT IDC_WIZARD_BROWSE = 27882;
+inline constexpr UINT IDC_WIZARD_STEP_LABEL = 27925;
+inline constexpr UINT IDC_WIZARD_START = 27937;
+inline constexpr UINT IDC_WIZARD_END = 27938;
+inline constexpr UINT IDC_WIZARD_STEP = 27944;
+inline constexpr UINT IDC_WIZARD_ICON = 27000;
+inline constexpr UINT IDC_WIZARD_TEXT = 27898;
+inline constexpr UINT IDC_WIZARD_TOOL_BAR_LINE = 27899;
+inline constexpr UINT IDC_WIZARD_FINISH_LINE = 27900;
+inline constexpr UINT IDI_START_SCANNING = 27318;
+inline constexpr UINT IDI_NEW_GROUP = 28572;
+
 // ---- Strings and images of the resource library.
 inline constexpr UINT IDS_RESET_HIT_HISTORY = 27156;
 inline constexpr UINT IDS_NEW_FILE = 28861;

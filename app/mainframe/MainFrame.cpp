@@ -1,9 +1,9 @@
 #include "app/mainframe/MainFrame.h"
 
 #include "app/HalbridgeApp.h"
-#include "app/Wizard.h"
 #include "app/mainframe/ControlTools.h"
 #include "app/mainframe/UserTool.h"
+#include "app/wizard/Wizard.h"
 #include "audio/MixerView.h"
 #include "platform/afx/CDockState.h"
 #include "platform/records/PrivateMessages.h"

@@ -2,8 +2,8 @@
 // windows, "Show" mode, the engine trace, the wizard, the tool windows, the date and time panes
 // and the visual styles.
 #include "app/HalbridgeApp.h"
-#include "app/Wizard.h"
 #include "app/mainframe/MainFrame.h"
+#include "app/wizard/Wizard.h"
 #include "platform/afx/CCmdUI.h"
 #include "platform/afx/CMultiDocTemplate.h"
 #include "platform/afx/CTime.h"

@@ -16,6 +16,12 @@ public:
     // The page is about to be left, or the sheet to close with OK: UpdateData(TRUE). FALSE keeps
     // the page.
     virtual BOOL OnKillActive();
+    // In a wizard: the page to go to on Next or Back, as its template id; 0 for the next (or the
+    // previous) page in order, -1 to stay.
+    virtual LRESULT OnWizardNext() { return 0; }
+    virtual LRESULT OnWizardBack() { return 0; }
+    // In a wizard: FALSE keeps the sheet open on Finish.
+    virtual BOOL OnWizardFinish() { return TRUE; }
     // The sheet closed with OK, or with Cancel; the page's window is still there.
     void OnOK() override {}
     void OnCancel() override {}

@@ -14,6 +14,10 @@ IMPLEMENT_DYNAMIC(CPropertySheet, CDialog)
 BEGIN_MESSAGE_MAP(CPropertySheet, CDialog)
 ON_WM_PAINT()
 ON_WM_LBUTTONDOWN()
+ON_COMMAND(ID_WIZBACK, &CPropertySheet::OnWizardBack)
+ON_COMMAND(ID_WIZNEXT, &CPropertySheet::OnWizardNext)
+ON_COMMAND(ID_WIZFINISH, &CPropertySheet::OnWizardFinish)
+ON_MESSAGE(PSM_SETWIZBUTTONS, &CPropertySheet::OnSetWizButtons)
 END_MESSAGE_MAP()
 
 namespace {
@@ -55,9 +59,13 @@ CPropertyPage* CPropertySheet::GetPage(int nPage) const {
                                                 : nullptr;
 }
 
+int CPropertySheet::TabRowHeight() const {
+    return m_bWizard ? 0 : kTabRow;
+}
+
 CRect CPropertySheet::PageRect() const {
     const RECT area =
-        hb::afx::DluToPixels({kMargin, kMargin + kTabRow, m_sheetTemplate.cx - kMargin,
+        hb::afx::DluToPixels({kMargin, kMargin + TabRowHeight(), m_sheetTemplate.cx - kMargin,
                               m_sheetTemplate.cy - kButtonRow});
     return CRect(area);
 }
@@ -92,12 +100,23 @@ int CPropertySheet::DoModal() {
     m_sheetTemplate = {.caption = m_strCaption.str(),
                        .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME,
                        .cx = cx + 2 * kMargin,
-                       .cy = cy + kMargin + kTabRow + kButtonRow};
+                       .cy = cy + kMargin + TabRowHeight() + kButtonRow};
     const int buttonTop = m_sheetTemplate.cy - kMargin - kButtonHeight;
     const int cancelLeft = m_sheetTemplate.cx - kMargin - kButtonWidth;
-    m_sheetTemplate.controls = {
-        SheetButton(IDOK, "OK", cancelLeft - kMargin - kButtonWidth, buttonTop, BS_DEFPUSHBUTTON),
-        SheetButton(IDCANCEL, "Cancel", cancelLeft, buttonTop, BS_PUSHBUTTON)};
+    const int nextLeft = cancelLeft - kMargin - kButtonWidth;
+    if (m_bWizard) {
+        hb::afx::DialogControl finish =
+            SheetButton(ID_WIZFINISH, "Finish", nextLeft, buttonTop, BS_PUSHBUTTON);
+        finish.style &= ~WS_VISIBLE;
+        m_sheetTemplate.controls = {
+            SheetButton(ID_WIZBACK, "< Back", nextLeft - kButtonWidth, buttonTop, BS_PUSHBUTTON),
+            SheetButton(ID_WIZNEXT, "Next >", nextLeft, buttonTop, BS_DEFPUSHBUTTON), finish,
+            SheetButton(IDCANCEL, "Cancel", cancelLeft, buttonTop, BS_PUSHBUTTON)};
+    } else {
+        m_sheetTemplate.controls = {
+            SheetButton(IDOK, "OK", nextLeft, buttonTop, BS_DEFPUSHBUTTON),
+            SheetButton(IDCANCEL, "Cancel", cancelLeft, buttonTop, BS_PUSHBUTTON)};
+    }
     SetTemplate(&m_sheetTemplate);
     m_nActive = -1;
     return CDialog::DoModal();
@@ -170,6 +189,9 @@ void CPropertySheet::OnCancel() {
 
 void CPropertySheet::OnPaint() {
     CPaintDC dc(this);
+    if (m_bWizard) {
+        return;
+    }
     if (HGDIOBJ font =
             hb::win::HandleFromParam<HGDIOBJ>(static_cast<WPARAM>(SendMessage(WM_GETFONT)))) {
         ::SelectObject(dc.m_hDC, font);
@@ -191,10 +213,89 @@ void CPropertySheet::OnPaint() {
 }
 
 void CPropertySheet::OnLButtonDown(UINT, CPoint point) {
+    if (m_bWizard) {
+        return;
+    }
     for (int page = 0; page < GetPageCount(); ++page) {
         if (GetTabRect(page).PtInRect(point)) {
             SetActivePage(page);
             return;
         }
+    }
+}
+
+LRESULT CPropertySheet::OnSetWizButtons(WPARAM, LPARAM lParam) {
+    const auto flags = static_cast<DWORD>(lParam);
+    const bool finish = (flags & (PSWIZB_FINISH | PSWIZB_DISABLEDFINISH)) != 0;
+    // Finish stands where Next stands, and is the button Enter presses while it does.
+    const bool finishInstead = finish && !(flags & PSWIZB_NEXT);
+    const struct {
+        UINT id;
+        bool shown;
+        bool enabled;
+    } buttons[] = {{ID_WIZBACK, true, (flags & PSWIZB_BACK) != 0},
+                   {ID_WIZNEXT, !finishInstead, (flags & PSWIZB_NEXT) != 0},
+                   {ID_WIZFINISH, finishInstead, (flags & PSWIZB_FINISH) != 0}};
+    for (const auto& button : buttons) {
+        CWnd* control = GetDlgItem(static_cast<int>(button.id));
+        if (!control) {
+            continue;
+        }
+        control->ShowWindow(button.shown ? SW_SHOW : SW_HIDE);
+        control->EnableWindow(button.enabled);
+        const bool isDefault = button.shown && button.id != ID_WIZBACK;
+        const auto style = static_cast<DWORD>(::GetWindowLong(control->m_hWnd, GWL_STYLE));
+        ::SetWindowLong(
+            control->m_hWnd, GWL_STYLE,
+            static_cast<LONG>((style & ~0xFu) | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON)));
+    }
+    return 0;
+}
+
+int CPropertySheet::WizardTarget(LRESULT answer, int step) const {
+    if (answer == -1) {
+        return -1;
+    }
+    if (answer == 0) {
+        const int next = m_nActive + step;
+        return next >= 0 && next < GetPageCount() ? next : -1;
+    }
+    for (int page = 0; page < GetPageCount(); ++page) {
+        if (static_cast<LRESULT>(GetPage(page)->GetTemplateId()) == answer) {
+            return page;
+        }
+    }
+    return -1;
+}
+
+void CPropertySheet::MoveTo(int nPage) {
+    if (nPage < 0) {
+        return;
+    }
+    if (nPage != m_nActive) {
+        SetActivePage(nPage);
+        return;
+    }
+    CPropertyPage* shown = GetActivePage();
+    shown->OnSetActive();
+    Invalidate();
+}
+
+void CPropertySheet::OnWizardBack() {
+    if (CPropertyPage* shown = GetActivePage()) {
+        MoveTo(WizardTarget(shown->OnWizardBack(), -1));
+    }
+}
+
+void CPropertySheet::OnWizardNext() {
+    if (CPropertyPage* shown = GetActivePage()) {
+        MoveTo(WizardTarget(shown->OnWizardNext(), 1));
+    }
+}
+
+void CPropertySheet::OnWizardFinish() {
+    CPropertyPage* shown = GetActivePage();
+    if (shown && shown->OnWizardFinish() && !IsEnded()) {
+        EndDialog(ID_WIZFINISH);
     }
 }

@@ -1,8 +1,18 @@
 #pragma once
+#include "platform/instruments/Dispids.h"
 #include "platform/instruments/InstrumentWrapper.h"
 
-// A numeric output field ("TiAnalogOutput"). The program only colours it: its properties are
-// reached by dispatch id (Dispids.h).
+// A numeric field ("TiAnalogOutput"): it shows its value at its precision, and the user types a
+// new one (digits, '.', '-', Backspace); every change of the value fires 1 (change). Its other
+// properties are reached by dispatch id (Dispids.h).
 class CiAnalogOutputX : public hb::instruments::InstrumentWrapper {
     DECLARE_DYNAMIC(CiAnalogOutputX)
+
+public:
+    double GetValue() const { return GetDouble(hb::instruments::analogOutput::kValue); }
+    void SetValue(double value) { SetProperty(hb::instruments::analogOutput::kValue, value); }
+    long GetPrecision() const { return GetLong(hb::instruments::analogOutput::kPrecision); }
+    void SetPrecision(long value) {
+        SetProperty(hb::instruments::analogOutput::kPrecision, static_cast<std::int32_t>(value));
+    }
 };

@@ -167,6 +167,9 @@ inline constexpr long kBorderStyle = 52;
 } // namespace edit
 
 namespace analogOutput {
+inline constexpr long kValue = 1;
+inline constexpr long kPrecision = 2;
+inline constexpr long kFont = 3;
 inline constexpr long kBorderStyle = 42;
 inline constexpr long kFontColor = 54;
 } // namespace analogOutput
@@ -191,6 +194,9 @@ inline constexpr long kShowFocusRect = 45;
 namespace panel {
 inline constexpr long kBackGroundColor = 1;
 inline constexpr long kBorderStyle = 2;
+inline constexpr long kCaption = 3;
+inline constexpr long kFontColor = 4;
+inline constexpr long kFont = 5;
 inline constexpr long kEdgeColor = 11;
 } // namespace panel
 

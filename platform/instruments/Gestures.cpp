@@ -3,16 +3,19 @@
 #include "platform/instruments/Dispids.h"
 #include "platform/instruments/Instrument.h"
 #include "platform/instruments/InstrumentInternals.h"
+#include "platform/instruments/KindPainters.h"
 #include "platform/instruments/PhonePadLayout.h"
 #include "platform/instruments/PropertyValues.h"
 #include "platform/win/core/Geometry.h"
 #include "platform/win/core/Keys.h"
 #include "platform/win/core/Messages.h"
+#include "platform/win/core/Paint.h"
 #include "platform/win/core/Window.h"
 #include "platform/win/core/WindowState.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <string>
 
@@ -149,9 +152,37 @@ void EditLabel(HWND hwnd, short key, short shift) {
     }
 }
 
-// A typed character goes into an editable label's caption.
+// The text typed into a numeric entry becomes its value as it goes; what does not read as a number
+// gives 0.
+void Retype(HWND hwnd, InstrumentState& state, std::string typed) {
+    state.typed = std::move(typed);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    Change(hwnd, analogOutput::kValue, std::strtod(state.typed.c_str(), nullptr), Gesture::Change);
+}
+
+// What the user is typing into a numeric entry, or empty when the entry shows its value.
+std::string TypedText(const InstrumentState& state) {
+    return detail::AnalogOutputText(state) == state.typed ? state.typed : std::string();
+}
+
+void EditNumber(HWND hwnd, short key) {
+    InstrumentState* state = FindState(hwnd);
+    if (key == static_cast<short>(VK_BACK)) {
+        std::string typed = TypedText(*state);
+        if (!typed.empty()) {
+            typed.pop_back();
+        }
+        Retype(hwnd, *state, typed);
+    }
+}
+
+// A typed character goes into an editable label's caption, or a numeric entry's number.
 void TypeChar(HWND hwnd, WPARAM ch) {
     InstrumentState* state = Receiver(hwnd);
+    if (Is(state, Kind::AnalogOutput) && ((ch >= '0' && ch <= '9') || ch == '.' || ch == '-')) {
+        Retype(hwnd, *state, TypedText(*state) + static_cast<char>(ch));
+        return;
+    }
     if (Is(state, Kind::Label) && ch >= 0x20 && ch != 0x7F) {
         PutProperty(hwnd, label::kCaption,
                     detail::TextAt(*state, label::kCaption) + static_cast<char>(ch));
@@ -296,6 +327,9 @@ bool UserKey(HWND hwnd, short key, short shift) {
     case Kind::Label:
         EditLabel(hwnd, key, shift);
         return true;
+    case Kind::AnalogOutput:
+        EditNumber(hwnd, key);
+        return key == static_cast<short>(VK_BACK);
     default:
         return false;
     }

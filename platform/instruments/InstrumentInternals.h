@@ -20,6 +20,8 @@ struct InstrumentState {
     bool pressed = false;
     // Where a knob drag was last seen.
     POINT dragPoint;
+    // What the user typed into a numeric entry, shown while the value is still the one it gives.
+    std::string typed;
     // The font WM_GETFONT handed out last; the instrument deletes it.
     HFONT font;
 };

@@ -1,11 +1,13 @@
 #pragma once
 // Everything of the instrument controls the program is written against.
+#include "platform/instruments/CiAnalogOutputX.h"
 #include "platform/instruments/CiAngularGaugeX.h"
 #include "platform/instruments/CiKnobX.h"
 #include "platform/instruments/CiLabelX.h"
 #include "platform/instruments/CiLedBarX.h"
 #include "platform/instruments/CiLedRectangleX.h"
 #include "platform/instruments/CiLedRoundX.h"
+#include "platform/instruments/CiPanelX.h"
 #include "platform/instruments/CiPhonePadX.h"
 #include "platform/instruments/CiSevenSegmentAnalogX.h"
 #include "platform/instruments/CiSevenSegmentIntegerX.h"

@@ -14,6 +14,10 @@ void PaintSwitchToggle(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintLabel(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintPhonePad(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintPanel(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintAnalogOutput(HWND hwnd, HDC hdc, const InstrumentState& state);
+// The text a numeric entry shows: what the user is typing, else its value at its precision.
+std::string AnalogOutputText(const InstrumentState& state);
 
 // The character heights that knobs and labels write in at their size.
 int KnobTextHeight(const RECT& client);

@@ -52,8 +52,9 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
                          "TiAnalogOutput",
                          "{C5412E0B-2E2F-11D3-85BF-00105AC8B715}",
                          {BackColor(0xFFFFFF), Int(kBorderStyle, "BorderStyle", 1),
-                          Color(kFontColor, "FontColor", 0)},
-                         {}});
+                          Color(kFontColor, "FontColor", 0), Double(kValue, "Value", 0),
+                          Int(kPrecision, "Precision", 3), Font(kFont)},
+                         {{1, Gesture::Change, {}}}});
     }
     {
         using namespace sevenSegmentClockSMPTE;
@@ -91,12 +92,14 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
     }
     {
         using namespace panel;
-        kinds.push_back({Kind::Panel,
-                         "TiPanel",
-                         "{C5412E3F-2E2F-11D3-85BF-00105AC8B715}",
-                         {BackColor(kFace), Color(kBackGroundColor, "BackGroundColor", kFace),
-                          Int(kBorderStyle, "BorderStyle", 1), Color(kEdgeColor, "EdgeColor", 0)},
-                         {}});
+        kinds.push_back(
+            {Kind::Panel,
+             "TiPanel",
+             "{C5412E3F-2E2F-11D3-85BF-00105AC8B715}",
+             {BackColor(kFace), Color(kBackGroundColor, "BackGroundColor", kFace),
+              Int(kBorderStyle, "BorderStyle", 1), Color(kEdgeColor, "EdgeColor", 0),
+              Text(kCaption, "Caption", ""), Color(kFontColor, "FontColor", 0), Font(kFont)},
+             {}});
     }
     {
         using namespace analogDisplay;

@@ -25,6 +25,10 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintLabel(hwnd, hdc, state);
     case Kind::PhonePad:
         return PaintPhonePad(hwnd, hdc, state);
+    case Kind::Panel:
+        return PaintPanel(hwnd, hdc, state);
+    case Kind::AnalogOutput:
+        return PaintAnalogOutput(hwnd, hdc, state);
     default:
         // Kinds without a picture of their own yet: their background.
         return FillSolid(hdc, ClientOf(hwnd), ColorAt(state, kBackColor));
@@ -37,6 +41,8 @@ HFONT CreateTextFont(HWND hwnd, const InstrumentState& state) {
         return MakeFont(TextAt(state, knob::kFont), KnobTextHeight(ClientOf(hwnd)));
     case Kind::Label:
         return MakeFont(TextAt(state, label::kFont), LabelTextHeight(ClientOf(hwnd)));
+    case Kind::Panel:
+        return MakeFont(TextAt(state, panel::kFont), LabelTextHeight(ClientOf(hwnd)));
     default:
         return {};
     }

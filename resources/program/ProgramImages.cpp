@@ -70,6 +70,14 @@ std::vector<hb::afx::IconResource> ProgramIcons() {
         {IDI_PLAYER_FORWARD, "forward"},
         {IDI_PLAYER_BACK, "back"},
         {IDI_PLAYER_END, "end"},
+        // The tool-bar buttons the setup wizard points at.
+        {IDR_WEB_GRABBER, "web-grabber"},
+        {IDR_SPECTRUM_ANALYZER, "spectrum-analyzer"},
+        {IDR_BAND_SCOPE, "band-scope"},
+        {IDI_START_SCANNING, "radio-control"},
+        {IDR_AUDIO_PLAYER, "audio-player"},
+        {ID_TOOLS_WIZARD, "wizard"},
+        {IDI_NEW_GROUP, "new-group"},
     };
     std::vector<hb::afx::IconResource> icons;
     // Icons come in the large and the small size.

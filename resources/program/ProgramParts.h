@@ -21,5 +21,6 @@ hb::afx::ToolBarResource ScanToolBar();
 hb::afx::BitmapResource ScanToolBarBitmap();
 std::vector<hb::afx::StringResource> ScanToolBarStrings();
 hb::afx::DialogTemplate ToolViewForm();
+std::vector<hb::afx::DialogTemplate> WizardPages();
 
 } // namespace hb::resources

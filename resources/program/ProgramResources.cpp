@@ -18,6 +18,8 @@ hb::afx::ResourceTables MakeTables() {
     tables.dialogs.push_back(MixerForm());
     tables.dialogs.push_back(ToolViewForm());
     tables.bitmaps.push_back(ScanToolBarBitmap());
+    const auto wizard = WizardPages();
+    tables.dialogs.insert(tables.dialogs.end(), wizard.begin(), wizard.end());
     tables.menus.insert(tables.menus.begin(), MainMenu());
     const auto commands = CommandStrings();
     tables.strings.insert(tables.strings.end(), commands.begin(), commands.end());

@@ -1,6 +1,7 @@
 #include "app/mainframe/MainFrame.h"
 
 #include "audio/MixerView.h"
+#include "platform/afx/CDialog.h"
 #include "platform/afx/CDockState.h"
 #include "platform/afx/CFileDialog.h"
 #include "platform/afx/CTime.h"
@@ -394,9 +395,11 @@ TEST_F(MainFrameTest, TheWizardWaitsForTheLastWindowAndRefusesWhileOneIsOpen) {
     AdvanceAndPump(1000);
     EXPECT_TRUE(TimerRuns(CMainFrame::kWizardTimer));
     Command(ID_TOOLS_AUDIO_PLAYER);
-    ExpectBox("The setup wizard is not available", IDOK, "Setup Wizard");
+    hb::afx::SetModalScript("CWizard", [](CDialog& wizard) { wizard.EndDialog(IDCANCEL); });
     AdvanceAndPump(1000);
     EXPECT_FALSE(TimerRuns(CMainFrame::kWizardTimer));
+    ASSERT_FALSE(hb::afx::ModalLog().empty());
+    EXPECT_EQ(hb::afx::ModalLog().back().className, "CWizard");
 }
 
 TEST_F(MainFrameTest, ATraceThatCannotBeWrittenIsNotReportedAsOn) {

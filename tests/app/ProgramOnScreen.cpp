@@ -21,12 +21,13 @@ std::optional<hb::testkit::XDriver::XId> ProgramOnScreen::StartToMainWindow() {
         ADD_FAILURE() << program.Output();
         return std::nullopt;
     }
-    const auto wizard = driver->FindWindow("Setup Wizard", kWait);
+    const auto wizard = driver->FindWindow("Halbridge Pro Wizard", kWait);
     if (!wizard || !driver->WaitUntilPainted(*wizard, kWait)) {
         ADD_FAILURE() << "no set-up wizard: " << program.Output();
         return std::nullopt;
     }
-    driver->Press("Return");
+    EXPECT_TRUE(driver->Screenshot(*wizard, hb::testkit::ArtefactPath("program-setup-wizard.png")));
+    driver->Press("Escape");
     if (!driver->WaitUntilGone(*wizard, kWait)) {
         ADD_FAILURE() << "the set-up wizard stayed: " << program.Output();
         return std::nullopt;

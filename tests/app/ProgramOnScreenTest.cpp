@@ -18,7 +18,7 @@ namespace {
 using ProgramOnScreenTest = hb::apptest::ProgramOnScreen;
 
 TEST_F(ProgramOnScreenTest, AMenuItemClickedOnTheMainWindowOpensItsDialogAndClosingSavesTheWindow) {
-    // The set-up wizard's stand-in greets a first start; the user answers it.
+    // The set-up wizard greets a first start; the user cancels it.
     const auto main = StartToMainWindow();
     ASSERT_TRUE(main);
     EXPECT_TRUE(driver->Screenshot(*main, ArtefactPath("program-main-window.png")));
@@ -45,6 +45,19 @@ TEST_F(ProgramOnScreenTest, AMenuItemClickedOnTheMainWindowOpensItsDialogAndClos
     EXPECT_GT(std::filesystem::file_size(ArtefactPath("program-configuration.png")), 0u);
     // Every picture the windows asked for was there.
     EXPECT_EQ(program.Trace().find("picture"), std::string::npos) << program.Trace();
+}
+
+TEST_F(ProgramOnScreenTest, TheWizardGoesOnToTheTasksWithEnterAndCancelsWithEscape) {
+    ASSERT_TRUE(program.Launch({}, server->name())) << program.Output();
+    const auto wizard = driver->FindWindow("Halbridge Pro Wizard", kWait);
+    ASSERT_TRUE(wizard) << program.Output();
+    ASSERT_TRUE(driver->WaitUntilPainted(*wizard, kWait));
+    driver->Press("Return");
+    ASSERT_TRUE(driver->WaitUntilPainted(*wizard, kWait));
+    EXPECT_TRUE(driver->Screenshot(*wizard, ArtefactPath("program-wizard-tasks.png")));
+    driver->Press("Escape");
+    ASSERT_TRUE(driver->WaitUntilGone(*wizard, kWait));
+    EXPECT_EQ(program.Finish(SIGTERM), 0) << program.Output();
 }
 
 TEST_F(ProgramOnScreenTest, SigtermWhileTheConfigurationPromptIsUpEndsTheProgramInOrder) {

@@ -1,4 +1,5 @@
 #include "app/radiowindow/RadioFrame.h"
+#include "platform/afx/CDialog.h"
 #include "platform/afx/CDocTemplate.h"
 #include "platform/afx/CDocument.h"
 #include "platform/afx/CView.h"
@@ -170,9 +171,11 @@ TEST_F(StartupTest, TheWizardIsAskedForUnlessTheUserTurnedItOff) {
 
     RegDeleteTree(HKEY_CURRENT_USER, "Software\\Corvanta\\Halbridge Pro\\Wizard");
     NewApp();
+    hb::afx::SetModalScript("CWizard", [](CDialog& wizard) { wizard.EndDialog(IDCANCEL); });
     ASSERT_EQ(Start(), std::nullopt);
-    ExpectBox("setup wizard is not available", IDOK, "Setup Wizard");
     Pump();
+    ASSERT_EQ(hb::afx::ModalLog().size(), 1u);
+    EXPECT_EQ(hb::afx::ModalLog()[0].caption, "Halbridge Pro Wizard");
 }
 
 TEST_F(StartupTest, TheResourceLibraryServesFromStartUpUntilTheExitStep) {

@@ -2,6 +2,7 @@
 #include "resources/program/ProgramResources.h"
 
 #include "platform/afx/Afx.h"
+#include "platform/afx/res/TemplateLookup.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
 #include "resources/ResourceIds.h"
@@ -138,6 +139,56 @@ TEST_F(ProgramResourcesTest, TheConfigurationDialogHasItsTwelveButtonsWithTheirI
     ASSERT_NE(progress, nullptr);
     EXPECT_EQ(progress->controls[1].id, IDC_ENGINE_PROGRESS);
     EXPECT_EQ(progress->controls[1].className, "msctls_progress32");
+}
+
+} // namespace
+
+namespace {
+
+class WizardPagesResourceTest : public hb::testkit::PlatformTest {
+protected:
+    WizardPagesResourceTest() { UseProgramResources(ProgramResourceTables()); }
+    static std::vector<UINT> Ids(UINT page) {
+        std::vector<UINT> ids;
+        for (const hb::afx::DialogControl& control :
+             hb::afx::FindDialogTemplate(IDD_WIZARD_PAGE_0 + page)->controls) {
+            if (control.id != IDC_STATIC) {
+                ids.push_back(control.id);
+            }
+        }
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }
+};
+
+TEST_F(WizardPagesResourceTest, EveryPageCarriesTheControlsItsStepsFill) {
+    for (UINT page = 0; page < IDD_WIZARD_PAGE_COUNT; ++page) {
+        ASSERT_NE(hb::afx::FindDialogTemplate(IDD_WIZARD_PAGE_0 + page), nullptr) << page;
+    }
+    EXPECT_EQ(Ids(0), (std::vector<UINT>{IDC_WIZARD_SUBTITLE, IDC_WIZARD_SHOW_AT_STARTUP,
+                                         IDC_WIZARD_BODY, IDC_WIZARD_TITLE}));
+    EXPECT_EQ(Ids(1), (std::vector<UINT>{IDC_WIZARD_SUBTITLE, IDC_WIZARD_BODY, 27629, 27630, 27631,
+                                         27632, 27633, IDC_WIZARD_TITLE}));
+    for (const UINT page : {2u, 5u, 10u, 11u}) {
+        EXPECT_EQ(Ids(page), (std::vector<UINT>{IDC_WIZARD_SUBTITLE, IDC_WIZARD_FILE_NAME,
+                                                IDC_WIZARD_BROWSE, IDC_WIZARD_TITLE}));
+    }
+    EXPECT_EQ(Ids(3),
+              (std::vector<UINT>{IDC_WIZARD_SUBTITLE, IDC_WIZARD_TITLE, IDC_WIZARD_STEP_LABEL,
+                                 IDC_WIZARD_START, IDC_WIZARD_END, IDC_WIZARD_STEP}));
+    EXPECT_TRUE(Ids(6).empty());
+    EXPECT_TRUE(Ids(7).empty());
+    EXPECT_EQ(Ids(9), (std::vector<UINT>{IDC_WIZARD_ICON, IDC_WIZARD_SUBTITLE, IDC_WIZARD_TEXT,
+                                         IDC_WIZARD_TOOL_BAR_LINE, IDC_WIZARD_FINISH_LINE,
+                                         IDC_WIZARD_TITLE}));
+}
+
+TEST_F(WizardPagesResourceTest, TheToolBarIconsThePagesPointAtAreThere) {
+    for (const UINT icon : {IDR_WEB_GRABBER, IDR_SPECTRUM_ANALYZER, IDR_BAND_SCOPE,
+                            IDI_START_SCANNING, IDR_AUDIO_PLAYER, ID_TOOLS_WIZARD, IDI_NEW_GROUP}) {
+        LPCSTR name = MAKEINTRESOURCE(icon);
+        EXPECT_TRUE(LoadIcon(AfxFindResourceHandle(name, RT_GROUP_ICON), name)) << icon;
+    }
 }
 
 } // namespace

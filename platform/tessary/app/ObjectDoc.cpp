@@ -1,6 +1,9 @@
 #include "platform/tessary/app/ObjectDoc.h"
 
+#include "platform/afx/AfxMessageBox.h"
 #include "platform/tessary/app/ObjectHint.h"
+#include "platform/tessary/model/File.h"
+#include "platform/win/core/MessageBox.h"
 
 #include <algorithm>
 #include <vector>
@@ -49,4 +52,29 @@ void CObjectDoc::SetCaption(LPCSTR caption) {
 
 bool CObjectDoc::HoldsObject(const Object&) const {
     return false;
+}
+
+std::unique_ptr<Object> CObjectDoc::ReadFileRoot(LPCSTR path, const char* what,
+                                                 bool (*fits)(const Object& object)) {
+    File file(path ? path : "");
+    std::unique_ptr<Object> root = file.release();
+    if (!root || !fits(*root)) {
+        const std::string why =
+            root ? "\"" + file.path() + "\" does not hold " + what : file.error();
+        AfxMessageBox((why + ".").c_str(), MB_ICONHAND);
+        return nullptr;
+    }
+    return root;
+}
+
+BOOL CObjectDoc::WriteRoot(LPCSTR path, Object* root) {
+    File file(path ? path : "", root);
+    if (!file.save()) {
+        // The File would try again when it goes; the user has been told it failed.
+        file.abandon();
+        AfxMessageBox((file.error() + ".").c_str(), MB_ICONHAND);
+        return FALSE;
+    }
+    SetModifiedFlag(FALSE);
+    return TRUE;
 }

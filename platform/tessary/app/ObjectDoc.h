@@ -1,6 +1,9 @@
 #pragma once
 #include "platform/afx/CDocument.h"
 
+#include <memory>
+#include <string>
+
 class Object;
 
 // A document of scanning objects. Documents open at the same time may show the same objects or
@@ -21,4 +24,22 @@ public:
 
     // Whether the object belongs to what this document holds; nothing here.
     virtual bool HoldsObject(const Object& object) const;
+
+protected:
+    // The file's object when it is a `T`; otherwise the user is told (`what` names what the file
+    // should hold) and the result is null.
+    template <class T>
+    std::unique_ptr<T> ReadRoot(LPCSTR path, const char* what) {
+        std::unique_ptr<Object> root = ReadFileRoot(path, what, [](const Object& object) {
+            return dynamic_cast<const T*>(&object) != nullptr;
+        });
+        return std::unique_ptr<T>(static_cast<T*>(root.release()));
+    }
+    // Writes the object to the file and clears the modified flag; a failure is told, and the
+    // document stays modified.
+    BOOL WriteRoot(LPCSTR path, Object* root);
+
+private:
+    std::unique_ptr<Object> ReadFileRoot(LPCSTR path, const char* what,
+                                         bool (*fits)(const Object& object));
 };

@@ -1,9 +1,6 @@
 #include "platform/tessary/app/RosterDoc.h"
 
-#include "platform/afx/AfxMessageBox.h"
-#include "platform/tessary/model/File.h"
 #include "platform/tessary/model/Roster.h"
-#include "platform/win/core/MessageBox.h"
 
 IMPLEMENT_DYNCREATE(CRosterDoc, CObjectDoc)
 
@@ -12,16 +9,12 @@ CRosterDoc::CRosterDoc() : m_roster(std::make_unique<Roster>()) {}
 CRosterDoc::~CRosterDoc() = default;
 
 BOOL CRosterDoc::OnOpenDocument(LPCSTR lpszPathName) {
-    File file(lpszPathName ? lpszPathName : "");
-    std::unique_ptr<Object> root = file.release();
-    if (!dynamic_cast<Roster*>(root.get())) {
-        const std::string why =
-            root ? "\"" + file.path() + "\" does not hold a scan list" : file.error();
-        AfxMessageBox((why + ".").c_str(), MB_ICONHAND);
+    std::unique_ptr<Roster> roster = ReadRoot<Roster>(lpszPathName, "a scan list");
+    if (!roster) {
         return FALSE;
     }
     DeleteContents();
-    m_roster.reset(static_cast<Roster*>(root.release()));
+    m_roster = std::move(roster);
     // The entries' files come with the list, as a radio scans them; one that cannot be read
     // leaves its entry empty.
     m_roster->Load(0);
@@ -30,15 +23,7 @@ BOOL CRosterDoc::OnOpenDocument(LPCSTR lpszPathName) {
 }
 
 BOOL CRosterDoc::OnSaveDocument(LPCSTR lpszPathName) {
-    File file(lpszPathName ? lpszPathName : "", m_roster.get());
-    if (!file.save()) {
-        // The File would try again when it goes; the user has been told it failed.
-        file.abandon();
-        AfxMessageBox((file.error() + ".").c_str(), MB_ICONHAND);
-        return FALSE;
-    }
-    SetModifiedFlag(FALSE);
-    return TRUE;
+    return WriteRoot(lpszPathName, m_roster.get());
 }
 
 void CRosterDoc::DeleteContents() {

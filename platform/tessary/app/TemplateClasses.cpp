@@ -1,6 +1,5 @@
 #include "platform/tessary/app/TemplateClasses.h"
 
-IMPLEMENT_DYNCREATE(CGroupDoc, CObjectDoc)
 IMPLEMENT_DYNCREATE(CRangeDoc, CObjectDoc)
 IMPLEMENT_DYNCREATE(CSweepDoc, CObjectDoc)
 IMPLEMENT_DYNCREATE(CDbaseDoc, CDocument)

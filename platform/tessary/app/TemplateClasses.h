@@ -4,11 +4,8 @@
 
 #include "platform/afx/CView.h"
 #include "platform/tessary/app/GenericFrame.h"
+#include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/app/ObjectDoc.h"
-
-class CGroupDoc : public CObjectDoc {
-    DECLARE_DYNCREATE(CGroupDoc)
-};
 
 class CRangeDoc : public CObjectDoc {
     DECLARE_DYNCREATE(CRangeDoc)

@@ -1,0 +1,32 @@
+#pragma once
+#include "platform/tessary/app/ObjectDoc.h"
+
+#include <cstdint>
+#include <memory>
+
+class Group;
+
+// The document of a group file (.swg): its Group, read and written through File. It always holds
+// a group; an empty document holds a new one of no radio type.
+class CGroupDoc : public CObjectDoc {
+    DECLARE_DYNCREATE(CGroupDoc)
+
+public:
+    CGroupDoc();
+    ~CGroupDoc() override;
+
+    Group* GetGroup() const { return m_group.get(); }
+    // Empties the document and gives it a new group for the radio type.
+    void NewGroup(std::uint8_t radioType);
+
+    // A file that cannot be read or holds no group is reported in a box, and the document keeps
+    // what it held.
+    BOOL OnOpenDocument(LPCSTR lpszPathName) override;
+    // A failed write is reported in a box; the document stays modified.
+    BOOL OnSaveDocument(LPCSTR lpszPathName) override;
+    void DeleteContents() override;
+    bool HoldsObject(const Object& object) const override;
+
+private:
+    std::unique_ptr<Group> m_group;
+};
