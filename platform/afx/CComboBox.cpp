@@ -1,18 +1,11 @@
 #include "platform/afx/CComboBox.h"
 
+#include "platform/afx/MessageParams.h"
+
+using hb::afx::detail::IndexParam;
+using hb::afx::detail::PointerParam;
+
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
-
-namespace {
-
-LPARAM TextParam(LPCSTR text) {
-    return reinterpret_cast<LPARAM>(text);
-}
-
-WPARAM IndexParam(int index) {
-    return static_cast<WPARAM>(index);
-}
-
-} // namespace
 
 BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create("ComboBox", nullptr, dwStyle, rect, pParentWnd, nID);
@@ -23,11 +16,11 @@ int CComboBox::Indexed(UINT message, WPARAM wParam, LPARAM lParam) const {
 }
 
 int CComboBox::AddString(LPCSTR lpszString) {
-    return Indexed(CB_ADDSTRING, 0, TextParam(lpszString));
+    return Indexed(CB_ADDSTRING, 0, PointerParam(lpszString));
 }
 
 int CComboBox::InsertString(int nIndex, LPCSTR lpszString) {
-    return Indexed(CB_INSERTSTRING, IndexParam(nIndex), TextParam(lpszString));
+    return Indexed(CB_INSERTSTRING, IndexParam(nIndex), PointerParam(lpszString));
 }
 
 int CComboBox::DeleteString(UINT nIndex) {
@@ -78,15 +71,15 @@ DWORD_PTR CComboBox::GetItemData(int nIndex) const {
 }
 
 int CComboBox::FindString(int nStartAfter, LPCSTR lpszString) const {
-    return Indexed(CB_FINDSTRING, IndexParam(nStartAfter), TextParam(lpszString));
+    return Indexed(CB_FINDSTRING, IndexParam(nStartAfter), PointerParam(lpszString));
 }
 
 int CComboBox::FindStringExact(int nIndexStart, LPCSTR lpszFind) const {
-    return Indexed(CB_FINDSTRINGEXACT, IndexParam(nIndexStart), TextParam(lpszFind));
+    return Indexed(CB_FINDSTRINGEXACT, IndexParam(nIndexStart), PointerParam(lpszFind));
 }
 
 int CComboBox::SelectString(int nStartAfter, LPCSTR lpszString) {
-    return Indexed(CB_SELECTSTRING, IndexParam(nStartAfter), TextParam(lpszString));
+    return Indexed(CB_SELECTSTRING, IndexParam(nStartAfter), PointerParam(lpszString));
 }
 
 void CComboBox::ShowDropDown(BOOL bShowIt) {

@@ -1,20 +1,13 @@
 #include "platform/afx/CListBox.h"
 
+#include "platform/afx/MessageParams.h"
+
 #include <string>
 
+using hb::afx::detail::IndexParam;
+using hb::afx::detail::PointerParam;
+
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
-
-namespace {
-
-LPARAM TextParam(LPCSTR text) {
-    return reinterpret_cast<LPARAM>(text);
-}
-
-WPARAM IndexParam(int index) {
-    return static_cast<WPARAM>(index);
-}
-
-} // namespace
 
 BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
     return CWnd::Create("ListBox", nullptr, dwStyle, rect, pParentWnd, nID);
@@ -25,11 +18,11 @@ int CListBox::Indexed(UINT message, WPARAM wParam, LPARAM lParam) const {
 }
 
 int CListBox::AddString(LPCSTR lpszString) {
-    return Indexed(LB_ADDSTRING, 0, TextParam(lpszString));
+    return Indexed(LB_ADDSTRING, 0, PointerParam(lpszString));
 }
 
 int CListBox::InsertString(int nIndex, LPCSTR lpszString) {
-    return Indexed(LB_INSERTSTRING, IndexParam(nIndex), TextParam(lpszString));
+    return Indexed(LB_INSERTSTRING, IndexParam(nIndex), PointerParam(lpszString));
 }
 
 int CListBox::DeleteString(UINT nIndex) {

@@ -2,11 +2,15 @@
 
 #include "platform/afx/CHeaderCtrl.h"
 #include "platform/afx/CImageList.h"
+#include "platform/afx/MessageParams.h"
 #include "platform/afx/ObjectMap.h"
 #include "platform/afx/Position.h"
 
 #include <memory>
 #include <vector>
+
+using hb::afx::detail::IndexParam;
+using hb::afx::detail::PointerParam;
 
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 
@@ -14,14 +18,6 @@ namespace {
 
 // Header wrappers made for list views whose header has no object of its own.
 using Headers = hb::afx::detail::ObjectMap<CHeaderCtrl, HWND, &CWnd::m_hWnd>;
-
-LPARAM Param(const void* pointer) {
-    return reinterpret_cast<LPARAM>(pointer);
-}
-
-WPARAM IndexParam(int index) {
-    return static_cast<WPARAM>(index);
-}
 
 POSITION PositionOf(int row) {
     const auto index = static_cast<std::size_t>(row);
@@ -35,9 +31,9 @@ BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 }
 
 int CListCtrl::InsertColumn(int nCol, const LVCOLUMN* pColumn) {
-    return m_hWnd
-               ? static_cast<int>(SendMessage(LVM_INSERTCOLUMN, IndexParam(nCol), Param(pColumn)))
-               : -1;
+    return m_hWnd ? static_cast<int>(
+                        SendMessage(LVM_INSERTCOLUMN, IndexParam(nCol), PointerParam(pColumn)))
+                  : -1;
 }
 
 int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int nWidth,
@@ -66,7 +62,7 @@ int CListCtrl::GetColumnWidth(int nCol) const {
 }
 
 int CListCtrl::InsertItem(const LVITEM* pItem) {
-    return m_hWnd ? static_cast<int>(SendMessage(LVM_INSERTITEM, 0, Param(pItem))) : -1;
+    return m_hWnd ? static_cast<int>(SendMessage(LVM_INSERTITEM, 0, PointerParam(pItem))) : -1;
 }
 
 int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem) {
@@ -91,7 +87,7 @@ int CListCtrl::InsertItem(UINT nMask, int nItem, LPCSTR lpszItem, UINT nState, U
 }
 
 BOOL CListCtrl::SetItem(const LVITEM* pItem) {
-    return static_cast<BOOL>(SendMessage(LVM_SETITEM, 0, Param(pItem)));
+    return static_cast<BOOL>(SendMessage(LVM_SETITEM, 0, PointerParam(pItem)));
 }
 
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage,
@@ -109,14 +105,14 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, in
 }
 
 BOOL CListCtrl::GetItem(LVITEM* pItem) const {
-    return static_cast<BOOL>(SendMessage(LVM_GETITEM, 0, Param(pItem)));
+    return static_cast<BOOL>(SendMessage(LVM_GETITEM, 0, PointerParam(pItem)));
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText) {
     LVITEM item;
     item.iSubItem = nSubItem;
     item.pszText = const_cast<LPSTR>(lpszText);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXT, IndexParam(nItem), Param(&item)));
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXT, IndexParam(nItem), PointerParam(&item)));
 }
 
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const {
@@ -138,7 +134,7 @@ int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) co
     if (lpszText && nLen > 0) {
         *lpszText = '\0';
     }
-    return static_cast<int>(SendMessage(LVM_GETITEMTEXT, IndexParam(nItem), Param(&item)));
+    return static_cast<int>(SendMessage(LVM_GETITEMTEXT, IndexParam(nItem), PointerParam(&item)));
 }
 
 BOOL CListCtrl::SetItemData(int nItem, DWORD_PTR dwData) {
@@ -168,7 +164,7 @@ BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask) {
     LVITEM item;
     item.state = nState;
     item.stateMask = nMask;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, IndexParam(nItem), Param(&item)));
+    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, IndexParam(nItem), PointerParam(&item)));
 }
 
 UINT CListCtrl::GetItemState(int nItem, UINT nMask) const {

@@ -110,6 +110,8 @@ TEST_F(WizardGettingStartedTest, TheFirstScanningStepsWaitForTheGroupWindowThenT
         EXPECT_EQ(CLoader::Transfers()[0].path, Doc("Home.swg"));
         Finish(wizard);
     });
+    // The transfer moves no channels yet, so the radio finds its new scan list empty.
+    ExpectBox("scan list is empty", IDOK, "Empty Scan List");
     group->SendMessage(WM_CLOSE);
     AdvanceAndPump(1000);
     EXPECT_TRUE(resumed);

@@ -28,8 +28,10 @@ protected:
 
     WizardTest() { CLoader::ClearTransfers(); }
 
+    // The real resource library: the wizard ends in radio windows, which show its forms.
     void StartWith(const std::string& settings) {
         Settings(settings);
+        UseResourceLibrary();
         ASSERT_EQ(Start(), std::nullopt);
     }
     // Runs the wizard as the program does; the script drives it once it shows. DoModal's result.
