@@ -19,7 +19,8 @@ function(hb_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE hb_testkit ${ARG_DEPENDS} GTest::gtest GTest::gtest_main)
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST TEST_LIST ${name}_TESTS)
+    # Listing the cases is given time enough for a busy machine.
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_LIST ${name}_TESTS)
 
     set(environment HB_TEST=1 HALBRIDGE_HOME=${CMAKE_BINARY_DIR}/test-home/${name})
     if(HB_SANITIZE)
