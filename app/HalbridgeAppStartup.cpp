@@ -405,6 +405,12 @@ void CHalbridgeApp::CopySampleSettings() {
             WriteProfileInt(radio, "SetupWizard", 0);
         }
     }
+    // The files a new radio's default scan list is made from, under the same rule.
+    for (const LPCSTR name : CRig::SampleLists()) {
+        CString target = name;
+        MakeDocPath(target);
+        CopyFile(samples + name, target, TRUE);
+    }
 }
 
 void CHalbridgeApp::AddDocumentTemplates() {

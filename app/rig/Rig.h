@@ -21,6 +21,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 class CAudioLog;
 class CAudioLogClient;
@@ -193,6 +194,8 @@ public:
     void SetAudioLogMode(WPARAM, BYTE flag);
 
     // The scan list file.
+    // Every sample file a default scan list may read from the documents folder.
+    static std::span<const LPCSTR> SampleLists();
     // Makes the scan list "<section>.sws" from the sample files for the radio; always 0. The
     // report, when given, gets one line per file made.
     int CreateDefaultScanList(CString* report);

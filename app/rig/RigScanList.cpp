@@ -20,11 +20,13 @@ using Kind = Object::Kind;
 constexpr LPCSTR kScanListFileEntry = "ScanListFile";
 constexpr LPCSTR kScanListExtension = ".sws";
 
-constexpr LPCSTR kHfSamples[] = {"HFSample.swg"};
-constexpr LPCSTR kVhfSamples[] = {"VHFSample.swg"};
-constexpr LPCSTR kScannerSamples[] = {"Police.swg",   "Fire.swg",     "Medical.swg",
-                                      "GMRS.swg",     "Maritime.swg", "PDUHF.swr",
-                                      "Aviation.swr", "Baggage.swr",  "Railroad.swr"};
+// The HF radios' sample, the VHF one's, then the scanners' in the order their list takes them.
+constexpr LPCSTR kSampleLists[] = {"HFSample.swg", "VHFSample.swg", "Police.swg",   "Fire.swg",
+                                   "Medical.swg",  "GMRS.swg",      "Maritime.swg", "PDUHF.swr",
+                                   "Aviation.swr", "Baggage.swr",   "Railroad.swr"};
+const std::span<const LPCSTR> kHfSamples = std::span(kSampleLists).subspan(0, 1);
+const std::span<const LPCSTR> kVhfSamples = std::span(kSampleLists).subspan(1, 1);
+const std::span<const LPCSTR> kScannerSamples = std::span(kSampleLists).subspan(2);
 
 bool FileExists(const CString& path) {
     return GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES;
@@ -44,6 +46,10 @@ LPCSTR ReportLabel(Kind kind) {
 }
 
 } // namespace
+
+std::span<const LPCSTR> CRig::SampleLists() {
+    return kSampleLists;
+}
 
 int CRig::CreateDefaultScanList(CString* report) {
     CScanApp& app = App();

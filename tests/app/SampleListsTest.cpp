@@ -8,6 +8,7 @@
 #include "platform/records/HistoryRecord.h"
 #include "platform/tessary/model/File.h"
 #include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Range.h"
 #include "platform/tessary/model/Roster.h"
 #include "platform/testkit/TestWindow.h"
 #include "platform/win/sys/ProgramPath.h"
@@ -140,23 +141,83 @@ TEST_F(SampleListsTest, EachSampleGroupHoldsItsChannelsAndScanningStopsOnEveryOn
               Frequencies(tracker.begin(), tracker.end()));
 }
 
+TEST_F(SampleListsTest, AFirstRunCopiesTheDefaultScanListsSamplesAndANewRadiosListHoldsThem) {
+    StartFirstRun(hb::win::ApplicationFolder());
+    for (const LPCSTR name : CRig::SampleLists()) {
+        EXPECT_EQ(ReadBytes(Doc(name)), ReadBytes(Built(name))) << name;
+    }
+    EXPECT_EQ(Channels(Doc("HFSample.swg"), 42),
+              (std::vector<std::uint32_t>{5000000, 10000000, 15000000, 6604000, 8291000}));
+    EXPECT_EQ(Channels(Doc("GMRS.swg"), 42),
+              (std::vector<std::uint32_t>{462562500, 462587500, 462612500, 462637500, 462662500}));
+    for (const char* name :
+         {"VHFSample.swg", "Police.swg", "Fire.swg", "Medical.swg", "Maritime.swg"}) {
+        EXPECT_GE(Channels(Doc(name), 42).size(), 4u) << name;
+    }
+    struct Expected {
+        const char* file;
+        std::uint32_t lower, upper, step;
+        const char* name;
+    };
+    for (const Expected& expected :
+         {Expected{"PDUHF.swr", 460000000, 460650000, 12500, "Police UHF"},
+          Expected{"Aviation.swr", 118000000, 136975000, 25000, "Aviation"},
+          Expected{"Baggage.swr", 451000000, 452000000, 12500, "Baggage Handling"},
+          Expected{"Railroad.swr", 160215000, 161565000, 5000, "Railroad"}}) {
+        File file(Doc(expected.file));
+        file.abandon();
+        const auto* range = dynamic_cast<const Range*>(file.root());
+        ASSERT_NE(range, nullptr) << expected.file << ": " << file.error();
+        EXPECT_EQ(range->lower(), expected.lower) << expected.file;
+        EXPECT_EQ(range->upper(), expected.upper) << expected.file;
+        EXPECT_EQ(range->step(), expected.step) << expected.file;
+        std::string name = range->record().text(Parm::kName);
+        name.erase(name.find_last_not_of(' ') + 1);
+        EXPECT_EQ(name, expected.name) << expected.file;
+    }
+
+    // Neither sample radio is an HF one: in the VHF view a default list takes the VHF sample,
+    // in another view the scanners' samples, all of them.
+    CString report;
+    EXPECT_EQ(CRig::FindByName("Receiver")->CreateDefaultScanList(&report), 0);
+    EXPECT_EQ(report, "\tGroup:\t\tReceiver_VHFSample.swg\n"
+                      "\tScan list:\tReceiver.sws\n");
+    CRig::FindByName("Trunk Tracker")->m_view_type = 2;
+    EXPECT_EQ(CRig::FindByName("Trunk Tracker")->CreateDefaultScanList(&report), 0);
+    EXPECT_EQ(report, "\tGroup:\t\tTrunk Tracker_Police.swg\n"
+                      "\tGroup:\t\tTrunk Tracker_Fire.swg\n"
+                      "\tGroup:\t\tTrunk Tracker_Medical.swg\n"
+                      "\tGroup:\t\tTrunk Tracker_GMRS.swg\n"
+                      "\tGroup:\t\tTrunk Tracker_Maritime.swg\n"
+                      "\tRange:\t\tTrunk Tracker_PDUHF.swr\n"
+                      "\tRange:\t\tTrunk Tracker_Aviation.swr\n"
+                      "\tRange:\t\tTrunk Tracker_Baggage.swr\n"
+                      "\tRange:\t\tTrunk Tracker_Railroad.swr\n"
+                      "\tScan list:\tTrunk Tracker.sws\n");
+}
+
 TEST_F(SampleListsTest, AFileTheUserHasStaysAndARadioWithoutBothListsKeepsItsSetUp) {
     const std::string folder = Home() + "/program";
     std::filesystem::create_directories(folder + "/Samples");
     WriteBytes(folder + "/Samples/hbpro.ini", "[Radios]\nRadio#1=Alpha\nRadio#2=Bravo\n"
                                               "[Alpha]\nType=42\nPort=SIM\n"
                                               "[Bravo]\nType=42\nPort=SIM\n");
-    for (const char* name : {"Alpha.swg", "Alpha.sws", "Bravo.swg"}) {
+    for (const char* name : {"Alpha.swg", "Alpha.sws", "Bravo.swg", "Police.swg", "Fire.swg"}) {
         WriteBytes(folder + "/Samples/" + name, std::string("sample ") + name);
     }
     std::filesystem::create_directories(Documents());
     WriteBytes(Doc("Alpha.sws"), "the user's own list");
+    WriteBytes(Doc("Police.swg"), "the user's own group");
 
     StartFirstRun(folder);
     EXPECT_EQ(ReadBytes(Doc("Alpha.swg")), "sample Alpha.swg");
     EXPECT_EQ(ReadBytes(Doc("Alpha.sws")), "the user's own list");
     EXPECT_EQ(ReadBytes(Doc("Bravo.swg")), "sample Bravo.swg");
     EXPECT_FALSE(std::filesystem::exists(Doc("Bravo.sws")));
+    EXPECT_EQ(ReadBytes(Doc("Police.swg")), "the user's own group");
+    EXPECT_EQ(ReadBytes(Doc("Fire.swg")), "sample Fire.swg");
+    // A sample the program lacks is simply not there.
+    EXPECT_FALSE(std::filesystem::exists(Doc("Medical.swg")));
     EXPECT_EQ(SetupWizard("Alpha"), 0);
     // Without a scan list the radio still wants its set-up: the wizard makes one.
     EXPECT_EQ(SetupWizard("Bravo"), 1);

@@ -1,16 +1,18 @@
-// Writes the sample group and scan list of each radio the sample description lists, in the
+// Writes the sample group and scan list of each radio the sample description lists, and the
+// sample groups and search ranges a new radio's default scan list is made from, in the
 // scanning-file format, for the build to place beside the program:
 //
 //   hb_sample_lists <sample settings> <description> <folder>
 //
-// The sample settings give each radio's type; the description (samples/scan-lists.ini) gives its
-// channels. Any fault in either stops the run with the reason and a failure status, so that the
-// build never ships a half-made sample.
+// The sample settings give each radio's type; the description (samples/scan-lists.ini) gives the
+// channels and ranges. Any fault in either stops the run with the reason and a failure status, so
+// that the build never ships a half-made sample.
 #include "platform/records/ModeNames.h"
 #include "platform/records/TextWidths.h"
 #include "platform/tessary/model/File.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/Range.h"
 #include "platform/tessary/model/Roster.h"
 #include "platform/win/store/PrivateProfile.h"
 
@@ -52,12 +54,33 @@ std::string Trim(const std::string& text) {
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-std::uint32_t FrequencyOf(const std::string& text, const Radio& radio) {
+// The `count` comma-separated fields of `text`, trimmed; the last one takes the rest.
+std::vector<std::string> Fields(const std::string& text, std::size_t count, const char* format) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    for (; fields.size() + 1 < count; ++start) {
+        const std::size_t comma = text.find(',', start);
+        if (comma == std::string::npos) {
+            throw std::runtime_error("\"" + text + "\" is not \"" + format + "\"");
+        }
+        fields.push_back(Trim(text.substr(start, comma - start)));
+        start = comma;
+    }
+    fields.push_back(Trim(text.substr(start)));
+    return fields;
+}
+
+std::uint32_t HzOf(const std::string& text) {
     std::uint32_t hz = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), hz);
     if (error != std::errc{} || end != text.data() + text.size() || hz == 0) {
         throw std::runtime_error("\"" + text + "\" is no frequency in Hz");
     }
+    return hz;
+}
+
+std::uint32_t FrequencyOf(const std::string& text, const Radio& radio) {
+    const std::uint32_t hz = HzOf(text);
     if (radio.CheckCoverage(hz) != 0) {
         throw std::runtime_error(text + " Hz is outside the radio's coverage");
     }
@@ -76,35 +99,68 @@ std::uint8_t ModeOf(const std::string& text, const Radio& radio) {
     throw std::runtime_error("the radio has no mode \"" + text + "\"");
 }
 
-// "frequency, mode, name"
-void AddChannel(Bank& bank, const Radio& radio, const std::string& text) {
-    const std::size_t first = text.find(',');
-    const std::size_t second = text.find(',', first == std::string::npos ? first : first + 1);
-    if (second == std::string::npos) {
-        throw std::runtime_error("\"" + text + "\" is not \"frequency, mode, name\"");
-    }
-    const std::string name = Trim(text.substr(second + 1));
+const std::string& NameOf(const std::string& name) {
     if (name.empty() || name.size() > hb::records::kParmNameWidth) {
         throw std::runtime_error("the name \"" + name + "\" is empty or longer than " +
                                  std::to_string(hb::records::kParmNameWidth) + " characters");
     }
-    Chan& channel = bank.addMember(std::make_unique<Chan>());
-    channel.reset(&radio);
+    return name;
+}
+
+// A record of the radio's defaults in `mode`; the check gives the mode its own filter and
+// bandwidth, as none is set.
+Parm ModeRecord(const Chan& channel, const Radio& radio, const std::string& mode) {
     Parm record = channel.record();
-    record.set(Parm::kFrequency, FrequencyOf(Trim(text.substr(0, first)), radio));
-    record.set(Parm::kMode, ModeOf(Trim(text.substr(first + 1, second - first - 1)), radio));
-    // A filter the radio does not have and no bandwidth: the check gives the mode its own.
+    record.set(Parm::kMode, ModeOf(mode, radio));
     record.set(Parm::kFilter, static_cast<std::uint8_t>(radio.filterCount()));
     record.set(Parm::kBandwidth, 0);
+    return record;
+}
+
+// "frequency, mode, name"
+void AddChannel(Bank& bank, const Radio& radio, const std::string& text) {
+    const std::vector<std::string> fields = Fields(text, 3, "frequency, mode, name");
+    const std::string& name = NameOf(fields[2]);
+    Chan& channel = bank.addMember(std::make_unique<Chan>());
+    channel.reset(&radio);
+    Parm record = ModeRecord(channel, radio, fields[1]);
+    record.set(Parm::kFrequency, FrequencyOf(fields[0], radio));
     radio.CheckRecord(record);
     record.setText(Parm::kName, name);
     channel.SetParm(record);
 }
 
+// "lower, upper, step, mode, name"; the radio must search it as written.
+std::unique_ptr<Range> MakeRange(const Radio& radio, const std::string& text) {
+    const std::vector<std::string> fields = Fields(text, 5, "lower, upper, step, mode, name");
+    const std::string& name = NameOf(fields[4]);
+    const std::uint32_t lower = FrequencyOf(fields[0], radio);
+    const std::uint32_t upper = FrequencyOf(fields[1], radio);
+    const std::uint32_t step = HzOf(fields[2]);
+    if (lower >= upper) {
+        throw std::runtime_error("the lower limit is not below the upper one");
+    }
+    auto range = std::make_unique<Range>();
+    range->reset(&radio);
+    Parm record = ModeRecord(*range, radio, fields[3]);
+    record.set(Parm::kFrequency, lower);
+    record.set(Parm::kStart, lower);
+    record.set(Parm::kEnd, upper);
+    record.set(Parm::kStep, step);
+    radio.CheckRecord(record);
+    record.setText(Parm::kName, name);
+    range->SetParm(record);
+    radio.ConformRange(*range);
+    if (range->lower() != lower || range->upper() != upper || range->step() != step) {
+        throw std::runtime_error("the radio does not search \"" + text + "\" as written");
+    }
+    return range;
+}
+
 std::unique_ptr<Group> MakeGroup(const Radio& radio, const std::string& description,
-                                 const std::string& radioName) {
+                                 const std::string& section) {
     auto group = std::make_unique<Group>();
-    group->setName(Read(description, radioName.c_str(), "Group"));
+    group->setName(Read(description, section.c_str(), "Group"));
     if (group->name().empty()) {
         throw std::runtime_error("the group has no name");
     }
@@ -112,7 +168,7 @@ std::unique_ptr<Group> MakeGroup(const Radio& radio, const std::string& descript
     bank->number = radio.organisation().firstBank;
     for (unsigned number = 1;; ++number) {
         const std::string key = "Channel#" + std::to_string(number);
-        const std::string text = Read(description, radioName.c_str(), key.c_str());
+        const std::string text = Read(description, section.c_str(), key.c_str());
         if (text.empty()) {
             break;
         }
@@ -143,14 +199,41 @@ void Save(const std::string& path, Object& object) {
     }
 }
 
-void WriteRadio(const std::string& settings, const std::string& description,
-                const std::string& folder, const std::string& radioName) {
+std::unique_ptr<Radio> RadioNamed(const std::string& settings, const std::string& radioName) {
     const int type = GetPrivateProfileInt(radioName.c_str(), "Type", -1, settings.c_str());
-    const std::unique_ptr<Radio> radio =
+    std::unique_ptr<Radio> radio =
         type >= 0 && type <= 0xFF ? Radio::CreateRadio(static_cast<BYTE>(type)) : nullptr;
     if (!radio) {
-        throw std::runtime_error("the sample settings give it no known radio type");
+        throw std::runtime_error("the sample settings give \"" + radioName +
+                                 "\" no known radio type");
     }
+    return radio;
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// A sample group (".swg") or search range (".swr") file, checked against the sample radio its
+// "Radio" names.
+void WriteSampleFile(const std::string& settings, const std::string& description,
+                     const std::string& folder, const std::string& fileName) {
+    const std::unique_ptr<Radio> radio =
+        RadioNamed(settings, Read(description, fileName.c_str(), "Radio"));
+    if (EndsWith(fileName, ".swg")) {
+        Save(folder + "/" + fileName, *MakeGroup(*radio, description, fileName));
+        return;
+    }
+    const std::string range = Read(description, fileName.c_str(), "Range");
+    if (range.empty()) {
+        throw std::runtime_error("no Range is given");
+    }
+    Save(folder + "/" + fileName, *MakeRange(*radio, range));
+}
+
+void WriteRadio(const std::string& settings, const std::string& description,
+                const std::string& folder, const std::string& radioName) {
+    const std::unique_ptr<Radio> radio = RadioNamed(settings, radioName);
     const std::unique_ptr<Group> group = MakeGroup(*radio, description, radioName);
     const std::string groupName = radioName + ".swg";
     Save(folder + "/" + groupName, *group);
@@ -174,16 +257,20 @@ int main(int argc, char** argv) {
     const std::string settings = std::filesystem::absolute(argv[1]).string();
     const std::string description = std::filesystem::absolute(argv[2]).string();
     const std::string folder = std::filesystem::absolute(argv[3]).string();
-    const std::vector<std::string> radios = SectionNames(description);
-    if (radios.empty()) {
+    const std::vector<std::string> sections = SectionNames(description);
+    if (sections.empty()) {
         std::cerr << "hb_sample_lists: " << description << " describes no radio\n";
         return 1;
     }
-    for (const std::string& radio : radios) {
+    for (const std::string& section : sections) {
         try {
-            WriteRadio(settings, description, folder, radio);
+            if (EndsWith(section, ".swg") || EndsWith(section, ".swr")) {
+                WriteSampleFile(settings, description, folder, section);
+            } else {
+                WriteRadio(settings, description, folder, section);
+            }
         } catch (const std::runtime_error& error) {
-            std::cerr << "hb_sample_lists: " << description << ", radio \"" << radio
+            std::cerr << "hb_sample_lists: " << description << ", \"" << section
                       << "\": " << error.what() << "\n";
             return 1;
         }
