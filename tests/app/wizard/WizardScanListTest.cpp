@@ -1,6 +1,7 @@
 #include "app/radiowindow/RadioFrame.h"
 #include "platform/afx/CDocument.h"
 #include "platform/tessary/model/File.h"
+#include "platform/win/sys/ProgramPath.h"
 #include "tests/app/wizard/WizardTest.h"
 
 #include <filesystem>
@@ -193,6 +194,33 @@ TEST_F(WizardScanListSetUpTest, TheExampleScanListIsMadeAndNamedOnItsPage) {
         Cancel(wizard);
     });
     ExpectBeeps(1);
+}
+
+// With the sample a first start copies, the example list names it and its window has channels: an
+// empty list would show the "Empty Scan List" box, which no script here answers.
+TEST_F(WizardScanListSetUpTest,
+       TheExampleScanListNamesItsSampleAndItsRadioWindowStartsWithChannels) {
+    StartWith(kOneReceiver);
+    std::filesystem::copy_file(hb::win::ApplicationFolder() + "/Samples/VHFSample.swg",
+                               Doc("VHFSample.swg"));
+    CRig* rig = CRig::FindByName("Receiver");
+    Run(CWizard::kModeScanList, rig, [](CWizard& wizard) {
+        Next(wizard);
+        Next(wizard);
+        Next(wizard);
+        Choose(wizard, 2);
+        Next(wizard);
+        ExpectAt(wizard, 8, 1300);
+        EXPECT_NE(Body(wizard).find("VHFSample.swg"), std::string::npos) << Body(wizard);
+        Next(wizard);
+        ExpectAt(wizard, 9, 1301);
+        Finish(wizard);
+    });
+    auto* frame = dynamic_cast<CRadioFrame*>(Main().GetActiveFrame());
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->m_rig, rig);
+    EXPECT_EQ(frame->GetActiveDocument()->GetPathName(), Doc("Receiver.sws").c_str());
+    ExpectBeeps(0);
 }
 
 TEST_F(WizardScanListSetUpTest, ATrunkRadiosNewGroupIsEditedFirstAndTheWizardResumesAfterward) {
