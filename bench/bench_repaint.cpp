@@ -9,6 +9,7 @@
 #include "platform/display/MenuBar.h"
 #include "platform/display/Renderer.h"
 #include "platform/win/Windows.h"
+#include "platform/win/sys/ProgramPath.h"
 #include "resources/ResourceIds.h"
 #include "resources/program/ProgramResources.h"
 
@@ -45,6 +46,11 @@ public:
         std::string folder = (std::filesystem::temp_directory_path() / "hb-bench-XXXXXX").string();
         m_home = mkdtemp(folder.data()) ? folder : std::string{};
         setenv("HALBRIDGE_HOME", m_home.c_str(), 1);
+        // A first start copies the sample settings named after the program, which a benchmark is
+        // not; it gets the sample radios' settings as the program would.
+        std::filesystem::create_directories(m_home + "/config");
+        std::filesystem::copy_file(hb::win::ApplicationFolder() + "/Samples/hbpro.ini",
+                                   m_home + "/config/Halbridge Pro.ini");
         m_started = !hb::afx::StartApplication(m_app, "", SW_SHOWNORMAL).has_value();
         if (!m_started) {
             return;
