@@ -189,7 +189,7 @@ TEST_F(HistViewTest, AirTimeIsShownInSecondsWithOneDecimal) {
     EXPECT_EQ(Cell(*view, 0, 6), "61.2");
 }
 
-TEST_F(HistViewTest, TheUnitIsTheRadiosAtTheFirstRowAndStaysForTheViewsLife) {
+TEST_F(HistViewTest, TheUnitIsTheRadiosAtTheFirstRowAndStaysUntilTheViewCloses) {
     CRig* receiver = AddRig("Receiver", kReceiver);
     CRig* shortwave = AddRig("Shortwave", kHfReceiver);
     // A VHF radio shows megahertz whatever the HF setting says.
@@ -209,6 +209,11 @@ TEST_F(HistViewTest, TheUnitIsTheRadiosAtTheFirstRowAndStaysForTheViewsLife) {
     hf->AddEntry(&rec, nullptr, nullptr, shortwave);
     EXPECT_EQ(Cell(*hf, 0, 0), "7.050000");
     EXPECT_EQ(Cell(*hf, 1, 0), "7.050000");
+    // Clearing the list does not choose again.
+    hf->ClearHistory();
+    EXPECT_EQ(Rows(*hf), 0);
+    hf->AddEntry(&rec, nullptr, nullptr, shortwave);
+    EXPECT_EQ(Cell(*hf, 0, 0), "7.050000");
 }
 
 TEST_F(HistViewTest, TheSignalOfAHitWithoutSamplesIsTheMeterFloor) {
@@ -280,33 +285,6 @@ TEST_F(HistViewTest, ADoubleClickOnARowTunesItsFrequencyAndElsewhereBeeps) {
     DoubleClick(*view, -1);
     EXPECT_EQ(frame->tunes.size(), 2u);
     EXPECT_EQ(Beeps(), std::vector<UINT>{MB_ICONASTERISK});
-}
-
-TEST_F(HistViewTest, ColumnWidthsSurviveClosingTheList) {
-    CHistView* view = OpenHistory();
-    view->SendMessage(LVM_SETCOLUMNWIDTH, 3, MAKELPARAM(222, 0));
-    view->SendMessage(LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(80, 0));
-    view->DestroyWindow();
-    EXPECT_EQ(app.GetProfileIntA("History", "ColumnWidth3", -1), 222);
-
-    view = OpenHistory();
-    EXPECT_EQ(Width(*view, 0), 80);
-    EXPECT_EQ(Width(*view, 1), 100);
-    EXPECT_EQ(Width(*view, 3), 222);
-    EXPECT_EQ(Width(*view, 8), 9999);
-}
-
-TEST_F(HistViewTest, ClearingEmptiesTheListAndKeepsTheUnit) {
-    CRig* rig = AddRig("Shortwave", kHfReceiver);
-    app.WriteProfileInt("Settings", "HFFreqDisplayMHz", 0);
-    CHistView* view = OpenHistory();
-    HistoryRecord rec = Hit(k40Metres);
-    view->AddEntry(&rec, nullptr, nullptr, rig);
-    view->ClearHistory();
-    EXPECT_EQ(Rows(*view), 0);
-    app.WriteProfileInt("Settings", "HFFreqDisplayMHz", 1);
-    view->AddEntry(&rec, nullptr, nullptr, rig);
-    EXPECT_EQ(Cell(*view, 0, 0), "7050.000");
 }
 
 } // namespace
