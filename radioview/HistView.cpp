@@ -22,13 +22,13 @@ END_MESSAGE_MAP()
 
 namespace {
 
-struct ColumnSpec {
+struct HistoryColumn {
     LPCSTR heading;
     int format;
     int width;
 };
 
-constexpr std::array<ColumnSpec, 9> kColumns{{
+constexpr std::array<HistoryColumn, 9> kColumns{{
     {"Frequency", LVCFMT_RIGHT, 100},
     {"ID", LVCFMT_CENTER, 75},
     {"Sig", LVCFMT_CENTER, 75},
@@ -100,12 +100,12 @@ void CHistView::OnInitialUpdate() {
 
 void CHistView::InsertColumns() {
     m_columnCount = 0;
-    for (const ColumnSpec& spec : kColumns) {
+    for (const HistoryColumn& shown : kColumns) {
         LVCOLUMN column;
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        column.fmt = spec.format;
-        column.cx = spec.width;
-        column.pszText = const_cast<LPSTR>(spec.heading);
+        column.fmt = shown.format;
+        column.cx = shown.width;
+        column.pszText = const_cast<LPSTR>(shown.heading);
         column.iSubItem = m_columnCount;
         SendMessage(LVM_INSERTCOLUMN, m_columnCount, reinterpret_cast<LPARAM>(&column));
         ++m_columnCount;
