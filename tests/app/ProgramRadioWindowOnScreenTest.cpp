@@ -9,7 +9,12 @@
 namespace hb::apptest {
 namespace {
 
-class ProgramRadioWindowOnScreenTest : public ProgramOnScreen {};
+class ProgramRadioWindowOnScreenTest : public ProgramOnScreen {
+protected:
+    // Where the radio window, as it first opens, shows its "History" tab.
+    static constexpr int kHistoryTabX = 117;
+    static constexpr int kTabsY = 288;
+};
 
 TEST_F(ProgramRadioWindowOnScreenTest, TheCopiedScanListOpensTheReceiversWindow) {
     // The first start copies the sample lists into the documents folder before it opens the file.
@@ -26,6 +31,14 @@ TEST_F(ProgramRadioWindowOnScreenTest, TheCopiedScanListOpensTheReceiversWindow)
     ASSERT_TRUE(main) << program.Output();
     ASSERT_TRUE(driver->WaitUntilPainted(*main, kWait));
     EXPECT_TRUE(driver->Screenshot(*main, hb::testkit::ArtefactPath("program-radio-window.png")));
+
+    // The History tab shows its column headings in place of the scan list.
+    const int tabsBelow = 300;
+    const auto before = driver->Pixels(*main, 5, tabsBelow, 490, 140);
+    driver->Click(*main, kHistoryTabX, kTabsY);
+    ASSERT_TRUE(driver->WaitUntilChanged(*main, 5, tabsBelow, 490, 140, before, kWait));
+    EXPECT_TRUE(
+        driver->Screenshot(*main, hb::testkit::ArtefactPath("program-history-columns.png")));
 }
 
 } // namespace
