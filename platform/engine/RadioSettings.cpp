@@ -17,6 +17,7 @@ namespace {
 constexpr unsigned kDefaultRate = 40;
 constexpr unsigned kMaxRate = 1000;
 constexpr DWORD kListSize = 8192;
+constexpr DWORD kKindsSize = 256;
 
 std::string& SettingsPath() {
     static std::string path;
@@ -113,7 +114,7 @@ RadioSection ReadRadioSection(const std::string& path, const std::string& name) 
     section.dtmf = ReadFrequencies(file, name.c_str(), "Dtmf");
     const int faults = GetPrivateProfileInt(name.c_str(), "Faults", 0, file);
     section.faultSeconds = faults > 0 ? static_cast<std::uint32_t>(faults) : 0;
-    char kinds[kNameSize * 4] = {};
+    char kinds[kKindsSize] = {};
     GetPrivateProfileString(name.c_str(), "FaultKinds", "bad,reset,check,restart", kinds,
                             sizeof kinds, file);
     section.faultKinds = ParseFaultKinds(kinds);

@@ -9,7 +9,8 @@
 //           the key, about one channel in eight is busy, chosen by the seed
 //   Dtmf  = the frequencies whose transmissions send DTMF characters, as Busy; without the key,
 //           about one busy frequency in four, chosen by the seed
-//   Faults = seconds between simulated faults of the link (default 0: none)
+//   Faults = seconds from the end of one simulated fault of the link to the next (default 0:
+//           none)
 //   FaultKinds = the faults, taken in turn (default "bad,reset,check,restart"): a garbled reply,
 //           a reset of the radio, a 3 s loss of the link and a 10 s loss of the link
 
