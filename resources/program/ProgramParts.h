@@ -12,6 +12,7 @@ hb::afx::ToolBarResource MainToolBar();
 hb::afx::AcceleratorResource MainAccelerators();
 std::vector<hb::afx::StringResource> ProgramStrings();
 std::vector<hb::afx::StringResource> CommandStrings();
+std::vector<hb::afx::StringResource> ControlTipStrings();
 std::vector<hb::afx::IconResource> ProgramIcons();
 std::vector<hb::afx::BitmapResource> ProgramBitmaps();
 std::vector<hb::afx::DialogTemplate> ShellDialogs();

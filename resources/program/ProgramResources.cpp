@@ -25,6 +25,8 @@ hb::afx::ResourceTables MakeTables() {
     tables.strings.insert(tables.strings.end(), commands.begin(), commands.end());
     const auto scanBar = ScanToolBarStrings();
     tables.strings.insert(tables.strings.end(), scanBar.begin(), scanBar.end());
+    const auto tips = ControlTipStrings();
+    tables.strings.insert(tables.strings.end(), tips.begin(), tips.end());
     return tables;
 }
 
