@@ -22,6 +22,7 @@ hb::afx::ToolBarResource ScanToolBar();
 hb::afx::BitmapResource ScanToolBarBitmap();
 std::vector<hb::afx::StringResource> ScanToolBarStrings();
 hb::afx::DialogTemplate ToolViewForm();
+hb::afx::DialogTemplate ScanOptionsForm();
 std::vector<hb::afx::DialogTemplate> WizardPages();
 
 } // namespace hb::resources
