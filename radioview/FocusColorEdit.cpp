@@ -8,23 +8,16 @@ constexpr COLORREF kFocusedColor = 0xFFFFFF;
 
 } // namespace
 
-// clang-format off
 BEGIN_MESSAGE_MAP(CFocusColorEdit, CEdit)
-    ON_CONTROL_REFLECT(EN_SETFOCUS, &CFocusColorEdit::OnSetFocusReflect)
-    ON_CONTROL_REFLECT(EN_KILLFOCUS, &CFocusColorEdit::OnKillFocusReflect)
-    ON_WM_CTLCOLOR_REFLECT()
+ON_CONTROL_REFLECT(EN_SETFOCUS, &CFocusColorEdit::OnSetFocusReflect)
+ON_CONTROL_REFLECT(EN_KILLFOCUS, &CFocusColorEdit::OnKillFocusReflect)
+ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
-// clang-format on
 
 CFocusColorEdit::CFocusColorEdit()
     : m_focusedColor(kFocusedColor), m_normalColor(GetSysColor(COLOR_MENU)) {
     m_focusedBrush.CreateSolidBrush(m_focusedColor);
     m_normalBrush.CreateSolidBrush(m_normalColor);
-}
-
-CFocusColorEdit::~CFocusColorEdit() {
-    m_focusedBrush.DeleteObject();
-    m_normalBrush.DeleteObject();
 }
 
 void CFocusColorEdit::OnSetFocusReflect() {

@@ -9,10 +9,8 @@
 class CFocusColorEdit : public CEdit {
 public:
     CFocusColorEdit();
-    ~CFocusColorEdit() override;
 
     BOOL IsFocused() const { return m_focused != 0; }
-    COLORREF GetFocusedColor() const { return m_focusedColor; }
     COLORREF GetNormalColor() const { return m_normalColor; }
 
 protected:
@@ -27,6 +25,7 @@ private:
     BOOL m_focused = FALSE;
     COLORREF m_focusedColor;
     COLORREF m_normalColor;
+    // Made by the constructor; their wrappers delete them with the field.
     CBrush m_focusedBrush;
     CBrush m_normalBrush;
 };
