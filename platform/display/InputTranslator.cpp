@@ -5,6 +5,7 @@
 #include "platform/display/MenuBar.h"
 #include "platform/win/core/Clock.h"
 #include "platform/win/core/Geometry.h"
+#include "platform/win/core/Input.h"
 #include "platform/win/core/Keyboard.h"
 #include "platform/win/core/Keys.h"
 #include "platform/win/core/Messages.h"
@@ -45,17 +46,6 @@ bool TakesDoubleClicks(HWND hwnd) {
            (wc.style & CS_DBLCLKS);
 }
 
-// Input for a window that is disabled, or inside one, is dropped: that is how an owner stays
-// out of reach while its modal dialog runs.
-bool Reachable(HWND hwnd) {
-    for (HWND w = hwnd; w; w = GetAncestor(w, GA_PARENT)) {
-        if (!IsWindowEnabled(w)) {
-            return false;
-        }
-    }
-    return IsWindow(hwnd) != FALSE;
-}
-
 // The window the mouse talks to and the point in its client area: the capture holds the mouse
 // wherever it is; otherwise the window under it.
 HWND MouseTarget(HWND top, POINT client, POINT& pt) {
@@ -69,17 +59,6 @@ HWND MouseTarget(HWND top, POINT client, POINT& pt) {
     pt = client;
     MapWindowPoints(top, hit, &pt, 1);
     return hit;
-}
-
-// Keys go to the focus, or to the active window when nothing has the focus.
-HWND KeyTarget(HWND top) {
-    if (const HWND focus = GetFocus()) {
-        return focus;
-    }
-    if (const HWND active = GetActiveWindow()) {
-        return active;
-    }
-    return top;
 }
 
 UINT ButtonMessage(unsigned button, bool press) {
@@ -119,7 +98,7 @@ void InputTranslator::Handle(XEvent& event) {
         break;
     case ClientMessage:
         if (static_cast<XId>(event.xclient.data.l[0]) == m_connection.wmDeleteWindow &&
-            Reachable(shown->hwnd)) {
+            hb::win::TakesInput(shown->hwnd)) {
             PostMessage(shown->hwnd, WM_CLOSE, 0, 0);
         }
         break;
@@ -141,7 +120,7 @@ void InputTranslator::Handle(XEvent& event) {
         }
         break;
     case FocusIn:
-        if (GetActiveWindow() != shown->hwnd && Reachable(shown->hwnd)) {
+        if (GetActiveWindow() != shown->hwnd && hb::win::TakesInput(shown->hwnd)) {
             SetActiveWindow(shown->hwnd);
         }
         break;
@@ -171,7 +150,7 @@ void InputTranslator::Button(XEvent& event, bool press) {
         if (pressed) {
             m_clicks.Break();
         }
-        if (press && xb.button == Button1 && Reachable(top)) {
+        if (press && xb.button == Button1 && hb::win::TakesInput(top)) {
             const RECT outer = shown.Outer();
             ClickMenuBar(top, {outer.left, outer.top}, xb.x);
         }
@@ -187,7 +166,7 @@ void InputTranslator::Button(XEvent& event, bool press) {
     if (!GetCapture()) {
         const Hit hit = HitTestFrames(top, client);
         if (hit.onFrame) {
-            if (press && xb.button == Button1 && Reachable(hit.hwnd)) {
+            if (press && xb.button == Button1 && hb::win::TakesInput(hit.hwnd)) {
                 if (GetActiveWindow() != top) {
                     SetActiveWindow(top);
                 }
@@ -200,7 +179,7 @@ void InputTranslator::Button(XEvent& event, bool press) {
     }
     POINT pt;
     const HWND target = MouseTarget(top, client, pt);
-    if (!Reachable(target)) {
+    if (!hb::win::TakesInput(target)) {
         if (pressed) {
             m_clicks.Break();
         }
@@ -209,10 +188,10 @@ void InputTranslator::Button(XEvent& event, bool press) {
     if (xb.button == Button4 || xb.button == Button5) {
         if (press) {
             const int delta = xb.button == Button4 ? kWheelNotch : -kWheelNotch;
-            PostMessage(target, WM_MOUSEWHEEL,
-                        MAKEWPARAM(static_cast<WORD>(MouseKeys(xb.state)),
-                                   static_cast<WORD>(static_cast<SHORT>(delta))),
-                        PointParam({xb.x_root, xb.y_root}));
+            hb::win::PostMouseInput(target, WM_MOUSEWHEEL,
+                                    MAKEWPARAM(static_cast<WORD>(MouseKeys(xb.state)),
+                                               static_cast<WORD>(static_cast<SHORT>(delta))),
+                                    PointParam({xb.x_root, xb.y_root}));
         }
         return;
     }
@@ -240,13 +219,19 @@ void InputTranslator::Button(XEvent& event, bool press) {
             message += WM_LBUTTONDBLCLK - WM_LBUTTONDOWN;
         }
     }
-    PostMessage(target, message, keys, PointParam(pt));
+    hb::win::PostMouseInput(target, message, keys, PointParam(pt));
 }
 
 void InputTranslator::Motion(XEvent& event) {
-    // Only the latest position matters.
-    while (XCheckTypedWindowEvent(m_connection.display(), event.xmotion.window, MotionNotify,
-                                  &event)) {
+    // Only the latest of the moves in a row matters; a move after a press or a key stays after it.
+    ::Display* display = m_connection.display();
+    XEvent next;
+    while (XPending(display) > 0) {
+        XPeekEvent(display, &next);
+        if (next.type != MotionNotify || next.xmotion.window != event.xmotion.window) {
+            break;
+        }
+        XNextEvent(display, &event);
     }
     const XMotionEvent& xm = event.xmotion;
     const ShownWindow& shown = *m_windows.Find(xm.window);
@@ -262,8 +247,8 @@ void InputTranslator::Motion(XEvent& event) {
     }
     POINT pt;
     const HWND target = MouseTarget(shown.hwnd, {xm.x, xm.y - shown.menuHeight}, pt);
-    if (Reachable(target)) {
-        PostMessage(target, WM_MOUSEMOVE, MouseKeys(xm.state), PointParam(pt));
+    if (hb::win::TakesInput(target)) {
+        hb::win::PostMouseInput(target, WM_MOUSEMOVE, MouseKeys(xm.state), PointParam(pt));
     }
 }
 
@@ -282,10 +267,6 @@ void InputTranslator::Key(XEvent& event, bool press) {
     }
     const bool wasDown = (GetKeyState(static_cast<int>(vk)) & 0x8000) != 0;
     hb::win::SetKeyDown(vk, press);
-    const HWND target = KeyTarget(m_windows.Find(xk.window)->hwnd);
-    if (!Reachable(target)) {
-        return;
-    }
     const bool alt = (xk.state & Mod1Mask) != 0 || vk == VK_MENU;
     const UINT message =
         press ? (alt ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt ? WM_SYSKEYUP : WM_KEYUP);
@@ -297,7 +278,7 @@ void InputTranslator::Key(XEvent& event, bool press) {
     if (!press) {
         flags |= LPARAM{1} << 31;
     }
-    PostMessage(target, message, vk, flags);
+    hb::win::PostKeyInput(m_windows.Find(xk.window)->hwnd, message, vk, flags);
 }
 
 void InputTranslator::Configure(ShownWindow& shown) {

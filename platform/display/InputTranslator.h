@@ -1,8 +1,8 @@
 #pragma once
 // X events become the messages the windows handle, on the GUI thread: mouse input goes to the
 // window under the pointer (or the one holding the capture) or to the frame tracker when it lands
-// on a child's frame, keys to the focus, and the window manager's moves, resizes and close
-// requests to the top-level window.
+// on a child's frame, keys to the window that has the focus when a loop takes them, and the window
+// manager's moves, resizes and close requests to the top-level window.
 #include "platform/display/Connection.h"
 #include "platform/display/DoubleClick.h"
 #include "platform/display/FrameTracker.h"

@@ -1,6 +1,7 @@
 #include "platform/display/Presenter.h"
 
 #include "platform/display/Painter.h"
+#include "platform/win/core/Input.h"
 
 #include <X11/Xlib.h>
 
@@ -19,7 +20,10 @@ void Presenter::Dispatch() {
     if (!m_refreshing) {
         m_windows.DropDestroyed();
     }
-    while (XPending(display) > 0) {
+    // One piece of input at a time: the next X event is read only once the message made from the
+    // last one has been taken, so that whatever handling it does (moving the focus, capturing the
+    // mouse, opening a dialog) is done before the input after it is looked at.
+    while (!hb::win::InputWaiting() && XPending(display) > 0) {
         XEvent event;
         XNextEvent(display, &event);
         // A copy: the grab may end or be replaced while it handles the event.
@@ -32,7 +36,8 @@ void Presenter::Dispatch() {
 
 bool Presenter::PrepareToWait() {
     Refresh();
-    return XPending(m_connection->display()) == 0;
+    // Events held back behind input that this loop does not take cannot be read now either.
+    return hb::win::InputWaiting() || XPending(m_connection->display()) == 0;
 }
 
 Presenter::Grab Presenter::SetGrab(Grab grab) {

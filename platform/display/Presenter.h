@@ -1,8 +1,8 @@
 #pragma once
 // Shows the program's windows on an X display. It is the message loop's wait source: the loop
-// hands it the X input to turn into messages, and before it blocks the presenter brings the X
-// windows in line with the top-level windows and paints what is dirty. Everything runs on the GUI
-// thread.
+// hands it the X input to turn into messages, one piece of input at a time as the loop takes
+// them, and before it blocks the presenter brings the X windows in line with the top-level
+// windows and paints what is dirty. Everything runs on the GUI thread.
 #include "platform/display/Connection.h"
 #include "platform/display/InputTranslator.h"
 #include "platform/display/WindowMap.h"

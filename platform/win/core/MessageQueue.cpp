@@ -52,16 +52,18 @@ void MessageQueue::AddWindow(HWND hwnd) {
 void MessageQueue::RemoveWindow(HWND hwnd) {
     std::lock_guard lock(m_mutex);
     m_live.erase(hwnd.id());
-    std::erase_if(m_posts, [hwnd](const MSG& msg) { return msg.hwnd == hwnd; });
+    std::erase_if(m_posts, [hwnd](const Entry& entry) {
+        return entry.msg.hwnd == hwnd && entry.origin != Origin::Keyboard;
+    });
 }
 
-bool MessageQueue::Post(const MSG& msg) {
+bool MessageQueue::Post(const MSG& msg, Origin origin) {
     {
         std::lock_guard lock(m_mutex);
         if (msg.hwnd && !m_live.contains(msg.hwnd.id())) {
             return false;
         }
-        m_posts.push_back(msg);
+        m_posts.push_back({msg, origin});
         ++m_generation;
         Wake();
     }
@@ -72,7 +74,7 @@ bool MessageQueue::Post(const MSG& msg) {
 void MessageQueue::PostFirst(const MSG& msg) {
     std::lock_guard lock(m_mutex);
     if (!msg.hwnd || m_live.contains(msg.hwnd.id())) {
-        m_posts.push_front(msg);
+        m_posts.push_front({msg});
         ++m_generation;
     }
 }
@@ -92,14 +94,22 @@ std::optional<MSG> MessageQueue::Take(const MessageFilter& filter, bool remove,
                                       std::uint64_t& generation) {
     std::lock_guard lock(m_mutex);
     generation = m_generation;
-    const auto it = std::find_if(m_posts.begin(), m_posts.end(),
-                                 [&filter](const MSG& msg) { return filter.Matches(msg); });
-    if (it != m_posts.end()) {
-        const MSG msg = *it;
-        if (remove) {
-            m_posts.erase(it);
+    for (auto it = m_posts.begin(); it != m_posts.end();) {
+        MSG msg = it->msg;
+        if (it->origin == Origin::Keyboard) {
+            msg.hwnd = KeyTarget(msg.hwnd);
+            if (!msg.hwnd) {
+                it = m_posts.erase(it);
+                continue;
+            }
         }
-        return msg;
+        if (filter.Matches(msg)) {
+            if (remove) {
+                m_posts.erase(it);
+            }
+            return msg;
+        }
+        ++it;
     }
     if (m_quit) {
         m_quit = !remove;
@@ -146,6 +156,12 @@ void MessageQueue::WaitForPostOrInput(std::uint64_t generation,
     ::poll(fds, 2, PollTimeout(deadline));
     std::uint64_t count = 0;
     [[maybe_unused]] const ssize_t drained = ::read(wakeFd, &count, sizeof count);
+}
+
+bool MessageQueue::InputWaiting() const {
+    std::lock_guard lock(m_mutex);
+    return std::any_of(m_posts.begin(), m_posts.end(),
+                       [](const Entry& entry) { return entry.origin != Origin::Program; });
 }
 
 std::size_t MessageQueue::PendingCount() const {

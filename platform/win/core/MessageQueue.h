@@ -25,20 +25,31 @@ struct MessageFilter {
     }
 };
 
-// The posted messages and the quit request, shared with posting threads. It keeps its own set of
-// live window handles so that a post from another thread can be checked under one lock.
+// Where a queued message came from. A key message's window is chosen when it is taken; until
+// then its hwnd is only the window it came through.
+enum class Origin { Program, Mouse, Keyboard };
+
+// The window a key message that came through `from` goes to now; null drops it. It reads the
+// window state only, never the queue.
+HWND KeyTarget(HWND from);
+
+// The posted messages, the user's input and the quit request, shared with posting threads. It
+// keeps its own set of live window handles so that a post from another thread can be checked
+// under one lock.
 class MessageQueue {
 public:
     void AddWindow(HWND hwnd);
-    // Forgets the window and drops the messages posted to it.
+    // Forgets the window and drops the messages posted to it. Keys that came through it stay, for
+    // the window with the focus when they are taken.
     void RemoveWindow(HWND hwnd);
 
-    bool Post(const MSG& msg);
+    bool Post(const MSG& msg, Origin origin = Origin::Program);
     void PostFirst(const MSG& msg);
     void PostQuit(int exitCode);
 
-    // The first posted message the filter matches, else WM_QUIT when requested. `generation`
-    // receives the count of posts seen, for WaitForPost.
+    // The first queued message the filter matches, else WM_QUIT when requested. A key message is
+    // addressed by KeyTarget as it is looked at, on the GUI thread only. `generation` receives the
+    // count of posts seen, for WaitForPost.
     std::optional<MSG> Take(const MessageFilter& filter, bool remove, std::uint64_t& generation);
     // Blocks until something is posted after `generation` was read, or until the deadline.
     void WaitForPost(std::uint64_t generation,
@@ -48,6 +59,7 @@ public:
                             std::optional<std::chrono::steady_clock::time_point> deadline,
                             int descriptor);
 
+    bool InputWaiting() const;
     std::size_t PendingCount() const;
     void Clear();
 
@@ -57,11 +69,16 @@ public:
     MessageQueue& operator=(const MessageQueue&) = delete;
 
 private:
+    struct Entry {
+        MSG msg;
+        Origin origin = Origin::Program;
+    };
+
     void Wake();
 
     mutable std::mutex m_mutex;
     std::condition_variable m_posted;
-    std::deque<MSG> m_posts;
+    std::deque<Entry> m_posts;
     std::unordered_set<std::uint32_t> m_live;
     bool m_quit = false;
     int m_quitCode = 0;

@@ -9,8 +9,10 @@
 #include "platform/testkit/xdriver/XServer.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -80,12 +82,42 @@ protected:
         EXPECT_EQ(failure, "");
     }
 
+    // From the driver thread: keeps the loop busy in a handler while `act` drives the display, so
+    // that all the input it makes waits in the X queue at once, as a fast typist's keys do while
+    // the program is busy.
+    void WhileTheLoopIsBusy(const std::function<void()>& act) {
+        frame.On(WM_APP, [this](WPARAM, LPARAM) {
+            std::unique_lock lock(m_busyMutex);
+            m_busy = true;
+            m_busyChanged.notify_all();
+            m_busyChanged.wait_for(lock, kWait, [this] { return m_acted; });
+            return LRESULT{0};
+        });
+        PostMessage(frame.hwnd(), WM_APP, 0, 0);
+        {
+            std::unique_lock lock(m_busyMutex);
+            if (!m_busyChanged.wait_for(lock, kWait, [this] { return m_busy; })) {
+                failure = "the loop never got busy";
+            }
+        }
+        act();
+        std::lock_guard lock(m_busyMutex);
+        m_acted = true;
+        m_busyChanged.notify_all();
+    }
+
     std::unique_ptr<XServer> server;
     TestWindow frame;
     HWND button;
     HWND edit;
     // Set by the driver thread, read after it has joined.
     std::string failure;
+
+private:
+    std::mutex m_busyMutex;
+    std::condition_variable m_busyChanged;
+    bool m_busy = false;
+    bool m_acted = false;
 };
 
 TEST_F(PresenterTest, AClickOnAButtonReachesItsHandlerAndTheTitleShowsTheEffect) {
@@ -195,6 +227,79 @@ TEST_F(PresenterTest, TypedKeysReachTheFocusedEditWithTheirCase) {
         }
     });
     EXPECT_STREQ(typed, "Ch 1");
+}
+
+// A list that opens a box to type a name in on Insert, as the edit lists do.
+class FocusMovingTest : public PresenterTest {
+protected:
+    void SetUp() override {
+        PresenterTest::SetUp();
+        if (IsSkipped()) {
+            return;
+        }
+        list.On(WM_SETFOCUS, [this](WPARAM, LPARAM) {
+            SetWindowText(frame.hwnd(), "Ready");
+            return LRESULT{0};
+        });
+        list.On(WM_KEYDOWN, [this](WPARAM key, LPARAM) {
+            if (key == VK_INSERT) {
+                SetFocus(edit);
+            }
+            return LRESULT{0};
+        });
+        list.Create({.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                     .parent = frame.hwnd(),
+                     .rect = {20, 110, 220, 150}});
+        frame.On(WM_COMMAND, [this](WPARAM wParam, LPARAM) {
+            if (LOWORD(wParam) == kButtonId) {
+                GetWindowText(edit, typed, sizeof typed);
+                SetWindowText(frame.hwnd(), "Typed");
+            }
+            return LRESULT{0};
+        });
+    }
+
+    // Gives the list the focus, runs `type` while the loop is busy, then reads the edit with a
+    // click on the button.
+    void TypeInOneGo(const std::function<void(XDriver&, XDriver::XId)>& type) {
+        RunWhile([&](XDriver& driver, XDriver::XId window) {
+            driver.WaitUntilPainted(window, kWait);
+            driver.Click(window, 120, 130);
+            if (!driver.WaitForTitle(window, "Ready", kWait)) {
+                failure = "the list never took the focus";
+                return;
+            }
+            WhileTheLoopIsBusy([&] { type(driver, window); });
+            driver.Click(window, 70, 35);
+            if (!driver.WaitForTitle(window, "Typed", kWait)) {
+                failure += "; the click after the keys never came";
+            }
+        });
+    }
+
+    TestWindow list;
+    char typed[32] = {};
+};
+
+TEST_F(FocusMovingTest, KeysTypedAfterOneThatMovesTheFocusReachTheNewlyFocusedEdit) {
+    TypeInOneGo([](XDriver& driver, XDriver::XId) {
+        driver.Press("Insert");
+        driver.Type("ab");
+    });
+    EXPECT_STREQ(typed, "ab");
+    EXPECT_EQ(list.Count(WM_CHAR), 0u);
+}
+
+// A click that moves the focus between keys leaves the keys before it where they were typed, and
+// the same key typed with and without Shift keeps its case.
+TEST_F(FocusMovingTest, KeysAndClicksTypedInOneGoKeepTheirOrder) {
+    TypeInOneGo([](XDriver& driver, XDriver::XId window) {
+        driver.Type("x");
+        driver.Click(window, 60, 80);
+        driver.Type("aA");
+    });
+    EXPECT_STREQ(typed, "aA");
+    ASSERT_EQ(list.Count(WM_CHAR), 1u);
 }
 
 TEST_F(PresenterTest, ResizingTheXWindowResizesTheWindowAndItsTitleFollows) {
