@@ -2,6 +2,7 @@
 
 #include "app/HalbridgeApp.h"
 #include "platform/afx/res/ResourceLoading.h"
+#include "platform/win/core/NoCase.h"
 
 #include <algorithm>
 #include <cstring>
@@ -60,7 +61,7 @@ void CRack::OnDestroy() {
 BOOL CRack::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
     auto* info = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
     *pResult = 0;
-    info->szText[0] = '\0';
+    std::memset(info->szText, 0, sizeof info->szText);
     info->hinst = HINSTANCE{};
     if (pNMHDR->code != TTN_NEEDTEXTA || !(info->uFlags & TTF_IDISHWND)) {
         return TRUE;
@@ -72,7 +73,6 @@ BOOL CRack::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
         const std::string tip(text, std::strcspn(text, "\n"));
         const std::size_t length = std::min(tip.size(), sizeof info->szText - 1);
         std::memcpy(info->szText, tip.data(), length);
-        info->szText[length] = '\0';
     }
     return TRUE;
 }

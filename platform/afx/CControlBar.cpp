@@ -22,7 +22,8 @@ BOOL CControlBar::IsFloating() const {
 }
 
 LRESULT CControlBar::HandleSizeParent(WPARAM, LPARAM lParam) {
-    if (!IsWindowVisible()) {
+    // Its own visibility: the frame may not be shown yet.
+    if (!(GetStyle() & WS_VISIBLE)) {
         return 0;
     }
     RECT& room = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam)->rect;
