@@ -42,6 +42,10 @@ bool HasFrame(HWND hwnd) {
     return (StyleOf(hwnd) & WS_CAPTION) == WS_CAPTION;
 }
 
+bool IsTopMost(HWND hwnd) {
+    return (static_cast<DWORD>(GetWindowLong(hwnd, GWL_EXSTYLE)) & WS_EX_TOPMOST) != 0;
+}
+
 } // namespace
 
 WindowMap::~WindowMap() {
@@ -64,13 +68,25 @@ void WindowMap::DropDestroyed() {
 
 void WindowMap::Sync() {
     DropDestroyed();
+    bool raised = false;
     for (HWND hwnd : hb::win::TopLevelWindows()) {
         const bool visible = IsWindowVisible(hwnd) != FALSE;
         ShownWindow* shown = Find(hwnd);
         if (!shown && !visible) {
             continue;
         }
-        Update(shown ? *shown : Make(hwnd));
+        ShownWindow& updated = shown ? *shown : Make(hwnd);
+        const bool wasMapped = updated.mapped;
+        Update(updated);
+        raised = raised || (updated.mapped && !wasMapped);
+    }
+    // A window that comes up goes on top of the others, but never over a topmost one.
+    if (raised) {
+        for (auto& [hwnd, shown] : m_windows) {
+            if (shown.mapped && IsTopMost(hwnd)) {
+                XRaiseWindow(m_connection.display(), shown.xid);
+            }
+        }
     }
 }
 

@@ -206,6 +206,15 @@ inline constexpr long kBorderStyle = 7;
 inline constexpr long kFontColor = 38;
 } // namespace analogDisplay
 
+namespace ledMatrix {
+inline constexpr long kRowCount = 1;
+inline constexpr long kColCount = 2;
+// The colour of a lit cell that has none of its own.
+inline constexpr long kIndicatorActiveColor = 3;
+inline constexpr long kIndicatorInactiveColor = 4;
+inline constexpr long kCaptionColor = 5;
+} // namespace ledMatrix
+
 namespace lcdMatrix {
 inline constexpr long kIndicatorActiveColor = 2;
 inline constexpr long kIndicatorInactiveColor = 3;

@@ -101,6 +101,11 @@ void ClickAt(HWND hwnd, InstrumentState& state, short shift, long x, long y) {
     case Kind::SwitchLed:
         Toggle(hwnd, switchLed::kActive, Gesture::Click);
         break;
+    case Kind::LedMatrix:
+        if (const auto cell = detail::MatrixCellAt(hwnd, state, x, y)) {
+            Fire(hwnd, Gesture::Click, {cell->first, cell->second});
+        }
+        break;
     case Kind::PhonePad: {
         RECT client;
         GetClientRect(hwnd, &client);

@@ -1,7 +1,9 @@
 #include "platform/instruments/Instrument.h"
 
+#include "platform/instruments/Dispids.h"
 #include "platform/instruments/InstrumentInternals.h"
 #include "platform/instruments/PropertyValues.h"
+#include "platform/win/core/Geometry.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/Messages.h"
 #include "platform/win/core/Paint.h"
@@ -150,7 +152,55 @@ std::string TextAt(const InstrumentState& state, long dispid) {
     return found == state.properties.end() ? std::string() : TextOf(found->second);
 }
 
+std::optional<std::pair<int, int>> MatrixCellAt(HWND hwnd, const InstrumentState& state, long x,
+                                                long y) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const auto rows = static_cast<long>(NumberAt(state, ledMatrix::kRowCount));
+    const auto cols = static_cast<long>(NumberAt(state, ledMatrix::kColCount));
+    if (rows <= 0 || cols <= 0 || client.right <= 0 || client.bottom <= 0 || x < 0 || y < 0 ||
+        x >= client.right || y >= client.bottom) {
+        return std::nullopt;
+    }
+    return std::pair{static_cast<int>(y * rows / client.bottom),
+                     static_cast<int>(x * cols / client.right)};
+}
+
 } // namespace detail
+
+namespace {
+
+// The matrix state of a cell inside the grid, or null.
+InstrumentState* MatrixOf(HWND hwnd, long row, long col) {
+    InstrumentState* state = detail::FindState(hwnd);
+    if (!state || state->kind->kind != Kind::LedMatrix || row < 0 || col < 0 ||
+        row >= static_cast<long>(detail::NumberAt(*state, ledMatrix::kRowCount)) ||
+        col >= static_cast<long>(detail::NumberAt(*state, ledMatrix::kColCount))) {
+        return nullptr;
+    }
+    return state;
+}
+
+} // namespace
+
+std::optional<MatrixCell> GetMatrixCell(HWND hwnd, long row, long col) {
+    const InstrumentState* state = MatrixOf(hwnd, row, col);
+    if (!state) {
+        return std::nullopt;
+    }
+    const auto found = state->cells.find({static_cast<int>(row), static_cast<int>(col)});
+    return found == state->cells.end() ? MatrixCell{} : found->second;
+}
+
+bool PutMatrixCell(HWND hwnd, long row, long col, const MatrixCell& cell) {
+    InstrumentState* state = MatrixOf(hwnd, row, col);
+    if (!state) {
+        return false;
+    }
+    state->cells[{static_cast<int>(row), static_cast<int>(col)}] = cell;
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return true;
+}
 
 const KindInfo* KindOf(HWND hwnd) {
     const InstrumentState* state = detail::FindState(hwnd);

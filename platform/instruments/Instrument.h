@@ -9,6 +9,7 @@
 
 #include <map>
 #include <optional>
+#include <string>
 
 namespace hb::instruments {
 
@@ -22,6 +23,20 @@ std::optional<hb::afx::Value> GetProperty(HWND hwnd, long dispid);
 // window that is not an instrument; false and reported for a dispid its kind does not have or a
 // value that does not convert (a text for a number, or the reverse).
 bool PutProperty(HWND hwnd, long dispid, const hb::afx::Value& value);
+
+// One cell of an LED matrix: lit or not, the colour it has when lit (none: the matrix's LED
+// colour) and the caption it shows.
+struct MatrixCell {
+    bool active = false;
+    std::optional<COLORREF> color{};
+    std::string caption{};
+};
+
+// The cell at a row and column from 0 of an LED matrix; nullopt for a window that is not one or a
+// cell outside its rows and columns.
+std::optional<MatrixCell> GetMatrixCell(HWND hwnd, long row, long col);
+// Stores the cell and repaints; fires no event. False where GetMatrixCell gives nullopt.
+bool PutMatrixCell(HWND hwnd, long row, long col, const MatrixCell& cell);
 
 // The instrument's whole property bag as it is now, for tests and diagnostics; empty for a window
 // that is not an instrument.

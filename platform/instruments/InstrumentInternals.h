@@ -2,6 +2,7 @@
 // What the instrument windows, their gestures and their painting share; not part of the public
 // surface.
 #include "platform/afx/Value.h"
+#include "platform/instruments/Instrument.h"
 #include "platform/instruments/KindInfo.h"
 #include "platform/win/WinTypes.h"
 #include "platform/win/gdi/GdiTypes.h"
@@ -9,6 +10,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace hb::instruments::detail {
@@ -24,7 +26,13 @@ struct InstrumentState {
     std::string typed;
     // The font WM_GETFONT handed out last; the instrument deletes it.
     HFONT font;
+    // An LED matrix's cells that differ from an unlit, plain one, by row and column.
+    std::map<std::pair<int, int>, MatrixCell> cells;
 };
+
+// The cell of an LED matrix at a point of its client area; nullopt outside the grid.
+std::optional<std::pair<int, int>> MatrixCellAt(HWND hwnd, const InstrumentState& state, long x,
+                                                long y);
 
 // Null for a window that is not an instrument. The state stays valid until the window is
 // destroyed: callers look it up again after firing an event.

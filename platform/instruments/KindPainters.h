@@ -15,6 +15,8 @@ void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintLabel(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintPhonePad(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintPanel(HWND hwnd, HDC hdc, const InstrumentState& state);
+// A grid of lamps, each with its caption.
+void PaintLedMatrix(HWND hwnd, HDC hdc, const InstrumentState& state);
 // Each character of the text in a cell of 5 x 7 dots.
 void PaintLCDMatrix(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintAnalogOutput(HWND hwnd, HDC hdc, const InstrumentState& state);

@@ -303,11 +303,21 @@ std::vector<KindInfo> MakeKinds() {
               Color(kInactiveColor, "InactiveColor", kDarkGreen)},
              {{1, G::Click, {}}, {2, G::Click, {}}}});
     }
-    kinds.push_back({Kind::LedMatrix,
-                     "TiLedMatrix",
-                     "{A8B345A5-74B5-11D3-85C2-00105AC8B715}",
-                     {BackColor(0)},
-                     {}});
+    {
+        using namespace ledMatrix;
+        kinds.push_back(
+            {Kind::LedMatrix,
+             "TiLedMatrix",
+             "{A8B345A5-74B5-11D3-85C2-00105AC8B715}",
+             {BackColor(0), Int(kRowCount, "RowCount", 1), Int(kColCount, "ColCount", 8),
+              Color(kIndicatorActiveColor, "IndicatorActiveColor", kGreen),
+              Color(kIndicatorInactiveColor, "IndicatorInactiveColor", kDarkGreen),
+              Color(kCaptionColor, "CaptionColor", 0)},
+             {{1, G::Click, {{"Row", ArgType::Short}, {"Col", ArgType::Short}}},
+              {9, G::MouseDown, kMouseArgs},
+              {10, G::MouseMove, kMouseArgs},
+              {11, G::MouseUp, kMouseArgs}}});
+    }
     kinds.push_back({Kind::SwitchRocker,
                      "TiSwitchRocker",
                      "{E5F63B8D-D2A6-11D3-85C2-00A0CC3A58C9}",

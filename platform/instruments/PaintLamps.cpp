@@ -65,6 +65,27 @@ void PaintLedBar(HWND hwnd, HDC hdc, const InstrumentState& state) {
     }
 }
 
+void PaintLedMatrix(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace ledMatrix;
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client, ColorAt(state, kBackColor));
+    const int rows = std::clamp(static_cast<int>(NumberAt(state, kRowCount)), 0, 500);
+    const int cols = std::clamp(static_cast<int>(NumberAt(state, kColCount)), 0, 500);
+    for (int row = 0; row < rows; ++row) {
+        for (int col = 0; col < cols; ++col) {
+            const RECT lamp{client.right * col / cols + 1, client.bottom * row / rows + 1,
+                            client.right * (col + 1) / cols - 1,
+                            client.bottom * (row + 1) / rows - 1};
+            const auto found = state.cells.find({row, col});
+            const MatrixCell cell = found == state.cells.end() ? MatrixCell{} : found->second;
+            const COLORREF lit = cell.color.value_or(ColorAt(state, kIndicatorActiveColor));
+            FillSolid(hdc, lamp, cell.active ? lit : ColorAt(state, kIndicatorInactiveColor));
+            Text(hdc, cell.caption, lamp, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                 ColorAt(state, kCaptionColor));
+        }
+    }
+}
+
 // A slot with the lever up when the switch is on and down when it is off.
 void PaintSwitchToggle(HWND hwnd, HDC hdc, const InstrumentState& state) {
     using namespace switchToggle;

@@ -6,6 +6,7 @@
 #include "platform/instruments/CiLCDMatrixX.h"
 #include "platform/instruments/CiLabelX.h"
 #include "platform/instruments/CiLedBarX.h"
+#include "platform/instruments/CiLedMatrixX.h"
 #include "platform/instruments/CiLedRectangleX.h"
 #include "platform/instruments/CiLedRoundX.h"
 #include "platform/instruments/CiModeComboBoxX.h"
@@ -45,3 +46,4 @@ IMPLEMENT_DYNAMIC(CiPanelX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiAnalogDisplayX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiModeComboBoxX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiLCDMatrixX, InstrumentWrapper)
+IMPLEMENT_DYNAMIC(CiLedMatrixX, InstrumentWrapper)

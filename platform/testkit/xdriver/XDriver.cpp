@@ -266,6 +266,28 @@ XDriver::XId XDriver::TransientFor(XId window) {
     return XGetTransientForHint(m_display, window, &owner) ? owner : 0;
 }
 
+bool XDriver::WaitUntilAbove(XId upper, XId lower, Timeout timeout) {
+    return PollUntil(timeout, [&] {
+        ::Window root = 0;
+        ::Window parent = 0;
+        ::Window* children = nullptr;
+        unsigned count = 0;
+        if (!XQueryTree(m_display, DefaultRootWindow(m_display), &root, &parent, &children,
+                        &count)) {
+            return false;
+        }
+        // Listed from the bottom of the stack up.
+        int upperAt = -1;
+        int lowerAt = -1;
+        for (unsigned i = 0; i < count; ++i) {
+            upperAt = children[i] == upper ? static_cast<int>(i) : upperAt;
+            lowerAt = children[i] == lower ? static_cast<int>(i) : lowerAt;
+        }
+        XFree(children);
+        return upperAt >= 0 && lowerAt >= 0 && upperAt > lowerAt;
+    });
+}
+
 bool XDriver::Screenshot(XId window, const std::string& path) {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(m_display, window, &attributes)) {

@@ -62,6 +62,8 @@ public:
     std::vector<int> WaitForIconSizes(XId window, Timeout timeout);
     // The window a dialog stays over (0 for none).
     XId TransientFor(XId window);
+    // Whether `upper` lies over `lower` among the top-level windows, once it does.
+    bool WaitUntilAbove(XId upper, XId lower, Timeout timeout);
 
     // Writes what the screen shows where the window is (what lies over it included) as a PNG;
     // false when it cannot.

@@ -463,3 +463,50 @@ TEST_F(PresenterTest, TheWindowManagerIsGivenThePictureOfTheWindowsIcon) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(PresenterTest, ATopmostWindowStaysOverWindowsShownAfterIt) {
+    TestWindow mini;
+    mini.Create({.style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                 .rect = {160, 140, 360, 220},
+                 .text = "Mini Status"});
+    // Red, so that the screenshot shows which window lies over which.
+    mini.On(WM_PAINT, [&](WPARAM, LPARAM) {
+        PAINTSTRUCT ps;
+        const HDC hdc = BeginPaint(mini.hwnd(), &ps);
+        RECT client;
+        GetClientRect(mini.hwnd(), &client);
+        const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+        FillRect(hdc, &client, red);
+        DeleteObject(red);
+        EndPaint(mini.hwnd(), &ps);
+        return LRESULT{0};
+    });
+    SetWindowPos(mini.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    TestWindow second;
+    frame.On(WM_COMMAND, [&](WPARAM, LPARAM) {
+        second.Create(
+            {.style = WS_OVERLAPPEDWINDOW, .rect = {120, 100, 440, 300}, .text = "Radio 2"});
+        ShowWindow(second.hwnd(), SW_SHOWNORMAL);
+        return LRESULT{0};
+    });
+    const HWND hwnd = frame.hwnd();
+    RunWhile([&](XDriver& driver, XDriver::XId window) {
+        const auto over = driver.FindWindow("Mini Status", kWait);
+        if (!over || !driver.WaitUntilAbove(*over, window, kWait)) {
+            failure = "the topmost window is not over the main window";
+            return;
+        }
+        PostMessage(hwnd, WM_COMMAND, 1, 0);
+        const auto later = driver.FindWindow("Radio 2", kWait);
+        if (!later || !driver.WaitUntilAbove(*over, *later, kWait)) {
+            failure = "a window shown later covers the topmost one";
+            return;
+        }
+        driver.WaitForPixel(*over, 5, 5, 0xFF0000, kWait);
+        driver.Screenshot(*later, ArtefactPath("presenter-topmost.png"));
+    });
+}
+
+} // namespace
