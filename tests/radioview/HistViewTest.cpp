@@ -94,7 +94,7 @@ protected:
     }
     // A double click on the row, or below the rows for -1.
     static void DoubleClick(CHistView& view, int row) {
-        int y = 390;
+        int y = 300; // below the rows, clear of the bar that scrolls the nine columns sideways
         for (int probe = 0; row >= 0 && probe < 400; ++probe) {
             LVHITTESTINFO hit;
             hit.pt = {30, probe};

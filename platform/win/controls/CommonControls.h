@@ -71,6 +71,17 @@ inline constexpr int HDF_LEFT = 0x0000;
 inline constexpr int HDF_RIGHT = 0x0001;
 inline constexpr int HDF_CENTER = 0x0002;
 inline constexpr int HDF_JUSTIFYMASK = 0x0003;
+// A divider dragged: HDN_BEGINTRACK first (a non-zero answer refuses the drag), then for each
+// change of width HDN_ITEMCHANGING (a non-zero answer refuses it) and HDN_ITEMCHANGED, and
+// HDN_ENDTRACK when the button is released. pitem carries the width (HDI_WIDTH).
+inline constexpr UINT HDN_ITEMCHANGINGA = static_cast<UINT>(-300);
+inline constexpr UINT HDN_ITEMCHANGING = HDN_ITEMCHANGINGA;
+inline constexpr UINT HDN_ITEMCHANGEDA = static_cast<UINT>(-301);
+inline constexpr UINT HDN_ITEMCHANGED = HDN_ITEMCHANGEDA;
+inline constexpr UINT HDN_BEGINTRACKA = static_cast<UINT>(-306);
+inline constexpr UINT HDN_BEGINTRACK = HDN_BEGINTRACKA;
+inline constexpr UINT HDN_ENDTRACKA = static_cast<UINT>(-307);
+inline constexpr UINT HDN_ENDTRACK = HDN_ENDTRACKA;
 inline constexpr UINT HDN_ITEMCLICKA = static_cast<UINT>(-302);
 inline constexpr UINT HDN_ITEMCLICKW = static_cast<UINT>(-322);
 inline constexpr UINT HDN_ITEMCLICK = HDN_ITEMCLICKA;

@@ -143,8 +143,24 @@ inline constexpr UINT LB_SETITEMDATA = 0x019A;
 inline constexpr UINT LBN_SELCHANGE = 1;
 inline constexpr UINT LBN_DBLCLK = 2;
 
-// The scroll request an up-down control sends (WM_HSCROLL/WM_VSCROLL).
+// Scroll requests, the low word of WM_HSCROLL and WM_VSCROLL (the high word: the thumb's
+// position for SB_THUMBPOSITION and SB_THUMBTRACK). Each horizontal one shares its vertical twin's
+// value.
+inline constexpr WORD SB_LINEUP = 0;
+inline constexpr WORD SB_LINELEFT = 0;
+inline constexpr WORD SB_LINEDOWN = 1;
+inline constexpr WORD SB_LINERIGHT = 1;
+inline constexpr WORD SB_PAGEUP = 2;
+inline constexpr WORD SB_PAGELEFT = 2;
+inline constexpr WORD SB_PAGEDOWN = 3;
+inline constexpr WORD SB_PAGERIGHT = 3;
 inline constexpr WORD SB_THUMBPOSITION = 4;
+inline constexpr WORD SB_THUMBTRACK = 5;
+inline constexpr WORD SB_TOP = 6;
+inline constexpr WORD SB_LEFT = 6;
+inline constexpr WORD SB_BOTTOM = 7;
+inline constexpr WORD SB_RIGHT = 7;
+inline constexpr WORD SB_ENDSCROLL = 8;
 
 // Tooltip.
 inline constexpr LPCSTR TOOLTIPS_CLASS = "tooltips_class32";

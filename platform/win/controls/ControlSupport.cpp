@@ -5,9 +5,12 @@
 #include "platform/win/core/Paint.h"
 #include "platform/win/core/Window.h"
 #include "platform/win/gdi/DeviceContext.h"
+#include "platform/win/gdi/Drawing.h"
 #include "platform/win/gdi/Objects.h"
 #include "platform/win/gdi/Painting.h"
 #include "platform/win/gdi/TextMetrics.h"
+
+#include <algorithm>
 
 namespace hb::win::detail {
 
@@ -110,6 +113,26 @@ RECT ClientRectOf(HWND hwnd) {
     RECT rect;
     GetClientRect(hwnd, &rect);
     return rect;
+}
+
+void PaintArrow(HDC hdc, RECT box, bool pressed, bool up, bool horizontal) {
+    DrawEdge(hdc, &box, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
+    const int cx = (box.left + box.right) / 2;
+    const int cy = (box.top + box.bottom) / 2;
+    const int r = std::max<int>(1, std::min(box.right - box.left, box.bottom - box.top) / 4);
+    POINT tip[3];
+    if (horizontal) {
+        const int d = up ? r : -r;
+        tip[0] = {cx + d, cy};
+        tip[1] = {cx - d, cy - r};
+        tip[2] = {cx - d, cy + r};
+    } else {
+        const int d = up ? -r : r;
+        tip[0] = {cx, cy + d};
+        tip[1] = {cx - r, cy - d};
+        tip[2] = {cx + r, cy - d};
+    }
+    Polygon(hdc, tip, 3);
 }
 
 } // namespace hb::win::detail

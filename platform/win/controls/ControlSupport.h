@@ -78,4 +78,8 @@ void StoreText(HWND hwnd, const std::string& text);
 DWORD StyleOf(HWND hwnd);
 RECT ClientRectOf(HWND hwnd);
 
+// An arrow button: a raised box (sunken while pressed) with a triangle in the DC's brush, pointing
+// up or down, or right or left when `horizontal`.
+void PaintArrow(HDC hdc, RECT box, bool pressed, bool up, bool horizontal);
+
 } // namespace hb::win::detail

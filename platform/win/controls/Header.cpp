@@ -1,5 +1,6 @@
 // The "SysHeader32" class: a row of column headings, side by side from the left. With
-// HDS_BUTTONS a click on a heading is reported to the parent (HDN_ITEMCLICK).
+// HDS_BUTTONS a click on a heading is reported to the parent (HDN_ITEMCLICK). Dragging the divider
+// at a heading's right edge changes that heading's width, and the parent hears of it.
 #include "platform/win/controls/CommonControls.h"
 #include "platform/win/controls/ControlSupport.h"
 #include "platform/win/core/Geometry.h"
@@ -15,6 +16,7 @@
 #include "platform/win/gdi/TextDrawing.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -31,10 +33,18 @@ struct Heading {
     int fmt = HDF_LEFT;
 };
 
+// How near a heading's right edge the mouse catches its divider.
+constexpr int kDividerReach = 4;
+
 struct HeaderState {
     HFONT font;
     std::vector<Heading> items;
     int pressed = -1;
+    // The heading whose divider is being dragged (-1: none), where the drag began and the
+    // heading's width then.
+    int tracked = -1;
+    int trackFrom = 0;
+    int widthBefore = 0;
 };
 
 bool InRange(const HeaderState& state, WPARAM index) {
@@ -78,6 +88,80 @@ int ItemAt(const HeaderState& state, int x) {
         left = right;
     }
     return -1;
+}
+
+// The heading whose divider is within reach of `x`, the nearest (the leftmost of equals); -1: none.
+int DividerAt(const HeaderState& state, int x) {
+    int found = -1;
+    int nearest = kDividerReach + 1;
+    int right = 0;
+    for (std::size_t i = 0; i < state.items.size(); ++i) {
+        right += state.items[i].width;
+        const int distance = std::abs(x - right);
+        if (distance < nearest) {
+            found = static_cast<int>(i);
+            nearest = distance;
+        }
+    }
+    return found;
+}
+
+LRESULT NotifyWidth(HWND hwnd, UINT code, int index, int width) {
+    HDITEM item;
+    item.mask = HDI_WIDTH;
+    item.cxy = width;
+    NMHEADER note;
+    note.iItem = index;
+    note.pitem = &item;
+    return NotifyParent(hwnd, code, note.hdr);
+}
+
+void BeginTrack(HWND hwnd, HeaderState& state, int index, int x) {
+    const int width = state.items[static_cast<std::size_t>(index)].width;
+    if (NotifyWidth(hwnd, HDN_BEGINTRACK, index, width) != 0 || !IsWindow(hwnd)) {
+        return;
+    }
+    HeaderState& after = StateOf<HeaderState>(hwnd);
+    if (!InRange(after, static_cast<WPARAM>(index))) {
+        return;
+    }
+    after.tracked = index;
+    after.trackFrom = x;
+    after.widthBefore = width;
+    SetCapture(hwnd);
+}
+
+// The tracked heading takes the width the mouse at `x` gives it, unless the parent refuses.
+void Track(HWND hwnd, int x) {
+    HeaderState& state = StateOf<HeaderState>(hwnd);
+    if (!InRange(state, static_cast<WPARAM>(state.tracked))) {
+        return;
+    }
+    const int index = state.tracked;
+    const int width = std::max(0, state.widthBefore + x - state.trackFrom);
+    if (width == state.items[static_cast<std::size_t>(index)].width ||
+        NotifyWidth(hwnd, HDN_ITEMCHANGING, index, width) != 0 || !IsWindow(hwnd)) {
+        return;
+    }
+    HeaderState& after = StateOf<HeaderState>(hwnd);
+    if (!InRange(after, static_cast<WPARAM>(index))) {
+        return;
+    }
+    after.items[static_cast<std::size_t>(index)].width = width;
+    InvalidateRect(hwnd, nullptr, TRUE);
+    NotifyWidth(hwnd, HDN_ITEMCHANGED, index, width);
+}
+
+void EndTrack(HWND hwnd, int x) {
+    Track(hwnd, x);
+    HeaderState& state = StateOf<HeaderState>(hwnd);
+    const int index = std::exchange(state.tracked, -1);
+    if (GetCapture() == hwnd) {
+        ReleaseCapture();
+    }
+    if (InRange(state, static_cast<WPARAM>(index))) {
+        NotifyWidth(hwnd, HDN_ENDTRACK, index, state.items[static_cast<std::size_t>(index)].width);
+    }
 }
 
 void Paint(HWND hwnd, HDC hdc) {
@@ -140,8 +224,11 @@ std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         }
         CopyOut(state.items[wParam], *item);
         return TRUE;
-    case WM_LBUTTONDOWN:
-        if ((StyleOf(hwnd) & HDS_BUTTONS) && IsWindowEnabled(hwnd)) {
+    case WM_LBUTTONDOWN: {
+        const int divider = DividerAt(state, GET_X_LPARAM(lParam));
+        if (divider >= 0 && IsWindowEnabled(hwnd)) {
+            BeginTrack(hwnd, state, divider, GET_X_LPARAM(lParam));
+        } else if ((StyleOf(hwnd) & HDS_BUTTONS) && IsWindowEnabled(hwnd)) {
             state.pressed = ItemAt(state, GET_X_LPARAM(lParam));
             if (state.pressed >= 0) {
                 SetCapture(hwnd);
@@ -149,7 +236,20 @@ std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
             }
         }
         return 0;
+    }
+    case WM_MOUSEMOVE:
+        if (state.tracked >= 0) {
+            Track(hwnd, GET_X_LPARAM(lParam));
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        state.tracked = -1;
+        return 0;
     case WM_LBUTTONUP: {
+        if (state.tracked >= 0) {
+            EndTrack(hwnd, GET_X_LPARAM(lParam));
+            return 0;
+        }
         const int pressed = std::exchange(state.pressed, -1);
         if (GetCapture() == hwnd) {
             ReleaseCapture();

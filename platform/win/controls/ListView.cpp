@@ -5,9 +5,15 @@
 // The parent hears of user clicks (NM_CLICK, NM_DBLCLK), of every state change (LVN_ITEMCHANGED),
 // of rows going (LVN_DELETEITEM), of the header's notifications, and is asked for row colours
 // while the list paints (NM_CUSTOMDRAW).
+//
+// Rows that do not fit scroll a whole row at a time under a vertical bar at the right; columns
+// wider than the list scroll by the pixel under a horizontal bar at the bottom, the headings with
+// them. Both bars are drawn inside the list.
 #include "platform/win/controls/ControlSupport.h"
+#include "platform/win/controls/InsetScrollBar.h"
 #include "platform/win/controls/ListViewMessages.h"
 #include "platform/win/core/Geometry.h"
+#include "platform/win/core/Keys.h"
 #include "platform/win/core/Messages.h"
 #include "platform/win/core/Paint.h"
 #include "platform/win/core/SystemInfo.h"
@@ -33,6 +39,17 @@ namespace {
 
 constexpr int kCellMargin = 4;
 constexpr int kImageLists = 3;
+constexpr int kWheelNotch = 120;
+constexpr int kRowsPerNotch = 3;
+// How far a click on an arrow of the horizontal bar scrolls.
+constexpr int kLineWidth = 16;
+
+// A press on a scroll bar, held until the button is released.
+struct BarPress {
+    ScrollPart part = ScrollPart::None;
+    bool vertical = true;
+    int grab = 0; // where along the thumb it was caught
+};
 
 struct Row {
     std::vector<std::string> texts; // by sub-item
@@ -48,7 +65,10 @@ struct ListState {
     std::vector<Row> rows;
     DWORD exStyle = 0;
     HIMAGELIST images[kImageLists];
-    int top = 0;
+    int top = 0;   // the first row shown
+    int left = 0;  // the pixels scrolled off to the left
+    int wheel = 0; // the part of a notch the wheel has turned and not yet scrolled
+    BarPress press;
     int mark = -1;
     bool focused = false;
     COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
@@ -126,13 +146,65 @@ int RowHeight(const ListState& state) {
     return std::max<int>(MetricsOfFont(state.font).tmHeight, SmallImageSize(state).cy) + 2;
 }
 
-int RowsPerPage(HWND hwnd, const ListState& state) {
-    return std::max(0, (ClientRectOf(hwnd).bottom - HeaderHeight(hwnd, state)) / RowHeight(state));
+int ColumnsWidth(const ListState& state) {
+    int width = 0;
+    for (std::size_t i = 0; i < state.subItems.size(); ++i) {
+        HDITEM item;
+        item.mask = HDI_WIDTH;
+        SendMessage(state.header, HDM_GETITEM, i, reinterpret_cast<LPARAM>(&item));
+        width += item.cxy;
+    }
+    return width;
 }
 
+// Where the rows show and the scroll bars stand. A bar is shown only when what it scrolls does
+// not fit, and a horizontal bar takes room from the rows, so each bar may call for the other.
+struct Layout {
+    RECT rows;
+    InsetScrollBar vertical;
+    InsetScrollBar horizontal;
+};
+
+Layout LayOut(HWND hwnd, const ListState& state) {
+    const RECT client = ClientRectOf(hwnd);
+    const int headerHeight = HeaderHeight(hwnd, state);
+    const int rowHeight = RowHeight(state);
+    const int width = ColumnsWidth(state);
+    const int thickness = GetSystemMetrics(SM_CXVSCROLL);
+    bool vertical = false;
+    bool horizontal = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        const int height = client.bottom - headerHeight - (horizontal ? thickness : 0);
+        vertical = Count(state) > std::max(0, height) / rowHeight;
+        horizontal = width > client.right - (vertical ? thickness : 0);
+    }
+    Layout layout;
+    layout.rows = {0, headerHeight, std::max<LONG>(0, client.right - (vertical ? thickness : 0)),
+                   std::max<LONG>(headerHeight, client.bottom - (horizontal ? thickness : 0))};
+    layout.vertical.range = Count(state);
+    layout.vertical.page = (layout.rows.bottom - layout.rows.top) / rowHeight;
+    layout.vertical.pos = state.top;
+    if (vertical) {
+        layout.vertical.rect = {layout.rows.right, 0, client.right, layout.rows.bottom};
+    }
+    layout.horizontal.vertical = false;
+    layout.horizontal.range = width;
+    layout.horizontal.page = layout.rows.right;
+    layout.horizontal.pos = state.left;
+    if (horizontal) {
+        layout.horizontal.rect = {0, layout.rows.bottom, layout.rows.right, client.bottom};
+    }
+    return layout;
+}
+
+int RowsPerPage(HWND hwnd, const ListState& state) {
+    return LayOut(hwnd, state).vertical.page;
+}
+
+// Each column where it shows now, moved left by what is scrolled off.
 std::vector<Column> Columns(const ListState& state) {
     std::vector<Column> columns;
-    int left = 0;
+    int left = -state.left;
     for (std::size_t i = 0; i < state.subItems.size(); ++i) {
         HDITEM item;
         item.mask = HDI_WIDTH | HDI_FORMAT;
@@ -143,9 +215,60 @@ std::vector<Column> Columns(const ListState& state) {
     return columns;
 }
 
-void LayoutHeader(HWND hwnd, const ListState& state) {
+// Keeps the scroll positions within what there is to scroll and lines the headings up with the
+// columns above the rows.
+void Settle(HWND hwnd, ListState& state) {
+    Layout layout = LayOut(hwnd, state);
+    state.top = std::clamp(state.top, 0, layout.vertical.MaxPos());
+    state.left = std::clamp(state.left, 0, layout.horizontal.MaxPos());
     ShowWindow(state.header, ShowsHeader(hwnd) ? SW_SHOW : SW_HIDE);
-    MoveWindow(state.header, 0, 0, ClientRectOf(hwnd).right, HeaderHeight(hwnd, state), TRUE);
+    MoveWindow(state.header, -state.left, 0, layout.rows.right + state.left,
+               HeaderHeight(hwnd, state), TRUE);
+}
+
+void ScrollTo(HWND hwnd, ListState& state, int top, int left) {
+    const int topBefore = std::exchange(state.top, top);
+    const int leftBefore = std::exchange(state.left, left);
+    Settle(hwnd, state);
+    if (state.top != topBefore || state.left != leftBefore) {
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+}
+
+// Carries out a scroll request (SB_*) on one bar; `thumb` is the position a thumb request asks for.
+void Scroll(HWND hwnd, ListState& state, bool vertical, WORD request, int thumb) {
+    const Layout layout = LayOut(hwnd, state);
+    const InsetScrollBar& bar = vertical ? layout.vertical : layout.horizontal;
+    const int line = vertical ? 1 : kLineWidth;
+    const int page = std::max(1, bar.page);
+    int pos = bar.pos;
+    switch (request) {
+    case SB_LINEUP:
+        pos -= line;
+        break;
+    case SB_LINEDOWN:
+        pos += line;
+        break;
+    case SB_PAGEUP:
+        pos -= page;
+        break;
+    case SB_PAGEDOWN:
+        pos += page;
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        pos = thumb;
+        break;
+    case SB_TOP:
+        pos = 0;
+        break;
+    case SB_BOTTOM:
+        pos = bar.MaxPos();
+        break;
+    default:
+        return;
+    }
+    ScrollTo(hwnd, state, vertical ? pos : state.top, vertical ? state.left : pos);
 }
 
 // Where a point falls: the row (-1: none) and the column (-1: none) under it.
@@ -159,12 +282,11 @@ struct Hit {
 // the row and column under the point whether or not the row is hit.
 Hit HitAt(HWND hwnd, const ListState& state, POINT pt, Hit* cell = nullptr) {
     Hit hit;
-    const int headerHeight = HeaderHeight(hwnd, state);
-    const RECT client = ClientRectOf(hwnd);
-    if (pt.y < headerHeight || !PtInRect(&client, pt)) {
+    const RECT rows = LayOut(hwnd, state).rows;
+    if (!PtInRect(&rows, pt)) {
         return hit;
     }
-    const int row = state.top + (pt.y - headerHeight) / RowHeight(state);
+    const int row = state.top + (pt.y - rows.top) / RowHeight(state);
     const auto columns = Columns(state);
     int column = -1;
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -236,6 +358,19 @@ void ChangeAll(HWND hwnd, UINT state, UINT mask) {
     }
 }
 
+// The row becomes the only one selected, and the focused one.
+void SelectAlone(HWND hwnd, int only) {
+    for (int row = 0; row < Count(StateOf<ListState>(hwnd)); ++row) {
+        if (row != only) {
+            ChangeState(hwnd, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        }
+    }
+    ChangeState(hwnd, only, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    if (IsWindow(hwnd) && InRange(StateOf<ListState>(hwnd), only)) {
+        StateOf<ListState>(hwnd).mark = only;
+    }
+}
+
 // A click selects the row under the mouse alone and focuses it; a click beside the rows clears
 // the selection. Then the parent hears of the click with the row and column under the mouse.
 void Click(HWND hwnd, UINT code, WPARAM keys, POINT pt) {
@@ -246,13 +381,7 @@ void Click(HWND hwnd, UINT code, WPARAM keys, POINT pt) {
     Hit cell;
     const Hit hit = HitAt(hwnd, StateOf<ListState>(hwnd), pt, &cell);
     if (hit.row >= 0) {
-        for (int row = 0; row < Count(StateOf<ListState>(hwnd)); ++row) {
-            if (row != hit.row) {
-                ChangeState(hwnd, row, 0, LVIS_SELECTED | LVIS_FOCUSED);
-            }
-        }
-        ChangeState(hwnd, hit.row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        StateOf<ListState>(hwnd).mark = hit.row;
+        SelectAlone(hwnd, hit.row);
     } else if (cell.row < 0) {
         ChangeAll(hwnd, 0, LVIS_SELECTED);
     }
@@ -280,6 +409,7 @@ LRESULT InsertColumn(HWND hwnd, ListState& state, WPARAM index, const LVCOLUMN* 
     SendMessage(state.header, HDM_INSERTITEM, at, reinterpret_cast<LPARAM>(&item));
     state.subItems.insert(state.subItems.begin() + static_cast<std::ptrdiff_t>(at),
                           (column->mask & LVCF_SUBITEM) ? column->iSubItem : static_cast<int>(at));
+    Settle(hwnd, state);
     InvalidateRect(hwnd, nullptr, TRUE);
     return static_cast<LRESULT>(at);
 }
@@ -299,6 +429,7 @@ LRESULT SetColumn(HWND hwnd, ListState& state, WPARAM index, const LVCOLUMN* col
     if (column->mask & LVCF_SUBITEM) {
         state.subItems[index] = column->iSubItem;
     }
+    Settle(hwnd, state);
     InvalidateRect(hwnd, nullptr, TRUE);
     return TRUE;
 }
@@ -344,6 +475,7 @@ LRESULT InsertItem(HWND hwnd, const LVITEM* item) {
     if (state.mark >= at) {
         ++state.mark;
     }
+    Settle(hwnd, state);
     InvalidateRect(hwnd, nullptr, TRUE);
     if (item->mask & LVIF_STATE) {
         ChangeState(hwnd, at, item->state, item->stateMask);
@@ -407,7 +539,7 @@ LRESULT DeleteItem(HWND hwnd, int index) {
     }
     state.rows.erase(state.rows.begin() + index);
     state.mark = state.mark == index ? -1 : state.mark > index ? state.mark - 1 : state.mark;
-    state.top = std::clamp(state.top, 0, std::max(0, Count(state) - 1));
+    Settle(hwnd, state);
     InvalidateRect(hwnd, nullptr, TRUE);
     return TRUE;
 }
@@ -423,6 +555,7 @@ LRESULT DeleteAllItems(HWND hwnd) {
     state.rows.clear();
     state.mark = -1;
     state.top = 0;
+    Settle(hwnd, state);
     InvalidateRect(hwnd, nullptr, TRUE);
     return TRUE;
 }
@@ -442,12 +575,8 @@ LRESULT EnsureVisible(HWND hwnd, ListState& state, int row) {
         return FALSE;
     }
     const int page = std::max(1, RowsPerPage(hwnd, state));
-    if (row < state.top) {
-        state.top = row;
-    } else if (row >= state.top + page) {
-        state.top = row - page + 1;
-    }
-    InvalidateRect(hwnd, nullptr, TRUE);
+    const int top = row < state.top ? row : row >= state.top + page ? row - page + 1 : state.top;
+    ScrollTo(hwnd, state, top, state.left);
     return TRUE;
 }
 
@@ -470,7 +599,8 @@ void PaintRow(HWND hwnd, HDC hdc, int index, int y, bool askParent,
     const ListState& state = StateOf<ListState>(hwnd);
     const Row row = state.rows[static_cast<std::size_t>(index)];
     const int height = RowHeight(state);
-    const RECT line{0, y, columns.empty() ? 0 : columns.back().right, y + height};
+    const RECT line{columns.empty() ? 0 : columns.front().left, y,
+                    columns.empty() ? 0 : columns.back().right, y + height};
     const bool focusShown = state.focused && (row.state & LVIS_FOCUSED);
     NMLVCUSTOMDRAW draw;
     draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
@@ -534,6 +664,22 @@ void PaintRow(HWND hwnd, HDC hdc, int index, int y, bool askParent,
     RestoreDC(hdc, saved);
 }
 
+// The bars, and the corner between them, over whatever rows reach under them.
+void PaintBars(HWND hwnd, HDC hdc) {
+    const ListState& state = StateOf<ListState>(hwnd);
+    const Layout layout = LayOut(hwnd, state);
+    const auto pressedOn = [&](const InsetScrollBar& bar) {
+        return state.press.vertical == bar.vertical ? state.press.part : ScrollPart::None;
+    };
+    layout.vertical.Paint(hdc, pressedOn(layout.vertical));
+    layout.horizontal.Paint(hdc, pressedOn(layout.horizontal));
+    if (layout.vertical.Shown() && layout.horizontal.Shown()) {
+        const RECT corner{layout.vertical.rect.left, layout.horizontal.rect.top,
+                          layout.vertical.rect.right, layout.horizontal.rect.bottom};
+        FillRect(hdc, &corner, GetSysColorBrush(COLOR_BTNFACE));
+    }
+}
+
 void Paint(HWND hwnd, HDC hdc) {
     const ListState& state = StateOf<ListState>(hwnd);
     const RECT client = ClientRectOf(hwnd);
@@ -550,16 +696,114 @@ void Paint(HWND hwnd, HDC hdc) {
     }
     const auto columns = Columns(state);
     const int height = RowHeight(state);
-    for (int row = state.top, y = headerHeight; y < client.bottom; ++row, y += height) {
+    const LONG bottom = LayOut(hwnd, state).rows.bottom;
+    for (int row = state.top, y = headerHeight; y < bottom; ++row, y += height) {
         if (!IsWindow(hwnd) || !InRange(StateOf<ListState>(hwnd), row)) {
-            return;
+            break;
         }
         PaintRow(hwnd, hdc, row, y, (answer & CDRF_NOTIFYITEMDRAW) != 0, columns);
     }
-    if ((answer & CDRF_NOTIFYPOSTPAINT) && IsWindow(hwnd)) {
+    if (!IsWindow(hwnd)) {
+        return;
+    }
+    PaintBars(hwnd, hdc);
+    if (answer & CDRF_NOTIFYPOSTPAINT) {
         draw.nmcd.dwDrawStage = CDDS_POSTPAINT;
         NotifyParent(hwnd, NM_CUSTOMDRAW, draw.nmcd.hdr);
     }
+}
+
+// A press on a bar: an arrow or the track scrolls at once, the thumb follows the mouse until the
+// button is released. False when the press is not on a bar.
+bool PressBar(HWND hwnd, ListState& state, POINT pt) {
+    const Layout layout = LayOut(hwnd, state);
+    for (const InsetScrollBar* bar : {&layout.vertical, &layout.horizontal}) {
+        if (!bar->Shown() || !PtInRect(&bar->rect, pt)) {
+            continue;
+        }
+        const ScrollPart part = bar->PartAt(pt);
+        if (part == ScrollPart::None) {
+            return true;
+        }
+        state.press = {part, bar->vertical,
+                       bar->Along(pt) - bar->Along({bar->Thumb().left, bar->Thumb().top})};
+        SetCapture(hwnd);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        const WORD request = part == ScrollPart::LineBack      ? SB_LINEUP
+                             : part == ScrollPart::LineForward ? SB_LINEDOWN
+                             : part == ScrollPart::PageBack    ? SB_PAGEUP
+                             : part == ScrollPart::PageForward ? SB_PAGEDOWN
+                                                               : SB_ENDSCROLL;
+        Scroll(hwnd, state, bar->vertical, request, 0);
+        return true;
+    }
+    return false;
+}
+
+void DragThumb(HWND hwnd, ListState& state, POINT pt) {
+    const Layout layout = LayOut(hwnd, state);
+    const InsetScrollBar& bar = state.press.vertical ? layout.vertical : layout.horizontal;
+    Scroll(hwnd, state, bar.vertical, SB_THUMBTRACK,
+           bar.PosForThumbAt(bar.Along(pt) - state.press.grab));
+}
+
+void ReleaseBar(HWND hwnd, ListState& state) {
+    if (std::exchange(state.press, {}).part == ScrollPart::None) {
+        return;
+    }
+    if (GetCapture() == hwnd) {
+        ReleaseCapture();
+    }
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+// Whole notches scroll three rows each; what is left of a notch waits for the next turn.
+void Wheel(HWND hwnd, ListState& state, int delta) {
+    state.wheel += delta;
+    const int notches = state.wheel / kWheelNotch;
+    state.wheel -= notches * kWheelNotch;
+    ScrollTo(hwnd, state, state.top - notches * kRowsPerNotch, state.left);
+}
+
+// The arrow keys, Page Up/Down, Home and End move the selection from the focused row (from the
+// top row shown when none is) and scroll it into view. False for other keys.
+bool MoveByKey(HWND hwnd, ListState& state, WPARAM key) {
+    const int count = Count(state);
+    const int page = std::max(1, RowsPerPage(hwnd, state));
+    const int focused = static_cast<int>(NextItem(state, -1, LVNI_FOCUSED));
+    const int from = focused < 0 ? state.top : focused;
+    int row = 0;
+    switch (key) {
+    case VK_UP:
+        row = focused < 0 ? from : from - 1;
+        break;
+    case VK_DOWN:
+        row = focused < 0 ? from : from + 1;
+        break;
+    case VK_PRIOR:
+        row = from - page;
+        break;
+    case VK_NEXT:
+        row = from + page;
+        break;
+    case VK_HOME:
+        row = 0;
+        break;
+    case VK_END:
+        row = count - 1;
+        break;
+    default:
+        return false;
+    }
+    if (count == 0) {
+        return true;
+    }
+    row = std::clamp(row, 0, count - 1);
+    SelectAlone(hwnd, row);
+    if (IsWindow(hwnd)) {
+        EnsureVisible(hwnd, StateOf<ListState>(hwnd), row);
+    }
+    return true;
 }
 
 std::optional<LRESULT> SetColor(HWND hwnd, COLORREF& color, LPARAM lParam) {
@@ -577,22 +821,30 @@ std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         state.header = CreateWindowEx(
             0, WC_HEADER, "", WS_CHILD | ((StyleOf(hwnd) & LVS_NOSORTHEADER) ? 0 : HDS_BUTTONS), 0,
             0, 0, 0, hwnd, 0, nullptr);
-        LayoutHeader(hwnd, state);
+        Settle(hwnd, state);
         return state.header ? 0 : -1;
     case WM_SIZE:
-        LayoutHeader(hwnd, state);
+        Settle(hwnd, state);
         return 0;
     case WM_SETFONT:
         state.font = HandleFromParam<HFONT>(wParam);
         SendMessage(state.header, WM_SETFONT, wParam, lParam);
-        LayoutHeader(hwnd, state);
+        Settle(hwnd, state);
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
-    case WM_NOTIFY: // from the header: the parent hears of it too
-        if (lParam && reinterpret_cast<const NMHDR*>(lParam)->hwndFrom == state.header) {
-            return SendMessage(GetParent(hwnd), WM_NOTIFY, wParam, lParam);
+    case WM_NOTIFY: { // from the header: the parent hears of it too
+        const auto* note = reinterpret_cast<const NMHDR*>(lParam);
+        if (!note || note->hwndFrom != state.header) {
+            return 0;
         }
-        return 0;
+        const UINT code = note->code;
+        const LRESULT answer = SendMessage(GetParent(hwnd), WM_NOTIFY, wParam, lParam);
+        if (code == HDN_ITEMCHANGED && IsWindow(hwnd)) {
+            Settle(hwnd, StateOf<ListState>(hwnd));
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
+        return answer;
+    }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         state.focused = message == WM_SETFOCUS;
@@ -600,11 +852,44 @@ std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-        if (IsWindowEnabled(hwnd)) {
+        if (IsWindowEnabled(hwnd) &&
+            !PressBar(hwnd, state, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
             Click(hwnd, message == WM_LBUTTONDOWN ? NM_CLICK : NM_DBLCLK, wParam,
                   {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         }
         return 0;
+    case WM_MOUSEMOVE:
+        if (state.press.part == ScrollPart::Thumb) {
+            DragThumb(hwnd, state, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        }
+        return 0;
+    case WM_LBUTTONUP:
+        ReleaseBar(hwnd, state);
+        return 0;
+    case WM_CAPTURECHANGED:
+        if (HwndFromParam(static_cast<std::uintptr_t>(lParam)) != hwnd) {
+            ReleaseBar(hwnd, state);
+        }
+        return 0;
+    case WM_KEYDOWN:
+        if (IsWindowEnabled(hwnd) && MoveByKey(hwnd, state, wParam)) {
+            return 0;
+        }
+        return std::nullopt;
+    case WM_MOUSEWHEEL:
+        Wheel(hwnd, state, static_cast<SHORT>(HIWORD(wParam)));
+        return 0;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        Scroll(hwnd, state, message == WM_VSCROLL, LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case LVM_SCROLL: {
+        const int height = RowHeight(state);
+        const int dy = static_cast<int>(lParam);
+        const int rows = dy >= 0 ? (dy + height - 1) / height : -((height - 1 - dy) / height);
+        ScrollTo(hwnd, state, state.top + rows, state.left + static_cast<int>(wParam));
+        return TRUE;
+    }
     case LVM_SETEXTENDEDLISTVIEWSTYLE: {
         const DWORD mask = wParam ? static_cast<DWORD>(wParam) : 0xFFFFFFFF;
         const DWORD previous = std::exchange(
@@ -622,6 +907,7 @@ std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         }
         SendMessage(state.header, HDM_DELETEITEM, wParam, 0);
         state.subItems.erase(state.subItems.begin() + static_cast<std::ptrdiff_t>(wParam));
+        Settle(hwnd, state);
         InvalidateRect(hwnd, nullptr, TRUE);
         return TRUE;
     case LVM_SETCOLUMN:
@@ -692,6 +978,7 @@ std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         }
         const HIMAGELIST previous = std::exchange(
             state.images[wParam], HandleFromParam<HIMAGELIST>(static_cast<std::uintptr_t>(lParam)));
+        Settle(hwnd, state);
         InvalidateRect(hwnd, nullptr, TRUE);
         return static_cast<LRESULT>(previous.id());
     }

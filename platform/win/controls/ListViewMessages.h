@@ -33,6 +33,8 @@ inline constexpr UINT LVM_DELETEALLITEMS = 0x1009;
 inline constexpr UINT LVM_GETNEXTITEM = 0x100C;
 inline constexpr UINT LVM_HITTEST = 0x1012;
 inline constexpr UINT LVM_ENSUREVISIBLE = 0x1013;
+// wParam: pixels to scroll right; lParam: pixels to scroll down, in whole rows.
+inline constexpr UINT LVM_SCROLL = 0x1014;
 inline constexpr UINT LVM_GETCOLUMN = 0x1019;
 inline constexpr UINT LVM_SETCOLUMN = 0x101A;
 inline constexpr UINT LVM_INSERTCOLUMN = 0x101B;

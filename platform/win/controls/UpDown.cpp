@@ -154,26 +154,6 @@ void Step(HWND hwnd, Arrow arrow) {
                 ParamFromHwnd(hwnd));
 }
 
-void PaintArrow(HDC hdc, RECT box, bool pressed, bool up, bool horizontal) {
-    DrawEdge(hdc, &box, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
-    const int cx = (box.left + box.right) / 2;
-    const int cy = (box.top + box.bottom) / 2;
-    const int r = std::max<int>(1, std::min(box.right - box.left, box.bottom - box.top) / 4);
-    POINT tip[3];
-    if (horizontal) {
-        const int d = up ? r : -r;
-        tip[0] = {cx + d, cy};
-        tip[1] = {cx - d, cy - r};
-        tip[2] = {cx - d, cy + r};
-    } else {
-        const int d = up ? -r : r;
-        tip[0] = {cx, cy + d};
-        tip[1] = {cx - r, cy - d};
-        tip[2] = {cx + r, cy - d};
-    }
-    Polygon(hdc, tip, 3);
-}
-
 void Paint(HWND hwnd, HDC hdc) {
     const UpDownState& state = StateOf<UpDownState>(hwnd);
     const RECT client = ClientRectOf(hwnd);

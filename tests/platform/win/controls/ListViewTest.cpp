@@ -3,6 +3,8 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,6 +21,7 @@ struct Heard {
     UINT newState = 0;
     UINT oldState = 0;
     LPARAM lParam = 0;
+    int width = 0; // a header's notes: the width it tells of
 };
 
 class ListViewTest : public ControlTest {
@@ -35,10 +38,16 @@ protected:
                 const auto* activate = reinterpret_cast<const NMITEMACTIVATE*>(lParam);
                 note.item = activate->iItem;
                 note.subItem = activate->iSubItem;
-            } else if (header->code == HDN_ITEMCLICKA) {
-                note.item = reinterpret_cast<const NMHEADER*>(lParam)->iItem;
+            } else if (header->code == HDN_ITEMCLICKA || IsTrackNote(header->code)) {
+                const auto* heading = reinterpret_cast<const NMHEADER*>(lParam);
+                note.item = heading->iItem;
+                note.width = heading->pitem ? heading->pitem->cxy : 0;
                 EXPECT_EQ(header->hwndFrom, hb::win::HwndFromParam(static_cast<WPARAM>(
                                                 SendMessage(list, LVM_GETHEADER, 0, 0))));
+                if (header->code == HDN_BEGINTRACK && refuseTrack) {
+                    heard.push_back(note);
+                    return TRUE;
+                }
             } else {
                 const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
                 EXPECT_EQ(header->idFrom, kListId);
@@ -50,6 +59,11 @@ protected:
             heard.push_back(note);
             return 0;
         });
+    }
+
+    static bool IsTrackNote(UINT code) {
+        return code == HDN_BEGINTRACK || code == HDN_ITEMCHANGING || code == HDN_ITEMCHANGED ||
+               code == HDN_ENDTRACK;
     }
 
     HWND MakeList(DWORD style = LVS_REPORT | LVS_SINGLESEL, RECT rect = {10, 10, 310, 142}) {
@@ -133,7 +147,24 @@ protected:
     // The y of the middle of a row, with the default font: an 18-pixel header, 14-pixel rows.
     static int RowY(int row) { return 18 + row * 14 + 7; }
 
+    HWND Header() const {
+        return hb::win::HwndFromParam(static_cast<WPARAM>(SendMessage(list, LVM_GETHEADER, 0, 0)));
+    }
+
+    int Top() const { return static_cast<int>(SendMessage(list, LVM_GETTOPINDEX, 0, 0)); }
+
+    // A list 300 wide with room for five rows, twelve rows "0".."11" in one column 100 wide.
+    void MakeTallList() {
+        MakeList(LVS_REPORT | LVS_SINGLESEL, {10, 10, 310, 10 + 18 + 5 * 14});
+        AddColumn(0, "Frequency", LVCFMT_LEFT, 100);
+        for (int i = 0; i < 12; ++i) {
+            AddRow(i, std::to_string(i).c_str());
+        }
+        heard.clear();
+    }
+
     HWND list;
+    bool refuseTrack = false;
     std::vector<Heard> heard;
     std::function<LRESULT(NMLVCUSTOMDRAW&)> customDraw;
 };
@@ -441,6 +472,185 @@ TEST_F(ListViewTest, EnsureVisibleScrollsAPageAtATime) {
     EXPECT_EQ(SendMessage(list, LVM_GETTOPINDEX, 0, 0), 2);
     SendMessage(list, LVM_DELETEALLITEMS, 0, 0);
     EXPECT_EQ(SendMessage(list, LVM_GETTOPINDEX, 0, 0), 0);
+}
+
+WPARAM WheelTurn(int delta) {
+    return MAKEWPARAM(0, static_cast<WORD>(static_cast<SHORT>(delta)));
+}
+
+TEST_F(ListViewTest, TheWheelScrollsThreeRowsANotchAndNeverPastTheEnd) {
+    MakeTallList();
+    const std::vector<std::pair<int, int>> turns{{-120, 3}, {-120, 6}, {-120, 7}, {60, 7}, {60, 4}};
+    for (const auto& [delta, top] : turns) {
+        SendMessage(list, WM_MOUSEWHEEL, WheelTurn(delta), MAKELPARAM(50, 50));
+        EXPECT_EQ(Top(), top) << delta;
+    }
+    // A row scrolled into view is hit where it now shows.
+    Click(list, 20, RowY(0));
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back().code, static_cast<UINT>(NM_CLICK));
+    EXPECT_EQ(heard.back().item, 4);
+    EXPECT_EQ(StateOf(4), LVIS_SELECTED | LVIS_FOCUSED);
+
+    // LVM_SCROLL goes by whole rows: a pixel is a row.
+    EXPECT_TRUE(SendMessage(list, LVM_SCROLL, 0, -14 * 20));
+    EXPECT_EQ(Top(), 0);
+    SendMessage(list, LVM_SCROLL, 0, 1);
+    EXPECT_EQ(Top(), 1);
+    SendMessage(list, LVM_SCROLL, 0, 14 * 20);
+    EXPECT_EQ(Top(), 7);
+    // Fewer rows pull the top back so that the last row still ends the view.
+    for (int row = 11; row >= 6; --row) {
+        SendMessage(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+    }
+    EXPECT_EQ(Top(), 1);
+}
+
+// The vertical bar stands at the right, 17 wide: arrows 17 high at both ends, a thumb between.
+TEST_F(ListViewTest, ScrollBarArrowsTrackAndThumbMoveTheTopRow) {
+    MakeTallList();
+    const int barX = 300 - 8;
+    const std::vector<std::pair<int, int>> clicks{{80, 1}, {5, 0}, {65, 5}, {65, 7},
+                                                  {80, 7}, {5, 6}, {20, 1}};
+    for (const auto& [y, top] : clicks) {
+        Click(list, barX, y);
+        EXPECT_EQ(Top(), top) << y;
+    }
+    EXPECT_TRUE(heard.empty()) << "a click on the bar selects nothing";
+    EXPECT_NE(GetCapture(), list);
+
+    SendMessage(list, WM_VSCROLL, SB_BOTTOM, 0);
+    EXPECT_EQ(Top(), 7);
+    // At the end the thumb's last pixel meets the down arrow; caught, it follows the mouse.
+    SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(barX, 88 - 17 - 2));
+    SendMessage(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(barX, 40));
+    const int middle = Top();
+    EXPECT_GT(middle, 0);
+    EXPECT_LT(middle, 7);
+    SendMessage(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(barX, static_cast<WORD>(-100)));
+    EXPECT_EQ(Top(), 0);
+    SendMessage(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(barX, 400));
+    EXPECT_EQ(Top(), 7);
+    SendMessage(list, WM_LBUTTONUP, 0, MAKELPARAM(barX, 400));
+    SendMessage(list, WM_MOUSEMOVE, 0, MAKELPARAM(barX, 20));
+    EXPECT_EQ(Top(), 7);
+    EXPECT_NE(GetCapture(), list);
+
+    SendMessage(list, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), 0);
+    EXPECT_EQ(Top(), 3);
+    SendMessage(list, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 40), 0);
+    EXPECT_EQ(Top(), 7);
+    SendMessage(list, WM_VSCROLL, SB_TOP, 0);
+    EXPECT_EQ(Top(), 0);
+}
+
+TEST_F(ListViewTest, ColumnsWiderThanTheListScrollSidewaysWithTheirHeadings) {
+    MakeList(LVS_REPORT | LVS_SINGLESEL, {10, 10, 310, 142});
+    for (int column = 0; column < 3; ++column) {
+        AddColumn(column, "Column", LVCFMT_LEFT, 150);
+    }
+    for (int row = 0; row < 3; ++row) {
+        AddRow(row, "row");
+    }
+    // The horizontal bar takes a row and more from the list.
+    EXPECT_EQ(SendMessage(list, LVM_GETCOUNTPERPAGE, 0, 0), (132 - 18 - 17) / 14);
+    const auto headerLeft = [&] {
+        RECT header;
+        RECT whole;
+        GetWindowRect(Header(), &header);
+        GetWindowRect(list, &whole);
+        return header.left - whole.left;
+    };
+    const auto clickedColumn = [&](int x) {
+        heard.clear();
+        Click(list, x, RowY(0));
+        return heard.empty() ? -1 : heard.back().subItem;
+    };
+    EXPECT_EQ(clickedColumn(140), 0);
+    SendMessage(list, WM_HSCROLL, SB_LINERIGHT, 0);
+    EXPECT_EQ(headerLeft(), -16);
+    EXPECT_EQ(clickedColumn(140), 1);
+    SendMessage(list, WM_HSCROLL, SB_RIGHT, 0);
+    EXPECT_EQ(headerLeft(), -150);
+    EXPECT_EQ(clickedColumn(10), 1);
+    // A click on the track left of the thumb goes back a page: to the start.
+    Click(list, 60, 132 - 8);
+    EXPECT_EQ(headerLeft(), 0);
+    EXPECT_EQ(clickedColumn(10), 0);
+
+    SendMessage(list, LVM_SCROLL, 400, 0);
+    EXPECT_EQ(headerLeft(), -150);
+    // Room for every column: nothing is left scrolled off, and the bar's rows come back.
+    MoveWindow(list, 10, 10, 460, 132, TRUE);
+    EXPECT_EQ(headerLeft(), 0);
+    EXPECT_EQ(SendMessage(list, LVM_GETCOUNTPERPAGE, 0, 0), (132 - 18) / 14);
+}
+
+TEST_F(ListViewTest, DraggingADividerWidensItsColumnAndTellsTheParent) {
+    MakeList();
+    Fill();
+    const HWND header = Header();
+    SendMessage(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(102, 5));
+    SendMessage(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(140, 5));
+    SendMessage(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(162, 5));
+    SendMessage(header, WM_LBUTTONUP, 0, MAKELPARAM(162, 5));
+    EXPECT_EQ(SendMessage(list, LVM_GETCOLUMNWIDTH, 0, 0), 160);
+    EXPECT_EQ(SendMessage(list, LVM_GETCOLUMNWIDTH, 1, 0), 150);
+    std::vector<std::pair<UINT, int>> notes;
+    for (const Heard& note : heard) {
+        EXPECT_EQ(note.item, 0);
+        notes.emplace_back(note.code, note.width);
+    }
+    EXPECT_EQ(notes, (std::vector<std::pair<UINT, int>>{{HDN_BEGINTRACK, 100},
+                                                        {HDN_ITEMCHANGING, 138},
+                                                        {HDN_ITEMCHANGED, 138},
+                                                        {HDN_ITEMCHANGING, 160},
+                                                        {HDN_ITEMCHANGED, 160},
+                                                        {HDN_ENDTRACK, 160}}));
+    EXPECT_NE(GetCapture(), header);
+    // The rows follow the wider column.
+    heard.clear();
+    Click(list, 130, RowY(0));
+    EXPECT_EQ(heard.back().subItem, 0);
+
+    // A double click on a divider changes nothing and is no heading click.
+    heard.clear();
+    for (int press = 0; press < 2; ++press) {
+        SendMessage(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(158, 5));
+        SendMessage(header, WM_LBUTTONUP, 0, MAKELPARAM(158, 5));
+    }
+    EXPECT_EQ(Codes(),
+              (std::vector<UINT>{HDN_BEGINTRACK, HDN_ENDTRACK, HDN_BEGINTRACK, HDN_ENDTRACK}));
+    EXPECT_EQ(SendMessage(list, LVM_GETCOLUMNWIDTH, 0, 0), 160);
+
+    // Dragged past the column's left edge, it closes; it never goes below nothing.
+    SendMessage(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(160, 5));
+    SendMessage(header, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<WORD>(-50), 5));
+    EXPECT_EQ(SendMessage(list, LVM_GETCOLUMNWIDTH, 0, 0), 0);
+
+    // A parent that refuses the drag keeps the width.
+    refuseTrack = true;
+    heard.clear();
+    SendMessage(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 5));
+    SendMessage(header, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(200, 5));
+    SendMessage(header, WM_LBUTTONUP, 0, MAKELPARAM(200, 5));
+    EXPECT_EQ(Codes(), std::vector<UINT>{HDN_BEGINTRACK});
+    EXPECT_EQ(SendMessage(list, LVM_GETCOLUMNWIDTH, 1, 0), 150);
+}
+
+TEST_F(ListViewTest, ArrowAndPageKeysMoveTheSelectionAndKeepItInView) {
+    MakeTallList();
+    const std::vector<std::tuple<UINT, int, int>> keys{
+        {VK_DOWN, 0, 0}, {VK_END, 11, 7},  {VK_HOME, 0, 0}, {VK_NEXT, 5, 1},
+        {VK_DOWN, 6, 2}, {VK_PRIOR, 1, 1}, {VK_UP, 0, 0},   {VK_UP, 0, 0}};
+    for (const auto& [key, selected, top] : keys) {
+        SendMessage(list, WM_KEYDOWN, key, 0);
+        EXPECT_EQ(SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED),
+                  selected)
+            << key;
+        EXPECT_EQ(StateOf(selected), LVIS_SELECTED | LVIS_FOCUSED) << key;
+        EXPECT_EQ(Top(), top) << key;
+    }
 }
 
 } // namespace
