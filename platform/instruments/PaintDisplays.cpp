@@ -79,13 +79,6 @@ std::string DigitsOf(const InstrumentState& state) {
     return digits;
 }
 
-hb::win::FontState FontFor(const std::string& face, int height) {
-    hb::win::FontState font;
-    font.face = face;
-    font.height = -height;
-    return font;
-}
-
 } // namespace
 
 // Each digit in a cell of its own; a decimal point sits at the foot of the cell before it.
@@ -172,11 +165,7 @@ void PaintLabel(HWND hwnd, HDC hdc, const InstrumentState& state) {
     const std::string face = TextAt(state, kFont);
     int height = LabelTextHeight(client);
     if (NumberAt(state, kShrinkToFit)) {
-        constexpr int kSmallest = 6;
-        while (height > kSmallest &&
-               hb::win::MeasureText(FontFor(face, height), caption).cx > client.right - 4) {
-            --height;
-        }
+        height = FittingHeight(face, caption, height, client.right - 4);
     }
     const HFONT font = MakeFont(face, height);
     Text(hdc, caption, {2, 0, client.right - 2, client.bottom},

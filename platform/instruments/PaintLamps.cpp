@@ -2,7 +2,9 @@
 #include "platform/instruments/Dispids.h"
 #include "platform/instruments/KindPainters.h"
 #include "platform/instruments/PaintTools.h"
+#include "platform/win/gdi/Objects.h"
 #include "platform/win/gdi/TextDrawing.h"
+#include "platform/win/gdi/TextMetrics.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,8 +26,22 @@ void PaintLedRectangle(HWND hwnd, HDC hdc, const InstrumentState& state) {
     if (NumberAt(state, kBorderStyle)) {
         SunkenEdge(hdc, client);
     }
-    Text(hdc, TextAt(state, kCaption), client, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-         ColorAt(state, kCaptionColor));
+    // A caption wider than the lamp is drawn smaller rather than spilling onto its neighbours.
+    const std::string caption = TextAt(state, kCaption);
+    const int room = client.right - 2;
+    SIZE size{};
+    GetTextExtentPoint32(hdc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    HFONT smaller{};
+    if (size.cx > room) {
+        TEXTMETRIC metrics;
+        GetTextMetrics(hdc, &metrics);
+        smaller = MakeFont({}, FittingHeight({}, caption, metrics.tmHeight, room));
+    }
+    Text(hdc, caption, client, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+         ColorAt(state, kCaptionColor), smaller);
+    if (smaller) {
+        DeleteObject(smaller);
+    }
 }
 
 void PaintLedRound(HWND hwnd, HDC hdc, const InstrumentState& state) {

@@ -6,6 +6,7 @@
 #include "platform/win/gdi/Fonts.h"
 #include "platform/win/gdi/Objects.h"
 #include "platform/win/gdi/TextDrawing.h"
+#include "platform/win/gdi/TextMetrics.h"
 
 #include <cmath>
 #include <cstdio>
@@ -101,6 +102,19 @@ void Text(HDC hdc, const std::string& text, RECT rect, UINT format, COLORREF col
 HFONT MakeFont(const std::string& face, int height) {
     return CreateFont(-height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
+}
+
+int FittingHeight(const std::string& face, const std::string& text, int height, int width) {
+    constexpr int kSmallest = 6;
+    hb::win::FontState font;
+    font.face = face;
+    for (; height > kSmallest; --height) {
+        font.height = -height;
+        if (hb::win::MeasureText(font, text).cx <= width) {
+            break;
+        }
+    }
+    return height;
 }
 
 std::string NumberText(double value) {

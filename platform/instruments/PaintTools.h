@@ -28,6 +28,9 @@ void Text(HDC hdc, const std::string& text, RECT rect, UINT format, COLORREF col
 
 // A font of the face at a character height in pixels.
 HFONT MakeFont(const std::string& face, int height);
+// The character height, from `height` down to 6 pixels, at which the text of the face fits in
+// `width` pixels (6 when none does).
+int FittingHeight(const std::string& face, const std::string& text, int height, int width);
 // A number as a knob shows it: whole numbers without decimals, others with two at most.
 std::string NumberText(double value);
 
