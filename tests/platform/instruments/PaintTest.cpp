@@ -1,3 +1,4 @@
+#include "platform/win/gdi/TextMetrics.h"
 #include "tests/platform/instruments/InstrumentTest.h"
 
 #include <functional>
@@ -61,6 +62,20 @@ TEST_F(InstrumentTest, AKnobsPointerPointsAtItsPosition) {
 
     panel.tuning.SetUnitsText(" %");
     EXPECT_EQ(Texts(Repaint(panel.tuning)), (std::vector<std::string>{"1000 %"}));
+}
+
+TEST_F(InstrumentTest, ALampCaptionWiderThanTheLampIsDrawnSmallerToFit) {
+    CRect client;
+    panel.statusLamp.GetClientRect(&client);
+    for (const char* caption : {"OK", "Scanning band"}) {
+        panel.statusLamp.SetCaption(caption);
+        const std::vector<DrawRecord> texts =
+            Select(Repaint(panel.statusLamp),
+                   [](const DrawRecord& r) { return r.op == DrawOp::DrawText; });
+        ASSERT_EQ(texts.size(), 1u) << caption;
+        EXPECT_LE(hb::win::MeasureText(texts[0].state.font, caption).cx, client.Width() - 2)
+            << caption;
+    }
 }
 
 TEST_F(InstrumentTest, LampsTakeTheColourOfTheirState) {
