@@ -1,6 +1,7 @@
 #pragma once
 // The simulated receiver: it listens where it is tuned, hears the band activity of its seed,
-// keeps volume and squelch, and echoes raw commands. Every request completes at once.
+// keeps volume and squelch and its memory channels, and echoes raw commands. Every request
+// completes at once.
 
 #include "platform/engine/BandActivity.h"
 #include "platform/engine/Device.h"
@@ -20,6 +21,9 @@ public:
     void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
 
 private:
+    Reply StoreMemory(const Parm& record);
+    Reply RecallMemory(Parm& record) const;
+
     std::string m_name;
     BandActivity m_activity;
     std::int64_t m_dwellMs;
