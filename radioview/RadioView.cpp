@@ -7,26 +7,68 @@
 
 IMPLEMENT_DYNCREATE(CRadioView, CEnhancedFormView)
 
-namespace {
+BEGIN_MESSAGE_MAP(CRadioView, CEnhancedFormView)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
 
-constexpr std::uint8_t kStartRequested = 0xFF;
+CRadioView::CRadioView() : CRadioView(IDD_RADIO_VIEW) {}
 
-} // namespace
+CRadioView::CRadioView(UINT nIDTemplate) : CEnhancedFormView(nIDTemplate) {}
 
-CRadioView::CRadioView() : CEnhancedFormView(IDD_RADIO_VIEW) {}
+CRadioView::~CRadioView() = default;
 
 CRuntimeClass* CRadioView::GetViewClass(CRig*) {
     return RUNTIME_CLASS(CRadioView);
 }
 
+void CRadioView::DoDataExchange(CDataExchange* pDX) {
+    CEnhancedFormView::DoDataExchange(pDX);
+}
+
+int CRadioView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    m_frame = DYNAMIC_DOWNCAST(CRadioFrame, GetParentFrame());
+    return CEnhancedFormView::OnCreate(lpCreateStruct) == -1 ? -1 : 0;
+}
+
 void CRadioView::OnInitialUpdate() {
     CEnhancedFormView::OnInitialUpdate();
-    if (auto* frame = DYNAMIC_DOWNCAST(CRadioFrame, GetParentFrame())) {
-        frame->m_state[1] = kStartRequested;
-        frame->OnRadioStart();
+    if (m_frame) {
+        m_frame->m_state[1] = kOn;
+        m_frame->OnRadioStart();
     }
     UpdateTitle();
 }
+
+void CRadioView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) {
+    CEnhancedFormView::OnUpdate(pSender, lHint, pHint);
+}
+
+void CRadioView::OnDestroy() {
+    CEnhancedFormView::OnDestroy();
+}
+
+INT_PTR CRadioView::OnToolHitTest(CPoint point, TOOLINFO* pTI) const {
+    return CWnd::OnToolHitTest(point, pTI);
+}
+
+BOOL CRadioView::OnToolTipNotify(UINT, NMHDR*, LRESULT*) {
+    return TRUE;
+}
+
+LRESULT CRadioView::OnDeviceOpen(WPARAM, LPARAM) {
+    RefreshFromDevice();
+    return 0;
+}
+
+ParmChangeCode CRadioView::CompareParm(const parm& a, const parm& b) {
+    if (a.get(parm::kFrequency) != b.get(parm::kFrequency)) {
+        OnFrequencyChanged();
+    }
+    return ::CompareParm(a, b);
+}
+
+void CRadioView::SetupControls() {}
 
 void CRadioView::UpdateTitle() {
     if (m_rig && GetDocument()) {
@@ -34,20 +76,8 @@ void CRadioView::UpdateTitle() {
     }
 }
 
-void CRadioView::LoadParmIntoActiveVfo(const parm* record, BOOL tune) {
-    m_calls.push_back(
-        {"LoadParmIntoActiveVfo", record ? 1u : 0u, static_cast<std::uint32_t>(tune)});
-}
-
-void CRadioView::TuneFrequency(std::uint32_t frequency, BOOL tune) {
-    m_calls.push_back({"TuneFrequency", frequency, static_cast<std::uint32_t>(tune)});
-}
-
-void CRadioView::SetManualChannel(std::uint32_t frequency, std::uint32_t mode) {
-    m_calls.push_back({"SetManualChannel", frequency, mode});
-}
-
-void CRadioView::OnDeviceOpen(WPARAM wParam, LPARAM lParam) {
-    m_calls.push_back(
-        {"OnDeviceOpen", static_cast<std::uint32_t>(wParam), static_cast<std::uint32_t>(lParam)});
-}
+void CRadioView::NormaliseParm(parm*) {}
+void CRadioView::EmptyOperation() {}
+void CRadioView::ShowAnnotation(CAudioLog*, const wlseg*) {}
+void CRadioView::ShowRecordTime(const dal*, std::uint32_t, BYTE) {}
+void CRadioView::ShowAudioTime(CAudioLog*, std::uint32_t, int) {}

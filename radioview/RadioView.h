@@ -1,46 +1,280 @@
 #pragma once
-// The front panel of a radio window, in its least form: the form of the generic receiver, which
-// starts the radio at its first update, names the window after the radio and keeps what it was
-// asked to tune.
+// The front panel of one radio window: a form of instruments (knobs, displays, lamps) and buttons
+// through which the user tunes the radio. The radio frame chooses the class for its rig
+// (GetViewClass), creates it through its runtime class, owns it and gives it the rig before the
+// first update; the first update starts the radio. The panel keeps six VFO records of the radio
+// and stores them in the radio's section when it is destroyed, but only when its first update
+// loaded them, so a window that failed to open never overwrites them.
+//
+// Per-model and trunk-tracker panels derive from it with their own form and override single
+// operations; every operation below is called by name.
+#include "platform/afx/CEdit.h"
+#include "platform/afx/CFont.h"
+#include "platform/afx/CSpinButtonCtrl.h"
+#include "platform/instruments/Instruments.h"
+#include "platform/records/Band.h"
+#include "platform/records/Dal.h"
+#include "platform/records/DtmfRecord.h"
+#include "platform/records/HistoryRecord.h"
 #include "platform/records/Parm.h"
+#include "platform/records/Wlseg.h"
 #include "platform/tessary/app/EnhancedFormView.h"
+#include "platform/toolkit/CXTPButton.h"
+#include "radioview/CompareParm.h"
 
+#include <array>
 #include <cstdint>
-#include <vector>
 
+class CAudioLog;
+class CRadioFrame;
 class CRig;
+class Object;
 
 class CRadioView : public CEnhancedFormView {
     DECLARE_DYNCREATE(CRadioView)
 
 public:
-    // A call the panel was asked to carry out, with its arguments.
-    struct Call {
-        const char* name;
-        std::uint32_t first = 0;
-        std::uint32_t second = 0;
-    };
+    static constexpr int kVfoCount = 6;
+    static constexpr int kVfoButtonCount = 5;
+    static constexpr std::uint8_t kOn = 0xFF;
+    // Timers of the panel.
+    static constexpr UINT_PTR kPanelTimer = 1;
+    static constexpr UINT_PTR kStatusTimer = 2;
+    static constexpr UINT_PTR kFrequencyTimer = 3;
+    static constexpr UINT_PTR kDisplayTimer = 4;
 
     CRadioView();
+    explicit CRadioView(UINT nIDTemplate);
+    ~CRadioView() override;
 
-    // The view class of the rig's front panel.
+    // The panel class for the rig's radio.
     static CRuntimeClass* GetViewClass(CRig* rig);
 
     void OnInitialUpdate() override;
-    // The document's title becomes the radio's name.
-    void UpdateTitle();
+    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
-    void LoadParmIntoActiveVfo(const parm* record, BOOL tune);
-    void TuneFrequency(std::uint32_t frequency, BOOL tune);
-    void SetManualChannel(std::uint32_t frequency, std::uint32_t mode);
-    void OnDeviceOpen(WPARAM wParam, LPARAM lParam);
-    // The panel has no manual mode yet.
     bool IsManualMode() const { return m_manualMode != 0; }
+    // WM_RADIO_DEVICE_OPEN: the device status is read again.
+    LRESULT OnDeviceOpen(WPARAM wParam, LPARAM lParam);
 
-    // The radio, set by the radio window when it creates the view.
+    // ---- The panel's own operations, in their fixed order.
+    virtual void UpdateFrequencyDisplay(UINT hz);
+    // A null record empties the DTMF text.
+    virtual void AppendDtmf(const DtmfRecord* rec);
+    virtual void LogHit(HistoryRecord* rec, Object* channel, Object* user);
+    virtual void OnRecorderState(CAudioLog* log);
+    // The device status is the caller's own copy: the display may clear parts of it.
+    virtual void UpdateStatusDisplay(const BYTE* engineStatus, BYTE* deviceStatus, Object* channel,
+                                     Object* user);
+    // `info` may be null.
+    virtual void UpdateControlsFromParm(const parm* rec, const CString* info);
+    virtual void ShowMeterValue(CAudioLog* log, int kind, int value);
+    // Model fix-ups of a record before it is sent; nothing here.
+    virtual void NormaliseParm(parm* rec);
+    virtual void LoadParmIntoActiveVfo(parm* rec, int notify);
+    virtual void TuneFrequency(UINT hz, int notify);
+    virtual void SetManualChannel(UINT hz, BYTE mode);
+    virtual UINT SnapToRadioBand(UINT hz);
+    // Ranges and start values of the instruments.
+    virtual void SetupControls();
+    virtual void EnterManualMode();
+    virtual void SelectVfo(BYTE n, BOOL on);
+    virtual void CommitActiveVfo();
+    // Which setting differs; a frequency change is marked first.
+    virtual ParmChangeCode CompareParm(const parm& a, const parm& b);
+    virtual std::uint16_t FastWriteVfo(const parm* rec);
+    virtual void StepFromSpin(UINT id);
+    virtual void SnapToBandGrid();
+    // The cleaned text as shown.
+    virtual CString ShowChannelName(const CString& text);
+    virtual void ToggleHold();
+    virtual void NotifyAudioLog(dal* rec, BYTE decision, BYTE channelFlag, const BYTE* engineStatus,
+                                const BYTE* deviceStatus);
+    virtual void FormatFrequency(UINT hz);
+    virtual void FormatStep(const parm* rec);
+    virtual void ShowStep(UINT step);
+    virtual UINT ParseStepEntry(UINT current);
+    virtual void SetTuningStep(UINT hz);
+    virtual void CentreTuningKnob(UINT hz);
+    // The document's title becomes the radio's section name.
+    virtual void UpdateTitle();
+    virtual void OnFrequencyChanged();
+    virtual void NotifyEngineCheck(CRadioFrame* frame);
+    virtual void TuneBySteps(int n);
+    virtual void RefreshFromDevice();
+    virtual void EmptyOperation();
+    virtual void ShowAudioState(CAudioLog* log);
+    // The logger's annotation: the receiver panel ignores it.
+    virtual void ShowAnnotation(CAudioLog* log, const wlseg* segment);
+    virtual void OnAudioStateEvent(CAudioLog* log, const char* file, const wlseg* segment);
+    // The time of a replayed record: the receiver panel ignores it.
+    virtual void ShowRecordTime(const dal* rec, std::uint32_t time, BYTE flag);
+    virtual void ShowPlaybackChannel(CAudioLog* log, const dal* rec, BYTE flag);
+    // The logger's time: the receiver panel ignores it.
+    virtual void ShowAudioTime(CAudioLog* log, std::uint32_t time, int n);
+    virtual void SetAuxMeter(CAudioLog* log, int value);
+    // A setting knob was pressed: the user takes the radio over.
+    virtual void OnInstrumentClick();
+    // Per setting knob: back to the radio's default, apply to the radio or the active VFO, save to
+    // the radio's section. A knob the form lacks makes them do nothing.
+    virtual void ResetSquelch();
+    virtual void ApplySquelch();
+    virtual void SaveSquelch();
+    virtual void ResetVolume();
+    virtual void ApplyVolume();
+    virtual void SaveVolume();
+    virtual void ResetBFO();
+    virtual void ApplyBFO();
+    virtual void SaveBFO();
+    virtual void ResetGain();
+    virtual void ApplyGain();
+    virtual void SaveGain();
+    virtual void ResetFilter2();
+    virtual void ApplyFilter2();
+    virtual void SaveFilter2();
+    virtual void ResetFilter();
+    virtual void ApplyFilter();
+    virtual void SaveFilter();
+    virtual void ResetNotch();
+    virtual void ApplyNotch();
+    virtual void SaveNotch();
+    virtual void ResetVSC();
+    virtual void ApplyVSC();
+    virtual void SaveVSC();
+    virtual void ResetVoiceInversion();
+    virtual void ApplyVoiceInversion();
+    virtual void SaveVoiceInversion();
+    virtual void ResetIFShift();
+    virtual void ApplyIFShift();
+    virtual void SaveIFShift();
+    virtual void ResetAGCAttack();
+    virtual void ApplyAGCAttack();
+    virtual void SaveAGCAttack();
+    virtual void ResetAGCHang();
+    virtual void ApplyAGCHang();
+    virtual void SaveAGCHang();
+    virtual void ResetAGCDecay();
+    virtual void ApplyAGCDecay();
+    virtual void SaveAGCDecay();
+
+    // ---- Controls; all but the tuning knob, the keypad entry and the frequency display are bound
+    // only when the form has them.
+    CiKnobX m_tuningKnob;
+    CEdit m_keypadEntry;
+    CiSevenSegmentAnalogX m_frequencyDisplay;
+    CXTPButton m_enterButton;
+    CXTPButton m_khzButton;
+    CXTPButton m_followButton;
+    CXTPButton m_bandStepSnapButton;
+    CXTPButton m_tuningStepSnapButton;
+    CXTPButton m_snapToBandButton;
+    CXTPButton m_snapToStepButton;
+    CXTPButton m_scanListButton;
+    CXTPButton m_storeButton;
+    CXTPButton m_recallButton;
+    CiSevenSegmentIntegerX m_memoryChannel;
+    CSpinButtonCtrl m_memorySpin;
+    // V1-V5: 27745-27749, or the trunk forms' 28488-28492.
+    std::array<CXTPButton, kVfoButtonCount> m_vfoButtons;
+    CSpinButtonCtrl m_stepSpin;
+    CEdit m_stepEntry;
+    CiLedRectangleX m_stepDown;
+    CiLedRectangleX m_stepUp;
+    CiLedRectangleX m_khzLamp;
+    CiLedRectangleX m_mhzLamp;
+    CiAngularGaugeX m_sMeter;
+    CiLedBarX m_vuBar;
+    // The audio logger's volume.
+    CiKnobX m_volumeKnob;
+    CiSwitchToggleX m_holdSwitch;
+    CiLedRectangleX m_livePlayLamp;
+    CiLedRectangleX m_recorderStatus;
+    CiLedRectangleX m_liveLed;
+    CiLedRectangleX m_holdLed;
+    CiLabelX m_radioName;
+    CiLabelX m_channelLabel;
+    CiLabelX m_nameField;
+    CiPhonePadX m_keypad;
+    CiLedRectangleX m_signalLamp;
+    CiLedRectangleX m_scanningLamp;
+    CiLedRectangleX m_stoppedLamp;
+    CiLedRectangleX m_hitLamp;
+    CiLedRectangleX m_changeLed;
+    CiLedRectangleX m_statusLamp;
+    CiLedRectangleX m_activityLamp1;
+    CiLedRectangleX m_activityLamp2;
+    CiLabelX m_stepLabel;
+    CiSevenSegmentIntegerX m_signalValue;
+    CXTPButton m_bandSelectButton;
+    CXTPButton m_recordingMarkButton;
+    // The radio's setting knobs.
+    CiKnobX m_volumeSetting;
+    CiKnobX m_squelchKnob;
+    CiKnobX m_gainKnob;
+    CiKnobX m_bfoKnob;
+    CiKnobX m_ifShiftKnob;
+    CiKnobX m_voiceInversionKnob;
+    CiKnobX m_notchKnob;
+    CiKnobX m_agcAttackKnob;
+    CiKnobX m_agcHangKnob;
+    CiKnobX m_agcDecayKnob;
+    CiKnobX m_filterKnob;
+    CiKnobX m_filter2Knob;
+    // 27582, or 29360 on a form without it.
+    CiKnobX m_vscKnob;
+    CXTPButton m_vscButton;
+    CiLedRectangleX m_localRemoteLamp;
+
+    // ---- State.
+    CRadioFrame* m_frame = nullptr;
+    // Set by the radio frame before the first update.
     CRig* m_rig = nullptr;
-    std::vector<Call> m_calls;
+    CFont m_boldFont;
+    // The record last recalled or sent.
+    parm m_working;
+    // VFO 0 is the manual VFO, 1-5 belong to V1-V5.
+    std::array<parm, kVfoCount> m_vfo;
+    std::array<CString, kVfoCount> m_vfoInfo;
+    CString m_keypadText;
+    std::array<CString, 2> m_workText;
+    // 0 or kOn unless said.
+    std::uint8_t m_busy = 0;
+    std::uint8_t m_manualMode = 0;
+    // 0-5.
+    std::uint8_t m_activeVfo = 0;
+    std::uint8_t m_bandStepSnap = 0;
+    std::uint8_t m_tuningStepSnap = 0;
+    std::uint8_t m_mhzDisplay = 0;
+    // The display is frozen by the audio recorder.
+    std::uint8_t m_hold = 0;
+    // kOn at first, so that the first audio display paints.
+    std::uint8_t m_holdShown = kOn;
+    std::uint8_t m_frequencyChanged = 0;
+    std::uint8_t m_recalled = 0;
+    std::uint8_t m_nameEditing = 0;
+    // Per VFO: selecting it interrupted scanning.
+    std::array<std::uint8_t, kVfoCount> m_enteredFromScanning{};
+    std::uint32_t m_knobOrigin = 0;
+    // 0 until the tuning knob is first set up.
+    std::uint32_t m_knobUnit = 0;
+    // The band the active frequency was last found in.
+    band m_bandCache;
+    std::uint16_t m_spinShift = 0;
+    std::uint16_t m_spinButton = 0;
+    std::uint8_t m_volumeDrag = 0;
+    // GetTickCount of the last document update.
+    DWORD m_updateTick = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    BOOL OnToolTipNotify(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
-    std::uint8_t m_manualMode = 0;
+    // The first update read the stored VFOs: only then are they written back.
+    bool m_vfosLoaded = false;
 };

@@ -206,6 +206,14 @@ inline constexpr long kBorderStyle = 7;
 inline constexpr long kFontColor = 38;
 } // namespace analogDisplay
 
+namespace lcdMatrix {
+inline constexpr long kIndicatorActiveColor = 2;
+inline constexpr long kIndicatorInactiveColor = 3;
+inline constexpr long kColumnCount = 8;
+// The standard text property.
+inline constexpr long kText = -517;
+} // namespace lcdMatrix
+
 namespace modeComboBox {
 inline constexpr long kFontColor = 33;
 inline constexpr long kButtonColor = 53;

@@ -3,6 +3,7 @@
 #include "platform/instruments/CiAnalogOutputX.h"
 #include "platform/instruments/CiAngularGaugeX.h"
 #include "platform/instruments/CiKnobX.h"
+#include "platform/instruments/CiLCDMatrixX.h"
 #include "platform/instruments/CiLabelX.h"
 #include "platform/instruments/CiLedBarX.h"
 #include "platform/instruments/CiLedRectangleX.h"

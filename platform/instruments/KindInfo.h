@@ -33,6 +33,7 @@ enum class Kind {
     Panel,
     AnalogDisplay,
     ModeComboBox,
+    LCDMatrix,
 };
 
 // How a property is stored and what hb::afx::Value alternative it reads back as: Int as int32,

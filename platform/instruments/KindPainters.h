@@ -15,6 +15,8 @@ void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintLabel(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintPhonePad(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintPanel(HWND hwnd, HDC hdc, const InstrumentState& state);
+// Each character of the text in a cell of 5 x 7 dots.
+void PaintLCDMatrix(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintAnalogOutput(HWND hwnd, HDC hdc, const InstrumentState& state);
 // The text a numeric entry shows: what the user is typing, else its value at its precision.
 std::string AnalogOutputText(const InstrumentState& state);

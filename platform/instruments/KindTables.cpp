@@ -329,6 +329,17 @@ std::vector<KindInfo> MakeKinds() {
               Color(kBackGroundColor, "BackGroundColor", 0), Int(kBorderStyle, "BorderStyle", 1)},
              {}});
     }
+    {
+        using namespace lcdMatrix;
+        kinds.push_back(
+            {Kind::LCDMatrix,
+             "TiLCDMatrix",
+             "{7D3A1C40-5B2E-4F61-9C0A-2B8E4D6F1A53}",
+             {BackColor(0x102010), Int(kColumnCount, "ColumnCount", 16), Text(kText, "Text", ""),
+              Color(kIndicatorActiveColor, "IndicatorActiveColor", kGreen),
+              Color(kIndicatorInactiveColor, "IndicatorInactiveColor", 0x183018)},
+             {}});
+    }
     AddStyledKinds(kinds);
     return kinds;
 }

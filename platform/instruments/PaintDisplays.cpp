@@ -1,5 +1,6 @@
-// Displays: seven-segment digits, labels and the phone pad's keys.
+// Displays: seven-segment digits, dot-matrix characters, labels and the phone pad's keys.
 #include "platform/instruments/Dispids.h"
+#include "platform/instruments/DotMatrixFont.h"
 #include "platform/instruments/KindPainters.h"
 #include "platform/instruments/PaintTools.h"
 #include "platform/instruments/PhonePadLayout.h"
@@ -114,6 +115,45 @@ void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state) {
                  analog ? sevenSegmentAnalog::kBorderStyle : sevenSegmentInteger::kBorderStyle)) {
         SunkenEdge(hdc, client);
     }
+}
+
+// The cells side by side with one dot's gap between them, centred, at the largest whole dot pitch
+// that fits; unlit dots show faintly, as on a real panel.
+void PaintLCDMatrix(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace lcdMatrix;
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client, ColorAt(state, kBackColor));
+    constexpr long kMostColumns = 256;
+    const long columns =
+        std::clamp(static_cast<long>(NumberAt(state, kColumnCount)), 0L, kMostColumns);
+    if (columns > 0) {
+        // A margin of one dot all round.
+        const LONG across = columns * (kGlyphColumns + 1) + 1;
+        const LONG down = kGlyphRows + 2;
+        const LONG pitch = std::max(std::min(client.right / across, client.bottom / down), LONG{1});
+        const LONG dot = pitch > 2 ? pitch - pitch / 4 : pitch;
+        const LONG left = (client.right - pitch * (across - 2)) / 2;
+        const LONG top = (client.bottom - pitch * kGlyphRows) / 2;
+        const std::string text = TextAt(state, kText);
+        const COLORREF lit = ColorAt(state, kIndicatorActiveColor);
+        const COLORREF unlit = ColorAt(state, kIndicatorInactiveColor);
+        for (long cell = 0; cell < columns; ++cell) {
+            const Glyph& glyph = GlyphOf(static_cast<std::size_t>(cell) < text.size()
+                                             ? text[static_cast<std::size_t>(cell)]
+                                             : ' ');
+            const LONG cellLeft = left + cell * (kGlyphColumns + 1) * pitch;
+            for (int row = 0; row < kGlyphRows; ++row) {
+                for (int column = 0; column < kGlyphColumns; ++column) {
+                    const LONG x = cellLeft + column * pitch;
+                    const LONG y = top + row * pitch;
+                    const bool on =
+                        glyph[static_cast<std::size_t>(row)] & (1u << (kGlyphColumns - 1 - column));
+                    FillSolid(hdc, {x, y, x + dot, y + dot}, on ? lit : unlit);
+                }
+            }
+        }
+    }
+    SunkenEdge(hdc, client);
 }
 
 int LabelTextHeight(const RECT& client) {

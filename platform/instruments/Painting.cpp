@@ -29,6 +29,8 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintPanel(hwnd, hdc, state);
     case Kind::AnalogOutput:
         return PaintAnalogOutput(hwnd, hdc, state);
+    case Kind::LCDMatrix:
+        return PaintLCDMatrix(hwnd, hdc, state);
     default:
         // Kinds without a picture of their own yet: their background.
         return FillSolid(hdc, ClientOf(hwnd), ColorAt(state, kBackColor));

@@ -3,6 +3,7 @@
 #include "platform/instruments/CiAngularGaugeX.h"
 #include "platform/instruments/CiEditX.h"
 #include "platform/instruments/CiKnobX.h"
+#include "platform/instruments/CiLCDMatrixX.h"
 #include "platform/instruments/CiLabelX.h"
 #include "platform/instruments/CiLedBarX.h"
 #include "platform/instruments/CiLedRectangleX.h"
@@ -43,3 +44,4 @@ IMPLEMENT_DYNAMIC(CiSliderX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiPanelX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiAnalogDisplayX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiModeComboBoxX, InstrumentWrapper)
+IMPLEMENT_DYNAMIC(CiLCDMatrixX, InstrumentWrapper)

@@ -103,8 +103,14 @@ int CopyText(const std::string& text, LPSTR buffer, int size) {
     return static_cast<int>(length);
 }
 
+// Only the report view has column headers.
+bool ShowsHeader(HWND hwnd) {
+    const DWORD style = StyleOf(hwnd);
+    return (style & LVS_TYPEMASK) == LVS_REPORT && !(style & LVS_NOCOLUMNHEADER);
+}
+
 int HeaderHeight(HWND hwnd, const ListState& state) {
-    return (StyleOf(hwnd) & LVS_NOCOLUMNHEADER) ? 0 : MetricsOfFont(state.font).tmHeight + 6;
+    return ShowsHeader(hwnd) ? MetricsOfFont(state.font).tmHeight + 6 : 0;
 }
 
 SIZE SmallImageSize(const ListState& state) {
@@ -138,6 +144,7 @@ std::vector<Column> Columns(const ListState& state) {
 }
 
 void LayoutHeader(HWND hwnd, const ListState& state) {
+    ShowWindow(state.header, ShowsHeader(hwnd) ? SW_SHOW : SW_HIDE);
     MoveWindow(state.header, 0, 0, ClientRectOf(hwnd).right, HeaderHeight(hwnd, state), TRUE);
 }
 
@@ -567,11 +574,9 @@ std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     auto* item = reinterpret_cast<LVITEM*>(lParam);
     switch (message) {
     case WM_CREATE:
-        state.header =
-            CreateWindowEx(0, WC_HEADER, "",
-                           WS_CHILD | ((StyleOf(hwnd) & LVS_NOCOLUMNHEADER) ? 0 : WS_VISIBLE) |
-                               ((StyleOf(hwnd) & LVS_NOSORTHEADER) ? 0 : HDS_BUTTONS),
-                           0, 0, 0, 0, hwnd, 0, nullptr);
+        state.header = CreateWindowEx(
+            0, WC_HEADER, "", WS_CHILD | ((StyleOf(hwnd) & LVS_NOSORTHEADER) ? 0 : HDS_BUTTONS), 0,
+            0, 0, 0, hwnd, 0, nullptr);
         LayoutHeader(hwnd, state);
         return state.header ? 0 : -1;
     case WM_SIZE:

@@ -6,6 +6,7 @@
 #include "platform/toolkit/CXTPToolBar.h"
 #include "platform/win/core/MessageBox.h"
 #include "tests/app/radiowindow/RadioWindowTest.h"
+#include "tests/app/radiowindow/RecordingPanel.h"
 #include "tests/app/rig/RigTest.h"
 
 #include <utility>
@@ -197,11 +198,12 @@ TEST_F(RadioFrameRunTest, ARadioThatAsksForNoCheckIsNeverRestarted) {
 }
 
 TEST_F(RadioFrameRunTest, ThePanelsMessagesReachItOnlyWithAFrequency) {
+    const PanelRecording recording;
     Radios(kReceiverOnly, {{"Receiver", 42}});
     CRadioFrame* frame = OpenWindow();
     ASSERT_NE(frame, nullptr);
     PumpUntilIdle();
-    auto& calls = frame->FrontPanel()->m_calls;
+    auto& calls = PanelRecording::Of(*frame).calls;
     calls.clear();
     parm record;
     const auto lparam = reinterpret_cast<LPARAM>(&record);
@@ -216,13 +218,14 @@ TEST_F(RadioFrameRunTest, ThePanelsMessagesReachItOnlyWithAFrequency) {
     frame->SendMessage(WM_RADIO_ENTRY_KEY, 162'000'000, 3);
     frame->SendMessage(WM_RADIO_DEVICE_OPEN, 5, 6);
     ASSERT_EQ(calls.size(), 4u);
-    EXPECT_STREQ(calls[0].name, "LoadParmIntoActiveVfo");
+    EXPECT_EQ(calls[0].name, "LoadParmIntoActiveVfo");
     EXPECT_EQ(calls[0].second, 1u);
-    EXPECT_STREQ(calls[1].name, "TuneFrequency");
+    EXPECT_EQ(calls[1].name, "TuneFrequency");
     EXPECT_EQ(calls[1].first, 155'475'000u);
-    EXPECT_STREQ(calls[2].name, "SetManualChannel");
+    EXPECT_EQ(calls[2].name, "SetManualChannel");
     EXPECT_EQ(calls[2].second, 3u);
-    EXPECT_STREQ(calls[3].name, "OnDeviceOpen");
+    // The device status is read again.
+    EXPECT_EQ(calls[3].name, "RefreshFromDevice");
 
     // A device status that cannot be read gives the rig's last channel, never stale bytes.
     frame->m_rig->m_parm.set(hb::records::Parm::kFrequency, 146'520'000);

@@ -3,6 +3,7 @@
 #include "platform/records/PrivateMessages.h"
 #include "platform/win/controls/CommonControls.h"
 #include "tests/app/radiowindow/RadioWindowTest.h"
+#include "tests/app/radiowindow/RecordingPanel.h"
 
 namespace hb::app::test {
 namespace {
@@ -29,8 +30,8 @@ public:
 
 protected:
     void OnDestroy() {
-        CRadioView& panel = *m_frame.FrontPanel();
-        panel.m_calls.clear();
+        CRecordingPanel& panel = PanelRecording::Of(m_frame);
+        panel.calls.clear();
         const std::size_t boxes = hb::afx::ModalLog().size();
         m_frame.SendMessage(WM_RADIO_RESTART);
         restarted = hb::afx::ModalLog().size() != boxes;
@@ -41,7 +42,7 @@ protected:
         m_frame.SendMessage(WM_RADIO_GET_PARM, 0, reinterpret_cast<LPARAM>(&record));
         parmCopied = record == m_frame.m_rig->m_parm;
         m_frame.SendMessage(WM_RADIO_DEVICE_OPEN, 7, 8);
-        for (const CRadioView::Call& call : panel.m_calls) {
+        for (const CRecordingPanel::Call& call : panel.calls) {
             panelCalls.push_back(call.name);
         }
         CWnd::OnDestroy();
@@ -151,6 +152,7 @@ TEST_F(RadioRestartTest, EnterDoesNotCutTheWaitShort) {
 }
 
 TEST_F(RadioRestartTest, WhileTheWindowGoesOnlyTheChannelAndDeviceMessagesAreAnswered) {
+    const PanelRecording recording;
     Radios(kReceiverOnly, {{"Receiver", 42}});
     CRadioFrame* frame = OpenWindow();
     ASSERT_NE(frame, nullptr);
@@ -161,7 +163,7 @@ TEST_F(RadioRestartTest, WhileTheWindowGoesOnlyTheChannelAndDeviceMessagesAreAns
     frame->SendMessage(WM_CLOSE);
     EXPECT_FALSE(probe.restarted);
     EXPECT_TRUE(probe.parmCopied);
-    EXPECT_EQ(probe.panelCalls, std::vector<std::string>{"OnDeviceOpen"});
+    EXPECT_EQ(probe.panelCalls, std::vector<std::string>{"RefreshFromDevice"});
 }
 
 } // namespace

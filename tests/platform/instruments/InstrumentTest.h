@@ -18,6 +18,7 @@ inline constexpr const char* kSwitchToggleClass = "{0A362397-2E5E-11D3-85BF-0010
 inline constexpr const char* kLabelClass = "{EBF31E97-980B-4C2B-9645-8FEBD518356B}";
 inline constexpr const char* kPhonePadClass = "{A8BB3D6D-ACF3-4516-9090-FF76D4EEC5FA}";
 inline constexpr const char* kLedRoundClass = "{0A362353-2E5E-11D3-85BF-00105AC8B715}";
+inline constexpr const char* kLcdMatrixClass = "{7D3A1C40-5B2E-4F61-9C0A-2B8E4D6F1A53}";
 
 // Control ids of the test panel.
 enum : UINT {

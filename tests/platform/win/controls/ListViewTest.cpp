@@ -342,6 +342,19 @@ TEST_F(ListViewTest, HeaderClicksReachTheParentUnlessTheHeaderIsNotForSorting) {
     EXPECT_TRUE(heard.empty());
 }
 
+TEST_F(ListViewTest, OnlyTheReportViewShowsItsColumnHeaders) {
+    for (const DWORD style : {DWORD{LVS_LIST}, DWORD{LVS_ICON}, LVS_REPORT | LVS_NOCOLUMNHEADER}) {
+        MakeList(style | LVS_SINGLESEL, {10, 150, 310, 250});
+        Fill();
+        const HWND header =
+            hb::win::HwndFromParam(static_cast<WPARAM>(SendMessage(list, LVM_GETHEADER, 0, 0)));
+        EXPECT_FALSE(IsWindowVisible(header)) << style;
+        LVHITTESTINFO hit;
+        hit.pt = {20, 7}; // where a header would stand: the first row instead
+        EXPECT_EQ(SendMessage(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)), 0) << style;
+    }
+}
+
 TEST_F(ListViewTest, TheParentColoursEachRowWhileTheListPaints) {
     MakeList();
     Fill();

@@ -1,0 +1,93 @@
+// Operations of the front panel that do nothing yet, grouped by the side of the panel that will
+// carry them.
+#include "radioview/RadioView.h"
+
+// ---- Tuning.
+void CRadioView::UpdateFrequencyDisplay(UINT) {}
+void CRadioView::LoadParmIntoActiveVfo(parm*, int) {}
+void CRadioView::TuneFrequency(UINT, int) {}
+void CRadioView::SetManualChannel(UINT, BYTE) {}
+UINT CRadioView::SnapToRadioBand(UINT hz) {
+    return hz;
+}
+void CRadioView::StepFromSpin(UINT) {}
+void CRadioView::SnapToBandGrid() {}
+void CRadioView::FormatFrequency(UINT) {}
+void CRadioView::ShowStep(UINT) {}
+UINT CRadioView::ParseStepEntry(UINT current) {
+    return current;
+}
+void CRadioView::SetTuningStep(UINT) {}
+void CRadioView::CentreTuningKnob(UINT) {}
+void CRadioView::OnFrequencyChanged() {}
+void CRadioView::TuneBySteps(int) {}
+
+// ---- Engine notifications.
+void CRadioView::AppendDtmf(const DtmfRecord*) {}
+void CRadioView::LogHit(HistoryRecord*, Object*, Object*) {}
+CString CRadioView::ShowChannelName(const CString& text) {
+    return text;
+}
+void CRadioView::ToggleHold() {}
+void CRadioView::NotifyAudioLog(dal*, BYTE, BYTE, const BYTE*, const BYTE*) {}
+void CRadioView::FormatStep(const parm*) {}
+void CRadioView::NotifyEngineCheck(CRadioFrame*) {}
+void CRadioView::RefreshFromDevice() {}
+
+// ---- Keypad, VFOs and setting knobs.
+void CRadioView::EnterManualMode() {}
+void CRadioView::SelectVfo(BYTE, BOOL) {}
+void CRadioView::CommitActiveVfo() {}
+std::uint16_t CRadioView::FastWriteVfo(const parm*) {
+    return 0;
+}
+void CRadioView::OnInstrumentClick() {}
+void CRadioView::ResetSquelch() {}
+void CRadioView::ApplySquelch() {}
+void CRadioView::SaveSquelch() {}
+void CRadioView::ResetVolume() {}
+void CRadioView::ApplyVolume() {}
+void CRadioView::SaveVolume() {}
+void CRadioView::ResetBFO() {}
+void CRadioView::ApplyBFO() {}
+void CRadioView::SaveBFO() {}
+void CRadioView::ResetGain() {}
+void CRadioView::ApplyGain() {}
+void CRadioView::SaveGain() {}
+void CRadioView::ResetFilter2() {}
+void CRadioView::ApplyFilter2() {}
+void CRadioView::SaveFilter2() {}
+void CRadioView::ResetFilter() {}
+void CRadioView::ApplyFilter() {}
+void CRadioView::SaveFilter() {}
+void CRadioView::ResetNotch() {}
+void CRadioView::ApplyNotch() {}
+void CRadioView::SaveNotch() {}
+void CRadioView::ResetVSC() {}
+void CRadioView::ApplyVSC() {}
+void CRadioView::SaveVSC() {}
+void CRadioView::ResetVoiceInversion() {}
+void CRadioView::ApplyVoiceInversion() {}
+void CRadioView::SaveVoiceInversion() {}
+void CRadioView::ResetIFShift() {}
+void CRadioView::ApplyIFShift() {}
+void CRadioView::SaveIFShift() {}
+void CRadioView::ResetAGCAttack() {}
+void CRadioView::ApplyAGCAttack() {}
+void CRadioView::SaveAGCAttack() {}
+void CRadioView::ResetAGCHang() {}
+void CRadioView::ApplyAGCHang() {}
+void CRadioView::SaveAGCHang() {}
+void CRadioView::ResetAGCDecay() {}
+void CRadioView::ApplyAGCDecay() {}
+void CRadioView::SaveAGCDecay() {}
+
+// ---- Status and audio.
+void CRadioView::UpdateStatusDisplay(const BYTE*, BYTE*, Object*, Object*) {}
+void CRadioView::UpdateControlsFromParm(const parm*, const CString*) {}
+void CRadioView::OnRecorderState(CAudioLog*) {}
+void CRadioView::ShowMeterValue(CAudioLog*, int, int) {}
+void CRadioView::ShowAudioState(CAudioLog*) {}
+void CRadioView::OnAudioStateEvent(CAudioLog*, const char*, const wlseg*) {}
+void CRadioView::ShowPlaybackChannel(CAudioLog*, const dal*, BYTE) {}
+void CRadioView::SetAuxMeter(CAudioLog*, int) {}
