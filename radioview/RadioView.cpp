@@ -3,6 +3,15 @@
 #include "app/radiowindow/RadioFrame.h"
 #include "app/rig/Rig.h"
 #include "platform/afx/CDocument.h"
+#include "platform/afx/Ddx.h"
+#include "platform/tessary/app/ScanApp.h"
+#include "platform/tessary/model/Radio.h"
+#include "radioview/BC2052View.h"
+#include "radioview/BC780View.h"
+#include "radioview/BC895View.h"
+#include "radioview/BCT8View.h"
+#include "radioview/BlandView.h"
+#include "radioview/TrunkTrackerView.h"
 #include "resources/ResourceIds.h"
 
 IMPLEMENT_DYNCREATE(CRadioView, CEnhancedFormView)
@@ -10,20 +19,155 @@ IMPLEMENT_DYNCREATE(CRadioView, CEnhancedFormView)
 BEGIN_MESSAGE_MAP(CRadioView, CEnhancedFormView)
 ON_WM_CREATE()
 ON_WM_DESTROY()
+ON_NOTIFY_EX(TTN_NEEDTEXT, 0, &CRadioView::OnToolTipNotify)
 END_MESSAGE_MAP()
+
+namespace {
+
+// The VSC knob of the forms that lack the usual one.
+constexpr UINT kVscKnobAlternative = 29360;
+// Document updates that mark the panel busy.
+constexpr LPARAM kFirstBusyHint = 1000;
+constexpr LPARAM kLastBusyHint = 1072;
+constexpr LPARAM kBusyHint = 1111;
+// The types that count as the generic receiver.
+constexpr std::uint16_t kGenericType = 28;
+
+CRuntimeClass* TrunkClassOf(std::uint16_t type) {
+    switch (type) {
+    case 17:
+        return RUNTIME_CLASS(CBC895View);
+    case 35:
+    case 45:
+    case 51:
+        return RUNTIME_CLASS(CBC780View);
+    case 43:
+        return RUNTIME_CLASS(CBC2052View);
+    case 63:
+    case 64:
+    case 70:
+    case 71:
+    case 89:
+    case 90:
+    case 91:
+    case 92:
+        return RUNTIME_CLASS(CTrunkTrackerView);
+    case 99:
+        return RUNTIME_CLASS(CBCT8View);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
 
 CRadioView::CRadioView() : CRadioView(IDD_RADIO_VIEW) {}
 
-CRadioView::CRadioView(UINT nIDTemplate) : CEnhancedFormView(nIDTemplate) {}
+CRadioView::CRadioView(UINT nIDTemplate) : CEnhancedFormView(nIDTemplate) {
+    m_boldFont.CreateFont(12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
+                          "MS Sans Serif");
+}
 
-CRadioView::~CRadioView() = default;
+CRadioView::~CRadioView() {
+    CScanApp::Trace("radioview", __LINE__);
+    if (m_vfosLoaded) {
+        SaveVfos();
+    }
+}
 
-CRuntimeClass* CRadioView::GetViewClass(CRig*) {
-    return RUNTIME_CLASS(CRadioView);
+CRuntimeClass* CRadioView::GetViewClass(CRig* rig) {
+    std::uint16_t type = rig && rig->m_radio ? rig->m_radio->RadioTypeCode() : 0;
+    if (type == 1 || type == 2) {
+        type = kGenericType;
+    }
+    CRuntimeClass* trunkClass = TrunkClassOf(type);
+    if (!trunkClass) {
+        return RUNTIME_CLASS(CRadioView);
+    }
+    return rig->m_trunk ? trunkClass : RUNTIME_CLASS(CBlandView);
 }
 
 void CRadioView::DoDataExchange(CDataExchange* pDX) {
     CEnhancedFormView::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_TUNING_KNOB, m_tuningKnob);
+    DDX_Control(pDX, IDC_KEYPAD_ENTRY, m_keypadEntry);
+    DDX_Control(pDX, IDC_FREQUENCY_DISPLAY, m_frequencyDisplay);
+    const struct {
+        UINT id;
+        CWnd& control;
+    } optional[] = {
+        {IDC_ENTER_MHZ, m_enterButton},
+        {IDC_ENTER_KHZ, m_khzButton},
+        {IDC_FREQUENCY_FOLLOWING, m_followButton},
+        {IDC_BAND_STEP_SNAP, m_bandStepSnapButton},
+        {IDC_TUNING_STEP_SNAP, m_tuningStepSnapButton},
+        {IDC_SNAP_TO_BAND, m_snapToBandButton},
+        {IDC_SNAP_TO_STEP, m_snapToStepButton},
+        {IDC_SHOW_IN_SCAN_LIST, m_scanListButton},
+        {IDC_MEMORY_STORE, m_storeButton},
+        {IDC_MEMORY_RECALL, m_recallButton},
+        {IDC_MEMORY_CHANNEL, m_memoryChannel},
+        {IDC_MEMORY_SPIN, m_memorySpin},
+        {IDC_STEP_SPIN, m_stepSpin},
+        {IDC_STEP_ENTRY, m_stepEntry},
+        {IDC_STEP_DOWN, m_stepDown},
+        {IDC_STEP_UP, m_stepUp},
+        {IDC_KHZ_LAMP, m_khzLamp},
+        {IDC_MHZ_LAMP, m_mhzLamp},
+        {IDC_S_METER, m_sMeter},
+        {IDC_VU_BAR, m_vuBar},
+        {IDC_VOLUME_KNOB, m_volumeKnob},
+        {IDC_HOLD_SWITCH, m_holdSwitch},
+        {IDC_LIVE_PLAY_LAMP, m_livePlayLamp},
+        {IDC_RECORDER_STATUS, m_recorderStatus},
+        {IDC_LIVE_LED, m_liveLed},
+        {IDC_HOLD_LED, m_holdLed},
+        {IDC_RADIO_NAME, m_radioName},
+        {IDC_CHANNEL_LABEL, m_channelLabel},
+        {IDC_NAME_FIELD, m_nameField},
+        {IDC_KEYPAD, m_keypad},
+        {IDC_SIGNAL_LAMP, m_signalLamp},
+        {IDC_SCANNING_LAMP, m_scanningLamp},
+        {IDC_STOPPED_LAMP, m_stoppedLamp},
+        {IDC_HIT_LAMP, m_hitLamp},
+        {IDC_CHANGE_LED, m_changeLed},
+        {IDC_STATUS_LAMP, m_statusLamp},
+        {IDC_ACTIVITY_LAMP_1, m_activityLamp1},
+        {IDC_ACTIVITY_LAMP_2, m_activityLamp2},
+        {IDC_STEP_LABEL, m_stepLabel},
+        {IDC_SIGNAL_VALUE, m_signalValue},
+        {IDC_BAND_SELECT, m_bandSelectButton},
+        {IDC_RECORDING_MARK, m_recordingMarkButton},
+        {IDC_VOLUME_SETTING, m_volumeSetting},
+        {IDC_SQUELCH_KNOB, m_squelchKnob},
+        {IDC_GAIN_KNOB, m_gainKnob},
+        {IDC_BFO_KNOB, m_bfoKnob},
+        {IDC_IF_SHIFT_KNOB, m_ifShiftKnob},
+        {IDC_VOICE_INVERSION_KNOB, m_voiceInversionKnob},
+        {IDC_NOTCH_KNOB, m_notchKnob},
+        {IDC_AGC_ATTACK_KNOB, m_agcAttackKnob},
+        {IDC_AGC_HANG_KNOB, m_agcHangKnob},
+        {IDC_AGC_DECAY_KNOB, m_agcDecayKnob},
+        {IDC_FILTER_KNOB, m_filterKnob},
+        {IDC_FILTER_2_KNOB, m_filter2Knob},
+        {IDC_VSC_BUTTON, m_vscButton},
+        {IDC_LOCAL_REMOTE_LAMP, m_localRemoteLamp},
+    };
+    for (const auto& [id, control] : optional) {
+        DDX_ControlIfPresent(pDX, static_cast<int>(id), control);
+    }
+    DDX_ControlIfPresent(
+        pDX, static_cast<int>(HasChild(IDC_VSC_KNOB) ? IDC_VSC_KNOB : kVscKnobAlternative),
+        m_vscKnob);
+    const UINT firstVfo = HasChild(IDC_VFO_1) ? IDC_VFO_1 : IDC_TRUNK_VFO_1;
+    for (UINT n = 0; n < kVfoButtonCount; ++n) {
+        DDX_ControlIfPresent(pDX, static_cast<int>(firstVfo + n), m_vfoButtons[n]);
+    }
+}
+
+bool CRadioView::HasChild(UINT id) const {
+    return ::GetDlgItem(m_hWnd, static_cast<int>(id)) != nullptr;
 }
 
 int CRadioView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
@@ -31,29 +175,32 @@ int CRadioView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     return CEnhancedFormView::OnCreate(lpCreateStruct) == -1 ? -1 : 0;
 }
 
-void CRadioView::OnInitialUpdate() {
-    CEnhancedFormView::OnInitialUpdate();
-    if (m_frame) {
-        m_frame->m_state[1] = kOn;
-        m_frame->OnRadioStart();
-    }
-    UpdateTitle();
-}
-
 void CRadioView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) {
-    CEnhancedFormView::OnUpdate(pSender, lHint, pHint);
+    if (!pHint) {
+        CEnhancedFormView::OnUpdate(pSender, lHint, pHint);
+        return;
+    }
+    if ((lHint >= kFirstBusyHint && lHint <= kLastBusyHint) || lHint == kBusyHint) {
+        m_busy = kOn;
+    }
+    m_updateTick = GetTickCount();
 }
 
 void CRadioView::OnDestroy() {
+    for (UINT_PTR timer :
+         {kPanelTimer, kStatusTimer, kFrequencyTimer, static_cast<UINT_PTR>(IDC_STEP_DOWN),
+          static_cast<UINT_PTR>(IDC_STEP_UP)}) {
+        KillTimer(timer);
+    }
+    WriteScanListFile();
     CEnhancedFormView::OnDestroy();
 }
 
-INT_PTR CRadioView::OnToolHitTest(CPoint point, TOOLINFO* pTI) const {
-    return CWnd::OnToolHitTest(point, pTI);
-}
-
-BOOL CRadioView::OnToolTipNotify(UINT, NMHDR*, LRESULT*) {
-    return TRUE;
+void CRadioView::WriteScanListFile() {
+    if (m_rig && GetDocument()) {
+        CScanApp::GetScanApp()->WriteProfileStringA(m_rig->m_section, "ScanListFile",
+                                                    GetDocument()->GetPathName());
+    }
 }
 
 LRESULT CRadioView::OnDeviceOpen(WPARAM, LPARAM) {
@@ -67,8 +214,6 @@ ParmChangeCode CRadioView::CompareParm(const parm& a, const parm& b) {
     }
     return ::CompareParm(a, b);
 }
-
-void CRadioView::SetupControls() {}
 
 void CRadioView::UpdateTitle() {
     if (m_rig && GetDocument()) {

@@ -11,6 +11,7 @@
 #include "platform/afx/CEdit.h"
 #include "platform/afx/CFont.h"
 #include "platform/afx/CSpinButtonCtrl.h"
+#include "platform/afx/CToolTipCtrl.h"
 #include "platform/instruments/Instruments.h"
 #include "platform/records/Band.h"
 #include "platform/records/Dal.h"
@@ -265,6 +266,8 @@ public:
     std::uint8_t m_volumeDrag = 0;
     // GetTickCount of the last document update.
     DWORD m_updateTick = 0;
+    // Shows the V buttons' and the bank buttons' texts.
+    CToolTipCtrl m_toolTip;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -275,6 +278,29 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // The application's colour table entries of the panel's numeric displays.
+    static constexpr int kDisplayForeground = 12;
+    static constexpr int kDisplayBackground = 13;
+
+    bool HasChild(UINT id) const;
+    CString Section() const;
+    // The radio's check of a VFO record, in place.
+    void CheckVfo(parm& record) const;
+    void SetStartVfos();
+    void LoadVfos();
+    void SaveVfos();
+    void WriteScanListFile();
+    void StartRadio();
+    void ShowMemoryChannel();
+    void RestoreSnaps();
+    static void SetSnap(std::uint8_t& snap, CXTPButton& button, std::uint8_t& other,
+                        CXTPButton& otherButton, bool on);
+    void RegisterToolTips();
+    // The tooltip of V1-V5 (n = 1-5).
+    CString VfoToolTip(int n) const;
+    void SetupKnobRanges();
+
     // The first update read the stored VFOs: only then are they written back.
     bool m_vfosLoaded = false;
+    CString m_toolTipText;
 };

@@ -56,7 +56,8 @@ public:
     // radio runs for this window.
     void OnRackCommand();
     void OnLockOut();
-    void OnMiniStatus() {}
+    // The mini status window is not made yet: the request is only counted.
+    void OnMiniStatus() { ++m_miniStatusRequests; }
 
     CTabViewContainer& Tabs() { return m_tabs; }
     CRadioView* FrontPanel() const { return m_frontPanel; }
@@ -71,6 +72,7 @@ public:
     CEngineView* m_monitorDiagnostics = nullptr;
     // No mini status window is made yet.
     CWnd* m_miniStatus = nullptr;
+    int m_miniStatusRequests = 0;
     CHistView* m_historyView = nullptr;
     BOOL m_toolBarLock = FALSE;
     // The next plain resume sends no start pair.
