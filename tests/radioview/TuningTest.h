@@ -14,6 +14,7 @@
 namespace hb::radioview::test {
 
 using hb::app::test::kReceiverOnly;
+using hb::engine::EngineSim;
 using hb::instruments::MouseAction;
 
 inline constexpr std::uint32_t kMhz = 1'000'000;
