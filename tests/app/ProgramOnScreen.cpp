@@ -48,4 +48,26 @@ std::optional<hb::testkit::XDriver::XId> ProgramOnScreen::StartToMainWindow() {
     return main;
 }
 
+std::optional<hb::testkit::XDriver::XId> ProgramOnScreen::StartOnReceiversList() {
+    // The first start copies the sample lists into the documents folder before it opens the file.
+    const std::string list = program.Home() + "/Documents/Receiver.sws";
+    if (!program.Launch({list}, server->name())) {
+        ADD_FAILURE() << program.Output();
+        return std::nullopt;
+    }
+    // The start-up wizard cannot run over an open window, and says so.
+    const auto box = driver->FindWindow("Close All Windows", kWait);
+    if (!box || !driver->WaitUntilPainted(*box, kWait)) {
+        ADD_FAILURE() << "no box over the radio window\n" << program.Output();
+        return std::nullopt;
+    }
+    driver->Press("Return");
+    const auto main = driver->FindWindow("Halbridge Pro - Receiver", kWait);
+    if (!driver->WaitUntilGone(*box, kWait) || !main || !driver->WaitUntilPainted(*main, kWait)) {
+        ADD_FAILURE() << "no radio window\n" << program.Output();
+        return std::nullopt;
+    }
+    return main;
+}
+
 } // namespace hb::apptest

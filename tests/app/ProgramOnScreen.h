@@ -33,6 +33,10 @@ protected:
     // returns the main window once it is painted and its first start's panes are put away; nothing
     // when a step fails (the test fails too).
     std::optional<hb::testkit::XDriver::XId> StartToMainWindow();
+    // Starts the program on the receiver's scan list that a first start copies, answers the box
+    // that says the wizard cannot run over it, and returns the main window with the receiver's
+    // radio window once it is painted; nothing when a step fails (the test fails too).
+    std::optional<hb::testkit::XDriver::XId> StartOnReceiversList();
 
     std::unique_ptr<hb::testkit::XServer> server;
     std::unique_ptr<hb::testkit::XDriver> driver;

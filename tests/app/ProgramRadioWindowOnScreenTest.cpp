@@ -12,19 +12,8 @@ namespace {
 class ProgramRadioWindowOnScreenTest : public ProgramOnScreen {};
 
 TEST_F(ProgramRadioWindowOnScreenTest, TheCopiedScanListOpensTheReceiversWindow) {
-    // The first start copies the sample lists into the documents folder before it opens the file.
-    const std::string list = program.Home() + "/Documents/Receiver.sws";
-    ASSERT_TRUE(program.Launch({list}, server->name())) << program.Output();
-    // The start-up wizard cannot run over an open window, and says so.
-    const auto box = driver->FindWindow("Close All Windows", kWait);
-    ASSERT_TRUE(box) << program.Output();
-    ASSERT_TRUE(driver->WaitUntilPainted(*box, kWait));
-    driver->Press("Return");
-    ASSERT_TRUE(driver->WaitUntilGone(*box, kWait));
-
-    const auto main = driver->FindWindow("Halbridge Pro - Receiver", kWait);
-    ASSERT_TRUE(main) << program.Output();
-    ASSERT_TRUE(driver->WaitUntilPainted(*main, kWait));
+    const auto main = StartOnReceiversList();
+    ASSERT_TRUE(main);
     EXPECT_TRUE(driver->Screenshot(*main, hb::testkit::ArtefactPath("program-radio-window.png")));
 }
 
