@@ -10,10 +10,6 @@ namespace {
 
 class ProgramTuningOnScreenTest : public ProgramOnScreen {
 protected:
-    static constexpr unsigned kWide = 1000;
-    static constexpr unsigned kHigh = 700;
-    static constexpr int kMaximiseX = 466;
-    static constexpr int kChildTitleY = 80;
     // Within the maximised window: the up step LED, the frequency display and its unit lamps.
     static constexpr int kStepUpX = 429;
     static constexpr int kStepUpY = 204;
@@ -31,12 +27,7 @@ protected:
 TEST_F(ProgramTuningOnScreenTest, AClickOnTheUpLedTunesOneStepUp) {
     const auto main = StartOnReceiversList();
     ASSERT_TRUE(main);
-    driver->Resize(*main, kWide, kHigh);
-    ASSERT_TRUE(driver->WaitUntilPainted(*main, kWait));
-    const auto before = driver->Pixels(*main, 0, 0, 600, 120);
-    driver->Click(*main, kMaximiseX, kChildTitleY);
-    ASSERT_TRUE(driver->WaitUntilChanged(*main, 0, 0, 600, 120, before, kWait));
-    ASSERT_TRUE(driver->WaitUntilPainted(*main, kWait));
+    ASSERT_TRUE(GiveThePanelRoom(*main));
 
     const auto display = driver->Pixels(*main, kDisplayX, kDisplayY, kDisplayWidth, kDisplayHeight);
     const auto khz = driver->Pixels(*main, kKhzLampX, kLampY, kLampWidth, kLampHeight);
