@@ -160,6 +160,8 @@ inline constexpr UINT IDI_PLAYER_REWIND = 28517;
 inline constexpr UINT IDI_PLAYER_FORWARD = 28516;
 inline constexpr UINT IDI_PLAYER_BACK = 28519;
 inline constexpr UINT IDI_PLAYER_END = 28518;
+// The radio window's "History" tab.
+inline constexpr UINT IDI_HISTORY = 27330;
 
 // ---- Radio selection dialog.
 inline constexpr UINT IDD_RADIO_SELECT = 27417;

@@ -1,27 +1,19 @@
 #include "platform/toolkit/CXTBrowseEdit.h"
 
 #include "platform/afx/CFileDialog.h"
+#include "platform/toolkit/CXTFolderDialog.h"
 
 IMPLEMENT_DYNAMIC(CXTBrowseEdit, CEdit)
+
+BEGIN_MESSAGE_MAP(CXTBrowseEdit, CEdit)
+ON_MESSAGE(WM_ENABLE, &CXTBrowseEdit::OnEnable)
+END_MESSAGE_MAP()
 
 namespace {
 
 constexpr UINT kBrowseId = 1;
 
-hb::toolkit::FolderChooser& Chooser() {
-    static hb::toolkit::FolderChooser chooser;
-    return chooser;
-}
-
 } // namespace
-
-namespace hb::toolkit {
-
-void SetFolderChooser(FolderChooser chooser) {
-    Chooser() = std::move(chooser);
-}
-
-} // namespace hb::toolkit
 
 void CXTBrowseEdit::SetDlgStyle(DWORD dwStyle) {
     m_dwStyle = dwStyle;
@@ -34,6 +26,7 @@ void CXTBrowseEdit::SetDlgStyle(DWORD dwStyle) {
     m_browse.Create("...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
                     CRect(client.right - width, 0, client.right, client.bottom), this, kBrowseId);
     m_browse.SendMessage(WM_SETFONT, static_cast<WPARAM>(SendMessage(WM_GETFONT)));
+    m_browse.EnableWindow(IsWindowEnabled());
 }
 
 void CXTBrowseEdit::ChooseItem() {
@@ -41,8 +34,9 @@ void CXTBrowseEdit::ChooseItem() {
     GetWindowText(current);
     std::optional<std::string> chosen;
     if (m_dwStyle & BES_XT_CHOOSEDIR) {
-        if (Chooser()) {
-            chosen = Chooser()({current.str()});
+        CXTFolderDialog dialog(current, GetParent());
+        if (dialog.DoModal() == IDOK) {
+            chosen = dialog.GetPathName().str();
         }
     } else if (m_dwStyle & BES_XT_CHOOSEFILE) {
         CFileDialog dialog(TRUE, nullptr, current, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
@@ -65,4 +59,11 @@ BOOL CXTBrowseEdit::OnCommand(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     return CEdit::OnCommand(wParam, lParam);
+}
+
+LRESULT CXTBrowseEdit::OnEnable(WPARAM wParam, LPARAM) {
+    if (m_browse.m_hWnd) {
+        m_browse.EnableWindow(wParam != 0);
+    }
+    return Default();
 }

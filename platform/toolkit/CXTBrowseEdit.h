@@ -2,17 +2,13 @@
 #include "platform/afx/CButton.h"
 #include "platform/afx/CEdit.h"
 
-#include <functional>
-#include <optional>
-#include <string>
-
 // The kinds of thing a browse edit chooses.
 inline constexpr DWORD BES_XT_CHOOSEDIR = 0x0001;
 inline constexpr DWORD BES_XT_CHOOSEFILE = 0x0002;
 
 // An edit with a browse button at its right end: the button chooses a file (through the file
-// dialog, CFileDialog) or a folder (through the folder chooser below) and puts its path into the
-// edit, which tells its parent as typing would (EN_CHANGE).
+// dialog, CFileDialog) or a folder (through CXTFolderDialog) and puts its path into the edit,
+// which tells its parent as typing would (EN_CHANGE). The button is enabled with the edit.
 class CXTBrowseEdit : public CEdit {
     DECLARE_DYNAMIC(CXTBrowseEdit)
 
@@ -30,6 +26,9 @@ public:
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnEnable(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     DWORD m_dwStyle = 0;
@@ -37,15 +36,3 @@ private:
     CString m_strFilter;
     CButton m_browse;
 };
-
-namespace hb::toolkit {
-
-struct FolderRequest {
-    std::string initialFolder;
-};
-
-// The folder chosen, or nothing for Cancel. Without a chooser the choice counts as cancelled.
-using FolderChooser = std::function<std::optional<std::string>(const FolderRequest&)>;
-void SetFolderChooser(FolderChooser chooser);
-
-} // namespace hb::toolkit

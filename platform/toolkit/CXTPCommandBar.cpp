@@ -6,6 +6,7 @@
 #include "platform/afx/CPaintDC.h"
 #include "platform/records/ToolkitMessages.h"
 #include "platform/toolkit/CXTPCommandBars.h"
+#include "platform/toolkit/CXTPImageManager.h"
 #include "platform/toolkit/CommandText.h"
 #include "platform/toolkit/Drawing.h"
 #include "platform/toolkit/Strips.h"
@@ -37,6 +38,9 @@ constexpr int kBorder = 2;
 constexpr int kGroupGap = 8;
 constexpr int kImagePadding = 8;
 constexpr int kTextPadding = 16;
+// A control's own icon (CXTPImageManager) is drawn small, before its caption.
+constexpr int kOwnIconSize = 16;
+constexpr int kOwnIconGap = 4;
 
 // The state a command's update handler gives a control.
 class CControlCmdUI : public CCmdUI {
@@ -61,6 +65,11 @@ SIZE ImageSize(HIMAGELIST images) {
                                 reinterpret_cast<int*>(&size.cy));
     }
     return size;
+}
+
+bool HasOwnIcon(const CXTPControl& control) {
+    return control.GetIconId() != 0 &&
+           XTPImageManager()->HasIcon(static_cast<UINT>(control.GetIconId()));
 }
 
 } // namespace
@@ -169,13 +178,18 @@ void CXTPCommandBar::EnsureLayout() {
         if (control->GetBeginGroup() && x > kBorder) {
             x += kGroupGap;
         }
-        const int width =
-            control->GetIconIndex() >= 0 && image.cx > 0
-                ? image.cx + kImagePadding
-                : hb::toolkit::detail::TextWidth(font, control->GetCaption()) + kTextPadding;
+        const int width = ControlWidth(*control, font, image);
         control->m_rect = CRect(x, kBorder, x + width, kBorder + height);
         x += width;
     }
+}
+
+int CXTPCommandBar::ControlWidth(const CXTPControl& control, HFONT font, SIZE image) {
+    if (control.GetIconIndex() >= 0 && image.cx > 0) {
+        return image.cx + kImagePadding;
+    }
+    const int text = hb::toolkit::detail::TextWidth(font, control.GetCaption()) + kTextPadding;
+    return HasOwnIcon(control) ? text + kOwnIconSize + kOwnIconGap : text;
 }
 
 int CXTPCommandBar::HitTest(CPoint point) {
@@ -285,7 +299,11 @@ void CXTPCommandBar::DrawControl(CDC& dc, int index) {
     const HIMAGELIST images = GetImageList();
     const SIZE image = ImageSize(images);
     if (control.GetIconIndex() < 0 || image.cx == 0) {
-        DrawCentredText(dc, rect, control.GetCaption());
+        if (HasOwnIcon(control)) {
+            DrawOwnIconAndCaption(dc, control, look.enabled);
+        } else {
+            DrawCentredText(dc, rect, control.GetCaption());
+        }
         return;
     }
     const CRect place(CPoint(rect.left + (rect.Width() - image.cx) / 2,
@@ -303,6 +321,20 @@ void CXTPCommandBar::DrawControl(CDC& dc, int index) {
                     image.cx, image.cy, DST_ICON | DSS_DISABLED);
         ::DestroyIcon(icon);
     }
+}
+
+void CXTPCommandBar::DrawOwnIconAndCaption(CDC& dc, const CXTPControl& control, bool enabled) {
+    const CRect& rect = control.m_rect;
+    const CRect place(
+        CPoint(rect.left + kTextPadding / 2, rect.top + (rect.Height() - kOwnIconSize) / 2),
+        CSize(kOwnIconSize, kOwnIconSize));
+    const HICON icon = XTPImageManager()->CreateIcon(static_cast<UINT>(control.GetIconId()));
+    ::DrawState(dc, HBRUSH{}, nullptr, hb::win::ParamFromHandle(icon), 0, place.left, place.top,
+                kOwnIconSize, kOwnIconSize, DST_ICON | (enabled ? DSS_NORMAL : DSS_DISABLED));
+    ::DestroyIcon(icon);
+    const CRect text(place.right + kOwnIconGap, rect.top, rect.right - kTextPadding / 2,
+                     rect.bottom);
+    hb::toolkit::detail::DrawCentredText(dc, text, control.GetCaption());
 }
 
 void CXTPCommandBar::OnLButtonDown(UINT, CPoint point) {

@@ -27,7 +27,8 @@ struct NMXTPCONTROL {
 
 // A row of controls along an edge of its site frame, owned by the frame's command bars. It takes
 // its room in the frame's layout (WM_SIZEPARENT) while visible, enables and checks its controls in
-// the idle pass, paints them, and runs the one clicked: pressed and released over the same enabled
+// the idle pass, paints them (an image of the bar's, else a control's own icon before its
+// caption, else the caption), and runs the one clicked: pressed and released over the same enabled
 // control. While the mouse is over a button, the site frame's message pane shows the command's
 // prompt, and after the hover delay a tooltip shows the command's tooltip.
 class CXTPCommandBar : public CWnd {
@@ -105,6 +106,10 @@ private:
     // The control under the mouse changed: the site's message pane follows it.
     void SetHot(int index);
     void DrawControl(CDC& dc, int index);
+    // A control's own icon, small, then its caption: for a control with an image-manager icon
+    // and no image of the bar's.
+    static void DrawOwnIconAndCaption(CDC& dc, const CXTPControl& control, bool enabled);
+    static int ControlWidth(const CXTPControl& control, HFONT font, SIZE image);
 
     CXTPControls m_controls{this};
     CXTPCommandBars* m_pCommandBars = nullptr;

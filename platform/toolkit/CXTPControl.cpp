@@ -60,7 +60,8 @@ void CXTPControl::SetIconIndex(int nIndex) {
 void CXTPControl::SetIconId(int nId) {
     if (m_nIconId != nId) {
         m_nIconId = nId;
-        Changed(false);
+        // An icon takes room beside the caption.
+        Changed(true);
     }
 }
 

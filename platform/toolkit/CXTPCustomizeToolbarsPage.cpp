@@ -2,6 +2,7 @@
 
 #include "platform/afx/Ddx.h"
 #include "platform/toolkit/CXTPCommandBars.h"
+#include "platform/toolkit/FormControl.h"
 
 IMPLEMENT_DYNAMIC(CXTPCustomizeToolbarsPage, CPropertyPage)
 
@@ -13,17 +14,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
-hb::afx::DialogControl Control(UINT id, const char* className, const char* text, DWORD style,
-                               RECT box) {
-    return {.id = id,
-            .className = className,
-            .text = text,
-            .style = WS_CHILD | WS_VISIBLE | style,
-            .x = static_cast<int>(box.left),
-            .y = static_cast<int>(box.top),
-            .cx = static_cast<int>(box.right),
-            .cy = static_cast<int>(box.bottom)};
-}
+using hb::toolkit::detail::FormControl;
 
 const hb::afx::DialogTemplate& ToolbarsForm() {
     using Page = CXTPCustomizeToolbarsPage;
@@ -32,13 +23,14 @@ const hb::afx::DialogTemplate& ToolbarsForm() {
         .style = WS_CHILD | WS_CAPTION | WS_DISABLED,
         .cx = 234,
         .cy = 182,
-        .controls = {Control(0xFFFF, "Static", "Tool&bars:", 0, {4, 5, 160, 8}),
-                     Control(Page::kBarList, "ListBox", "",
-                             LBS_NOTIFY | WS_TABSTOP | WS_VSCROLL | WS_BORDER, {4, 15, 160, 160}),
-                     Control(Page::kShowBar, "Button", "&Show", BS_AUTOCHECKBOX | WS_TABSTOP,
-                             {170, 15, 60, 12}),
-                     Control(Page::kResetBar, "Button", "&Reset", BS_PUSHBUTTON | WS_TABSTOP,
-                             {170, 32, 60, 14})}};
+        .controls = {FormControl(0xFFFF, "Static", "Tool&bars:", 0, {4, 5, 160, 8}),
+                     FormControl(Page::kBarList, "ListBox", "",
+                                 LBS_NOTIFY | WS_TABSTOP | WS_VSCROLL | WS_BORDER,
+                                 {4, 15, 160, 160}),
+                     FormControl(Page::kShowBar, "Button", "&Show", BS_AUTOCHECKBOX | WS_TABSTOP,
+                                 {170, 15, 60, 12}),
+                     FormControl(Page::kResetBar, "Button", "&Reset", BS_PUSHBUTTON | WS_TABSTOP,
+                                 {170, 32, 60, 14})}};
     return form;
 }
 

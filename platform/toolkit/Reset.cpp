@@ -1,6 +1,7 @@
 #include "platform/toolkit/Reset.h"
 
 #include "platform/toolkit/CXTAuxData.h"
+#include "platform/toolkit/CXTFolderDialog.h"
 #include "platform/toolkit/CXTPCommandBars.h"
 #include "platform/toolkit/CXTPImageManager.h"
 #include "platform/toolkit/CXTPPaintManager.h"
@@ -12,6 +13,7 @@ void ResetForTests() {
     detail::ResetThemes();
     detail::ResetCommandBarsFault();
     XTPImageManager()->RemoveAll();
+    SetFolderChooser({});
 }
 
 } // namespace hb::toolkit

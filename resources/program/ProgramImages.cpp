@@ -70,6 +70,8 @@ std::vector<hb::afx::IconResource> ProgramIcons() {
         {IDI_PLAYER_FORWARD, "forward"},
         {IDI_PLAYER_BACK, "back"},
         {IDI_PLAYER_END, "end"},
+        // The radio window's tabs.
+        {IDI_HISTORY, "history"},
         // The tool-bar buttons the setup wizard points at.
         {IDR_WEB_GRABBER, "web-grabber"},
         {IDR_SPECTRUM_ANALYZER, "spectrum-analyzer"},

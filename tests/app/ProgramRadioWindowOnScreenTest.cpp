@@ -9,12 +9,25 @@
 namespace hb::apptest {
 namespace {
 
-class ProgramRadioWindowOnScreenTest : public ProgramOnScreen {};
+class ProgramRadioWindowOnScreenTest : public ProgramOnScreen {
+protected:
+    // Where the radio window, as it first opens, shows its "History" tab.
+    static constexpr int kHistoryTabX = 117;
+    static constexpr int kTabsY = 288;
+};
 
 TEST_F(ProgramRadioWindowOnScreenTest, TheCopiedScanListOpensTheReceiversWindow) {
     const auto main = StartOnReceiversList();
     ASSERT_TRUE(main);
     EXPECT_TRUE(driver->Screenshot(*main, hb::testkit::ArtefactPath("program-radio-window.png")));
+
+    // The History tab shows its column headings in place of the scan list.
+    const int tabsBelow = 300;
+    const auto before = driver->Pixels(*main, 5, tabsBelow, 490, 140);
+    driver->Click(*main, kHistoryTabX, kTabsY);
+    ASSERT_TRUE(driver->WaitUntilChanged(*main, 5, tabsBelow, 490, 140, before, kWait));
+    EXPECT_TRUE(
+        driver->Screenshot(*main, hb::testkit::ArtefactPath("program-history-columns.png")));
 }
 
 } // namespace

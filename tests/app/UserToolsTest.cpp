@@ -6,6 +6,8 @@
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/records/ToolkitMessages.h"
+#include "platform/testkit/TempFolder.h"
+#include "platform/toolkit/CXTFolderDialog.h"
 #include "platform/toolkit/CXTPCommandBars.h"
 #include "platform/toolkit/CXTPCustomizeSheet.h"
 #include "platform/toolkit/CXTPImageManager.h"
@@ -19,6 +21,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/app/ProgramTest.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -388,6 +391,32 @@ TEST_F(UserToolsTest, CancelStillAppliesThePagesEditsAndACancelledLabelAddsNothi
     NewApp();
     ASSERT_EQ(Start(), std::nullopt);
     EXPECT_EQ(Titles(), (std::vector<std::string>{"Old", "New"}));
+}
+
+TEST_F(UserToolsTest, TheInitialDirectoryIsChosenInTheFolderDialog) {
+    const hb::testkit::TempFolder work("hb-tool-folders");
+    std::filesystem::create_directories(work.File("Logs"));
+    SeedTools(Archive({{"Editor", "", "editor", work.Path()}}));
+    ASSERT_EQ(Start(), std::nullopt);
+    hb::afx::SetModalScript("CXTFolderDialog", [](CDialog& dialog) {
+        auto* list = static_cast<CListBox*>(dialog.GetDlgItem(CXTFolderDialog::kFolderList));
+        // The tool's folder is chosen as the dialog opens: go into it and choose its folder.
+        hb::afx::ClickButton(dialog, CXTFolderDialog::kOpenButton);
+        ASSERT_EQ(list->GetCount(), 1);
+        CRect row;
+        list->GetItemRect(0, &row);
+        list->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
+                          MAKELPARAM(row.CenterPoint().x, row.CenterPoint().y));
+        hb::afx::ClickButton(dialog, IDOK);
+    });
+    Customize(
+        [&](CCustomizePageTools& page) {
+            EXPECT_EQ(page.m_strInitialDirectory.str(), work.Path());
+            ASSERT_TRUE(hb::afx::ClickButton(page.m_editDirectory.m_hWnd, 1));
+            EXPECT_EQ(page.m_strInitialDirectory.str(), work.File("Logs"));
+        },
+        IDOK);
+    EXPECT_EQ(UserTools().front()->m_strInitialDirectory.str(), work.File("Logs"));
 }
 
 } // namespace

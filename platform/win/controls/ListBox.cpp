@@ -1,6 +1,7 @@
 // The "ListBox" class: a list of strings, each with a value of the owner's, one of them selected.
-// A click or an arrow key selects a row; with LBS_NOTIFY the parent hears LBN_SELCHANGE of what the
-// user does (never of changes made by messages) and LBN_DBLCLK of a double click.
+// A click or an arrow key selects a row, and the wheel scrolls; with LBS_NOTIFY the parent hears
+// LBN_SELCHANGE of what the user does (never of changes made by messages) and LBN_DBLCLK of a
+// double click.
 #include "platform/win/controls/ControlMessages.h"
 #include "platform/win/controls/ControlSupport.h"
 #include "platform/win/core/Keys.h"
@@ -88,6 +89,21 @@ void Choose(HWND hwnd, int row) {
     }
 }
 
+// Rows a notch of the wheel scrolls, and the wheel's notch.
+constexpr int kWheelRows = 3;
+constexpr int kWheelNotch = 120;
+
+// The rows scroll by the wheel's turn, no further than the last row shown at the bottom.
+void Scroll(HWND hwnd, ListState& state, int delta) {
+    const int notches = delta / kWheelNotch;
+    const int last = std::max(0, Count(state) - RowsShown(hwnd, state));
+    const int top = std::clamp(state.top - notches * kWheelRows, 0, last);
+    if (top != state.top) {
+        state.top = top;
+        InvalidateRect(hwnd, nullptr, TRUE);
+    }
+}
+
 int RowAt(const ListState& state, int y) {
     const int row = state.top + y / RowHeight(state);
     return y >= 0 && InRange(state, row) ? row : -1;
@@ -159,6 +175,9 @@ std::optional<LRESULT> Handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         if (IsWindowEnabled(hwnd) && (StyleOf(hwnd) & LBS_NOTIFY)) {
             NotifyParent(hwnd, LBN_DBLCLK);
         }
+        return 0;
+    case WM_MOUSEWHEEL:
+        Scroll(hwnd, state, static_cast<short>(HIWORD(wParam)));
         return 0;
     case WM_KEYDOWN:
         if (IsWindowEnabled(hwnd) && Count(state) > 0 && (wParam == VK_DOWN || wParam == VK_UP)) {

@@ -1,5 +1,9 @@
+#include "platform/toolkit/CXTPImageManager.h"
 #include "platform/win/gdi/FrameControls.h"
 #include "tests/platform/toolkit/ToolkitApp.h"
+
+#include <optional>
+#include <utility>
 
 namespace hb::toolkit::test {
 namespace {
@@ -109,6 +113,51 @@ TEST_F(ToolkitAppTest, TheIdlePassEnablesAndChecksTheButtonsAlongTheRoute) {
     }
     EXPECT_TRUE(sunken);
     EXPECT_TRUE(greyed);
+}
+
+TEST_F(ToolkitAppTest, AButtonWithAnIconOfTheImageManagerShowsItSmallBeforeItsCaption) {
+    Start();
+    XTPImageManager()->SetIcon(hb::win::CreateIconHandle(32, 32, 0, "program"), 8000);
+    CXTPControl* plain = MainBar().GetControls()->Add(xtpControlButton, kFrameCommand, "Tool");
+    CXTPControl* tool = MainBar().GetControls()->Add(xtpControlButton, kFrameCommand, "Tool");
+    tool->SetFlags(xtpFlagManualUpdate);
+    // An id the image manager has no icon for shows the caption alone.
+    tool->SetIconId(8001);
+    EXPECT_EQ(tool->GetRect().Width(), plain->GetRect().Width());
+    tool->SetIconId(8000);
+    EXPECT_EQ(tool->GetRect().Width(), plain->GetRect().Width() + 16 + 4);
+
+    const auto drawn = [this](const CRect& place) {
+        const hb::win::DrawRecord* icon = nullptr;
+        const hb::win::DrawRecord* caption = nullptr;
+        for (const auto& record : Repaint(MainBar().m_hWnd)) {
+            if (record.op == hb::win::DrawOp::DrawIcon &&
+                place.PtInRect(CRect(record.rect).TopLeft())) {
+                icon = &record;
+            }
+            if (record.op == hb::win::DrawOp::DrawText && record.text == "Tool" &&
+                place.PtInRect(CRect(record.rect).CenterPoint())) {
+                caption = &record;
+            }
+        }
+        return std::pair{icon ? std::optional(*icon) : std::nullopt,
+                         caption ? std::optional(*caption) : std::nullopt};
+    };
+    const CRect place = tool->GetRect();
+    auto [icon, caption] = drawn(place);
+    ASSERT_TRUE(icon && caption);
+    EXPECT_EQ(icon->image.picture, "program");
+    EXPECT_EQ(CRect(icon->rect).Size(), CSize(16, 16));
+    EXPECT_EQ(icon->flags2, 0u);
+    EXPECT_EQ(CRect(icon->rect).CenterPoint().y, place.CenterPoint().y);
+    EXPECT_LE(CRect(icon->rect).right + 4, caption->rect.left);
+    EXPECT_FALSE(drawn(plain->GetRect()).first);
+
+    // Disabled, the icon is greyed.
+    tool->SetEnabled(FALSE);
+    icon = drawn(place).first;
+    ASSERT_TRUE(icon);
+    EXPECT_EQ(icon->flags2, static_cast<UINT>(DSS_DISABLED));
 }
 
 TEST_F(ToolkitAppTest, AClickedButtonsCommandTakesTheFramesRouteToTheActiveView) {

@@ -65,4 +65,41 @@ TEST_F(ListBoxTest, AClickOrAnArrowSelectsARowAndTellsTheParent) {
     EXPECT_EQ(Notes(kId), (std::vector<UINT>{LBN_SELCHANGE, LBN_SELCHANGE}));
 }
 
+TEST_F(ListBoxTest, TheWheelScrollsTheRowsNoFurtherThanTheLastOne) {
+    std::vector<std::string> names;
+    for (int n = 0; n < 40; ++n) {
+        names.push_back("Row " + std::to_string(n));
+    }
+    std::vector<LPCSTR> strings;
+    for (const std::string& name : names) {
+        strings.push_back(name.c_str());
+    }
+    const HWND list = MakeList(strings);
+    const auto topRow = [list] {
+        RECT row{};
+        SendMessage(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+        return -row.top / (row.bottom - row.top);
+    };
+    const auto wheel = [list](int delta) {
+        SendMessage(list, WM_MOUSEWHEEL,
+                    MAKEWPARAM(0, static_cast<WORD>(static_cast<short>(delta))), 0);
+    };
+    wheel(120);
+    EXPECT_EQ(topRow(), 0);
+    wheel(-240);
+    EXPECT_EQ(topRow(), 6);
+    wheel(-120 * 40);
+    RECT client{};
+    GetClientRect(list, &client);
+    RECT last{};
+    SendMessage(list, LB_GETITEMRECT, 39, reinterpret_cast<LPARAM>(&last));
+    EXPECT_LE(last.bottom, client.bottom);
+    EXPECT_GT(last.bottom + (last.bottom - last.top), client.bottom);
+    wheel(120 * 40);
+    EXPECT_EQ(topRow(), 0);
+    // Scrolling is not choosing.
+    EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), -1);
+    EXPECT_TRUE(Notes(kId).empty());
+}
+
 } // namespace
