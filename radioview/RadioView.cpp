@@ -102,7 +102,7 @@ CRadioView::CRadioView(UINT nIDTemplate) : CEnhancedFormView(nIDTemplate) {
 
 CRadioView::~CRadioView() {
     CScanApp::Trace("radioview", __LINE__);
-    if (m_vfosLoaded) {
+    if (m_vfosLoaded && CScanApp::GetScanApp()) {
         SaveVfos();
     }
 }

@@ -40,7 +40,7 @@ void CRadioView::SetupControls() {
         return;
     }
     const hb::records::Controls& c = radio->controls();
-    const CString& section = Section();
+    const CString section = Section();
     if (m_volumeKnob.m_hWnd) {
         m_volumeKnob.SetUnitsText(" %");
     }

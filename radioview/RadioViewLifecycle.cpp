@@ -47,6 +47,10 @@ void CRadioView::OnInitialUpdate() {
         m_recordingMarkButton.SetIcon(CSize(16, 16), kRecordingMarkIcon);
         m_recordingMarkButton.ShowWindow(SW_HIDE);
     }
+    // Without a radio there is nothing to start, show or keep.
+    if (!m_rig) {
+        return;
+    }
     WriteScanListFile();
     if (CFrameWnd* frame = GetParentFrame()) {
         frame->ShowWindow(SW_SHOWNORMAL);
@@ -57,9 +61,12 @@ void CRadioView::OnInitialUpdate() {
     SetStartVfos();
     LoadVfos();
     StartRadio();
-    const CString& section = Section();
+    const CString section = Section();
     // The knob set-up below writes a step of its own: the user's step is taken first.
-    const int tuningStep = App().GetProfileIntA(section, "TuningStep", kDefaultTuningStep);
+    int tuningStep = App().GetProfileIntA(section, "TuningStep", kDefaultTuningStep);
+    if (tuningStep < 0) {
+        tuningStep = kDefaultTuningStep;
+    }
     SetupControls();
     UpdateControlsFromParm(&m_vfo[m_activeVfo], &m_vfoInfo[m_activeVfo]);
     ShowMemoryChannel();
@@ -71,7 +78,7 @@ void CRadioView::OnInitialUpdate() {
     }
     m_bandCache = band();
     RestoreSnaps();
-    ShowAudioState(m_rig ? m_rig->GetAudioLog() : nullptr);
+    ShowAudioState(m_rig->GetAudioLog());
     SetTimer(kPanelTimer, kPanelTimerMs, nullptr);
     SetTimer(kStatusTimer, kStatusTimerMs, nullptr);
     SetTimer(kDisplayTimer, kDisplayTimerMs, nullptr);
@@ -121,7 +128,7 @@ void CRadioView::LoadVfos() {
 }
 
 void CRadioView::SaveVfos() {
-    const CString& section = Section();
+    const CString section = Section();
     App().WriteProfileInt(section, "ActiveVFO", m_activeVfo);
     if (HKEY key = App().GetSectionKey(section)) {
         for (int n = 0; n < kVfoCount; ++n) {
@@ -156,7 +163,7 @@ void CRadioView::ShowMemoryChannel() {
 }
 
 void CRadioView::RestoreSnaps() {
-    const CString& section = Section();
+    const CString section = Section();
     // Only one snap is on, even when both settings say so: the later one wins, as its button does.
     if (m_bandStepSnapButton.m_hWnd) {
         SetSnap(m_bandStepSnap, m_bandStepSnapButton, m_tuningStepSnap, m_tuningStepSnapButton,

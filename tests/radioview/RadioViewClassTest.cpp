@@ -60,6 +60,11 @@ TEST_F(RadioViewClassTest, EveryPanelIsMadeByNameOnItsOwnForm) {
         EXPECT_EQ(panel->m_manualMode, 0u);
         EXPECT_EQ(panel->m_knobUnit, 0u);
         EXPECT_EQ(panel->m_vfo[5], parm());
+        LOGFONT font{};
+        ASSERT_NE(panel->m_boldFont.GetLogFont(&font), 0) << name;
+        EXPECT_EQ(font.lfHeight, 12);
+        EXPECT_EQ(font.lfWeight, 700);
+        EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
     }
 }
 

@@ -177,10 +177,12 @@ TEST_F(RadioViewLifecycleTest, TheUsersTuningStepSurvivesEveryReopening) {
         EXPECT_EQ(Profile("TuningStep"), 12'500);
         CloseWindow();
     }
-    app->WriteProfileStringA(kSection, "TuningStep", nullptr);
+    // A step that cannot be one gives the usual 100 Hz.
+    app->WriteProfileInt(kSection, "TuningStep", -5);
     CRadioView* panel = OpenPanel();
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->m_vfo[0].get(parm::kStep), 100u);
+    EXPECT_EQ(Profile("TuningStep"), 100);
 }
 
 TEST_F(RadioViewLifecycleTest, OnlyAnUpdateWithAnObjectMarksThePanelBusyAndStampsIt) {
