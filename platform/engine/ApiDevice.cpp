@@ -48,6 +48,9 @@ std::uint16_t scan_close_device(std::uint16_t handle) {
 
 std::uint16_t scan_device_status(std::uint16_t handle, void* buffer) {
     Call call("scan_device_status", handle);
+    if (const auto failure = call.ScriptedFailure()) {
+        return call.Done(*failure);
+    }
     DeviceSlot* slot = Registry::Get().FindDevice(handle);
     if (slot == nullptr) {
         return call.Done(kStatusInvalidHandle);

@@ -83,7 +83,12 @@ std::uint16_t Create(std::string_view function, const char* name, const void* pr
     setup.receiver = radio.device.get();
     setup.name = name;
     setup.stopSteps = SimState::Get().stopSteps;
-    setup.notify = [handle](UINT message) { Registry::Get().Post(handle, message); };
+    const RadioSection section = ReadRadioSection(SettingsFile(), name);
+    setup.faultSeconds = section.faultSeconds;
+    setup.faultKinds = section.faultKinds;
+    setup.notify = [handle](UINT message, WPARAM wParam, LPARAM lParam) {
+        Registry::Get().Post(handle, message, wParam, lParam);
+    };
     registry.AddDevice(device, {std::move(radio.device), window, handle, {}});
     if (reader.device) {
         registry.AddDevice(toneDevice, {std::move(reader.device), window, handle, {}});
@@ -135,6 +140,9 @@ std::uint16_t scan_engine_command(std::uint16_t handle, const EngineCommandRecor
     if (record != nullptr) {
         call->command = *record;
     }
+    if (const auto failure = call.ScriptedFailure()) {
+        return call.Done(*failure);
+    }
     Engine* engine = FindEngine(handle);
     if (engine == nullptr) {
         return call.Done(kStatusInvalidHandle);
@@ -148,6 +156,9 @@ std::uint16_t scan_engine_command(std::uint16_t handle, const EngineCommandRecor
 
 std::uint16_t scan_engine_status(std::uint16_t handle, void* buffer) {
     Call call("scan_engine_status", handle);
+    if (const auto failure = call.ScriptedFailure()) {
+        return call.Done(*failure);
+    }
     EngineSlot* slot = Registry::Get().FindEngine(handle);
     if (slot == nullptr) {
         return call.Done(kStatusInvalidHandle);
@@ -164,6 +175,9 @@ std::uint16_t scan_engine_status(std::uint16_t handle, void* buffer) {
 std::uint16_t scan_reload_engine(std::uint16_t handle, const void* program) {
     Call call("scan_reload_engine", handle);
     NoteProgram(call, program);
+    if (const auto failure = call.ScriptedFailure()) {
+        return call.Done(*failure);
+    }
     Engine* engine = FindEngine(handle);
     if (engine == nullptr) {
         return call.Done(kStatusInvalidHandle);
@@ -178,6 +192,9 @@ std::uint16_t scan_reload_engine(std::uint16_t handle, const void* program) {
 
 std::uint16_t scan_destroy_engine(std::uint16_t handle) {
     Call call("scan_destroy_engine", handle);
+    if (const auto failure = call.ScriptedFailure()) {
+        return call.Done(*failure);
+    }
     if (Registry::Get().FindEngine(handle) == nullptr) {
         return call.Done(kStatusInvalidHandle);
     }

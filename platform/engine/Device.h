@@ -3,14 +3,18 @@
 // kind so far; a new kind implements this and is chosen in OpenDevice.
 
 #include "platform/records/DeviceStatus.h"
+#include "platform/records/EngineCommandRecord.h"
 #include "platform/records/Parm.h"
+#include "platform/records/UserId.h"
 
 #include <cstdint>
+#include <string>
 
 namespace hb::engine {
 
 using hb::records::DeviceStatus;
 using hb::records::Parm;
+using hb::records::UserId;
 
 enum class RequestKind {
     Stop,
@@ -64,9 +68,16 @@ public:
     virtual void Tune(const Parm& record) = 0;
     // The signal on the tuned channel at `nowMs` on the clock; 0 while the squelch is closed.
     virtual std::uint8_t Signal(std::int64_t nowMs) const = 0;
-    // How long the device listens to each channel while the engine scans.
-    virtual std::int64_t DwellMs() const = 0;
+    // How many channels a second the engine tunes while it scans (at least 1).
+    virtual unsigned ChannelsPerSecond() const = 0;
     virtual Reply Handle(const Request& request) = 0;
+    // A trunk-tracker command the engine hands on unchanged (codes 27, 31, 32, 34 to 39).
+    virtual void TrunkCommand(const EngineCommandRecord& record) = 0;
+    // The ID of the call on the tuned channel at `nowMs`; all zero when the call carries none.
+    virtual UserId CallId(std::int64_t) const { return {}; }
+    // The DTMF characters sent with the transmission on the tuned channel that was on the air at
+    // `startMs`; empty when it sent none.
+    virtual std::string Dtmf(std::int64_t) const { return {}; }
     // Fills every field the device knows; the record arrives cleared.
     virtual void FillStatus(DeviceStatus& status, std::int64_t nowMs) const = 0;
 };

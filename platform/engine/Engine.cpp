@@ -15,20 +15,24 @@ namespace rec = hb::records;
 
 namespace {
 
-constexpr std::int64_t kSampleMs = 100;       // how often a signal is measured during a hit
-constexpr std::int64_t kDefaultHangMs = 2000; // the stay after a signal when a channel sets none
-constexpr std::size_t kQueueLimit = 1024;     // records nobody takes: the oldest go first
+constexpr std::size_t kQueueLimit = 1024; // records nobody takes: the oldest go first
 
 } // namespace
 
 Engine::Engine(Setup setup, std::uint32_t programId)
     : m_setup(std::move(setup)), m_programId(programId),
-      m_list(ProgramTable::Get().Find(programId)), m_startTime(hb::win::LongTimeNow()) {
+      m_list(ProgramTable::Get().Find(programId)), m_pace(hb::win::NowMs()),
+      m_startTime(hb::win::LongTimeNow()) {
     Schedule(kStepMs);
+    ScheduleFault();
 }
 
 Engine::~Engine() {
     hb::win::Cancel(m_task);
+    hb::win::Cancel(m_faultTask);
+    for (const hb::win::TaskId task : m_lossTasks) {
+        hb::win::Cancel(task);
+    }
     ProgramTable::Get().Free(m_programId);
 }
 
@@ -43,11 +47,14 @@ std::uint8_t Engine::State() const {
     case Phase::Hang:
         return rec::kEngineOnChannel;
     case Phase::Paused:
+    case Phase::Manual:
         return rec::kEnginePaused;
     case Phase::Stopping:
         return kEngineStopping;
     case Phase::Stopped:
         return rec::kEngineStopped;
+    case Phase::LinkLost:
+        return kEngineLinkLost;
     case Phase::Held:
         break;
     }
@@ -59,14 +66,22 @@ void Engine::SetPhase(Phase phase, std::uint8_t heldState) {
     m_phase = phase;
     m_heldState = heldState;
     if (State() != before) {
-        m_setup.notify(WM_RADIO_STATUS);
+        Notify(WM_RADIO_STATUS);
     }
 }
 
+void Engine::Notify(UINT message, WPARAM wParam, LPARAM lParam) {
+    m_setup.notify(message, wParam, lParam);
+}
+
 void Engine::Schedule(std::int64_t delayMs) {
+    ScheduleAt(hb::win::NowMs() + delayMs);
+}
+
+void Engine::ScheduleAt(std::int64_t dueMs) {
     hb::win::Cancel(m_task);
-    m_task = hb::win::ScheduleAfter(
-        delayMs,
+    m_task = hb::win::Schedule(
+        dueMs,
         [this] {
             m_task = 0;
             Step();
@@ -80,7 +95,8 @@ void Engine::Request(Action action) {
 }
 
 void Engine::Command(const EngineCommandRecord& record) {
-    switch (record.get(EngineCommandRecord::kCode)) {
+    const std::uint8_t code = record.get(EngineCommandRecord::kCode);
+    switch (code) {
     case rec::kEngineCmdPause:
         if (record.get(EngineCommandRecord::kSubCode) == rec::kEngineSubPause) {
             Request(Action::Pause);
@@ -113,8 +129,29 @@ void Engine::Command(const EngineCommandRecord& record) {
         m_locks.Free(object, m_list.LockTarget(object, record.get(EngineCommandRecord::kSecond)));
         break;
     }
+    case rec::kEngineCmdPriorityMode:
+        m_priorityMode = record.get(EngineCommandRecord::kSubCode);
+        break;
+    case rec::kEngineCmdPreempt:
+        m_preemptLevel = record.get(EngineCommandRecord::kSignedSubCode);
+        break;
     case rec::kEngineCmdFrameSetting:
         m_idHold = record.get(EngineCommandRecord::kSubCode);
+        break;
+    case rec::kEngineCmdManualMode:
+        m_pendingObject = record.get(EngineCommandRecord::kFirst);
+        Request(Action::Manual);
+        break;
+    case rec::kEngineCmdSetting:
+    case rec::kEngineCmdBankMask:
+    case rec::kEngineCmdLockOutId:
+    case rec::kEngineCmdIdGroups:
+    case rec::kEngineCmdIdBankMode:
+    case rec::kEngineCmdScannerKey:
+    case rec::kEngineCmdPrioritySwitch:
+    case rec::kEngineCmdToneSwitch:
+    case rec::kEngineCmdDataSkipSwitch:
+        TrunkCommand(record);
         break;
     default:
         break;
@@ -127,7 +164,8 @@ void Engine::Lock(const EngineCommandRecord& record, bool temporary) {
         m_list.LockTarget(object, record.get(EngineCommandRecord::kSecond));
     m_locks.Lock(object, target, temporary);
     // Locking out the channel of the current hit moves the engine on.
-    if (InHit() && m_slot && m_list.ObjectOf(m_slot->entry) == object &&
+    const bool scanningHit = m_phase == Phase::Signal || m_phase == Phase::Hang;
+    if (scanningHit && m_slot && m_list.ObjectOf(m_slot->entry) == object &&
         (target == LockOuts::kWholeObject || target == m_slot->frequency)) {
         Request(Action::Resume);
     }
@@ -140,7 +178,7 @@ void Engine::Reload(std::uint32_t programId) {
     m_list = ScanList(ProgramTable::Get().Find(programId));
     m_locks.ClearTemporary();
     m_slot.reset();
-    ClearHeld();
+    ClearQueue();
     m_pending = m_pair = Action::None;
     SetPhase(Phase::Starting);
     Schedule(kStepMs);
@@ -158,19 +196,20 @@ void Engine::Step() {
     ++m_counter;
     if (m_pending != Action::None) {
         Apply(std::exchange(m_pending, Action::None));
-        m_setup.notify(WM_ENGINE_STATUS);
+        Notify(WM_ENGINE_STATUS);
         return;
     }
     switch (m_phase) {
     case Phase::Starting:
         SetPhase(Phase::Scanning);
-        ScanNext();
+        StartRun();
         break;
     case Phase::Scanning:
         ScanNext();
         break;
     case Phase::Signal:
     case Phase::Hang:
+    case Phase::Manual:
         Sample();
         break;
     case Phase::Stopping:
@@ -188,8 +227,9 @@ void Engine::Step() {
 void Engine::Apply(Action action) {
     switch (action) {
     case Action::Start:
-        if (m_phase == Phase::Paused || m_phase == Phase::Stopping || m_phase == Phase::Stopped ||
-            m_phase == Phase::Held) {
+        if (m_phase != Phase::Starting && m_phase != Phase::Scanning && m_phase != Phase::Signal &&
+            m_phase != Phase::Hang) {
+            EndHit();
             SetPhase(Phase::Scanning);
         }
         Continue();
@@ -218,13 +258,23 @@ void Engine::Apply(Action action) {
         EndHit();
         m_slot.reset();
         SetPhase(Phase::Scanning);
-        m_setup.notify(WM_RADIO_RESET);
+        Notify(WM_RADIO_RESET);
         Continue();
         break;
     case Action::Resume:
         EndHit();
         SetPhase(Phase::Scanning);
         Continue();
+        break;
+    case Action::Manual:
+        EnterManual(m_pendingObject);
+        break;
+    case Action::Hold:
+        // The channel stays, and so does a call on it.
+        if (m_phase != Phase::Stopping && m_phase != Phase::Stopped) {
+            SetPhase(Phase::Manual);
+            Continue();
+        }
         break;
     case Action::None:
         break;
@@ -239,101 +289,16 @@ void Engine::Continue() {
         Schedule(kStepMs);
         break;
     case Phase::Scanning:
-        Schedule(m_setup.receiver->DwellMs());
+        StartRun();
         break;
     case Phase::Signal:
     case Phase::Hang:
+    case Phase::Manual:
         Schedule(kSampleMs);
         break;
     default:
         break;
     }
-}
-
-void Engine::ScanNext() {
-    if (m_primary != 0) {
-        // A secondary listens to what its primary holds for it, and waits when it holds nothing.
-        if (TuneHeld()) {
-            if (const std::uint8_t level = m_setup.receiver->Signal(hb::win::NowMs())) {
-                BeginHit(level);
-                return;
-            }
-        }
-        Schedule(m_setup.receiver->DwellMs());
-        return;
-    }
-    // With every slot locked out the engine keeps looking, so a freed slot is found again.
-    if (const auto next = m_list.Next(m_slot, m_locks)) {
-        m_slot = next;
-        m_current = m_list.ParmAt(*next);
-        m_setup.receiver->Tune(m_current);
-        if (const std::uint8_t level = m_setup.receiver->Signal(hb::win::NowMs())) {
-            BeginHit(level);
-            return;
-        }
-    }
-    Schedule(m_setup.receiver->DwellMs());
-}
-
-void Engine::BeginHit(std::uint8_t level) {
-    m_hit = {};
-    m_hit.startTick = GetTickCount();
-    m_hit.time = static_cast<std::uint32_t>(hb::win::WallTime());
-    m_hit.longTime = hb::win::LongTimeNow();
-    m_hit.lowest = m_hit.highest = level;
-    AddSample(level);
-    SetPhase(Phase::Signal);
-    Schedule(kSampleMs);
-    if (m_secondary != 0) {
-        HoldForSecondary(m_current);
-    }
-}
-
-void Engine::AddSample(std::uint8_t level) {
-    ++m_hit.samples;
-    m_hit.sum += level;
-    m_hit.airMs += static_cast<std::uint32_t>(kSampleMs);
-    m_hit.lowest = std::min(m_hit.lowest, level);
-    m_hit.highest = std::max(m_hit.highest, level);
-}
-
-void Engine::Sample() {
-    const std::int64_t now = hb::win::NowMs();
-    if (const std::uint8_t level = m_setup.receiver->Signal(now)) {
-        AddSample(level);
-        SetPhase(Phase::Signal);
-    } else if (m_phase == Phase::Signal) {
-        const std::int16_t delay = m_current.get(Parm::Channel::kDelay);
-        m_hit.hangUntil = now + (delay > 0 ? delay : kDefaultHangMs);
-        SetPhase(Phase::Hang);
-    } else if (now >= m_hit.hangUntil) {
-        EndHit();
-        SetPhase(Phase::Scanning);
-        Schedule(m_setup.receiver->DwellMs());
-        return;
-    }
-    Schedule(kSampleMs);
-}
-
-void Engine::EndHit() {
-    if (!InHit()) {
-        return;
-    }
-    HistoryRecord record;
-    record.set(HistoryRecord::kFrequency, m_current.get(Parm::kFrequency));
-    record.set(HistoryRecord::kObjectHandle, m_current.get(Parm::kObjectHandle));
-    record.set(HistoryRecord::kTime, m_hit.time);
-    record.set(HistoryRecord::kAirTime, m_hit.airMs);
-    record.set(HistoryRecord::kHitNumber1, m_hit.samples);
-    record.set(HistoryRecord::kHitNumber2, m_hit.sum);
-    record.set(HistoryRecord::kLongTime, m_hit.longTime);
-    record.set(HistoryRecord::kHitByte1, m_hit.lowest);
-    record.set(HistoryRecord::kHitByte2, m_hit.highest);
-    record.setText(HistoryRecord::kName1, m_current.text(Parm::kName));
-    record.setText(HistoryRecord::kName2, "");
-    record.setText(HistoryRecord::kName3, "");
-    m_hit = {};
-    QueueHistory(record);
 }
 
 template <class Record>
@@ -342,7 +307,7 @@ void Engine::Enqueue(std::deque<Record>& queue, const Record& record, UINT messa
         queue.pop_front();
     }
     queue.push_back(record);
-    m_setup.notify(message);
+    Notify(message);
 }
 
 void Engine::QueueHistory(const HistoryRecord& record) {
@@ -373,6 +338,7 @@ bool Engine::TakeDtmf(DtmfRecord& record) {
 
 void Engine::FillStatus(EngineStatus& status) const {
     using S = EngineStatus;
+    const std::int64_t now = hb::win::NowMs();
     status.set(S::kReceiverId, m_setup.device);
     status.set(S::kReaderId, m_setup.toneDevice);
     status.set(S::kProgramId, m_programId);
@@ -381,25 +347,26 @@ void Engine::FillStatus(EngineStatus& status) const {
     status.set(S::kTimeStamp, GetTickCount());
     status.set(S::kActivityTimer, m_hit.startTick);
     status.set(S::kAirTime, m_hit.airMs);
-    if (m_phase == Phase::Scanning) {
-        // Channels per second = 1000 / (time / count).
-        status.set(S::kRateTime, static_cast<std::uint32_t>(m_setup.receiver->DwellMs()));
-        status.set(S::kRateCount, 1);
-    }
+    status.set(S::kRateTime, m_pace.WindowMs(now));
+    status.set(S::kRateCount, m_pace.ChannelsInWindow(now));
     if (m_slot) {
         status.set(S::kHitValue, static_cast<std::uint16_t>(m_slot->entry));
         status.set(S::kEngineMode,
                    m_list.IsRange(m_slot->entry) ? rec::kEngineModeSearch : rec::kEngineModeNormal);
     }
+    if (Monitoring()) {
+        status.set(S::kEngineMode, rec::kEngineModeSlave);
+    }
     status.set(S::kDeviceHandle, m_setup.device);
     status.set(S::kToneDeviceHandle, m_setup.toneDevice);
     status.set(S::kEngineHandle, m_setup.handle);
     status.set(S::kCounter, m_counter);
+    status.set(S::kCurrentId, m_hit.id);
     if (m_hit.samples != 0) {
         status.set(S::kAverageSignal, static_cast<std::uint8_t>(m_hit.sum / m_hit.samples));
     }
     status.set(S::kState, State());
-    status.set(S::kHold, m_phase == Phase::Paused ? 1 : 0);
+    status.set(S::kHold, m_phase == Phase::Paused || m_phase == Phase::Manual ? 1 : 0);
     status.set(S::kIdHold, m_idHold);
     status.set(S::kHitNumber1, m_hit.samples);
     status.set(S::kHitNumber2, m_hit.sum);
@@ -407,11 +374,8 @@ void Engine::FillStatus(EngineStatus& status) const {
     status.set(S::kHitByte2, m_hit.highest);
     status.set(S::kCurrentParm, m_current);
     status.setText(S::kRadioText, m_setup.name);
-    for (std::size_t i = 0; i < m_held.size(); ++i) {
-        status.set(S::kParmQueue, i, m_held[i]);
-    }
-    if (m_primary != 0) {
-        status.set(S::kEngineMode, rec::kEngineModeSlave);
+    for (std::size_t i = 0; i < m_queue.size(); ++i) {
+        status.set(S::kParmQueue, i, m_queue[i]);
     }
 }
 

@@ -14,6 +14,7 @@ inline constexpr std::uint16_t kStatusEmptyChannel = 0x8600;    // a memory chan
 
 // States of the simulated engine next to the shared ones (stopped, paused, on a channel).
 inline constexpr std::uint8_t kEngineStarting = 0;
+inline constexpr std::uint8_t kEngineLinkLost = 2; // the radio does not answer
 inline constexpr std::uint8_t kEngineStopping = 3;
 inline constexpr std::uint8_t kEngineScanning = 4;
 
@@ -22,5 +23,7 @@ inline constexpr std::uint16_t kLastHandle = 0x7FFF;
 
 // The engine changes state one step at a time; a step is this many clock milliseconds.
 inline constexpr std::int64_t kStepMs = 10;
+// How often the engine measures the signal while it listens to a channel.
+inline constexpr std::int64_t kSampleMs = 100;
 
 } // namespace hb::engine

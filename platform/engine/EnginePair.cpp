@@ -1,7 +1,7 @@
 #include "platform/engine/EnginePair.h"
 
+#include "platform/engine/EngineCodes.h"
 #include "platform/engine/Registry.h"
-#include "platform/records/EngineStates.h"
 #include "platform/records/EngineStatus.h"
 #include "platform/records/PrivateMessages.h"
 
@@ -11,7 +11,7 @@ namespace hb::engine {
 
 namespace {
 
-constexpr std::size_t kHeldLimit = EngineStatus::kParmQueue.kCount;
+constexpr std::size_t kQueueLimit = EngineStatus::kParmQueue.kCount;
 
 Engine* Find(Registry& registry, std::uint16_t handle) {
     EngineSlot* slot = handle != 0 ? registry.FindEngine(handle) : nullptr;
@@ -49,59 +49,96 @@ void UnjoinEngine(Registry& registry, std::uint16_t engine) {
 }
 
 void Engine::Drive(std::uint16_t secondary) {
-    if (secondary != m_secondary) {
-        ClearHeld();
-        m_secondary = secondary;
+    if (secondary == m_secondary) {
+        return;
     }
+    ClearQueue();
+    m_secondary = secondary;
+    // Whatever it was on belongs to its old role; it starts afresh in the new one.
+    m_slot.reset();
+    LeaveHit();
 }
 
 void Engine::Follow(std::uint16_t primary) {
-    if (primary == m_primary) {
-        return;
-    }
     m_primary = primary;
-    // Whatever it was on belongs to its old role; it starts afresh in the new one.
-    m_slot.reset();
-    if (InHit()) {
+    // A secondary does not stay on what it hears.
+    if (primary != 0) {
+        LeaveHit();
+    }
+}
+
+void Engine::LeaveHit() {
+    if (m_phase == Phase::Signal || m_phase == Phase::Hang) {
         EndHit();
         SetPhase(Phase::Scanning);
-        Schedule(m_setup.receiver->DwellMs());
+        Schedule(kStepMs);
     }
 }
 
-void Engine::HoldForSecondary(const Parm& channel) {
-    const auto same = [&channel](const Parm& held) {
-        return held.get(Parm::kFrequency) == channel.get(Parm::kFrequency) &&
-               held.get(Parm::kObjectHandle) == channel.get(Parm::kObjectHandle);
+void Engine::Offer(const Parm& channel) {
+    const auto same = [&channel](const Parm& queued) {
+        return queued.get(Parm::kFrequency) == channel.get(Parm::kFrequency) &&
+               queued.get(Parm::kObjectHandle) == channel.get(Parm::kObjectHandle);
     };
-    if (std::ranges::any_of(m_held, same)) {
+    // What the primary listens to now is not queued again.
+    if ((InHit() && same(m_current)) || std::ranges::any_of(m_queue, same) ||
+        m_queue.size() == kQueueLimit) {
         return;
     }
-    if (m_held.size() == kHeldLimit) {
-        m_held.pop_front();
-    }
-    m_held.push_back(channel);
-    m_setup.notify(WM_RADIO_FLAG);
-}
-
-void Engine::ClearHeld() {
-    if (!m_held.empty()) {
-        m_held.clear();
-        m_setup.notify(WM_RADIO_FLAG);
+    m_queue.push_back(channel);
+    Notify(WM_RADIO_FLAG);
+    const int lead = int{channel.get(Parm::kPriority)} - int{m_current.get(Parm::kPriority)};
+    if ((m_phase == Phase::Signal || m_phase == Phase::Hang) && lead > m_preemptLevel) {
+        m_queue.pop_back();
+        Notify(WM_RADIO_FLAG);
+        EndHit();
+        Monitor(channel);
     }
 }
 
-std::optional<Parm> Engine::TakeHeld() {
-    if (m_held.empty()) {
-        return std::nullopt;
+void Engine::OfferToPrimary() {
+    if (Engine* leader = Find(Registry::Get(), m_primary)) {
+        leader->Offer(m_current);
     }
-    // max_element keeps the first of equals: the longest held.
-    const auto next = std::ranges::max_element(
-        m_held, {}, [](const Parm& held) { return held.get(Parm::kPriority); });
-    const Parm taken = *next;
-    m_held.erase(next);
-    m_setup.notify(WM_RADIO_FLAG);
-    return taken;
+}
+
+void Engine::ClearQueue() {
+    if (!m_queue.empty()) {
+        m_queue.clear();
+        Notify(WM_RADIO_FLAG);
+    }
+}
+
+bool Engine::TuneQueued() {
+    if (m_queue.empty()) {
+        return false;
+    }
+    // In arrival order, or the highest priority first (max_element keeps the first of equals:
+    // the longest queued).
+    const auto next = m_priorityMode == 0
+                          ? m_queue.begin()
+                          : std::ranges::max_element(m_queue, {}, [](const Parm& queued) {
+                                return queued.get(Parm::kPriority);
+                            });
+    const Parm channel = *next;
+    m_queue.erase(next);
+    Notify(WM_RADIO_FLAG);
+    return Monitor(channel);
+}
+
+bool Engine::Monitor(const Parm& channel) {
+    m_current = channel;
+    m_setup.receiver->Tune(m_current);
+    const std::uint8_t level = Listen();
+    if (level == 0) {
+        // The call ended before the primary came to it.
+        SetPhase(Phase::Scanning);
+        return false;
+    }
+    BeginHit(level);
+    SetPhase(Phase::Signal);
+    Schedule(kSampleMs);
+    return true;
 }
 
 void Engine::LeadSecondary(Action action) {
@@ -111,17 +148,6 @@ void Engine::LeadSecondary(Action action) {
     if (Engine* follower = Find(Registry::Get(), m_secondary)) {
         follower->Request(action);
     }
-}
-
-bool Engine::TuneHeld() {
-    Engine* leader = Find(Registry::Get(), m_primary);
-    const std::optional<Parm> next = leader != nullptr ? leader->TakeHeld() : std::nullopt;
-    if (!next) {
-        return false;
-    }
-    m_current = *next;
-    m_setup.receiver->Tune(m_current);
-    return true;
 }
 
 } // namespace hb::engine

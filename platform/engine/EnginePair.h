@@ -8,8 +8,8 @@ namespace hb::engine {
 
 class Registry;
 
-// Makes `primary` drive `secondary`, first undoing any pair either was in. Joining a pair that
-// is already joined changes nothing. Both must be open engines, and not the same one.
+// Makes `secondary` scan for `primary`'s queue, first undoing any pair either was in. Joining a
+// pair that is already joined changes nothing. Both must be open engines, and not the same one.
 void JoinEngines(Registry& registry, std::uint16_t primary, std::uint16_t secondary);
 
 // Undoes the pair the engine is in, on both sides; nothing when it is in none.

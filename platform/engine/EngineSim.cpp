@@ -108,6 +108,10 @@ void EngineSim::SetStopSteps(std::uint16_t engine, std::optional<unsigned> steps
     }
 }
 
+void EngineSim::UseDevice(std::string section, std::function<std::unique_ptr<Device>()> make) {
+    SimState::Get().deviceMakers[std::move(section)] = std::move(make);
+}
+
 void EngineSim::FailNextCreate(std::uint16_t status) {
     SimState::Get().failCreate = FailureOnly(status, "FailNextCreate");
 }
@@ -118,6 +122,20 @@ void EngineSim::FailNextOpen(std::uint16_t status) {
 
 void EngineSim::FailNextRequest(std::uint16_t status) {
     SimState::Get().failRequest = status;
+}
+
+void EngineSim::FailNext(std::string_view function, std::uint16_t status) {
+    static constexpr std::string_view kFailable[] = {"scan_engine_status", "scan_device_status",
+                                                     "scan_engine_command", "scan_reload_engine",
+                                                     "scan_destroy_engine"};
+    if (std::ranges::find(kFailable, function) == std::end(kFailable)) {
+        hb::win::ReportFailure("EngineSim::FailNext: " + std::string(function) +
+                               " cannot be failed");
+        return;
+    }
+    if (const auto failure = FailureOnly(status, "FailNext")) {
+        SimState::Get().failNext[std::string(function)] = *failure;
+    }
 }
 
 void EngineSim::SetVfoFastWriteResult(std::uint16_t status) {

@@ -3,6 +3,7 @@
 // read the journal of every call the program made. The test fixture resets it before each test;
 // the program never turns the journal on.
 
+#include "platform/engine/Device.h"
 #include "platform/records/DtmfRecord.h"
 #include "platform/records/EngineCommandRecord.h"
 #include "platform/records/HistoryRecord.h"
@@ -12,6 +13,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -82,11 +85,18 @@ public:
     // first form sets every engine, now and to come.
     static void SetStopSteps(std::optional<unsigned> steps);
     static void SetStopSteps(std::uint16_t engine, std::optional<unsigned> steps);
+    // Engines and devices opened on the radio `section` from now on get a device from `make` in
+    // place of the simulated receiver, whatever the settings file says of the radio.
+    static void UseDevice(std::string section, std::function<std::unique_ptr<Device>()> make);
 
     // The next create (engine or tone engine), open or device request fails with `status`.
     static void FailNextCreate(std::uint16_t status);
     static void FailNextOpen(std::uint16_t status);
     static void FailNextRequest(std::uint16_t status);
+    // The next call of `function` fails with `status` and changes nothing. Only
+    // "scan_engine_status", "scan_device_status", "scan_engine_command", "scan_reload_engine" and
+    // "scan_destroy_engine" can be failed this way.
+    static void FailNext(std::string_view function, std::uint16_t status);
     // What every fast VFO write answers from now on (0: it is done).
     static void SetVfoFastWriteResult(std::uint16_t status);
     // What the timer statistics call answers from now on.

@@ -17,6 +17,7 @@ namespace {
 constexpr unsigned kDefaultRate = 40;
 constexpr unsigned kMaxRate = 1000;
 constexpr DWORD kListSize = 8192;
+constexpr DWORD kKindsSize = 256;
 
 std::string& SettingsPath() {
     static std::string path;
@@ -37,6 +38,47 @@ std::vector<std::uint32_t> ParseFrequencies(std::string_view text) {
     }
     std::ranges::sort(list);
     return list;
+}
+
+// A list of frequencies, or none when the key is missing (an empty value is an empty list).
+std::optional<std::vector<std::uint32_t>> ReadFrequencies(const char* file, const char* section,
+                                                          const char* key) {
+    // A default no value can hold tells a missing key from an empty one.
+    const char kMissing[] = "\x01";
+    std::string text(kListSize, '\0');
+    text.resize(GetPrivateProfileString(section, key, kMissing, text.data(), kListSize, file));
+    if (text == kMissing) {
+        return std::nullopt;
+    }
+    return ParseFrequencies(text);
+}
+
+// Names the list does not know are left out, so a typing error costs one kind, not all.
+std::vector<FaultKind> ParseFaultKinds(std::string_view text) {
+    static constexpr std::pair<std::string_view, FaultKind> kNames[] = {
+        {"bad", FaultKind::BadReply},
+        {"reset", FaultKind::Reset},
+        {"check", FaultKind::ShortLoss},
+        {"restart", FaultKind::LongLoss}};
+    std::vector<FaultKind> kinds;
+    std::size_t from = 0;
+    while (from <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', from), text.size());
+        std::string_view name = text.substr(from, comma - from);
+        while (!name.empty() && name.front() == ' ') {
+            name.remove_prefix(1);
+        }
+        while (!name.empty() && name.back() == ' ') {
+            name.remove_suffix(1);
+        }
+        for (const auto& [known, kind] : kNames) {
+            if (hb::win::EqualNoCase(name, known)) {
+                kinds.push_back(kind);
+            }
+        }
+        from = comma + 1;
+    }
+    return kinds;
 }
 
 } // namespace
@@ -68,14 +110,14 @@ RadioSection ReadRadioSection(const std::string& path, const std::string& name) 
     const int rate = GetPrivateProfileInt(name.c_str(), "Rate", kDefaultRate, file);
     section.rate = rate > 0 ? std::min(static_cast<unsigned>(rate), kMaxRate) : kDefaultRate;
     section.seed = static_cast<std::uint32_t>(GetPrivateProfileInt(name.c_str(), "Seed", 1, file));
-    // A default no value can hold tells a missing key from an empty one.
-    const char kMissing[] = "\x01";
-    std::string busy(kListSize, '\0');
-    busy.resize(
-        GetPrivateProfileString(name.c_str(), "Busy", kMissing, busy.data(), kListSize, file));
-    if (busy != kMissing) {
-        section.busy = ParseFrequencies(busy);
-    }
+    section.busy = ReadFrequencies(file, name.c_str(), "Busy");
+    section.dtmf = ReadFrequencies(file, name.c_str(), "Dtmf");
+    const int faults = GetPrivateProfileInt(name.c_str(), "Faults", 0, file);
+    section.faultSeconds = faults > 0 ? static_cast<std::uint32_t>(faults) : 0;
+    char kinds[kKindsSize] = {};
+    GetPrivateProfileString(name.c_str(), "FaultKinds", "bad,reset,check,restart", kinds,
+                            sizeof kinds, file);
+    section.faultKinds = ParseFaultKinds(kinds);
     return section;
 }
 

@@ -7,6 +7,12 @@
 //   Seed  = the seed of the simulated band activity (default 1)
 //   Busy  = frequencies in Hz with simulated activity, separated by commas or blanks; without
 //           the key, about one channel in eight is busy, chosen by the seed
+//   Dtmf  = the frequencies whose transmissions send DTMF characters, as Busy; without the key,
+//           about one busy frequency in four, chosen by the seed
+//   Faults = seconds from the end of one simulated fault of the link to the next (default 0:
+//           none)
+//   FaultKinds = the faults, taken in turn (default "bad,reset,check,restart"): a garbled reply,
+//           a reset of the radio, a 3 s loss of the link and a 10 s loss of the link
 
 #include <cstdint>
 #include <optional>
@@ -27,6 +33,8 @@ inline constexpr unsigned kNameSize = 20;
 std::string ReadSetting(const std::string& path, const char* section, const char* key,
                         unsigned size = kNameSize);
 
+enum class FaultKind { BadReply, Reset, ShortLoss, LongLoss };
+
 struct RadioSection {
     std::string name;
     int type = 0;
@@ -34,6 +42,9 @@ struct RadioSection {
     unsigned rate = 40;
     std::uint64_t seed = 1;
     std::optional<std::vector<std::uint32_t>> busy;
+    std::optional<std::vector<std::uint32_t>> dtmf;
+    std::uint32_t faultSeconds = 0;
+    std::vector<FaultKind> faultKinds;
 };
 
 RadioSection ReadRadioSection(const std::string& path, const std::string& name);

@@ -75,6 +75,15 @@ std::optional<ScanSlot> ScanList::Next(const std::optional<ScanSlot>& from,
     return std::nullopt;
 }
 
+std::optional<ScanSlot> ScanList::SlotOf(std::uint32_t object) const {
+    for (std::size_t i = 0; object != 0 && i < m_entries.size(); ++i) {
+        if (m_entries[i].object == object && m_entries[i].first != 0) {
+            return ScanSlot{i, static_cast<std::uint32_t>(m_entries[i].first)};
+        }
+    }
+    return std::nullopt;
+}
+
 Parm ScanList::ParmAt(const ScanSlot& slot) const {
     Parm parm = m_entries[slot.entry].parm;
     parm.set(Parm::kFrequency, slot.frequency);

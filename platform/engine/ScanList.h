@@ -30,6 +30,9 @@ public:
     // The slot after `from` (the first one when there is none) that is not locked out; none when
     // every slot is.
     std::optional<ScanSlot> Next(const std::optional<ScanSlot>& from, const LockOuts& locks) const;
+    // The first slot of the entry of `object`, locked out or not; none when the program has no
+    // such entry (object 0 included).
+    std::optional<ScanSlot> SlotOf(std::uint32_t object) const;
     // The entry's record, tuned to the slot's frequency.
     Parm ParmAt(const ScanSlot& slot) const;
 

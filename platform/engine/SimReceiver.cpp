@@ -16,7 +16,7 @@ constexpr std::uint32_t kRoundTripMs = 100;
 
 SimReceiver::SimReceiver(std::string name, BandActivity activity, unsigned channelsPerSecond)
     : m_name(std::move(name)), m_activity(std::move(activity)),
-      m_dwellMs(std::max<std::int64_t>(1, 1000 / std::max(1u, channelsPerSecond))) {}
+      m_rate(std::max(1u, channelsPerSecond)) {}
 
 void SimReceiver::Tune(const Parm& record) {
     m_tuned = record;
@@ -77,6 +77,14 @@ Reply SimReceiver::RecallMemory(Parm& record) const {
     }
     record = channel->second;
     return {};
+}
+
+void SimReceiver::TrunkCommand(const EngineCommandRecord& record) {
+    m_trunkCommands[record.get(EngineCommandRecord::kCode)] = record;
+}
+
+std::string SimReceiver::Dtmf(std::int64_t atMs) const {
+    return m_activity.Dtmf(m_tuned.get(Parm::kFrequency), atMs);
 }
 
 void SimReceiver::FillStatus(DeviceStatus& status, std::int64_t nowMs) const {

@@ -1,11 +1,12 @@
 #pragma once
 // The simulated receiver: it listens where it is tuned, hears the band activity of its seed,
-// keeps volume and squelch and its memory channels, and echoes raw commands. Every request
-// completes at once.
+// keeps volume, squelch, its memory channels and the trunk-tracker commands it is given, and
+// echoes raw commands. Every request completes at once.
 
 #include "platform/engine/BandActivity.h"
 #include "platform/engine/Device.h"
 
+#include <map>
 #include <string>
 
 namespace hb::engine {
@@ -16,8 +17,10 @@ public:
 
     void Tune(const Parm& record) override;
     std::uint8_t Signal(std::int64_t nowMs) const override;
-    std::int64_t DwellMs() const override { return m_dwellMs; }
+    unsigned ChannelsPerSecond() const override { return m_rate; }
     Reply Handle(const Request& request) override;
+    void TrunkCommand(const EngineCommandRecord& record) override;
+    std::string Dtmf(std::int64_t atMs) const override;
     void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
 
 private:
@@ -26,13 +29,15 @@ private:
 
     std::string m_name;
     BandActivity m_activity;
-    std::int64_t m_dwellMs;
+    unsigned m_rate;
     Parm m_tuned;
     std::uint8_t m_volume = 0;
     std::uint8_t m_squelch = 0;
     std::string m_transmit;
     std::uint32_t m_requests = 0;
     std::uint32_t m_tunings = 0;
+    // The last trunk-tracker command of each code; it hears no trunked calls to apply them to.
+    std::map<std::uint8_t, EngineCommandRecord> m_trunkCommands;
 };
 
 } // namespace hb::engine

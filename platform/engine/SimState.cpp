@@ -14,6 +14,17 @@ Call::Call(std::string_view function, std::uint16_t handle) {
     m_call.handle = handle;
 }
 
+std::optional<std::uint16_t> Call::ScriptedFailure() {
+    auto& scripted = SimState::Get().failNext;
+    const auto it = scripted.find(m_call.function);
+    if (it == scripted.end()) {
+        return std::nullopt;
+    }
+    const std::uint16_t status = it->second;
+    scripted.erase(it);
+    return status;
+}
+
 std::uint16_t Call::Done(std::uint16_t result) {
     auto& sim = SimState::Get();
     if (sim.traceFile) {

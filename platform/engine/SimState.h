@@ -7,7 +7,9 @@
 #include "platform/records/TimerStatistics.h"
 
 #include <deque>
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +29,8 @@ struct SimState {
     std::optional<std::uint16_t> failCreate;
     std::optional<std::uint16_t> failOpen;
     std::optional<std::uint16_t> failRequest;
+    std::map<std::string, std::uint16_t, std::less<>> failNext; // by function name
+    std::map<std::string, std::function<std::unique_ptr<Device>()>> deviceMakers; // by section
     std::uint16_t vfoResult = 0;
     std::optional<unsigned> stopSteps = 3;
     std::deque<ExpectedMessage> expectedMessages;
@@ -58,6 +62,8 @@ public:
 
     EngineCall* operator->() { return &m_call; }
     std::uint16_t Done(std::uint16_t result);
+    // The failure scripted for this call's function, taken so that it answers once.
+    std::optional<std::uint16_t> ScriptedFailure();
 
 private:
     EngineCall m_call;

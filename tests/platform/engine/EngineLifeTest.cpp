@@ -163,6 +163,64 @@ TEST_F(EngineLifeTest, HandlesThatNameNothingFailEverywhere) {
     EXPECT_EQ(EngineSim::EngineCount(), 1u);
 }
 
+TEST_F(EngineLifeTest, AScriptedFailureAnswersTheNextCallOnceAndChangesNothing) {
+    constexpr std::uint16_t kRadioFailure = 0x9001;
+    const std::uint16_t engine = Create(m_window.hwnd());
+    const std::uint16_t device = Status(engine).get(EngineStatus::kDeviceHandle);
+    AdvanceAndPump(100);
+
+    EngineStatus status;
+    status.set(EngineStatus::kState, 0xEE);
+    EngineSim::FailNext("scan_engine_status", kRadioFailure);
+    EXPECT_EQ(scan_engine_status(engine, status.data()), kRadioFailure);
+    EXPECT_EQ(status.get(EngineStatus::kState), 0xEE); // the buffer is left as it was
+    EXPECT_EQ(scan_engine_status(engine, status.data()), 0);
+
+    DeviceStatus deviceStatus;
+    EngineSim::FailNext("scan_device_status", kRadioFailure);
+    EXPECT_EQ(scan_device_status(device, deviceStatus.data()), kRadioFailure);
+    EXPECT_EQ(deviceStatus.get(DeviceStatus::kCurrentFrequency), 0u);
+    EXPECT_EQ(scan_device_status(device, deviceStatus.data()), 0);
+
+    // A failed pause leaves the engine scanning.
+    EngineSim::FailNext("scan_engine_command", kRadioFailure);
+    const auto pause = EngineCommandRecord::Make(hb::records::kEngineCmdPause, 7);
+    EXPECT_EQ(scan_engine_command(engine, &pause), kRadioFailure);
+    AdvanceAndPump(100);
+    EXPECT_NE(State(engine), hb::records::kEnginePaused);
+
+    const std::uint32_t program = Status(engine).get(EngineStatus::kProgramId);
+    std::vector<std::uint8_t> block = Compile({Channel(kQuiet1, 201)});
+    EngineSim::FailNext("scan_reload_engine", kRadioFailure);
+    EXPECT_EQ(scan_reload_engine(engine, block.data()), kRadioFailure);
+    EXPECT_EQ(Status(engine).get(EngineStatus::kProgramId), program);
+    EXPECT_EQ(EngineSim::ProgramCount(), 1u);
+
+    EngineSim::FailNext("scan_destroy_engine", kRadioFailure);
+    EXPECT_EQ(scan_destroy_engine(engine), kRadioFailure);
+    EXPECT_EQ(EngineSim::EngineCount(), 1u);
+    EXPECT_EQ(scan_destroy_engine(engine), 0);
+
+    // The journal keeps the failed calls with what they answered.
+    const auto destroys = EngineSim::Calls("scan_destroy_engine");
+    ASSERT_EQ(destroys.size(), 2u);
+    EXPECT_EQ(destroys[0].result, kRadioFailure);
+    EXPECT_EQ(destroys[1].result, 0u);
+}
+
+TEST_F(EngineLifeTest, OnlyTheFiveCallsAndOnlyFailuresCanBeScripted) {
+    std::vector<std::string> failures;
+    hb::win::SetFailureHandler([&](const std::string& m) { failures.push_back(m); });
+    EngineSim::FailNext("scan_get_history", 0x9001);
+    EngineSim::FailNext("scan_engine_status", 0x1234);
+    hb::win::SetFailureHandler([](const std::string& m) { ADD_FAILURE() << m; });
+    EXPECT_EQ(failures.size(), 2u);
+
+    const std::uint16_t engine = Create(m_window.hwnd());
+    EngineStatus status;
+    EXPECT_EQ(scan_engine_status(engine, status.data()), 0);
+}
+
 TEST_F(EngineLifeTest, TheJournalKeepsEachCallWithItsRecords) {
     const std::uint16_t engine = Create(m_window.hwnd());
     const auto record =

@@ -103,8 +103,9 @@ protected:
     }
 
     static void Send(std::uint16_t engine, std::uint8_t code, std::uint8_t subCode = 0,
-                     std::uint32_t first = 0, std::uint32_t second = 0) {
-        const auto record = EngineCommandRecord::Make(code, subCode, first, second);
+                     std::uint32_t first = 0, std::uint32_t second = 0,
+                     std::uint16_t shortParam = 0) {
+        const auto record = EngineCommandRecord::Make(code, subCode, first, second, shortParam);
         EXPECT_EQ(scan_engine_command(engine, &record), 0);
     }
 
