@@ -22,6 +22,7 @@
 #include "platform/tessary/app/EnhancedFormView.h"
 #include "platform/toolkit/CXTPButton.h"
 #include "radioview/CompareParm.h"
+#include "radioview/FocusColorEdit.h"
 
 #include <array>
 #include <cstdint>
@@ -170,7 +171,7 @@ public:
     // ---- Controls; all but the tuning knob, the keypad entry and the frequency display are bound
     // only when the form has them.
     CiKnobX m_tuningKnob;
-    CEdit m_keypadEntry;
+    CFocusColorEdit m_keypadEntry;
     CiSevenSegmentAnalogX m_frequencyDisplay;
     CXTPButton m_enterButton;
     CXTPButton m_khzButton;

@@ -119,6 +119,8 @@ inline constexpr UINT ID_RADIO_GLOBAL_SETTINGS = 27139;
 // ---- The radio window's "Scan" bar and tool view.
 inline constexpr UINT IDR_SCAN_BAR = 27333;
 inline constexpr UINT IDD_TOOL_VIEW = 29383;
+// A form view of scan options that no window opens.
+inline constexpr UINT IDD_SCAN_OPT_VIEW = 27357;
 
 // ---- Context and grid menus (the class library's edit ids among them).
 inline constexpr UINT ID_RANGE_LOCK_OUT_MAP = 27186;

@@ -77,8 +77,8 @@ public:
     // OnCmdMsg.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-    // Called on a control's object with its parent's WM_COMMAND or WM_NOTIFY; TRUE when the
-    // control's reflect entries handled it.
+    // Called on a control's object with its parent's WM_COMMAND, WM_NOTIFY or WM_CTLCOLOR* about
+    // it; TRUE when the control's reflect entries handled it (for colours: returned a brush).
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // TRUE consumes the message before it is translated and dispatched. Overrides call this one

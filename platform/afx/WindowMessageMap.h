@@ -25,6 +25,7 @@ using OnMouseWheel = BOOL(UINT, short, CPoint);
 using OnKey = void(UINT, UINT, UINT);
 using OnShowWindow = void(BOOL, UINT);
 using OnCtlColor = HBRUSH(CDC*, CWnd*, UINT);
+using CtlColor = HBRUSH(CDC*, UINT);
 using OnEraseBkgnd = BOOL(CDC*);
 } // namespace hb::afx::sig
 
@@ -162,6 +163,25 @@ inline constexpr UINT CTLCOLOR_STATIC = 6;
     HB_AFX_WM_CTLCOLOR(WM_CTLCOLORDLG)                                                             \
     HB_AFX_WM_CTLCOLOR(WM_CTLCOLORSCROLLBAR)                                                       \
     HB_AFX_WM_CTLCOLOR(WM_CTLCOLORSTATIC)
+// HBRUSH CtlColor(CDC* pDC, UINT nCtlColor), on a control, for the WM_CTLCOLOR* messages its
+// parent receives about it: the control sets its own colours on pDC and returns its background
+// brush; returning none leaves the question to the parent's OnCtlColor.
+#define HB_AFX_CTLCOLOR_REFLECT(message)                                                           \
+    HB_AFX_MAP_ENTRY(::hb::afx::kReflectBase + (message), 0, 0, 0,                                 \
+                     hbCall.result = static_cast<LRESULT>(                                         \
+                         HB_AFX_CALL(::hb::afx::sig::CtlColor, &ThisClass::CtlColor)(              \
+                             CDC::FromHandle(::hb::win::HandleFromParam<HDC>(hbCall.wParam)),      \
+                             (message)-WM_CTLCOLORMSGBOX)                                          \
+                             .id());                                                               \
+                     return true;)
+#define ON_WM_CTLCOLOR_REFLECT()                                                                   \
+    HB_AFX_CTLCOLOR_REFLECT(WM_CTLCOLORMSGBOX)                                                     \
+    HB_AFX_CTLCOLOR_REFLECT(WM_CTLCOLOREDIT)                                                       \
+    HB_AFX_CTLCOLOR_REFLECT(WM_CTLCOLORLISTBOX)                                                    \
+    HB_AFX_CTLCOLOR_REFLECT(WM_CTLCOLORBTN)                                                        \
+    HB_AFX_CTLCOLOR_REFLECT(WM_CTLCOLORDLG)                                                        \
+    HB_AFX_CTLCOLOR_REFLECT(WM_CTLCOLORSCROLLBAR)                                                  \
+    HB_AFX_CTLCOLOR_REFLECT(WM_CTLCOLORSTATIC)
 // BOOL OnEraseBkgnd(CDC* pDC): non-zero when the background is erased.
 #define ON_WM_ERASEBKGND()                                                                         \
     HB_AFX_MAP_ENTRY(WM_ERASEBKGND, 0, 0, 0,                                                       \

@@ -1,5 +1,6 @@
 #include "platform/afx/CWnd.h"
 
+#include <cstdint>
 #include <optional>
 
 namespace {
@@ -29,6 +30,10 @@ CWnd* NotifyingControl(HWND control, const CWnd& parent) {
     return wnd != &parent ? wnd : nullptr;
 }
 
+bool IsCtlColor(UINT message) {
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
 } // namespace
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) {
@@ -39,6 +44,14 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         result = handled;
     } else if (message == WM_NOTIFY) {
         handled = OnNotify(wParam, lParam, &result);
+    } else if (CWnd* control =
+                   IsCtlColor(message)
+                       ? NotifyingControl(
+                             hb::win::HwndFromParam(static_cast<std::uintptr_t>(lParam)), *this)
+                       : nullptr;
+               control && control->OnChildNotify(message, wParam, lParam, &result)) {
+        // The control chose its own colours; the parent's OnCtlColor is not asked.
+        handled = TRUE;
     } else {
         handled = DispatchToEntry(*this, message, std::nullopt, message, wParam, lParam, result);
     }
@@ -90,12 +103,16 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         code = HIWORD(wParam);
     } else if (message == WM_NOTIFY && lParam) {
         code = reinterpret_cast<const NMHDR*>(lParam)->code;
-    } else {
+    } else if (!IsCtlColor(message)) {
         return FALSE;
     }
     LRESULT result = 0;
     if (!DispatchToEntry(*this, hb::afx::kReflectBase + message, code, message, wParam, lParam,
                          result)) {
+        return FALSE;
+    }
+    if (IsCtlColor(message) && result == 0) {
+        // No brush of its own: the parent answers.
         return FALSE;
     }
     if (pResult) {

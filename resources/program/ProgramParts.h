@@ -12,6 +12,7 @@ hb::afx::ToolBarResource MainToolBar();
 hb::afx::AcceleratorResource MainAccelerators();
 std::vector<hb::afx::StringResource> ProgramStrings();
 std::vector<hb::afx::StringResource> CommandStrings();
+std::vector<hb::afx::StringResource> ControlTipStrings();
 std::vector<hb::afx::IconResource> ProgramIcons();
 std::vector<hb::afx::BitmapResource> ProgramBitmaps();
 std::vector<hb::afx::DialogTemplate> ShellDialogs();
@@ -21,6 +22,7 @@ hb::afx::ToolBarResource ScanToolBar();
 hb::afx::BitmapResource ScanToolBarBitmap();
 std::vector<hb::afx::StringResource> ScanToolBarStrings();
 hb::afx::DialogTemplate ToolViewForm();
+hb::afx::DialogTemplate ScanOptionsForm();
 std::vector<hb::afx::DialogTemplate> WizardPages();
 
 } // namespace hb::resources

@@ -17,6 +17,7 @@ hb::afx::ResourceTables MakeTables() {
     tables.dialogs.insert(tables.dialogs.end(), configuration.begin(), configuration.end());
     tables.dialogs.push_back(MixerForm());
     tables.dialogs.push_back(ToolViewForm());
+    tables.dialogs.push_back(ScanOptionsForm());
     tables.bitmaps.push_back(ScanToolBarBitmap());
     const auto wizard = WizardPages();
     tables.dialogs.insert(tables.dialogs.end(), wizard.begin(), wizard.end());
@@ -25,6 +26,8 @@ hb::afx::ResourceTables MakeTables() {
     tables.strings.insert(tables.strings.end(), commands.begin(), commands.end());
     const auto scanBar = ScanToolBarStrings();
     tables.strings.insert(tables.strings.end(), scanBar.begin(), scanBar.end());
+    const auto tips = ControlTipStrings();
+    tables.strings.insert(tables.strings.end(), tips.begin(), tips.end());
     return tables;
 }
 

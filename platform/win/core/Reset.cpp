@@ -26,6 +26,7 @@ void ResetForTests() {
     detail::ResetClock();
     detail::ResetLoop();
     ResetScreenSize();
+    ResetSysColors();
 }
 
 } // namespace hb::win

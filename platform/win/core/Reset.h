@@ -7,7 +7,8 @@ namespace hb::win {
 // drawing objects other than stock objects, the last paints, the queue, timers, tasks, classes
 // registered outside the platform, menus, accelerator tables, the keys held, hooks, logs, traces
 // and the auto-advance limit are cleared, and
-// the clock becomes manual at tick 0x10000, 2026-01-01T00:00:00Z. Window handles keep counting up:
+// the clock becomes manual at tick 0x10000, 2026-01-01T00:00:00Z; the screen size and the system
+// colours are the classic ones again. Window handles keep counting up:
 // none is ever reused.
 void ResetForTests();
 

@@ -1,5 +1,7 @@
 #include "platform/win/core/SystemInfo.h"
 
+#include "platform/win/gdi/ObjectTable.h"
+
 #include <array>
 
 namespace {
@@ -11,7 +13,7 @@ constexpr DWORD kBuild = 7601;
 constexpr SIZE kClassicScreen{1920, 1080};
 SIZE g_screen = kClassicScreen;
 
-constexpr std::array<COLORREF, 25> kColors = {
+constexpr std::array<COLORREF, 25> kClassicColors = {
     RGB(212, 208, 200), // scroll bar
     RGB(58, 110, 165),  // desktop
     RGB(10, 36, 106),   // active caption
@@ -38,6 +40,11 @@ constexpr std::array<COLORREF, 25> kColors = {
     RGB(0, 0, 0),       // tooltip text
     RGB(255, 255, 225), // tooltip background
 };
+std::array<COLORREF, 25> g_colors = kClassicColors;
+
+bool IsColorIndex(int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < g_colors.size();
+}
 
 } // namespace
 
@@ -74,8 +81,26 @@ int GetSystemMetrics(int index) {
 }
 
 DWORD GetSysColor(int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < kColors.size() ? kColors[index] : 0;
+    return IsColorIndex(index) ? g_colors[static_cast<std::size_t>(index)] : 0;
 }
+
+namespace hb::win {
+
+void SetSysColorForTest(int index, COLORREF color) {
+    if (!IsColorIndex(index)) {
+        return;
+    }
+    g_colors[static_cast<std::size_t>(index)] = color;
+    detail::Objects().RecolorSysColorBrush(index, color);
+}
+
+void ResetSysColors() {
+    for (std::size_t index = 0; index < kClassicColors.size(); ++index) {
+        SetSysColorForTest(static_cast<int>(index), kClassicColors[index]);
+    }
+}
+
+} // namespace hb::win
 
 DWORD GetVersion() {
     return kMajor | (kMinor << 8) | (kBuild << 16);

@@ -60,6 +60,14 @@ inline constexpr int COLOR_INFOBK = 24;
 // The classic colour scheme; 0 (black) for an unknown index.
 DWORD GetSysColor(int index);
 
+namespace hb::win {
+// Tests: changes one system colour, its brush (GetSysColorBrush) included, as a user changing the
+// desktop's colour scheme would; ResetSysColors (part of ResetForTests) brings back the classic
+// scheme. An unknown index is ignored.
+void SetSysColorForTest(int index, COLORREF color);
+void ResetSysColors();
+} // namespace hb::win
+
 struct OSVERSIONINFO {
     DWORD dwOSVersionInfoSize = 0;
     DWORD dwMajorVersion = 0;

@@ -98,6 +98,16 @@ std::uint32_t ObjectTable::SysColorBrush(int index) {
     return it->second;
 }
 
+void ObjectTable::RecolorSysColorBrush(int index, COLORREF color) {
+    const auto it = m_sysColorBrushes.find(index);
+    if (it == m_sysColorBrushes.end()) {
+        return;
+    }
+    if (auto* brush = Find<BrushObject>(it->second)) {
+        brush->color = color;
+    }
+}
+
 void ObjectTable::RemoveAllButStock() {
     std::erase_if(m_objects, [](const auto& item) { return !item.second.stock; });
 }

@@ -75,6 +75,8 @@ public:
     bool IsStock(std::uint32_t id) const;
     std::uint32_t Stock(int index) const;
     std::uint32_t SysColorBrush(int index);
+    // The brush of system colour `index`, if made already, takes its new colour.
+    void RecolorSysColorBrush(int index, COLORREF color);
     // What a memory DC holds before a bitmap is selected into it.
     std::uint32_t DefaultBitmap() const { return m_defaultBitmap; }
     void RemoveAllButStock();

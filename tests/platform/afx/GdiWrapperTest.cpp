@@ -56,6 +56,32 @@ ON_WM_ERASEBKGND()
 ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
+// A static that chooses its own background unless told to leave it to its parent.
+class CSelfColouredStatic : public CStatic {
+public:
+    CSelfColouredStatic() { m_blue.CreateSolidBrush(RGB(0, 0, 128)); }
+
+    CBrush m_blue;
+    bool ownColours = true;
+    std::vector<UINT> asked;
+
+protected:
+    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor) {
+        asked.push_back(nCtlColor);
+        if (!ownColours) {
+            return nullptr;
+        }
+        pDC->SetBkColor(RGB(0, 0, 128));
+        return m_blue;
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSelfColouredStatic, CStatic)
+ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
 class GdiWrapperTest : public hb::afx::test::AfxTest {
 protected:
     static const DrawRecord* Find(const hb::win::DisplayList& list, DrawOp op) {
@@ -130,6 +156,35 @@ TEST_F(GdiWrapperTest, TheParentColoursItsStaticsAndTheWindowKeepsIconsAndFont) 
     dc->Ellipse(CRect(1, 1, 9, 9));
     EXPECT_EQ(panel.ReleaseDC(dc), 1);
     EXPECT_EQ(hb::win::LastPaint(panel.m_hWnd).back().op, DrawOp::Ellipse);
+}
+
+TEST_F(GdiWrapperTest, AControlChoosingItsOwnColoursAnswersBeforeItsParent) {
+    CDisplayPanel panel;
+    panel.CreateEx(0, nullptr, "Panel", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr,
+                   0);
+    CSelfColouredStatic khz;
+    khz.Create("kHz", WS_VISIBLE, CRect(0, 0, 40, 20), &panel, 27792);
+
+    auto painted = hb::win::PaintWindowTree(panel.m_hWnd);
+    ASSERT_EQ(painted.size(), 2u);
+    EXPECT_EQ(Find(painted[1].list, DrawOp::FillRect)->brush.color, RGB(0, 0, 128));
+    // The parent's OnCtlColor, which would have made the text green, was not asked.
+    EXPECT_EQ(Find(painted[1].list, DrawOp::DrawText)->state.textColor,
+              GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(khz.asked, std::vector<UINT>{CTLCOLOR_STATIC});
+
+    CClientDC dc(&panel);
+    EXPECT_EQ(panel.SendMessage(WM_CTLCOLOREDIT, static_cast<WPARAM>(dc.m_hDC.id()),
+                                hb::win::ParamFromHwnd(khz)),
+              static_cast<LRESULT>(HBRUSH(khz.m_blue).id()));
+    EXPECT_EQ(dc.GetBkColor(), RGB(0, 0, 128));
+    EXPECT_EQ(khz.asked.back(), CTLCOLOR_EDIT);
+
+    // Without a brush of its own, the parent answers as for any control.
+    khz.ownColours = false;
+    painted = hb::win::PaintWindowTree(panel.m_hWnd);
+    EXPECT_EQ(Find(painted[1].list, DrawOp::FillRect)->brush.color, RGB(0, 64, 0));
+    EXPECT_EQ(Find(painted[1].list, DrawOp::DrawText)->state.textColor, RGB(0, 255, 0));
 }
 
 TEST_F(GdiWrapperTest, WrappersOwnTheirObjectsAndTemporaryOnesNever) {

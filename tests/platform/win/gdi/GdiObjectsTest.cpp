@@ -108,4 +108,33 @@ TEST_F(GdiObjectsTest, AResetDropsCreatedObjectsButKeepsTheStockOnes) {
     DeleteDC(hdc);
 }
 
+TEST_F(GdiObjectsTest, ASystemColourSetByATestRecoloursItsBrushUntilTheReset) {
+    const COLORREF classicMenu = GetSysColor(COLOR_MENU);
+    const HBRUSH menu = GetSysColorBrush(COLOR_MENU);
+    const auto filledWith = [](HBRUSH brush) {
+        const HDC hdc = hb::win::CreateRecordingDC();
+        const RECT box{0, 0, 4, 4};
+        FillRect(hdc, &box, brush);
+        const COLORREF color = hb::win::DisplayListOf(hdc).back().brush.color;
+        DeleteDC(hdc);
+        return color;
+    };
+
+    hb::win::SetSysColorForTest(COLOR_MENU, RGB(1, 2, 3));
+    hb::win::SetSysColorForTest(99, RGB(4, 5, 6));
+    EXPECT_EQ(GetSysColor(COLOR_MENU), RGB(1, 2, 3));
+    EXPECT_EQ(GetSysColor(99), 0u);
+    // A brush handed out before the change follows it, as the desktop's own do.
+    EXPECT_EQ(GetSysColorBrush(COLOR_MENU), menu);
+    EXPECT_EQ(filledWith(menu), RGB(1, 2, 3));
+    // A brush first asked for after the change has the new colour.
+    hb::win::SetSysColorForTest(COLOR_INFOBK, RGB(7, 8, 9));
+    EXPECT_EQ(filledWith(GetSysColorBrush(COLOR_INFOBK)), RGB(7, 8, 9));
+
+    hb::testkit::ResetPlatform();
+    EXPECT_EQ(GetSysColor(COLOR_MENU), classicMenu);
+    EXPECT_EQ(filledWith(menu), classicMenu);
+    EXPECT_EQ(GetSysColor(COLOR_INFOBK), RGB(255, 255, 225));
+}
+
 } // namespace
