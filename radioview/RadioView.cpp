@@ -4,8 +4,10 @@
 #include "app/rig/Rig.h"
 #include "platform/afx/CDocument.h"
 #include "platform/afx/Ddx.h"
+#include "platform/records/PrivateMessages.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/win/controls/CommonControls.h"
 #include "radioview/BC2052View.h"
 #include "radioview/BC780View.h"
 #include "radioview/BC895View.h"
@@ -20,7 +22,36 @@ BEGIN_MESSAGE_MAP(CRadioView, CEnhancedFormView)
 ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_NOTIFY_EX(TTN_NEEDTEXT, 0, &CRadioView::OnToolTipNotify)
+// Tuning.
+ON_WM_TIMER()
+ON_NOTIFY(UDN_DELTAPOS, IDC_STEP_SPIN, &CRadioView::OnStepSpin)
+ON_EN_KILLFOCUS(IDC_STEP_ENTRY, &CRadioView::OnStepEntryKillFocus)
+ON_BN_CLICKED(IDC_BAND_STEP_SNAP, &CRadioView::OnBandStepSnap)
+ON_BN_CLICKED(IDC_TUNING_STEP_SNAP, &CRadioView::OnTuningStepSnap)
+ON_BN_CLICKED(IDC_SNAP_TO_BAND, &CRadioView::OnSnapToBand)
+ON_BN_CLICKED(IDC_SNAP_TO_STEP, &CRadioView::OnSnapToStep)
+ON_BN_CLICKED(IDC_FREQUENCY_FOLLOWING, &CRadioView::OnFrequencyFollowing)
+ON_BN_CLICKED(IDC_BAND_SELECT, &CRadioView::OnBandSelect)
+ON_BN_CLICKED(IDC_MEMORY_STORE, &CRadioView::OnMemoryStore)
+ON_BN_CLICKED(IDC_MEMORY_RECALL, &CRadioView::OnMemoryRecall)
+ON_NOTIFY(UDN_DELTAPOS, IDC_MEMORY_SPIN, &CRadioView::OnMemorySpin)
+ON_MESSAGE(WM_TUNE_DIGIT_STEP, &CRadioView::OnTuneDigitStep)
 END_MESSAGE_MAP()
+
+BEGIN_EVENTSINK_MAP(CRadioView, CEnhancedFormView)
+// Tuning.
+ON_EVENT(CRadioView, IDC_TUNING_KNOB, 18, &CRadioView::OnTuningKnobPosition)
+ON_EVENT(CRadioView, IDC_TUNING_KNOB, 8, &CRadioView::OnTuningKnobTouched)
+ON_EVENT(CRadioView, IDC_TUNING_KNOB, 9, &CRadioView::OnTuningKnobMouse)
+ON_EVENT(CRadioView, IDC_TUNING_KNOB, 11, &CRadioView::OnTuningKnobMouse)
+ON_EVENT(CRadioView, IDC_TUNING_KNOB, 13, &CRadioView::OnTuningKnobTouched)
+ON_EVENT(CRadioView, IDC_STEP_DOWN, 9, &CRadioView::OnStepDownMouseDown)
+ON_EVENT(CRadioView, IDC_STEP_DOWN, 10, &CRadioView::OnStepDownMouseMove)
+ON_EVENT(CRadioView, IDC_STEP_DOWN, 11, &CRadioView::OnStepDownMouseUp)
+ON_EVENT(CRadioView, IDC_STEP_UP, 9, &CRadioView::OnStepUpMouseDown)
+ON_EVENT(CRadioView, IDC_STEP_UP, 10, &CRadioView::OnStepUpMouseMove)
+ON_EVENT(CRadioView, IDC_STEP_UP, 11, &CRadioView::OnStepUpMouseUp)
+END_EVENTSINK_MAP()
 
 namespace {
 

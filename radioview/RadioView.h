@@ -31,6 +31,7 @@ class CAudioLog;
 class CRadioFrame;
 class CRig;
 class Object;
+class Radio;
 
 class CRadioView : public CEnhancedFormView {
     DECLARE_DYNCREATE(CRadioView)
@@ -160,6 +161,13 @@ public:
     virtual void ApplyAGCDecay();
     virtual void SaveAGCDecay();
 
+    // ---- Tuning: the knob, the step LEDs and entry, the snap and band buttons, the memories.
+    // The step LEDs repeat at the first period, then at the second.
+    static constexpr UINT kSpinFirstMs = 300;
+    static constexpr UINT kSpinRepeatMs = 100;
+    // WM_TUNE_DIGIT_STEP: wParam the amount in Hz; lParam bits 0-7 truncate, bits 8-15 downward.
+    LRESULT OnTuneDigitStep(WPARAM wParam, LPARAM lParam);
+
     // ---- Controls; all but the tuning knob, the keypad entry and the frequency display are bound
     // only when the form has them.
     CiKnobX m_tuningKnob;
@@ -276,7 +284,31 @@ protected:
     void OnDestroy();
     BOOL OnToolTipNotify(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
 
+    // ---- Tuning handlers.
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnTuningKnobPosition();
+    void OnTuningKnobTouched();
+    void OnTuningKnobMouse(short button, short shift, long x, long y);
+    void OnStepDownMouseDown(short button, short shift, long x, long y);
+    void OnStepDownMouseMove(short button, short shift, long x, long y);
+    void OnStepDownMouseUp(short button, short shift, long x, long y);
+    void OnStepUpMouseDown(short button, short shift, long x, long y);
+    void OnStepUpMouseMove(short button, short shift, long x, long y);
+    void OnStepUpMouseUp(short button, short shift, long x, long y);
+    void OnStepSpin(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnStepEntryKillFocus();
+    void OnBandStepSnap();
+    void OnTuningStepSnap();
+    void OnSnapToBand();
+    void OnSnapToStep();
+    void OnFrequencyFollowing();
+    void OnBandSelect();
+    void OnMemoryStore();
+    void OnMemoryRecall();
+    void OnMemorySpin(NMHDR* pNMHDR, LRESULT* pResult);
+
     DECLARE_MESSAGE_MAP()
+    DECLARE_EVENTSINK_MAP()
 
 private:
     // The application's colour table entries of the panel's numeric displays.
@@ -300,6 +332,27 @@ private:
     // The tooltip of V1-V5 (n = 1-5).
     CString VfoToolTip(int n) const;
     void SetupKnobRanges();
+
+    // ---- Tuning helpers.
+    Radio* TheRadio() const;
+    parm& ActiveVfo();
+    CString& ActiveInfo();
+    void SnapActiveToStep();
+    void SnapActiveToBand(const band& found);
+    // The knob's position := the active frequency - its origin.
+    void PlaceTuningKnob();
+    // The active VFO's step := step, shown and kept as "TuningStep".
+    void SaveStep(UINT step);
+    void SaveSetting(LPCSTR entry, int value);
+    void FocusKeypad();
+    CiLedRectangleX& SpinLed(UINT id);
+    void SpinPressed(UINT id, short button, short shift);
+    void SpinReleased(UINT id);
+    void SpinMoved(UINT id, long x, long y);
+    void ChooseSnap(CXTPButton& button, CXTPButton& other, std::uint8_t& snap,
+                    std::uint8_t& otherSnap, LPCSTR entry, LPCSTR otherEntry);
+    // The form shows a memory channel and the radio has memory channels.
+    bool MemoryUsable() const;
 
     // The first update read the stored VFOs: only then are they written back.
     bool m_vfosLoaded = false;

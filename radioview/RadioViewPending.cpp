@@ -2,26 +2,6 @@
 // carry them.
 #include "radioview/RadioView.h"
 
-// ---- Tuning.
-void CRadioView::UpdateFrequencyDisplay(UINT) {}
-void CRadioView::LoadParmIntoActiveVfo(parm*, int) {}
-void CRadioView::TuneFrequency(UINT, int) {}
-void CRadioView::SetManualChannel(UINT, BYTE) {}
-UINT CRadioView::SnapToRadioBand(UINT hz) {
-    return hz;
-}
-void CRadioView::StepFromSpin(UINT) {}
-void CRadioView::SnapToBandGrid() {}
-void CRadioView::FormatFrequency(UINT) {}
-void CRadioView::ShowStep(UINT) {}
-UINT CRadioView::ParseStepEntry(UINT current) {
-    return current;
-}
-void CRadioView::SetTuningStep(UINT) {}
-void CRadioView::CentreTuningKnob(UINT) {}
-void CRadioView::OnFrequencyChanged() {}
-void CRadioView::TuneBySteps(int) {}
-
 // ---- Engine notifications.
 void CRadioView::AppendDtmf(const DtmfRecord*) {}
 void CRadioView::LogHit(HistoryRecord*, Object*, Object*) {}

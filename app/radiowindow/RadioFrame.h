@@ -65,6 +65,8 @@ public:
     CRadioLog& ActivityLog() { return m_activityLog; }
     CChannelRack* TonePanel() const { return m_tonePanel; }
     std::uint8_t ViewType() const { return m_viewType; }
+    // The window is on its way out.
+    bool Closing() const { return m_closing != 0; }
 
     CScanListView* m_scanListView = nullptr;
     CSearchSlaveView* m_multiRadioView = nullptr;
@@ -102,7 +104,6 @@ private:
     void CreateTonePanel();
     void SetPaneSizes();
     void WidenToShow(int clientWidth);
-    bool Closing() const { return m_closing != 0; }
     // The first start: compile and create the engines. False ends the start.
     bool CreateEngines(std::uint8_t*& program);
     // A start after an engine check: recompile and reload. False ends the start.

@@ -10,6 +10,7 @@ inline constexpr std::uint16_t kStatusInvalidHandle = 0x8100;   // 0, unknown, o
 inline constexpr std::uint16_t kStatusInvalidArgument = 0x8200; // a null buffer, record or name
 inline constexpr std::uint16_t kStatusNoRecord = 0x8300;        // the queue is empty
 inline constexpr std::uint16_t kStatusNoFile = 0x8500;          // a file that cannot be written
+inline constexpr std::uint16_t kStatusEmptyChannel = 0x8600;    // a memory channel never written
 
 // States of the simulated engine next to the shared ones (stopped, paused, on a channel).
 inline constexpr std::uint8_t kEngineStarting = 0;

@@ -1,6 +1,7 @@
 #include "platform/engine/SimReceiver.h"
 
 #include "platform/engine/EngineCodes.h"
+#include "platform/engine/SimState.h"
 #include "platform/records/TextWidths.h"
 
 #include <algorithm>
@@ -33,6 +34,10 @@ Reply SimReceiver::Handle(const Request& request) {
     case RequestKind::Monitor:
         Tune(*request.record);
         return {0, true};
+    case RequestKind::MemWrite:
+        return StoreMemory(*request.record);
+    case RequestKind::MemToVfo:
+        return RecallMemory(*request.record);
     case RequestKind::SetVolume:
         m_volume = static_cast<std::uint8_t>(request.value);
         return {};
@@ -53,6 +58,25 @@ Reply SimReceiver::Handle(const Request& request) {
     default:
         return {};
     }
+}
+
+Reply SimReceiver::StoreMemory(const Parm& record) {
+    SimState::Get().memoryChannels[m_name][record.get(Parm::kMemoryChannel)] = record;
+    return {};
+}
+
+Reply SimReceiver::RecallMemory(Parm& record) const {
+    const auto& radios = SimState::Get().memoryChannels;
+    const auto radio = radios.find(m_name);
+    if (radio == radios.end()) {
+        return {kStatusEmptyChannel, false};
+    }
+    const auto channel = radio->second.find(record.get(Parm::kMemoryChannel));
+    if (channel == radio->second.end()) {
+        return {kStatusEmptyChannel, false};
+    }
+    record = channel->second;
+    return {};
 }
 
 void SimReceiver::TrunkCommand(const EngineCommandRecord& record) {

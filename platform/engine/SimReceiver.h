@@ -1,7 +1,7 @@
 #pragma once
 // The simulated receiver: it listens where it is tuned, hears the band activity of its seed,
-// keeps volume, squelch and the trunk-tracker commands it is given, and echoes raw commands. Every
-// request completes at once.
+// keeps volume, squelch, its memory channels and the trunk-tracker commands it is given, and
+// echoes raw commands. Every request completes at once.
 
 #include "platform/engine/BandActivity.h"
 #include "platform/engine/Device.h"
@@ -24,6 +24,9 @@ public:
     void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
 
 private:
+    Reply StoreMemory(const Parm& record);
+    Reply RecallMemory(Parm& record) const;
+
     std::string m_name;
     BandActivity m_activity;
     unsigned m_rate;

@@ -3,6 +3,7 @@
 
 #include "platform/engine/EngineCodes.h"
 #include "platform/engine/EngineSim.h"
+#include "platform/records/Parm.h"
 #include "platform/records/TimerStatistics.h"
 
 #include <deque>
@@ -40,6 +41,9 @@ struct SimState {
     std::vector<std::string> comPorts;
     std::string serialFolder = "/dev";
     hb::records::TimerStatistics timerStatistics = PerfectTimer();
+    // The memory channels of each simulated radio, by radio name and channel number: they outlive
+    // the device, as a radio's memory outlives its connection.
+    std::map<std::string, std::map<std::uint16_t, hb::records::Parm>> memoryChannels;
     // The file the engine's trace goes to while it runs.
     std::optional<std::string> traceFile;
 

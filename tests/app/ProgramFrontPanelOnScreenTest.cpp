@@ -14,11 +14,6 @@ namespace {
 
 class ProgramFrontPanelOnScreenTest : public ProgramOnScreen {
 protected:
-    static constexpr unsigned kWide = 1000;
-    static constexpr unsigned kHigh = 700;
-    // The radio window's maximise box, in its title bar.
-    static constexpr int kMaximiseX = 466;
-    static constexpr int kChildTitleY = 80;
     // The panel's rows once the window is maximised.
     static constexpr int kPanelTop = 95;
     static constexpr unsigned kPanelHeight = 150;
@@ -27,15 +22,9 @@ protected:
 TEST_F(ProgramFrontPanelOnScreenTest, TheReceiversWindowShowsItsPanelPainted) {
     const auto main = StartOnReceiversList();
     ASSERT_TRUE(main);
-    // The panel is wider than the window opens: the user gives it room and maximises the window.
-    driver->Resize(*main, kWide, kHigh);
-    ASSERT_TRUE(driver->WaitUntilPainted(*main, kWait));
-    const auto before = driver->Pixels(*main, 0, 0, 600, 120);
-    driver->Click(*main, kMaximiseX, kChildTitleY);
-    ASSERT_TRUE(driver->WaitUntilChanged(*main, 0, 0, 600, 120, before, kWait));
-    ASSERT_TRUE(driver->WaitUntilPainted(*main, kWait));
+    ASSERT_TRUE(GiveThePanelRoom(*main));
     // Displays, knobs, buttons and lamps in their own colours, not a blank form.
-    const auto panel = driver->Pixels(*main, 0, kPanelTop, kWide, kPanelHeight);
+    const auto panel = driver->Pixels(*main, 0, kPanelTop, kRoomyWidth, kPanelHeight);
     EXPECT_GE(std::set<unsigned long>(panel.begin(), panel.end()).size(), 16u);
     EXPECT_TRUE(driver->Screenshot(*main, hb::testkit::ArtefactPath("program-front-panel.png")));
 }

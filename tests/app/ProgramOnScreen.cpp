@@ -70,4 +70,18 @@ std::optional<hb::testkit::XDriver::XId> ProgramOnScreen::StartOnReceiversList()
     return main;
 }
 
+bool ProgramOnScreen::GiveThePanelRoom(hb::testkit::XDriver::XId main) {
+    // The radio window's maximise box, in its title bar.
+    constexpr int kMaximiseX = 466;
+    constexpr int kChildTitleY = 80;
+    driver->Resize(main, kRoomyWidth, kRoomyHeight);
+    if (!driver->WaitUntilPainted(main, kWait)) {
+        return false;
+    }
+    const auto before = driver->Pixels(main, 0, 0, 600, 120);
+    driver->Click(main, kMaximiseX, kChildTitleY);
+    return driver->WaitUntilChanged(main, 0, 0, 600, 120, before, kWait) &&
+           driver->WaitUntilPainted(main, kWait);
+}
+
 } // namespace hb::apptest

@@ -37,6 +37,11 @@ protected:
     // that says the wizard cannot run over it, and returns the main window with the receiver's
     // radio window once it is painted; nothing when a step fails (the test fails too).
     std::optional<hb::testkit::XDriver::XId> StartOnReceiversList();
+    // The front panel is wider than the radio window opens: the user makes the main window
+    // kRoomyWidth by kRoomyHeight and maximises the radio window. False when it does not repaint.
+    bool GiveThePanelRoom(hb::testkit::XDriver::XId main);
+    static constexpr unsigned kRoomyWidth = 1000;
+    static constexpr unsigned kRoomyHeight = 700;
 
     std::unique_ptr<hb::testkit::XServer> server;
     std::unique_ptr<hb::testkit::XDriver> driver;

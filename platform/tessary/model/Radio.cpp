@@ -206,6 +206,10 @@ bool Radio::CheckRecord(Parm& record) const {
     return !(record == before);
 }
 
+void Radio::AdjustForNewBand(Parm& record) const {
+    CheckRecord(record);
+}
+
 Parm Radio::DefaultRecord() const {
     const hb::records::Controls& c = controls();
     Parm record;

@@ -100,6 +100,9 @@ public:
     // Makes the record valid for the radio in place (mode, step, filter and bandwidth, squelch
     // and control values); true when something changed. The frequency is left as it is.
     virtual bool CheckRecord(hb::records::Parm& record) const;
+    // A record that has just moved into a band of the band plan, adjusted in place to what the
+    // radio wants there; by default the record check.
+    virtual void AdjustForNewBand(hb::records::Parm& record) const;
     // The record of an empty channel of this radio.
     hb::records::Parm DefaultRecord() const;
 

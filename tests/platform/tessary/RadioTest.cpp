@@ -144,6 +144,13 @@ TEST_F(RadioTest, RecordCheckFixesWhatTheModelLacks) {
     EXPECT_LT(record.get(Parm::kFilter), radio->filterCount());
     EXPECT_EQ(record.get(Parm::kFrequency), 5u);
 
+    // A record moved into a new band gets the same check unless a model says otherwise.
+    Parm moved = record;
+    moved.set(Parm::kMode, 7);
+    moved.set(Parm::kStep, 12'000);
+    radio->AdjustForNewBand(moved);
+    EXPECT_EQ(moved, record);
+
     radio->StepRecord(record, 1);
     EXPECT_EQ(record.get(Parm::kStep), 20'000u);
     radio->StepRecord(record, -1);

@@ -1,0 +1,108 @@
+#include "platform/tessary/app/BandSelect.h"
+
+#include "platform/tessary/app/DialogButtons.h"
+#include "platform/tessary/model/BandPlan.h"
+#include "platform/win/controls/ControlMessages.h"
+
+#include <cstdio>
+
+IMPLEMENT_DYNAMIC(CBandSelect, CDialog)
+
+namespace {
+
+constexpr int kMargin = 7;
+constexpr int kListWidth = 190;
+constexpr int kListHeight = 150;
+
+hb::afx::DialogTemplate MakeTemplate() {
+    hb::afx::DialogTemplate dialog{.caption = "Select Band",
+                                   .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                                   .cx = kMargin * 2 + kListWidth,
+                                   .cy = kMargin * 2 + kListHeight + 24,
+                                   .fontName = "MS Sans Serif",
+                                   .fontSize = 8};
+    dialog.controls.push_back(
+        {.id = CBandSelect::IDC_BANDS,
+         .className = "ListBox",
+         .style = WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY,
+         .x = kMargin,
+         .y = kMargin,
+         .cx = kListWidth,
+         .cy = kListHeight});
+    hb::tessary::AddOkCancel(dialog, kMargin + kListHeight + 6);
+    return dialog;
+}
+
+const hb::afx::DialogTemplate& Template() {
+    static const hb::afx::DialogTemplate dialog = MakeTemplate();
+    return dialog;
+}
+
+// "Air Band  118.000-137.000 MHz"
+std::string RowText(const hb::tessary::BandPlanEntry& entry) {
+    char text[96];
+    std::snprintf(text, sizeof text, "%s  %u.%03u-%u.%03u MHz", entry.name, entry.lower / 1000000,
+                  entry.lower % 1000000 / 1000, entry.upper / 1000000,
+                  entry.upper % 1000000 / 1000);
+    return text;
+}
+
+} // namespace
+
+BEGIN_MESSAGE_MAP(CBandSelect, CDialog)
+ON_CONTROL(LBN_DBLCLK, IDC_BANDS, &CBandSelect::OnBandDoubleClick)
+END_MESSAGE_MAP()
+
+int CBandSelect::LocateBand(const parm* record, band* found) {
+    if (record == nullptr || found == nullptr) {
+        return 0;
+    }
+    const auto index = hb::tessary::FindPlanBand(record->get(parm::kFrequency));
+    if (!index) {
+        return 0;
+    }
+    *found = hb::tessary::MakeBandRecord(*index);
+    return 1;
+}
+
+int CBandSelect::SelectBand(parm* record) {
+    if (record == nullptr) {
+        return 0;
+    }
+    CBandSelect dialog(record->get(parm::kStart));
+    if (dialog.DoModal() != IDOK || dialog.Chosen() < 0) {
+        return 0;
+    }
+    const auto plan = hb::tessary::BandPlan();
+    record->set(parm::kChosenFrequency, plan[static_cast<std::size_t>(dialog.Chosen())].lower);
+    return 1;
+}
+
+const char* CBandSelect::BandName(const band& record) {
+    return hb::tessary::BandName(record.get(band::kNameId));
+}
+
+CBandSelect::CBandSelect(std::uint32_t start, CWnd* pParentWnd)
+    : CDialog(&Template(), pParentWnd), m_start(start) {}
+
+BOOL CBandSelect::OnInitDialog() {
+    CDialog::OnInitDialog();
+    for (const auto& entry : hb::tessary::BandPlan()) {
+        SendDlgItemMessage(IDC_BANDS, LB_ADDSTRING, 0,
+                           reinterpret_cast<LPARAM>(RowText(entry).c_str()));
+    }
+    if (const auto current = hb::tessary::FindPlanBand(m_start)) {
+        SendDlgItemMessage(IDC_BANDS, LB_SETCURSEL, *current, 0);
+    }
+    return TRUE;
+}
+
+void CBandSelect::OnOK() {
+    const auto selected = SendDlgItemMessage(IDC_BANDS, LB_GETCURSEL, 0, 0);
+    m_chosen = selected >= 0 ? static_cast<int>(selected) : -1;
+    CDialog::OnOK();
+}
+
+void CBandSelect::OnBandDoubleClick() {
+    OnOK();
+}

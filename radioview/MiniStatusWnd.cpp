@@ -1,0 +1,3 @@
+#include "radioview/MiniStatusWnd.h"
+
+IMPLEMENT_DYNAMIC(CMiniStatusWnd, CWnd)
