@@ -67,6 +67,13 @@ std::optional<hb::testkit::XDriver::XId> ProgramOnScreen::StartOnReceiversList()
         ADD_FAILURE() << "no radio window\n" << program.Output();
         return std::nullopt;
     }
+    // The radio window opens beside the docking panes and moves left when the first start puts
+    // them away: what the tests click stays put once the workspace shows where the window stood.
+    if (!driver->WaitForPixel(*main, kMovedWindowX, kMovedWindowY, kWorkspace, kWait)) {
+        driver->Screenshot(*main, hb::testkit::ArtefactPath("program-unsettled.png"));
+        ADD_FAILURE() << "the docking panes stayed: " << program.Output();
+        return std::nullopt;
+    }
     return main;
 }
 

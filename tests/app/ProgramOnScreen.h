@@ -26,6 +26,9 @@ protected:
     static constexpr int kDockedPaneX = 150;
     static constexpr int kDockedPaneY = 300;
     static constexpr unsigned long kWorkspace = 0x808080;
+    // A point of the radio window while the docking panes are out, and of the workspace after.
+    static constexpr int kMovedWindowX = 650;
+    static constexpr int kMovedWindowY = 300;
 
     // Skips the test when no X server can be had.
     void SetUp() override;
