@@ -60,6 +60,10 @@ BOOL CRadioView::OnToolTipNotify(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
     }
     if (m_toolTipText.IsEmpty() && control) {
         m_toolTipText.LoadString(static_cast<UINT>(::GetDlgCtrlID(control)));
+        // A control that shares its id with a command has the command's "prompt\ntip" string.
+        if (const int newline = m_toolTipText.Find('\n'); newline >= 0) {
+            m_toolTipText = m_toolTipText.Mid(newline + 1);
+        }
     }
     info->lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(m_toolTipText));
     *pResult = 0;

@@ -64,6 +64,11 @@ TEST_F(RadioViewToolTipsTest, OnATrunkFormTheTrunkVButtonsCarryTheSameText) {
     }
     EXPECT_GT(banks, 0);
     EXPECT_EQ(ToolCount(*panel), 5 + banks);
+    // The Reset key shares its id with the Scan bar's command: its tip is the string's tip line.
+    CString command;
+    ASSERT_TRUE(command.LoadString(IDC_KEY_RESET));
+    ASSERT_GE(command.Find('\n'), 0);
+    EXPECT_EQ(TipOf(*panel, IDC_KEY_RESET), std::string(command.Mid(command.Find('\n') + 1)));
 }
 
 TEST_F(RadioViewToolTipsTest, AnyOtherControlShowsTheStringOfItsId) {
