@@ -263,6 +263,10 @@ public:
     std::uint8_t m_frequencyChanged = 0;
     std::uint8_t m_recalled = 0;
     std::uint8_t m_nameEditing = 0;
+    // The channel hold of the engine notifications.
+    std::uint8_t m_channelHold = 0;
+    // DTMF digits heard since the last logged hit.
+    CString m_dtmfText;
     // Per VFO: selecting it interrupted scanning.
     std::array<std::uint8_t, kVfoCount> m_enteredFromScanning{};
     std::uint32_t m_knobOrigin = 0;

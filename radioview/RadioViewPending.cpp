@@ -3,14 +3,8 @@
 #include "radioview/RadioView.h"
 
 // ---- Engine notifications.
-void CRadioView::AppendDtmf(const DtmfRecord*) {}
 void CRadioView::LogHit(HistoryRecord*, Object*, Object*) {}
-CString CRadioView::ShowChannelName(const CString& text) {
-    return text;
-}
-void CRadioView::ToggleHold() {}
 void CRadioView::NotifyAudioLog(dal*, BYTE, BYTE, const BYTE*, const BYTE*) {}
-void CRadioView::FormatStep(const parm*) {}
 void CRadioView::NotifyEngineCheck(CRadioFrame*) {}
 void CRadioView::RefreshFromDevice() {}
 
