@@ -163,6 +163,12 @@ DialogControl Knob(UINT id, Box box, double min, double max, double position) {
                        {kBackGroundColor, Color(kPanelFace)}});
 }
 
+DialogControl TuningKnob(UINT id, Box box, double min, double max) {
+    DialogControl knob = Knob(id, box, min, max, min);
+    knob.properties.push_back({dispid::knob::kPositionLabelVisible, false});
+    return knob;
+}
+
 DialogControl Lamp(UINT id, std::string caption, Box box) {
     using namespace dispid::ledRectangle;
     return Instrument(Kind::LedRectangle, id, box,

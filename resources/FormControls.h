@@ -56,6 +56,8 @@ DialogControl ProgressBar(UINT id, Box box);
 
 // ---- Instruments.
 DialogControl Knob(UINT id, Box box, double min, double max, double position);
+// A knob without the position under its dial: the frequency display shows what it tunes.
+DialogControl TuningKnob(UINT id, Box box, double min, double max);
 DialogControl Lamp(UINT id, std::string caption, Box box);
 DialogControl RoundLamp(UINT id, Box box, COLORREF activeColor);
 // Seven segments: a frequency with its decimals, or a whole number.

@@ -33,6 +33,12 @@ public:
     void SetIndicatorColor(COLORREF value) {
         SetProperty(hb::instruments::knob::kIndicatorColor, value);
     }
+    BOOL GetPositionLabelVisible() const {
+        return GetBool(hb::instruments::knob::kPositionLabelVisible);
+    }
+    void SetPositionLabelVisible(BOOL value) {
+        SetProperty(hb::instruments::knob::kPositionLabelVisible, value != 0);
+    }
     COLORREF GetBackGroundColor() const {
         return GetColor(hb::instruments::knob::kBackGroundColor);
     }

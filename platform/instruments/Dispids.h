@@ -26,6 +26,8 @@ inline constexpr long kTickColor = 29;
 inline constexpr long kTransparent = 49;
 inline constexpr long kIndicatorHubColor = 71;
 inline constexpr long kIndicatorColor = 73;
+// Whether the position and its unit show under the dial; a tuning knob turns this off.
+inline constexpr long kPositionLabelVisible = 200;
 } // namespace knob
 
 namespace ledRectangle {

@@ -20,6 +20,7 @@ double FractionOf(double position, double minimum, double maximum) {
 // A gauge's scale runs clockwise through 270 degrees, from lower left to lower right.
 constexpr double kGaugeStart = 225;
 constexpr double kGaugeTravel = 270;
+constexpr double kHalfRootTwo = 0.70710678;
 
 } // namespace
 
@@ -28,7 +29,8 @@ int KnobTextHeight(const RECT& client) {
 }
 
 // The travel arc, the knob, a pointer line at the position (clockwise from the minimum, the
-// travel shared out symmetrically about 12 o'clock) and the position with its unit in the gap.
+// travel shared out symmetrically about 12 o'clock) and, unless turned off, the position with its
+// unit in the gap.
 void PaintKnob(HWND hwnd, HDC hdc, const InstrumentState& state) {
     using namespace knob;
     const RECT client = ClientOf(hwnd);
@@ -57,6 +59,9 @@ void PaintKnob(HWND hwnd, HDC hdc, const InstrumentState& state) {
     const double angle = 90 + shown / 2 - FractionOf(position, minimum, maximum) * travel;
     Line(hdc, OnCircle(cx, cy, body * 0.35, angle), OnCircle(cx, cy, body * 0.95, angle),
          ColorAt(state, kIndicatorColor), 2);
+    if (!NumberAt(state, kPositionLabelVisible)) {
+        return;
+    }
     const int height = KnobTextHeight(client);
     const HFONT font = MakeFont(TextAt(state, kFont), height);
     Text(hdc, NumberText(position) + TextAt(state, kUnitsText),
@@ -66,7 +71,7 @@ void PaintKnob(HWND hwnd, HDC hdc, const InstrumentState& state) {
 }
 
 // The scale arc with its coloured sections and major ticks, the needle at the position, the
-// caption under the centre and, when shown, the label text under the caption.
+// caption at the foot of the face and, when shown, the label text under the caption.
 void PaintAngularGauge(HWND hwnd, HDC hdc, const InstrumentState& state) {
     using namespace angularGauge;
     const RECT client = ClientOf(hwnd);
@@ -105,14 +110,23 @@ void PaintAngularGauge(HWND hwnd, HDC hdc, const InstrumentState& state) {
     const double needle = angleOf(NumberAt(state, kPosition));
     Line(hdc, {static_cast<LONG>(cx), static_cast<LONG>(cy)},
          OnCircle(cx, cy, radius * 0.85, needle), ColorAt(state, kPointerColor), 2);
-    const LONG line = std::max(8, static_cast<LONG>(radius / 4));
-    const LONG below = static_cast<LONG>(cy + radius * 0.25);
-    Text(hdc, TextAt(state, kCaption), {0, below, client.right, below + line},
-         DT_CENTER | DT_SINGLELINE, ColorAt(state, kTickColor));
-    if (NumberAt(state, kLabelVisible)) {
-        Text(hdc, TextAt(state, kLabelText), {0, below + line, client.right, below + 2 * line},
-             DT_CENTER | DT_SINGLELINE, ColorAt(state, kPointerColor));
+    // The needle reaches no lower than 45 degrees below the centre, so the foot of the face
+    // between the ends of the scale is clear of it.
+    const bool label = NumberAt(state, kLabelVisible) != 0;
+    const LONG lines = label ? 2 : 1;
+    const LONG clearBelow = static_cast<LONG>(cy + radius * 0.85 * kHalfRootTwo) + 1;
+    const LONG room = client.bottom - 3 - clearBelow;
+    const LONG line = std::max(LONG{8}, room / lines);
+    const LONG top = std::max(clearBelow, client.bottom - 3 - lines * line);
+    // The character cell is a little taller than the character height asked for.
+    const HFONT font = MakeFont({}, line * 4 / 5);
+    Text(hdc, TextAt(state, kCaption), {0, top, client.right, top + line},
+         DT_CENTER | DT_SINGLELINE, ColorAt(state, kTickColor), font);
+    if (label) {
+        Text(hdc, TextAt(state, kLabelText), {0, top + line, client.right, top + 2 * line},
+             DT_CENTER | DT_SINGLELINE, ColorAt(state, kPointerColor), font);
     }
+    DeleteObject(font);
 }
 
 } // namespace hb::instruments::detail

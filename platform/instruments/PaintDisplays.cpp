@@ -27,19 +27,21 @@ unsigned SegmentsOf(char ch) {
     return ch == '-' ? 0x40 : 0;
 }
 
-void DrawDigit(HDC hdc, char ch, LONG left, LONG width, LONG height, COLORREF color) {
+void DrawDigit(HDC hdc, char ch, LONG left, LONG width, LONG top, LONG bottom, COLORREF color) {
     const LONG m = std::max(width / 8, 1);
     const LONG t = std::max(width / 8, 1);
     const LONG right = left + width - m;
     const LONG x = left + m;
-    const LONG mid = height / 2;
+    const LONG y = top + m;
+    const LONG foot = bottom - m;
+    const LONG mid = (y + foot) / 2;
     const RECT segments[] = {
-        {x + t, m, right - t, m + t},                     // a
-        {right - t, m + t, right, mid},                   // b
-        {right - t, mid, right, height - m - t},          // c
-        {x + t, height - m - t, right - t, height - m},   // d
-        {x, mid, x + t, height - m - t},                  // e
-        {x, m + t, x + t, mid},                           // f
+        {x + t, y, right - t, y + t},                     // a
+        {right - t, y + t, right, mid},                   // b
+        {right - t, mid, right, foot - t},                // c
+        {x + t, foot - t, right - t, foot},               // d
+        {x, mid, x + t, foot - t},                        // e
+        {x, y + t, x + t, mid},                           // f
         {x + t, mid - t / 2, right - t, mid - t / 2 + t}, // g
     };
     const unsigned lit = SegmentsOf(ch);
@@ -79,9 +81,13 @@ std::string DigitsOf(const InstrumentState& state) {
     return digits;
 }
 
+// The width of a sunken edge.
+constexpr LONG kEdgeWidth = 2;
+
 } // namespace
 
-// Each digit in a cell of its own; a decimal point sits at the foot of the cell before it.
+// Each digit in a cell of its own; a decimal point sits at the foot of a half cell between its
+// two digits.
 void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state) {
     const bool analog = state.kind->kind == Kind::SevenSegmentAnalog;
     const RECT client = ClientOf(hwnd);
@@ -90,22 +96,31 @@ void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state) {
                                     : sevenSegmentInteger::kBackGroundColor));
     const COLORREF color = ColorAt(state, analog ? sevenSegmentAnalog::kSegmentColor
                                                  : sevenSegmentInteger::kSegmentColor);
+    const bool bordered = NumberAt(state, analog ? sevenSegmentAnalog::kBorderStyle
+                                                 : sevenSegmentInteger::kBorderStyle) != 0;
+    // The digits keep inside the sunken edge.
+    const LONG inset = bordered ? kEdgeWidth : 0;
+    const RECT face{inset, inset, client.right - inset, client.bottom - inset};
     const std::string digits = DigitsOf(state);
-    const auto cells =
-        static_cast<LONG>(digits.size() - std::count(digits.begin(), digits.end(), '.'));
-    const LONG width = cells ? client.right / cells : 0;
-    LONG left = 0;
+    const auto points = static_cast<LONG>(std::count(digits.begin(), digits.end(), '.'));
+    const auto cells = static_cast<LONG>(digits.size()) - points;
+    // A point takes half a digit's cell.
+    const LONG width = cells ? 2 * (face.right - face.left) / (2 * cells + points) : 0;
+    LONG left = face.left;
     for (const char ch : digits) {
         if (ch == '.') {
-            const LONG dot = std::max(width / 8, 1);
-            FillSolid(hdc, {left - dot, client.bottom - 2 * dot, left, client.bottom - dot}, color);
+            const LONG half = width / 2;
+            const LONG dot = std::max(half / 2, LONG{2});
+            const LONG x = left + (half - dot) / 2;
+            const LONG bottom = face.bottom - std::max(width / 8, LONG{1});
+            FillSolid(hdc, {x, bottom - dot, x + dot, bottom}, color);
+            left += half;
             continue;
         }
-        DrawDigit(hdc, ch, left, width, client.bottom, color);
+        DrawDigit(hdc, ch, left, width, face.top, face.bottom, color);
         left += width;
     }
-    if (NumberAt(state,
-                 analog ? sevenSegmentAnalog::kBorderStyle : sevenSegmentInteger::kBorderStyle)) {
+    if (bordered) {
         SunkenEdge(hdc, client);
     }
 }

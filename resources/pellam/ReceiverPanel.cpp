@@ -36,7 +36,7 @@ Controls ReceiverCore(const ReceiverParts& parts) {
                   EditBox(IDC_KEYPAD_ENTRY, {160, 62, 64, 12}),
                   DefaultButton(IDC_ENTER_MHZ, "Enter", {160, 77, 31, 12}),
                   PushButton(IDC_ENTER_KHZ, "kHz", {193, 77, 31, 12}),
-                  Knob(IDC_TUNING_KNOB, {230, 4, 64, 58}, 0, 1000000, 0),
+                  TuningKnob(IDC_TUNING_KNOB, {230, 4, 64, 58}, 0, 1000000),
                   Lamp(IDC_STEP_DOWN, "<", {230, 64, 14, 10}),
                   EditBox(IDC_STEP_ENTRY, {246, 64, 32, 10}),
                   Lamp(IDC_STEP_UP, ">", {280, 64, 14, 10}),
@@ -65,7 +65,7 @@ Controls ReceiverCore(const ReceiverParts& parts) {
 }
 
 Controls MemoryBlock(int x, int y) {
-    return {CountDisplay(IDC_MEMORY_CHANNEL, {x, y, 46, 20}, 3),
+    return {CountDisplay(IDC_MEMORY_CHANNEL, {x, y, 46, 20}, 4),
             SpinButton(IDC_MEMORY_SPIN, {x + 48, y, 10, 20}),
             PushButton(IDC_MEMORY_STORE, "STO", {x, y + 22, 28, 12}),
             PushButton(IDC_MEMORY_RECALL, "RCL", {x + 30, y + 22, 28, 12})};

@@ -111,7 +111,7 @@ Controls KeypadColumn() {
         c.push_back(
             PushButton(pad[i].id, pad[i].text, {176 + (i % 3) * 38, 18 + (i / 3) * 15, 36, 13}));
     }
-    Append(c, {Knob(IDC_TUNING_KNOB, {176, 80, 50, 50}, 0, 1000000, 0),
+    Append(c, {TuningKnob(IDC_TUNING_KNOB, {176, 80, 50, 50}, 0, 1000000),
                Knob(IDC_VOLUME_KNOB, {236, 80, 26, 26}, 0, 100, 50),
                Knob(IDC_SQUELCH_KNOB, {264, 80, 26, 26}, 0, 255, 0),
                Caption("Vol", {236, 108, 26, 8}, SS_CENTER),
@@ -203,7 +203,7 @@ Controls Furnishings(const TrunkModel& m) {
         GroupBox("Keys", {292, 0, 132, 126}),
         GroupBox("Switches", {292, 126, 132, 34}),
         GroupBox("Audio", {232, 76, 60, 63}),
-        CountDisplay(IDC_MEMORY_CHANNEL, {kColumnD, 146, 40, 12}, 3),
+        CountDisplay(IDC_MEMORY_CHANNEL, {kColumnD, 146, 40, 12}, 4),
         SpinButton(IDC_MEMORY_SPIN, {kColumnD + 42, 146, 10, 12}),
         PushButton(IDC_MEMORY_STORE, "STO", {kColumnD + 54, 146, 26, 12}),
         PushButton(IDC_MEMORY_RECALL, "RCL", {kColumnD + 82, 146, 26, 12}),

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,15 @@ TEST_F(PellamTest, TheGenericFormIsCreatedWithEveryControlInstrumentsIncluded) {
     EXPECT_EQ(GetProperty(meter, angularGauge::kPositionMin), hb::afx::Value(-120.0));
     EXPECT_EQ(GetProperty(GetDlgItem(parent.hwnd(), IDC_KHZ_LAMP), ledRectangle::kCaption),
               hb::afx::Value(std::string("kHz")));
+    // The frequency display shows what the tuning knob tunes; other knobs keep their label.
+    EXPECT_EQ(GetProperty(GetDlgItem(parent.hwnd(), IDC_TUNING_KNOB), knob::kPositionLabelVisible),
+              hb::afx::Value(false));
+    EXPECT_EQ(GetProperty(GetDlgItem(parent.hwnd(), IDC_VOLUME_KNOB), knob::kPositionLabelVisible),
+              hb::afx::Value(true));
+    // Room for the largest memory, 2000.
+    EXPECT_EQ(GetProperty(GetDlgItem(parent.hwnd(), IDC_MEMORY_CHANNEL),
+                          sevenSegmentInteger::kDigitCount),
+              hb::afx::Value(std::int32_t{4}));
 }
 
 TEST_F(PellamTest, EveryFormIsMadeWithTheStartPropertiesOfItsInstruments) {

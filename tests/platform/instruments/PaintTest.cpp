@@ -1,6 +1,7 @@
 #include "platform/win/gdi/TextMetrics.h"
 #include "tests/platform/instruments/InstrumentTest.h"
 
+#include <algorithm>
 #include <functional>
 #include <set>
 
@@ -64,6 +65,17 @@ TEST_F(InstrumentTest, AKnobsPointerPointsAtItsPosition) {
     EXPECT_EQ(Texts(Repaint(panel.tuning)), (std::vector<std::string>{"1000 %"}));
 }
 
+TEST_F(InstrumentTest, AKnobCanHideItsPositionLabelAndStillShowsItsPointer) {
+    panel.tuning.SetPosition(162450100);
+    EXPECT_TRUE(panel.tuning.GetPositionLabelVisible());
+    panel.tuning.SetPositionLabelVisible(FALSE);
+    const DisplayList& painted = Repaint(panel.tuning);
+    EXPECT_TRUE(Texts(painted).empty());
+    EXPECT_EQ(Select(painted, LineIn(0xFFFFFF)).size(), 1u);
+    panel.tuning.SetPositionLabelVisible(TRUE);
+    EXPECT_EQ(Texts(Repaint(panel.tuning)), (std::vector<std::string>{"162450100"}));
+}
+
 TEST_F(InstrumentTest, ALampCaptionWiderThanTheLampIsDrawnSmallerToFit) {
     CRect client;
     panel.statusLamp.GetClientRect(&client);
@@ -106,6 +118,51 @@ TEST_F(InstrumentTest, SevenSegmentDisplaysLightTheSegmentsOfTheirDigits) {
     panel.frequency.SetSegmentColor(0x00FFFF);
     // "162.5500": 2 + 6 + 5 + 5 + 5 + 6 + 6 segments and the point.
     EXPECT_EQ(Select(Repaint(panel.frequency), Fill(0x00FFFF)).size(), 36u);
+}
+
+TEST_F(InstrumentTest, SevenSegmentDigitsStayInsideTheSunkenEdge) {
+    panel.channel.SetValue(2000);
+    panel.channel.SetSegmentColor(0x00FFFF);
+    CRect client;
+    panel.channel.GetClientRect(&client);
+    const std::vector<DrawRecord> lit = Select(Repaint(panel.channel), Fill(0x00FFFF));
+    // 2, 0, 0, 0: every digit drawn, though the count is three.
+    EXPECT_EQ(lit.size(), 5u + 6u + 6u + 6u);
+    for (const DrawRecord& record : lit) {
+        EXPECT_GE(record.rect.left, 2);
+        EXPECT_GE(record.rect.top, 2);
+        EXPECT_LE(record.rect.right, client.right - 2);
+        EXPECT_LE(record.rect.bottom, client.bottom - 2);
+    }
+}
+
+TEST_F(InstrumentTest, TheDecimalPointStandsClearOfTheDigitsAndIsTwiceASegmentThick) {
+    panel.frequency.SetValue(162.55);
+    panel.frequency.SetSegmentColor(0x00FFFF);
+    const std::vector<DrawRecord> lit = Select(Repaint(panel.frequency), Fill(0x00FFFF));
+    // The point is the only lit square; segments are long and thin.
+    const auto width = [](const RECT& r) { return r.right - r.left; };
+    const auto height = [](const RECT& r) { return r.bottom - r.top; };
+    std::vector<RECT> points;
+    LONG thinnest = 1000;
+    for (const DrawRecord& record : lit) {
+        if (width(record.rect) == height(record.rect)) {
+            points.push_back(record.rect);
+        } else {
+            thinnest = std::min({thinnest, width(record.rect), height(record.rect)});
+        }
+    }
+    ASSERT_EQ(points.size(), 1u);
+    const RECT point = points[0];
+    EXPECT_GE(width(point), 2 * thinnest);
+    for (const DrawRecord& record : lit) {
+        if (record.rect.left == point.left && record.rect.top == point.top) {
+            continue;
+        }
+        const bool apart = record.rect.right < point.left || record.rect.left > point.right ||
+                           record.rect.bottom < point.top || record.rect.top > point.bottom;
+        EXPECT_TRUE(apart) << record.rect.left << "," << record.rect.top;
+    }
 }
 
 TEST_F(InstrumentTest, ALabelShrinksItsCaptionToFitWhenAsked) {
@@ -151,6 +208,22 @@ TEST_F(InstrumentTest, BarsGaugesAndPadsShowTheirState) {
     EXPECT_EQ(sections[0].state.pen.color, 0x00FF00u);
     EXPECT_EQ(sections[2].state.pen.color, 0x0000FFu);
     EXPECT_EQ(Texts(gauge), (std::vector<std::string>{"Signal", "-73 dBm"}));
+
+    // Caption and label lie below the lowest the needle reaches, at either end of the scale.
+    for (const double position : {-130.0, -10.0}) {
+        panel.meter.SetPosition(position);
+        const DisplayList& painted = Repaint(panel.meter);
+        const LONG tip = Select(painted, LineIn(0x0000FF)).at(0).points[1].y;
+        const std::vector<DrawRecord> texts =
+            Select(painted, [](const DrawRecord& r) { return r.op == DrawOp::DrawText; });
+        ASSERT_EQ(texts.size(), 2u);
+        for (const DrawRecord& text : texts) {
+            EXPECT_GT(text.rect.top, tip) << text.text;
+            EXPECT_LE(hb::win::MeasureText(text.state.font, text.text).cy,
+                      text.rect.bottom - text.rect.top)
+                << text.text;
+        }
+    }
 
     EXPECT_EQ(
         Texts(Repaint(panel.keypad)),
