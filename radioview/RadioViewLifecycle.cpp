@@ -2,6 +2,7 @@
 #include "app/radiowindow/RadioFrame.h"
 #include "app/rig/Rig.h"
 #include "platform/afx/CDocument.h"
+#include "platform/records/ModeNames.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/model/Radio.h"
 #include "radioview/ParmValue.h"
@@ -20,8 +21,6 @@ constexpr int kDefaultTuningStep = 100;
 constexpr UINT kRecordingMarkIcon = 28703;
 constexpr std::uint32_t kHfStartFrequency = 10'000'000;
 constexpr std::uint32_t kStartFrequency = 162'550'000;
-constexpr std::uint8_t kModeFm = 0;
-constexpr std::uint8_t kModeAm = 1;
 
 CScanApp& App() {
     return *CScanApp::GetScanApp();
@@ -102,7 +101,7 @@ void CRadioView::SetStartVfos() {
     const bool hf = m_rig && m_rig->m_radio && (m_rig->m_radio->features() & Radio::kFeatureHf);
     for (parm& record : m_vfo) {
         record.set(parm::kFrequency, hf ? kHfStartFrequency : kStartFrequency);
-        record.set(parm::kMode, hf ? kModeAm : kModeFm);
+        record.set(parm::kMode, hf ? hb::records::kModeAm : hb::records::kModeFm);
         CheckVfo(record);
     }
 }

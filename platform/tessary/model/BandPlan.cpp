@@ -1,18 +1,19 @@
 #include "platform/tessary/model/BandPlan.h"
 
+#include "platform/records/ModeNames.h"
+
 #include <array>
 
 namespace hb::tessary {
 namespace {
 
-// Mode codes of the parm record.
-constexpr std::uint8_t kFm = 0;
-constexpr std::uint8_t kAm = 1;
-constexpr std::uint8_t kWideFm = 2;
-constexpr std::uint8_t kUsb = 3;
-constexpr std::uint8_t kLsb = 4;
-constexpr std::uint8_t kCw = 5;
-constexpr std::uint8_t kNarrowFm = 11;
+constexpr std::uint8_t kFm = hb::records::kModeFm;
+constexpr std::uint8_t kAm = hb::records::kModeAm;
+constexpr std::uint8_t kWideFm = hb::records::kModeWideFm;
+constexpr std::uint8_t kUsb = hb::records::kModeUsb;
+constexpr std::uint8_t kLsb = hb::records::kModeLsb;
+constexpr std::uint8_t kCw = hb::records::kModeCw;
+constexpr std::uint8_t kNarrowFm = hb::records::kModeNarrowFm;
 
 constexpr std::uint32_t kKhz = 1000;
 constexpr std::uint32_t kMhz = 1000000;
