@@ -7,3 +7,7 @@ CRadioLog::~CRadioLog() {
         Stop();
     }
 }
+
+void CRadioLog::LogRecord(CString, CRig*, const HistoryRecord*, CString name) {
+    m_loggedNames.push_back(name);
+}
