@@ -2,12 +2,6 @@
 // carry them.
 #include "radioview/RadioView.h"
 
-// ---- Engine notifications.
-void CRadioView::LogHit(HistoryRecord*, Object*, Object*) {}
-void CRadioView::NotifyAudioLog(dal*, BYTE, BYTE, const BYTE*, const BYTE*) {}
-void CRadioView::NotifyEngineCheck(CRadioFrame*) {}
-void CRadioView::RefreshFromDevice() {}
-
 // ---- Keypad, VFOs and setting knobs.
 void CRadioView::EnterManualMode() {}
 void CRadioView::SelectVfo(BYTE, BOOL) {}

@@ -5,6 +5,7 @@
 #include "platform/afx/ModalScript.h"
 #include "platform/afx/res/TemplateControls.h"
 #include "platform/afx/res/TemplateLookup.h"
+#include "platform/win/core/ModalDepth.h"
 #include "platform/win/core/Placement.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -157,6 +158,7 @@ int CDialog::RunModal() {
     if (!m_bEnded && ::IsWindow(hwnd)) {
         ShowWindow(SW_SHOWNORMAL);
         const std::size_t logIndex = hb::afx::detail::ModalShown(*this);
+        const hb::win::ModalScope modal;
         hb::win::RunNestedLoop([this, hwnd] { return !m_bEnded && ::IsWindow(hwnd); },
                                [hwnd](const MSG& msg) {
                                    if (msg.hwnd != hwnd && !::IsChild(hwnd, msg.hwnd)) {
