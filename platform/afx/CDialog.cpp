@@ -157,8 +157,9 @@ int CDialog::RunModal() {
     }
     if (!m_bEnded && ::IsWindow(hwnd)) {
         ShowWindow(SW_SHOWNORMAL);
-        const std::size_t logIndex = hb::afx::detail::ModalShown(*this);
+        // The dialog's script runs inside it too.
         const hb::win::ModalScope modal;
+        const std::size_t logIndex = hb::afx::detail::ModalShown(*this);
         hb::win::RunNestedLoop([this, hwnd] { return !m_bEnded && ::IsWindow(hwnd); },
                                [hwnd](const MSG& msg) {
                                    if (msg.hwnd != hwnd && !::IsChild(hwnd, msg.hwnd)) {
