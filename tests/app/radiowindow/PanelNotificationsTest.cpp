@@ -142,6 +142,14 @@ TEST_F(PanelNotificationsTest, TheEngineReachesTheWindowThroughThePanel) {
     EXPECT_EQ(panel->SendMessage(WM_ENGINE_CHECK), 0);
     EXPECT_EQ(frame->m_check_mark, CRadioFrame::kCheckPending);
 
+    // The engine's status is read for the rig's copy; an opened device is read again.
+    const std::size_t engineReads = EngineSim::Calls("scan_engine_status").size();
+    const std::size_t deviceReads = EngineSim::Calls("scan_device_status").size();
+    EXPECT_EQ(panel->SendMessage(WM_ENGINE_STATUS), 0);
+    EXPECT_EQ(panel->SendMessage(WM_RADIO_DEVICE_OPEN), 0);
+    EXPECT_EQ(EngineSim::Calls("scan_engine_status").size(), engineReads + 1);
+    EXPECT_EQ(EngineSim::Calls("scan_device_status").size(), deviceReads + 1);
+
     // A restart request restarts the window; the idle timer firing in its wait leaves the focus.
     HWND focusInWait = nullptr;
     int depthInWait = 0;
