@@ -135,6 +135,23 @@ TEST_F(PanelNotificationsTest, TheRefreshFollowsTheRadiosOwnPanelAndAFailedReadC
     EXPECT_EQ(panel->m_lastReportedHz, 0u);
 }
 
+TEST_F(PanelNotificationsTest, WhileScanningTheBrowseViewShowsTheEnginesFrequency) {
+    Open();
+    std::array<std::uint8_t, 4> hz{};
+    const std::uint32_t value = 162'550'000;
+    for (std::size_t n = 0; n < hz.size(); ++n) {
+        hz[n] = static_cast<std::uint8_t>(value >> (8 * n));
+    }
+    EngineSim::PatchStatus(engine, hb::records::EngineStatus::kCurrentFrequency.kOffset, hz);
+    const double shown = panel->m_frequencyDisplay.GetValue();
+    AdvanceAndPump(250);
+    EXPECT_DOUBLE_EQ(panel->m_frequencyDisplay.GetValue(), shown);
+
+    panel->m_scanning = CRadioView::kOn;
+    AdvanceAndPump(250);
+    EXPECT_DOUBLE_EQ(panel->m_frequencyDisplay.GetValue(), 162.55);
+}
+
 TEST_F(PanelNotificationsTest, TheEngineReachesTheWindowThroughThePanel) {
     Open();
     // The engine's check request lands on its notify window, the panel.
