@@ -3,6 +3,7 @@
 // window, made from a panel template. It is a plain child window so far and shows nothing.
 
 #include "platform/afx/CWnd.h"
+#include "platform/records/DtmfRecord.h"
 
 class Decoder;
 
@@ -13,6 +14,10 @@ public:
     virtual BOOL Create(CWnd* parent, UINT templateId, UINT style);
     // Sets the panel's look after creation.
     virtual void RefreshAppearance();
+    // The engine's and the device's status of each refresh, and the DTMF digits decoded: the
+    // panel shows neither yet.
+    virtual void UpdateStatus(const BYTE* /*engineStatus*/, const BYTE* /*deviceStatus*/) {}
+    virtual void AppendDecodedText(const DtmfRecord* /*rec*/) {}
 
     // The rig's tone reader, set before Create.
     Decoder* toneReader = nullptr;

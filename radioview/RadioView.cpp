@@ -47,6 +47,20 @@ ON_COMMAND_RANGE(IDC_TRUNK_VFO_1, IDC_TRUNK_VFO_1 + kVfoButtonCount - 1, &CRadio
 ON_COMMAND(IDC_VSC_BUTTON, &CRadioView::OnVsc)
 ON_COMMAND_RANGE(hb::radioview::kFirstDeviceControlCommand,
                  hb::radioview::kLastDeviceControlCommand, &CRadioView::OnDeviceControl)
+// Engine notifications.
+ON_MESSAGE(WM_RADIO_STATUS, &CRadioView::OnRadioStatus)
+ON_MESSAGE(WM_RADIO_HISTORY, &CRadioView::OnRadioHistory)
+ON_MESSAGE(WM_RADIO_DTMF, &CRadioView::OnRadioDtmf)
+ON_MESSAGE(WM_ENGINE_STATUS, &CRadioView::OnRadioEngineStatus)
+ON_MESSAGE(WM_RADIO_AUDIO_MODE, &CRadioView::OnAudioMode)
+ON_MESSAGE(WM_RADIO_RESTART, &CRadioView::OnRestartRequest)
+ON_MESSAGE(WM_RADIO_FLAG, &CRadioView::OnRadioFlag)
+ON_MESSAGE(WM_RADIO_DEVICE_OPEN, &CRadioView::OnDeviceOpen)
+ON_MESSAGE(WM_RADIO_BAD, &CRadioView::OnRadioBad)
+ON_MESSAGE(WM_RADIO_RESET, &CRadioView::OnRadioReset)
+ON_MESSAGE(WM_ENGINE_CHECK, &CRadioView::OnEngineCheckRequest)
+ON_WM_SETFOCUS()
+ON_COMMAND(CRadioView::kCommandLogNow, &CRadioView::OnLogNow)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CRadioView, CEnhancedFormView)
@@ -130,6 +144,8 @@ ON_EVENT(CRadioView, IDC_AGC_DECAY_KNOB, 8, &CRadioView::ResetAGCDecay)
 ON_EVENT(CRadioView, IDC_AGC_DECAY_KNOB, 18, &CRadioView::ApplyAGCDecay)
 ON_EVENT(CRadioView, IDC_AGC_DECAY_KNOB, 11, &CRadioView::SaveAGCDecay)
 ON_EVENT(CRadioView, IDC_AGC_DECAY_KNOB, 9, &CRadioView::OnInstrumentClick)
+// Engine notifications.
+ON_EVENT(CRadioView, IDC_STATUS_LAMP, 3, &CRadioView::OnStatusLampClick)
 END_EVENTSINK_MAP()
 
 namespace {

@@ -15,6 +15,7 @@
 #include "platform/instruments/Instruments.h"
 #include "platform/records/Band.h"
 #include "platform/records/Dal.h"
+#include "platform/records/DeviceStatus.h"
 #include "platform/records/DtmfRecord.h"
 #include "platform/records/HistoryRecord.h"
 #include "platform/records/Parm.h"
@@ -35,6 +36,7 @@ enum class SettingKnobKind : std::uint8_t;
 class CRig;
 class Object;
 class Radio;
+class Roster;
 
 class CRadioView : public CEnhancedFormView {
     DECLARE_DYNCREATE(CRadioView)
@@ -404,4 +406,66 @@ private:
     // The last record whose write the radio refused: it beeps once, not on every retry.
     parm m_refusedRecord;
     bool m_refusedBeeped = false;
+    // ---- Engine notifications.
+public:
+    // The idle timer of key routing: the focus goes back to the keypad entry.
+    static constexpr UINT_PTR kIdleTimer = 29933;
+    // The "Scan" bar's command that logs the current hit by hand.
+    static constexpr UINT kCommandLogNow = 28033;
+    // The recording decision handed to the audio logger.
+    static constexpr BYTE kDecisionNotOpen = 1;
+    static constexpr BYTE kDecisionRecord = 2;
+    static constexpr BYTE kDecisionSkip = 8;
+
+    // WM_RADIO_STATUS: the panel, the audio logger and the alarms brought up to date from the
+    // engine and the device; always 0.
+    LRESULT OnRadioStatus(WPARAM wParam, LPARAM lParam);
+    // The current hit logged by hand; a beep when the engine cannot tell what it is.
+    void OnLogNow();
+
+    // Set by the status display while the engine scans.
+    std::uint8_t m_scanning = 0;
+    // kOn while the radio is operated from its own front panel and the panel follows it.
+    std::uint8_t m_following = 0;
+    std::uint32_t m_lastReportedHz = 0;
+    BYTE m_recordDecision = 0;
+    // Handles of the held channel and user ID, 0 = none.
+    std::uint32_t m_heldObject = 0;
+    std::uint32_t m_heldUser = 0;
+    // The channel and user ID whose alarm was raised last, 0 = none.
+    std::uint32_t m_alarmObject = 0;
+    std::uint32_t m_alarmUser = 0;
+    // The counters of the two activity lamps last seen.
+    std::array<std::uint32_t, 2> m_activityCounts{};
+    hb::records::DeviceStatus m_cachedDeviceStatus;
+
+protected:
+    LRESULT OnRadioHistory(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRadioDtmf(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRadioEngineStatus(WPARAM wParam, LPARAM lParam);
+    LRESULT OnAudioMode(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRestartRequest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRadioFlag(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRadioBad(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRadioReset(WPARAM wParam, LPARAM lParam);
+    // The engine asks its notify window (this panel) for the check the frame runs.
+    LRESULT OnEngineCheckRequest(WPARAM wParam, LPARAM lParam);
+    void OnStatusLampClick();
+    void OnSetFocus(CWnd* pOldWnd);
+
+private:
+    Roster* TheRoster() const;
+    // The user-ID entry of the ID heard on `object`, or null.
+    Object* UserOf(Object* object, const hb::records::UserId& id, BYTE* alarm = nullptr,
+                   BYTE* recordField = nullptr) const;
+    BYTE RecordingDecision(BYTE state, bool withEntry, BYTE audio, BYTE recordField,
+                           Object*& object, Object*& user);
+    void FeedAudioLog(BYTE decision, const BYTE* engineStatus, const BYTE* deviceStatus,
+                      Object* object, Object* user);
+    void RaiseAlarm(BYTE code, Object* object, Object* user);
+    void FollowDevice(BYTE* deviceStatus);
+    void ShowActivity();
+    void SetStatusLamp(LPCSTR caption, COLORREF lamp, COLORREF text);
+    bool FocusMayMove() const;
+    void DrainOtherRig();
 };

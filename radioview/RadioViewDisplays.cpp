@@ -100,4 +100,5 @@ void CRadioView::AppendDtmf(const DtmfRecord* rec) {
 
 void CRadioView::ToggleHold() {
     m_channelHold = m_channelHold ? 0 : kOn;
+    OnRadioStatus(0, 0);
 }

@@ -59,13 +59,14 @@ void CRadioView::OnInitialUpdate() {
     }
     SetStartVfos();
     LoadVfos();
-    StartRadio();
     const CString section = Section();
-    // The knob set-up below writes a step of its own: the user's step is taken first.
+    // The device opening and the knob set-up below write a step of their own: the user's step is
+    // taken first.
     int tuningStep = App().GetProfileIntA(section, "TuningStep", kDefaultTuningStep);
     if (tuningStep < 0) {
         tuningStep = kDefaultTuningStep;
     }
+    StartRadio();
     SetupControls();
     UpdateControlsFromParm(&m_vfo[m_activeVfo], &m_vfoInfo[m_activeVfo]);
     ShowMemoryChannel();

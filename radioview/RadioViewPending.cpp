@@ -2,12 +2,6 @@
 // carry them.
 #include "radioview/RadioView.h"
 
-// ---- Engine notifications.
-void CRadioView::LogHit(HistoryRecord*, Object*, Object*) {}
-void CRadioView::NotifyAudioLog(dal*, BYTE, BYTE, const BYTE*, const BYTE*) {}
-void CRadioView::NotifyEngineCheck(CRadioFrame*) {}
-void CRadioView::RefreshFromDevice() {}
-
 // ---- Status and audio.
 void CRadioView::UpdateStatusDisplay(const BYTE*, BYTE*, Object*, Object*) {}
 void CRadioView::UpdateControlsFromParm(const parm*, const CString*) {}

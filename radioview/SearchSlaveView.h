@@ -4,6 +4,12 @@
 
 #include "platform/tessary/app/TemplateClasses.h"
 
+#include <cstdint>
+
 class CSearchSlaveView : public CShellView {
     DECLARE_DYNCREATE(CSearchSlaveView)
+
+public:
+    // 1: the queue is to be shown again; set by the front panel when the engine's queue changes.
+    std::uint32_t m_refresh = 0;
 };

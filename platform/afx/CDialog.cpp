@@ -5,6 +5,7 @@
 #include "platform/afx/ModalScript.h"
 #include "platform/afx/res/TemplateControls.h"
 #include "platform/afx/res/TemplateLookup.h"
+#include "platform/win/core/ModalDepth.h"
 #include "platform/win/core/Placement.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -156,6 +157,8 @@ int CDialog::RunModal() {
     }
     if (!m_bEnded && ::IsWindow(hwnd)) {
         ShowWindow(SW_SHOWNORMAL);
+        // The dialog's script runs inside it too.
+        const hb::win::ModalScope modal;
         const std::size_t logIndex = hb::afx::detail::ModalShown(*this);
         hb::win::RunNestedLoop([this, hwnd] { return !m_bEnded && ::IsWindow(hwnd); },
                                [hwnd](const MSG& msg) {

@@ -6,6 +6,7 @@
 #include "platform/win/core/Keys.h"
 #include "platform/win/core/MessageLoop.h"
 #include "platform/win/core/Messages.h"
+#include "platform/win/core/ModalDepth.h"
 #include "platform/win/core/Placement.h"
 #include "platform/win/core/SystemInfo.h"
 #include "platform/win/core/Window.h"
@@ -261,6 +262,7 @@ int ShowMessageBox(const hb::win::BoxRequest& request) {
         const auto it = Boxes().find(hwnd);
         return it == Boxes().end() || it->second.answer.has_value();
     };
+    const hb::win::ModalScope modal;
     hb::win::RunNestedLoop([&] { return IsWindow(hwnd) && !answered(); },
                            [hwnd](const MSG& msg) { return HandleKey(hwnd, msg); });
     const auto it = Boxes().find(hwnd);
