@@ -3,8 +3,8 @@
 // player's view. Its audio logger is part of it; a rig that links the logger holds it only while
 // the view lives. It draws nothing yet.
 
+#include "audio/AudioLogClient.h"
 #include "platform/tessary/app/TemplateClasses.h"
-#include "platform/tessary/audio/AudioLogClient.h"
 
 class CRig;
 

@@ -244,6 +244,10 @@ DialogControl SlideSwitch(UINT id, Box box, int positions) {
                       {{dispid::switchSlider::kPositionCount, std::int32_t{positions}}});
 }
 
+DialogControl Slider(UINT id, Box box) {
+    return Instrument(Kind::Slider, id, box, {});
+}
+
 DialogControl LedMatrix(UINT id, Box box) {
     return Instrument(Kind::LedMatrix, id, box, {});
 }

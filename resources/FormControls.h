@@ -70,6 +70,7 @@ DialogControl Label(UINT id, std::string caption, Box box);
 DialogControl EditableLabel(UINT id, Box box);
 DialogControl PhonePad(UINT id, Box box);
 DialogControl SlideSwitch(UINT id, Box box, int positions);
+DialogControl Slider(UINT id, Box box);
 DialogControl LedMatrix(UINT id, Box box);
 DialogControl RockerSwitch(UINT id, Box box);
 DialogControl LedSwitch(UINT id, Box box);

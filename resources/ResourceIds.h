@@ -176,6 +176,15 @@ inline constexpr UINT IDC_RUN_WIZARD = 28141;
 inline constexpr UINT IDD_ENGINE_PROGRESS = 28545;
 // The sound-card volume form of the main window's Volume pane.
 inline constexpr UINT IDD_MIXER = 29592;
+// The audio rack bar and the controls only it has.
+inline constexpr UINT IDD_AUDIO_RACK = 27460;
+inline constexpr UINT IDC_AUDIO_FILE_CHOICE = 27461;
+inline constexpr UINT IDC_AUDIO_NO_ACTION = 27473;
+inline constexpr UINT IDC_AUDIO_POSITION_SLIDER = 26012;
+inline constexpr UINT IDC_AUDIO_ERASE = 26032;
+inline constexpr UINT IDC_AUDIO_ZEROIZE = 26033;
+inline constexpr UINT IDC_INVERT_MODE = 26044;
+inline constexpr UINT IDC_INVERT_FREQUENCY = 26045;
 inline constexpr UINT IDC_ENGINE_PROGRESS = 100;
 
 // ---- Configuration dialogs.

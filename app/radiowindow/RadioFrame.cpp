@@ -4,13 +4,13 @@
 #include "app/HalbridgeApp.h"
 #include "app/radiowindow/ToolView.h"
 #include "app/rig/Rig.h"
+#include "audio/AudioLogClient.h"
 #include "audio/AudioView.h"
 #include "platform/afx/CCreateContext.h"
 #include "platform/engine/EngineApi.h"
 #include "platform/records/PrivateMessages.h"
 #include "platform/records/ToolkitMessages.h"
 #include "platform/tessary/app/ScanApp.h"
-#include "platform/tessary/audio/AudioLogClient.h"
 #include "platform/tessary/audio/AudioPlayerView.h"
 #include "platform/tessary/model/Decoder.h"
 #include "platform/tessary/model/Radio.h"
@@ -274,6 +274,7 @@ bool CRadioFrame::AddAudioTabs() {
     }
     m_tabs.AddControl(recorder, "Audio Recorder", -1);
     recorder->m_rig = m_rig;
+    recorder->GetLogClient()->m_rig = m_rig;
     m_rig->AttachAudioLog(this, recorder->GetLogClient());
     CAudioLog* log = m_rig->GetAudioLog();
     if (!log) {

@@ -9,11 +9,13 @@
 // kCommandStart starts or resumes it.
 #include "app/radiowindow/CommandBarsChildFrame.h"
 #include "app/radiowindow/TabViewContainer.h"
+#include "platform/records/Wlseg.h"
 #include "platform/toolkit/CXTSplitterWnd.h"
 #include "programming/RadioLog.h"
 
 #include <cstdint>
 
+class CAudioLog;
 class CChannelRack;
 class CEngineView;
 class CHistView;
@@ -58,6 +60,9 @@ public:
     void OnLockOut();
     // The mini status window is not made yet: the request is only counted.
     void OnMiniStatus() { ++m_miniStatusRequests; }
+
+    // A logger's segment update reaches the front panel when it is about the logger's own file.
+    virtual void ForwardToView(CAudioLog* log, const char* file, const wlseg* segment);
 
     CTabViewContainer& Tabs() { return m_tabs; }
     CRadioView* FrontPanel() const { return m_frontPanel; }

@@ -2,10 +2,10 @@
 // to the rig.
 #include "app/radiowindow/RadioFrame.h"
 #include "app/rig/Rig.h"
+#include "audio/AudioLogClient.h"
 #include "platform/records/EngineStatus.h"
 #include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/app/ScanApp.h"
-#include "platform/tessary/audio/AudioLogClient.h"
 #include "platform/tessary/model/Roster.h"
 #include "platform/toolkit/CXTPCommandBars.h"
 #include "platform/win/core/Hooks.h"

@@ -2,13 +2,13 @@
 // the engine's 16-bit statuses; no forwarder checks them.
 #include "app/rig/Rig.h"
 #include "app/rig/RigList.h"
+#include "audio/AudioLogClient.h"
 #include "platform/afx/CWnd.h"
 #include "platform/records/EngineCommands.h"
 #include "platform/records/MixerLines.h"
 #include "platform/records/PrivateMessages.h"
 #include "platform/records/StatusCodes.h"
 #include "platform/tessary/app/ScanApp.h"
-#include "platform/tessary/audio/AudioLogClient.h"
 #include "platform/tessary/audio/Mixer.h"
 #include "platform/tessary/model/Radio.h"
 

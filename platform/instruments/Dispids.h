@@ -182,6 +182,7 @@ inline constexpr long kBackGroundColor = 15;
 } // namespace switchQuad
 
 namespace slider {
+inline constexpr long kPosition = 1;
 inline constexpr long kTrackColor = 2;
 inline constexpr long kPointerColor = 3;
 inline constexpr long kTransparent = 11;

@@ -35,6 +35,13 @@ constexpr std::int64_t kFace = 0xC0C0C0;
 constexpr std::int64_t kGreen = 0x00FF00;
 constexpr std::int64_t kDarkGreen = 0x004000;
 
+std::vector<EventArgSpec> MouseArgs() {
+    return {{"Button", ArgType::Short},
+            {"Shift", ArgType::Short},
+            {"X", ArgType::Long},
+            {"Y", ArgType::Long}};
+}
+
 // The kinds that forms only colour: a background and the properties the program's styles set.
 void AddStyledKinds(std::vector<KindInfo>& kinds) {
     {
@@ -82,13 +89,16 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
             {Kind::Slider,
              "TiSlider",
              "{C5412E23-2E2F-11D3-85BF-00105AC8B715}",
-             {BackColor(kFace), Color(kTrackColor, "TrackColor", 0),
-              Color(kPointerColor, "PointerColor", 0x808080),
+             {BackColor(kFace), Double(kPosition, "Position", 0),
+              Color(kTrackColor, "TrackColor", 0), Color(kPointerColor, "PointerColor", 0x808080),
               Bool(kTransparent, "Transparent", false), Color(kTrackEdgeColor, "TrackEdgeColor", 0),
               Color(kBackGroundColor, "BackGroundColor", kFace), Color(kTickColor, "TickColor", 0),
               Color(kTickLabelColor, "TickLabelColor", 0), Int(kBorderStyle, "BorderStyle", 1),
               Bool(kShowFocusRect, "ShowFocusRect", true)},
-             {}});
+             {{4, Gesture::PositionChange, {}},
+              {18, Gesture::PositionChange, {}},
+              {9, Gesture::MouseDown, MouseArgs()},
+              {11, Gesture::MouseUp, MouseArgs()}}});
     }
     {
         using namespace panel;
@@ -125,10 +135,7 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
 // and the tables built, while this module's globals are still being initialised.
 std::vector<KindInfo> MakeKinds() {
     using G = Gesture;
-    const std::vector<EventArgSpec> kMouseArgs{{"Button", ArgType::Short},
-                                               {"Shift", ArgType::Short},
-                                               {"X", ArgType::Long},
-                                               {"Y", ArgType::Long}};
+    const std::vector<EventArgSpec> kMouseArgs = MouseArgs();
     const std::vector<EventArgSpec> kKeyArgs{{"KeyCode", ArgType::Short},
                                              {"Shift", ArgType::Short}};
     std::vector<KindInfo> kinds;

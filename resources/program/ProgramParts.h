@@ -18,6 +18,7 @@ std::vector<hb::afx::BitmapResource> ProgramBitmaps();
 std::vector<hb::afx::DialogTemplate> ShellDialogs();
 std::vector<hb::afx::DialogTemplate> ConfigurationDialogs();
 hb::afx::DialogTemplate MixerForm();
+hb::afx::DialogTemplate AudioRackForm();
 hb::afx::ToolBarResource ScanToolBar();
 hb::afx::BitmapResource ScanToolBarBitmap();
 std::vector<hb::afx::StringResource> ScanToolBarStrings();

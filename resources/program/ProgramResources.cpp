@@ -16,6 +16,7 @@ hb::afx::ResourceTables MakeTables() {
     const auto configuration = ConfigurationDialogs();
     tables.dialogs.insert(tables.dialogs.end(), configuration.begin(), configuration.end());
     tables.dialogs.push_back(MixerForm());
+    tables.dialogs.push_back(AudioRackForm());
     tables.dialogs.push_back(ToolViewForm());
     tables.dialogs.push_back(ScanOptionsForm());
     tables.bitmaps.push_back(ScanToolBarBitmap());

@@ -66,6 +66,7 @@ int CAudioLog::SetRole(int role) {
     RecordAudioCall(this, "SetRole", {Arg(role)});
     m_role = role;
     ReadSettings();
+    SetupRecordSettings();
     OpenRecordingFile();
     if (m_mode == kModePlay && m_file.m_recordCount == 0) {
         m_mode = kModeOff;
@@ -130,6 +131,16 @@ void CAudioLog::Mute(int on) {
     RecordAudioCall(this, "Mute", {Arg(on)});
     m_muted = on != 0;
     UpdateIndicators(1, OutputMuted() ? 1 : 0);
+}
+
+void CAudioLog::Enable() {
+    RecordAudioCall(this, "Enable", {});
+    m_disabled = FALSE;
+}
+
+void CAudioLog::SetupRecordSettings() {
+    RecordAudioCall(this, "SetupRecordSettings", {});
+    ReadSettings();
 }
 
 void CAudioLog::Disable() {

@@ -89,12 +89,18 @@ public:
     virtual void ProcessRequest(int code, const dal* record, std::uint64_t time);
     virtual void ProcessSpecial(int code);
     virtual void Mute(int on);
+    // Disable stops the logger and ignores channel requests until Enable.
+    virtual void Enable();
     virtual void Disable();
     // 0 to 100.
     virtual void Volume(int level);
     virtual void MarkNow(std::uint32_t segment, int kind, int extra);
     virtual void AnticipateNewChannel(std::uint32_t frequency);
     virtual void Reset();
+    // Reads the recording settings of the section again; SetRole runs it.
+    virtual void SetupRecordSettings();
+    // Monitors on another output, reopening the output when the logger is created.
+    virtual void ChangeMonitorOutputLine(std::int32_t line);
     void SetInputLine(std::int32_t line);
     void SetOutputLine(std::int32_t line);
     void SetMonitorLine(std::int32_t line);

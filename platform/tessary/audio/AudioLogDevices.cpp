@@ -160,6 +160,20 @@ BOOL CAudioLog::OpenOutput() {
     return TRUE;
 }
 
+void CAudioLog::ChangeMonitorOutputLine(std::int32_t line) {
+    RecordAudioCall(this, "ChangeMonitorOutputLine", {Arg(line)});
+    m_monitorLine = line;
+    if (!m_waveOut) {
+        return;
+    }
+    waveOutReset(m_waveOut);
+    waveOutClose(m_waveOut);
+    m_waveOut = 0;
+    m_outputBuffers.clear();
+    OpenOutput();
+    FeedPlayback();
+}
+
 // Handles are never reused, so the messages still on their way from a released device name a
 // handle the logger no longer has and are passed over.
 void CAudioLog::ReleaseDevices() {

@@ -111,6 +111,18 @@ std::string format_freq_vhf(std::uint32_t hz) {
     return Print("%4u.%04u", hz / 1'000'000, hz % 1'000'000 / 100);
 }
 
+std::string format_frequency_vhf(std::uint32_t hz) {
+    return format_freq_vhf(hz);
+}
+
+std::string format_frequency_lhf(std::uint32_t hz) {
+    return Print("%3u.%06u", hz / 1'000'000, hz % 1'000'000);
+}
+
+std::string format_frequency_hf(std::uint32_t hz) {
+    return Print("%6u.%03u", hz / 1'000, hz % 1'000);
+}
+
 int convert_frequency(const char* text, std::uint32_t* hz, char unit) {
     if (!text || !hz) {
         return kFrequencyBadText;

@@ -9,6 +9,11 @@
 
 // MHz with four decimals, cut rather than rounded, right-aligned in 9 characters: " 162.5500".
 std::string format_freq_vhf(std::uint32_t hz);
+// The logger's channel texts, cut rather than rounded, right-aligned: MHz with four decimals
+// (" 145.5000"), HF in MHz with six (" 7.055000") and HF in kHz with three (" 7055.000").
+std::string format_frequency_vhf(std::uint32_t hz);
+std::string format_frequency_lhf(std::uint32_t hz);
+std::string format_frequency_hf(std::uint32_t hz);
 
 // Results of convert_frequency.
 inline constexpr int kFrequencyConverted = 0;

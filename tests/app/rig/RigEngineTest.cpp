@@ -1,7 +1,7 @@
+#include "audio/AudioLogClient.h"
 #include "platform/records/EngineCommands.h"
 #include "platform/records/PrivateMessages.h"
 #include "platform/tessary/audio/AudioCalls.h"
-#include "platform/tessary/audio/AudioLogClient.h"
 #include "platform/tessary/audio/Mixer.h"
 #include "tests/app/rig/RigTest.h"
 
@@ -11,6 +11,17 @@ namespace {
 using hb::records::DeviceStatus;
 using hb::records::EngineStatus;
 using hb::tessary::AudioCallsOf;
+
+// The last context the rig fed in; the segment requests it caused come after it.
+std::string LastFeed(const CAudioLog& log) {
+    const auto calls = AudioCallsOf(&log);
+    for (auto it = calls.rbegin(); it != calls.rend(); ++it) {
+        if (it->starts_with("On")) {
+            return *it;
+        }
+    }
+    return {};
+}
 
 parm Record(std::uint32_t hz) {
     parm record;
@@ -111,23 +122,24 @@ TEST_F(RigEngineTest, TheLoggerHearsOfTheEngineTheDeviceOrNothingOpen) {
     ASSERT_FALSE(IsFailureStatus(rig->OpenDevice(&radio.wnd)));
     rig->NotifyAudioLog(&record, 0);
     EXPECT_EQ(AudioCallsOf(&log).back(), "OnDeviceStatus(rig, dal, status, 0)");
-    EXPECT_EQ(log.m_record.get(dal::kFrequency), 155'475'000u);
     rig->CloseDevice();
     EXPECT_EQ(AudioCallsOf(&log).back(), "OnDeviceStatus(rig, null, status, 1)");
 
     ASSERT_FALSE(IsFailureStatus(StartEngine(*rig, &radio.wnd)));
     EngineSim::PatchStatus(rig->m_engine, EngineStatus::kCurrentParm.kOffset,
                            Record(155'010'000).bytes());
+    // An active engine state lets the channel's names through to a segment.
+    EngineSim::PatchStatus(rig->m_engine, EngineStatus::kState.kOffset, std::uint8_t{5});
     const CString name = "Alpha Bravo Charlie";
-    rig->NotifyAudioLogByName(&name, 0);
-    EXPECT_EQ(AudioCallsOf(&log).back(), "OnEngineStatus(rig, dal, status, 0)");
+    rig->NotifyAudioLogByName(&name, 2);
+    EXPECT_EQ(LastFeed(log), "OnEngineStatus(rig, dal, status, 2)");
     EXPECT_EQ(rig->m_engine_status.get(EngineStatus::kCurrentParm), Record(155'010'000));
     EXPECT_EQ(log.m_record.text(dal::kName1), "Alpha Bravo Char");
     EXPECT_EQ(log.m_record.get(dal::kFrequency), 0u);
-    rig->NotifyAudioLogByName(nullptr, 0);
+    rig->NotifyAudioLogByName(nullptr, 2);
     EXPECT_EQ(log.m_record.text(dal::kName1), std::string(16, ' '));
     rig->DestroyEngine();
-    EXPECT_EQ(AudioCallsOf(&log).back(), "OnEngineStatus(rig, null, status, 1)");
+    EXPECT_EQ(LastFeed(log), "OnEngineStatus(rig, null, status, 1)");
 
     // Only a real mixer line is given back; the special lines are none.
     for (const std::int32_t input : {0, -1, -5}) {

@@ -1,5 +1,5 @@
 #include "platform/tessary/audio/AudioCalls.h"
-#include "platform/tessary/audio/AudioLogClient.h"
+#include "platform/tessary/audio/AudioLog.h"
 #include "platform/tessary/audio/AudioPlayerView.h"
 #include "platform/tessary/audio/AudioSegment.h"
 #include "platform/tessary/audio/Mixer.h"
@@ -14,7 +14,7 @@ using Texts = std::vector<std::string>;
 using AudioFakeTest = hb::testkit::PlatformTest;
 
 TEST_F(AudioFakeTest, LoggerCallsAreRecordedAndLeaveTheirState) {
-    CAudioLogClient log;
+    CAudioLog log;
     CAudioSegment segment;
     log.SetInputLine(0x01000002);
     log.SetOutputLine(-1);
@@ -32,11 +32,12 @@ TEST_F(AudioFakeTest, LoggerCallsAreRecordedAndLeaveTheirState) {
     CAudioLog::DriverWaveInterface(&log, samples, 4);
     log.Reset();
     log.Disable();
-    EXPECT_EQ(AudioCallsOf(&log),
-              (Texts{"SetInputLine(16777218)", "SetOutputLine(-1)", "SetMonitorLine(-4)",
-                     "DSPRole(2)", "SetRole(1)", "ProcessSpecial(6)", "Mute(1)", "SetMode(1)",
-                     "Volume(80)", "AnticipateNewChannel(162550000)", "MarkNow(7, 4, 0)",
-                     "DriverWaveInterface(samples, 4)", "Reset()", "Disable()"}));
+    EXPECT_EQ(
+        AudioCallsOf(&log),
+        (Texts{"SetInputLine(16777218)", "SetOutputLine(-1)", "SetMonitorLine(-4)", "DSPRole(2)",
+               "SetRole(1)", "SetupRecordSettings()", "ProcessSpecial(6)", "Mute(1)", "SetMode(1)",
+               "Volume(80)", "AnticipateNewChannel(162550000)", "MarkNow(7, 4, 0)",
+               "DriverWaveInterface(samples, 4)", "Reset()", "Disable()"}));
     EXPECT_EQ(AudioCallsOf(&segment), Texts{"Update()"});
     EXPECT_EQ(log.m_inputLine, 0x01000002);
     EXPECT_EQ(log.m_monitorLine, -4);
@@ -53,25 +54,6 @@ TEST_F(AudioFakeTest, LoggerCallsAreRecordedAndLeaveTheirState) {
     CAudioLog::MasterMute(0);
     EXPECT_EQ(CAudioLog::al_monitor_master_mute, 0);
     EXPECT_EQ(AudioCallsOf(nullptr), (Texts{"MasterMute(1)", "MasterMute(0)"}));
-}
-
-TEST_F(AudioFakeTest, TheClientTakesTheChannelContextItIsGiven) {
-    CAudioLogClient log;
-    auto* rig = reinterpret_cast<CRig*>(&log); // any address stands for a rig here
-    EXPECT_EQ(log.GetChannelState(), CAudioLogClient::kIdle);
-    dal record;
-    record.set(dal::kFrequency, 155'010'000u);
-    const BYTE status[16] = {};
-    log.OnEngineStatus(rig, &record, status, 2);
-    EXPECT_EQ(log.m_loggedRig, rig);
-    EXPECT_EQ(log.m_record.get(dal::kFrequency), 155'010'000u);
-    log.m_channelState = 2;
-    EXPECT_EQ(log.GetChannelState(), 2);
-    log.OnDeviceStatus(nullptr, nullptr, nullptr, 1);
-    EXPECT_EQ(log.m_record.get(dal::kFrequency), 0u);
-    EXPECT_EQ(AudioCallsOf(&log),
-              (Texts{"GetChannelState()", "OnEngineStatus(rig, dal, status, 2)",
-                     "GetChannelState()", "OnDeviceStatus(null, null, null, 1)"}));
 }
 
 TEST_F(AudioFakeTest, TheMixerMapsOnlyRealInputLines) {

@@ -1,0 +1,188 @@
+#include "audio/AudioRack.h"
+
+#include "audio/AudioRackRules.h"
+#include "platform/tessary/app/ScanApp.h"
+#include "platform/tessary/audio/Mixer.h"
+#include "platform/testkit/PlatformTest.h"
+#include "platform/testkit/TempFolder.h"
+#include "platform/testkit/TestWindow.h"
+#include "platform/win/mm/SimAudio.h"
+#include "resources/program/ProgramResources.h"
+#include "tests/platform/tessary/audio/RecordingFileReader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+namespace sim = hb::win::mm::sim;
+using hb::tessary::test::ChannelRecord;
+
+constexpr const char* kSection = "Rx1_AudioRecorder";
+constexpr UINT kBarStyle = WS_CHILD | WS_VISIBLE;
+
+dal WithId(std::uint8_t kind, std::uint32_t id, std::uint8_t sizeCode = 0) {
+    dal record = ChannelRecord("Ch", 155'010'000);
+    hb::records::UserId user;
+    user.set(hb::records::UserId::kValue, id);
+    user.set(hb::records::UserId::kKind, kind);
+    user.set(hb::records::UserId::kSizeCode, sizeCode);
+    record.set(dal::kUserId, user);
+    return record;
+}
+
+TEST(AudioRackRulesTest, TheIdDisplayFollowsTheKindOfTheId) {
+    const hb::audio::IdShown dpl = hb::audio::ShowId(WithId(5, 0x1FF));
+    EXPECT_DOUBLE_EQ(dpl.value, 777);
+    EXPECT_EQ(dpl.decimals, 0);
+    EXPECT_EQ(dpl.caption, "DPL");
+    const hb::audio::IdShown pl = hb::audio::ShowId(WithId(4, 1318));
+    EXPECT_DOUBLE_EQ(pl.value, 131.8);
+    EXPECT_EQ(pl.decimals, 1);
+    EXPECT_EQ(pl.caption, "PL");
+    // Only the number before the hyphen reads.
+    EXPECT_DOUBLE_EQ(hb::audio::ShowId(WithId(11, 0x20005)).value, 2);
+    // Size codes beyond the table are masked; 15 reads as a plain Type II ID.
+    EXPECT_EQ(hb::audio::ShowId(WithId(1, 42, 0x1F)).caption, "Type II");
+    EXPECT_DOUBLE_EQ(hb::audio::ShowId(WithId(1, 42, 0x1F)).value, 42);
+    EXPECT_EQ(hb::audio::ShowId(WithId(1, 42, 0x13)).caption, "Type I");
+    EXPECT_EQ(hb::audio::ShowId(WithId(9, 42)).caption, "ID Code");
+}
+
+TEST(AudioRackRulesTest, LampClockAndCounters) {
+    const hb::audio::LampLook recording = hb::audio::StateLamp(0, true);
+    EXPECT_EQ(recording.caption, "REC");
+    EXPECT_EQ(recording.lamp, 0x0000FFu);
+    EXPECT_EQ(recording.text, 0xFFFFFFu);
+    const hb::audio::LampLook monitoring = hb::audio::StateLamp(0, false);
+    EXPECT_EQ(monitoring.caption, "MON");
+    EXPECT_EQ(monitoring.lamp, 0x00FFFFu);
+    EXPECT_FALSE(hb::audio::StateLamp(6, true).known);
+    std::tm noon{};
+    noon.tm_hour = 12;
+    EXPECT_DOUBLE_EQ(hb::audio::ClockFraction(noon), 0.5);
+    EXPECT_EQ(hb::audio::CounterValue(-281), 0);
+    EXPECT_EQ(hb::audio::CounterValue(1600), 1600);
+    EXPECT_STREQ(hb::audio::FileState(2).name, "*** NEW FILE PENDING ***");
+}
+
+class AudioRackTest : public hb::testkit::PlatformTest {
+protected:
+    AudioRackTest() {
+        UseProgramResources(ProgramResourceTables());
+        frame.Create({.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                      .rect = {0, 0, 1000, 300},
+                      .text = "Analyzer"});
+    }
+    ~AudioRackTest() override {
+        if (rack.GetSafeHwnd()) {
+            rack.DestroyWindow();
+        }
+    }
+
+    CWnd* Parent() const { return CWnd::FromHandle(frame.hwnd()); }
+    CString Message() const {
+        CString text;
+        rack.GetDlgItemText(26017, text);
+        return text;
+    }
+    void DeclareCard() {
+        sim::AddCard({"Radio", {"Receiver"}, {"Speaker"}});
+        sim::SetSource(0, {1000, 0.5});
+        rack.SetInputLine(CMixer::LineOf(0, 0));
+        rack.SetMonitorLine(-4);
+    }
+    void Ticks(int count) {
+        for (int i = 0; i < count; ++i) {
+            AdvanceAndPump(100);
+        }
+    }
+
+    CScanApp app{"Halbridge Pro"};
+    hb::testkit::TestWindow frame;
+    hb::testkit::TempFolder folder;
+    std::string path = folder.File("RX1_AUDIO.SWQ");
+    CAudioRack rack{kSection, "Rx1"};
+};
+
+TEST_F(AudioRackTest, WithoutASoundCardTheBarSaysSoAndRunsNoTimer) {
+    EXPECT_FALSE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
+    ASSERT_NE(rack.GetSafeHwnd(), HWND{}) << "the bar stays";
+    EXPECT_EQ(Message(), "No sound card was detected.\r\nAudio logging is disabled.");
+    const std::size_t before = rack.m_lastActivity;
+    Ticks(3);
+    EXPECT_EQ(rack.m_lastActivity, before);
+    EXPECT_EQ(rack.m_position.GetValue(), 0);
+}
+
+TEST_F(AudioRackTest, TheLampShowsTheStateAndTheVolumeKnobStopsAt100) {
+    DeclareCard();
+    app.WriteProfileStringA(kSection, "RecordingFile", path.c_str());
+    ASSERT_TRUE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
+    rack.SetRole(1);
+    EXPECT_EQ(rack.m_fileName.GetCaption(), "RX1_AUDIO");
+    rack.SetMode(CAudioLog::kModeRecord);
+    rack.SetMode(CAudioLog::kModeOff);
+    EXPECT_EQ(rack.m_stateLamp.GetCaption(), "MON");
+    EXPECT_EQ(rack.m_stateLamp.GetActiveColor(), 0x00FFFFu);
+    rack.m_recording = TRUE;
+    rack.UpdateStatus();
+    EXPECT_EQ(rack.m_stateLamp.GetCaption(), "REC");
+    EXPECT_EQ(rack.m_stateLamp.GetCaptionColor(), 0xFFFFFFu);
+    rack.m_recording = FALSE;
+
+    rack.m_volumeKnob.SetPosition(150);
+    rack.OnVolumeKnob();
+    EXPECT_DOUBLE_EQ(rack.m_volume, 1.0);
+    rack.m_volumeKnob.SetPosition(40);
+    rack.OnVolumeKnob();
+    EXPECT_DOUBLE_EQ(rack.m_volume, 0.4);
+}
+
+TEST_F(AudioRackTest, ARefusedModePutsTheSwitchBackAndRecordingWithoutALineWarns) {
+    sim::AddCard({"Radio", {}, {"Speaker"}});
+    ASSERT_TRUE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
+    ExpectBeeps(2);
+    rack.m_modeSwitch.SetPosition(2);
+    rack.OnModeSwitch();
+    EXPECT_EQ(rack.m_modeSwitch.GetPosition(), 0) << "no file to play";
+    ExpectBox("no audio input line has been selected", IDOK, "No Audio Input Line Selected");
+    rack.m_modeSwitch.SetPosition(1);
+    rack.OnModeSwitch();
+    EXPECT_EQ(rack.GetMode(), CAudioLog::kModeRecord);
+}
+
+TEST_F(AudioRackTest, ASeekWithChainOnSkipsOffChannelRecordsAndHoldPausesTheOutput) {
+    DeclareCard();
+    app.WriteProfileStringA(kSection, "RecordingFile", path.c_str());
+    ASSERT_TRUE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
+    rack.SetRole(1);
+    rack.SetMode(CAudioLog::kModeRecord);
+    for (const std::uint32_t hz : {155'010'000u, 460'125'000u, 155'010'000u, 155'010'000u}) {
+        const dal record = ChannelRecord("Ch", hz);
+        rack.ProcessRequest(2, &record, 0);
+        Ticks(2);
+    }
+    rack.ProcessRequest(1, nullptr, 0);
+    ASSERT_EQ(rack.m_file.m_recordCount, 4u);
+    ASSERT_EQ(rack.SetMode(CAudioLog::kModePlay), 0);
+    rack.OnStopButton();
+    ASSERT_TRUE(rack.m_file.GotoPlaySegment(1));
+    rack.OnClickChain();
+    rack.m_positionSlider.SetPosition(75);
+    rack.OnPositionSeek();
+    // Record 2 is on another channel: the seek passes over it to record 3.
+    EXPECT_EQ(rack.m_file.m_currentRecord, 3u);
+
+    rack.OnPlayButton();
+    rack.OnPositionHold(1, 0, 0, 0);
+    EXPECT_EQ(rack.m_playState, CAudioLog::kPlayHeld);
+    EXPECT_TRUE(rack.m_outputPaused);
+    rack.OnPositionRelease(1, 0, 0, 0);
+    EXPECT_EQ(rack.m_playState, CAudioLog::kPlayPlaying);
+    Ticks(1);
+    EXPECT_FALSE(rack.m_outputPaused) << "the output goes on at the next tick";
+}
+
+} // namespace
