@@ -61,7 +61,8 @@ std::uint16_t scan_device_status(std::uint16_t handle, void* buffer) {
     DeviceStatus status;
     slot->device->FillStatus(status, hb::win::NowMs());
     WriteStatus(status.bytes(), slot->patches, buffer);
-    return call.Done(0);
+    // The record still tells what was last known when the link has gone.
+    return call.Done(slot->device->LinkStatus());
 }
 
 std::uint16_t scan_device_hwnd(std::uint16_t handle, HWND window) {

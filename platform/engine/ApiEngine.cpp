@@ -51,7 +51,7 @@ std::uint16_t Create(std::string_view function, const char* name, const void* pr
     if (name == nullptr) {
         return call.Done(kStatusInvalidArgument);
     }
-    OpenedDevice radio = OpenDevice(name, DeviceRole::Radio);
+    OpenedDevice radio = OpenDevice(name, DeviceRole::ScanningRadio);
     if (!radio.device) {
         return call.Done(radio.status);
     }

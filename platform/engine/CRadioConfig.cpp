@@ -3,6 +3,7 @@
 #include "platform/afx/Ddx.h"
 #include "platform/engine/GlobalRadioConfig.h"
 #include "platform/engine/RadioList.h"
+#include "platform/engine/device/LinkSettings.h"
 #include "platform/win/store/PrivateProfile.h"
 
 using namespace hb::engine;
@@ -17,7 +18,7 @@ const hb::afx::DialogTemplate& Template() {
         .caption = "Radio Configuration",
         .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
         .cx = 260,
-        .cy = 150,
+        .cy = 170,
         .fontName = "MS Sans Serif",
         .fontSize = 8,
         .controls =
@@ -46,19 +47,42 @@ const hb::afx::DialogTemplate& Template() {
                  .y = 25,
                  .cx = 59,
                  .cy = 14},
+                {.id = 0,
+                 .className = "Static",
+                 .text = "Port",
+                 .style = WS_VISIBLE,
+                 .x = 7,
+                 .y = 122,
+                 .cx = 117,
+                 .cy = 8},
                 {.id = CRadioConfig::IDC_PORT,
                  .className = "ComboBox",
-                 .style = WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
+                 .style = WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN,
                  .x = 7,
-                 .y = 124,
-                 .cx = 110,
+                 .y = 132,
+                 .cx = 117,
+                 .cy = 80},
+                {.id = 0,
+                 .className = "Static",
+                 .text = "Baud",
+                 .style = WS_VISIBLE,
+                 .x = 130,
+                 .y = 122,
+                 .cx = 57,
+                 .cy = 8},
+                {.id = CRadioConfig::IDC_BAUD,
+                 .className = "ComboBox",
+                 .style = WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST,
+                 .x = 130,
+                 .y = 132,
+                 .cx = 57,
                  .cy = 80},
                 {.id = CRadioConfig::IDC_SET_PORT,
                  .className = "Button",
                  .text = "Set Port",
                  .style = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                 .x = 123,
-                 .y = 123,
+                 .x = 194,
+                 .y = 131,
                  .cx = 59,
                  .cy = 14},
                 {.id = IDOK,
@@ -66,7 +90,7 @@ const hb::afx::DialogTemplate& Template() {
                  .text = "Close",
                  .style = WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
                  .x = 194,
-                 .y = 123,
+                 .y = 149,
                  .cx = 59,
                  .cy = 14},
             },
@@ -89,6 +113,7 @@ void CRadioConfig::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_RADIO_LIST, m_radios);
     DDX_Control(pDX, IDC_PORT, m_port);
+    DDX_Control(pDX, IDC_BAUD, m_baud);
 }
 
 BOOL CRadioConfig::OnInitDialog() {
@@ -101,6 +126,10 @@ BOOL CRadioConfig::OnInitDialog() {
         m_port.AddString(port.c_str());
     }
     m_port.SetCurSel(0);
+    for (const unsigned baud : kStandardBauds) {
+        m_baud.AddString(std::to_string(baud).c_str());
+    }
+    m_baud.SelectString(-1, std::to_string(kDefaultBaud).c_str());
     FillRadios();
     return TRUE;
 }
@@ -148,12 +177,18 @@ void CRadioConfig::OnRemove() {
 
 void CRadioConfig::OnSetPort() {
     const std::optional<ConfiguredRadio> radio = SelectedRadio();
+    // The port box takes a path typed in as well as one chosen from its list.
     CString port;
-    if (m_port.GetCurSel() >= 0) {
-        m_port.GetLBText(m_port.GetCurSel(), port);
+    m_port.GetWindowText(port);
+    port.Trim();
+    CString baud;
+    if (m_baud.GetCurSel() >= 0) {
+        m_baud.GetLBText(m_baud.GetCurSel(), baud);
     }
-    if (!radio || port.IsEmpty() ||
-        !WritePrivateProfileString(radio->section.name.c_str(), "Port", port, m_path.c_str())) {
+    const char* section = radio ? radio->section.name.c_str() : "";
+    if (!radio || port.IsEmpty() || baud.IsEmpty() ||
+        !WritePrivateProfileString(section, "Port", port, m_path.c_str()) ||
+        !WritePrivateProfileString(section, "Baud", baud, m_path.c_str())) {
         MessageBeep(MB_ICONASTERISK);
     }
     FillRadios();

@@ -1,6 +1,7 @@
 #pragma once
 // The engine's radio configuration dialog: the radios of a settings file with their model and
-// port; a simulated radio can be added, a radio removed, and a radio given another port.
+// port; a simulated radio can be added, a radio removed, and a radio given another port, chosen
+// or typed, with its baud rate.
 
 #include "platform/afx/CButton.h"
 #include "platform/afx/CComboBox.h"
@@ -22,6 +23,7 @@ public:
         IDC_REMOVE = 1003,
         IDC_PORT = 1004,
         IDC_SET_PORT = 1005,
+        IDC_BAUD = 1006,
     };
 
     CRadioConfig(const char* settingsPath, CWnd* pParentWnd = nullptr);
@@ -44,4 +46,5 @@ private:
     std::string m_path;
     CListCtrl m_radios;
     CComboBox m_port;
+    CComboBox m_baud;
 };

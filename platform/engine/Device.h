@@ -1,6 +1,6 @@
 #pragma once
-// What the engine and the API layer need of a radio device. The simulated receiver is the only
-// kind so far; a new kind implements this and is chosen in OpenDevice.
+// What the engine and the API layer need of a radio device: the simulated receiver, or a radio on
+// a serial port; a new kind implements this and is chosen in OpenDevice.
 
 #include "platform/records/DeviceStatus.h"
 #include "platform/records/EngineCommandRecord.h"
@@ -80,6 +80,8 @@ public:
     virtual std::string Dtmf(std::int64_t) const { return {}; }
     // Fills every field the device knows; the record arrives cleared.
     virtual void FillStatus(DeviceStatus& status, std::int64_t nowMs) const = 0;
+    // A failure once the link to the radio is lost; 0 while it holds.
+    virtual std::uint16_t LinkStatus() const { return 0; }
 };
 
 } // namespace hb::engine

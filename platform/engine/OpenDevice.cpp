@@ -3,6 +3,11 @@
 #include "platform/engine/RadioSettings.h"
 #include "platform/engine/SimReceiver.h"
 #include "platform/engine/SimState.h"
+#include "platform/engine/device/LinkSettings.h"
+#include "platform/engine/serial/SerialDevice.h"
+#include "platform/engine/serial/SerialLink.h"
+#include "platform/engine/sim/SimLink.h"
+#include "platform/engine/sim/SimRadios.h"
 #include "platform/records/StatusCodes.h"
 
 namespace hb::engine {
@@ -13,13 +18,32 @@ OpenedDevice OpenDevice(const std::string& section, DeviceRole role) {
         return {maker->second(), 0};
     }
     RadioSection radio = ReadRadioSection(SettingsFile(), section);
-    const bool known =
-        role == DeviceRole::Radio ? IsKnownRadioType(radio.type) : IsKnownDecoderType(radio.type);
-    if (!known || !IsSimulatedPort(radio.port)) {
+    const bool known = role == DeviceRole::ToneReader ? IsKnownDecoderType(radio.type)
+                                                      : IsKnownRadioType(radio.type);
+    if (!known) {
         return {nullptr, hb::records::kStatusNotSupported};
     }
-    BandActivity activity(radio.seed, std::move(radio.busy), std::move(radio.dtmf));
-    return {std::make_unique<SimReceiver>(section, std::move(activity), radio.rate), 0};
+    const auto type = static_cast<std::uint8_t>(radio.type);
+    const LinkSettings settings = ReadLinkSettings(SettingsFile(), section);
+    if (IsSimulatedPort(radio.port)) {
+        auto link = std::make_unique<sim::SimLink>(
+            sim::RadioNamed(section), settings.baud != 0 ? settings.baud : kDefaultBaud);
+        BandActivity activity(radio.seed, std::move(radio.busy), std::move(radio.dtmf));
+        return {std::make_unique<SimReceiver>(section, std::move(activity), radio.rate, type,
+                                              std::move(link), settings.replyTimeoutMs),
+                0};
+    }
+    if (role != DeviceRole::Radio || !IsSerialPort(radio.port)) {
+        return {nullptr, hb::records::kStatusNotSupported};
+    }
+    auto opened = SerialPort::Open(radio.port, settings.baud);
+    if (!opened.port) {
+        return {nullptr, opened.status};
+    }
+    return {std::make_unique<SerialDevice>(section, type,
+                                           std::make_unique<SerialLink>(std::move(opened.port)),
+                                           settings.replyTimeoutMs),
+            0};
 }
 
 } // namespace hb::engine

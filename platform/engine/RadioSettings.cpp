@@ -25,17 +25,7 @@ std::string& SettingsPath() {
 }
 
 std::vector<std::uint32_t> ParseFrequencies(std::string_view text) {
-    std::vector<std::uint32_t> list;
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while (p < end) {
-        std::uint32_t value = 0;
-        const auto [next, error] = std::from_chars(p, end, value);
-        if (error == std::errc() && value != 0) {
-            list.push_back(value);
-        }
-        p = (next == p) ? p + 1 : next;
-    }
+    std::vector<std::uint32_t> list = FrequencyList(text);
     std::ranges::sort(list);
     return list;
 }
@@ -82,6 +72,21 @@ std::vector<FaultKind> ParseFaultKinds(std::string_view text) {
 }
 
 } // namespace
+
+std::vector<std::uint32_t> FrequencyList(std::string_view text) {
+    std::vector<std::uint32_t> list;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        std::uint32_t value = 0;
+        const auto [next, error] = std::from_chars(p, end, value);
+        if (error == std::errc() && value != 0) {
+            list.push_back(value);
+        }
+        p = (next == p) ? p + 1 : next;
+    }
+    return list;
+}
 
 std::string ReadSetting(const std::string& path, const char* section, const char* key,
                         unsigned size) {

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace hb::engine {
@@ -48,6 +49,9 @@ struct RadioSection {
 };
 
 RadioSection ReadRadioSection(const std::string& path, const std::string& name);
+// The frequencies in Hz of a list separated by commas or blanks, in the order given; zeros and
+// what is not a number are left out.
+std::vector<std::uint32_t> FrequencyList(std::string_view text);
 
 // Types of the model tables, by their low 8 bits: a radio the program drives, a tone reader.
 bool IsKnownRadioType(int type);

@@ -87,6 +87,14 @@ void Registry::Post(std::uint16_t handle, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
+void Registry::PostFrom(const Device* device, UINT message) {
+    for (const auto& [handle, slot] : m_devices) {
+        if (slot.device.get() == device && IsWindow(slot.window)) {
+            PostMessage(slot.window, message, 0, 0);
+        }
+    }
+}
+
 void Registry::Clear() {
     m_engines.clear(); // before the devices the engines use
     m_devices.clear();

@@ -53,6 +53,8 @@ public:
     // Posts to the window of a device, or of an engine's device; nothing when there is none or
     // it is gone.
     void Post(std::uint16_t handle, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    // Posts to the window of the device's slot; nothing when the device is in none.
+    void PostFrom(const Device* device, UINT message);
 
     std::size_t EngineCount() const { return m_engines.size(); }
     std::size_t DeviceCount() const { return m_devices.size(); }

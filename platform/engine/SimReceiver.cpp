@@ -1,8 +1,10 @@
 #include "platform/engine/SimReceiver.h"
 
 #include "platform/engine/EngineCodes.h"
-#include "platform/engine/SimState.h"
-#include "platform/records/TextWidths.h"
+#include "platform/engine/Registry.h"
+#include "platform/engine/sim/SimMemoryRadio.h"
+#include "platform/engine/sim/SimRadios.h"
+#include "platform/records/PrivateMessages.h"
 
 #include <algorithm>
 
@@ -14,12 +16,17 @@ constexpr std::uint32_t kRoundTripMs = 100;
 
 } // namespace
 
-SimReceiver::SimReceiver(std::string name, BandActivity activity, unsigned channelsPerSecond)
+SimReceiver::SimReceiver(std::string name, BandActivity activity, unsigned channelsPerSecond,
+                         std::uint8_t type, std::unique_ptr<Link> link, std::int64_t replyTimeoutMs)
     : m_name(std::move(name)), m_activity(std::move(activity)),
-      m_rate(std::max(1u, channelsPerSecond)) {}
+      m_rate(std::max(1u, channelsPerSecond)),
+      m_path(std::make_unique<RequestPath>(std::move(link), type, replyTimeoutMs, [this] {
+          Registry::Get().PostFrom(this, WM_RADIO_STATUS);
+      })) {}
 
 void SimReceiver::Tune(const Parm& record) {
     m_tuned = record;
+    m_path->ForgetRecord();
     ++m_tunings;
 }
 
@@ -29,13 +36,14 @@ std::uint8_t SimReceiver::Signal(std::int64_t nowMs) const {
 
 Reply SimReceiver::Handle(const Request& request) {
     ++m_requests;
+    if (RequestPath::Takes(request.kind)) {
+        return m_path->Handle(request);
+    }
     switch (request.kind) {
     case RequestKind::VfoFastWrite:
     case RequestKind::Monitor:
         Tune(*request.record);
         return {0, true};
-    case RequestKind::MemWrite:
-        return StoreMemory(*request.record);
     case RequestKind::MemToVfo:
         return RecallMemory(*request.record);
     case RequestKind::SetVolume:
@@ -48,10 +56,6 @@ Reply SimReceiver::Handle(const Request& request) {
         return {m_volume, false};
     case RequestKind::GetSquelch:
         return {m_squelch, false};
-    case RequestKind::RawCommand:
-        m_transmit.assign(request.text);
-        m_transmit.resize(std::min(m_transmit.size(), hb::records::kMaxCommandLength));
-        return {0, true};
     case RequestKind::SpanData:
     case RequestKind::SpanBlock:
         return {kStatusNoRecord, false};
@@ -60,22 +64,15 @@ Reply SimReceiver::Handle(const Request& request) {
     }
 }
 
-Reply SimReceiver::StoreMemory(const Parm& record) {
-    SimState::Get().memoryChannels[m_name][record.get(Parm::kMemoryChannel)] = record;
-    return {};
-}
-
+// The front panel's recall reads the radio's memory as a transfer left it.
 Reply SimReceiver::RecallMemory(Parm& record) const {
-    const auto& radios = SimState::Get().memoryChannels;
-    const auto radio = radios.find(m_name);
-    if (radio == radios.end()) {
+    const sim::SimMemoryRadio* radio = sim::FindMemoryRadio(m_name);
+    const auto memory =
+        radio != nullptr ? radio->Memory(record.get(Parm::kMemoryChannel)) : std::nullopt;
+    if (!memory) {
         return {kStatusEmptyChannel, false};
     }
-    const auto channel = radio->second.find(record.get(Parm::kMemoryChannel));
-    if (channel == radio->second.end()) {
-        return {kStatusEmptyChannel, false};
-    }
-    record = channel->second;
+    record = *memory;
     return {};
 }
 
@@ -92,8 +89,8 @@ void SimReceiver::FillStatus(DeviceStatus& status, std::int64_t nowMs) const {
     status.set(DeviceStatus::kDelay, kRoundTripMs);
     status.set(DeviceStatus::kSquelchOpen, level != 0 ? 1 : 0);
     status.set(DeviceStatus::kSignalLevel, level);
-    status.setText(DeviceStatus::kTransmit, m_transmit);
     status.set(DeviceStatus::kCurrentParm, m_tuned);
+    m_path->Fill(status);
     status.set(DeviceStatus::kActivityCounterRx, m_tunings);
     status.set(DeviceStatus::kActivityCounterTx, m_requests);
     status.setText(DeviceStatus::kPortName, "SIM");

@@ -1,10 +1,11 @@
 #pragma once
 // The simulated receiver: it listens where it is tuned, hears the band activity of its seed,
-// keeps volume, squelch, its memory channels and the trunk-tracker commands it is given, and
-// echoes raw commands. Every request completes at once.
+// keeps volume, squelch and the trunk-tracker commands it is given. Memory and raw-command
+// requests go to its simulated radio by the request path; the rest complete at once.
 
 #include "platform/engine/BandActivity.h"
 #include "platform/engine/Device.h"
+#include "platform/engine/device/RequestPath.h"
 
 #include <map>
 #include <string>
@@ -13,7 +14,8 @@ namespace hb::engine {
 
 class SimReceiver : public Device {
 public:
-    SimReceiver(std::string name, BandActivity activity, unsigned channelsPerSecond);
+    SimReceiver(std::string name, BandActivity activity, unsigned channelsPerSecond,
+                std::uint8_t type, std::unique_ptr<Link> link, std::int64_t replyTimeoutMs);
 
     void Tune(const Parm& record) override;
     std::uint8_t Signal(std::int64_t nowMs) const override;
@@ -24,7 +26,6 @@ public:
     void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
 
 private:
-    Reply StoreMemory(const Parm& record);
     Reply RecallMemory(Parm& record) const;
 
     std::string m_name;
@@ -33,7 +34,7 @@ private:
     Parm m_tuned;
     std::uint8_t m_volume = 0;
     std::uint8_t m_squelch = 0;
-    std::string m_transmit;
+    std::unique_ptr<RequestPath> m_path;
     std::uint32_t m_requests = 0;
     std::uint32_t m_tunings = 0;
     // The last trunk-tracker command of each code; it hears no trunked calls to apply them to.

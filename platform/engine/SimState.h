@@ -3,6 +3,7 @@
 
 #include "platform/engine/EngineCodes.h"
 #include "platform/engine/EngineSim.h"
+#include "platform/engine/sim/SimRadio.h"
 #include "platform/records/Parm.h"
 #include "platform/records/TimerStatistics.h"
 
@@ -41,9 +42,9 @@ struct SimState {
     std::vector<std::string> comPorts;
     std::string serialFolder = "/dev";
     hb::records::TimerStatistics timerStatistics = PerfectTimer();
-    // The memory channels of each simulated radio, by radio name and channel number: they outlive
-    // the device, as a radio's memory outlives its connection.
-    std::map<std::string, std::map<std::uint16_t, hb::records::Parm>> memoryChannels;
+    // The simulated radio of each radio name: it outlives the device, as a radio's memory
+    // outlives its connection.
+    std::map<std::string, std::unique_ptr<sim::SimRadio>> radios;
     // The file the engine's trace goes to while it runs.
     std::optional<std::string> traceFile;
 

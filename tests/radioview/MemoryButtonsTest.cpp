@@ -27,6 +27,7 @@ TEST_F(MemoryButtonsTest, StoreThenRecallBringsBackTheChannelButKeepsTheStep) {
     ASSERT_EQ(writes.size(), 1u);
     EXPECT_EQ(writes[0].record->get(parm::kMemoryChannel), 7);
     EXPECT_EQ(writes[0].record->text(parm::kName), "County Fire     ");
+    AdvanceAndPump(100); // the memory crosses the wire to the radio
 
     panel->TuneFrequency(330 * kMhz, 0);
     Vfo().set(parm::kMode, 0);

@@ -1,5 +1,6 @@
 // The trace file and the error messages.
 #include "platform/afx/CWnd.h"
+#include "platform/records/StatusCodes.h"
 #include "platform/tessary/app/AppHooks.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/model/TimeFunctions.h"
@@ -43,6 +44,11 @@ void CScanApp::ErrorMessage(LPCSTR who, LPCSTR title, LPCSTR source, int ref, st
     CString text;
     text.Format("%s: %s failed with status 0x%04X (%s, %d).", who ? who : "", title ? title : "",
                 status, source ? source : "", ref);
+    // A status the records know says what to fix, such as a port in use.
+    if (const char* reason = hb::records::StatusText(status); *reason != '\0') {
+        text += "\n";
+        text += reason;
+    }
     const HWND owner = m_pMainWnd ? m_pMainWnd->m_hWnd : HWND{};
     MessageBox(owner, text, title ? title : "", type);
 }

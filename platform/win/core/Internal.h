@@ -21,6 +21,7 @@ void AdvanceClockRunningTasks(std::int64_t target);
 void MarkTestStep();
 void NoteSleepUntil(std::int64_t target);
 void ResetLoop();
+void ResetExternalWaitLimit();
 
 // Window classes
 struct ClassEntry {

@@ -1,6 +1,7 @@
 #include "platform/win/core/MessageLoop.h"
 
 #include "platform/win/core/Clock.h"
+#include "platform/win/core/ExternalWait.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/Internal.h"
 #include "platform/win/core/LastError.h"
@@ -98,6 +99,15 @@ bool WaitForWork(const MessageFilter& filter, std::uint64_t generation) {
     if (!hb::win::IsManualClock()) {
         WaitOnRealClock(filter, generation);
         return true;
+    }
+    if (hb::win::ExternalWaitHeld()) {
+        // Another thread may post the answer a held wait is for: give it real time first.
+        Queue().WaitForPost(generation,
+                            std::chrono::steady_clock::now() +
+                                std::chrono::milliseconds(hb::win::ExternalWaitLimit()));
+        if (Queue().Generation() != generation) {
+            return true;
+        }
     }
     const auto next = NextDue(filter);
     if (!next) {

@@ -158,6 +158,11 @@ void MessageQueue::WaitForPostOrInput(std::uint64_t generation,
     [[maybe_unused]] const ssize_t drained = ::read(wakeFd, &count, sizeof count);
 }
 
+std::uint64_t MessageQueue::Generation() const {
+    std::lock_guard lock(m_mutex);
+    return m_generation;
+}
+
 bool MessageQueue::InputWaiting() const {
     std::lock_guard lock(m_mutex);
     return std::any_of(m_posts.begin(), m_posts.end(),

@@ -59,6 +59,8 @@ public:
                             std::optional<std::chrono::steady_clock::time_point> deadline,
                             int descriptor);
 
+    // The count of posts seen so far.
+    std::uint64_t Generation() const;
     bool InputWaiting() const;
     std::size_t PendingCount() const;
     void Clear();

@@ -25,6 +25,7 @@ void ResetForTests() {
     detail::ResetHooks();
     detail::ResetClock();
     detail::ResetLoop();
+    detail::ResetExternalWaitLimit();
     ResetScreenSize();
     ResetSysColors();
 }

@@ -30,10 +30,10 @@ TEST_F(ConfigTest, CheckAcceptsAFileWithOneRadioThatCanBeDriven) {
     EXPECT_EQ(scan_config_check(kPath), 0);
     WritePrivateProfileString("Pro", "Port", "COM1", kPath);
     EXPECT_TRUE(rec::IsFailureStatus(scan_config_check(kPath)));
-    // A serial radio makes a usable configuration, though opening it is not supported yet.
-    WritePrivateProfileString("Pro", "Port", "/dev/ttyUSB0", kPath);
+    // A serial radio makes a usable configuration even while its port is not there.
+    WritePrivateProfileString("Pro", "Port", "/dev/ttyUSB-none", kPath);
     EXPECT_EQ(scan_config_check(kPath), 0);
-    EXPECT_EQ(scan_open_device("Pro", {}, 0), rec::kStatusNotSupported);
+    EXPECT_EQ(scan_open_device("Pro", {}, 0), rec::kStatusNoSuchPort);
 
     EngineSim::SetConfigVerdict(rec::kStatusNotSupported);
     EXPECT_EQ(scan_config_check(kPath), rec::kStatusNotSupported);

@@ -40,6 +40,7 @@ TEST_F(MemoryChannelTest, AChannelRecallsTheRecordWrittenToItAcrossReopeningTheR
     EXPECT_EQ(scan_device_mem_write(device, &second), 0);
     const parm overwritten = Stored(6, kQuiet2, "Ambulance");
     EXPECT_EQ(scan_device_mem_write(device, &overwritten), 0);
+    AdvanceAndPump(1000); // the writes cross the wire to the radio
     EXPECT_EQ(scan_close_device(device), 0);
 
     device = scan_open_device("Scanner", m_window.hwnd(), 0);
@@ -56,6 +57,7 @@ TEST_F(MemoryChannelTest, AChannelNeverWrittenFailsAndLeavesTheRecordAlone) {
     const std::uint16_t other = scan_open_device("Other", m_window.hwnd(), 0);
     const parm stored = Stored(3, kBusy, "Scanner only");
     EXPECT_EQ(scan_device_mem_write(scanner, &stored), 0);
+    AdvanceAndPump(1000);
 
     // Memories belong to one radio: the other radio's channel 3 is empty, as is channel 4 here.
     for (const auto& [device, channel] : {std::pair{other, 3}, std::pair{scanner, 4}}) {

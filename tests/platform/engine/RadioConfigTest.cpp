@@ -81,5 +81,20 @@ TEST_F(RadioConfigTest, SetsTheChosenPortAndBeepsWithoutASelection) {
     EXPECT_STREQ(port, "/dev/ttyUSB7");
 }
 
+TEST_F(RadioConfigTest, TakesATypedPortAndTheChosenBaudRate) {
+    hb::win::ini::Seed(kPath, "[Radios]\nRadio#1=A\n[A]\nType=2\nPort=SIM\n");
+    Run([](HWND dialog) {
+        Select(dialog, 0);
+        ::SetWindowText(::GetDlgItem(dialog, CRadioConfig::IDC_PORT), " /dev/pts/7 ");
+        ::SendMessage(::GetDlgItem(dialog, CRadioConfig::IDC_BAUD), CB_SELECTSTRING,
+                      static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("19200"));
+        hb::afx::ClickButton(dialog, CRadioConfig::IDC_SET_PORT);
+    });
+    char value[32];
+    GetPrivateProfileString("A", "Port", "", value, sizeof value, kPath);
+    EXPECT_STREQ(value, "/dev/pts/7");
+    EXPECT_EQ(GetPrivateProfileInt("A", "Baud", 0, kPath), 19200);
+}
+
 } // namespace
 } // namespace hb::engine

@@ -107,6 +107,13 @@ TEST_F(StartupTest, TraceWritesOnlyWhenHbTraceNamesAFile) {
                                 "2023-11-14 22:13:20.250 RadioFrame(345)\n");
 }
 
+TEST_F(StartupTest, ErrorMessageSaysWhatAStatusItKnowsMeans) {
+    ExpectBox("Scanner: Device Open failed with status 0x8D00 (Loader, 690).\nThe port is in use "
+              "by another program.",
+              IDOK, "Device Open");
+    app.ErrorMessage("Scanner", "Device Open", "Loader", 690, 0x8D00, 0x10, 0);
+}
+
 TEST_F(StartupTest, ErrorMessageRecordsEveryArgumentAndShowsAStopBox) {
     ExpectBox("Radio: Engine Open failed with status 0x8123 (RadioFrame, 412).", IDOK,
               "Engine Open");
