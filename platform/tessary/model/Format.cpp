@@ -111,6 +111,10 @@ std::string format_freq_vhf(std::uint32_t hz) {
     return Print("%4u.%04u", hz / 1'000'000, hz % 1'000'000 / 100);
 }
 
+std::string format_freq(std::uint32_t hz) {
+    return Print("%4u.%06u", hz / 1'000'000, hz % 1'000'000);
+}
+
 int convert_frequency(const char* text, std::uint32_t* hz, char unit) {
     if (!text || !hz) {
         return kFrequencyBadText;

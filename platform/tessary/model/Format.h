@@ -9,6 +9,8 @@
 
 // MHz with four decimals, cut rather than rounded, right-aligned in 9 characters: " 162.5500".
 std::string format_freq_vhf(std::uint32_t hz);
+// MHz with six decimals, right-aligned in 11 characters: " 162.550000".
+std::string format_freq(std::uint32_t hz);
 
 // Results of convert_frequency.
 inline constexpr int kFrequencyConverted = 0;
