@@ -25,5 +25,6 @@ std::vector<hb::afx::StringResource> ScanToolBarStrings();
 hb::afx::DialogTemplate ToolViewForm();
 hb::afx::DialogTemplate ScanOptionsForm();
 std::vector<hb::afx::DialogTemplate> WizardPages();
+std::vector<hb::afx::DialogTemplate> ActivityLogDialogs();
 
 } // namespace hb::resources

@@ -22,6 +22,8 @@ hb::afx::ResourceTables MakeTables() {
     tables.bitmaps.push_back(ScanToolBarBitmap());
     const auto wizard = WizardPages();
     tables.dialogs.insert(tables.dialogs.end(), wizard.begin(), wizard.end());
+    const auto activityLogs = ActivityLogDialogs();
+    tables.dialogs.insert(tables.dialogs.end(), activityLogs.begin(), activityLogs.end());
     tables.menus.insert(tables.menus.begin(), MainMenu());
     const auto commands = CommandStrings();
     tables.strings.insert(tables.strings.end(), commands.begin(), commands.end());

@@ -123,6 +123,10 @@ std::string format_frequency_hf(std::uint32_t hz) {
     return Print("%6u.%03u", hz / 1'000, hz % 1'000);
 }
 
+std::string format_freq(std::uint32_t hz) {
+    return Print("%4u.%06u", hz / 1'000'000, hz % 1'000'000);
+}
+
 int convert_frequency(const char* text, std::uint32_t* hz, char unit) {
     if (!text || !hz) {
         return kFrequencyBadText;

@@ -35,6 +35,18 @@ TEST_F(FormatTest, VhfFrequencies) {
     }
 }
 
+TEST_F(FormatTest, FrequenciesInMhzToTheHertz) {
+    const std::pair<std::uint32_t, const char*> table[] = {
+        {162'550'000, " 162.550000"},
+        {162'556'251, " 162.556251"},
+        {0, "   0.000000"},
+        {4'294'967'295u, "4294.967295"},
+    };
+    for (const auto& [hz, text] : table) {
+        EXPECT_EQ(format_freq(hz), text);
+    }
+}
+
 TEST_F(FormatTest, ConvertFrequency) {
     struct Row {
         const char* text;
