@@ -1,5 +1,8 @@
+#include "platform/afx/ModalScript.h"
+#include "platform/records/EngineCommands.h"
 #include "platform/records/EngineStatus.h"
 #include "platform/records/UserId.h"
+#include "platform/tessary/app/LockMapEdit.h"
 #include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Range.h"
@@ -213,6 +216,24 @@ TEST_F(RadioFrameEngineCommandsTest, RestoringLockOutsSendsOnlyTheChangesThenSta
     EngineSim::ClearJournal();
     Send(27029);
     EXPECT_EQ(EngineCodes()[0], 19);
+}
+
+TEST_F(RadioFrameEngineCommandsTest, TheLockOutMapIsEditedWhileTheRadioIsPaused) {
+    Range& range = static_cast<Range&>(*TheGroup().extras()[0]);
+    EngineSim::SetState(frame->m_rig->m_engine, 2);
+    EngineSim::ClearJournal();
+    Codes whileShown;
+    hb::afx::SetModalScript("CLockMapEdit", [&](CDialog& dialog) {
+        EXPECT_EQ(static_cast<CLockMapEdit&>(dialog).m_range, &range);
+        whileShown = EngineCodes();
+        dialog.EndDialog(IDOK);
+    });
+    frame->ShowLockOutMap(&range);
+    EXPECT_EQ(whileShown, (Codes{hb::records::kEngineCmdPause}));
+    const Codes codes = EngineCodes();
+    ASSERT_GE(codes.size(), 3u);
+    EXPECT_EQ(Codes(codes.begin(), codes.begin() + 3), (Codes{8, 19, 9}));
+    EXPECT_EQ(hb::afx::ModalLog().size(), 1u);
 }
 
 } // namespace

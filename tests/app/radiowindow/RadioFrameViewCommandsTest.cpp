@@ -1,6 +1,7 @@
 #include "app/rig/EngineView.h"
 #include "platform/afx/CCmdUI.h"
 #include "platform/afx/CDocTemplate.h"
+#include "platform/afx/CDocument.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/instruments/CiAngularGaugeX.h"
 #include "platform/records/EngineCommands.h"
@@ -269,6 +270,29 @@ TEST_F(RadioFrameViewCommandsTest, WithoutALoggerTheAudioCommandsDoNothing) {
         Send(frame, id);
     }
     EXPECT_TRUE(hb::tessary::AudioCalls().empty());
+}
+
+TEST_F(RadioFrameViewCommandsTest, TheLogAndTheRadiosSettingsRunAsModalDialogs) {
+    CRadioFrame* frame = OpenReceiver();
+    ASSERT_NE(frame, nullptr);
+    CDocument* doc = frame->FrontPanel()->GetDocument();
+    hb::afx::SetModalScript(IDD_ACTIVITY_LOG, [](CDialog& dialog) { dialog.EndDialog(IDOK); });
+    int answer = IDCANCEL;
+    hb::afx::SetModalScript("CRadioGroupSettings",
+                            [&answer](CDialog& dialog) { dialog.EndDialog(answer); });
+    Send(frame, 27021);
+    doc->SetModifiedFlag(FALSE);
+    Send(frame, 27139);
+    EXPECT_FALSE(doc->IsModified());
+    answer = IDOK;
+    Send(frame, 27139);
+    EXPECT_TRUE(doc->IsModified());
+    doc->SetModifiedFlag(FALSE);
+    const auto& shown = hb::afx::ModalLog();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].caption, "Receiver Scan Logging");
+    EXPECT_EQ(shown[1].className, "CRadioGroupSettings");
+    EXPECT_EQ(shown[2].result, IDOK);
 }
 
 TEST_F(RadioFrameViewCommandsTest, TheIgnoredCommandsStayEnabledAndChangeNothing) {
