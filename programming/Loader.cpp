@@ -1,7 +1,7 @@
 #include "programming/Loader.h"
 
 #include "app/rig/Rig.h"
-#include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/app/ObjectDoc.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 
@@ -12,22 +12,34 @@ std::vector<CLoader::Transfer>& TransferLog() {
     return transfers;
 }
 
-std::string PathOf(const CGroupDoc* doc) {
+std::function<void(const CLoader::Transfer&)>& TransferHook() {
+    static std::function<void(const CLoader::Transfer&)> hook;
+    return hook;
+}
+
+void Begin(const CLoader::Transfer& transfer) {
+    TransferLog().push_back(transfer);
+    if (TransferHook()) {
+        TransferHook()(transfer);
+    }
+}
+
+std::string PathOf(const CObjectDoc* doc) {
     return doc ? doc->GetPathName().str() : std::string();
 }
 
 } // namespace
 
-void CLoader::Upload(Object* group, CRig* rig, CGroupDoc* doc, CWnd*) {
-    TransferLog().push_back({Direction::Upload, rig, PathOf(doc)});
+void CLoader::Upload(Object* group, CRig* rig, CObjectDoc* doc, CWnd*) {
+    Begin({Direction::Upload, rig, PathOf(doc)});
     auto* target = dynamic_cast<Group*>(group);
     if (target && rig && rig->m_radio) {
         rig->m_radio->ConformGroup(*target);
     }
 }
 
-void CLoader::Download(Object*, CRig* rig, CGroupDoc* doc, CWnd*) {
-    TransferLog().push_back({Direction::Download, rig, PathOf(doc)});
+void CLoader::Download(Object*, CRig* rig, CObjectDoc* doc, CWnd*) {
+    Begin({Direction::Download, rig, PathOf(doc)});
 }
 
 const std::vector<CLoader::Transfer>& CLoader::Transfers() {
@@ -36,4 +48,9 @@ const std::vector<CLoader::Transfer>& CLoader::Transfers() {
 
 void CLoader::ClearTransfers() {
     TransferLog().clear();
+    TransferHook() = nullptr;
+}
+
+void CLoader::SetTransferHook(std::function<void(const Transfer&)> hook) {
+    TransferHook() = std::move(hook);
 }

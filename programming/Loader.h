@@ -4,10 +4,11 @@
 // upload gives the group the radio's organisation, and every transfer is kept in Transfers().
 #include "platform/win/WinTypes.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
-class CGroupDoc;
+class CObjectDoc;
 class CRig;
 class CWnd;
 class Object;
@@ -22,9 +23,12 @@ public:
         std::string path;
     };
 
-    void Upload(Object* group, CRig* rig, CGroupDoc* doc, CWnd* parent);
-    void Download(Object* group, CRig* rig, CGroupDoc* doc, CWnd* parent);
+    void Upload(Object* group, CRig* rig, CObjectDoc* doc, CWnd* parent);
+    void Download(Object* group, CRig* rig, CObjectDoc* doc, CWnd* parent);
 
     static const std::vector<Transfer>& Transfers();
+    // Clears the transfers kept and the hook.
     static void ClearTransfers();
+    // Called with each transfer as it begins; a hook that throws stands for a transfer that fails.
+    static void SetTransferHook(std::function<void(const Transfer&)> hook);
 };

@@ -174,6 +174,8 @@ inline constexpr UINT IDC_RUN_WIZARD = 28141;
 
 // ---- Engine progress dialog.
 inline constexpr UINT IDD_ENGINE_PROGRESS = 28545;
+// The radio window's activity log dialog.
+inline constexpr UINT IDD_ACTIVITY_LOG = 1609;
 // The sound-card volume form of the main window's Volume pane.
 inline constexpr UINT IDD_MIXER = 29592;
 // The audio rack bar and the controls only it has.

@@ -10,6 +10,7 @@
 #include "app/radiowindow/CommandBarsChildFrame.h"
 #include "app/radiowindow/TabViewContainer.h"
 #include "platform/records/Wlseg.h"
+#include "platform/records/EngineCommandRecord.h"
 #include "platform/toolkit/CXTSplitterWnd.h"
 #include "programming/RadioLog.h"
 
@@ -19,6 +20,9 @@ class CAudioLog;
 class CChannelRack;
 class CEngineView;
 class CHistView;
+class CMiniStatusWnd;
+class CRosterDoc;
+class Object;
 class CRadioView;
 class CScanListView;
 class CSearchSlaveView;
@@ -54,12 +58,47 @@ public:
     // Hides the advanced "Scan" buttons in simple mode and shows them otherwise; always 0.
     LRESULT ApplySimpleMode(WPARAM wParam = 0, LPARAM lParam = 0);
 
-    // The tool view's buttons without a command of their own here yet: they only check that the
-    // radio runs for this window.
-    void OnRackCommand();
+    // ---- Commands of the menu, the "Scan" bar, the tool view and the front panel.
+    // Locks the current channel (paused or holding) or the current ID out.
     void OnLockOut();
-    // The mini status window is not made yet: the request is only counted.
-    void OnMiniStatus() { ++m_miniStatusRequests; }
+    void OnTempLockOut();
+    void OnToggleHold();
+    void OnToggleEngineSetting();
+    // 27031 stores the active ID locked out, 27033 free; then the engine is reloaded.
+    void OnStoreActiveId(UINT nID);
+    // Gives every channel of the scan list the lock-out it was stored with, then starts.
+    void OnRackCommand();
+    void ApplyToScanList(UINT nID);
+    // The range view's lock-out map of a search range, edited while the radio is paused.
+    void ShowLockOutMap(Object* range);
+    void OnOpenSweepWindow(UINT nID);
+    void OnScanListFile();
+    void OnScanListSaveAs();
+    void OnResetScanList();
+    void OnUploadScanList();
+    void OnStoreVfo(UINT nID);
+    void OnEditInsertBefore();
+    void OnEditInsertAfter();
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnClearHistory();
+    // Shows the mini status window, or closes it when it is shown.
+    void OnMiniStatus();
+    void OnDiagnostics();
+    void OnActivityLog();
+    void OnRadioGlobalSettings();
+    void OnAudioLoggerSettings();
+    void OnEraseRecording();
+    void OnAutoFile();
+    void OnAudioButton();
+    void OnAudioEvent();
+    void OnAudioRequest();
+    void OnViewTypeScan();
+    void OnViewTypeBrowse();
+    void OnViewType2();
+    void OnToolBarLock();
+    void OnNoCommand() {}
 
     // A logger's segment update reaches the front panel when it is about the logger's own file.
     virtual void ForwardToView(CAudioLog* log, const char* file, const wlseg* segment);
@@ -77,9 +116,7 @@ public:
     CSearchSlaveView* m_multiRadioView = nullptr;
     CEngineView* m_searchDiagnostics = nullptr;
     CEngineView* m_monitorDiagnostics = nullptr;
-    // No mini status window is made yet.
     CWnd* m_miniStatus = nullptr;
-    int m_miniStatusRequests = 0;
     CHistView* m_historyView = nullptr;
     BOOL m_toolBarLock = FALSE;
     // The next plain resume sends no start pair.
@@ -96,6 +133,13 @@ protected:
     LRESULT OnRadioEntryKey(WPARAM wParam, LPARAM lParam);
     LRESULT OnRadioGetParm(WPARAM wParam, LPARAM lParam);
     LRESULT OnRadioDeviceOpen(WPARAM wParam, LPARAM lParam);
+    void OnUpdateToggleHold(CCmdUI* pCmdUI);
+    void OnUpdateMiniStatus(CCmdUI* pCmdUI);
+    void OnUpdateViewTypeScan(CCmdUI* pCmdUI);
+    void OnUpdateViewTypeBrowse(CCmdUI* pCmdUI);
+    void OnUpdateViewType2(CCmdUI* pCmdUI);
+    void OnUpdateToolBarLock(CCmdUI* pCmdUI);
+    void OnUpdateNoCommand(CCmdUI*) {}
 
     DECLARE_MESSAGE_MAP()
 
@@ -117,6 +161,15 @@ private:
     void ShowEmptyScanList();
     void Watchdog();
     void SaveScanBar();
+    // The engine runs for this window; otherwise a beep.
+    bool EngineReady();
+    CRosterDoc* ScanListDoc() const;
+    // Sends one request to the primary rig's engine.
+    void SendEngine(const EngineCommandRecord& record);
+    // 27879 and 27007 in view type 1: the scan list view chooses a file.
+    void TakeScanList(int (CScanListView::*choose)());
+    void ChangeViewType(std::uint8_t viewType, LPCSTR caption);
+    void AddDiagnosticsTab(LPCSTR caption, CRig* rig, CEngineView*& view);
 
     CXTPToolBar* m_scanToolBar = nullptr;
     CRadioLog m_activityLog;

@@ -1,6 +1,7 @@
 // Closing a radio window: what it keeps for the next window of the radio and what it gives back
 // to the rig.
 #include "app/radiowindow/RadioFrame.h"
+#include "app/radiowindow/WaitCursor.h"
 #include "app/rig/Rig.h"
 #include "audio/AudioLogClient.h"
 #include "platform/records/EngineStatus.h"
@@ -19,15 +20,6 @@ namespace {
 CScanApp& App() {
     return *CScanApp::GetScanApp();
 }
-
-// The wait cursor for as long as the window takes to go.
-class WaitCursor {
-public:
-    WaitCursor() { hb::win::BeginWaitCursor(); }
-    ~WaitCursor() { hb::win::EndWaitCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 

@@ -239,13 +239,3 @@ void CRadioFrame::OnRadioStop() {
     Send(*m_rig, hb::records::kEngineCmdPause, hb::records::kEngineSubPause);
     m_rig->EngineStatus(status->data());
 }
-
-void CRadioFrame::OnRackCommand() {
-    if (!m_rig || !m_rig->IsEngineOpenFor(this)) {
-        MessageBeep(MB_ICONASTERISK);
-    }
-}
-
-void CRadioFrame::OnLockOut() {
-    OnRackCommand();
-}

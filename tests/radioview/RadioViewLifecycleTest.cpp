@@ -149,7 +149,7 @@ TEST_F(RadioViewLifecycleTest, TheStoredChoicesComeBackWithTheWindow) {
     EXPECT_TRUE(panel->m_followButton.GetChecked());
     // The receiver's channels are 0 to 999.
     EXPECT_EQ(panel->m_memoryChannel.GetValue(), 999);
-    EXPECT_EQ(RadioWindow()->m_miniStatusRequests, 1);
+    EXPECT_NE(RadioWindow()->m_miniStatus, nullptr);
     EXPECT_EQ(panel->m_mhzDisplay, 0u);
     EXPECT_EQ(panel->m_holdShown, 0xFFu);
 }
@@ -163,7 +163,7 @@ TEST_F(RadioViewLifecycleTest, WithoutStoredChoicesNothingIsCheckedAndTheFirstCh
     EXPECT_FALSE(panel->m_tuningStepSnapButton.GetChecked());
     EXPECT_FALSE(panel->m_followButton.GetChecked());
     EXPECT_EQ(panel->m_memoryChannel.GetValue(), 0);
-    EXPECT_EQ(RadioWindow()->m_miniStatusRequests, 0);
+    EXPECT_EQ(RadioWindow()->m_miniStatus, nullptr);
     EXPECT_EQ(panel->m_mhzDisplay, 0xFFu);
 }
 

@@ -40,6 +40,14 @@ Roster::Roster() : Object(Kind::ScanList) {
     }
 }
 
+void Roster::reset() {
+    m_entries.clear();
+    for (std::size_t i = 0; i < kDefaultEntries; ++i) {
+        own(m_entries, std::make_unique<RosterEntry>());
+    }
+    markChanged();
+}
+
 RosterEntry& Roster::addEntry(std::unique_ptr<RosterEntry> entry) {
     RosterEntry& added = own(m_entries, std::move(entry));
     markChanged();

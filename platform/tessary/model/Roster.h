@@ -36,6 +36,8 @@ public:
     // Releases the loaded objects; a changed object is first saved to its file, and one whose save
     // fails stays loaded. Returns how many saves failed.
     int Unload();
+    // Back to a new list: kDefaultEntries unassigned, inactive entries; the list is changed.
+    void reset();
     // True when no entry is active with something to scan.
     bool IsEmpty() const;
 
