@@ -36,6 +36,9 @@ ON_BN_CLICKED(IDC_MEMORY_STORE, &CRadioView::OnMemoryStore)
 ON_BN_CLICKED(IDC_MEMORY_RECALL, &CRadioView::OnMemoryRecall)
 ON_NOTIFY(UDN_DELTAPOS, IDC_MEMORY_SPIN, &CRadioView::OnMemorySpin)
 ON_MESSAGE(WM_TUNE_DIGIT_STEP, &CRadioView::OnTuneDigitStep)
+// Status and audio.
+ON_BN_CLICKED(IDC_RECORDING_MARK, &CRadioView::OnRecordingMark)
+ON_BN_CLICKED(IDC_SHOW_IN_SCAN_LIST, &CRadioView::OnShowInScanList)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CRadioView, CEnhancedFormView)
@@ -51,6 +54,12 @@ ON_EVENT(CRadioView, IDC_STEP_DOWN, 11, &CRadioView::OnStepDownMouseUp)
 ON_EVENT(CRadioView, IDC_STEP_UP, 9, &CRadioView::OnStepUpMouseDown)
 ON_EVENT(CRadioView, IDC_STEP_UP, 10, &CRadioView::OnStepUpMouseMove)
 ON_EVENT(CRadioView, IDC_STEP_UP, 11, &CRadioView::OnStepUpMouseUp)
+// Status and audio.
+ON_EVENT(CRadioView, IDC_HOLD_SWITCH, 1, &CRadioView::OnHoldSwitch)
+ON_EVENT(CRadioView, IDC_VOLUME_KNOB, 18, &CRadioView::OnVolumeKnobPosition)
+ON_EVENT(CRadioView, IDC_VOLUME_KNOB, 9, &CRadioView::OnVolumeKnobMouseDown)
+ON_EVENT(CRadioView, IDC_VOLUME_KNOB, 11, &CRadioView::OnVolumeKnobMouseUp)
+ON_EVENT(CRadioView, IDC_VOLUME_KNOB, 13, &CRadioView::OnVolumeKnobDragEnd)
 END_EVENTSINK_MAP()
 
 namespace {

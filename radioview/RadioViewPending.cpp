@@ -55,13 +55,3 @@ void CRadioView::SaveAGCHang() {}
 void CRadioView::ResetAGCDecay() {}
 void CRadioView::ApplyAGCDecay() {}
 void CRadioView::SaveAGCDecay() {}
-
-// ---- Status and audio.
-void CRadioView::UpdateStatusDisplay(const BYTE*, BYTE*, Object*, Object*) {}
-void CRadioView::UpdateControlsFromParm(const parm*, const CString*) {}
-void CRadioView::OnRecorderState(CAudioLog*) {}
-void CRadioView::ShowMeterValue(CAudioLog*, int, int) {}
-void CRadioView::ShowAudioState(CAudioLog*) {}
-void CRadioView::OnAudioStateEvent(CAudioLog*, const char*, const wlseg*) {}
-void CRadioView::ShowPlaybackChannel(CAudioLog*, const dal*, BYTE) {}
-void CRadioView::SetAuxMeter(CAudioLog*, int) {}

@@ -77,20 +77,6 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
                          {}});
     }
     {
-        using namespace slider;
-        kinds.push_back(
-            {Kind::Slider,
-             "TiSlider",
-             "{C5412E23-2E2F-11D3-85BF-00105AC8B715}",
-             {BackColor(kFace), Color(kTrackColor, "TrackColor", 0),
-              Color(kPointerColor, "PointerColor", 0x808080),
-              Bool(kTransparent, "Transparent", false), Color(kTrackEdgeColor, "TrackEdgeColor", 0),
-              Color(kBackGroundColor, "BackGroundColor", kFace), Color(kTickColor, "TickColor", 0),
-              Color(kTickLabelColor, "TickLabelColor", 0), Int(kBorderStyle, "BorderStyle", 1),
-              Bool(kShowFocusRect, "ShowFocusRect", true)},
-             {}});
-    }
-    {
         using namespace panel;
         kinds.push_back(
             {Kind::Panel,
@@ -350,6 +336,37 @@ std::vector<KindInfo> MakeKinds() {
               Color(kIndicatorActiveColor, "IndicatorActiveColor", kGreen),
               Color(kIndicatorInactiveColor, "IndicatorInactiveColor", 0x183018)},
              {}});
+    }
+    {
+        using namespace slider;
+        kinds.push_back(
+            {Kind::Slider,
+             "TiSlider",
+             "{C5412E23-2E2F-11D3-85BF-00105AC8B715}",
+             {BackColor(kFace), Color(kTrackColor, "TrackColor", 0),
+              Color(kPointerColor, "PointerColor", 0x808080),
+              Bool(kTransparent, "Transparent", false), Color(kTrackEdgeColor, "TrackEdgeColor", 0),
+              Color(kBackGroundColor, "BackGroundColor", kFace), Color(kTickColor, "TickColor", 0),
+              Color(kTickLabelColor, "TickLabelColor", 0), Int(kBorderStyle, "BorderStyle", 1),
+              Bool(kShowFocusRect, "ShowFocusRect", true), Double(kPosition, "Position", 0),
+              Double(kPositionMin, "PositionMin", 0), Double(kPositionMax, "PositionMax", 100)},
+             {{4, G::PositionChange, {}},
+              {18, G::PositionChange, {}},
+              {9, G::MouseDown, kMouseArgs},
+              {11, G::MouseUp, kMouseArgs}}});
+    }
+    {
+        using namespace switchRotary;
+        kinds.push_back(
+            {Kind::SwitchRotary,
+             "TiSwitchRotary",
+             "{5E2B7A31-84C6-4D0F-9B3E-61A7C2D4F980}",
+             {BackColor(kFace), Int(kPosition, "Position", 0),
+              Int(kPositionCount, "PositionCount", 2), Color(kKnobColor, "KnobColor", 0x808080),
+              Color(kPointerColor, "PointerColor", 0xFFFFFF),
+              Color(kTickLabelColor, "TickLabelColor", 0),
+              Color(kBackGroundColor, "BackGroundColor", kFace)},
+             {{1, G::Change, {}}}});
     }
     AddStyledKinds(kinds);
     return kinds;
