@@ -2,7 +2,9 @@
 
 IMPLEMENT_DYNAMIC(CScanListView, CView)
 
-void CScanListView::GoToObject(Object*) {}
+void CScanListView::GoToObject(Object* object) {
+    m_goneTo.push_back(object);
+}
 
 void CScanListView::RefreshObject(Object*) {}
 

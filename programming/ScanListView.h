@@ -1,11 +1,13 @@
 #pragma once
 // The "Scan List" tab of a radio window: the operations the window calls on whichever scan list
 // view it shows. The window gives the view its rig and the rig's radio model after creating it.
-// The views show nothing yet; every operation does nothing and answers what a view without a
-// list would.
+// The views show nothing yet; every operation answers what a view without a list would, and
+// GoToObject keeps the objects it was asked for.
 
 #include "platform/records/Parm.h"
 #include "platform/tessary/app/TemplateClasses.h"
+
+#include <vector>
 
 class CRig;
 class Object;
@@ -37,4 +39,6 @@ public:
 
     Radio* m_radio = nullptr;
     CRig* m_rig = nullptr;
+    // The objects GoToObject was asked for, oldest first.
+    std::vector<Object*> m_goneTo;
 };

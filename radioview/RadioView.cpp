@@ -61,6 +61,9 @@ ON_MESSAGE(WM_RADIO_RESET, &CRadioView::OnRadioReset)
 ON_MESSAGE(WM_ENGINE_CHECK, &CRadioView::OnEngineCheckRequest)
 ON_WM_SETFOCUS()
 ON_COMMAND(CRadioView::kCommandLogNow, &CRadioView::OnLogNow)
+// Status and audio.
+ON_BN_CLICKED(IDC_RECORDING_MARK, &CRadioView::OnRecordingMark)
+ON_BN_CLICKED(IDC_SHOW_IN_SCAN_LIST, &CRadioView::OnShowInScanList)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CRadioView, CEnhancedFormView)
@@ -146,6 +149,12 @@ ON_EVENT(CRadioView, IDC_AGC_DECAY_KNOB, 11, &CRadioView::SaveAGCDecay)
 ON_EVENT(CRadioView, IDC_AGC_DECAY_KNOB, 9, &CRadioView::OnInstrumentClick)
 // Engine notifications.
 ON_EVENT(CRadioView, IDC_STATUS_LAMP, 3, &CRadioView::OnStatusLampClick)
+// Status and audio.
+ON_EVENT(CRadioView, IDC_HOLD_SWITCH, 1, &CRadioView::OnHoldSwitch)
+ON_EVENT(CRadioView, IDC_VOLUME_KNOB, 18, &CRadioView::OnVolumeKnobPosition)
+ON_EVENT(CRadioView, IDC_VOLUME_KNOB, 9, &CRadioView::OnVolumeKnobMouseDown)
+ON_EVENT(CRadioView, IDC_VOLUME_KNOB, 11, &CRadioView::OnVolumeKnobMouseUp)
+ON_EVENT(CRadioView, IDC_VOLUME_KNOB, 13, &CRadioView::OnVolumeKnobDragEnd)
 END_EVENTSINK_MAP()
 
 namespace {

@@ -468,4 +468,31 @@ private:
     void SetStatusLamp(LPCSTR caption, COLORREF lamp, COLORREF text);
     bool FocusMayMove() const;
     void DrainOtherRig();
+    // ---- Status and audio.
+public:
+    // The engine state the last status showed; no state is this high.
+    std::uint8_t m_lastEngineState = 0xFF;
+    // 1 while the engine scans or searches.
+    std::uint8_t m_scanningFlag = 0;
+    // 1 while the engine is stopped or paused.
+    std::uint8_t m_stoppedFlag = 0;
+
+protected:
+    void OnHoldSwitch();
+    void OnVolumeKnobPosition();
+    void OnVolumeKnobMouseDown(short button, short shift, long x, long y);
+    void OnVolumeKnobMouseUp(short button, short shift, long x, long y);
+    void OnVolumeKnobDragEnd();
+    void OnRecordingMark();
+    void OnShowInScanList();
+
+private:
+    void ShowSignal(const BYTE* deviceStatus);
+    void FollowEngineState(std::uint8_t state, const parm& device);
+    void ShowLocalControl(const BYTE* deviceStatus);
+    CString ChannelText(const parm& device, const Object* channel, const Object* user);
+    void ShowMiniStatus(const CString& channelText, const BYTE* engineStatus,
+                        const BYTE* deviceStatus);
+    void PaintHold();
+    void ShowRecorderStatus(const CAudioLog& log);
 };

@@ -272,6 +272,17 @@ DialogControl Panel(UINT id, Box box) {
     return Instrument(Kind::Panel, id, box, {});
 }
 
+DialogControl Slider(UINT id, Box box, double min, double max) {
+    using namespace dispid::slider;
+    return Instrument(Kind::Slider, id, box,
+                      {{kPositionMax, Number(max)}, {kPositionMin, Number(min)}});
+}
+
+DialogControl RotarySwitch(UINT id, Box box, int positions) {
+    return Instrument(Kind::SwitchRotary, id, box,
+                      {{dispid::switchRotary::kPositionCount, std::int32_t{positions}}});
+}
+
 DialogControl NumberEntry(UINT id, Box box, int precision) {
     return Instrument(Kind::AnalogOutput, id, box,
                       {{dispid::analogOutput::kPrecision, std::int32_t{precision}}});

@@ -78,6 +78,9 @@ DialogControl SpectrumDisplay(UINT id, Box box);
 DialogControl ClockDisplay(UINT id, Box box);
 // A flat heading panel with a caption.
 DialogControl Panel(UINT id, Box box);
+// A horizontal slider over min..max, and a rotary switch of positions 0 to positions - 1.
+DialogControl Slider(UINT id, Box box, double min, double max);
+DialogControl RotarySwitch(UINT id, Box box, int positions);
 // A numeric entry showing `precision` decimals.
 DialogControl NumberEntry(UINT id, Box box, int precision);
 

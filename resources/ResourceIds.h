@@ -480,6 +480,16 @@ inline constexpr UINT IDC_WIZARD_FINISH_LINE = 27900;
 inline constexpr UINT IDI_START_SCANNING = 27318;
 inline constexpr UINT IDI_NEW_GROUP = 28572;
 
+// ---- The Multi-Radio tab's form (the priority mode switch is IDC_PRIORITY_MODE).
+inline constexpr UINT IDD_SEARCH_SLAVE_VIEW = 28394;
+inline constexpr UINT IDC_SLAVE_SQUELCH_KNOB = 27541;
+inline constexpr UINT IDC_SLAVE_SQUELCH_CAPTION = 27925;
+inline constexpr UINT IDC_SLAVE_RIG_B_NAME = 27629;
+inline constexpr UINT IDC_SLAVE_RIG_A_NAME = 27630;
+inline constexpr UINT IDC_PREEMPT_LEVEL = 27939;
+inline constexpr UINT IDC_PREEMPT_DISPLAY = 27967;
+inline constexpr UINT IDC_SLAVE_QUEUE = 27767;
+
 // ---- Strings and images of the resource library.
 inline constexpr UINT IDS_RESET_HIT_HISTORY = 27156;
 inline constexpr UINT IDS_NEW_FILE = 28861;

@@ -182,7 +182,10 @@ inline constexpr long kBackGroundColor = 15;
 } // namespace switchQuad
 
 namespace slider {
+// Our own: the position and its range (0 to 100 at first).
 inline constexpr long kPosition = 1;
+inline constexpr long kPositionMin = 4;
+inline constexpr long kPositionMax = 5;
 inline constexpr long kTrackColor = 2;
 inline constexpr long kPointerColor = 3;
 inline constexpr long kTransparent = 11;
@@ -193,6 +196,16 @@ inline constexpr long kTickLabelColor = 25;
 inline constexpr long kBorderStyle = 38;
 inline constexpr long kShowFocusRect = 45;
 } // namespace slider
+
+// All ours: a rotary switch of PositionCount positions, position 0 first.
+namespace switchRotary {
+inline constexpr long kPosition = 1;
+inline constexpr long kPositionCount = 2;
+inline constexpr long kKnobColor = 3;
+inline constexpr long kPointerColor = 4;
+inline constexpr long kTickLabelColor = 5;
+inline constexpr long kBackGroundColor = 6;
+} // namespace switchRotary
 
 namespace panel {
 inline constexpr long kBackGroundColor = 1;

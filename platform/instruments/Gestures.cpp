@@ -86,6 +86,15 @@ void TurnKnob(HWND hwnd, InstrumentState& state, long x, long y) {
                               turn * 180 / std::numbers::pi / travel * span);
 }
 
+// Moves a slider's pointer under the mouse.
+void SlideTo(HWND hwnd, const InstrumentState& state, long x) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    UserSetPosition(hwnd, detail::SliderPositionAt(client, x,
+                                                   detail::NumberAt(state, slider::kPositionMin),
+                                                   detail::NumberAt(state, slider::kPositionMax)));
+}
+
 void PressPadKey(HWND hwnd, int key, short shift) {
     Fire(hwnd, Gesture::Key, {key, shift});
 }
@@ -101,6 +110,12 @@ void ClickAt(HWND hwnd, InstrumentState& state, short shift, long x, long y) {
     case Kind::SwitchLed:
         Toggle(hwnd, switchLed::kActive, Gesture::Click);
         break;
+    case Kind::SwitchRotary: {
+        const double count = std::max(detail::NumberAt(state, switchRotary::kPositionCount), 1.0);
+        const double next = std::fmod(detail::NumberAt(state, switchRotary::kPosition) + 1, count);
+        Change(hwnd, switchRotary::kPosition, next, Gesture::Change);
+        break;
+    }
     case Kind::LedMatrix:
         if (const auto cell = detail::MatrixCellAt(hwnd, state, x, y)) {
             Fire(hwnd, Gesture::Click, {cell->first, cell->second});
@@ -214,6 +229,20 @@ bool UserSetPosition(HWND hwnd, double position) {
                Gesture::PositionChange);
         return true;
     }
+    if (Is(state, Kind::Slider)) {
+        const double a = detail::NumberAt(*state, slider::kPositionMin);
+        const double b = detail::NumberAt(*state, slider::kPositionMax);
+        Change(hwnd, slider::kPosition, std::clamp(position, std::min(a, b), std::max(a, b)),
+               Gesture::PositionChange);
+        return true;
+    }
+    if (Is(state, Kind::SwitchRotary)) {
+        const double last =
+            std::max(detail::NumberAt(*state, switchRotary::kPositionCount) - 1, 0.0);
+        Change(hwnd, switchRotary::kPosition, std::clamp(std::round(position), 0.0, last),
+               Gesture::Change);
+        return true;
+    }
     if (Is(state, Kind::SwitchSlider)) {
         const double last =
             std::max(detail::NumberAt(*state, switchSlider::kPositionCount) - 1, 0.0);
@@ -247,14 +276,20 @@ bool UserMouse(HWND hwnd, MouseAction action, short button, short shift, long x,
     case MouseAction::Down:
         state->pressed = true;
         state->dragPoint = {static_cast<LONG>(x), static_cast<LONG>(y)};
-        if (Is(state, Kind::Knob)) {
+        if (Is(state, Kind::Knob) || Is(state, Kind::Slider)) {
             SetCapture(hwnd);
+        }
+        if (Is(state, Kind::Slider)) {
+            SlideTo(hwnd, *state, x);
         }
         Fire(hwnd, Gesture::MouseDown, args);
         return true;
     case MouseAction::Move:
         if (Is(state, Kind::Knob) && state->pressed) {
             TurnKnob(hwnd, *state, x, y);
+        }
+        if (Is(state, Kind::Slider) && state->pressed) {
+            SlideTo(hwnd, *state, x);
         }
         Fire(hwnd, Gesture::MouseMove, args);
         return true;
@@ -263,7 +298,7 @@ bool UserMouse(HWND hwnd, MouseAction action, short button, short shift, long x,
     }
     const bool wasPressed = state->pressed;
     state->pressed = false;
-    if (Is(state, Kind::Knob) && GetCapture() == hwnd) {
+    if ((Is(state, Kind::Knob) || Is(state, Kind::Slider)) && GetCapture() == hwnd) {
         ReleaseCapture();
     }
     Fire(hwnd, Gesture::MouseUp, args);

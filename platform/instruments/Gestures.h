@@ -13,7 +13,8 @@ namespace hb::instruments {
 
 enum class MouseAction { Down, Move, Up };
 
-// A knob or switch slider moved to `position` (held inside its range): the position-change events,
+// A knob, slider, switch slider or rotary switch moved to `position` (held inside its range; the
+// switches take whole positions): the position-change events (a rotary switch's change event),
 // when the position changed.
 bool UserSetPosition(HWND hwnd, double position);
 // A toggle switch or LED switch turned on or off: its change or click events, when it changed.
@@ -21,8 +22,9 @@ bool UserSetActive(HWND hwnd, bool active);
 // Down, move and up in client coordinates: the mouse events of the kind. A knob turns while the
 // button is held (clockwise raises it, one full travel of its rotation covering its range) and
 // fires its drag end after the mouse up. An up inside the instrument after a down on it is a
-// click: an LED rectangle fires its click events, a switch toggles, a phone pad presses the key
-// under the point.
+// click: an LED rectangle fires its click events, a switch toggles, a rotary switch turns to its
+// next position (after the last, the first), a phone pad presses the key under the point. A
+// slider's pointer follows the mouse while the button is held.
 bool UserMouse(HWND hwnd, MouseAction action, short button, short shift, long x, long y);
 // Down then up at the point.
 bool UserClick(HWND hwnd, short button, short shift, long x, long y);

@@ -13,6 +13,8 @@
 #include "platform/instruments/CiPhonePadX.h"
 #include "platform/instruments/CiSevenSegmentAnalogX.h"
 #include "platform/instruments/CiSevenSegmentIntegerX.h"
+#include "platform/instruments/CiSliderX.h"
+#include "platform/instruments/CiSwitchRotaryX.h"
 #include "platform/instruments/CiSwitchToggleX.h"
 #include "platform/instruments/Dispids.h"
 #include "platform/instruments/EventLog.h"

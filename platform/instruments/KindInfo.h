@@ -34,6 +34,7 @@ enum class Kind {
     AnalogDisplay,
     ModeComboBox,
     LCDMatrix,
+    SwitchRotary,
 };
 
 // How a property is stored and what hb::afx::Value alternative it reads back as: Int as int32,

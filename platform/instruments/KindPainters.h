@@ -20,6 +20,11 @@ void PaintLedMatrix(HWND hwnd, HDC hdc, const InstrumentState& state);
 // Each character of the text in a cell of 5 x 7 dots.
 void PaintLCDMatrix(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintAnalogOutput(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintSlider(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintSwitchRotary(HWND hwnd, HDC hdc, const InstrumentState& state);
+// A slider's free space at each end of its track, and its position under x.
+int SliderMargin(const RECT& client);
+double SliderPositionAt(const RECT& client, long x, double minimum, double maximum);
 // The text a numeric entry shows: what the user is typing, else its value at its precision.
 std::string AnalogOutputText(const InstrumentState& state);
 

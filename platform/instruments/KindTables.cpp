@@ -35,13 +35,6 @@ constexpr std::int64_t kFace = 0xC0C0C0;
 constexpr std::int64_t kGreen = 0x00FF00;
 constexpr std::int64_t kDarkGreen = 0x004000;
 
-std::vector<EventArgSpec> MouseArgs() {
-    return {{"Button", ArgType::Short},
-            {"Shift", ArgType::Short},
-            {"X", ArgType::Long},
-            {"Y", ArgType::Long}};
-}
-
 // The kinds that forms only colour: a background and the properties the program's styles set.
 void AddStyledKinds(std::vector<KindInfo>& kinds) {
     {
@@ -84,23 +77,6 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
                          {}});
     }
     {
-        using namespace slider;
-        kinds.push_back(
-            {Kind::Slider,
-             "TiSlider",
-             "{C5412E23-2E2F-11D3-85BF-00105AC8B715}",
-             {BackColor(kFace), Double(kPosition, "Position", 0),
-              Color(kTrackColor, "TrackColor", 0), Color(kPointerColor, "PointerColor", 0x808080),
-              Bool(kTransparent, "Transparent", false), Color(kTrackEdgeColor, "TrackEdgeColor", 0),
-              Color(kBackGroundColor, "BackGroundColor", kFace), Color(kTickColor, "TickColor", 0),
-              Color(kTickLabelColor, "TickLabelColor", 0), Int(kBorderStyle, "BorderStyle", 1),
-              Bool(kShowFocusRect, "ShowFocusRect", true)},
-             {{4, Gesture::PositionChange, {}},
-              {18, Gesture::PositionChange, {}},
-              {9, Gesture::MouseDown, MouseArgs()},
-              {11, Gesture::MouseUp, MouseArgs()}}});
-    }
-    {
         using namespace panel;
         kinds.push_back(
             {Kind::Panel,
@@ -135,7 +111,10 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
 // and the tables built, while this module's globals are still being initialised.
 std::vector<KindInfo> MakeKinds() {
     using G = Gesture;
-    const std::vector<EventArgSpec> kMouseArgs = MouseArgs();
+    const std::vector<EventArgSpec> kMouseArgs{{"Button", ArgType::Short},
+                                               {"Shift", ArgType::Short},
+                                               {"X", ArgType::Long},
+                                               {"Y", ArgType::Long}};
     const std::vector<EventArgSpec> kKeyArgs{{"KeyCode", ArgType::Short},
                                              {"Shift", ArgType::Short}};
     std::vector<KindInfo> kinds;
@@ -357,6 +336,37 @@ std::vector<KindInfo> MakeKinds() {
               Color(kIndicatorActiveColor, "IndicatorActiveColor", kGreen),
               Color(kIndicatorInactiveColor, "IndicatorInactiveColor", 0x183018)},
              {}});
+    }
+    {
+        using namespace slider;
+        kinds.push_back(
+            {Kind::Slider,
+             "TiSlider",
+             "{C5412E23-2E2F-11D3-85BF-00105AC8B715}",
+             {BackColor(kFace), Color(kTrackColor, "TrackColor", 0),
+              Color(kPointerColor, "PointerColor", 0x808080),
+              Bool(kTransparent, "Transparent", false), Color(kTrackEdgeColor, "TrackEdgeColor", 0),
+              Color(kBackGroundColor, "BackGroundColor", kFace), Color(kTickColor, "TickColor", 0),
+              Color(kTickLabelColor, "TickLabelColor", 0), Int(kBorderStyle, "BorderStyle", 1),
+              Bool(kShowFocusRect, "ShowFocusRect", true), Double(kPosition, "Position", 0),
+              Double(kPositionMin, "PositionMin", 0), Double(kPositionMax, "PositionMax", 100)},
+             {{4, G::PositionChange, {}},
+              {18, G::PositionChange, {}},
+              {9, G::MouseDown, kMouseArgs},
+              {11, G::MouseUp, kMouseArgs}}});
+    }
+    {
+        using namespace switchRotary;
+        kinds.push_back(
+            {Kind::SwitchRotary,
+             "TiSwitchRotary",
+             "{5E2B7A31-84C6-4D0F-9B3E-61A7C2D4F980}",
+             {BackColor(kFace), Int(kPosition, "Position", 0),
+              Int(kPositionCount, "PositionCount", 2), Color(kKnobColor, "KnobColor", 0x808080),
+              Color(kPointerColor, "PointerColor", 0xFFFFFF),
+              Color(kTickLabelColor, "TickLabelColor", 0),
+              Color(kBackGroundColor, "BackGroundColor", kFace)},
+             {{1, G::Change, {}}}});
     }
     AddStyledKinds(kinds);
     return kinds;

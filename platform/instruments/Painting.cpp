@@ -33,6 +33,10 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintLedMatrix(hwnd, hdc, state);
     case Kind::LCDMatrix:
         return PaintLCDMatrix(hwnd, hdc, state);
+    case Kind::Slider:
+        return PaintSlider(hwnd, hdc, state);
+    case Kind::SwitchRotary:
+        return PaintSwitchRotary(hwnd, hdc, state);
     default:
         // Kinds without a picture of their own yet: their background.
         return FillSolid(hdc, ClientOf(hwnd), ColorAt(state, kBackColor));

@@ -19,6 +19,7 @@
 #include "platform/instruments/CiSliderX.h"
 #include "platform/instruments/CiSwitchLedX.h"
 #include "platform/instruments/CiSwitchQuadX.h"
+#include "platform/instruments/CiSwitchRotaryX.h"
 #include "platform/instruments/CiSwitchSliderX.h"
 #include "platform/instruments/CiSwitchToggleX.h"
 
@@ -47,3 +48,4 @@ IMPLEMENT_DYNAMIC(CiAnalogDisplayX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiModeComboBoxX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiLCDMatrixX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiLedMatrixX, InstrumentWrapper)
+IMPLEMENT_DYNAMIC(CiSwitchRotaryX, InstrumentWrapper)

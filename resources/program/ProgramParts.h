@@ -24,6 +24,7 @@ hb::afx::BitmapResource ScanToolBarBitmap();
 std::vector<hb::afx::StringResource> ScanToolBarStrings();
 hb::afx::DialogTemplate ToolViewForm();
 hb::afx::DialogTemplate ScanOptionsForm();
+hb::afx::DialogTemplate MultiRadioForm();
 std::vector<hb::afx::DialogTemplate> WizardPages();
 std::vector<hb::afx::DialogTemplate> ActivityLogDialogs();
 

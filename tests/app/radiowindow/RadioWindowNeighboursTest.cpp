@@ -7,6 +7,7 @@
 #include "radioview/HistView.h"
 #include "radioview/SearchSlaveView.h"
 #include "radioview/ToneDecoderRack.h"
+#include "resources/program/ProgramResources.h"
 #include "tests/app/rig/RigTest.h"
 
 namespace hb::app::test {
@@ -15,7 +16,9 @@ namespace {
 // What a radio window builds from the neighbouring subsystems, in a frame with its tab container.
 class RadioWindowNeighboursTest : public RigTest {
 protected:
+    // The Multi-Radio tab's form is one of the program's resources.
     RadioWindowNeighboursTest() {
+        UseProgramResources(ProgramResourceTables());
         frame->Create(nullptr, "Radio", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 400, 300));
         tabs->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 400, 300), frame,
                      AFX_IDW_PANE_FIRST);
