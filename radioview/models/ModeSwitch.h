@@ -6,6 +6,7 @@
 #include "platform/records/Parm.h"
 #include "platform/toolkit/CXTPButton.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -51,6 +52,12 @@ inline void ShowSwitch(CXTPButton& button, const hb::records::Parm& record, auto
     if (button.m_hWnd) {
         button.SetChecked(record.get(field) != 0);
     }
+}
+// A sliding switch sets a byte of the active VFO to its position.
+void StorePosition(CRadioView& view, const CiSwitchSliderX& control, auto field) {
+    const long last = std::max(control.GetPositionCount() - 1, 0L);
+    ActiveRecord(view).set(field,
+                           static_cast<std::uint8_t>(std::clamp(control.GetPosition(), 0L, last)));
 }
 // A sliding switch shows a byte of the record.
 inline void ShowPosition(CiSwitchSliderX& control, const hb::records::Parm& record, auto field) {

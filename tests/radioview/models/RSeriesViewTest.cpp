@@ -34,7 +34,7 @@ using RSeriesViewTest = ModelViewTest;
 
 TEST_F(RSeriesViewTest, EachModelIsMadeByNameBindsItsSwitchesStartsTheRadioAndSavesItsVfos) {
     const char* names[] = {"CBlandView", "CR8500View", "CR9000View", "CR7100View",
-                           "CR10View",   "CR20View",   "CR75View"};
+                           "CR10View",   "CR20View",   "CR75View",   "CNRD535View"};
     for (const char* name : names) {
         SCOPED_TRACE(name);
         CRadioView* panel = OpenModel<CRadioView>(name);
