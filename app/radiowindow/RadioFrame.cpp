@@ -268,7 +268,8 @@ BOOL CRadioFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
 }
 
 bool CRadioFrame::CreatePanes(CCreateContext* pContext) {
-    CRuntimeClass* panelClass = CRadioView::GetViewClass(m_rig);
+    CRuntimeClass* panelClass =
+        s_panelClassForTest ? s_panelClassForTest : CRadioView::GetViewClass(m_rig);
     CScanApp::Trace(kSource, __LINE__);
     m_compact = CompactLayout();
     CCreateContext panelContext;

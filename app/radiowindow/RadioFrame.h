@@ -105,6 +105,8 @@ public:
 
     CTabViewContainer& Tabs() { return m_tabs; }
     CRadioView* FrontPanel() const { return m_frontPanel; }
+    // Tests open a window on a panel class of their choosing; the program never sets it.
+    static inline CRuntimeClass* s_panelClassForTest = nullptr;
     CXTPToolBar* ScanToolBar() const { return m_scanToolBar; }
     CRadioLog& ActivityLog() { return m_activityLog; }
     CChannelRack* TonePanel() const { return m_tonePanel; }

@@ -1,12 +1,17 @@
 #pragma once
+#include "platform/instruments/Dispids.h"
 #include "platform/instruments/InstrumentWrapper.h"
 
-// A sliding switch with several positions ("TiSwitchSlider"). Its other properties are reached
-// by dispatch id (Dispids.h).
+// A sliding switch with several positions ("TiSwitchSlider"). The user moving it fires 1 (change)
+// and 4 (position change).
 class CiSwitchSliderX : public hb::instruments::InstrumentWrapper {
     DECLARE_DYNAMIC(CiSwitchSliderX)
 
 public:
     long GetPosition() const { return GetLong(hb::instruments::switchSlider::kPosition); }
     void SetPosition(long value) { SetProperty(hb::instruments::switchSlider::kPosition, value); }
+    long GetPositionCount() const { return GetLong(hb::instruments::switchSlider::kPositionCount); }
+    void SetPositionCount(long value) {
+        SetProperty(hb::instruments::switchSlider::kPositionCount, value);
+    }
 };

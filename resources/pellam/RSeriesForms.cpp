@@ -9,10 +9,10 @@ namespace hb::resources {
 
 namespace {
 
-Controls R8500Controls() {
+Controls R8500Controls(int modePositions) {
     Controls c = ReceiverCore(kFullPanel);
     Append(c, MemoryBlock(4, 100));
-    Append(c, Captioned(SlideSwitch(IDC_MODE_SWITCH, {70, 100, 100, 20}, 10), "Mode"));
+    Append(c, Captioned(SlideSwitch(IDC_MODE_SWITCH, {70, 100, 100, 20}, modePositions), "Mode"));
     Append(c, Captioned(SlideSwitch(IDC_ATTENUATOR_SWITCH, {176, 100, 50, 20}, 4), "ATT"));
     Append(c, Captioned(Knob(IDC_APF_KNOB, {232, 100, 30, 30}, 0, 255, 128), "APF"));
     Append(c, Captioned(Knob(IDC_BFO_KNOB, {268, 100, 30, 30}, -128, 127, 0), "BFO"));
@@ -55,9 +55,9 @@ DialogTemplate R10Form() {
 } // namespace
 
 std::vector<DialogTemplate> RSeriesForms() {
-    const Controls r8500 = R8500Controls();
-    return {Form(IDD_R8500_VIEW, 466, 166, kPanelStyle, r8500),
-            Form(IDD_R75_VIEW, 466, 166, kPanelStyle, r8500),
+    // The R75 keeps the R8500's layout; its mode switch has the R10's six positions.
+    return {Form(IDD_R8500_VIEW, 466, 166, kPanelStyle, R8500Controls(10)),
+            Form(IDD_R75_VIEW, 466, 166, kPanelStyle, R8500Controls(6)),
             R9000Form(),
             Form(IDD_R7100_VIEW, 524, 106, kPanelStyle, R7100Controls(7)),
             Form(IDD_R20_VIEW, 524, 106, kPanelStyle, R7100Controls(6)),
