@@ -13,6 +13,7 @@
 #include "tests/app/radiowindow/RadioWindowTest.h"
 
 #include <array>
+#include <fstream>
 #include <string>
 
 namespace hb::app::test {
@@ -95,12 +96,22 @@ protected:
         history->SendMessage(LVM_GETITEMTEXT, row, reinterpret_cast<LPARAM>(&item));
         return text.data();
     }
+    // The channel names of the activity log's CSV lines so far: the quoted field before the flags.
     std::vector<std::string> Lines() const {
-        std::vector<std::string> lines;
-        for (const CString& name : frame->ActivityLog().LoggedNames()) {
-            lines.push_back(name.str());
+        CRadioLog& log = frame->ActivityLog();
+        log.OnTimer();
+        std::vector<std::string> names;
+        std::ifstream csv(log.GetCsvPath().str());
+        for (std::string line; std::getline(csv, line);) {
+            std::vector<std::string> quoted;
+            for (std::size_t open = line.find('"'); open != std::string::npos;) {
+                const std::size_t close = line.find('"', open + 1);
+                quoted.push_back(line.substr(open + 1, close - open - 1));
+                open = line.find('"', close + 1);
+            }
+            names.push_back(quoted.size() >= 2 ? quoted[quoted.size() - 2] : std::string());
         }
-        return lines;
+        return names;
     }
 
     CRadioFrame* frame = nullptr;
