@@ -24,5 +24,8 @@ std::vector<hb::afx::StringResource> ScanToolBarStrings();
 hb::afx::DialogTemplate ToolViewForm();
 hb::afx::DialogTemplate ScanOptionsForm();
 std::vector<hb::afx::DialogTemplate> WizardPages();
+std::vector<hb::afx::DialogTemplate> RackForms();
+std::vector<hb::afx::BitmapResource> RackBitmaps();
+std::vector<hb::afx::IconResource> RackIcons();
 
 } // namespace hb::resources

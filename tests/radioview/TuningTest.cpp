@@ -202,14 +202,15 @@ TEST_F(FrequencyTest, StepsByCountFollowTheSnapsAndStayInsideCoverage) {
 TEST_F(FrequencyTest, TheMiniStatusWindowMirrorsEveryShownFrequencyButNotWhileHeld) {
     UseReceiver();
     Open();
-    CMiniStatusWnd mini;
-    frame->m_miniStatus = &mini;
+    auto* mini = new CMiniStatusWnd(frame, "Receiver");
+    frame->m_miniStatus = mini;
     panel->TuneFrequency(150 * kMhz, 0);
     panel->m_hold = CRadioView::kOn;
     panel->TuneFrequency(160 * kMhz, 0);
     panel->m_hold = 0;
-    frame->m_miniStatus = nullptr;
-    EXPECT_EQ(mini.Forwarded(), std::vector<UINT>{150 * kMhz});
+    EXPECT_EQ(mini->panel.lastFrequency, 150 * kMhz);
+    mini->DestroyWindow();
+    EXPECT_EQ(frame->m_miniStatus, nullptr);
     EXPECT_DOUBLE_EQ(panel->m_frequencyDisplay.GetValue(), 150.0);
 }
 
