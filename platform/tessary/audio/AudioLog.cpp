@@ -149,6 +149,11 @@ void CAudioLog::Volume(int level) {
     UpdateIndicators(9, level);
 }
 
+void CAudioLog::DSPAttachFastDecoder(CWaveToneDecoder* decoder) {
+    RecordAudioCall(this, "DSPAttachFastDecoder", {Arg(decoder, "decoder")});
+    m_fastDecoder = decoder;
+}
+
 void CAudioLog::MarkNow(std::uint32_t segment, int kind, int extra) {
     RecordAudioCall(this, "MarkNow", {Arg(segment), Arg(kind), Arg(extra)});
 }

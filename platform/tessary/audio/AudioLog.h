@@ -18,6 +18,7 @@
 #include <vector>
 
 class CAudioSegment;
+class CWaveToneDecoder;
 class CWnd;
 
 class CAudioLog {
@@ -133,6 +134,9 @@ public:
     // While the gain control is on, quiet audio is raised towards half of full scale, at most
     // eightfold.
     virtual void AutoGainControl(std::uint8_t* samples, std::uint32_t bytes);
+    // The tone decoder that listens to this logger's audio; null detaches it. The logger never
+    // owns it, and drops it unused when it goes first.
+    virtual void DSPAttachFastDecoder(CWaveToneDecoder* decoder);
 
     // The engine's wave callback for a radio that delivers its own audio; `context` is the logger.
     static void DriverWaveInterface(void* context, const std::uint8_t* samples,
@@ -192,6 +196,8 @@ public:
     BOOL m_autoGain = FALSE;
     // A new dated file is made when recording begins.
     BOOL m_autoFile = FALSE;
+
+    CWaveToneDecoder* m_fastDecoder = nullptr;
 
     HWAVEIN m_waveIn = 0;
     HWAVEOUT m_waveOut = 0;

@@ -94,6 +94,8 @@ CAudioLog::CAudioLog(const char* section, const char* name)
 }
 
 CAudioLog::~CAudioLog() {
+    // The decoder's rack may already be gone; it is only forgotten.
+    m_fastDecoder = nullptr;
     ReleaseDevices();
     std::erase(al_list, this);
 }

@@ -6,6 +6,7 @@
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/tessary/app/ScanApp.h"
+#include "platform/tessary/audio/AudioCalls.h"
 #include "platform/tessary/audio/AudioLogSettings.h"
 #include "platform/tessary/audio/Mixer.h"
 #include "platform/testkit/PlatformTest.h"
@@ -455,6 +456,39 @@ TEST_F(AudioLogTest, MutePeersMutesEveryOtherLogger) {
     EXPECT_TRUE(other.m_muted);
     EXPECT_EQ(other.updates.back(), "indicator 1=1");
     EXPECT_EQ(CAudioLog::al_list.size(), 2u);
+}
+
+TEST_F(AudioLogTest, ATonePanelAttachesItsDecoderAndTheLoggerForgetsItWithoutCallingIt) {
+    // Any call on this stand-in would read beyond one byte and fail under the sanitizer.
+    auto* decoder = reinterpret_cast<CWaveToneDecoder*>(new char[1]);
+    {
+        WatchedLog other{"Rx2_AudioRecorder", "Rx2"};
+        other.DSPAttachFastDecoder(decoder);
+        EXPECT_EQ(other.m_fastDecoder, decoder);
+        other.DSPAttachFastDecoder(nullptr);
+        EXPECT_EQ(other.m_fastDecoder, nullptr);
+        other.DSPAttachFastDecoder(decoder);
+        EXPECT_EQ(
+            AudioCallsOf(&other),
+            (std::vector<std::string>{"DSPAttachFastDecoder(decoder)", "DSPAttachFastDecoder(null)",
+                                      "DSPAttachFastDecoder(decoder)"}));
+    }
+    delete[] reinterpret_cast<char*>(decoder);
+}
+
+TEST_F(AudioLogTest, VolumeKeepsWithinItsRangeAndTheMuteFlagFollowsMute) {
+    log.Volume(150);
+    EXPECT_DOUBLE_EQ(log.m_volume, 1.0);
+    EXPECT_EQ(log.updates.back(), "indicator 9=100");
+    log.Volume(-5);
+    EXPECT_DOUBLE_EQ(log.m_volume, 0.0);
+    log.Volume(40);
+    EXPECT_DOUBLE_EQ(log.m_volume, 0.4);
+    log.Mute(1);
+    EXPECT_TRUE(log.m_muted);
+    log.Mute(0);
+    EXPECT_FALSE(log.m_muted);
+    EXPECT_EQ(log.updates.back(), "indicator 1=0");
 }
 
 TEST_F(AudioLogTest, TheMixerListsTheCardsSourcesAndOutputs) {
