@@ -7,6 +7,7 @@
 #include "platform/records/PrivateMessages.h"
 #include "platform/records/ToneReport.h"
 #include "platform/tessary/app/RosterDoc.h"
+#include "platform/tessary/audio/AudioLog.h"
 #include "platform/tessary/model/Object.h"
 #include "platform/tessary/model/Radio.h"
 
@@ -21,10 +22,19 @@ using hb::records::EngineStatus;
 using hb::records::ToneReport;
 
 BOOL CToneDecoderRack::Create(CWnd* parent, UINT templateId, UINT style) {
-    return CChannelRack::Create(parent, templateId, style);
+    const BOOL created = CChannelRack::Create(parent, templateId, style);
+    if (created && AudioLog()) {
+        AudioLog()->DSPAttachFastDecoder(this);
+    }
+    return created;
 }
 
 void CToneDecoderRack::OnDestroy() {
+    // When the radio window closes, its recorder tab takes the logger away first.
+    CRig* rig = OwnerRig();
+    if (rig && AudioLog() && rig->GetAudioLog() == AudioLog()) {
+        AudioLog()->DSPAttachFastDecoder(nullptr);
+    }
     CChannelRack::OnDestroy();
 }
 

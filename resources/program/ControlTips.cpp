@@ -150,7 +150,8 @@ std::vector<hb::afx::StringResource> ControlTipStrings() {
         // The tone panels and the mini status window.
         {IDC_AUDIO_KIND_LAMP, "Kind of tone or code heard"},
         {IDC_RECORDING_LAMP, "Lit while the audio is recorded; click to record"},
-        {IDC_TUNING_STRIP, "Click a digit to tune up by it, right-click to tune down; Shift rounds"},
+        {IDC_TUNING_STRIP,
+         "Click a digit to tune down by it, right-click to tune up; Shift rounds"},
         {IDC_MINI_ID_DISPLAY, "ID of the current call"},
         {ID_RADIO_HOLD_ID, "Hold on the current ID"},
         {IDC_AUDIO_MUTE, "Mute this radio"},

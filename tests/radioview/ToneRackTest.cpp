@@ -6,6 +6,7 @@
 #include "platform/records/EngineStatus.h"
 #include "platform/records/PrivateMessages.h"
 #include "platform/records/ToneReport.h"
+#include "platform/tessary/audio/AudioLog.h"
 #include "platform/tessary/model/Radio.h"
 #include "radioview/ChannelRack.h"
 #include "radioview/ToneDecoderRack.h"
@@ -131,6 +132,11 @@ TEST_F(ToneRackTest, ASoundDecoderNeedsALogger) {
     EXPECT_EQ(rack->AudioLog(), frame->m_rig->GetAudioLog());
     EXPECT_FALSE(rack->m_decodedText.GetSafeHwnd());
     EXPECT_STREQ(rack->m_readerName.GetCaption(), "Sound Tone Decoder 72");
+    CAudioLog* log = frame->m_rig->GetAudioLog();
+    EXPECT_EQ(log->m_fastDecoder, static_cast<CWaveToneDecoder*>(rack));
+    // Gone while the radio still has its logger: the logger lets it go.
+    rack->DestroyWindow();
+    EXPECT_EQ(log->m_fastDecoder, nullptr);
 }
 
 TEST_F(ToneRackTest, TheDecoderReportsToTheEngineOfTheWindowThatRunsTheRadio) {
