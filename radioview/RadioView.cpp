@@ -13,6 +13,7 @@
 #include "radioview/BC895View.h"
 #include "radioview/BCT8View.h"
 #include "radioview/BlandView.h"
+#include "radioview/PanelCommands.h"
 #include "radioview/TrunkTrackerView.h"
 #include "resources/ResourceIds.h"
 
@@ -36,6 +37,16 @@ ON_BN_CLICKED(IDC_MEMORY_STORE, &CRadioView::OnMemoryStore)
 ON_BN_CLICKED(IDC_MEMORY_RECALL, &CRadioView::OnMemoryRecall)
 ON_NOTIFY(UDN_DELTAPOS, IDC_MEMORY_SPIN, &CRadioView::OnMemorySpin)
 ON_MESSAGE(WM_TUNE_DIGIT_STEP, &CRadioView::OnTuneDigitStep)
+// Keypad, VFO buttons and manual mode.
+ON_COMMAND_RANGE(IDC_DIGIT_0, IDC_DIGIT_POINT, &CRadioView::OnDigit)
+ON_COMMAND(hb::radioview::kClearKeypadCommand, &CRadioView::OnClearKeypad)
+ON_COMMAND(IDC_ENTER_MHZ, &CRadioView::OnEnterMhz)
+ON_COMMAND(IDC_ENTER_KHZ, &CRadioView::OnEnterKhz)
+ON_COMMAND_RANGE(IDC_VFO_1, IDC_VFO_5, &CRadioView::OnVfoButton)
+ON_COMMAND_RANGE(IDC_TRUNK_VFO_1, IDC_TRUNK_VFO_1 + kVfoButtonCount - 1, &CRadioView::OnVfoButton)
+ON_COMMAND(IDC_VSC_BUTTON, &CRadioView::OnVsc)
+ON_COMMAND_RANGE(hb::radioview::kFirstDeviceControlCommand,
+                 hb::radioview::kLastDeviceControlCommand, &CRadioView::OnDeviceControl)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CRadioView, CEnhancedFormView)
@@ -51,12 +62,78 @@ ON_EVENT(CRadioView, IDC_STEP_DOWN, 11, &CRadioView::OnStepDownMouseUp)
 ON_EVENT(CRadioView, IDC_STEP_UP, 9, &CRadioView::OnStepUpMouseDown)
 ON_EVENT(CRadioView, IDC_STEP_UP, 10, &CRadioView::OnStepUpMouseMove)
 ON_EVENT(CRadioView, IDC_STEP_UP, 11, &CRadioView::OnStepUpMouseUp)
+// Keypad, VFO buttons and the name field.
+ON_EVENT(CRadioView, IDC_KEYPAD, 1, &CRadioView::OnKeypadKey)
+ON_EVENT(CRadioView, IDC_NAME_FIELD, 8, &CRadioView::OnNameFieldMouseDown)
+ON_EVENT(CRadioView, IDC_NAME_FIELD, 11, &CRadioView::OnNameFieldKey)
+ON_EVENT(CRadioView, IDC_NAME_FIELD, 2, &CRadioView::OnNameFieldChange)
+ON_EVENT(CRadioView, IDC_VFO_1 + 0, 7, &CRadioView::OnVfoButtonMouse<1>)
+ON_EVENT(CRadioView, IDC_VFO_1 + 1, 7, &CRadioView::OnVfoButtonMouse<2>)
+ON_EVENT(CRadioView, IDC_VFO_1 + 2, 7, &CRadioView::OnVfoButtonMouse<3>)
+ON_EVENT(CRadioView, IDC_VFO_1 + 3, 7, &CRadioView::OnVfoButtonMouse<4>)
+ON_EVENT(CRadioView, IDC_VFO_1 + 4, 7, &CRadioView::OnVfoButtonMouse<5>)
+ON_EVENT(CRadioView, IDC_TRUNK_VFO_1 + 0, 7, &CRadioView::OnVfoButtonMouse<1>)
+ON_EVENT(CRadioView, IDC_TRUNK_VFO_1 + 1, 7, &CRadioView::OnVfoButtonMouse<2>)
+ON_EVENT(CRadioView, IDC_TRUNK_VFO_1 + 2, 7, &CRadioView::OnVfoButtonMouse<3>)
+ON_EVENT(CRadioView, IDC_TRUNK_VFO_1 + 3, 7, &CRadioView::OnVfoButtonMouse<4>)
+ON_EVENT(CRadioView, IDC_TRUNK_VFO_1 + 4, 7, &CRadioView::OnVfoButtonMouse<5>)
+// Setting knobs: reset, apply, save, and a press that takes the radio over.
+ON_EVENT(CRadioView, IDC_SQUELCH_KNOB, 8, &CRadioView::ResetSquelch)
+ON_EVENT(CRadioView, IDC_SQUELCH_KNOB, 18, &CRadioView::ApplySquelch)
+ON_EVENT(CRadioView, IDC_SQUELCH_KNOB, 11, &CRadioView::SaveSquelch)
+ON_EVENT(CRadioView, IDC_VOLUME_SETTING, 8, &CRadioView::ResetVolume)
+ON_EVENT(CRadioView, IDC_VOLUME_SETTING, 18, &CRadioView::ApplyVolume)
+ON_EVENT(CRadioView, IDC_VOLUME_SETTING, 11, &CRadioView::SaveVolume)
+ON_EVENT(CRadioView, IDC_BFO_KNOB, 8, &CRadioView::ResetBFO)
+ON_EVENT(CRadioView, IDC_BFO_KNOB, 18, &CRadioView::ApplyBFO)
+ON_EVENT(CRadioView, IDC_BFO_KNOB, 11, &CRadioView::SaveBFO)
+ON_EVENT(CRadioView, IDC_BFO_KNOB, 9, &CRadioView::OnInstrumentClick)
+ON_EVENT(CRadioView, IDC_GAIN_KNOB, 8, &CRadioView::ResetGain)
+ON_EVENT(CRadioView, IDC_GAIN_KNOB, 18, &CRadioView::ApplyGain)
+ON_EVENT(CRadioView, IDC_GAIN_KNOB, 11, &CRadioView::SaveGain)
+ON_EVENT(CRadioView, IDC_GAIN_KNOB, 9, &CRadioView::OnInstrumentClick)
+ON_EVENT(CRadioView, IDC_FILTER_2_KNOB, 8, &CRadioView::ResetFilter2)
+ON_EVENT(CRadioView, IDC_FILTER_2_KNOB, 18, &CRadioView::ApplyFilter2)
+ON_EVENT(CRadioView, IDC_FILTER_2_KNOB, 11, &CRadioView::SaveFilter2)
+ON_EVENT(CRadioView, IDC_FILTER_2_KNOB, 9, &CRadioView::OnInstrumentClick)
+ON_EVENT(CRadioView, IDC_FILTER_KNOB, 8, &CRadioView::ResetFilter)
+ON_EVENT(CRadioView, IDC_FILTER_KNOB, 18, &CRadioView::ApplyFilter)
+ON_EVENT(CRadioView, IDC_FILTER_KNOB, 11, &CRadioView::SaveFilter)
+ON_EVENT(CRadioView, IDC_FILTER_KNOB, 9, &CRadioView::OnInstrumentClick)
+ON_EVENT(CRadioView, IDC_NOTCH_KNOB, 8, &CRadioView::ResetNotch)
+ON_EVENT(CRadioView, IDC_NOTCH_KNOB, 18, &CRadioView::ApplyNotch)
+ON_EVENT(CRadioView, IDC_NOTCH_KNOB, 11, &CRadioView::SaveNotch)
+ON_EVENT(CRadioView, IDC_NOTCH_KNOB, 9, &CRadioView::OnInstrumentClick)
+ON_EVENT(CRadioView, IDC_VSC_KNOB, 8, &CRadioView::ResetVSC)
+ON_EVENT(CRadioView, IDC_VSC_KNOB, 4, &CRadioView::ApplyVSC)
+ON_EVENT(CRadioView, IDC_VSC_KNOB, 11, &CRadioView::SaveVSC)
+ON_EVENT(CRadioView, hb::radioview::kVscKnobAlternative, 8, &CRadioView::ResetVSC)
+ON_EVENT(CRadioView, hb::radioview::kVscKnobAlternative, 4, &CRadioView::ApplyVSC)
+ON_EVENT(CRadioView, hb::radioview::kVscKnobAlternative, 11, &CRadioView::SaveVSC)
+ON_EVENT(CRadioView, IDC_VOICE_INVERSION_KNOB, 8, &CRadioView::ResetVoiceInversion)
+ON_EVENT(CRadioView, IDC_VOICE_INVERSION_KNOB, 4, &CRadioView::ApplyVoiceInversion)
+ON_EVENT(CRadioView, IDC_VOICE_INVERSION_KNOB, 11, &CRadioView::SaveVoiceInversion)
+ON_EVENT(CRadioView, IDC_VOICE_INVERSION_KNOB, 9, &CRadioView::OnInstrumentClick)
+ON_EVENT(CRadioView, IDC_IF_SHIFT_KNOB, 8, &CRadioView::ResetIFShift)
+ON_EVENT(CRadioView, IDC_IF_SHIFT_KNOB, 18, &CRadioView::ApplyIFShift)
+ON_EVENT(CRadioView, IDC_IF_SHIFT_KNOB, 11, &CRadioView::SaveIFShift)
+ON_EVENT(CRadioView, IDC_IF_SHIFT_KNOB, 9, &CRadioView::OnInstrumentClick)
+ON_EVENT(CRadioView, IDC_AGC_ATTACK_KNOB, 8, &CRadioView::ResetAGCAttack)
+ON_EVENT(CRadioView, IDC_AGC_ATTACK_KNOB, 18, &CRadioView::ApplyAGCAttack)
+ON_EVENT(CRadioView, IDC_AGC_ATTACK_KNOB, 11, &CRadioView::SaveAGCAttack)
+ON_EVENT(CRadioView, IDC_AGC_ATTACK_KNOB, 9, &CRadioView::OnInstrumentClick)
+ON_EVENT(CRadioView, IDC_AGC_HANG_KNOB, 8, &CRadioView::ResetAGCHang)
+ON_EVENT(CRadioView, IDC_AGC_HANG_KNOB, 18, &CRadioView::ApplyAGCHang)
+ON_EVENT(CRadioView, IDC_AGC_HANG_KNOB, 11, &CRadioView::SaveAGCHang)
+ON_EVENT(CRadioView, IDC_AGC_HANG_KNOB, 9, &CRadioView::OnInstrumentClick)
+ON_EVENT(CRadioView, IDC_AGC_DECAY_KNOB, 8, &CRadioView::ResetAGCDecay)
+ON_EVENT(CRadioView, IDC_AGC_DECAY_KNOB, 18, &CRadioView::ApplyAGCDecay)
+ON_EVENT(CRadioView, IDC_AGC_DECAY_KNOB, 11, &CRadioView::SaveAGCDecay)
+ON_EVENT(CRadioView, IDC_AGC_DECAY_KNOB, 9, &CRadioView::OnInstrumentClick)
 END_EVENTSINK_MAP()
 
 namespace {
 
-// The VSC knob of the forms that lack the usual one.
-constexpr UINT kVscKnobAlternative = 29360;
 // Document updates that mark the panel busy.
 constexpr LPARAM kFirstBusyHint = 1000;
 constexpr LPARAM kLastBusyHint = 1072;
@@ -188,9 +265,11 @@ void CRadioView::DoDataExchange(CDataExchange* pDX) {
     for (const auto& [id, control] : optional) {
         DDX_ControlIfPresent(pDX, static_cast<int>(id), control);
     }
-    DDX_ControlIfPresent(
-        pDX, static_cast<int>(HasChild(IDC_VSC_KNOB) ? IDC_VSC_KNOB : kVscKnobAlternative),
-        m_vscKnob);
+    DDX_ControlIfPresent(pDX,
+                         static_cast<int>(HasChild(IDC_VSC_KNOB)
+                                              ? IDC_VSC_KNOB
+                                              : hb::radioview::kVscKnobAlternative),
+                         m_vscKnob);
     const UINT firstVfo = HasChild(IDC_VFO_1) ? IDC_VFO_1 : IDC_TRUNK_VFO_1;
     for (UINT n = 0; n < kVfoButtonCount; ++n) {
         DDX_ControlIfPresent(pDX, static_cast<int>(firstVfo + n), m_vfoButtons[n]);

@@ -29,6 +29,9 @@
 
 class CAudioLog;
 class CRadioFrame;
+namespace hb::radioview {
+enum class SettingKnobKind : std::uint8_t;
+}
 class CRig;
 class Object;
 class Radio;
@@ -361,4 +364,44 @@ private:
     // The first update read the stored VFOs: only then are they written back.
     bool m_vfosLoaded = false;
     CString m_toolTipText;
+
+    // ---- Keypad, keyboard, VFO buttons and setting knobs.
+public:
+    // Keys for the keypad field, the knobs and the frame; everything else reaches the tooltips.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // V1-V5 (27745-27749, or 28488-28492): toggles button n and selects or releases VFO n.
+    void OnVfoButton(UINT id);
+
+protected:
+    void OnDigit(UINT id);
+    void OnClearKeypad();
+    void OnKeypadKey(long key);
+    void OnEnterMhz();
+    void OnEnterKhz();
+    void OnVsc();
+    void OnDeviceControl(UINT id);
+    // A press other than the left one copies the active VFO into VFO n.
+    template <BYTE N>
+    void OnVfoButtonMouse(short button, short, long, long) {
+        CopyActiveVfoInto(N, button);
+    }
+    void OnNameFieldMouseDown();
+    void OnNameFieldKey(short* key, short shift);
+    void OnNameFieldChange();
+
+private:
+    void TypeIntoKeypad(char c);
+    // Tunes the active VFO to the keypad field's frequency in MHz ('M') or kHz ('K').
+    void EnterFrequency(char unit);
+    void CopyActiveVfoInto(BYTE n, short button);
+    void StartNameEditing();
+    void EndNameEditing();
+    bool RoutesKey(const MSG& msg);
+    void ResetKnob(hb::radioview::SettingKnobKind kind);
+    void ApplyKnob(hb::radioview::SettingKnobKind kind);
+    void SaveKnob(hb::radioview::SettingKnobKind kind);
+
+    // The last record whose write the radio refused: it beeps once, not on every retry.
+    parm m_refusedRecord;
+    bool m_refusedBeeped = false;
 };

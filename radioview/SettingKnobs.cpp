@@ -1,5 +1,6 @@
 #include "radioview/SettingKnobs.h"
 
+#include "radioview/PanelCommands.h"
 #include "resources/ResourceIds.h"
 
 #include <algorithm>
@@ -13,7 +14,6 @@ namespace {
 using hb::records::Controls;
 using hb::records::Descriptor;
 
-constexpr UINT kVscKnobAlternative = 29360;
 constexpr long kPositionChange = 18;
 // The VSC and voice inversion knobs answer the other position-change id.
 constexpr long kPositionChangeOld = 4;
