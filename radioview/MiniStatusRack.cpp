@@ -416,6 +416,7 @@ void CMiniStatusRack::SelectVfo(int n) {
         return;
     }
     const auto on = std::get<bool>(m_vfoLamps[n].GetProperty(hb::instruments::switchLed::kActive));
-    panel->m_vfoButtons[n].SetChecked(on);
+    // The VFO command toggles its button: it leaves the button, and the VFO, as the switch is.
+    panel->m_vfoButtons[n].SetChecked(!on);
     panel->SendMessage(WM_COMMAND, static_cast<WPARAM>(panel->m_vfoButtons[n].GetDlgCtrlID()), 0);
 }

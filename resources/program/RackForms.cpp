@@ -58,7 +58,7 @@ Controls MiniStatusCommon() {
                             ID_RADIO_TEMP_LOCK_OUT};
     const char* texts[] = {"Start", "Stop", "L/O", "T L/O"};
     for (int n = 0; n < 4; ++n) {
-        controls.push_back(PushButton(buttons[n], texts[n], {96 + n * 18, 64, 17, 13}));
+        controls.push_back(PushButton(buttons[n], texts[n], {96 + n * 26, 64, 25, 14}));
     }
     Append(controls, {Knob(IDC_VOLUME_KNOB, {206, 2, 34, 34}, 0, 100, 50),
                       LevelBar(IDC_VU_BAR, {244, 4, 8, 32}, 100, 10),
@@ -81,15 +81,15 @@ DialogTemplate TrunkMiniStatusPanel(UINT id) {
     for (int n = 0; n < 7; ++n) {
         controls.push_back(IconButton(keys[n], texts[n], {4 + n * 24, 84, 22, 15}));
     }
-    Append(controls, {PushButton(ID_RADIO_HOLD_ID, "Hold ID", {172, 84, 17, 15}),
-                      PushButton(ID_RADIO_LOCK_OUT_ID, "L/O ID", {191, 84, 17, 15}),
+    Append(controls, {PushButton(ID_RADIO_HOLD_ID, "Hold ID", {4, 102, 32, 14}),
+                      PushButton(ID_RADIO_LOCK_OUT_ID, "L/O ID", {38, 102, 32, 14}),
                       Lamp(IDC_TRUNK_LAMP, "Trunk", {212, 84, 40, 9}),
                       Lamp(IDC_ID_HOLD_LAMP, "ID Hold", {212, 95, 40, 9}),
-                      Label(IDC_TEXT_LINE_1, "", {4, 104, 82, 10}),
-                      Label(IDC_TEXT_LINE_2, "", {88, 104, 82, 10}),
-                      Label(IDC_TEXT_LINE_3, "", {172, 106, 80, 10}),
-                      Label(IDC_STATUS_LINE, "", {4, 116, 248, 10})});
-    return Form(id, 256, 130, kPanelStyle, std::move(controls));
+                      Label(IDC_TEXT_LINE_1, "", {4, 120, 82, 10}),
+                      Label(IDC_TEXT_LINE_2, "", {88, 120, 82, 10}),
+                      Label(IDC_TEXT_LINE_3, "", {172, 120, 80, 10}),
+                      Label(IDC_STATUS_LINE, "", {4, 132, 248, 10})});
+    return Form(id, 256, 146, kPanelStyle, std::move(controls));
 }
 
 } // namespace

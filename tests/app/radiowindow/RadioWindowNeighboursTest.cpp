@@ -7,6 +7,7 @@
 #include "radioview/HistView.h"
 #include "radioview/SearchSlaveView.h"
 #include "radioview/ToneDecoderRack.h"
+#include "resources/program/ProgramResources.h"
 #include "tests/app/rig/RigTest.h"
 
 namespace hb::app::test {
@@ -71,6 +72,7 @@ TEST_F(RadioWindowNeighboursTest, TheRecorderViewsLoggerLeavesTheRigWithTheView)
 }
 
 TEST_F(RadioWindowNeighboursTest, ATonePanelIsAPlainChildUnderItsTemplateId) {
+    UseProgramResources(ProgramResourceTables());
     CRig* rig = AddRig("Receiver", kReceiver);
     constexpr UINT kPanelStyle = 0x50402830;
     CChannelRack channel;
