@@ -1,26 +1,32 @@
 #pragma once
-// The tone panel of a radio window whose tone reader decodes tones itself: a bar along the
-// window, made from a panel template. It is a plain child window so far and shows nothing.
+// The tone panel of a radio window: the tone reader's name, the ID, tone or code of the channel
+// being received, a lamp naming the kind of tone, and a running line of the last decoded digits.
 
-#include "platform/afx/CWnd.h"
-#include "platform/records/DtmfRecord.h"
+#include "platform/instruments/CiLabelX.h"
+#include "platform/instruments/CiLedRectangleX.h"
+#include "radioview/IDDisplay.h"
+#include "radioview/RadioRack.h"
 
-class Decoder;
+class CChannelRack : public CRadioRack {
+    DECLARE_DYNAMIC(CChannelRack)
 
-class CChannelRack : public CWnd {
 public:
-    // The window takes the template id as its child id. The control-bar bits of the style are
-    // the bar's, not the window's.
-    virtual BOOL Create(CWnd* parent, UINT templateId, UINT style);
-    // Sets the panel's look after creation.
-    virtual void RefreshAppearance();
-    // The engine's and the device's status of each refresh, and the DTMF digits decoded: the
-    // panel shows neither yet.
-    virtual void UpdateStatus(const BYTE* /*engineStatus*/, const BYTE* /*deviceStatus*/) {}
-    virtual void AppendDecodedText(const DtmfRecord* /*rec*/) {}
+    // Readers that decode no digits lose the digit line; the name and the display colours.
+    void RefreshAppearance() override;
+    // While the engine is on a channel the ID shows, and its kind while the squelch is open.
+    void UpdateStatus(const BYTE* engineStatus, const BYTE* deviceStatus) override;
+    // Adds the record's digits to the line, keeping the newest 16 characters.
+    void AppendDecodedText(const BYTE* record) override;
+    // Lights the lamp with the kind of the ID ("PL", "DPL", ...); off for null or other kinds.
+    virtual void ShowToneKind(const BYTE* idRecord);
 
-    // The rig's tone reader, set before Create.
-    Decoder* toneReader = nullptr;
-    // The window holding the panel, set by Create.
-    CWnd* owner = nullptr;
+    static constexpr std::size_t kDecodedLength = 16;
+
+    CiLabelX m_decodedText;
+    CiLabelX m_readerName;
+    CIDDisplay m_idDisplay;
+    CiLedRectangleX m_toneLamp;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
 };

@@ -1,30 +1,49 @@
 #pragma once
-// The mini status window of a radio window, in its least form: it keeps what the front panel
-// forwards and mirrors to it (frequencies, the status line) so that what the panel mirrors can be
-// seen. Its volume knob exists once a window is made for it.
-#include "platform/afx/CWnd.h"
-#include "platform/instruments/CiKnobX.h"
+// The mini status window of a radio window: a small window over every other that repeats the
+// radio's frequency, signal, scan state, ID and VFO lamps in its panel and lets the user start
+// and stop the radio, lock out, pick a VFO and set the volume without the radio window. Its
+// place is kept per radio; it deletes itself when its window goes.
 
-#include <vector>
+#include "platform/afx/CMiniFrameWnd.h"
+#include "radioview/MiniStatusRack.h"
 
-class CRig;
+class CRadioFrame;
 
-class CMiniStatusWnd : public CWnd {
+class CMiniStatusWnd : public CMiniFrameWnd {
     DECLARE_DYNAMIC(CMiniStatusWnd)
 
 public:
-    void ForwardToPanel(UINT hz) { m_forwarded.push_back(hz); }
-    // Every frequency forwarded, oldest first.
-    const std::vector<UINT>& Forwarded() const { return m_forwarded; }
-    // The panel's status line with the records it was made from; the line is kept.
-    void SetStatus(const CString& line, const BYTE* engineStatus, const BYTE* deviceStatus,
-                   CRig* rig, BYTE audioState);
-    const CString& StatusLine() const { return m_statusLine; }
+    // Makes and shows the window at its saved place, sized to its panel.
+    CMiniStatusWnd(CRadioFrame* radioFrame, CString radioName);
 
-    // The logger's volume as the panel last reported it.
-    CiKnobX m_volumeKnob;
+    // A frequency the front panel shows.
+    void ForwardToPanel(UINT hz) { panel.ShowFrequency(hz); }
+    // The caption names the rig; the panel shows the status.
+    void SetStatus(CString text, const BYTE* engineStatus, BYTE* deviceStatus, CRig* rig,
+                   BYTE audioState);
+    // The front panel's status line as it last sent it.
+    const CString& StatusLine() const { return m_statusLine; }
+    // The panel's template for the radio: trunk trackers, HF radios and the rest.
+    static UINT TemplateFor(const CRig* rig);
+
+    CRadioFrame* frame;
+    CMiniStatusRack panel;
+    CString section;
+
+    static constexpr int kDefaultLeft = 100;
+    static constexpr int kDefaultTop = 100;
+
+    DECLARE_MESSAGE_MAP()
+
+protected:
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    void OnDestroy();
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    BOOL OnEraseBkgnd(CDC* pDC);
+    void OnRadioCommand(UINT id);
 
 private:
-    std::vector<UINT> m_forwarded;
+    void ActivateRadioWindow();
+
     CString m_statusLine;
 };

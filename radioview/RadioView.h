@@ -491,8 +491,7 @@ private:
     void FollowEngineState(std::uint8_t state, const parm& device);
     void ShowLocalControl(const BYTE* deviceStatus);
     CString ChannelText(const parm& device, const Object* channel, const Object* user);
-    void ShowMiniStatus(const CString& channelText, const BYTE* engineStatus,
-                        const BYTE* deviceStatus);
+    void ShowMiniStatus(const CString& channelText, const BYTE* engineStatus, BYTE* deviceStatus);
     void PaintHold();
     void ShowRecorderStatus(const CAudioLog& log);
 };

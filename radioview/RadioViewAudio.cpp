@@ -178,8 +178,8 @@ void CRadioView::ShowMeterValue(CAudioLog*, int kind, int value) {
         m_volumeKnob.SetPosition(value);
     }
     auto* mini = m_frame ? DYNAMIC_DOWNCAST(CMiniStatusWnd, m_frame->m_miniStatus) : nullptr;
-    if (mini && mini->m_volumeKnob.m_hWnd) {
-        mini->m_volumeKnob.SetPosition(value);
+    if (mini && mini->panel.m_volumeKnob.m_hWnd) {
+        mini->panel.m_volumeKnob.SetPosition(value);
     }
 }
 

@@ -64,7 +64,7 @@ LRESULT CRadioView::OnRadioDtmf(WPARAM, LPARAM) {
     while (m_rig->GetDtmf(rec.data()) == 0) {
         AppendDtmf(&rec);
         if (m_frame && m_frame->TonePanel()) {
-            m_frame->TonePanel()->AppendDecodedText(&rec);
+            m_frame->TonePanel()->AppendDecodedText(rec.data());
         }
     }
     return 0;

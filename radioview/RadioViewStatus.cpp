@@ -239,7 +239,7 @@ CString CRadioView::ChannelText(const parm& device, const Object* channel, const
 }
 
 void CRadioView::ShowMiniStatus(const CString& channelText, const BYTE* engineStatus,
-                                const BYTE* deviceStatus) {
+                                BYTE* deviceStatus) {
     auto* mini = m_frame ? DYNAMIC_DOWNCAST(CMiniStatusWnd, m_frame->m_miniStatus) : nullptr;
     if (!mini) {
         return;

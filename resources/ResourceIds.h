@@ -498,3 +498,23 @@ inline constexpr UINT IDS_PREVIEW = 28863;
 inline constexpr UINT IDS_CLEAR = 28864;
 inline constexpr UINT IDB_IMAGES_10 = 28509;
 inline constexpr UINT IDB_IMAGES_17 = 28595;
+
+// ---- The instrument racks: the tone panels and the mini status window's panels.
+inline constexpr UINT IDD_CHANNEL_RACK = 27386;
+inline constexpr UINT IDD_TONE_DECODER_RACK = 27252;
+inline constexpr UINT IDD_MINI_STATUS_HF = 27276;
+inline constexpr UINT IDD_MINI_STATUS = 27366;
+inline constexpr UINT IDD_MINI_STATUS_TRUNK = 27379;
+inline constexpr UINT IDD_MINI_STATUS_TRUNK_2 = 28548;
+inline constexpr UINT ID_RADIO_LOCK_OUT_ID = 27031;
+inline constexpr UINT ID_RADIO_HOLD_ID = 27032;
+inline constexpr UINT ID_RADIO_ID_SETTING = 27039;
+inline constexpr UINT IDC_RECORDING_LAMP = 27530;
+inline constexpr UINT IDC_TUNING_STRIP = 27802;
+inline constexpr UINT IDC_MINI_ID_DISPLAY = 27819;
+// The start, stop, lock-out, temporary lock-out, hold-ID and lock-out-ID buttons' pictures, three
+// each (at rest, held down, focused): 27367 to 27385.
+inline constexpr UINT IDB_MINI_START = 27367;
+inline constexpr UINT IDB_MINI_LAST = 27385;
+inline constexpr UINT IDI_MINI_MUTE = 29803;
+inline constexpr UINT IDI_MINI_MUTE_PEERS = 29804;

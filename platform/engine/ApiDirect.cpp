@@ -2,9 +2,11 @@
 
 #include "platform/engine/EngineApi.h"
 #include "platform/engine/EngineCodes.h"
+#include "platform/engine/EngineTone.h"
 #include "platform/engine/SimState.h"
 #include "platform/records/StatusCodes.h"
 #include "platform/records/TimerStatistics.h"
+#include "platform/records/ToneReport.h"
 #include "platform/win/core/Clock.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
@@ -158,6 +160,9 @@ std::uint16_t scan_api_call(std::uint32_t code, std::uint32_t handle, std::uint3
                             std::uint32_t) {
     Call call("scan_api_call", static_cast<std::uint16_t>(handle));
     call->value = code;
+    if (code == hb::records::kApiCallToneReport) {
+        return TakeToneReport(call, static_cast<std::uint16_t>(handle), block);
+    }
     if (code != hb::records::kApiCallTimerStatistics) {
         return call.Done(hb::records::kStatusNotSupported);
     }

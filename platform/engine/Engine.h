@@ -60,6 +60,8 @@ public:
     // Puts the state byte at `state` and leaves it there until a command moves the engine.
     void HoldState(std::uint8_t state);
     void SetStopSteps(std::optional<unsigned> steps) { m_setup.stopSteps = steps; }
+    // A tone or code the sound decoder heard: the current ID until the next hit (EngineTone.cpp).
+    void ShowToneId(const UserId& id);
 
     std::uint16_t device() const { return m_setup.device; }
     std::uint16_t toneDevice() const { return m_setup.toneDevice; }

@@ -108,7 +108,8 @@ int scan_message(HWND window, std::uint32_t number);
 // Returns after `ms` milliseconds of the clock.
 std::uint16_t scan_delay(std::uint32_t ms);
 // A call by number. kApiCallTimerStatistics fills `block` with the TimerStatistics record; the
-// other arguments are 0. Other numbers are not supported.
+// other arguments are 0. kApiCallToneReport takes a ToneReport for the tone device `handle` of an
+// engine, which then shows its ID as current. Other numbers are not supported.
 std::uint16_t scan_api_call(std::uint32_t code, std::uint32_t handle, std::uint32_t value,
                             void* block, std::uint32_t reserved);
 // The engine's trace: op 1 asks whether it runs (nonzero: it runs), 0 stops it, 255 starts it

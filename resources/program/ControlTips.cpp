@@ -147,6 +147,15 @@ std::vector<hb::afx::StringResource> ControlTipStrings() {
         {IDC_MUTE_LAMP, "Lit while the radio is muted"},
         {IDC_PATROL_BANKS, "Banks to scan: highway, private or both"},
         {IDC_ALERT_LAMP, "Lit on an alert"},
+        // The tone panels and the mini status window.
+        {IDC_AUDIO_KIND_LAMP, "Kind of tone or code heard"},
+        {IDC_RECORDING_LAMP, "Lit while the audio is recorded; click to record"},
+        {IDC_TUNING_STRIP,
+         "Click a digit to tune down by it, right-click to tune up; Shift rounds"},
+        {IDC_MINI_ID_DISPLAY, "ID of the current call"},
+        {ID_RADIO_HOLD_ID, "Hold on the current ID"},
+        {IDC_AUDIO_MUTE, "Mute this radio"},
+        {IDI_AUDIO_MUTE_PEERS, "Mute the other radios"},
     };
     for (int n = 0; n < kBankCount; ++n) {
         tips.push_back({IDC_BANK_1 + static_cast<UINT>(n),

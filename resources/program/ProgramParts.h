@@ -27,5 +27,8 @@ hb::afx::DialogTemplate ScanOptionsForm();
 hb::afx::DialogTemplate MultiRadioForm();
 std::vector<hb::afx::DialogTemplate> WizardPages();
 std::vector<hb::afx::DialogTemplate> ActivityLogDialogs();
+std::vector<hb::afx::DialogTemplate> RackForms();
+std::vector<hb::afx::BitmapResource> RackBitmaps();
+std::vector<hb::afx::IconResource> RackIcons();
 
 } // namespace hb::resources

@@ -25,6 +25,12 @@ hb::afx::ResourceTables MakeTables() {
     tables.dialogs.insert(tables.dialogs.end(), wizard.begin(), wizard.end());
     const auto activityLogs = ActivityLogDialogs();
     tables.dialogs.insert(tables.dialogs.end(), activityLogs.begin(), activityLogs.end());
+    const auto racks = RackForms();
+    tables.dialogs.insert(tables.dialogs.end(), racks.begin(), racks.end());
+    const auto rackBitmaps = RackBitmaps();
+    tables.bitmaps.insert(tables.bitmaps.end(), rackBitmaps.begin(), rackBitmaps.end());
+    const auto rackIcons = RackIcons();
+    tables.icons.insert(tables.icons.end(), rackIcons.begin(), rackIcons.end());
     tables.menus.insert(tables.menus.begin(), MainMenu());
     const auto commands = CommandStrings();
     tables.strings.insert(tables.strings.end(), commands.begin(), commands.end());

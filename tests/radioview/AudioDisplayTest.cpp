@@ -120,6 +120,9 @@ TEST_F(AudioDisplayTest, TheHoldSwitchAndTheLoggersModeFollowEachOther) {
 }
 
 TEST_F(AudioDisplayTest, TheVolumeKnobSendsAVolumeWithinRangeAndIgnoresReportsWhileHeld) {
+    auto& mini = *new CMiniStatusWnd(RadioWindow(), "Receiver");
+    ASSERT_NE(mini.panel.m_volumeKnob.m_hWnd, nullptr);
+    RadioWindow()->m_miniStatus = &mini;
     CiKnobX& knob = panel->m_volumeKnob;
     knob.SetPositionMin(-10);
     knob.SetPositionMax(200);
@@ -128,16 +131,12 @@ TEST_F(AudioDisplayTest, TheVolumeKnobSendsAVolumeWithinRangeAndIgnoresReportsWh
     hb::instruments::UserSetPosition(knob.m_hWnd, -5);
     EXPECT_TRUE(Called(log, "Volume(0)"));
 
-    CMiniStatusWnd mini;
-    HWND miniKnob =
-        ::CreateWindowEx(0, "TiKnob", "", WS_CHILD, 0, 0, 30, 30, panel->m_hWnd, 0, nullptr);
-    mini.m_volumeKnob.SubclassWindow(miniKnob);
-    RadioWindow()->m_miniStatus = &mini;
-
+    // The logger reports back the volume it took; while the knob is held no report moves it.
+    const double held = knob.GetPosition();
     hb::instruments::UserMouse(knob.m_hWnd, MouseAction::Down, 1, 0, 5, 5);
     panel->ShowMeterValue(log, 9, 30);
-    EXPECT_EQ(knob.GetPosition(), -5);
-    EXPECT_EQ(mini.m_volumeKnob.GetPosition(), 30);
+    EXPECT_EQ(knob.GetPosition(), held);
+    EXPECT_EQ(mini.panel.m_volumeKnob.GetPosition(), 30);
     hb::instruments::UserMouse(knob.m_hWnd, MouseAction::Up, 1, 0, 5, 5);
     panel->ShowMeterValue(log, 9, 30);
     EXPECT_EQ(knob.GetPosition(), 30);
@@ -145,8 +144,7 @@ TEST_F(AudioDisplayTest, TheVolumeKnobSendsAVolumeWithinRangeAndIgnoresReportsWh
     panel->ShowMeterValue(log, 8, 70);
     EXPECT_EQ(knob.GetPosition(), 30);
 
-    RadioWindow()->m_miniStatus = nullptr;
-    mini.m_volumeKnob.DestroyWindow();
+    mini.DestroyWindow();
 }
 
 TEST_F(AudioDisplayTest, TheMarkButtonMarksTheOpenSegment) {

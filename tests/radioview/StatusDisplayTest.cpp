@@ -299,8 +299,8 @@ TEST_F(StatusDisplayTest, TheChannelTextFollowsScanningManualModeUserChannelAndD
 }
 
 TEST_F(StatusDisplayTest, TheMiniStatusLineTellsTheFrequencyInUnitsOppositeToThePanels) {
-    CMiniStatusWnd mini;
     CRadioFrame* frame = RadioWindow();
+    auto& mini = *new CMiniStatusWnd(frame, "Receiver");
     frame->m_miniStatus = &mini;
 
     // Scanning from a VFO in manual mode.
@@ -326,7 +326,8 @@ TEST_F(StatusDisplayTest, TheMiniStatusLineTellsTheFrequencyInUnitsOppositeToThe
     panel->m_mhzDisplay = 0;
     Show(28);
     EXPECT_EQ(mini.StatusLine(), "7.123450 MHz, Forty");
-    frame->m_miniStatus = nullptr;
+    mini.DestroyWindow();
+    EXPECT_EQ(frame->m_miniStatus, nullptr);
 }
 
 TEST_F(StatusDisplayTest, TheRecordsRequestBitsChooseBetweenItsValuesAndTheRadios) {

@@ -129,6 +129,9 @@ public:
     // The device status read after the device opened.
     virtual void OnDeviceStatus(const hb::records::DeviceStatus& status);
     std::uint8_t variant() const { return m_variant; }
+    // The sound tone decoder hears channels below this frequency only (Hz).
+    std::uint32_t toneDecoderLimit() const { return m_toneDecoderLimit; }
+    void setToneDecoderLimit(std::uint32_t hz) { m_toneDecoderLimit = hz; }
 
     // True when a group or range made for `type` can be used with this radio.
     virtual bool AcceptsRadioType(std::uint8_t type) const;
@@ -146,6 +149,8 @@ private:
     std::vector<hb::records::FunctionPage> m_pages;
     std::uint32_t m_systemTypes;
     std::uint8_t m_variant = 0;
+    // Above every radio's coverage: the decoder hears every channel.
+    std::uint32_t m_toneDecoderLimit = 3'000'000'000U;
 };
 
 namespace hb::tessary {

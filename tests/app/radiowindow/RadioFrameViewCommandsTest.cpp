@@ -12,6 +12,7 @@
 #include "platform/toolkit/ProfileBlob.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
+#include "radioview/MiniStatusWnd.h"
 #include "resources/ResourceIds.h"
 #include "spectrum/RFAnalyzerFrame.h"
 #include "tests/app/radiowindow/RadioWindowTest.h"
@@ -180,9 +181,9 @@ TEST_F(RadioFrameViewCommandsTest, LockingTheBarsSavesThem) {
 TEST_F(RadioFrameViewCommandsTest, TheMiniStatusCommandOpensAndClosesItsWindow) {
     CRadioFrame* frame = OpenReceiver();
     ASSERT_NE(frame, nullptr);
-    auto gaugeOf = [](CWnd* mini) {
-        CWnd* child = mini->GetDlgItem(27490);
-        return child ? dynamic_cast<CiAngularGaugeX*>(child) : nullptr;
+    auto gaugeOf = [](CWnd* window) -> CiAngularGaugeX* {
+        auto* mini = DYNAMIC_DOWNCAST(CMiniStatusWnd, window);
+        return mini && mini->panel.m_sMeter.GetSafeHwnd() ? &mini->panel.m_sMeter : nullptr;
     };
 
     // Like the front panel's meter.
@@ -245,6 +246,7 @@ TEST_F(RadioFrameViewCommandsTest, TheAudioCommandsReachTheRadiosLogger) {
     hb::tessary::detail::ResetAudio();
     hb::afx::SetModalScript("CAudioLogSettings",
                             [](CDialog& dialog) { dialog.EndDialog(IDCANCEL); });
+    ExpectBox("Erase every recording in", IDCANCEL);
     for (const UINT id : {27170u, 26032u, 26010u, 26015u, 26049u, 28442u}) {
         Send(frame, id);
     }

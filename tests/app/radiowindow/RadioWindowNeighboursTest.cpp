@@ -74,6 +74,7 @@ TEST_F(RadioWindowNeighboursTest, TheRecorderViewsLoggerLeavesTheRigWithTheView)
 }
 
 TEST_F(RadioWindowNeighboursTest, ATonePanelIsAPlainChildUnderItsTemplateId) {
+    UseProgramResources(ProgramResourceTables());
     CRig* rig = AddRig("Receiver", kReceiver);
     constexpr UINT kPanelStyle = 0x50402830;
     CChannelRack channel;

@@ -121,7 +121,7 @@ TEST_F(DirectTest, TheTimerStatisticsAreTheOnlyNumberedCall) {
 
     EXPECT_EQ(scan_api_call(hb::records::kApiCallTimerStatistics, 0, 0, nullptr, 0),
               kStatusInvalidArgument);
-    EXPECT_EQ(scan_api_call(30, 0, 0, block.data(), 0), hb::records::kStatusNotSupported);
+    EXPECT_EQ(scan_api_call(31, 0, 0, block.data(), 0), hb::records::kStatusNotSupported);
     EXPECT_EQ(block, scripted);
 }
 

@@ -1,0 +1,68 @@
+// The instrument racks on a display of the test's own: the receiver, given a tone reader in its
+// settings, shows the tone panel in its radio window.
+#include "ProgramOnScreen.h"
+#include "platform/testkit/TempFolder.h"
+#include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/XDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <set>
+#include <string>
+
+namespace hb::apptest {
+namespace {
+
+class ProgramRacksOnScreenTest : public ProgramOnScreen {
+protected:
+    // A point of the tone panel's reader name, below the radio window's title.
+    static constexpr int kReaderNameX = 12;
+    static constexpr int kReaderNameY = 96;
+    static constexpr unsigned kReaderNameWidth = 110;
+    // The caption of the "Audio Recorder" tab.
+    static constexpr int kTabX = 180;
+    static constexpr int kTabY = 324;
+    static constexpr unsigned kTabWidth = 70;
+    static constexpr unsigned kTabHeight = 12;
+
+    // The settings the first start copied, with a type-12 tone reader beside the receiver.
+    void AddToneReader() {
+        const std::string file = program.Config("Halbridge Pro.ini");
+        std::string settings = hb::testkit::ReadFileBytes(file);
+        const std::string none = "ToneReadersInstalled=0";
+        const auto at = settings.find(none);
+        ASSERT_NE(at, std::string::npos) << settings;
+        settings.replace(at, none.size(), "ToneReadersInstalled=1");
+        settings += "\n[Connections]\nReader#1=Radio#1\n[ToneReaders]\nReader#1=Tone Reader\n"
+                    "[Tone Reader]\nType=12\nPort=SIM\n";
+        hb::testkit::WriteFileBytes(file, settings);
+    }
+};
+
+TEST_F(ProgramRacksOnScreenTest, TheReceiversWindowShowsItsTonePanel) {
+    ASSERT_TRUE(StartOnReceiversList());
+    ASSERT_EQ(program.Finish(SIGTERM), 0) << program.Output();
+    AddToneReader();
+    // Started again, the program opens the radio window where the first start left it.
+    ASSERT_TRUE(program.Launch({program.Home() + "/Documents/Receiver.sws"}, server->name()));
+    const auto box = driver->FindWindow("Close All Windows", kWait);
+    ASSERT_TRUE(box && driver->WaitUntilPainted(*box, kWait)) << program.Output();
+    driver->Press("Return");
+    const auto main = driver->FindWindow("Halbridge Pro - Receiver", kWait);
+    ASSERT_TRUE(driver->WaitUntilGone(*box, kWait) && main) << program.Output();
+    ASSERT_TRUE(driver->WaitUntilPainted(*main, kWait));
+    // The window paints in parts: the picture waits for the last tab's caption.
+    const auto tab = driver->Pixels(*main, kTabX, kTabY, kTabWidth, kTabHeight);
+    if (std::set<unsigned long>(tab.begin(), tab.end()).size() < 2) {
+        ASSERT_TRUE(
+            driver->WaitUntilChanged(*main, kTabX, kTabY, kTabWidth, kTabHeight, tab, kWait));
+    }
+    // The reader's name on the panel: text on the display colour, not a blank strip.
+    const auto name = driver->Pixels(*main, kReaderNameX, kReaderNameY, kReaderNameWidth, 10);
+    EXPECT_GE(std::set<unsigned long>(name.begin(), name.end()).size(), 2u);
+    EXPECT_TRUE(driver->Screenshot(*main, hb::testkit::ArtefactPath("program-tone-panel.png")));
+}
+
+} // namespace
+} // namespace hb::apptest
