@@ -37,7 +37,12 @@ void CAudioLog::Settings() {
     CAudioLogSettings dialog(m_owner);
     dialog.m_minDiskSpace = MinDiskSpace();
     dialog.m_autoGain = m_autoGain ? 1 : 0;
-    if (dialog.DoModal() != IDOK) {
+    // Channel reports wait while the settings they depend on are being changed.
+    const BYTE blocked = m_blockChannelInput;
+    m_blockChannelInput = 1;
+    const int answer = dialog.DoModal();
+    m_blockChannelInput = blocked;
+    if (answer != IDOK) {
         return;
     }
     m_autoGain = dialog.m_autoGain != 0;
@@ -103,7 +108,7 @@ int CAudioLog::ApplyMode(int mode) {
             m_file.GotoPlaySegment(1);
         }
         ShowCurrentSegment();
-        m_playState = kPlayPlaying;
+        m_playState = kPlayStarting;
         SetState(kStateActive);
         FeedPlayback();
     } else {
@@ -136,6 +141,7 @@ void CAudioLog::Mute(int on) {
 void CAudioLog::Enable() {
     RecordAudioCall(this, "Enable", {});
     m_disabled = FALSE;
+    m_blockChannelInput = 0;
 }
 
 void CAudioLog::SetupRecordSettings() {
@@ -146,6 +152,7 @@ void CAudioLog::SetupRecordSettings() {
 void CAudioLog::Disable() {
     RecordAudioCall(this, "Disable", {});
     m_disabled = TRUE;
+    m_blockChannelInput = 1;
     EndSegment();
     ReleaseDevices();
     m_mode = kModeOff;
@@ -169,8 +176,12 @@ void CAudioLog::MarkNow(std::uint32_t segment, int kind, int extra) {
     RecordAudioCall(this, "MarkNow", {Arg(segment), Arg(kind), Arg(extra)});
 }
 
+// The radio is moving to another channel: its audio must not go on into this channel's segment.
 void CAudioLog::AnticipateNewChannel(std::uint32_t frequency) {
     RecordAudioCall(this, "AnticipateNewChannel", {Arg(frequency)});
+    if (m_segment && m_segmentRecord.get(dal::kFrequency) != frequency) {
+        EndSegment();
+    }
 }
 
 void CAudioLog::Reset() {

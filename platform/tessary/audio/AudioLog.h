@@ -240,6 +240,14 @@ private:
     void StopPlayback();
     // Shows the time and channel of the file's current segment.
     void ShowCurrentSegment();
+    void ShowHeardSegment();
+    // Playing, starting or seeking, or playing out the last of the file.
+    bool Going() const {
+        return m_playState == kPlayPlaying || m_playState == kPlayStarting ||
+               m_playState == kPlaySegmentEnd;
+    }
+    // The segment whose audio the output plays now; the file may be read further on.
+    std::uint32_t HeardRecord() const;
     // Gives back what the output still holds.
     void DropOutput();
     void GotoSegment(std::uint32_t number);
@@ -250,6 +258,8 @@ private:
     std::unique_ptr<CAudioSegment> m_segment;
     dal m_segmentRecord;
     BYTE m_lastTickPlayState = kPlayStopped;
+    // The segment whose time and channel are shown.
+    std::uint32_t m_shownRecord = 0;
     // The inversion carrier while it is on, in radians a sample.
     double m_invertStep = 0;
     double m_invertPhase = 0;

@@ -69,6 +69,8 @@ struct CAudioLog::Buffer {
     WAVEHDR header;
     // The segment of the file the audio came from while playing.
     std::uint32_t record = 0;
+    // That segment's channel, shown when its audio is heard.
+    dal channel;
     // Given back by a reset: the buffer goes when its message comes.
     bool retired = false;
 };
@@ -322,7 +324,10 @@ void CAudioLog::Play(const std::uint8_t* samples, std::uint32_t bytes) {
         }
         PutSample(data, i, static_cast<std::int16_t>(SampleAt(data, i) * gain));
     }
-    buffer->record = m_mode == kModePlay ? m_file.m_currentRecord : 0;
+    if (m_mode == kModePlay) {
+        buffer->record = m_file.m_currentRecord;
+        buffer->channel = m_file.CurrentHeader().get(wlseg::kDal);
+    }
     if (waveOutWrite(m_waveOut, &buffer->header, sizeof(WAVEHDR)) == MMSYSERR_NOERROR) {
         m_outputBuffers.push_back(std::move(buffer));
     }
@@ -331,7 +336,7 @@ void CAudioLog::Play(const std::uint8_t* samples, std::uint32_t bytes) {
 // Keeps a few buffers of the file queued while playing; at the end of a segment play goes on with
 // the next, and at the end of the file it stops there.
 void CAudioLog::FeedPlayback() {
-    if (m_mode != kModePlay || m_playState != kPlayPlaying || !m_waveOut) {
+    if (m_mode != kModePlay || !Going() || !m_waveOut) {
         return;
     }
     if (m_skipCount != 0) {
@@ -342,6 +347,14 @@ void CAudioLog::FeedPlayback() {
             return;
         }
         ShowCurrentSegment();
+        m_playState = kPlayStarting;
+    } else if (m_playState == kPlaySegmentEnd) {
+        // The last segment is read out: what the output holds plays to its end.
+        if (LiveCount(m_outputBuffers) == 0) {
+            m_playState = kPlayFileEnd;
+            SetState(kStateStopped);
+        }
+        return;
     }
     std::vector<std::uint8_t> samples(kBufferBytes);
     while (LiveCount(m_outputBuffers) < kPlayAhead) {
@@ -350,19 +363,44 @@ void CAudioLog::FeedPlayback() {
             Play(samples.data(), bytes & ~1u);
             continue;
         }
+        // The next segment is shown when its audio is heard, not when it is read.
         if (!NextPlayableRecord()) {
+            m_playState = kPlaySegmentEnd;
             if (LiveCount(m_outputBuffers) == 0) {
                 m_playState = kPlayFileEnd;
                 SetState(kStateStopped);
             }
             return;
         }
-        ShowCurrentSegment();
     }
+}
+
+std::uint32_t CAudioLog::HeardRecord() const {
+    const auto playing =
+        std::ranges::find_if(m_outputBuffers, [](const auto& buffer) { return !buffer->retired; });
+    return playing == m_outputBuffers.end() || (*playing)->record == 0 ? m_file.m_currentRecord
+                                                                       : (*playing)->record;
+}
+
+// The file is read ahead of what is heard: the time and channel follow the audio on the output.
+void CAudioLog::ShowHeardSegment() {
+    if (m_mode != kModePlay) {
+        return;
+    }
+    const auto playing =
+        std::ranges::find_if(m_outputBuffers, [](const auto& buffer) { return !buffer->retired; });
+    if (playing == m_outputBuffers.end() || (*playing)->record == 0 ||
+        (*playing)->record == m_shownRecord) {
+        return;
+    }
+    m_shownRecord = (*playing)->record;
+    UpdateTime((*playing)->channel.get(dal::kTime), static_cast<int>(m_shownRecord));
+    UpdateInfo(&(*playing)->channel, nullptr);
 }
 
 void CAudioLog::ShowCurrentSegment() {
     const dal record = m_file.CurrentHeader().get(wlseg::kDal);
+    m_shownRecord = m_file.m_currentRecord;
     UpdateTime(record.get(dal::kTime), static_cast<int>(m_file.m_currentRecord));
     UpdateInfo(&record, nullptr);
 }
@@ -380,10 +418,7 @@ void CAudioLog::Skip() {
     if (m_mode != kModePlay) {
         return;
     }
-    const auto playing =
-        std::ranges::find_if(m_outputBuffers, [](const auto& buffer) { return !buffer->retired; });
-    const std::uint32_t heard =
-        playing == m_outputBuffers.end() ? m_file.m_currentRecord : (*playing)->record;
+    const std::uint32_t heard = HeardRecord();
     DropOutput();
     m_file.GotoPlaySegment(heard);
     ++m_skipCount;
@@ -399,14 +434,18 @@ void CAudioLog::StopPlayback() {
 }
 
 void CAudioLog::OnTimerTick() {
+    // The output was given its first audio since play started or moved.
+    if (m_playState == kPlayStarting) {
+        m_playState = kPlayPlaying;
+    }
     // A held or paused output goes on at the tick where playing returns.
-    if (m_waveOut && m_playState == kPlayPlaying &&
-        (m_outputPaused || m_lastTickPlayState != kPlayPlaying)) {
+    if (m_waveOut && Going() && (m_outputPaused || m_lastTickPlayState != kPlayPlaying)) {
         waveOutRestart(m_waveOut);
         m_outputPaused = FALSE;
     }
     m_lastTickPlayState = m_playState;
     FeedPlayback();
+    ShowHeardSegment();
     if (m_recording) {
         CheckDiskSpace();
     }

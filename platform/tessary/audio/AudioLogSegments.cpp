@@ -81,6 +81,9 @@ void CAudioLog::GotoSegment(std::uint32_t number) {
     }
     DropOutput();
     ShowCurrentSegment();
+    if (m_playState == kPlayPlaying || m_playState == kPlaySegmentEnd) {
+        m_playState = kPlayStarting;
+    }
     FeedPlayback();
     UpdatePosition();
 }
@@ -103,7 +106,7 @@ void CAudioLog::OnPlayButton() {
 
 void CAudioLog::OnPauseButton() {
     RecordAudioCall(this, "OnPauseButton", {});
-    if (m_mode == kModePlay && m_playState == kPlayPlaying) {
+    if (m_mode == kModePlay && (m_playState == kPlayPlaying || m_playState == kPlayStarting)) {
         if (m_waveOut) {
             waveOutPause(m_waveOut);
             m_outputPaused = TRUE;
@@ -136,13 +139,13 @@ void CAudioLog::OnRewindButton() {
 
 void CAudioLog::OnForwardButton() {
     RecordAudioCall(this, "OnForwardButton", {});
-    GotoSegment(m_file.m_currentRecord + 1);
+    GotoSegment(HeardRecord() + 1);
 }
 
 void CAudioLog::OnBackButton() {
     RecordAudioCall(this, "OnBackButton", {});
-    if (m_file.m_currentRecord > 1) {
-        GotoSegment(m_file.m_currentRecord - 1);
+    if (const std::uint32_t heard = HeardRecord(); heard > 1) {
+        GotoSegment(heard - 1);
     }
 }
 
@@ -191,8 +194,8 @@ void CAudioLog::OnGotoSegment(std::uint32_t number, BYTE play) {
         return;
     }
     GotoSegment(number);
-    if (play && m_playState != kPlayPlaying) {
-        m_playState = kPlayPlaying;
+    if (play && m_playState != kPlayPlaying && m_playState != kPlayStarting) {
+        m_playState = kPlayStarting;
         SetState(kStateActive);
         FeedPlayback();
     }

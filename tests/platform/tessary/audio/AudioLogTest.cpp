@@ -101,6 +101,16 @@ protected:
         log.SetRole(1);
     }
 
+    // Starts recording a segment of the "Fire" channel into the file.
+    void RecordFire() {
+        DeclareCard();
+        UseFile();
+        ASSERT_TRUE(log.Create(&owner, 0));
+        log.SetMode(CAudioLog::kModeRecord);
+        const dal fire = ChannelRecord("Fire", 155'010'000);
+        log.ProcessRequest(2, &fire, 0);
+    }
+
     // The owner's 100 ms timer, as the logger windows run it.
     void Ticks(int count) {
         for (int i = 0; i < count; ++i) {
@@ -219,20 +229,17 @@ TEST_F(AudioLogTest, PlayNeedsAFileAndPlaysItsSegmentsOnTheOutput) {
     const std::uint32_t recorded = ReadRecordingFile(path).at(0).header.get(wlseg::kPayloadLength);
 
     ASSERT_EQ(log.SetMode(CAudioLog::kModePlay), 0);
+    EXPECT_EQ(log.m_playState, CAudioLog::kPlayStarting);
+    Ticks(1);
     EXPECT_EQ(log.m_playState, CAudioLog::kPlayPlaying);
-    Ticks(10);
+    Ticks(9);
     EXPECT_EQ(sim::Played(0).size() - monitored, recorded) << "the whole segment was played";
     EXPECT_EQ(log.m_playState, CAudioLog::kPlayFileEnd);
     EXPECT_EQ(log.m_state, CAudioLog::kStateStopped);
 }
 
 TEST_F(AudioLogTest, AHeldOutputResumesAtTheTickWherePlayingReturns) {
-    DeclareCard();
-    UseFile();
-    ASSERT_TRUE(log.Create(&owner, 0));
-    log.SetMode(CAudioLog::kModeRecord);
-    const dal fire = ChannelRecord("Fire", 155'010'000);
-    log.ProcessRequest(2, &fire, 0);
+    ASSERT_NO_FATAL_FAILURE(RecordFire());
     Ticks(10);
     log.SetMode(CAudioLog::kModeOff);
     ASSERT_EQ(log.SetMode(CAudioLog::kModePlay), 0);
@@ -373,6 +380,88 @@ TEST_F(AudioLogTest, ChainPlaysOnlyTheChainedChannelAndSkipLeavesTheSegment) {
     EXPECT_EQ(log.updates.front(), "indicator 0=1");
     EXPECT_EQ(std::ranges::count(log.updates, std::string("time 2")), 1)
         << "the skip leaves the segment being heard for the next";
+}
+
+TEST_F(AudioLogTest, PlayStatesFollowStartSeekSkipAndTheHeardSegmentIsShown) {
+    DeclareCard();
+    UseFile();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    RecordChannels({155'010'000, 460'125'000, 155'010'000});
+
+    log.updates.clear();
+    ASSERT_EQ(log.SetMode(CAudioLog::kModePlay), 0);
+    EXPECT_EQ(log.m_playState, CAudioLog::kPlayStarting);
+    Ticks(1);
+    EXPECT_EQ(log.m_playState, CAudioLog::kPlayPlaying);
+    log.OnForwardButton();
+    EXPECT_EQ(log.m_playState, CAudioLog::kPlayStarting) << "seeking";
+    Ticks(1);
+    EXPECT_EQ(log.m_playState, CAudioLog::kPlayPlaying);
+
+    log.OnClickSkip();
+    Ticks(1);
+    EXPECT_EQ(log.m_file.m_currentRecord, 3u);
+    // The last segment is read out: the output plays what it holds, then play ends.
+    EXPECT_EQ(log.m_playState, CAudioLog::kPlaySegmentEnd);
+    Ticks(10);
+    EXPECT_EQ(log.m_playState, CAudioLog::kPlayFileEnd);
+
+    // Each segment's time is shown once, when it starts.
+    std::vector<std::string> times;
+    for (const std::string& update : log.updates) {
+        if (update.starts_with("time ")) {
+            times.push_back(update);
+        }
+    }
+    EXPECT_EQ(times, (std::vector<std::string>{"time 1", "time 2", "time 3"}));
+}
+
+TEST_F(AudioLogTest, TheTimeOfASegmentReadAheadIsShownOnlyWhenItIsHeard) {
+    DeclareCard();
+    UseFile();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    // Segments shorter than the output's read-ahead.
+    log.SetMode(CAudioLog::kModeRecord);
+    for (const char* name : {"One", "Two"}) {
+        const dal record = ChannelRecord(name, 155'010'000);
+        log.ProcessRequest(2, &record, 0);
+        Ticks(2);
+    }
+    log.ProcessRequest(1, nullptr, 0);
+    log.SetMode(CAudioLog::kModeOff);
+
+    log.updates.clear();
+    ASSERT_EQ(log.SetMode(CAudioLog::kModePlay), 0);
+    EXPECT_EQ(std::ranges::count(log.updates, std::string("info Two")), 0)
+        << "the second segment is queued but not heard yet";
+    Ticks(20);
+    EXPECT_EQ(std::ranges::count(log.updates, std::string("info Two")), 1);
+}
+
+TEST_F(AudioLogTest, ChannelInputIsBlockedWhileDisabledOrInTheSettingsDialog) {
+    log.Disable();
+    EXPECT_NE(log.m_blockChannelInput, 0);
+    log.Enable();
+    EXPECT_EQ(log.m_blockChannelInput, 0);
+
+    BYTE during = 0;
+    hb::afx::SetModalScript("CAudioLogSettings", [&](CDialog& dialog) {
+        during = log.m_blockChannelInput;
+        hb::afx::ClickButton(dialog, IDCANCEL);
+    });
+    log.Settings();
+    EXPECT_NE(during, 0);
+    EXPECT_EQ(log.m_blockChannelInput, 0);
+}
+
+TEST_F(AudioLogTest, ANewChannelEndsTheSegmentOfAnotherFrequencyOnly) {
+    ASSERT_NO_FATAL_FAILURE(RecordFire());
+    ASSERT_NE(log.m_openSegment, nullptr);
+    log.AnticipateNewChannel(155'010'000);
+    EXPECT_NE(log.m_openSegment, nullptr);
+    log.AnticipateNewChannel(460'125'000);
+    EXPECT_EQ(log.m_openSegment, nullptr);
+    EXPECT_EQ(log.m_state, CAudioLog::kStateActive);
 }
 
 // The loudest sample of 16-bit audio.
