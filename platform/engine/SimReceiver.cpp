@@ -31,7 +31,8 @@ void SimReceiver::Tune(const Parm& record) {
 }
 
 std::uint8_t SimReceiver::Signal(std::int64_t nowMs) const {
-    return m_activity.Level(m_tuned.get(Parm::kFrequency), nowMs);
+    const std::uint8_t level = m_activity.Level(m_tuned.get(Parm::kFrequency), nowMs);
+    return level > m_squelch ? level : 0;
 }
 
 Reply SimReceiver::Handle(const Request& request) {
@@ -51,6 +52,11 @@ Reply SimReceiver::Handle(const Request& request) {
         return {};
     case RequestKind::SetSquelch:
         m_squelch = static_cast<std::uint8_t>(request.value);
+        return {};
+    case RequestKind::SetVsc:
+        // The radio reports it in the record it is tuned to.
+        m_vsc = static_cast<std::uint8_t>(request.value);
+        m_tuned.set(Parm::kVscLevel, m_vsc);
         return {};
     case RequestKind::GetVolume:
         return {m_volume, false};

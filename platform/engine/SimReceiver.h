@@ -1,7 +1,7 @@
 #pragma once
 // The simulated receiver: it listens where it is tuned, hears the band activity of its seed,
-// keeps volume, squelch and the trunk-tracker commands it is given. Memory and raw-command
-// requests go to its simulated radio by the request path; the rest complete at once.
+// keeps volume, squelch, VSC level and the trunk-tracker commands it is given. Memory and
+// raw-command requests go to its simulated radio by the request path; the rest complete at once.
 
 #include "platform/engine/BandActivity.h"
 #include "platform/engine/Device.h"
@@ -33,7 +33,9 @@ private:
     unsigned m_rate;
     Parm m_tuned;
     std::uint8_t m_volume = 0;
+    // Signals at or below it are not heard.
     std::uint8_t m_squelch = 0;
+    std::uint8_t m_vsc = 0;
     std::unique_ptr<RequestPath> m_path;
     std::uint32_t m_requests = 0;
     std::uint32_t m_tunings = 0;

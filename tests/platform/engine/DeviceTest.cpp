@@ -62,6 +62,33 @@ TEST_F(DeviceTest, RequestsAnswerAtOnceAndCanBeScripted) {
     EXPECT_EQ(EngineSim::Calls("scan_device_set_volume")[0].value, 0x1234u);
 }
 
+TEST_F(DeviceTest, SquelchMutesSignalsUpToItsLevelAndVscIsKept) {
+    const std::uint16_t device = scan_open_device("Scanner", m_window.hwnd(), 0);
+    ASSERT_FALSE(rec::IsFailureStatus(device));
+    parm vfo;
+    vfo.set(parm::kFrequency, kBusy);
+    ASSERT_EQ(scan_device_vfo_fast_write(device, &vfo), 0);
+    std::uint32_t heard = 0;
+    for (int step = 0; step < 1000 && heard == 0; ++step) {
+        AdvanceAndPump(100);
+        heard = Read(device).get(DeviceStatus::kSignalLevel);
+    }
+    ASSERT_GT(heard, 0u);
+
+    const std::uint32_t atSignal = heard, belowSignal = heard - 1;
+    ASSERT_EQ(scan_device_set_squelch(device, &atSignal), 0);
+    EXPECT_EQ(Read(device).get(DeviceStatus::kSignalLevel), 0u);
+    EXPECT_EQ(Read(device).get(DeviceStatus::kSquelchOpen), 0);
+    ASSERT_EQ(scan_device_set_squelch(device, &belowSignal), 0);
+    EXPECT_EQ(Read(device).get(DeviceStatus::kSignalLevel), heard);
+    EXPECT_EQ(Read(device).get(DeviceStatus::kSquelchOpen), 1);
+
+    EXPECT_EQ(scan_device_set_vsc(device, 7), 0);
+    const parm tuned = Read(device).get(DeviceStatus::kCurrentParm);
+    EXPECT_EQ(tuned.get(parm::kVscLevel), 7);
+    EXPECT_EQ(tuned.get(parm::kFrequency), kBusy);
+}
+
 TEST_F(DeviceTest, NotificationsFollowTheWindowGivenLast) {
     hb::testkit::TestWindow panel{hb::testkit::TestWindowOptions{}};
     const std::uint16_t engine = Create(m_window.hwnd());

@@ -187,6 +187,19 @@ TEST_F(EngineScanTest, LockedOutChannelsAndFrequenciesAreSkipped) {
     EXPECT_TRUE(RunUntilState(engine, rec::kEngineOnChannelActive));
 }
 
+TEST_F(EngineScanTest, AFullyClosedSquelchHearsNothingToStopOn) {
+    const std::uint16_t engine = Create(m_window.hwnd());
+    AdvanceAndPump(10);
+    const std::uint16_t device = Status(engine).get(EngineStatus::kDeviceHandle);
+    const std::uint32_t closed = 255, open = 0;
+    ASSERT_EQ(scan_device_set_squelch(device, &closed), 0);
+    EXPECT_FALSE(RunUntilState(engine, rec::kEngineOnChannelActive, 600));
+    EXPECT_TRUE(DrainHistory(engine).empty());
+
+    ASSERT_EQ(scan_device_set_squelch(device, &open), 0);
+    EXPECT_TRUE(RunUntilState(engine, rec::kEngineOnChannelActive));
+}
+
 TEST_F(EngineScanTest, ScriptedStatesRecordsAndMessagesReachTheWindow) {
     const std::uint16_t engine = Create(m_window.hwnd());
     const std::uint16_t device = Status(engine).get(EngineStatus::kDeviceHandle);
