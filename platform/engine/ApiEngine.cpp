@@ -8,6 +8,7 @@
 #include "platform/engine/RadioSettings.h"
 #include "platform/engine/Registry.h"
 #include "platform/engine/SimState.h"
+#include "platform/records/DecoderModel.h"
 #include "platform/records/ProgHeader.h"
 #include "platform/records/StatusCodes.h"
 
@@ -56,11 +57,16 @@ std::uint16_t Create(std::string_view function, const char* name, const void* pr
         return call.Done(radio.status);
     }
     OpenedDevice reader;
+    std::uint32_t toneDecodes = 0;
     if (withToneReader) {
         if (const auto section = ToneReaderOf(SettingsFile(), name)) {
             reader = OpenDevice(*section, DeviceRole::ToneReader);
             if (!reader.device) {
                 return call.Done(hb::records::kStatusDecoderFailure);
+            }
+            const int type = ReadRadioSection(SettingsFile(), *section).type;
+            if (const auto* model = hb::records::FindDecoderModel(type & 0xFF)) {
+                toneDecodes = model->decodes;
             }
         }
     }
@@ -80,10 +86,12 @@ std::uint16_t Create(std::string_view function, const char* name, const void* pr
     setup.handle = handle;
     setup.device = device;
     setup.toneDevice = toneDevice;
+    setup.toneDecodes = toneDecodes;
     setup.receiver = radio.device.get();
     setup.name = name;
     setup.stopSteps = SimState::Get().stopSteps;
     const RadioSection section = ReadRadioSection(SettingsFile(), name);
+    setup.toneSeed = section.seed;
     setup.faultSeconds = section.faultSeconds;
     setup.faultKinds = section.faultKinds;
     setup.notify = [handle](UINT message, WPARAM wParam, LPARAM lParam) {

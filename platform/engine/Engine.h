@@ -33,6 +33,9 @@ public:
         std::uint16_t handle = 0;
         std::uint16_t device = 0;
         std::uint16_t toneDevice = 0;
+        // What the tone reader decodes (0: none), and the seed its tones are chosen by.
+        std::uint32_t toneDecodes = 0;
+        std::uint64_t toneSeed = 1;
         Device* receiver = nullptr; // outlives the engine
         std::string name;
         std::optional<unsigned> stopSteps; // none: the engine never stops

@@ -3,6 +3,7 @@
 
 #include "platform/engine/Engine.h"
 #include "platform/engine/EngineCodes.h"
+#include "platform/engine/ToneOutput.h"
 #include "platform/records/PrivateMessages.h"
 #include "platform/win/core/Clock.h"
 
@@ -82,6 +83,9 @@ void Engine::BeginHit(std::uint8_t level) {
     m_hit.longTime = hb::win::LongTimeNow();
     m_hit.frequency = TunedFrequency(*m_setup.receiver, now);
     m_hit.id = m_setup.receiver->CallId(now);
+    if (!m_hit.id.inUse() && m_setup.toneDecodes != 0) {
+        m_hit.id = HeardToneId(m_current, m_setup.toneDecodes, m_setup.toneSeed);
+    }
     m_hit.lowest = m_hit.highest = level;
     AddSample(level);
 }
