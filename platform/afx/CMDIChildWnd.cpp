@@ -5,6 +5,7 @@
 #include "platform/afx/CView.h"
 #include "platform/afx/CWinApp.h"
 #include "platform/afx/HandleMap.h"
+#include "platform/afx/res/ResourceLoading.h"
 
 #include <algorithm>
 
@@ -67,6 +68,11 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                              CCreateContext* pContext) {
     LoadFrameResources(nIDResource);
+    const LPCSTR name = MAKEINTRESOURCE(nIDResource);
+    if (const HMENU menu = ::LoadMenu(AfxFindResourceHandle(name, RT_MENU), name)) {
+        ::DestroyMenu(menu);
+        m_nIDMenuShared = nIDResource;
+    }
     const CString title = m_strTitle;
     auto* parent = DYNAMIC_DOWNCAST(CMDIFrameWnd, pParentWnd);
     if (!hb::afx::detail::CreateSelfDeleting(this, [&] {
@@ -125,6 +131,7 @@ void CMDIChildWnd::OnMDIActivate(BOOL bActivate, CWnd*, CWnd*) {
     }
     if (CMDIFrameWnd* frame = GetMDIFrame()) {
         frame->OnUpdateFrameTitle(TRUE);
+        frame->OnUpdateFrameMenu();
     }
     if (bActivate && view) {
         view->OnActivateView(TRUE, view, view);

@@ -31,6 +31,9 @@ public:
     // With FWS_ADDTOTITLE the document's title; then the MDI frame's title follows.
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The menu resource of the frame's document type (the id LoadFrame was given, when such a
+    // menu exists), or 0: the MDI frame's menu shows its popups while this child is active.
+    UINT GetSharedMenuId() const { return m_nIDMenuShared; }
 
 protected:
     // The active view hears that it is deactivated or activated with the frame, and the MDI
@@ -39,4 +42,7 @@ protected:
     void OnDestroy();
 
     DECLARE_MESSAGE_MAP()
+
+private:
+    UINT m_nIDMenuShared = 0;
 };

@@ -29,6 +29,8 @@ public:
     CFrameWnd* GetActiveFrame() override;
     // With FWS_ADDTOTITLE: the title, then " - " and the active child's document title.
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
+    // The active child changed: frames whose menu follows the child's document type update it.
+    virtual void OnUpdateFrameMenu() {}
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     // The popup of `menu` that holds a window command (ID_WINDOW_NEW to ID_WINDOW_SPLIT).

@@ -1,6 +1,8 @@
 #include "platform/toolkit/CXTPMDIFrameWnd.h"
 
+#include "platform/afx/CMDIChildWnd.h"
 #include "platform/toolkit/CXTPCommandBars.h"
+#include "platform/toolkit/CXTPMenuBar.h"
 
 IMPLEMENT_DYNCREATE(CXTPMDIFrameWnd, CMDIFrameWnd)
 
@@ -32,6 +34,14 @@ void CXTPMDIFrameWnd::SaveCommandBars(LPCSTR lpszProfileName) {
         m_pCommandBars->SaveOptions(lpszProfileName);
         m_pCommandBars->SaveBarState(lpszProfileName);
         m_pCommandBars->GetShortcutManager()->SaveShortcuts(lpszProfileName);
+    }
+}
+
+void CXTPMDIFrameWnd::OnUpdateFrameMenu() {
+    CXTPMenuBar* menuBar = m_pCommandBars ? m_pCommandBars->GetMenuBar() : nullptr;
+    if (menuBar) {
+        const CMDIChildWnd* child = MDIGetActive();
+        menuBar->ShowDocumentMenu(child ? child->GetSharedMenuId() : 0);
     }
 }
 

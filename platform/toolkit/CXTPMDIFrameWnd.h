@@ -22,6 +22,8 @@ public:
     void SaveCommandBars(LPCSTR lpszProfileName);
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // The menu bar shows the active child's document menu beside its own.
+    void OnUpdateFrameMenu() override;
 
 private:
     CXTPCommandBars* m_pCommandBars = nullptr;

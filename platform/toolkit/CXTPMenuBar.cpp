@@ -34,6 +34,9 @@ CXTPMenuBar::~CXTPMenuBar() {
     if (m_menu) {
         ::DestroyMenu(m_menu);
     }
+    if (m_documentMenu) {
+        ::DestroyMenu(m_documentMenu);
+    }
 }
 
 BOOL CXTPMenuBar::LoadMenuBar(UINT nIDMenu) {
@@ -46,9 +49,46 @@ BOOL CXTPMenuBar::LoadMenuBar(UINT nIDMenu) {
         ::DestroyMenu(m_menu);
     }
     m_menu = menu;
+    BuildControls();
+    return TRUE;
+}
+
+void CXTPMenuBar::ShowDocumentMenu(UINT nIDMenu) {
+    if (nIDMenu == m_nIDDocumentMenu) {
+        return;
+    }
+    if (m_documentMenu) {
+        ::DestroyMenu(m_documentMenu);
+    }
+    const LPCSTR name = MAKEINTRESOURCE(nIDMenu);
+    m_documentMenu = nIDMenu ? ::LoadMenu(AfxFindResourceHandle(name, RT_MENU), name) : HMENU{};
+    m_nIDDocumentMenu = m_documentMenu ? nIDMenu : 0;
+    if (m_menu) {
+        BuildControls();
+        Invalidate();
+    }
+}
+
+void CXTPMenuBar::BuildControls() {
+    GetControls()->RemoveAll();
+    const int count = ::GetMenuItemCount(m_menu);
+    const HMENU windowMenu = CMDIFrameWnd::GetWindowMenuPopup(m_menu);
+    int windowPopup = 0;
+    while (windowPopup < count &&
+           !(windowMenu && ::GetSubMenu(m_menu, windowPopup) == windowMenu)) {
+        ++windowPopup;
+    }
+    AddItems(m_menu, 0, windowPopup);
+    if (m_documentMenu) {
+        AddItems(m_documentMenu, 0, ::GetMenuItemCount(m_documentMenu));
+    }
+    AddItems(m_menu, windowPopup, count);
+    RecalcSiteLayout();
+}
+
+void CXTPMenuBar::AddItems(HMENU menu, int first, int last) {
     CXTPControls& controls = *GetControls();
-    controls.RemoveAll();
-    for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
+    for (int index = first; index < last; ++index) {
         std::string text(static_cast<std::size_t>(::GetMenuString(menu, static_cast<UINT>(index),
                                                                   nullptr, 0, MF_BYPOSITION)),
                          '\0');
@@ -60,8 +100,6 @@ BOOL CXTPMenuBar::LoadMenuBar(UINT nIDMenu) {
             controls.Add(xtpControlButton, static_cast<int>(id), CString(text.c_str()));
         }
     }
-    RecalcSiteLayout();
-    return TRUE;
 }
 
 void CXTPMenuBar::OnExecute(CXTPControl& control) {

@@ -6,7 +6,8 @@ class CMDIChildWnd;
 // The bar that stands for the site frame's menu: one control per top-level item of a menu
 // resource. A popup item opens its menu (WM_INITMENUPOPUP to the site, then the chosen command
 // goes to the site as WM_COMMAND). In an MDI frame the menu's window popup lists the open windows,
-// and a maximized child's minimize, restore and close buttons sit at the bar's right end.
+// and a maximized child's minimize, restore and close buttons sit at the bar's right end; the
+// active child's document menu lends its popups, which stand before the window popup.
 class CXTPMenuBar : public CXTPToolBar {
     DECLARE_DYNCREATE(CXTPMenuBar)
 
@@ -17,8 +18,10 @@ public:
     BOOL LoadMenuBar(UINT nIDMenu);
     // The menu the bar shows, or null.
     HMENU GetMenu() const { return m_menu; }
-    // The bar keeps no menus of document types besides its own: there is nothing to free.
-    void FreeMDIMenus() {}
+    // Shows the popups of the document menu `nIDMenu` (0: none) beside the bar's own.
+    void ShowDocumentMenu(UINT nIDMenu);
+    // Lets go of the document menu.
+    void FreeMDIMenus() { ShowDocumentMenu(0); }
 
 protected:
     void OnExecute(CXTPControl& control) override;
@@ -30,6 +33,11 @@ protected:
 private:
     // The site's active MDI child when it is maximized, else null.
     CMDIChildWnd* MaximizedChild() const;
+    // One control per top-level item of the bar's menu, the document menu's popups included.
+    void BuildControls();
+    void AddItems(HMENU menu, int first, int last);
 
     HMENU m_menu;
+    HMENU m_documentMenu = nullptr;
+    UINT m_nIDDocumentMenu = 0;
 };

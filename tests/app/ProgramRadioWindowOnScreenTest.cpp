@@ -14,6 +14,11 @@ protected:
     // Where the radio window, as it first opens, shows its "History" tab.
     static constexpr int kHistoryTabX = 117;
     static constexpr int kTabsY = 288;
+    // Where the menu bar shows the radio window's own "Radio" menu while that window is active.
+    static constexpr int kRadioMenuX = 252;
+    // The radio menu's items, and where "Mini Status DIsplay" stands among them.
+    static constexpr int kRadioMenuItems = 7;
+    static constexpr int kMiniStatusItem = 4;
 };
 
 TEST_F(ProgramRadioWindowOnScreenTest, TheCopiedScanListOpensTheReceiversWindow) {
@@ -28,6 +33,22 @@ TEST_F(ProgramRadioWindowOnScreenTest, TheCopiedScanListOpensTheReceiversWindow)
     ASSERT_TRUE(driver->WaitUntilChanged(*main, 5, tabsBelow, 490, 140, before, kWait));
     EXPECT_TRUE(
         driver->Screenshot(*main, hb::testkit::ArtefactPath("program-history-columns.png")));
+}
+
+TEST_F(ProgramRadioWindowOnScreenTest, TheRadioMenuOfTheActiveRadioWindowOpensTheMiniStatusWindow) {
+    const auto main = StartOnReceiversList();
+    ASSERT_TRUE(main);
+    driver->Click(*main, kRadioMenuX, kMenuBarY);
+    const auto menu = driver->FindPopup(kWait);
+    ASSERT_TRUE(menu) << "the Radio menu did not drop down";
+    ASSERT_TRUE(driver->WaitUntilPainted(*menu, kWait));
+    EXPECT_TRUE(driver->Screenshot(*menu, hb::testkit::ArtefactPath("program-radio-menu.png")));
+
+    const int itemHeight = driver->Height(*menu) / kRadioMenuItems;
+    driver->Click(*menu, kFirstItemX, itemHeight * kMiniStatusItem + itemHeight / 2);
+    const auto mini = driver->FindWindow("Receiver", kWait);
+    ASSERT_TRUE(mini) << "the mini status window did not open";
+    EXPECT_TRUE(driver->WaitUntilPainted(*mini, kWait));
 }
 
 } // namespace

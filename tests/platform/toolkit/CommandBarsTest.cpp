@@ -24,7 +24,7 @@ TEST_F(ToolkitAppTest, TheBarsAreBuiltFromTheResourcesAndStackAboveTheClientArea
     Start();
     CXTPMenuBar* menu = Bars().GetMenuBar();
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->GetControlCount(), 2);
+    ASSERT_EQ(menu->GetControlCount(), 3);
     EXPECT_EQ(menu->GetControl(0)->GetType(), xtpControlPopup);
     EXPECT_EQ(menu->GetControl(1)->GetCaption(), "&Tools");
     // The frame's own menu gave way to the bar.
@@ -181,6 +181,42 @@ TEST_F(ToolkitAppTest, AClickedButtonsCommandTakesTheFramesRouteToTheActiveView)
     ASSERT_EQ(hb::win::PopupMenuLog().size(), 1u);
     EXPECT_EQ(hb::win::PopupMenuLog()[0].enabled, (std::vector<UINT>{kViewCommand, kFrameCommand}));
     EXPECT_EQ(Log().commands, (Strings{"view Doc1", "frame", "view Doc1"}));
+}
+
+Strings Captions(const CXTPCommandBar& bar) {
+    Strings captions;
+    for (int index = 0; const CXTPControl* control = bar.GetControl(index); ++index) {
+        captions.push_back(control->GetCaption().str());
+    }
+    return captions;
+}
+
+TEST_F(ToolkitAppTest, TheActiveChildsDocumentMenuStandsBeforeTheWindowMenuWhileItIsOpen) {
+    Start();
+    CXTPMenuBar& bar = *Bars().GetMenuBar();
+    const Strings own{"&File", "&Tools", "&Window"};
+    EXPECT_EQ(Captions(bar), own);
+
+    CDocument* first = OpenChild();
+    ASSERT_NE(first, nullptr);
+    Pump();
+    EXPECT_EQ(Captions(bar), (Strings{"&File", "&Tools", "&Doc", "&Window"}));
+    // Its commands take the route of every other command, to the active view first.
+    hb::win::ExpectPopupMenu(kViewCommand);
+    Click(bar.GetControl(2));
+    EXPECT_EQ(Log().commands, (Strings{"view Doc1"}));
+
+    // A second child of the same type keeps the menu; the last one closed takes it away.
+    CDocument* second = OpenChild();
+    ASSERT_NE(second, nullptr);
+    Pump();
+    EXPECT_EQ(bar.GetControlCount(), 4);
+    second->OnCloseDocument();
+    Pump();
+    EXPECT_EQ(Captions(bar), (Strings{"&File", "&Tools", "&Doc", "&Window"}));
+    first->OnCloseDocument();
+    Pump();
+    EXPECT_EQ(Captions(bar), own);
 }
 
 TEST_F(ToolkitAppTest, AQuickSecondClickOnTheMenuBarIsAClickLikeTheFirst) {
