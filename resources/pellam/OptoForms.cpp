@@ -1,8 +1,8 @@
 // The panels of the two models with tone and ID decoders.
 #include "platform/win/core/Window.h"
+#include "resources/ReceiverPanel.h"
 #include "resources/ResourceIds.h"
 #include "resources/pellam/PellamForms.h"
-#include "resources/pellam/ReceiverPanel.h"
 
 namespace hb::resources {
 

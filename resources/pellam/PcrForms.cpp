@@ -1,9 +1,9 @@
 // The panels of the computer-controlled receivers: the two wide-band models with DSP and tone
 // squelch, and the small one with rocker switches.
 #include "platform/win/core/Window.h"
+#include "resources/ReceiverPanel.h"
 #include "resources/ResourceIds.h"
 #include "resources/pellam/PellamForms.h"
-#include "resources/pellam/ReceiverPanel.h"
 
 namespace hb::resources {
 

@@ -1,74 +1,15 @@
 // The panel of the R8 receiver: tuning and memory on the left, the receiver's own switches and its
 // bandwidth knob in a row beneath.
-#include "platform/win/controls/CommonControls.h"
 #include "platform/win/core/Window.h"
-#include "resources/FormControls.h"
+#include "resources/ReceiverPanel.h"
 #include "resources/ResourceIds.h"
 #include "resources/program/ProgramParts.h"
 
-#include <string>
-
 namespace hb::resources {
 
-namespace {
-
-constexpr DWORD kPanelStyle = WS_CHILD | DS_SETFONT | DS_FIXEDSYS;
-
-Controls TuningControls() {
-    Controls c{
-        FrequencyDisplay(IDC_FREQUENCY_DISPLAY, {4, 4, 150, 24}, 10, 4),
-        Lamp(IDC_KHZ_LAMP, "kHz", {4, 30, 22, 9}),
-        Lamp(IDC_MHZ_LAMP, "MHz", {28, 30, 22, 9}),
-        Label(IDC_RADIO_NAME, "", {52, 30, 102, 9}),
-        Label(IDC_CHANNEL_LABEL, "", {4, 41, 150, 10}),
-        EditableLabel(IDC_NAME_FIELD, {4, 53, 150, 10}),
-    };
-    for (UINT n = 0; n < 5; ++n) {
-        c.push_back(ToggleButton(IDC_VFO_1 + n, "V" + std::to_string(n + 1),
-                                 {4 + static_cast<int>(n) * 25, 66, 23, 12}));
-    }
-    Append(c, {
-                  ToggleButton(IDC_FREQUENCY_FOLLOWING, "FF", {129, 66, 25, 12}),
-                  ToggleButton(IDC_BAND_STEP_SNAP, "SB", {4, 81, 23, 11}),
-                  ToggleButton(IDC_TUNING_STEP_SNAP, "ST", {29, 81, 23, 11}),
-                  PushButton(IDC_SNAP_TO_BAND, "AB", {54, 81, 23, 11}),
-                  PushButton(IDC_SNAP_TO_STEP, "AT", {79, 81, 23, 11}),
-                  PushButton(IDC_SHOW_IN_SCAN_LIST, "CL", {104, 81, 23, 11}),
-                  IconButton(IDC_BAND_SELECT, "", {129, 81, 25, 11}),
-                  PhonePad(IDC_KEYPAD, {160, 4, 64, 56}),
-                  EditBox(IDC_KEYPAD_ENTRY, {160, 62, 64, 12}),
-                  DefaultButton(IDC_ENTER_MHZ, "Enter", {160, 77, 31, 12}),
-                  PushButton(IDC_ENTER_KHZ, "kHz", {193, 77, 31, 12}),
-                  TuningKnob(IDC_TUNING_KNOB, {230, 4, 64, 58}, 0, 1000000),
-                  Lamp(IDC_STEP_DOWN, "<", {230, 64, 14, 10}),
-                  EditBox(IDC_STEP_ENTRY, {246, 64, 32, 10}),
-                  Lamp(IDC_STEP_UP, ">", {280, 64, 14, 10}),
-                  SpinButton(IDC_STEP_SPIN, {246, 76, 32, 10}, UDS_HORZ),
-                  Meter(IDC_S_METER, {300, 4, 76, 56}, -120, 0, "Signal"),
-                  LevelBar(IDC_VU_BAR, {300, 62, 76, 8}, 100, 20),
-                  Lamp(IDC_SIGNAL_LAMP, "Sig", {300, 73, 17, 9}),
-                  Lamp(IDC_SCANNING_LAMP, "Scan", {319, 73, 17, 9}),
-                  Lamp(IDC_STOPPED_LAMP, "Stop", {338, 73, 17, 9}),
-                  Lamp(IDC_HIT_LAMP, "Hit", {357, 73, 19, 9}),
-                  Lamp(IDC_LIVE_PLAY_LAMP, "LIVE", {300, 84, 37, 9}),
-                  Lamp(IDC_RECORDER_STATUS, "OFF", {339, 84, 37, 9}),
-                  Knob(IDC_VOLUME_KNOB, {382, 4, 32, 32}, 0, 100, 50),
-                  Knob(IDC_SQUELCH_KNOB, {418, 4, 32, 32}, 0, 255, 0),
-                  ToggleSwitch(IDC_HOLD_SWITCH, {382, 48, 20, 30}),
-                  Lamp(IDC_LIVE_LED, "Live", {406, 50, 44, 10}),
-                  Lamp(IDC_HOLD_LED, "Hold", {406, 62, 44, 10}),
-                  CountDisplay(IDC_MEMORY_CHANNEL, {4, 100, 46, 20}, 4),
-                  SpinButton(IDC_MEMORY_SPIN, {52, 100, 10, 20}),
-                  PushButton(IDC_MEMORY_STORE, "STO", {4, 122, 28, 12}),
-                  PushButton(IDC_MEMORY_RECALL, "RCL", {34, 122, 28, 12}),
-              });
-    return c;
-}
-
-} // namespace
-
 DialogTemplate R8Form() {
-    Controls c = TuningControls();
+    Controls c = ReceiverCore(kFullPanel);
+    Append(c, MemoryBlock(4, 100));
     const struct {
         DialogControl control;
         const char* caption;
@@ -84,7 +25,7 @@ DialogTemplate R8Form() {
     for (const auto& [control, caption] : captioned) {
         Append(c, Captioned(control, caption));
     }
-    return Form(IDD_R8_VIEW, 456, 166, kPanelStyle, std::move(c));
+    return Form(IDD_R8_VIEW, 456, 166, WS_CHILD | DS_SETFONT | DS_FIXEDSYS, std::move(c));
 }
 
 } // namespace hb::resources
