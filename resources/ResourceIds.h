@@ -228,6 +228,11 @@ inline constexpr UINT IDD_R10_VIEW = 27395;
 inline constexpr UINT IDD_OPTOSCAN_VIEW = 27325;
 inline constexpr UINT IDD_PCR100_VIEW = 27391;
 inline constexpr UINT IDD_NRD535_VIEW = 27452;
+// The R8 receiver's panel: its bandwidth knob sits where other panels have the filter switch.
+inline constexpr UINT IDD_R8_VIEW = 27451;
+inline constexpr UINT IDC_BANDWIDTH_KNOB = 27544;
+inline constexpr UINT IDC_FILTER_MODE_SWITCH = 28004;
+inline constexpr UINT IDS_NO_DSP = 27904;
 inline constexpr UINT IDD_TRUNKTRACKER_VIEW = 28535;
 inline constexpr UINT IDD_BC780_VIEW = 28534;
 inline constexpr UINT IDD_BC895_VIEW = 28536;

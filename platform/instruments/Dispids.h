@@ -244,4 +244,10 @@ inline constexpr long kFontColor = 33;
 inline constexpr long kButtonColor = 53;
 } // namespace modeComboBox
 
+namespace switchRocker {
+// 0 rocked down (off), 1 rocked up (on).
+inline constexpr long kPosition = 1;
+inline constexpr long kFaceColor = 2;
+} // namespace switchRocker
+
 } // namespace hb::instruments

@@ -110,6 +110,14 @@ void ClickAt(HWND hwnd, InstrumentState& state, short shift, long x, long y) {
     case Kind::SwitchLed:
         Toggle(hwnd, switchLed::kActive, Gesture::Click);
         break;
+    case Kind::SwitchRocker: {
+        // The upper half rocks it on, the lower half off.
+        RECT client;
+        GetClientRect(hwnd, &client);
+        Change(hwnd, switchRocker::kPosition, y < (client.top + client.bottom) / 2 ? 1 : 0,
+               Gesture::Change);
+        break;
+    }
     case Kind::SwitchRotary: {
         const double count = std::max(detail::NumberAt(state, switchRotary::kPositionCount), 1.0);
         const double next = std::fmod(detail::NumberAt(state, switchRotary::kPosition) + 1, count);
@@ -236,6 +244,10 @@ bool UserSetPosition(HWND hwnd, double position) {
                Gesture::PositionChange);
         return true;
     }
+    if (Is(state, Kind::SwitchRocker)) {
+        Change(hwnd, switchRocker::kPosition, position >= 0.5 ? 1 : 0, Gesture::Change);
+        return true;
+    }
     if (Is(state, Kind::SwitchRotary)) {
         const double last =
             std::max(detail::NumberAt(*state, switchRotary::kPositionCount) - 1, 0.0);
@@ -355,6 +367,12 @@ bool UserKey(HWND hwnd, short key, short shift) {
             return false;
         }
         Toggle(hwnd, switchToggle::kActive, Gesture::Change);
+        return true;
+    case Kind::SwitchRocker:
+        if (key != static_cast<short>(VK_SPACE)) {
+            return false;
+        }
+        Toggle(hwnd, switchRocker::kPosition, Gesture::Change);
         return true;
     case Kind::PhonePad: {
         const int padKey = PadKeyOf(key);

@@ -14,6 +14,7 @@
 #include "platform/instruments/CiSevenSegmentAnalogX.h"
 #include "platform/instruments/CiSevenSegmentIntegerX.h"
 #include "platform/instruments/CiSliderX.h"
+#include "platform/instruments/CiSwitchRockerX.h"
 #include "platform/instruments/CiSwitchRotaryX.h"
 #include "platform/instruments/CiSwitchToggleX.h"
 #include "platform/instruments/Dispids.h"

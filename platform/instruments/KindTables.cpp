@@ -305,11 +305,15 @@ std::vector<KindInfo> MakeKinds() {
               {10, G::MouseMove, kMouseArgs},
               {11, G::MouseUp, kMouseArgs}}});
     }
-    kinds.push_back({Kind::SwitchRocker,
-                     "TiSwitchRocker",
-                     "{E5F63B8D-D2A6-11D3-85C2-00A0CC3A58C9}",
-                     {BackColor(kFace)},
-                     {}});
+    {
+        using namespace switchRocker;
+        kinds.push_back({Kind::SwitchRocker,
+                         "TiSwitchRocker",
+                         "{E5F63B8D-D2A6-11D3-85C2-00A0CC3A58C9}",
+                         {BackColor(kFace), Int(kPosition, "Position", 0),
+                          Color(kFaceColor, "FaceColor", 0x404040)},
+                         {{1, G::Change, {}}}});
+    }
     kinds.push_back({Kind::SpectrumDisplay,
                      "TiSpectrumDisplay",
                      "{62B89339-CB7D-4F5E-B22E-6D2CE7DE2791}",

@@ -118,4 +118,21 @@ void PaintSwitchToggle(HWND hwnd, HDC hdc, const InstrumentState& state) {
     RaisedEdge(hdc, lever);
 }
 
+// The pressed half is sunk and darker, the raised half catches the light.
+void PaintSwitchRocker(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace switchRocker;
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client, ColorAt(state, kBackColor));
+    const RECT body{client.left + 2, client.top + 2, client.right - 2, client.bottom - 2};
+    const LONG middle = (body.top + body.bottom) / 2;
+    const RECT upper{body.left, body.top, body.right, middle};
+    const RECT lower{body.left, middle, body.right, body.bottom};
+    const bool on = NumberAt(state, kPosition) != 0;
+    const COLORREF face = ColorAt(state, kFaceColor);
+    FillSolid(hdc, on ? upper : lower, face);
+    SunkenEdge(hdc, on ? upper : lower);
+    FillSolid(hdc, on ? lower : upper, kMid);
+    RaisedEdge(hdc, on ? lower : upper);
+}
+
 } // namespace hb::instruments::detail

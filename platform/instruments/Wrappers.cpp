@@ -19,6 +19,7 @@
 #include "platform/instruments/CiSliderX.h"
 #include "platform/instruments/CiSwitchLedX.h"
 #include "platform/instruments/CiSwitchQuadX.h"
+#include "platform/instruments/CiSwitchRockerX.h"
 #include "platform/instruments/CiSwitchRotaryX.h"
 #include "platform/instruments/CiSwitchSliderX.h"
 #include "platform/instruments/CiSwitchToggleX.h"
@@ -49,3 +50,4 @@ IMPLEMENT_DYNAMIC(CiModeComboBoxX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiLCDMatrixX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiLedMatrixX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiSwitchRotaryX, InstrumentWrapper)
+IMPLEMENT_DYNAMIC(CiSwitchRockerX, InstrumentWrapper)

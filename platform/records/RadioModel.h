@@ -80,6 +80,8 @@ struct RadioModel {
     std::span<const FunctionPage> pages;
     std::uint32_t systemTypes = 0;    // trunk systems tracked now
     std::uint32_t trackedSystems = 0; // trunk systems the radio can track at all
+    // A PC receiver fitted with the optional DSP unit.
+    bool dspUnit = false;
 };
 
 // The `features` bit of a radio the program drives; the engine opens only such radios.

@@ -210,6 +210,11 @@ constexpr RadioModel DriverAudio(RadioModel m) {
     return m;
 }
 
+constexpr RadioModel WithDspUnit(RadioModel m) {
+    m.dspUnit = true;
+    return m;
+}
+
 constexpr RadioModel HfReceiver(std::uint8_t type, const char* name) {
     RadioModel m = Receiver(type, name);
     m.features = 0x100 | 0x400 | 0x800;
@@ -274,10 +279,10 @@ constexpr RadioModel kModels[] = {
     Receiver(74, "Receiver 74"),
     Receiver(75, "Receiver 75"),
     Receiver(95, "Receiver 95", 2000, 20),
-    DriverAudio(Receiver(112, "PC Receiver 112")),
+    WithDspUnit(DriverAudio(Receiver(112, "PC Receiver 112"))),
     DriverAudio(Receiver(113, "PC Receiver 113")),
     HfReceiver(115, "HF Receiver 115"),
-    DriverAudio(Receiver(130, "PC Receiver 130")),
+    WithDspUnit(DriverAudio(Receiver(130, "PC Receiver 130"))),
     DriverAudio(HfReceiver(131, "PC HF Receiver 131")),
     TestReceiver(),
 };

@@ -1,8 +1,8 @@
 // The generic receiver panel and the plain panel of trunk models driven as receivers.
 #include "platform/win/core/Window.h"
+#include "resources/ReceiverPanel.h"
 #include "resources/ResourceIds.h"
 #include "resources/pellam/PellamForms.h"
-#include "resources/pellam/ReceiverPanel.h"
 
 namespace hb::resources {
 

@@ -1,8 +1,8 @@
 // The panel of the receiver with five front switches and a continuous second filter.
 #include "platform/win/core/Window.h"
+#include "resources/ReceiverPanel.h"
 #include "resources/ResourceIds.h"
 #include "resources/pellam/PellamForms.h"
-#include "resources/pellam/ReceiverPanel.h"
 
 namespace hb::resources {
 

@@ -1,30 +1,31 @@
 // The panels of the two models with tone and ID decoders.
 #include "platform/win/core/Window.h"
+#include "resources/ReceiverPanel.h"
 #include "resources/ResourceIds.h"
 #include "resources/pellam/PellamForms.h"
-#include "resources/pellam/ReceiverPanel.h"
 
 namespace hb::resources {
 
 namespace {
 
+// The decoder sits in a row beneath the receiver's controls, so the panel is no wider than theirs.
 DialogTemplate OptoComForm() {
     Controls c = ReceiverCore({.statusLamps = true, .recorderLamps = true});
-    Append(c, {SlideSwitch(IDC_MODE_SWITCH, {454, 4, 24, 40}, 3), Caption("Mode", {454, 46, 24, 8}),
-               SlideSwitch(IDC_DECODER_SWITCH, {482, 4, 24, 40}, 5),
-               Caption("Decoder", {480, 46, 30, 8}),
-               FrequencyDisplay(IDC_DECODER_DISPLAY, {514, 4, 92, 20}, 7, 1),
-               Label(IDC_DECODER_TEXT, "", {514, 26, 92, 10})});
+    Append(c, {SlideSwitch(IDC_MODE_SWITCH, {4, 100, 40, 20}, 3), Caption("Mode", {4, 122, 40, 8}),
+               SlideSwitch(IDC_DECODER_SWITCH, {50, 100, 70, 20}, 5),
+               Caption("Decoder", {50, 122, 70, 8}),
+               FrequencyDisplay(IDC_DECODER_DISPLAY, {126, 100, 92, 20}, 7, 1),
+               Label(IDC_DECODER_TEXT, "", {126, 122, 92, 10})});
     const std::pair<UINT, const char*> kinds[] = {{IDC_KIND_PL, "PL"},   {IDC_KIND_DPL, "DPL"},
                                                   {IDC_KIND_LTR, "LTR"}, {IDC_KIND_M1, "M1"},
                                                   {IDC_KIND_M2, "M2"},   {IDC_KIND_ED, "ED"}};
     for (int i = 0; i < 6; ++i) {
         c.push_back(
-            Lamp(kinds[i].first, kinds[i].second, {514 + (i % 3) * 31, 38 + (i / 3) * 11, 29, 9}));
+            Lamp(kinds[i].first, kinds[i].second, {224 + (i % 3) * 31, 100 + (i / 3) * 11, 29, 9}));
     }
-    Append(c, {Lamp(IDC_TRUNK_LAMP, "Trunk", {514, 62, 44, 9}),
-               Lamp(IDC_ID_HOLD_LAMP, "ID Hold", {562, 62, 44, 9})});
-    return Form(IDD_OPTOCOM_VIEW, 610, 98, kPanelStyle, std::move(c));
+    Append(c, {Lamp(IDC_TRUNK_LAMP, "Trunk", {224, 122, 44, 9}),
+               Lamp(IDC_ID_HOLD_LAMP, "ID Hold", {272, 122, 44, 9})});
+    return Form(IDD_OPTOCOM_VIEW, 454, 136, kPanelStyle, std::move(c));
 }
 
 DialogTemplate OptoScanForm() {

@@ -1,9 +1,9 @@
 // The panels of the computer-controlled receivers: the two wide-band models with DSP and tone
 // squelch, and the small one with rocker switches.
 #include "platform/win/core/Window.h"
+#include "resources/ReceiverPanel.h"
 #include "resources/ResourceIds.h"
 #include "resources/pellam/PellamForms.h"
-#include "resources/pellam/ReceiverPanel.h"
 
 namespace hb::resources {
 
@@ -36,13 +36,13 @@ DialogTemplate WideBandForm(UINT id, bool statusLamp) {
                   Lamp(IDC_DSP_LAMP, "DSP", {390, 100, 40, 10}),
                   Lamp(IDC_CENTER_LAMP, "Center", {390, 112, 40, 10}),
                   Lamp(IDC_TONE_LAMP, "Tone", {390, 124, 40, 10}),
-                  Label(IDC_DECODER_TEXT, "", {436, 100, 144, 10}),
-                  Lamp(IDC_CHANGE_LED, "", {482, 114, 40, 10}),
+                  Label(IDC_DECODER_TEXT, "", {236, 140, 194, 10}),
+                  Lamp(IDC_CHANGE_LED, "", {436, 112, 40, 10}),
               });
     if (statusLamp) {
-        c.push_back(Lamp(IDC_STATUS_LAMP, "OK", {436, 114, 40, 10}));
+        c.push_back(Lamp(IDC_STATUS_LAMP, "OK", {436, 100, 40, 10}));
     }
-    return Form(id, 584, 148, kPanelStyle | DS_ABSALIGN, std::move(c));
+    return Form(id, 516, 154, kPanelStyle | DS_ABSALIGN, std::move(c));
 }
 
 DialogTemplate SmallForm() {

@@ -1,9 +1,9 @@
 // The panels of the communications receivers with a mode switch of their own. Two later models
 // share the layouts of earlier ones.
 #include "platform/win/core/Window.h"
+#include "resources/ReceiverPanel.h"
 #include "resources/ResourceIds.h"
 #include "resources/pellam/PellamForms.h"
-#include "resources/pellam/ReceiverPanel.h"
 
 namespace hb::resources {
 

@@ -25,6 +25,7 @@ std::vector<hb::afx::StringResource> ScanToolBarStrings();
 hb::afx::DialogTemplate ToolViewForm();
 hb::afx::DialogTemplate ScanOptionsForm();
 hb::afx::DialogTemplate MultiRadioForm();
+hb::afx::DialogTemplate R8Form();
 std::vector<hb::afx::DialogTemplate> WizardPages();
 std::vector<hb::afx::DialogTemplate> ActivityLogDialogs();
 std::vector<hb::afx::DialogTemplate> RackForms();

@@ -26,6 +26,7 @@ std::vector<hb::afx::StringResource> ProgramStrings() {
     return {
         {IDS_PRODUCT_NAME, "Halbridge Pro"},
         {IDS_USER_MANUAL, "User Manual"},
+        {IDS_NO_DSP, "This radio has no DSP unit, so DSP stays off."},
         {ID_GRID_FIND_TEXT, "Find text"},
         FileTemplate(IDR_GROUP, "Group", "Group Files", ".swg", "Group"),
         FileTemplate(IDR_RANGE, "Search Range", "Search Range Files", ".swr", "Search Range"),

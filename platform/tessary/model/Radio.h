@@ -66,6 +66,7 @@ public:
     std::uint8_t engineKind() const { return m_model.engineKind; }
     std::uint32_t driverWave() const { return m_model.driverWave; }
     std::uint8_t driverWaveBits() const { return m_model.driverWaveBits; }
+    bool HasDspUnit() const { return m_model.dspUnit; }
 
     // Coverage rows, ascending; there is always at least one.
     std::span<const hb::records::CoverageRow> coverage() const { return m_model.coverage; }

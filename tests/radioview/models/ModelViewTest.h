@@ -13,6 +13,9 @@ class ModelViewTest : public FrontPanelTest {
 protected:
     static constexpr int kWideBand = 42;
     static constexpr int kHf = 115;
+    // PC receivers with and without the DSP unit.
+    static constexpr int kPcWithDsp = 112;
+    static constexpr int kPcWithoutDsp = 113;
 
     ~ModelViewTest() override { CRadioFrame::s_panelClassForTest = nullptr; }
 

@@ -1,4 +1,4 @@
-#include "resources/pellam/ReceiverPanel.h"
+#include "resources/ReceiverPanel.h"
 
 #include "platform/win/controls/CommonControls.h"
 #include "resources/ResourceIds.h"
