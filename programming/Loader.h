@@ -21,11 +21,13 @@
 #include <string>
 #include <vector>
 
+class Chan;
 class CObjectDoc;
 class CRig;
 class CWnd;
 class Object;
 class Radio;
+struct TransferCursor;
 
 class CLoader {
 public:
@@ -59,6 +61,18 @@ public:
     static void ClearTransfers();
     // Called with each transfer as it begins; a hook that throws stands for a transfer that fails.
     static void SetTransferHook(std::function<void(const Transfer&)> hook);
+
+    // Fills the cursor for the whole radio (or the memories selected in the group) and asks the
+    // user what to move: 0 go on; 1 or -1 the transfer ends quietly.
+    int PrepareTransfer(HWND owner, TransferCursor& cursor, Object* root);
+    // The radio's memory number of a bank and channel.
+    static std::uint16_t MemoryNumber(std::uint8_t rootType, const Radio& radio, std::uint16_t bank,
+                                      std::uint16_t channel);
+    // One memory further: 0 while the transfer goes on, 255 when it is through.
+    int StepProgress(TransferCursor& cursor);
+    // The group's channel the cursor's memory goes to or comes from, the scratch channel, or
+    // none when the transfer ends. Reading adds the banks and channels the group lacks.
+    Chan* LocateRecord(Object* root, TransferCursor& cursor);
 
     // Transactions.
     void AppendCommand(LPCSTR text);
