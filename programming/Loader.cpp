@@ -2,6 +2,7 @@
 
 #include "app/rig/Rig.h"
 #include "platform/tessary/app/ObjectDoc.h"
+#include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 
@@ -29,6 +30,15 @@ std::string PathOf(const CObjectDoc* doc) {
 }
 
 } // namespace
+
+CLoader::CLoader() {
+    CScanApp* app = CScanApp::GetScanApp();
+    m_freq_mhz = !app || app->GetProfileIntA("Settings", "HFFreqDisplayMHz", 1) != 0;
+}
+
+CLoader::~CLoader() {
+    m_progress.DestroyWindow();
+}
 
 void CLoader::Upload(Object* group, CRig* rig, CObjectDoc* doc, CWnd*) {
     Begin({Direction::Upload, rig, PathOf(doc)});

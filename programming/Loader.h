@@ -1,17 +1,33 @@
 #pragma once
 // The radio memory transfer: "Radio to PC" fills a group from the radio, "PC to Radio" writes a
-// group into it. Made on the caller's stack for one transfer. This one moves no channels yet: an
-// upload gives the group the radio's organisation, and every transfer is kept in Transfers().
+// group into it. Made on the caller's stack for one transfer. Upload and Download move no
+// channels yet: an upload gives the group the radio's organisation, and every transfer is kept in
+// Transfers().
+//
+// The command families talk to the radio through the transaction layer: one text command at a
+// time, handed to the engine, waited for in a nested message loop that keeps the windows alive,
+// its reply checked and every failure shown in one fixed box. A transaction answers 0 (done),
+// 1 (stopped: Stop was pressed, the program is quitting, or the user aborted a list) or -1
+// (failed, already reported).
+#include "platform/afx/CString.h"
+#include "platform/records/DeviceStatus.h"
 #include "platform/win/WinTypes.h"
+#include "programming/LoadBankDlg.h"
+#include "programming/LoadProgressDlg.h"
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+class Chan;
 class CObjectDoc;
 class CRig;
 class CWnd;
 class Object;
+class Radio;
+struct TransferCursor;
 
 class CLoader {
 public:
@@ -23,6 +39,20 @@ public:
         std::string path;
     };
 
+    // Every transfer error report names this source; its box shows "Load".
+    static constexpr LPCSTR kSourcePath = "programming/Load.cpp";
+    static constexpr std::uint32_t kReplyTimeoutMs = 5000;
+    // WaitReply: the time ran out; Stop was pressed or the program is quitting.
+    static constexpr std::uint16_t kStatusTimeout = 0x9800;
+    static constexpr std::uint16_t kStatusStopped = 0xFFFF;
+    // Commands are cut to this many characters.
+    static constexpr std::size_t kCommandLimit = 511;
+
+    CLoader();
+    ~CLoader();
+    CLoader(const CLoader&) = delete;
+    CLoader& operator=(const CLoader&) = delete;
+
     void Upload(Object* group, CRig* rig, CObjectDoc* doc, CWnd* parent);
     void Download(Object* group, CRig* rig, CObjectDoc* doc, CWnd* parent);
 
@@ -31,4 +61,71 @@ public:
     static void ClearTransfers();
     // Called with each transfer as it begins; a hook that throws stands for a transfer that fails.
     static void SetTransferHook(std::function<void(const Transfer&)> hook);
+
+    // Fills the cursor for the whole radio (or the memories selected in the group) and asks the
+    // user what to move: 0 go on; 1 or -1 the transfer ends quietly.
+    int PrepareTransfer(HWND owner, TransferCursor& cursor, Object* root);
+    // The radio's memory number of a bank and channel.
+    static std::uint16_t MemoryNumber(std::uint8_t rootType, const Radio& radio, std::uint16_t bank,
+                                      std::uint16_t channel);
+    // One memory further: 0 while the transfer goes on, 255 when it is through.
+    int StepProgress(TransferCursor& cursor);
+    // The group's channel the cursor's memory goes to or comes from, the scratch channel, or
+    // none when the transfer ends. Reading adds the banks and channels the group lacks.
+    Chan* LocateRecord(Object* root, TransferCursor& cursor);
+
+    // Transactions.
+    void AppendCommand(LPCSTR text);
+    int SendCommand(LPCSTR text, int ref, CLoadProgressDlg* dialog);
+    int Transact(int ref, CLoadProgressDlg* dialog);
+    // 0 once the device is idle, kStatusTimeout, kStatusStopped, or the failing status read.
+    std::uint16_t WaitReply(std::uint32_t limit, CLoadProgressDlg* dialog);
+    void ReportTransferError(LPCSTR source, int ref);
+    // List A: each command of the list, each tried up to ten times with growing pauses. 0 when
+    // all went through, 1 when one was given up or the transfer stopped. The list is used up.
+    int SendCommands(int ref, std::string& list, CLoadProgressDlg* dialog);
+    int SendCommandList(int ref, LPCSTR text, CLoadProgressDlg* dialog);
+    // List B: failures counted over the whole list; after the twelfth the user chooses Abort,
+    // Retry or Ignore. 0 when all went through or the rest was ignored, else 1.
+    int SendCommandsChecked(int ref, const std::string& list, CLoadProgressDlg* dialog);
+    int SendCommandsChecked(int ref, LPCSTR text, CLoadProgressDlg* dialog);
+    // -1 Retry, 0 Ignore; Abort marks the transfer aborted and answers 1.
+    int AskAbortRetryIgnore(LPCSTR source, int ref);
+
+    // Whether the transfer is to end: Stop pressed in the progress dialog, or aborted.
+    bool Stopped() const { return m_aborted || m_progress.Aborted(); }
+    // The reply of the last transaction, within its field.
+    std::string Reply() const;
+
+    CRig* m_rig = nullptr;
+    std::unique_ptr<Radio> m_radio;
+    CObjectDoc* m_document = nullptr;
+    CWnd* m_owner = nullptr;
+    Object* m_root = nullptr;
+    hb::records::DeviceStatus m_device_status;
+    std::string m_command;
+    std::string m_last_command;
+    std::string m_spare_text;
+    std::uint32_t m_reply_timeout = kReplyTimeoutMs;
+    std::uint16_t m_skip_until = 0;
+    CLoadBankDlg m_bank_dialog;
+    // The progress window of the transfer; the object lives as long as the loader.
+    CLoadProgressDlg m_progress;
+    bool m_erased = false;
+    bool m_no_erase = false;
+    bool m_rig_given = false;
+    bool m_freq_mhz = true;
+    bool m_skipping = false;
+    // Set by Abort in list B, never cleared: nothing more is sent.
+    bool m_aborted = false;
+
+private:
+    bool DialogStopped(const CLoadProgressDlg* dialog) const {
+        return m_aborted || (dialog && dialog->Aborted());
+    }
+    CString RigName() const;
+    // The box text: the failure, the reference, a file and what went to and came from the radio.
+    std::string TransferErrorText(int ref, const std::string& file,
+                                  const std::string& transmit) const;
+    int ShowTransferBox(const std::string& text, UINT type) const;
 };

@@ -3,6 +3,7 @@
 #include "platform/afx/ButtonKind.h"
 #include "platform/afx/CWinApp.h"
 #include "platform/afx/ModalScript.h"
+#include "platform/afx/ModelessDialog.h"
 #include "platform/afx/res/TemplateControls.h"
 #include "platform/afx/res/TemplateLookup.h"
 #include "platform/win/core/ModalDepth.h"
@@ -222,5 +223,33 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg) {
         SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(id), BN_CLICKED),
                     hb::win::ParamFromHwnd(button));
     }
+    return TRUE;
+}
+
+BOOL hb::afx::CreateModeless(CDialog& dialog, CWnd* parent) {
+    const hb::afx::DialogTemplate* found = dialog.FindTemplate();
+    if (!found || dialog.m_hWnd) {
+        return FALSE;
+    }
+    RegisterDialogClass();
+    const HWND owner = parent && parent->m_hWnd ? ::GetAncestor(parent->m_hWnd, GA_ROOT) : HWND{};
+    const RECT size = hb::afx::DluToPixels({0, 0, found->cx, found->cy});
+    const DWORD style = (found->style & ~(WS_CHILD | WS_VISIBLE)) | WS_POPUP;
+    if (!dialog.CreateEx(0, kDialogClass, found->caption.c_str(), style, 0, 0, size.right,
+                         size.bottom, owner, 0)) {
+        return FALSE;
+    }
+    if (!hb::afx::CreateTemplateControls(dialog.m_hWnd, *found)) {
+        dialog.DestroyWindow();
+        return FALSE;
+    }
+    const HWND hwnd = dialog.m_hWnd;
+    dialog.SendMessage(WM_INITDIALOG, hb::win::ParamFromHwnd(FirstTabStop(hwnd)));
+    if (!::IsWindow(hwnd)) {
+        return FALSE;
+    }
+    const POINT at = hb::win::CentredOver(owner, {size.right, size.bottom});
+    ::SetWindowPos(hwnd, HWND{}, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    dialog.ShowWindow(SW_SHOWNORMAL);
     return TRUE;
 }

@@ -31,5 +31,7 @@ std::vector<hb::afx::DialogTemplate> ActivityLogDialogs();
 std::vector<hb::afx::DialogTemplate> RackForms();
 std::vector<hb::afx::BitmapResource> RackBitmaps();
 std::vector<hb::afx::IconResource> RackIcons();
+std::vector<hb::afx::DialogTemplate> TransferDialogs();
+std::vector<hb::afx::StringResource> TransferStrings();
 
 } // namespace hb::resources

@@ -39,6 +39,10 @@ hb::afx::ResourceTables MakeTables() {
     tables.strings.insert(tables.strings.end(), scanBar.begin(), scanBar.end());
     const auto tips = ControlTipStrings();
     tables.strings.insert(tables.strings.end(), tips.begin(), tips.end());
+    const auto transfers = TransferDialogs();
+    tables.dialogs.insert(tables.dialogs.end(), transfers.begin(), transfers.end());
+    const auto transferStrings = TransferStrings();
+    tables.strings.insert(tables.strings.end(), transferStrings.begin(), transferStrings.end());
     return tables;
 }
 

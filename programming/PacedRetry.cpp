@@ -1,0 +1,33 @@
+#include "programming/PacedRetry.h"
+
+#include "platform/win/core/Hooks.h"
+#include "platform/win/core/MessageBox.h"
+#include "platform/win/core/Scheduler.h"
+#include "programming/Loader.h"
+
+RetryOutcome PacedRetry::Run(const CLoader& loader, const std::function<int()>& attempt) const {
+    for (int tryNumber = 1; tryNumber <= kTries; ++tryNumber) {
+        if (tryNumber > 1 && recover) {
+            recover();
+        }
+        if (paced) {
+            const unsigned pause = kPauseStepMs * static_cast<unsigned>(tryNumber - 1);
+            if (pause && beep == RetryBeep::BeforePause) {
+                MessageBeep(MB_ICONASTERISK);
+            }
+            Sleep(pause);
+        }
+        const int result = attempt();
+        if (result == 1 || loader.Stopped()) {
+            return RetryOutcome::Stopped;
+        }
+        if (succeeded ? succeeded(result) : result == 0) {
+            return RetryOutcome::Succeeded;
+        }
+        if (beep == RetryBeep::AfterEveryFailure ||
+            (beep == RetryBeep::AfterLaterFailures && tryNumber > 1)) {
+            MessageBeep(MB_ICONASTERISK);
+        }
+    }
+    return RetryOutcome::GaveUp;
+}

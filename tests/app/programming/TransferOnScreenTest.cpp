@@ -1,0 +1,114 @@
+// The transfer dialogs on a real X server (Xvfb): the bank choice of a 20-bank radio, the summary
+// of a lettered radio and the progress window while a command waits for the radio, each with
+// every text whole.
+#include "platform/afx/ModalScript.h"
+#include "platform/display/Display.h"
+#include "platform/engine/EngineSim.h"
+#include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/XDriver.h"
+#include "platform/testkit/xdriver/XServer.h"
+#include "programming/LoadInfoDlg.h"
+#include "programming/TransferCursor.h"
+#include "resources/program/TransferIds.h"
+#include "tests/app/programming/TransferTest.h"
+
+#include <thread>
+
+namespace hb::app::test {
+namespace {
+
+namespace tr = hb::resources::transfer;
+using hb::testkit::ArtefactPath;
+using hb::testkit::XDriver;
+using hb::testkit::XServer;
+using namespace std::chrono_literals;
+
+class TransferOnScreenTest : public TransferTest {
+protected:
+    void SetUp() override {
+        std::string whyNot;
+        server = XServer::Start(whyNot);
+        if (!server) {
+            GTEST_SKIP() << "no X server for the display: " << whyNot;
+        }
+        hb::win::UseRealClock();
+        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
+    }
+
+    void TearDown() override {
+        if (user.joinable()) {
+            user.join();
+        }
+        hb::display::Stop();
+        TransferTest::TearDown();
+    }
+
+    // Photographs the window of `caption` from another thread, then sends `hwnd` IDCANCEL.
+    void Photograph(const std::string& caption, HWND hwnd, const std::string& file) {
+        user = std::thread([this, caption, hwnd, file] {
+            auto driver = XDriver::Connect(server->name());
+            const auto window = driver ? driver->FindWindow(caption, 30s) : std::nullopt;
+            if (!window || !driver->WaitUntilPainted(*window, 30s)) {
+                failure = caption + " never showed";
+            } else {
+                driver->Screenshot(*window, ArtefactPath(file));
+            }
+            PostMessage(hwnd, WM_COMMAND, IDCANCEL, 0);
+        });
+    }
+
+    std::unique_ptr<XServer> server;
+    std::thread user;
+    std::string failure;
+};
+
+TEST_F(TransferOnScreenTest, TheBankChoiceOfATwentyBankRadio) {
+    loader.m_bank_dialog.SetShownBanks(20);
+    loader.m_bank_dialog.SetCaption("Transfer PC to Radio");
+    hb::afx::SetModalScript(tr::kBankDialog, [this](CDialog& dialog) {
+        Photograph("Transfer PC to Radio", dialog.m_hWnd, "transfer-bank-dialog.png");
+    });
+    EXPECT_EQ(loader.m_bank_dialog.DoModal(), IDCANCEL);
+    user.join();
+    EXPECT_EQ(failure, "");
+}
+
+TEST_F(TransferOnScreenTest, TheSummaryOfALetteredRadio) {
+    const auto radio = Radio::CreateRadio(43);
+    TransferCursor cursor;
+    cursor.radio = radio.get();
+    cursor.total = 1000;
+    cursor.radioStartBank = cursor.docStartBank = 1;
+    cursor.radioStartChannel = cursor.docStartChannel = 1;
+    cursor.KeepSaved();
+    hb::afx::SetModalScript(tr::kReadInfoDialog, [this](CDialog& dialog) {
+        Photograph("Radio to PC", dialog.m_hWnd, "transfer-summary.png");
+    });
+    CLoadInfoDlg dialog(cursor, true, &owner.wnd);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    user.join();
+    EXPECT_EQ(failure, "");
+}
+
+TEST_F(TransferOnScreenTest, TheProgressWindowWhileTheRadioIsAsked) {
+    Connect();
+    CLoadProgressDlg& progress = loader.m_progress;
+    progress.SetDirection("PC to Radio");
+    progress.SetRigName("Trunk");
+    progress.SetDocument("County Police.swg");
+    progress.SetBank(2);
+    progress.SetChannel(17);
+    progress.SetFrequency("  155.475000");
+    progress.SetCurrentItem("Car to car");
+    // The radio stays busy until Stop.
+    EngineSim::PatchStatus(rig->m_device, hb::records::DeviceStatus::kBusy.kOffset, 1);
+    loader.m_reply_timeout = 120'000;
+    Photograph("Data Transfer", progress.m_hWnd, "transfer-progress.png");
+    EXPECT_EQ(loader.SendCommand("MA017\r", 1, &progress), 1);
+    user.join();
+    EXPECT_EQ(failure, "");
+    EXPECT_TRUE(boxes.empty());
+}
+
+} // namespace
+} // namespace hb::app::test
