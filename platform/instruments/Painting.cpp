@@ -18,6 +18,8 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintLedBar(hwnd, hdc, state);
     case Kind::SwitchToggle:
         return PaintSwitchToggle(hwnd, hdc, state);
+    case Kind::SwitchLed:
+        return PaintSwitchLed(hwnd, hdc, state);
     case Kind::SevenSegmentAnalog:
     case Kind::SevenSegmentInteger:
         return PaintSevenSegment(hwnd, hdc, state);
