@@ -55,6 +55,8 @@ constexpr std::size_t kDeviceIdOffset = 1455;
 constexpr COLORREF kSectionColors[] = {0x00FF00, 0x00FFFF, 0x0000FF};
 constexpr int kSectionOffsets[] = {40, 20, 0};
 constexpr int kGaugeSetting = 5;
+// The mute buttons are narrow: their captions close up on their icons.
+constexpr int kMuteTextImageGap = -12;
 
 struct Pictures {
     UINT button;
@@ -212,12 +214,14 @@ void CMiniStatusRack::SetUpPictures() {
             app->ApplyButtonTheme(&m_muteButton, nullptr);
         }
         m_muteButton.SetIcon(CSize(16, 16), IDI_MINI_MUTE);
+        m_muteButton.SetTextImageGap(kMuteTextImageGap);
     }
     if (Has(m_mutePeersButton)) {
         if (app) {
             app->ApplyStyleButtonTheme(&m_mutePeersButton, nullptr);
         }
         m_mutePeersButton.SetIcon(CSize(16, 16), IDI_MINI_MUTE_PEERS);
+        m_mutePeersButton.SetTextImageGap(kMuteTextImageGap);
     }
 }
 

@@ -22,7 +22,6 @@ namespace {
 constexpr UINT_PTR kRepeatTimer = 27802;
 constexpr UINT kRepeatMs = 250;
 constexpr BYTE kColumns = 8;
-constexpr BYTE kNoColumn = 0xFF;
 constexpr int kColumnWidth = 16;
 constexpr COLORREF kIdleColor = 0x8000FF;
 constexpr COLORREF kPressedColor = 0xFFFFFF;

@@ -256,8 +256,9 @@ DialogControl RockerSwitch(UINT id, Box box) {
     return Instrument(Kind::SwitchRocker, id, box, {});
 }
 
-DialogControl LedSwitch(UINT id, Box box) {
-    return Instrument(Kind::SwitchLed, id, box, {});
+DialogControl LedSwitch(UINT id, Box box, std::string caption) {
+    return Instrument(Kind::SwitchLed, id, box,
+                      {{dispid::switchLed::kCaption, std::move(caption)}});
 }
 
 DialogControl SpectrumDisplay(UINT id, Box box) {

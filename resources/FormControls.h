@@ -73,7 +73,7 @@ DialogControl SlideSwitch(UINT id, Box box, int positions);
 DialogControl Slider(UINT id, Box box);
 DialogControl LedMatrix(UINT id, Box box);
 DialogControl RockerSwitch(UINT id, Box box);
-DialogControl LedSwitch(UINT id, Box box);
+DialogControl LedSwitch(UINT id, Box box, std::string caption = {});
 DialogControl SpectrumDisplay(UINT id, Box box);
 DialogControl ClockDisplay(UINT id, Box box);
 // A flat heading panel with a caption.

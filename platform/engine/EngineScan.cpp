@@ -128,7 +128,10 @@ void Engine::EndHit() {
     if (!InHit()) {
         return;
     }
-    const std::string digits = m_setup.receiver->Dtmf(m_hit.startMs);
+    std::string digits = m_setup.receiver->Dtmf(m_hit.startMs);
+    if (digits.empty()) {
+        digits = HeardDtmf(m_current, m_setup.toneDecodes, m_setup.toneSeed, m_hit.startMs);
+    }
     if (!digits.empty()) {
         DtmfRecord dtmf;
         dtmf.setText(DtmfRecord::kText, digits);

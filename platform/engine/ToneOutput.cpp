@@ -12,6 +12,11 @@ namespace {
 
 constexpr std::uint32_t kCtcssTenths[] = {670, 719, 770, 825, 885, 1000, 1318, 1622};
 constexpr std::uint32_t kDcsCodes[] = {023, 025, 026, 031, 032, 043, 047, 051};
+constexpr unsigned kOneCallInDtmf = 4;
+constexpr std::size_t kFewestDigits = 3;
+constexpr std::size_t kMostDigits = 7;
+constexpr char kDtmfCharacters[] = "0123456789*#ABCD";
+constexpr std::uint64_t kDtmfSalt = 0x7F047F047F047F04ull;
 
 std::uint64_t Scramble(std::uint64_t x) {
     x = (x ^ (x >> 31)) * 0x7FB5D329728EA185ull;
@@ -57,6 +62,24 @@ UserId HeardToneId(const Parm& channel, std::uint32_t decodes, std::uint64_t see
         return Id(rec::kIdKindDcs, kDcsCodes[pick]);
     }
     return ctcss ? Id(rec::kIdKindCtcss, kCtcssTenths[pick]) : UserId{};
+}
+
+std::string HeardDtmf(const Parm& channel, std::uint32_t decodes, std::uint64_t seed,
+                      std::int64_t startMs) {
+    if ((decodes & rec::kDecodesDtmf) == 0) {
+        return {};
+    }
+    const std::uint64_t h =
+        Scramble(seed ^ kDtmfSalt ^ (std::uint64_t{channel.get(Parm::kFrequency)} << 20) ^
+                 Scramble(static_cast<std::uint64_t>(startMs)));
+    if (h % kOneCallInDtmf != 0) {
+        return {};
+    }
+    std::string digits(kFewestDigits + (h >> 8) % (kMostDigits - kFewestDigits + 1), '0');
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        digits[i] = kDtmfCharacters[Scramble(h + i) % (sizeof kDtmfCharacters - 1)];
+    }
+    return digits;
 }
 
 } // namespace hb::engine

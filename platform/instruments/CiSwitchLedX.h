@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/instruments/Dispids.h"
 #include "platform/instruments/InstrumentWrapper.h"
 
 // A push switch with a lamp ("TiSwitchLed"). Its other properties are reached by dispatch id

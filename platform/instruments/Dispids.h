@@ -141,6 +141,7 @@ inline constexpr long kTickShadowColor = 60;
 
 namespace switchLed {
 inline constexpr long kActive = 2;
+inline constexpr long kCaption = 3;
 inline constexpr long kTransparent = 10;
 inline constexpr long kBevelStyle = 28;
 inline constexpr long kActiveColor = 29;

@@ -12,6 +12,7 @@ void PaintLedBar(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintSwitchToggle(HWND hwnd, HDC hdc, const InstrumentState& state);
 // A rocker with its pressed half sunk.
 void PaintSwitchRocker(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintSwitchLed(HWND hwnd, HDC hdc, const InstrumentState& state);
 // Both seven-segment kinds.
 void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintLabel(HWND hwnd, HDC hdc, const InstrumentState& state);

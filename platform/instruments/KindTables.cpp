@@ -283,7 +283,7 @@ std::vector<KindInfo> MakeKinds() {
             {Kind::SwitchLed,
              "TiSwitchLed",
              "{0A36238C-2E5E-11D3-85BF-00105AC8B715}",
-             {BackColor(kFace), Bool(kActive, "Active", false),
+             {BackColor(kFace), Bool(kActive, "Active", false), Text(kCaption, "Caption", ""),
               Bool(kTransparent, "Transparent", false), Int(kBevelStyle, "BevelStyle", 1),
               Color(kActiveColor, "ActiveColor", kGreen), Color(kCaptionColor, "CaptionColor", 0),
               Color(kFaceColor, "FaceColor", kFace),

@@ -135,4 +135,29 @@ void PaintSwitchRocker(HWND hwnd, HDC hdc, const InstrumentState& state) {
     RaisedEdge(hdc, on ? lower : upper);
 }
 
+// A push switch: a raised face, pressed in while it is on, with its lamp along the top and its
+// caption below, made smaller rather than cut when the switch is narrow.
+void PaintSwitchLed(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace switchLed;
+    const RECT client = ClientOf(hwnd);
+    const bool active = NumberAt(state, kActive) != 0;
+    FillSolid(hdc, client, ColorAt(state, kFaceColor));
+    if (NumberAt(state, kBevelStyle)) {
+        active ? SunkenEdge(hdc, client) : RaisedEdge(hdc, client);
+    }
+    const LONG lampHeight = std::max<LONG>(2, client.bottom / 5);
+    const RECT lamp{3, 3, client.right - 3, 3 + lampHeight};
+    FillSolid(hdc, lamp, ColorAt(state, active ? kActiveColor : kInactiveColor));
+    const RECT label{2, lamp.bottom, client.right - 2, client.bottom - 2};
+    const std::string caption = TextAt(state, kCaption);
+    if (caption.empty() || label.bottom <= label.top) {
+        return;
+    }
+    const HFONT font = MakeFont(
+        {}, FittingHeight({}, caption, label.bottom - label.top, label.right - label.left));
+    Text(hdc, caption, label, DT_CENTER | DT_VCENTER | DT_SINGLELINE, ColorAt(state, kCaptionColor),
+         font);
+    DeleteObject(font);
+}
+
 } // namespace hb::instruments::detail

@@ -20,6 +20,8 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintSwitchToggle(hwnd, hdc, state);
     case Kind::SwitchRocker:
         return PaintSwitchRocker(hwnd, hdc, state);
+    case Kind::SwitchLed:
+        return PaintSwitchLed(hwnd, hdc, state);
     case Kind::SevenSegmentAnalog:
     case Kind::SevenSegmentInteger:
         return PaintSevenSegment(hwnd, hdc, state);

@@ -89,6 +89,13 @@ void CXTPButton::SetTheme(CXTPButtonTheme* pTheme) {
     }
 }
 
+void CXTPButton::SetTextImageGap(int nGap) {
+    m_textImageGap = nGap;
+    if (m_hWnd) {
+        Invalidate();
+    }
+}
+
 BOOL CXTPButton::IsPushed() const {
     return (GetState() & BST_PUSHED) != 0 ? TRUE : FALSE;
 }
@@ -157,7 +164,7 @@ void CXTPButton::OnPaint() {
         constexpr int kMargin = 6;
         drawIcon(client.left + kMargin, client.top + (client.Height() - m_iconSize.cy) / 2);
         CRect caption = client;
-        caption.left += 2 * kMargin + m_iconSize.cx;
+        caption.left += kMargin + m_iconSize.cx + m_textImageGap.value_or(kMargin);
         caption.DeflateRect(0, 2, kMargin, 2);
         hb::toolkit::detail::DrawWrappedText(dc, caption, text);
     }

@@ -3,6 +3,7 @@
 #include "platform/toolkit/CXTPButtonTheme.h"
 
 #include <memory>
+#include <optional>
 
 // The event a right or middle click on a CXTPButton fires into its parent's event-sink map, with
 // the arguments (button, shift, x, y): button 2 for the right one and 4 for the middle one; shift
@@ -49,6 +50,10 @@ public:
     // Whether the theme draws with the system's visual style where it has a choice.
     void SetUseVisualStyle(BOOL bUse) { m_bUseVisualStyle = bUse; }
     BOOL GetUseVisualStyle() const { return m_bUseVisualStyle; }
+    // Pixels from the icon to the caption beside it; a negative gap pulls the caption over the
+    // icon's edge. Once set it rules over the theme's own gap.
+    void SetTextImageGap(int nGap);
+    std::optional<int> GetTextImageGap() const { return m_textImageGap; }
     // Captions that begin with a tag are markup.
     void SetEnableMarkup(BOOL bEnable) { m_bEnableMarkup = bEnable; }
     BOOL GetEnableMarkup() const { return m_bEnableMarkup; }
@@ -77,4 +82,5 @@ private:
     int m_nPushButtonStyle = 0;
     BOOL m_bEnableMarkup = FALSE;
     BOOL m_bUseVisualStyle = FALSE;
+    std::optional<int> m_textImageGap;
 };

@@ -104,7 +104,7 @@ void CXTPButtonTheme::CalcRects(CDC*, CXTPButton* pButton, CRect* pTextRect, CRe
         icon =
             CRect(CPoint(client.left + kMargin, client.top + (client.Height() - iconSize.cy) / 2),
                   iconSize);
-        text.left = icon.right + m_nTextImageGap;
+        text.left = icon.right + pButton->GetTextImageGap().value_or(m_nTextImageGap);
         text.right = client.right - kMargin;
     }
     if (pTextRect) {

@@ -6,6 +6,8 @@
 #include "resources/ResourceIds.h"
 #include "resources/program/ProgramParts.h"
 
+#include <string>
+
 namespace hb::resources {
 
 namespace {
@@ -52,7 +54,8 @@ Controls MiniStatusCommon() {
         Label(IDC_RADIO_NAME, "", {96, 6, 36, 10}),
     };
     for (UINT n = 0; n < 5; ++n) {
-        controls.push_back(LedSwitch(IDC_VFO_1 + n, {4 + static_cast<int>(n) * 18, 66, 16, 10}));
+        controls.push_back(LedSwitch(IDC_VFO_1 + n, {4 + static_cast<int>(n) * 18, 64, 16, 14},
+                                     "V" + std::to_string(n + 1)));
     }
     const UINT buttons[] = {ID_RADIO_START, ID_RADIO_STOP, ID_RADIO_LOCK_OUT,
                             ID_RADIO_TEMP_LOCK_OUT};

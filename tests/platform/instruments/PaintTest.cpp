@@ -1,3 +1,4 @@
+#include "platform/instruments/CiSwitchLedX.h"
 #include "platform/win/gdi/TextMetrics.h"
 #include "tests/platform/instruments/InstrumentTest.h"
 
@@ -108,6 +109,33 @@ TEST_F(InstrumentTest, LampsTakeTheColourOfTheirState) {
     EXPECT_GE(lever().top, 19);
     panel.hold.SetActive(TRUE);
     EXPECT_LE(lever().bottom, 19);
+}
+
+TEST_F(InstrumentTest, ASwitchLedShowsItsLampAndItsCaptionWithinItsFace) {
+    // As narrow as the mini status panel's VFO switches.
+    const HWND hwnd = CreateWindowEx(0, "TiSwitchLed", "", WS_CHILD | WS_VISIBLE, 0, 0, 24, 21,
+                                     panel, 7003u, nullptr);
+    CiSwitchLedX vfo;
+    vfo.Attach(hwnd);
+    vfo.SetProperty(switchLed::kCaption, "V3");
+    vfo.SetProperty(switchLed::kActiveColor, std::int64_t{0x00FF00});
+    vfo.SetProperty(switchLed::kInactiveColor, std::int64_t{0x004000});
+    const DisplayList& off = Repaint(hwnd);
+    EXPECT_EQ(Select(off, Fill(0x004000)).size(), 1u);
+    EXPECT_TRUE(Select(off, Fill(0x00FF00)).empty());
+    const std::vector<DrawRecord> texts =
+        Select(off, [](const DrawRecord& r) { return r.op == DrawOp::DrawText; });
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text, "V3");
+    const SIZE size = hb::win::MeasureText(texts[0].state.font, "V3");
+    EXPECT_LE(size.cx, 20);
+    EXPECT_LE(texts[0].rect.top + size.cy, 21);
+
+    vfo.SetActive(TRUE);
+    const DisplayList& on = Repaint(hwnd);
+    EXPECT_EQ(Select(on, Fill(0x00FF00)).size(), 1u);
+    EXPECT_EQ(Texts(on), (std::vector<std::string>{"V3"}));
+    vfo.Detach();
 }
 
 TEST_F(InstrumentTest, SevenSegmentDisplaysLightTheSegmentsOfTheirDigits) {

@@ -112,6 +112,32 @@ TEST_F(ButtonTest, TheFaceShowsTheCheckTheIconAndTheDisabledState) {
     EXPECT_EQ(texts[0].state.textColor, GetSysColor(COLOR_GRAYTEXT));
 }
 
+TEST_F(ButtonTest, TheGapSetOnTheButtonPlacesTheCaptionInEitherLookAndRulesOverTheThemes) {
+    ASSERT_TRUE(v1.SetIcon(CSize(24, 24), kIcon));
+    const auto captionLeft = [this] { return Drawn(DrawOp::DrawText).at(0).rect.left; };
+    const LONG usual = captionLeft();
+    v1.SetTextImageGap(-12);
+    EXPECT_EQ(v1.GetTextImageGap(), -12);
+    EXPECT_EQ(captionLeft(), usual - 18);
+
+    // A theme's own gap counts only while the button has none of its own.
+    CXTPButton other;
+    ASSERT_TRUE(other.SubclassWindow(CreateWindowEx(0, "Button", "V2", WS_CHILD | WS_VISIBLE, 80,
+                                                    10, 60, 40, panel.m_hWnd, kV1 + 1, nullptr)));
+    ASSERT_TRUE(other.SetIcon(CSize(24, 24), kIcon));
+    for (CXTPButton* button : {&v1, &other}) {
+        button->SetTheme(new CXTPButtonTheme);
+        button->GetTheme()->SetTextImageGap(20);
+    }
+    CRect text;
+    other.GetTheme()->CalcRects(nullptr, &other, &text, nullptr);
+    EXPECT_EQ(text.left, 6 + 24 + 20);
+    EXPECT_FALSE(other.GetTextImageGap().has_value());
+    v1.GetTheme()->CalcRects(nullptr, &v1, &text, nullptr);
+    EXPECT_EQ(text.left, 6 + 24 - 12);
+    EXPECT_EQ(captionLeft(), text.left);
+}
+
 // A report list with two columns and three rows.
 class CTestList : public CXTListView {
 protected:
