@@ -178,6 +178,20 @@ inline constexpr UINT IDD_ENGINE_PROGRESS = 28545;
 inline constexpr UINT IDD_ACTIVITY_LOG = 1609;
 // The sound-card volume form of the main window's Volume pane.
 inline constexpr UINT IDD_MIXER = 29592;
+// The Volume pane's rows: each id + the row, 0 to 9.
+inline constexpr UINT IDC_MIXER_FRAME = 29600;
+inline constexpr UINT IDC_MIXER_KNOB = 29620;
+inline constexpr UINT IDC_MIXER_LEVEL = 29640;
+inline constexpr UINT IDC_MIXER_MUTE = 29660;
+inline constexpr UINT IDC_MIXER_SHOW = 29680;
+inline constexpr UINT IDC_MIXER_CAPTION = 29700;
+inline constexpr UINT IDC_MIXER_SPEAKER = 29720;
+inline constexpr UINT IDC_MIXER_WAVE = 29740;
+inline constexpr UINT IDC_MIXER_SPEAKER_LABEL = 29760;
+inline constexpr UINT IDC_MIXER_WAVE_LABEL = 29780;
+inline constexpr UINT IDC_MIXER_OUTPUT = 29938;
+inline constexpr UINT IDC_MIXER_PICTURE = 28025;
+inline constexpr UINT IDC_MIXER_HEADING = 27587;
 // The audio rack bar and the controls only it has.
 inline constexpr UINT IDD_AUDIO_RACK = 27460;
 inline constexpr UINT IDC_AUDIO_FILE_CHOICE = 27461;

@@ -102,6 +102,7 @@ void PressPadKey(HWND hwnd, int key, short shift) {
 void ClickAt(HWND hwnd, InstrumentState& state, short shift, long x, long y) {
     switch (state.kind->kind) {
     case Kind::LedRectangle:
+    case Kind::LinearGauge:
         Fire(hwnd, Gesture::Click);
         break;
     case Kind::SwitchToggle:

@@ -16,6 +16,8 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintLedRound(hwnd, hdc, state);
     case Kind::LedBar:
         return PaintLedBar(hwnd, hdc, state);
+    case Kind::LinearGauge:
+        return PaintLinearGauge(hwnd, hdc, state);
     case Kind::SwitchToggle:
         return PaintSwitchToggle(hwnd, hdc, state);
     case Kind::SevenSegmentAnalog:

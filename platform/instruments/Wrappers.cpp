@@ -6,6 +6,7 @@
 #include "platform/instruments/CiLCDMatrixX.h"
 #include "platform/instruments/CiLabelX.h"
 #include "platform/instruments/CiLedBarX.h"
+#include "platform/instruments/CiLinearGaugeX.h"
 #include "platform/instruments/CiLedMatrixX.h"
 #include "platform/instruments/CiLedRectangleX.h"
 #include "platform/instruments/CiLedRoundX.h"
@@ -31,6 +32,7 @@ IMPLEMENT_DYNAMIC(CiSevenSegmentAnalogX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiSevenSegmentIntegerX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiAngularGaugeX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiLedBarX, InstrumentWrapper)
+IMPLEMENT_DYNAMIC(CiLinearGaugeX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiSwitchToggleX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiLabelX, InstrumentWrapper)
 IMPLEMENT_DYNAMIC(CiPhonePadX, InstrumentWrapper)
