@@ -230,8 +230,7 @@ void CMixerView::SetUpCardRow(int i, HMIXER mixer, DWORD speakerLine) {
     }
     MIXERLINEA wave;
     wave.dwComponentType = MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT;
-    if (mixerGetLineInfoA(mixer, &wave,
-                          MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) ==
+    if (mixerGetLineInfoA(mixer, &wave, MIXER_OBJECTF_HMIXER | MIXER_GETLINEINFOF_COMPONENTTYPE) ==
         MMSYSERR_NOERROR) {
         row.waveVolume = setUpSlider(m_waveSliders[i], wave.dwLineID);
         row.waveMute = FindControl(mixer, wave.dwLineID, MIXERCONTROL_CONTROLTYPE_MUTE);
@@ -361,7 +360,8 @@ void CMixerView::RefreshLoggerRow(int i, CAudioLog* log) {
         if (display == "Audio Manager") {
             caption = log->GetDisplayName();
         } else {
-            caption.Format(log->m_role == 2 ? "Remote RX %s" : "Local RX %s", log->GetDisplayName());
+            caption.Format(log->m_role == 2 ? "Remote RX %s" : "Local RX %s",
+                           log->GetDisplayName());
         }
         SetDlgItemText(kCaptionId + i, caption);
         SetDlgItemText(kFrameId + i, log->GetDisplayName());
@@ -480,6 +480,8 @@ void CMixerView::OnMuteButton(int row) {
             if (button.GetSafeHwnd()) {
                 button.SetChecked(mute);
             }
+            // Else the next refresh would not see a change made outside back to the old state.
+            m_rows[row].shownMute = static_cast<BYTE>(mute);
         }
         return;
     }

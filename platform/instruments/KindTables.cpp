@@ -370,17 +370,17 @@ std::vector<KindInfo> MakeKinds() {
     }
     {
         using namespace linearGauge;
-        kinds.push_back(
-            {Kind::LinearGauge,
-             "TiLinearGauge",
-             "{5B1E4A20-7C3D-4E8F-9A61-2D0B7C94E3A5}",
-             {BackColor(0), Double(kPositionMin, "PositionMin", 0),
-              Double(kPositionMax, "PositionMax", 100),
-              Double(kPointer0Position, "Pointer0Position", 0),
-              Double(kPointer1Position, "Pointer1Position", 0),
-              Color(kPointer0Color, "Pointer0Color", kGreen),
-              Color(kPointer1Color, "Pointer1Color", 0x00FFFF), Int(kBorderStyle, "BorderStyle", 1)},
-             {{5, G::Click, {}}}});
+        kinds.push_back({Kind::LinearGauge,
+                         "TiLinearGauge",
+                         "{5B1E4A20-7C3D-4E8F-9A61-2D0B7C94E3A5}",
+                         {BackColor(0), Double(kPositionMin, "PositionMin", 0),
+                          Double(kPositionMax, "PositionMax", 100),
+                          Double(kPointer0Position, "Pointer0Position", 0),
+                          Double(kPointer1Position, "Pointer1Position", 0),
+                          Color(kPointer0Color, "Pointer0Color", kGreen),
+                          Color(kPointer1Color, "Pointer1Color", 0x00FFFF),
+                          Int(kBorderStyle, "BorderStyle", 1)},
+                         {{5, G::Click, {}}}});
     }
     AddStyledKinds(kinds);
     return kinds;

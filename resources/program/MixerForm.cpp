@@ -59,8 +59,8 @@ DialogTemplate MixerForm() {
     for (UINT i = 0; i < kRowCount; ++i) {
         Append(c, Row(i));
     }
-    return Form(IDD_MIXER, kRowWidth, kFirstRowTop + kRowCount * kRowHeight,
-                WS_CHILD | DS_SETFONT, std::move(c));
+    return Form(IDD_MIXER, kRowWidth, kFirstRowTop + kRowCount * kRowHeight, WS_CHILD | DS_SETFONT,
+                std::move(c));
 }
 
 } // namespace hb::resources

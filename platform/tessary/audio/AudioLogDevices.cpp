@@ -285,7 +285,8 @@ void CAudioLog::AutoGainControl(std::uint8_t* samples, std::uint32_t bytes) {
             return;
         }
         gain = std::clamp(16384.0 / peak, 1.0, 8.0);
-        m_autoLevel = static_cast<int>(std::min<double>(std::lround(gain * kUnityLevel), kMostLevel));
+        m_autoLevel =
+            static_cast<int>(std::min<double>(std::lround(gain * kUnityLevel), kMostLevel));
     }
     if (gain == 1) {
         return;

@@ -10,8 +10,8 @@
 
 #include <algorithm>
 #include <array>
-#include <string>
 #include <mutex>
+#include <string>
 #include <thread>
 
 namespace hb::win::mm {

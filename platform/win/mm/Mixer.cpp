@@ -59,7 +59,8 @@ std::optional<Control> ControlOf(MixerCard& card, DWORD id) {
     const std::size_t line = id / 2;
     const ControlKind kind = id % 2 ? ControlKind::Mute : ControlKind::Volume;
     const auto lines = card.Lines();
-    if (line >= lines.size() || !(kind == ControlKind::Mute ? lines[line].mute : lines[line].volume)) {
+    if (line >= lines.size() ||
+        !(kind == ControlKind::Mute ? lines[line].mute : lines[line].volume)) {
         return std::nullopt;
     }
     return Control{line, kind};
@@ -109,7 +110,8 @@ MMRESULT mixerOpen(HMIXER* handle, UINT device, DWORD_PTR callback, DWORD_PTR, D
         return MMSYSERR_BADDEVICEID;
     }
     const HMIXER id = State().nextHandle;
-    const HWND window = flags == CALLBACK_WINDOW ? HWND(static_cast<std::uint32_t>(callback)) : HWND{};
+    const HWND window =
+        flags == CALLBACK_WINDOW ? HWND(static_cast<std::uint32_t>(callback)) : HWND{};
     detail::ControlChanged changed = [window, id](DWORD control) {
         if (window) {
             PostMessage(window, MM_MIXM_CONTROL_CHANGE, id, control);
@@ -216,6 +218,7 @@ MMRESULT mixerSetControlDetails(HMIXER handle, const MIXERCONTROLDETAILS* detail
     if (!control) {
         return MIXERR_INVALCONTROL;
     }
-    const DWORD value = static_cast<const MIXERCONTROLDETAILS_UNSIGNED*>(details->paDetails)->dwValue;
+    const DWORD value =
+        static_cast<const MIXERCONTROLDETAILS_UNSIGNED*>(details->paDetails)->dwValue;
     return card->Set(control->line, control->kind, value) ? MMSYSERR_NOERROR : MMSYSERR_ERROR;
 }

@@ -44,7 +44,8 @@ class MixerBackend {
 public:
     virtual ~MixerBackend() = default;
     virtual UINT Count() = 0;
-    virtual MMRESULT Open(UINT card, ControlChanged changed, std::unique_ptr<MixerCard>& opened) = 0;
+    virtual MMRESULT Open(UINT card, ControlChanged changed,
+                          std::unique_ptr<MixerCard>& opened) = 0;
 };
 
 std::unique_ptr<MixerBackend> MakeAlsaMixerBackend();

@@ -43,8 +43,8 @@ std::vector<detail::MixerLine> LinesOf(UINT card) {
                          setup.maximum});
     }
     if (setup.waveOut) {
-        lines.push_back({MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, "PCM", true, true, setup.minimum,
-                         setup.maximum});
+        lines.push_back(
+            {MIXERLINE_COMPONENTTYPE_SRC_WAVEOUT, "PCM", true, true, setup.minimum, setup.maximum});
     }
     return lines;
 }

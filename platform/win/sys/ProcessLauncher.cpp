@@ -78,9 +78,8 @@ bool IsVolumeProgram(const std::string& word) {
 
 std::string MixerCommand(bool record) {
     HKEY key{};
-    if (MixerCommandsKey().empty() ||
-        RegOpenKeyEx(HKEY_LOCAL_MACHINE, MixerCommandsKey().c_str(), 0, KEY_READ, &key) !=
-            ERROR_SUCCESS) {
+    if (MixerCommandsKey().empty() || RegOpenKeyEx(HKEY_LOCAL_MACHINE, MixerCommandsKey().c_str(),
+                                                   0, KEY_READ, &key) != ERROR_SUCCESS) {
         return {};
     }
     char text[1024] = {};
