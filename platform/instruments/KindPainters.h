@@ -10,6 +10,7 @@ void PaintLedRectangle(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintLedRound(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintLedBar(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintLinearGauge(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintModeComboBox(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintSwitchToggle(HWND hwnd, HDC hdc, const InstrumentState& state);
 // Both seven-segment kinds.
 void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state);

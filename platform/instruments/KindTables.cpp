@@ -103,7 +103,7 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
                          "{C5412E57-2E2F-11D3-85BF-00105AC8B715}",
                          {BackColor(0xFFFFFF), Color(kFontColor, "FontColor", 0),
                           Color(kButtonColor, "ButtonColor", kFace)},
-                         {}});
+                         {{2, Gesture::Change, {}}}});
     }
 }
 

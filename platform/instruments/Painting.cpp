@@ -39,6 +39,8 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintSlider(hwnd, hdc, state);
     case Kind::SwitchRotary:
         return PaintSwitchRotary(hwnd, hdc, state);
+    case Kind::ModeComboBox:
+        return PaintModeComboBox(hwnd, hdc, state);
     default:
         // Kinds without a picture of their own yet: their background.
         return FillSolid(hdc, ClientOf(hwnd), ColorAt(state, kBackColor));
