@@ -28,14 +28,13 @@ class CAudioView : public CEnhancedFormView, public CAudioLogClient {
 
 public:
     static constexpr UINT kRecorderForm = 28497;
-    static constexpr UINT kPlayerForm = 28508;
     static constexpr UINT_PTR kTimerId = 1;
     static constexpr UINT kTimerMs = 100;
     // "InvertPresetCount" is read up to this many.
     static constexpr int kMostPresets = 256;
 
-    // The player's.
-    CAudioView() : CAudioView("", "", kPlayerForm) {}
+    // The player's, until it has a view of its own: the recorder's form without a radio.
+    CAudioView() : CAudioView("", "", kRecorderForm) {}
     // `name` keys the view's settings; `secondName` is the rig's name; `form` its form.
     CAudioView(CString name, CString secondName, UINT form);
     // The rig holding the logger lets it go.
