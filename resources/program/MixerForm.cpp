@@ -38,10 +38,10 @@ Controls Row(UINT i) {
             Hidden(IconButton(IDC_MIXER_MUTE + i, "Mute", {122, top + 12, 20, 22})),
             Hidden(IconButton(IDC_MIXER_SHOW + i, "Show", {100, top + 12, 20, 22})),
             Hidden(Text(IDC_MIXER_CAPTION + i, "", {8, top + 9, 112, 8})),
-            Hidden(Slider(IDC_MIXER_SPEAKER + i, {34, top + 18, 84, 9})),
-            Hidden(Slider(IDC_MIXER_WAVE + i, {34, top + 28, 84, 9})),
-            Hidden(Text(IDC_MIXER_SPEAKER_LABEL + i, "Speaker", {6, top + 19, 27, 8})),
-            Hidden(Text(IDC_MIXER_WAVE_LABEL + i, "Wave", {6, top + 29, 27, 8})),
+            Hidden(Slider(IDC_MIXER_SPEAKER + i, {37, top + 18, 81, 9})),
+            Hidden(Slider(IDC_MIXER_WAVE + i, {37, top + 28, 81, 9})),
+            Hidden(Text(IDC_MIXER_SPEAKER_LABEL + i, "Speaker", {5, top + 19, 31, 8})),
+            Hidden(Text(IDC_MIXER_WAVE_LABEL + i, "Wave", {5, top + 29, 31, 8})),
             Hidden(DropList(IDC_MIXER_OUTPUT + i, {38, top + 22, 60, 60}))};
 }
 
