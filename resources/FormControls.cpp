@@ -289,4 +289,13 @@ DialogControl NumberEntry(UINT id, Box box, int precision) {
                       {{dispid::analogOutput::kPrecision, std::int32_t{precision}}});
 }
 
+DialogControl LinearGauge(UINT id, Box box, double max) {
+    return Instrument(Kind::LinearGauge, id, box,
+                      {{dispid::linearGauge::kPositionMax, Number(max)}});
+}
+
+DialogControl ModeBox(UINT id, Box box) {
+    return Instrument(Kind::ModeComboBox, id, box, {});
+}
+
 } // namespace hb::resources

@@ -84,6 +84,10 @@ DialogControl RotarySwitch(UINT id, Box box, int positions);
 // A numeric entry showing `precision` decimals.
 DialogControl NumberEntry(UINT id, Box box, int precision);
 
+// A scale with two pointers, and a list of modes chosen by clicking.
+DialogControl LinearGauge(UINT id, Box box, double max);
+DialogControl ModeBox(UINT id, Box box);
+
 // The class id by which templates name an instrument kind.
 std::string ClassIdOf(hb::instruments::Kind kind);
 

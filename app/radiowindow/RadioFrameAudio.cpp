@@ -3,13 +3,15 @@
 #include "app/radiowindow/RadioFrame.h"
 #include "app/rig/Rig.h"
 #include "audio/AudioLogClient.h"
+#include "audio/AudioView.h"
 #include "platform/records/Dal.h"
 #include "platform/records/DeviceStatus.h"
 #include "platform/tessary/audio/AudioLog.h"
 #include "radioview/RadioView.h"
 
-#include <memory>
 #include <strings.h>
+
+#include <memory>
 
 namespace {
 
@@ -37,13 +39,19 @@ void CRadioFrame::OnAutoFile() {
 
 // The recorder view's mute buttons act on the logger the rig holds, which is the view's own.
 void CRadioFrame::OnAudioButton() {
-    if (CAudioLog* log = m_rig ? m_rig->GetAudioLog() : nullptr) {
+    CAudioLog* log = m_rig ? m_rig->GetAudioLog() : nullptr;
+    if (auto* recorder = dynamic_cast<CAudioView*>(log)) {
+        recorder->OnMuteButton();
+    } else if (log) {
         log->Mute(log->m_muted ? 0 : 1);
     }
 }
 
 void CRadioFrame::OnAudioEvent() {
-    if (CAudioLog* log = m_rig ? m_rig->GetAudioLog() : nullptr) {
+    CAudioLog* log = m_rig ? m_rig->GetAudioLog() : nullptr;
+    if (auto* recorder = dynamic_cast<CAudioView*>(log)) {
+        recorder->OnMutePeers();
+    } else if (log) {
         log->MutePeers();
     }
 }

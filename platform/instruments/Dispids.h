@@ -240,6 +240,17 @@ inline constexpr long kColumnCount = 8;
 inline constexpr long kText = -517;
 } // namespace lcdMatrix
 
+namespace linearGauge {
+inline constexpr long kPositionMin = 2;
+inline constexpr long kPositionMax = 3;
+// The positions of pointer 0 and pointer 1.
+inline constexpr long kPointer0Position = 4;
+inline constexpr long kPointer1Position = 5;
+inline constexpr long kPointer0Color = 6;
+inline constexpr long kPointer1Color = 7;
+inline constexpr long kBorderStyle = 8;
+} // namespace linearGauge
+
 namespace modeComboBox {
 inline constexpr long kFontColor = 33;
 inline constexpr long kButtonColor = 53;

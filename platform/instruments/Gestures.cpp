@@ -102,7 +102,15 @@ void PressPadKey(HWND hwnd, int key, short shift) {
 void ClickAt(HWND hwnd, InstrumentState& state, short shift, long x, long y) {
     switch (state.kind->kind) {
     case Kind::LedRectangle:
+    case Kind::LinearGauge:
         Fire(hwnd, Gesture::Click);
+        break;
+    case Kind::ModeComboBox:
+        if (!state.items.empty()) {
+            state.itemIndex = (state.itemIndex + 1) % static_cast<int>(state.items.size());
+            InvalidateRect(hwnd, nullptr, TRUE);
+            Fire(hwnd, Gesture::Change);
+        }
         break;
     case Kind::SwitchToggle:
         Toggle(hwnd, switchToggle::kActive, Gesture::Change);

@@ -15,6 +15,12 @@
 
 namespace hb::instruments::detail {
 
+// An entry of a mode combo box: its text and its value.
+struct ModeItem {
+    std::string text;
+    double value = 0;
+};
+
 struct InstrumentState {
     const KindInfo* kind = nullptr;
     std::map<long, hb::afx::Value> properties;
@@ -28,6 +34,9 @@ struct InstrumentState {
     HFONT font;
     // An LED matrix's cells that differ from an unlit, plain one, by row and column.
     std::map<std::pair<int, int>, MatrixCell> cells;
+    // A mode combo box's entries and the chosen one (-1: none).
+    std::vector<ModeItem> items;
+    int itemIndex = -1;
 };
 
 // The cell of an LED matrix at a point of its client area; nullopt outside the grid.

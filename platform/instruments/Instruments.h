@@ -6,6 +6,7 @@
 #include "platform/instruments/CiLCDMatrixX.h"
 #include "platform/instruments/CiLabelX.h"
 #include "platform/instruments/CiLedBarX.h"
+#include "platform/instruments/CiLinearGaugeX.h"
 #include "platform/instruments/CiLedMatrixX.h"
 #include "platform/instruments/CiLedRectangleX.h"
 #include "platform/instruments/CiLedRoundX.h"

@@ -35,6 +35,7 @@ enum class Kind {
     ModeComboBox,
     LCDMatrix,
     SwitchRotary,
+    LinearGauge,
 };
 
 // How a property is stored and what hb::afx::Value alternative it reads back as: Int as int32,

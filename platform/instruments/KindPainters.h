@@ -9,6 +9,8 @@ void PaintAngularGauge(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintLedRectangle(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintLedRound(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintLedBar(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintLinearGauge(HWND hwnd, HDC hdc, const InstrumentState& state);
+void PaintModeComboBox(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintSwitchToggle(HWND hwnd, HDC hdc, const InstrumentState& state);
 // A rocker with its pressed half sunk.
 void PaintSwitchRocker(HWND hwnd, HDC hdc, const InstrumentState& state);

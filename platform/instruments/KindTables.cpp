@@ -103,7 +103,7 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
                          "{C5412E57-2E2F-11D3-85BF-00105AC8B715}",
                          {BackColor(0xFFFFFF), Color(kFontColor, "FontColor", 0),
                           Color(kButtonColor, "ButtonColor", kFace)},
-                         {}});
+                         {{2, Gesture::Change, {}}}});
     }
 }
 
@@ -371,6 +371,20 @@ std::vector<KindInfo> MakeKinds() {
               Color(kTickLabelColor, "TickLabelColor", 0),
               Color(kBackGroundColor, "BackGroundColor", kFace)},
              {{1, G::Change, {}}}});
+    }
+    {
+        using namespace linearGauge;
+        kinds.push_back({Kind::LinearGauge,
+                         "TiLinearGauge",
+                         "{5B1E4A20-7C3D-4E8F-9A61-2D0B7C94E3A5}",
+                         {BackColor(0), Double(kPositionMin, "PositionMin", 0),
+                          Double(kPositionMax, "PositionMax", 100),
+                          Double(kPointer0Position, "Pointer0Position", 0),
+                          Double(kPointer1Position, "Pointer1Position", 0),
+                          Color(kPointer0Color, "Pointer0Color", kGreen),
+                          Color(kPointer1Color, "Pointer1Color", 0x00FFFF),
+                          Int(kBorderStyle, "BorderStyle", 1)},
+                         {{5, G::Click, {}}}});
     }
     AddStyledKinds(kinds);
     return kinds;

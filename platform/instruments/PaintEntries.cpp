@@ -58,4 +58,22 @@ void PaintAnalogOutput(HWND hwnd, HDC hdc, const InstrumentState& state) {
     }
 }
 
+// The chosen entry's text beside a button face.
+void PaintModeComboBox(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace modeComboBox;
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client, ColorAt(state, kBackColor));
+    const LONG button = std::min(client.bottom, client.right / 3);
+    FillSolid(hdc, {client.right - button, 0, client.right, client.bottom},
+              ColorAt(state, kButtonColor));
+    if (state.itemIndex >= 0 && static_cast<std::size_t>(state.itemIndex) < state.items.size()) {
+        const HFONT font = MakeFont("MS Sans Serif", LabelTextHeight(client));
+        Text(hdc, state.items[static_cast<std::size_t>(state.itemIndex)].text,
+             {kTextMargin, 0, client.right - button, client.bottom},
+             DT_LEFT | DT_VCENTER | DT_SINGLELINE, ColorAt(state, kFontColor), font);
+        DeleteObject(font);
+    }
+    SunkenEdge(hdc, client);
+}
+
 } // namespace hb::instruments::detail

@@ -81,6 +81,29 @@ void PaintLedBar(HWND hwnd, HDC hdc, const InstrumentState& state) {
     }
 }
 
+// A track across the instrument with a mark for each pointer at its share of the range; pointer 0
+// fills the track up to it.
+void PaintLinearGauge(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace linearGauge;
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client, ColorAt(state, kBackColor));
+    const double minimum = NumberAt(state, kPositionMin);
+    const double span = NumberAt(state, kPositionMax) - minimum;
+    const auto at = [&](long pointer) {
+        const double share = span == 0 ? 0 : (NumberAt(state, pointer) - minimum) / span;
+        return static_cast<LONG>(std::lround(std::clamp(share, 0.0, 1.0) * (client.right - 4))) + 2;
+    };
+    const LONG middle = client.bottom / 2;
+    FillSolid(hdc, {2, middle - 3, at(kPointer0Position), middle + 3},
+              ColorAt(state, kPointer0Color));
+    const LONG average = at(kPointer1Position);
+    FillSolid(hdc, {average - 1, 1, average + 2, client.bottom - 1},
+              ColorAt(state, kPointer1Color));
+    if (NumberAt(state, kBorderStyle)) {
+        SunkenEdge(hdc, client);
+    }
+}
+
 void PaintLedMatrix(HWND hwnd, HDC hdc, const InstrumentState& state) {
     using namespace ledMatrix;
     const RECT client = ClientOf(hwnd);

@@ -16,6 +16,8 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintLedRound(hwnd, hdc, state);
     case Kind::LedBar:
         return PaintLedBar(hwnd, hdc, state);
+    case Kind::LinearGauge:
+        return PaintLinearGauge(hwnd, hdc, state);
     case Kind::SwitchToggle:
         return PaintSwitchToggle(hwnd, hdc, state);
     case Kind::SwitchRocker:
@@ -41,6 +43,8 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintSlider(hwnd, hdc, state);
     case Kind::SwitchRotary:
         return PaintSwitchRotary(hwnd, hdc, state);
+    case Kind::ModeComboBox:
+        return PaintModeComboBox(hwnd, hdc, state);
     default:
         // Kinds without a picture of their own yet: their background.
         return FillSolid(hdc, ClientOf(hwnd), ColorAt(state, kBackColor));

@@ -50,6 +50,8 @@ public:
     CWnd* GetChild() const;
 
     BOOL IsHidden() const { return !m_bShown; }
+    // Whether the pane slides out of an auto-hide bar; this manager docks every pane.
+    BOOL IsAutoHide() const { return FALSE; }
     void Hide();
     // Shows the pane; one without content asks the site frame for it, once per showing.
     void EnsureVisible();

@@ -19,6 +19,7 @@ std::vector<hb::afx::DialogTemplate> ShellDialogs();
 std::vector<hb::afx::DialogTemplate> ConfigurationDialogs();
 hb::afx::DialogTemplate MixerForm();
 hb::afx::DialogTemplate AudioRackForm();
+hb::afx::DialogTemplate AudioRecorderForm();
 hb::afx::ToolBarResource ScanToolBar();
 hb::afx::BitmapResource ScanToolBarBitmap();
 std::vector<hb::afx::StringResource> ScanToolBarStrings();

@@ -17,6 +17,7 @@ hb::afx::ResourceTables MakeTables() {
     tables.dialogs.insert(tables.dialogs.end(), configuration.begin(), configuration.end());
     tables.dialogs.push_back(MixerForm());
     tables.dialogs.push_back(AudioRackForm());
+    tables.dialogs.push_back(AudioRecorderForm());
     tables.dialogs.push_back(ToolViewForm());
     tables.dialogs.push_back(ScanOptionsForm());
     tables.dialogs.push_back(MultiRadioForm());

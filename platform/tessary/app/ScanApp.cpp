@@ -9,6 +9,7 @@
 #include "platform/win/sys/ModuleVersion.h"
 #include "platform/win/sys/Modules.h"
 #include "platform/win/sys/Paths.h"
+#include "platform/win/sys/ProcessLauncher.h"
 #include "platform/win/sys/ProgramPath.h"
 
 #include <algorithm>
@@ -131,6 +132,8 @@ void CScanApp::ReadSettings() {
     // Machine-wide policies an administrator may set.
     m_forcedSimpleMode = GetMachineProfileInt("Settings", "ForceSimpleMode", 0) != 0;
     m_audioUnavailable = GetMachineProfileInt("Settings", "DisableAudioLogging", 0) != 0;
+    hb::win::SetMixerCommandsKey(std::string("Software\\") + kCompanyName + "\\" + m_pszAppName +
+                                 "\\Settings");
 }
 
 void CScanApp::Logout(int level) {

@@ -46,6 +46,9 @@ public:
     static constexpr BYTE kStopDiskSpace = 2;
     // "MinDiskSpace" when unset, in MB.
     static constexpr int kDefaultMinDiskSpace = 20;
+    // The input level of unity gain, and the most.
+    static constexpr int kUnityLevel = 32768;
+    static constexpr int kMostLevel = 65535;
 
     CAudioLog() : CAudioLog("", "") {}
     // `section` is the logger's profile section, `name` the radio's.
@@ -140,6 +143,14 @@ public:
     // While the gain control is on, quiet audio is raised towards half of full scale, at most
     // eightfold.
     virtual void AutoGainControl(std::uint8_t* samples, std::uint32_t bytes);
+    // `manual` non-zero holds the input gain at `level` (32768 is unity, 65535 the most) instead
+    // of the automatic control.
+    void AutoGainControl(int manual, int level);
+    // The gain the automatic control applies now, on the manual level's scale.
+    int GetAutoLevel() const { return m_autoLevel; }
+    // The section names the logger; the display name is the radio's.
+    const char* GetNameText() const { return m_section.c_str(); }
+    const char* GetDisplayName() const { return m_name.c_str(); }
     // The tone decoder that listens to this logger's audio; null detaches it. The logger never
     // owns it, and drops it unused when it goes first.
     virtual void DSPAttachFastDecoder(CWaveToneDecoder* decoder);
@@ -200,6 +211,14 @@ public:
     int m_invertMode = 0;
     double m_invertFrequency = 0;
     BOOL m_autoGain = FALSE;
+    // Automatic level control of the recorded and of the played audio.
+    BOOL m_recordAutoLevel = FALSE;
+    BOOL m_playbackAutoLevel = FALSE;
+    BOOL m_manualGain = FALSE;
+    int m_manualLevel = kUnityLevel;
+    int m_autoLevel = kUnityLevel;
+    // Non-zero while the last audio taken was not silent.
+    std::uint16_t m_activity = 0;
     // A new dated file is made when recording begins.
     BOOL m_autoFile = FALSE;
 

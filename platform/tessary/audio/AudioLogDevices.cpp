@@ -268,27 +268,39 @@ void CAudioLog::DSPInvertSetup() {
     m_invertPhase = 0;
 }
 
+void CAudioLog::AutoGainControl(int manual, int level) {
+    RecordAudioCall(this, "AutoGainControl", {Arg(manual), Arg(level)});
+    m_manualGain = manual != 0;
+    m_manualLevel = std::clamp(level, 0, kMostLevel);
+}
+
 void CAudioLog::AutoGainControl(std::uint8_t* samples, std::uint32_t bytes) {
-    int peak = 0;
-    for (std::size_t i = 0; i < bytes / 2; ++i) {
-        peak = std::max(peak, std::abs(int{SampleAt(samples, i)}));
+    double gain = static_cast<double>(m_manualLevel) / kUnityLevel;
+    if (!m_manualGain) {
+        int peak = 0;
+        for (std::size_t i = 0; i < bytes / 2; ++i) {
+            peak = std::max(peak, std::abs(int{SampleAt(samples, i)}));
+        }
+        if (peak == 0) {
+            return;
+        }
+        gain = std::clamp(16384.0 / peak, 1.0, 8.0);
+        m_autoLevel =
+            static_cast<int>(std::min<double>(std::lround(gain * kUnityLevel), kMostLevel));
     }
-    if (peak == 0) {
+    if (gain == 1) {
         return;
     }
-    const double gain = std::min(8.0, 16384.0 / peak);
-    if (gain <= 1) {
-        return;
-    }
     for (std::size_t i = 0; i < bytes / 2; ++i) {
-        PutSample(samples, i, static_cast<std::int16_t>(SampleAt(samples, i) * gain));
+        const double sample = std::clamp(SampleAt(samples, i) * gain, -32768.0, 32767.0);
+        PutSample(samples, i, static_cast<std::int16_t>(sample));
     }
 }
 
 void CAudioLog::TakeAudio(const std::uint8_t* input, std::uint32_t bytes) {
     std::vector<std::uint8_t> taken(input, input + bytes);
     std::uint8_t* samples = taken.data();
-    if (m_autoGain) {
+    if (m_autoGain || m_recordAutoLevel || m_manualGain) {
         AutoGainControl(samples, bytes);
     }
     int peak = 0;
@@ -296,6 +308,7 @@ void CAudioLog::TakeAudio(const std::uint8_t* input, std::uint32_t bytes) {
         peak = std::max(peak, std::abs(int{SampleAt(samples, i)}));
     }
     m_level = peak * 100 / 32768;
+    m_activity = peak > 0 ? 1 : 0;
     if (peak > 0) {
         m_lastActivity = GetTickCount();
     }
@@ -316,6 +329,9 @@ void CAudioLog::Play(const std::uint8_t* samples, std::uint32_t bytes) {
     }
     auto buffer = std::make_unique<Buffer>(samples, bytes);
     auto* data = reinterpret_cast<std::uint8_t*>(buffer->data.data());
+    if (m_mode == kModePlay && m_playbackAutoLevel) {
+        AutoGainControl(data, bytes);
+    }
     for (std::size_t i = 0; i < bytes / 2; ++i) {
         double gain = m_volume;
         if (m_invertStep != 0) {

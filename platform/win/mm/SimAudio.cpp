@@ -2,6 +2,7 @@
 
 #include "platform/win/core/Clock.h"
 #include "platform/win/core/Scheduler.h"
+#include "platform/win/mm/MixerDevice.h"
 #include "platform/win/mm/WaveDevice.h"
 
 #include <algorithm>
@@ -221,6 +222,7 @@ std::unique_ptr<DeviceBackend> MakeSimBackend() {
 void ResetForTests() {
     UseBackend(Backend::Simulated);
     State() = SimState{};
+    detail::ResetSimMixers();
 }
 
 namespace sim {
@@ -228,6 +230,15 @@ namespace sim {
 UINT AddCard(Card card) {
     State().cards.push_back(std::move(card));
     return static_cast<UINT>(State().cards.size() - 1);
+}
+
+UINT CardCount() {
+    return static_cast<UINT>(State().cards.size());
+}
+
+void AddDemoCards() {
+    AddCard({"Simulated Card 1", {"Line In"}, {"Speakers"}});
+    AddCard({"Simulated Card 2", {"Line In"}, {"Speakers"}});
 }
 
 void SetSource(UINT captureDevice, Source source) {

@@ -1,6 +1,8 @@
 #include "platform/win/mm/Wave.h"
 
 #include "platform/win/core/Messages.h"
+#include "platform/win/mm/MixerDevice.h"
+#include "platform/win/mm/SimAudio.h"
 #include "platform/win/mm/WaveDevice.h"
 
 #include <cstdlib>
@@ -49,6 +51,9 @@ detail::DeviceBackend* Devices() {
     WaveState& state = State();
     if (!state.chosen) {
         UseBackend(BackendFromEnvironment());
+        if (state.chosen == Backend::Simulated) {
+            sim::AddDemoCards();
+        }
     }
     return state.backend.get();
 }
@@ -166,6 +171,7 @@ void UseBackend(Backend backend) {
     WaveState& state = State();
     // Dropping a device releases it without touching its buffers or reporting.
     state.open.clear();
+    detail::DropMixers();
     state.chosen = backend;
     switch (backend) {
     case Backend::Alsa:

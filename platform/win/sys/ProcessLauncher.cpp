@@ -1,6 +1,7 @@
 #include "platform/win/sys/ProcessLauncher.h"
 
 #include "platform/win/core/LastError.h"
+#include "platform/win/store/Registry.h"
 #include "platform/win/sys/Paths.h"
 
 #include <spawn.h>
@@ -66,13 +67,49 @@ LONG_PTR ResultOf(int error, LONG_PTR notFound) {
     }
 }
 
+std::string& MixerCommandsKey() {
+    static std::string key;
+    return key;
+}
+
+bool IsVolumeProgram(const std::string& word) {
+    return EqualNoCase(word, "SNDVOL.EXE") || EqualNoCase(word, "SNDVOL32.EXE");
+}
+
+std::string MixerCommand(bool record) {
+    HKEY key{};
+    if (MixerCommandsKey().empty() || RegOpenKeyEx(HKEY_LOCAL_MACHINE, MixerCommandsKey().c_str(),
+                                                   0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return {};
+    }
+    char text[1024] = {};
+    DWORD type = REG_NONE;
+    DWORD size = sizeof(text) - 1;
+    const DWORD result =
+        RegQueryValueEx(key, record ? "RecordingControlCommand" : "VolumeControlCommand", nullptr,
+                        &type, reinterpret_cast<BYTE*>(text), &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS && type == REG_SZ ? std::string(text) : std::string();
+}
+
 LONG_PTR RunCommandLine(const LaunchRequest& request) {
-    const auto words = SplitShellWords(request.command);
+    auto words = SplitShellWords(request.command);
     if (!words) {
         return ERROR_BAD_FORMAT;
     }
     if (words->empty()) {
         return SE_ERR_FNF;
+    }
+    if (IsVolumeProgram(words->front())) {
+        const bool record = words->size() > 1 && EqualNoCase((*words)[1], "/RECORD");
+        const std::string command = MixerCommand(record);
+        if (command.empty()) {
+            return kLaunchSucceeded;
+        }
+        words = SplitShellWords(command);
+        if (!words || words->empty()) {
+            return ERROR_BAD_FORMAT;
+        }
     }
     return ResultOf(Spawn(words->front(), {words->begin() + 1, words->end()}, {}), SE_ERR_FNF);
 }
@@ -108,6 +145,10 @@ LONG_PTR OpenFile(const LaunchRequest& request) {
 }
 
 } // namespace
+
+void SetMixerCommandsKey(std::string key) {
+    MixerCommandsKey() = std::move(key);
+}
 
 LONG_PTR LaunchProcess(const LaunchRequest& request) {
     return request.kind == LaunchKind::WinExec ? RunCommandLine(request) : OpenFile(request);

@@ -60,6 +60,7 @@ TEST_F(RadioWindowNeighboursTest, ClearingTheHistoryEmptiesItsList) {
 }
 
 TEST_F(RadioWindowNeighboursTest, TheRecorderViewsLoggerLeavesTheRigWithTheView) {
+    UseProgramResources(ProgramResourceTables());
     CRig* rig = AddRig("Receiver", kReceiver);
     auto* recorder = new CAudioView("Receiver_AudioRecorder", "Receiver", 28497);
     EXPECT_EQ(recorder->m_name, "Receiver_AudioRecorder");

@@ -1,3 +1,5 @@
+#include "platform/instruments/CiLinearGaugeX.h"
+#include "platform/instruments/CiModeComboBoxX.h"
 #include "platform/instruments/CiSliderX.h"
 #include "platform/instruments/CiSwitchRotaryX.h"
 #include "tests/platform/instruments/InstrumentTest.h"
@@ -62,6 +64,47 @@ TEST_F(InstrumentTest, ARotarySwitchTurnsToItsNextPositionAndTakesOnlyWholeOnes)
     }
     EXPECT_EQ(changes.size(), 4u);
     rotary.Detach();
+}
+
+} // namespace
+} // namespace hb::instruments::test
+
+namespace hb::instruments::test {
+namespace {
+
+TEST_F(InstrumentTest, AModeListStepsThroughItsEntriesAndAGaugeReportsItsClick) {
+    const HWND list = CreateWindowEx(0, "TiModeComboBox", "", WS_CHILD | WS_VISIBLE, 0, 0, 80, 16,
+                                     panel, 7003u, nullptr);
+    CiModeComboBoxX modes;
+    modes.Attach(list);
+    EXPECT_TRUE(UserClick(list, 1, 0, 5, 5));
+    EXPECT_TRUE(Dispids(panel).empty()) << "nothing to choose";
+    modes.AddItem("2632 Hz", 2632);
+    modes.AddItem("3750 Hz", 3750);
+    UserClick(list, 1, 0, 5, 5);
+    EXPECT_EQ(modes.GetItemIndex(), 0);
+    UserClick(list, 1, 0, 5, 5);
+    UserClick(list, 1, 0, 5, 5);
+    EXPECT_EQ(modes.GetItemIndex(), 0) << "after the last, the first";
+    EXPECT_EQ(Dispids(panel), (std::vector<long>{2, 2, 2}));
+    modes.RemoveItem(0);
+    EXPECT_EQ(modes.GetItemIndex(), -1);
+    EXPECT_EQ(modes.GetItemText(0), "3750 Hz");
+    modes.RemoveItem(5);
+    EXPECT_EQ(modes.GetItemCount(), 1);
+    modes.Detach();
+
+    const HWND gaugeWindow = CreateWindowEx(0, "TiLinearGauge", "", WS_CHILD | WS_VISIBLE, 0, 20,
+                                            80, 12, panel, 7004u, nullptr);
+    CiLinearGaugeX gauge;
+    gauge.Attach(gaugeWindow);
+    gauge.SetPointersPosition(1, 40);
+    gauge.SetPointersPosition(2, 90);
+    EXPECT_DOUBLE_EQ(gauge.GetPointersPosition(1), 40);
+    EXPECT_DOUBLE_EQ(gauge.GetPointersPosition(0), 0);
+    UserClick(gaugeWindow, 1, 0, 5, 5);
+    EXPECT_EQ(FiredEvents(panel).back().dispid, 5);
+    gauge.Detach();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "SysTest.h"
 #include "platform/win/core/LastError.h"
+#include "platform/win/store/Registry.h"
 #include "platform/win/sys/Files.h"
 #include "platform/win/sys/ProcessLauncher.h"
 
@@ -69,6 +70,38 @@ TEST_F(Shell, ProgramLauncherRunsProgramsDirectly) {
                            m_scratch.Path().c_str(), 1),
               kLaunchSucceeded);
     EXPECT_GT(WinExec("true --ignored", 1), 31u);
+}
+
+} // namespace
+} // namespace hb::win::test
+
+namespace hb::win::test {
+namespace {
+
+TEST_F(Shell, TheVolumeProgramsRunTheConfiguredCommandsOrNothing) {
+    SetLauncher(LaunchProcess);
+    constexpr const char* kKey = "Software\\ShellTest\\Settings";
+    SetMixerCommandsKey(kKey);
+    // Nothing configured: the request is taken and nothing runs.
+    EXPECT_GT(WinExec("SNDVOL.EXE", 1), 31u);
+    EXPECT_GT(WinExec("sndvol32.exe /RECORD", 1), 31u);
+
+    HKEY key{};
+    ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                             nullptr),
+              ERROR_SUCCESS);
+    const std::string missing = Scratch("no-such-mixer") + " --volume";
+    RegSetValueEx(key, "VolumeControlCommand", 0, REG_SZ,
+                  reinterpret_cast<const BYTE*>(missing.c_str()),
+                  static_cast<DWORD>(missing.size() + 1));
+    RegSetValueEx(key, "RecordingControlCommand", 0, REG_SZ, reinterpret_cast<const BYTE*>("true"),
+                  5);
+    RegCloseKey(key);
+    // The configured command is what runs: a missing program is reported as such.
+    EXPECT_EQ(WinExec("SNDVOL.EXE", 1), static_cast<UINT>(SE_ERR_FNF));
+    EXPECT_GT(WinExec("SNDVOL.EXE /RECORD", 1), 31u);
+    RegDeleteTree(HKEY_LOCAL_MACHINE, "Software\\ShellTest");
+    SetMixerCommandsKey("");
 }
 
 } // namespace
