@@ -410,18 +410,22 @@ void CTrunkTrackerView::ShowMeterValue(CAudioLog* log, int kind, int value) {
     }
 }
 
+void CTrunkTrackerView::ClearTexts() {
+    if (m_idDisplay.m_hWnd) {
+        m_idDisplay.SetPrecision(0);
+        m_idDisplay.SetValue(0);
+    }
+    for (CiLabelX* label :
+         {&m_textLine1, &m_textLine2, &m_textLine3, &m_statusLine, &m_channelTag}) {
+        if (label->m_hWnd) {
+            label->SetCaption("");
+        }
+    }
+}
+
 void CTrunkTrackerView::ShowAudioState(CAudioLog* log) {
     if (log && m_hold != m_holdShown) {
-        if (m_idDisplay.m_hWnd) {
-            m_idDisplay.SetPrecision(0);
-            m_idDisplay.SetValue(0);
-        }
-        for (CiLabelX* label :
-             {&m_textLine1, &m_textLine2, &m_textLine3, &m_statusLine, &m_channelTag}) {
-            if (label->m_hWnd) {
-                label->SetCaption("");
-            }
-        }
+        ClearTexts();
         const hb::tessary::NamedColors& colors = App().Colors();
         ColourDisplays(m_hold ? colors.displayReplay : colors.displayNormal);
     }
@@ -468,16 +472,7 @@ void CTrunkTrackerView::ShowPlaybackChannel(CAudioLog* log, const dal* rec, BYTE
         FormatTrunkId(rec->get(dal::kUserId));
         return;
     }
-    for (CiLabelX* label :
-         {&m_textLine1, &m_textLine2, &m_textLine3, &m_statusLine, &m_channelTag}) {
-        if (label->m_hWnd) {
-            label->SetCaption("");
-        }
-    }
-    if (m_idDisplay.m_hWnd) {
-        m_idDisplay.SetPrecision(0);
-        m_idDisplay.SetValue(0);
-    }
+    ClearTexts();
     if (m_sMeter.m_hWnd) {
         m_sMeter.SetPosition(0);
     }

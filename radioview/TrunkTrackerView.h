@@ -162,6 +162,8 @@ private:
     void ShowModeRow(int bank, LPCSTR text, COLORREF color);
     void ColourDisplays(COLORREF first);
     void ClearIdDisplay();
+    // The ID display, the name lines, the status line and the tag emptied.
+    void ClearTexts();
     void FindCurrent(const BYTE* engineStatus, const BYTE* deviceStatus, Object* channel);
     void ShowNameLines(const BYTE* engineStatus, const BYTE* deviceStatus, const Object* parent);
     void ShowStatusLine(const BYTE* engineStatus, const BYTE* deviceStatus);
