@@ -80,6 +80,14 @@ void SimTrunkScanner::EngineStep() {
     std::erase_if(m_delayed, [](const Delayed& command) { return command.stepsLeft == 0; });
 }
 
+void SimTrunkScanner::StatusRead() {
+    for (std::uint8_t& unread : m_unread) {
+        if (unread > 0) {
+            --unread;
+        }
+    }
+}
+
 void SimTrunkScanner::Apply(const Delayed& command) {
     if (command.code == rec::kEngineCmdBankMask) {
         const int banks = std::clamp<int>(m_organisation.banks, 1, kIdBanks);
@@ -166,9 +174,6 @@ void SimTrunkScanner::FillStatus(DeviceStatus& status, std::int64_t nowMs) const
         const bool fresh = m_unread[index] > 0;
         status.set(DeviceStatus::kIdBankWords, index,
                    static_cast<std::uint16_t>(m_idBanks[index] | (fresh ? kNewData : 0)));
-        if (fresh) {
-            --m_unread[index];
-        }
     }
     std::uint8_t state = kScanStateScanning;
     if (trunked) {

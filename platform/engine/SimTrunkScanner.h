@@ -32,6 +32,7 @@ public:
     UserId CallId(std::int64_t nowMs) const override;
     void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
     void EngineStep() override;
+    void StatusRead() override;
     bool TrunkedCall() const override;
 
 private:
@@ -54,7 +55,7 @@ private:
     std::uint32_t m_bankMask;
     std::array<std::uint16_t, kIdBanks> m_idBanks{};
     // Reads left in which each changed ID-bank word is reported as new.
-    mutable std::array<std::uint8_t, kIdBanks> m_unread{};
+    std::array<std::uint8_t, kIdBanks> m_unread{};
     std::vector<Delayed> m_delayed;
     std::optional<std::uint16_t> m_recalled;
 };
