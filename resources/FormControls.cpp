@@ -252,6 +252,12 @@ DialogControl LedMatrix(UINT id, Box box) {
     return Instrument(Kind::LedMatrix, id, box, {});
 }
 
+DialogControl LedMatrix(UINT id, Box box, int rows, int columns) {
+    using namespace dispid::ledMatrix;
+    return Instrument(Kind::LedMatrix, id, box,
+                      {{kRowCount, std::int32_t{rows}}, {kColCount, std::int32_t{columns}}});
+}
+
 DialogControl RockerSwitch(UINT id, Box box) {
     return Instrument(Kind::SwitchRocker, id, box, {});
 }

@@ -72,6 +72,7 @@ DialogControl PhonePad(UINT id, Box box);
 DialogControl SlideSwitch(UINT id, Box box, int positions);
 DialogControl Slider(UINT id, Box box);
 DialogControl LedMatrix(UINT id, Box box);
+DialogControl LedMatrix(UINT id, Box box, int rows, int columns);
 DialogControl RockerSwitch(UINT id, Box box);
 DialogControl LedSwitch(UINT id, Box box, std::string caption = {});
 DialogControl SpectrumDisplay(UINT id, Box box);

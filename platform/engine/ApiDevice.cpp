@@ -60,6 +60,7 @@ std::uint16_t scan_device_status(std::uint16_t handle, void* buffer) {
     }
     DeviceStatus status;
     slot->device->FillStatus(status, hb::win::NowMs());
+    slot->device->StatusRead();
     WriteStatus(status.bytes(), slot->patches, buffer);
     // The record still tells what was last known when the link has gone.
     return call.Done(slot->device->LinkStatus());

@@ -80,6 +80,12 @@ public:
     virtual std::string Dtmf(std::int64_t) const { return {}; }
     // Fills every field the device knows; the record arrives cleared.
     virtual void FillStatus(DeviceStatus& status, std::int64_t nowMs) const = 0;
+    // A reader outside the engine took the status just filled.
+    virtual void StatusRead() {}
+    // One engine step went by; a device that acts on commands later counts them.
+    virtual void EngineStep() {}
+    // A call on the tuned channel is a trunked one.
+    virtual bool TrunkedCall() const { return false; }
     // A failure once the link to the radio is lost; 0 while it holds.
     virtual std::uint16_t LinkStatus() const { return 0; }
 };

@@ -43,9 +43,10 @@ std::uint8_t Engine::State() const {
     case Phase::Scanning:
         return kEngineScanning;
     case Phase::Signal:
-        return rec::kEngineOnChannelActive;
+        return m_setup.receiver->TrunkedCall() ? rec::kEngineTrunkCallActive
+                                               : rec::kEngineOnChannelActive;
     case Phase::Hang:
-        return rec::kEngineOnChannel;
+        return m_setup.receiver->TrunkedCall() ? rec::kEngineTrunkCall : rec::kEngineOnChannel;
     case Phase::Paused:
     case Phase::Manual:
         return rec::kEnginePaused;
@@ -194,6 +195,7 @@ void Engine::HoldState(std::uint8_t state) {
 
 void Engine::Step() {
     ++m_counter;
+    m_setup.receiver->EngineStep();
     if (m_pending != Action::None) {
         Apply(std::exchange(m_pending, Action::None));
         Notify(WM_ENGINE_STATUS);

@@ -3,6 +3,7 @@
 #include "platform/engine/RadioSettings.h"
 #include "platform/engine/SimReceiver.h"
 #include "platform/engine/SimState.h"
+#include "platform/engine/SimTrunkScanner.h"
 #include "platform/engine/device/LinkSettings.h"
 #include "platform/engine/serial/SerialDevice.h"
 #include "platform/engine/serial/SerialLink.h"
@@ -11,6 +12,13 @@
 #include "platform/records/StatusCodes.h"
 
 namespace hb::engine {
+
+namespace {
+
+// The capability bits of the trunk-tracking radios of the model table.
+constexpr std::uint32_t kTrunkCaps = 0x80 | 0x100;
+
+} // namespace
 
 OpenedDevice OpenDevice(const std::string& section, DeviceRole role) {
     const auto& makers = SimState::Get().deviceMakers;
@@ -29,6 +37,14 @@ OpenedDevice OpenDevice(const std::string& section, DeviceRole role) {
         auto link = std::make_unique<sim::SimLink>(
             sim::RadioNamed(section), settings.baud != 0 ? settings.baud : kDefaultBaud);
         BandActivity activity(radio.seed, std::move(radio.busy), std::move(radio.dtmf));
+        const hb::records::RadioModel* model = hb::records::FindRadioModel(type);
+        if (model && (model->caps1 & kTrunkCaps) != 0) {
+            return {std::make_unique<SimTrunkScanner>(
+                        section, std::move(activity), radio.rate, type, std::move(link),
+                        settings.replyTimeoutMs, model->organisation, radio.seed,
+                        radio.talkgroups.value_or(std::vector<std::uint32_t>{})),
+                    0};
+        }
         return {std::make_unique<SimReceiver>(section, std::move(activity), radio.rate, type,
                                               std::move(link), settings.replyTimeoutMs),
                 0};

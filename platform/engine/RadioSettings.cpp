@@ -117,6 +117,7 @@ RadioSection ReadRadioSection(const std::string& path, const std::string& name) 
     section.seed = static_cast<std::uint32_t>(GetPrivateProfileInt(name.c_str(), "Seed", 1, file));
     section.busy = ReadFrequencies(file, name.c_str(), "Busy");
     section.dtmf = ReadFrequencies(file, name.c_str(), "Dtmf");
+    section.talkgroups = ReadFrequencies(file, name.c_str(), "Talkgroups");
     const int faults = GetPrivateProfileInt(name.c_str(), "Faults", 0, file);
     section.faultSeconds = faults > 0 ? static_cast<std::uint32_t>(faults) : 0;
     char kinds[kKindsSize] = {};

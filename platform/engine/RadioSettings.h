@@ -44,6 +44,8 @@ struct RadioSection {
     std::uint64_t seed = 1;
     std::optional<std::vector<std::uint32_t>> busy;
     std::optional<std::vector<std::uint32_t>> dtmf;
+    // The talkgroup IDs a simulated trunk tracker hears on its trunked channels.
+    std::optional<std::vector<std::uint32_t>> talkgroups;
     std::uint32_t faultSeconds = 0;
     std::vector<FaultKind> faultKinds;
 };

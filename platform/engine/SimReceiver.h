@@ -25,6 +25,9 @@ public:
     std::string Dtmf(std::int64_t atMs) const override;
     void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
 
+protected:
+    const Parm& Tuned() const { return m_tuned; }
+
 private:
     Reply RecallMemory(Parm& record) const;
 

@@ -17,3 +17,16 @@ void CXTButton::SetColorFace(COLORREF clrFace) {
         Invalidate();
     }
 }
+
+void CXTButton::SetChecked(BOOL bChecked) {
+    m_bChecked = bChecked ? TRUE : FALSE;
+    if (m_hWnd) {
+        ::SendMessage(m_hWnd, BM_SETCHECK, m_bChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+}
+
+void CXTButton::RedrawNoErase() {
+    if (m_hWnd) {
+        Invalidate(FALSE);
+    }
+}

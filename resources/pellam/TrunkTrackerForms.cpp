@@ -156,8 +156,8 @@ Controls KeyColumn(const TrunkModel& m) {
 void AddBankColumn(const TrunkModel& m, Controls& c) {
     const int width = m.cx - 4 - kColumnD;
     const int modeWidth = width > 150 ? 44 : 38;
-    Append(c, {LedMatrix(IDC_ID_MATRIX, {kColumnD, 4, width - modeWidth - 2, 58}),
-               LedMatrix(IDC_BANK_MODE_COLUMN, {m.cx - 4 - modeWidth, 4, modeWidth, 58})});
+    Append(c, {LedMatrix(IDC_ID_MATRIX, {kColumnD, 4, width - modeWidth - 2, 58}, 10, 10),
+               LedMatrix(IDC_BANK_MODE_COLUMN, {m.cx - 4 - modeWidth, 4, modeWidth, 58}, 10, 1)});
     const int columns = width > 150 ? 4 : 3;
     const int cell = (width + 2) / columns;
     for (std::size_t i = 0; i < m.lamps.size(); ++i) {
@@ -168,10 +168,10 @@ void AddBankColumn(const TrunkModel& m, Controls& c) {
     }
     const int rows = (static_cast<int>(m.lamps.size()) + columns - 1) / columns;
     int y = 72 + rows * 11 + 1;
-    c.push_back(LedMatrix(IDC_BANK_STRIP, {kColumnD, y, width, 7}));
+    c.push_back(LedMatrix(IDC_BANK_STRIP, {kColumnD, y, width, 7}, 1, 10));
     y += 9;
     if (m.banks > 10) {
-        c.push_back(LedMatrix(IDC_BANK_STRIP_2, {kColumnD, y, width, 7}));
+        c.push_back(LedMatrix(IDC_BANK_STRIP_2, {kColumnD, y, width, 7}, 1, 10));
         y += 9;
     }
     c.push_back(Caption("Banks", {kColumnD, y + 2, 26, 8}));

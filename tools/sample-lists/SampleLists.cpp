@@ -117,8 +117,8 @@ Parm ModeRecord(const Chan& channel, const Radio& radio, const std::string& mode
     return record;
 }
 
-// "frequency, mode, name"
-void AddChannel(Bank& bank, const Radio& radio, const std::string& text) {
+// "frequency, mode, name"; a trunk kind other than 0 makes the channel a trunked one.
+void AddChannel(Bank& bank, const Radio& radio, const std::string& text, std::uint8_t trunkKind) {
     const std::vector<std::string> fields = Fields(text, 3, "frequency, mode, name");
     const std::string& name = NameOf(fields[2]);
     Chan& channel = bank.addMember(std::make_unique<Chan>());
@@ -126,8 +126,23 @@ void AddChannel(Bank& bank, const Radio& radio, const std::string& text) {
     Parm record = ModeRecord(channel, radio, fields[1]);
     record.set(Parm::kFrequency, FrequencyOf(fields[0], radio));
     radio.CheckRecord(record);
+    if (trunkKind != 0) {
+        record.set(Parm::Channel::kTrunkWord, Parm::Channel::kTrunkFrequency);
+        record.set(Parm::Channel::kTrunkKind, trunkKind);
+    }
     record.setText(Parm::kName, name);
     channel.SetParm(record);
+}
+
+// "value, tag": a talkgroup of the bank's ID list.
+void AddTalkgroup(Bank& bank, const std::string& text, std::uint8_t kind) {
+    const std::vector<std::string> fields = Fields(text, 2, "value, tag");
+    const std::string& tag = NameOf(fields[1]);
+    UserIdEntry& entry = bank.addUserId(std::make_unique<UserIdEntry>());
+    entry.id().set(hb::records::UserId::kValue, HzOf(fields[0]));
+    entry.id().set(hb::records::UserId::kKind, kind);
+    entry.setTag(tag);
+    entry.setName(tag);
 }
 
 // "lower, upper, step, mode, name"; the radio must search it as written.
@@ -166,6 +181,21 @@ std::unique_ptr<Group> MakeGroup(const Radio& radio, const std::string& descript
     }
     auto bank = std::make_unique<Bank>();
     bank->number = radio.organisation().firstBank;
+    bank->setName(Read(description, section.c_str(), "Bank"));
+    const std::string trunk = Read(description, section.c_str(), "Trunk");
+    const auto trunkKind = static_cast<std::uint8_t>(trunk.empty() ? 0 : HzOf(trunk));
+    for (unsigned number = 1;; ++number) {
+        const std::string key = "ID#" + std::to_string(number);
+        const std::string text = Read(description, section.c_str(), key.c_str());
+        if (text.empty() || trunkKind == 0) {
+            break;
+        }
+        try {
+            AddTalkgroup(*bank, text, trunkKind);
+        } catch (const std::runtime_error& error) {
+            throw std::runtime_error(key + ": " + error.what());
+        }
+    }
     for (unsigned number = 1;; ++number) {
         const std::string key = "Channel#" + std::to_string(number);
         const std::string text = Read(description, section.c_str(), key.c_str());
@@ -173,7 +203,7 @@ std::unique_ptr<Group> MakeGroup(const Radio& radio, const std::string& descript
             break;
         }
         try {
-            AddChannel(*bank, radio, text);
+            AddChannel(*bank, radio, text, trunkKind);
         } catch (const std::runtime_error& error) {
             throw std::runtime_error(key + ": " + error.what());
         }

@@ -87,6 +87,8 @@ public:
     // Off, record (or live) or play; -1 when refused (play without a file to play).
     virtual int SetMode(int mode);
     BYTE GetMode() const { return m_mode; }
+    // The number of the segment whose time and channel are shown.
+    std::uint32_t ShownRecord() const { return m_shownRecord; }
     // 1 ends the segment in progress, 2 and 8 start a segment of that activity, 4 writes the
     // segment's header again with the record's new ID or level.
     virtual void ProcessRequest(int code, const dal* record, std::uint64_t time);

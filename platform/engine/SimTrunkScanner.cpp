@@ -1,0 +1,193 @@
+#include "platform/engine/SimTrunkScanner.h"
+
+#include "platform/records/EngineCommands.h"
+
+#include <algorithm>
+
+namespace hb::engine {
+
+namespace {
+
+namespace rec = hb::records;
+
+constexpr std::uint16_t kGroups = 0x03FF;
+constexpr std::uint16_t kPending = 0x0800;
+constexpr std::uint16_t kRequested = 0x1000;
+constexpr std::uint16_t kScanning = 0x2000;
+constexpr std::uint16_t kNewData = 0x4000;
+constexpr std::uint8_t kRecallKey = 13;
+constexpr std::uint8_t kScanStateScanning = 0;
+constexpr std::uint8_t kScanStateTrunkScan = 17;
+constexpr std::uint8_t kScanStateTrunkHold = 18;
+// A changed word carries the new-data bit for this many reads.
+constexpr std::uint8_t kNewDataReads = 2;
+
+std::uint64_t Mix(std::uint64_t x) {
+    x ^= x >> 33;
+    x *= 0xFF51AFD7ED558CCDULL;
+    x ^= x >> 33;
+    x *= 0xC4CEB9FE1A85EC53ULL;
+    x ^= x >> 33;
+    return x;
+}
+
+} // namespace
+
+SimTrunkScanner::SimTrunkScanner(std::string name, BandActivity activity,
+                                 unsigned channelsPerSecond, std::uint8_t type,
+                                 std::unique_ptr<Link> link, std::int64_t replyTimeoutMs,
+                                 const rec::Organisation& organisation, std::uint64_t seed,
+                                 std::vector<std::uint32_t> talkgroups)
+    : SimReceiver(std::move(name), std::move(activity), channelsPerSecond, type, std::move(link),
+                  replyTimeoutMs),
+      m_organisation(organisation), m_seed(seed), m_talkgroups(std::move(talkgroups)) {
+    const int banks = std::clamp<int>(m_organisation.banks, 1, kIdBanks);
+    m_bankMask = (1u << banks) - 1;
+    for (int i = 0; i < banks; ++i) {
+        m_idBanks[static_cast<std::size_t>(i)] = kGroups | kRequested | kScanning;
+    }
+}
+
+void SimTrunkScanner::TrunkCommand(const EngineCommandRecord& record) {
+    SimReceiver::TrunkCommand(record);
+    const std::uint8_t code = record.get(EngineCommandRecord::kCode);
+    const std::uint16_t bank = record.get(EngineCommandRecord::kShort);
+    if (code == rec::kEngineCmdBankMask) {
+        m_delayed.push_back({code, 0, record.get(EngineCommandRecord::kFirst), 0, kDelaySteps});
+    } else if (code == rec::kEngineCmdIdGroups && bank < kIdBanks) {
+        std::uint16_t& word = m_idBanks[bank];
+        word = static_cast<std::uint16_t>((word & ~kGroups) |
+                                          (record.get(EngineCommandRecord::kFirst) & kGroups));
+        MarkChanged(bank);
+    } else if (code == rec::kEngineCmdIdBankMode && bank < kIdBanks) {
+        const std::uint8_t scan = record.get(EngineCommandRecord::kSubCode);
+        std::uint16_t& word = m_idBanks[bank];
+        word = static_cast<std::uint16_t>((word & ~kRequested) | kPending |
+                                          (scan != 0 ? kRequested : 0));
+        m_delayed.push_back({code, scan, 0, bank, kDelaySteps});
+    } else if (code == rec::kEngineCmdScannerKey &&
+               record.get(EngineCommandRecord::kSubCode) == kRecallKey) {
+        m_recalled = bank;
+    }
+}
+
+void SimTrunkScanner::EngineStep() {
+    for (Delayed& command : m_delayed) {
+        if (command.stepsLeft > 0 && --command.stepsLeft == 0) {
+            Apply(command);
+        }
+    }
+    std::erase_if(m_delayed, [](const Delayed& command) { return command.stepsLeft == 0; });
+}
+
+void SimTrunkScanner::StatusRead() {
+    for (std::uint8_t& unread : m_unread) {
+        if (unread > 0) {
+            --unread;
+        }
+    }
+}
+
+void SimTrunkScanner::Apply(const Delayed& command) {
+    if (command.code == rec::kEngineCmdBankMask) {
+        const int banks = std::clamp<int>(m_organisation.banks, 1, kIdBanks);
+        m_bankMask = command.value & ((1u << banks) - 1);
+        return;
+    }
+    std::uint16_t& word = m_idBanks[command.bank];
+    word = static_cast<std::uint16_t>((word & ~(kPending | kScanning | kRequested)) |
+                                      (command.subCode != 0 ? kScanning | kRequested : 0));
+    MarkChanged(command.bank);
+}
+
+void SimTrunkScanner::MarkChanged(std::size_t bank) {
+    m_unread[bank] = kNewDataReads;
+}
+
+bool SimTrunkScanner::Trunked() const {
+    return (Tuned().get(Parm::Channel::kTrunkWord) & Parm::Channel::kTrunkFrequency) != 0;
+}
+
+bool SimTrunkScanner::TrunkedCall() const {
+    return Trunked() && !m_talkgroups.empty();
+}
+
+UserId SimTrunkScanner::CallId(std::int64_t nowMs) const {
+    UserId id;
+    if (!TrunkedCall() || Signal(nowMs) == 0) {
+        return id;
+    }
+    const std::uint32_t hz = Tuned().get(Parm::kFrequency);
+    const std::uint64_t hash =
+        Mix(m_seed ^ (std::uint64_t{hz} << 20) ^ static_cast<std::uint64_t>(nowMs / kCallMs));
+    const std::uint32_t talkgroup = m_talkgroups[hash % m_talkgroups.size()];
+    const std::uint8_t kind = Tuned().get(Parm::Channel::kTrunkKind);
+    id.set(UserId::kValue, talkgroup);
+    id.set(UserId::kKind, kind != 0 ? kind : rec::kIdKindMotorolaTypeII);
+    if (kind == rec::kIdKindMotorola) {
+        // A Type I ID of size code 1: block, fleet and subfleet from the value.
+        id.set(UserId::kSizeCode, 1);
+        id.set(UserId::kBlock, static_cast<std::uint8_t>((talkgroup >> 13) & 7));
+        id.set(UserId::kFleet, static_cast<std::uint8_t>((talkgroup >> 4) & 0x7F));
+        id.set(UserId::kSubfleet, static_cast<std::uint8_t>(talkgroup & 3));
+    }
+    switch ((hash >> 16) % 16) {
+    case 0:
+        id.set(UserId::kFlags, UserId::kFlagIndividual);
+        break;
+    case 1:
+        id.set(UserId::kFlags, UserId::kFlagEmergency);
+        break;
+    default:
+        break;
+    }
+    return id;
+}
+
+std::uint16_t SimTrunkScanner::ChannelNumber() const {
+    const std::uint16_t tuned = Tuned().get(Parm::kMemoryChannel);
+    return m_recalled && tuned == 0 ? *m_recalled : tuned;
+}
+
+void SimTrunkScanner::FillStatus(DeviceStatus& status, std::int64_t nowMs) const {
+    SimReceiver::FillStatus(status, nowMs);
+    const std::uint16_t channel = ChannelNumber();
+    const bool searching = channel == DeviceStatus::kNoChannel;
+    const bool trunked = TrunkedCall();
+    std::uint32_t flags = m_bankMask;
+    if (trunked) {
+        flags |= DeviceStatus::kTrunkTrunking;
+    }
+    if (!searching) {
+        flags |= DeviceStatus::kTrunkNotSearching;
+    }
+    status.set(DeviceStatus::kTrunkFlags, flags);
+    const UserId id = CallId(nowMs);
+    status.set(DeviceStatus::kCurrentId, id);
+    status.set(DeviceStatus::kCurrentChannel, channel);
+    const std::uint16_t perBank = std::max<std::uint16_t>(m_organisation.channelsPerBank, 1);
+    const int bank = channel == 0 || searching ? 0 : (channel - 1) / perBank;
+    status.set(DeviceStatus::kBankIndex, static_cast<std::uint8_t>(std::min(bank, kIdBanks - 1)));
+    const int banks = std::clamp<int>(m_organisation.banks, 1, kIdBanks);
+    for (int i = 0; i < banks; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const bool fresh = m_unread[index] > 0;
+        status.set(DeviceStatus::kIdBankWords, index,
+                   static_cast<std::uint16_t>(m_idBanks[index] | (fresh ? kNewData : 0)));
+    }
+    std::uint8_t state = kScanStateScanning;
+    if (trunked) {
+        state = id.inUse() ? kScanStateTrunkScan : kScanStateTrunkHold;
+        status.setText(DeviceStatus::kTextLines, 0, "Site " + std::to_string(bank + 1));
+        if (id.inUse()) {
+            status.setText(DeviceStatus::kTextLines, 1,
+                           "TG " + std::to_string(id.get(UserId::kValue)));
+        }
+        status.set(DeviceStatus::kSiteChar1, static_cast<std::uint8_t>('0' + 16 + bank % 10));
+        status.set(DeviceStatus::kSiteChar2, static_cast<std::uint8_t>('1'));
+    }
+    status.setText(DeviceStatus::kTextLines, 2, Tuned().text(Parm::kName));
+    status.set(DeviceStatus::kScanStateCode, state);
+}
+
+} // namespace hb::engine

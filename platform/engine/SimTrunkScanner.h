@@ -1,0 +1,63 @@
+#pragma once
+// The simulated trunk-tracking scanner: the simulated receiver with the banks, ID banks and
+// talkgroups of a trunk tracker. Its organisation comes from the radio model table. On a trunked
+// channel (the trunk word's 0x80 bit) each call carries a talkgroup of the "Talkgroups" list,
+// chosen by the seed, of the channel's trunk kind; now and then it is an individual or emergency
+// call. Bank and ID-bank mode commands take effect a few engine steps after they arrive, as a
+// radio confirms them late.
+
+#include "platform/engine/SimReceiver.h"
+#include "platform/records/RadioModel.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace hb::engine {
+
+class SimTrunkScanner : public SimReceiver {
+public:
+    static constexpr int kIdBanks = 20;
+    static constexpr unsigned kDelaySteps = 3;
+    // Each call lasts this long on the clock before the next one may change the talkgroup.
+    static constexpr std::int64_t kCallMs = 4000;
+
+    SimTrunkScanner(std::string name, BandActivity activity, unsigned channelsPerSecond,
+                    std::uint8_t type, std::unique_ptr<Link> link, std::int64_t replyTimeoutMs,
+                    const hb::records::Organisation& organisation, std::uint64_t seed,
+                    std::vector<std::uint32_t> talkgroups);
+
+    void TrunkCommand(const EngineCommandRecord& record) override;
+    UserId CallId(std::int64_t nowMs) const override;
+    void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
+    void EngineStep() override;
+    void StatusRead() override;
+    bool TrunkedCall() const override;
+
+private:
+    struct Delayed {
+        std::uint8_t code = 0;
+        std::uint8_t subCode = 0;
+        std::uint32_t value = 0;
+        std::uint16_t bank = 0;
+        unsigned stepsLeft = 0;
+    };
+
+    bool Trunked() const;
+    void Apply(const Delayed& command);
+    void MarkChanged(std::size_t bank);
+    std::uint16_t ChannelNumber() const;
+
+    hb::records::Organisation m_organisation;
+    std::uint64_t m_seed;
+    std::vector<std::uint32_t> m_talkgroups;
+    std::uint32_t m_bankMask;
+    std::array<std::uint16_t, kIdBanks> m_idBanks{};
+    // Reads left in which each changed ID-bank word is reported as new.
+    std::array<std::uint8_t, kIdBanks> m_unread{};
+    std::vector<Delayed> m_delayed;
+    std::optional<std::uint16_t> m_recalled;
+};
+
+} // namespace hb::engine

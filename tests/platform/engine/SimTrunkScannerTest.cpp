@@ -1,0 +1,83 @@
+#include "EngineTest.h"
+#include "platform/engine/EngineCodes.h"
+
+namespace hb::engine {
+namespace {
+
+namespace rec = hb::records;
+
+// The simulated trunk tracker of type 63 (ten banks of twenty channels) with one trunked
+// channel among the three of the program.
+class SimTrunkScannerTest : public EngineTest {
+protected:
+    static constexpr std::uint16_t kChannel = 21;
+
+    SimTrunkScannerTest() {
+        hb::win::ini::Seed(kSettings, "[Radios]\nRadio#1=Tracker\n"
+                                      "[Tracker]\nType=63\nPort=SIM\nBusy=155475000\nSeed=3\n"
+                                      "Talkgroups=100, 200\n");
+        EngineSim::SetSettingsFile(kSettings);
+    }
+
+    std::uint16_t CreateTracker() {
+        Entry trunked = Channel(kBusy, 102, "Dispatch");
+        trunked.record.set(parm::Channel::kTrunkWord, parm::Channel::kTrunkFrequency);
+        trunked.record.set(parm::Channel::kTrunkKind, rec::kIdKindMotorolaTypeII);
+        trunked.record.set(parm::kMemoryChannel, kChannel);
+        std::vector<std::uint8_t> block =
+            Compile({Channel(kQuiet1, 101, "Fire"), trunked, Channel(kQuiet2, 103, "Marine")});
+        return scan_create_single_engine("Tracker", block.data(), m_window.hwnd(), 0);
+    }
+    static DeviceStatus Device(std::uint16_t engine) {
+        DeviceStatus status;
+        EXPECT_EQ(
+            scan_device_status(Status(engine).get(EngineStatus::kDeviceHandle), status.data()), 0);
+        return status;
+    }
+    static std::uint16_t Word(std::uint16_t engine, std::size_t bank) {
+        return Device(engine).get(DeviceStatus::kIdBankWords, bank);
+    }
+};
+
+TEST_F(SimTrunkScannerTest, ATrunkedCallCarriesATalkgroupAndIsReportedAsOne) {
+    const std::uint16_t engine = CreateTracker();
+    ASSERT_NE(engine, 0);
+    ASSERT_TRUE(RunUntilState(engine, rec::kEngineTrunkCallActive, 2000, 10));
+    const std::uint32_t id = Status(engine).get(EngineStatus::kCurrentId).get(UserId::kValue);
+    EXPECT_TRUE(id == 100 || id == 200) << id;
+    const DeviceStatus device = Device(engine);
+    const std::uint32_t flags = device.get(DeviceStatus::kTrunkFlags);
+    EXPECT_EQ(flags & DeviceStatus::kTrunkBankMask, 0x3FFu);
+    EXPECT_NE(flags & DeviceStatus::kTrunkTrunking, 0u);
+    EXPECT_NE(flags & DeviceStatus::kTrunkNotSearching, 0u);
+    EXPECT_EQ(device.get(DeviceStatus::kCurrentId).get(UserId::kKind), rec::kIdKindMotorolaTypeII);
+    EXPECT_EQ(device.get(DeviceStatus::kCurrentChannel), kChannel);
+    EXPECT_EQ(device.get(DeviceStatus::kBankIndex), 1);
+    EXPECT_EQ(device.get(DeviceStatus::kScanStateCode), 17);
+    EXPECT_EQ(device.text(DeviceStatus::kTextLines, 1), "TG " + std::to_string(id));
+}
+
+TEST_F(SimTrunkScannerTest, BankAndModeCommandsTakeEffectThreeStepsLater) {
+    const std::uint16_t engine = CreateTracker();
+    ASSERT_NE(engine, 0);
+    // All ID groups in scan mode at first, reported as nothing new.
+    EXPECT_EQ(Word(engine, 4), 0x33FF);
+
+    Send(engine, rec::kEngineCmdBankMask, 0, 0x5);
+    Send(engine, rec::kEngineCmdIdBankMode, 0, 0, 0, 4);
+    EXPECT_EQ(Device(engine).get(DeviceStatus::kTrunkFlags) & 0x3FF, 0x3FFu);
+    EXPECT_EQ(Word(engine, 4), 0x23FF | 0x0800);
+    AdvanceAndPump(1000);
+    // The new mode is reported with bit 14 for two reads.
+    EXPECT_EQ(Word(engine, 4), 0x43FF);
+    EXPECT_EQ(Word(engine, 4), 0x43FF);
+    EXPECT_EQ(Word(engine, 4), 0x03FF);
+    EXPECT_EQ(Device(engine).get(DeviceStatus::kTrunkFlags) & 0x3FF, 0x5u);
+
+    // ID groups change at once.
+    Send(engine, rec::kEngineCmdIdGroups, 0, 0x0F0, 0, 4);
+    EXPECT_EQ(Word(engine, 4), 0x40F0);
+}
+
+} // namespace
+} // namespace hb::engine
