@@ -278,6 +278,9 @@ void CAudioManifest::NotifySegment(const CString& path, const wlseg* header, LPA
     }
     if (segment.row < 0) {
         SetScope(m_scope, TRUE);
+    } else {
+        // The file may have been stale: its rows show again.
+        ApplyFilter(FALSE);
     }
     UpdateRow(segment);
 }
