@@ -567,5 +567,10 @@ inline constexpr UINT IDC_MINI_ID_DISPLAY = 27819;
 // each (at rest, held down, focused): 27367 to 27385.
 inline constexpr UINT IDB_MINI_START = 27367;
 inline constexpr UINT IDB_MINI_LAST = 27385;
+// The recordings catalog's row images, and the cells it shows.
+inline constexpr UINT IDB_MANIFEST_ROWS = 27412;
+inline constexpr int IDB_MANIFEST_ROW_COUNT = 50;
+inline constexpr int IDB_MANIFEST_MARKED = 27;
+inline constexpr int IDB_MANIFEST_PLAY = 49;
 inline constexpr UINT IDI_MINI_MUTE = 29803;
 inline constexpr UINT IDI_MINI_MUTE_PEERS = 29804;

@@ -93,6 +93,19 @@ std::vector<hb::afx::IconResource> ProgramIcons() {
     return icons;
 }
 
+namespace {
+
+// The recordings catalog's row images, 16 pixels each: the mark of a marked segment at 27 and
+// the play button at 49; the other cells stay blank.
+hb::afx::BitmapResource ManifestRowBitmap() {
+    std::vector<std::string> cells(IDB_MANIFEST_ROW_COUNT);
+    cells[IDB_MANIFEST_MARKED] = "recording-mark";
+    cells[IDB_MANIFEST_PLAY] = "play";
+    return {IDB_MANIFEST_ROWS, 16 * IDB_MANIFEST_ROW_COUNT, 16, IDB_MANIFEST_ROW_COUNT, cells};
+}
+
+} // namespace
+
 std::vector<hb::afx::BitmapResource> ProgramBitmaps() {
     return {
         // The main tool bar, in the order of its buttons.
@@ -113,6 +126,7 @@ std::vector<hb::afx::BitmapResource> ProgramBitmaps() {
          13,
          {"radio-1", "radio-2", "network", "dial-up", "ieee-488", "radio-3", "radio-4",
           "remote-radios", "radio-5", "radio-settings", "radio-control", "cancel", "multi-radio"}},
+        ManifestRowBitmap(),
     };
 }
 

@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 class CDocTemplate;
 class CWnd;
@@ -178,6 +179,16 @@ public:
     LPCSTR GetCompanyName() const { return kCompanyName; }
     DWORD GetWindowsMajorVersion() const { return m_windowsMajor; }
 
+    // Long work: a busy period shows the wait cursor and its text on the main frame's status bar
+    // until it ends; periods nest, the outermost one counts. Suspend lets the one message pump
+    // run once over what is due, so windows paint and timers tick during the work.
+    BOOL IsBusyPeriod() const { return m_busyDepth > 0; }
+    void BusyPeriodStart(CWnd* frame, UINT id, LPCSTR title, LPCSTR text);
+    void BusyPeriodEnd();
+    int Suspend(int caller);
+    // Every busy period started, as "id title: text", for tests.
+    const std::vector<std::string>& BusyPeriodLog() const { return m_busyPeriodLog; }
+
     // Read-only to the program; tests set them.
     BOOL IsAudioLoggingUnavailable() const { return m_audioUnavailable; }
     BOOL IsForcedSimpleMode() const { return m_forcedSimpleMode; }
@@ -224,4 +235,6 @@ private:
     std::map<int, int> m_access;
     BOOL m_audioUnavailable = FALSE;
     BOOL m_forcedSimpleMode = FALSE;
+    int m_busyDepth = 0;
+    std::vector<std::string> m_busyPeriodLog;
 };

@@ -1,0 +1,330 @@
+#include "audio/AudioManifest.h"
+
+#include "audio/AudioManifestItem.h"
+#include "audio/AudioView.h"
+#include "audio/ReportTextItem.h"
+#include "platform/records/PrivateMessages.h"
+#include "platform/tessary/app/ScanApp.h"
+#include "platform/tessary/audio/AudioFile.h"
+#include "platform/testkit/PlatformTest.h"
+#include "platform/testkit/TestWindow.h"
+#include "platform/win/core/Clock.h"
+#include "resources/program/ProgramResources.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::int64_t kNow = 1'800'000'000;
+constexpr int kPlayColumn = 0;
+constexpr int kInfoColumn = 1;
+constexpr int kFreqColumn = 3;
+
+struct Take {
+    std::uint32_t frequency = 155'010'000;
+    std::int64_t age = 60; // seconds before now
+    const char* name = "Dispatch";
+    std::uint32_t audioBytes = 16'000;
+};
+
+class AudioManifestTest : public hb::testkit::PlatformTest {
+protected:
+    AudioManifestTest() {
+        UseProgramResources(ProgramResourceTables());
+        hb::win::SetWallTime(kNow);
+        docs = app.GetDocFolder().str();
+        fs::create_directories(docs);
+        frame.Create({.style = WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                      .rect = {0, 0, 1200, 500},
+                      .text = "Audio Player"});
+        playerWindow.Create({.style = WS_CHILD, .parent = frame.hwnd(), .rect = {0, 0, 10, 10}});
+        player = new CAudioView;
+        player->SubclassWindow(playerWindow.hwnd());
+    }
+
+    // Records the takes into a recording file with the recorder's own writer.
+    std::string Record(const std::string& name, const std::vector<Take>& takes) {
+        const std::string path = docs + name;
+        fs::create_directories(fs::path(path).parent_path());
+        CAudioFile file;
+        EXPECT_TRUE(file.Open(path));
+        for (const Take& take : takes) {
+            dal record;
+            record.set(dal::kKind, 2);
+            record.set(dal::kState, 2);
+            record.set(dal::kFrequency, take.frequency);
+            record.set(dal::kTime, static_cast<std::uint32_t>(kNow - take.age));
+            record.setText(dal::kName1, take.name);
+            record.setText(dal::kRadioName, "Rx1");
+            file.AppendSegment(record, 0);
+            const std::vector<std::uint8_t> audio(take.audioBytes, 0x10);
+            file.AppendAudio(audio.data(), take.audioBytes);
+        }
+        file.Close();
+        return path;
+    }
+
+    void Open() {
+        view = new CAudioManifest;
+        ASSERT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1200, 500),
+                                 CWnd::FromHandle(frame.hwnd()), AFX_IDW_PANE_FIRST, nullptr));
+        view->SetPlayer(player);
+        view->SendMessage(WM_INITIALUPDATE);
+    }
+
+    CXTPReportControl& Report() { return view->GetReportCtrl(); }
+    std::vector<std::string> Rows() { return Report().RowTexts(); }
+    // The record rows, without group rows.
+    std::vector<std::string> Records() {
+        std::vector<std::string> records;
+        for (const std::string& row : Rows()) {
+            if (row.front() != '[') {
+                records.push_back(row);
+            }
+        }
+        return records;
+    }
+    int RowOf(const std::string& contains) {
+        for (int index = 0; index < Report().GetRowCount(); ++index) {
+            if (Rows()[static_cast<std::size_t>(index)].find(contains) != std::string::npos &&
+                !Report().GetRow(index)->IsGroupRow()) {
+                return index;
+            }
+        }
+        return -1;
+    }
+    void Tick() { AdvanceAndPump(CAudioManifest::kTimerMs); }
+
+    CScanApp app{"Halbridge Pro"};
+    std::string docs;
+    hb::testkit::TestWindow frame;
+    hb::testkit::TestWindow playerWindow;
+    CAudioView* player = nullptr;
+    CAudioManifest* view = nullptr;
+};
+
+TEST_F(AudioManifestTest, TheFirstRebuildListsEverySegmentWithTheDefaults) {
+    Record("RX1_AUDIO.SWQ", {{.frequency = 155'010'000, .name = "North"},
+                             {.frequency = 460'125'000, .name = "South", .audioBytes = 16'001}});
+    Record("Police/rx2.swq", {{.frequency = 154'000'000, .age = 3 * 86400, .name = "Unit 7"}});
+    Record("Catalog/rx3.swq", {{.name = "Hidden"}});
+    Record("CATALOG/rx4.swq", {{.name = "Hidden too"}});
+    Open();
+    EXPECT_EQ(view->GetScope(), 2);
+    EXPECT_EQ(view->GetSort(), 2);
+    EXPECT_EQ(view->GetGroup(), 1);
+    EXPECT_EQ(view->GetReverse(), 255);
+    EXPECT_EQ(view->GetDispositionFilter(), 7);
+    EXPECT_EQ(view->GetWindowEnd(), kNow);
+    EXPECT_EQ(view->GetWindowStart(), kNow - 604800);
+    // Grouped by frequency, highest first.
+    EXPECT_EQ(Rows(),
+              (std::vector<std::string>{
+                  "[460.1250:]",
+                  "2 | South | 2027/01/15 07:59:00 | 460.1250 |  |  | 0:02 | Rx1 | RX1_AUDIO.SWQ",
+                  "[155.0100:]",
+                  "1 | North | 2027/01/15 07:59:00 | 155.0100 |  |  | 0:01 | Rx1 | RX1_AUDIO.SWQ",
+                  "[154.0000:]",
+                  "1 | Unit 7 | 2027/01/12 08:00:00 | 154.0000 |  |  | 0:01 | Rx1 | " + docs +
+                      "Police/rx2.swq",
+              }));
+    EXPECT_EQ(
+        app.BusyPeriodLog(),
+        (std::vector<std::string>{"1687 Building Recordings Catalog: Searching - please wait.."}));
+    EXPECT_FALSE(app.IsBusyPeriod());
+}
+
+TEST_F(AudioManifestTest, ScopesChooseTheirWindowsInclusively) {
+    Record("rx1.swq", {{.age = 86400, .name = "A day"},
+                       {.age = 86401, .name = "Older"},
+                       {.age = 40 * 86400, .name = "Forty days"},
+                       {.age = kNow, .name = "Stamp zero"},
+                       {.frequency = 0, .name = "No frequency"}});
+    Open();
+    const auto shown = [this](BYTE scope) {
+        view->SetScope(scope, FALSE);
+        return Records().size();
+    };
+    EXPECT_EQ(shown(0), 1u) << "both ends count; no row without a frequency or a time stamp";
+    EXPECT_EQ(view->GetWindowStart(), kNow - 86400);
+    EXPECT_EQ(shown(1), 2u);
+    EXPECT_EQ(shown(3), 2u);
+    EXPECT_EQ(shown(4), 3u);
+    EXPECT_EQ(shown(5), 3u) << "every row with a time stamp and a frequency";
+    const int populated = view->PopulateCount();
+    view->ApplyFilter(FALSE);
+    EXPECT_EQ(view->PopulateCount(), populated) << "nothing changed";
+    view->ApplyFilter(TRUE);
+    EXPECT_EQ(view->PopulateCount(), populated + 1);
+    view->SetTimeWindow(static_cast<std::int32_t>(kNow - 86401),
+                        static_cast<std::int32_t>(kNow - 86400), FALSE);
+    EXPECT_EQ(view->GetScope(), 6);
+    EXPECT_EQ(Records().size(), 2u);
+    EXPECT_EQ(app.GetProfileIntA("AudioManifest", "WindowStart", 0), kNow - 86401);
+}
+
+TEST_F(AudioManifestTest, FilesComeGoAndComeBackWithoutDuplicates) {
+    const std::string path = Record("RX1_AUDIO.SWQ", {{.name = "First"}});
+    Open();
+    ASSERT_EQ(Records().size(), 1u);
+    fs::remove(path);
+    view->Rebuild();
+    EXPECT_TRUE(Records().empty());
+    EXPECT_EQ(view->MappedIndex(path.c_str()), -1);
+    EXPECT_EQ(view->Files().size(), 1u) << "the slot stays";
+    Record("RX1_AUDIO.SWQ", {{.name = "Again"}});
+    view->Rebuild();
+    view->Rebuild();
+    EXPECT_EQ(Records().size(), 1u);
+    EXPECT_NE(Records()[0].find("Again"), std::string::npos);
+    EXPECT_EQ(view->MappedIndex(path.c_str()), 1);
+    Record("Fire/new.swq", {{.name = "New folder"}});
+    view->Rebuild();
+    EXPECT_EQ(Records().size(), 2u);
+}
+
+TEST_F(AudioManifestTest, GrownFilesReadOnlyTheirNewRecordsAndShrunkOnesReadAgain) {
+    const std::string path = Record("rx1.swq", {{.name = "One"}});
+    Open();
+    const std::uint64_t first = view->Files()[0].lastRecord;
+    {
+        CAudioFile file;
+        ASSERT_TRUE(file.Open(path));
+        dal record;
+        record.set(dal::kKind, 2);
+        record.set(dal::kState, 2);
+        record.set(dal::kFrequency, 160'000'000);
+        record.set(dal::kTime, static_cast<std::uint32_t>(kNow - 5));
+        record.setText(dal::kName1, "Two");
+        file.AppendSegment(record, 0);
+        file.Close();
+    }
+    view->Rebuild();
+    EXPECT_EQ(Records().size(), 2u);
+    EXPECT_GT(view->Files()[0].lastRecord, first);
+    // A file rewritten shorter is read from its first record again.
+    Record("rx1.swq.tmp", {{.name = "Rewritten", .audioBytes = 10}});
+    fs::rename(docs + "rx1.swq.tmp", path);
+    view->Rebuild();
+    const std::vector<std::string> records = Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_NE(records[0].find("Rewritten"), std::string::npos);
+}
+
+TEST_F(AudioManifestTest, ANotificationDuringPlaybackWaitsForThePlayerToStop) {
+    const std::string path = Record("rx1.swq", {{.name = "One"}});
+    Open();
+    player->GetLogClient()->m_playState = CAudioLog::kPlayPlaying;
+    CAudioFile file;
+    ASSERT_TRUE(file.Open(path));
+    dal record;
+    record.set(dal::kKind, 2);
+    record.set(dal::kState, 2);
+    record.set(dal::kFrequency, 162'000'000);
+    record.set(dal::kTime, static_cast<std::uint32_t>(kNow - 1));
+    record.setText(dal::kName1, "Live");
+    file.AppendSegment(record, 1);
+    const wlseg header = file.LastHeader();
+    file.Close();
+    view->NotifySegment(path.c_str(), &header, 0);
+    view->NotifySegment(path.c_str(), nullptr, 0);
+    EXPECT_EQ(view->QueuedNotifications(), 2u);
+    Tick();
+    EXPECT_EQ(Records().size(), 1u);
+    player->GetLogClient()->m_playState = CAudioLog::kPlayPaused;
+    Tick();
+    Tick();
+    EXPECT_EQ(view->QueuedNotifications(), 0u);
+    EXPECT_TRUE(Records().empty()) << "the file went stale after its new segment";
+    view->NotifySegment(path.c_str(), &header, 0);
+    const std::vector<std::string> records = Records();
+    ASSERT_EQ(records.size(), 2u);
+    const int live = RowOf("Live");
+    ASSERT_GE(live, 0);
+    EXPECT_NE(Rows()[static_cast<std::size_t>(live)].find("| Yes |"), std::string::npos);
+    auto* row = static_cast<CAudioManifestItem*>(Report().GetRow(live)->GetRecord());
+    EXPECT_EQ(row->Notes()->GetIconIndex(), 27);
+}
+
+TEST_F(AudioManifestTest, APlayClickAsksThePlayerAndOtherColumnsDoNot) {
+    const std::string path = Record("RX1_AUDIO.SWQ", {{.name = "One"}, {.name = "Two"}});
+    Open();
+    std::vector<std::pair<WPARAM, LPARAM>> requests;
+    playerWindow.On(WM_PLAY_CATALOG_ENTRY, [&](WPARAM w, LPARAM l) -> LRESULT {
+        requests.emplace_back(w, l);
+        return 0;
+    });
+    const int two = RowOf("Two");
+    Report().ClickCell(two, kPlayColumn + 2);
+    EXPECT_TRUE(requests.empty());
+    Report().ClickCell(two, kPlayColumn);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0].first, 2u);
+    EXPECT_EQ(static_cast<std::uint64_t>(requests[0].second), view->m_playOffset);
+    EXPECT_EQ(view->m_playPath, path.c_str()) << "the path as on disk";
+    view->SetPlayer(nullptr);
+    Report().ClickCell(two, kPlayColumn);
+    EXPECT_EQ(requests.size(), 1u);
+}
+
+TEST_F(AudioManifestTest, AnInfoEditWritesTheHeaderAndAFailedOneRestoresTheCell) {
+    const std::string path = Record("rx1.swq", {{.name = "Old name"}});
+    Open();
+    std::vector<UINT> seen;
+    playerWindow.On(WM_CATALOG_EDIT_FILE, [&](WPARAM, LPARAM) -> LRESULT {
+        seen.push_back(WM_CATALOG_EDIT_FILE);
+        return 0;
+    });
+    const std::string longName(60, 'n');
+    Report().EditCell(RowOf("Old name"), kInfoColumn, longName.c_str());
+    EXPECT_EQ(seen.size(), 1u);
+    EXPECT_EQ(view->m_editPath, path.c_str());
+    CAudioFile file;
+    ASSERT_TRUE(file.Open(path));
+    ASSERT_TRUE(file.GotoPlaySegment(1));
+    const dal written = file.CurrentHeader().get(wlseg::kDal);
+    file.Close();
+    EXPECT_EQ(written.text(dal::kName1), std::string(50, 'n'));
+    EXPECT_EQ(written.text(dal::kName2), "");
+    EXPECT_EQ(written.get(dal::kFrequency), 155'010'000u);
+
+    fs::remove(path);
+    ExpectBeeps(1);
+    Report().EditCell(RowOf(std::string(50, 'n')), kFreqColumn, "300.5");
+    EXPECT_NE(Rows()[static_cast<std::size_t>(RowOf(std::string(50, 'n')))].find("155.0100"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(path)) << "a failed edit makes no file";
+}
+
+TEST_F(AudioManifestTest, AFileMadeInASubfolderAppearsThroughTheChangeWatch) {
+    Open();
+    Tick();
+    EXPECT_TRUE(Records().empty());
+    Record("Sheriff/rx9.swq", {{.name = "Watched"}});
+    Tick();
+    Tick();
+    Tick();
+    ASSERT_EQ(Records().size(), 1u);
+    EXPECT_NE(Records()[0].find("Watched"), std::string::npos);
+}
+
+TEST_F(AudioManifestTest, ColumnWidthsRoundTripAndTheViewAnswersItsMessages) {
+    Open();
+    EXPECT_EQ(view->SendMessage(CAudioManifest::kHandledNothing), 0);
+    Report().GetColumns()->GetAt(1)->SetWidth(300);
+    view->DestroyWindow();
+    view = nullptr;
+    EXPECT_EQ(app.GetProfileIntA("AudioManifest", "ColumnWidth1", 0), 300);
+    EXPECT_EQ(app.GetProfileIntA("AudioManifest", "ColumnWidth0", 0), 45);
+    Open();
+    EXPECT_EQ(Report().GetColumns()->GetAt(1)->GetWidth(), 300);
+}
+
+} // namespace
