@@ -41,6 +41,7 @@
 #include "platform/win/store/Folders.h"
 #include "platform/win/store/PrivateProfile.h"
 #include "platform/win/store/Registry.h"
+#include "platform/win/sys/Clipboard.h"
 #include "platform/win/sys/Files.h"
 #include "platform/win/sys/ModuleVersion.h"
 #include "platform/win/sys/Modules.h"

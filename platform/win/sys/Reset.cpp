@@ -1,5 +1,6 @@
 #include "platform/win/sys/Reset.h"
 
+#include "platform/win/sys/Clipboard.h"
 #include "platform/win/sys/FakeModules.h"
 #include "platform/win/sys/FileInfo.h"
 #include "platform/win/sys/Modules.h"
@@ -14,6 +15,7 @@ void ResetForTests() {
     SetModuleFileNameOverride({});
     UseRecordingLauncher();
     SetFileIconProvider({});
+    ResetClipboard();
 }
 
 } // namespace hb::win::sys
