@@ -30,5 +30,9 @@ std::vector<hb::afx::DialogTemplate> ActivityLogDialogs();
 std::vector<hb::afx::DialogTemplate> RackForms();
 std::vector<hb::afx::BitmapResource> RackBitmaps();
 std::vector<hb::afx::IconResource> RackIcons();
+std::vector<hb::afx::ToolBarResource> GroupToolBars();
+std::vector<hb::afx::BitmapResource> GroupToolBarBitmaps();
+std::vector<hb::afx::StringResource> GroupToolBarStrings();
+std::vector<hb::afx::IconResource> GroupWindowIcons();
 
 } // namespace hb::resources

@@ -38,6 +38,14 @@ hb::afx::ResourceTables MakeTables() {
     tables.strings.insert(tables.strings.end(), scanBar.begin(), scanBar.end());
     const auto tips = ControlTipStrings();
     tables.strings.insert(tables.strings.end(), tips.begin(), tips.end());
+    const auto groupBars = GroupToolBars();
+    tables.toolBars.insert(tables.toolBars.end(), groupBars.begin(), groupBars.end());
+    const auto groupPictures = GroupToolBarBitmaps();
+    tables.bitmaps.insert(tables.bitmaps.end(), groupPictures.begin(), groupPictures.end());
+    const auto groupTexts = GroupToolBarStrings();
+    tables.strings.insert(tables.strings.end(), groupTexts.begin(), groupTexts.end());
+    const auto groupIcons = GroupWindowIcons();
+    tables.icons.insert(tables.icons.end(), groupIcons.begin(), groupIcons.end());
     return tables;
 }
 
