@@ -10,7 +10,7 @@ namespace {
 struct ToolButton {
     UINT id;
     const char* picture;
-    const char* text;
+    const char* text; // null where another resource already prompts for the command
 };
 
 constexpr int kButtonSize = 16;
@@ -19,22 +19,18 @@ const ToolButton kRadioToPc{27119, "program",
                             "Read the radio's memories into this group\nRadio to PC"};
 const ToolButton kPcToRadio{27118, "radio-settings",
                             "Write this group into the radio\nPC to Radio"};
-const ToolButton kCut{57635, "cut", "Cut the selection\nCut"};
-const ToolButton kCopy{57634, "copy", "Copy the selection\nCopy"};
-const ToolButton kPaste{57637, "paste", "Paste into the selection\nPaste"};
-const ToolButton kInsert{ID_GRID_INSERT_ROW_BEFORE, "insert-row",
-                         "Insert a new row before the selection\nInsert Row"};
-const ToolButton kFind{ID_GRID_FIND, "search", "Find text in the grid\nFind"};
-const ToolButton kPrint{57607, "print", "Print the grid\nPrint"};
-const ToolButton kFixed{27161, "key-lock-out",
-                        "Fix the channel and bank organization\nFixed Organization"};
-const ToolButton kRenumber{27166, "select-all", "Renumber the channels\nRenumber"};
-const ToolButton kSortFrequency{27146, "band-select",
-                                "Sort the channels by frequency\nSort by Frequency"};
-const ToolButton kSortName{27145, "history", "Sort the channels by name\nSort by Name"};
-const ToolButton kRadioType{27181, "radio-control", "Change the radio type\nRadio Type"};
-const ToolButton kGlobal{ID_RADIO_GLOBAL_SETTINGS, "special-settings",
-                         "Radio global settings\nGlobal Settings"};
+const ToolButton kCut{57635, "cut", nullptr};
+const ToolButton kCopy{57634, "copy", nullptr};
+const ToolButton kPaste{57637, "paste", nullptr};
+const ToolButton kInsert{ID_GRID_INSERT_ROW_BEFORE, "insert-row", nullptr};
+const ToolButton kFind{ID_GRID_FIND, "search", nullptr};
+const ToolButton kPrint{57607, "print", nullptr};
+const ToolButton kFixed{27161, "key-lock-out", nullptr};
+const ToolButton kRenumber{27166, "select-all", nullptr};
+const ToolButton kSortFrequency{27146, "band-select", nullptr};
+const ToolButton kSortName{27145, "history", nullptr};
+const ToolButton kRadioType{27181, "radio-control", nullptr};
+const ToolButton kGlobal{ID_RADIO_GLOBAL_SETTINGS, "special-settings", nullptr};
 const ToolButton kResetStatistics{IDS_RESET_HIT_HISTORY, "clear", nullptr};
 const ToolButton kSelectBand{27324, "band-select",
                              "Take the limits from the band table\nSelect Band"};
@@ -95,13 +91,11 @@ std::vector<hb::afx::BitmapResource> GroupToolBarBitmaps() {
 }
 
 std::vector<hb::afx::StringResource> GroupToolBarStrings() {
+    // Only the commands that no other resource prompts for, each once.
     std::vector<hb::afx::StringResource> strings;
-    for (const ToolBarSpec& spec : ToolBarSpecs()) {
-        for (const ToolButton& button : spec.buttons) {
-            if (button.text) {
-                strings.push_back({button.id, button.text});
-            }
-        }
+    for (const ToolButton* button :
+         {&kRadioToPc, &kPcToRadio, &kSelectBand, &kLockOutMap, &kRereadTable}) {
+        strings.push_back({button->id, button->text});
     }
     const char* const kinds[] = {"banks", "channels", "user IDs", "search ranges"};
     const char* const selections[] = {
