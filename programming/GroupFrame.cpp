@@ -1,3 +1,92 @@
 #include "programming/GroupFrame.h"
 
-IMPLEMENT_DYNCREATE(CGroupFrame, CMDIChildWnd)
+#include "platform/afx/CView.h"
+#include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/app/ScanApp.h"
+#include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
+#include "programming/FrameToolBar.h"
+#include "programming/Loader.h"
+
+IMPLEMENT_DYNCREATE(CGroupFrame, CMDIChildFrame)
+
+BEGIN_MESSAGE_MAP(CGroupFrame, CMDIChildFrame)
+ON_WM_DESTROY()
+ON_COMMAND(27119, &CGroupFrame::OnRadioToPC)
+ON_COMMAND(27118, &CGroupFrame::OnPCToRadio)
+ON_COMMAND(27140, &CGroupFrame::OnNoCommand)
+ON_COMMAND(27141, &CGroupFrame::OnNoCommand)
+ON_MESSAGE(WM_GROUP_TRANSFER_REQUEST, &CGroupFrame::OnGroupTransferRequest)
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr UINT kGroupToolBar = 27346;
+constexpr LPCSTR kLayout = "GroupToolBar";
+
+// The group of the active view's document; null without one.
+CGroupDoc* ActiveGroupDoc(CFrameWnd& frame) {
+    return frame.GetActiveView() ? dynamic_cast<CGroupDoc*>(frame.GetActiveDocument()) : nullptr;
+}
+
+} // namespace
+
+BOOL CGroupFrame::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) {
+    if (CScanApp* app = CScanApp::GetScanApp();
+        app && app->GetProfileIntA("Settings", "HFFreqDisplayMHz", 1) != 0) {
+        m_bHFDisplay = 0xFF;
+    }
+    // The monitoring assistant's bar, without transfers, is never asked for: that template is not
+    // registered.
+    if (!hb::programming::MakeFrameToolBar(*this, m_wndToolBar, kGroupToolBar, "Group Tools")) {
+        return FALSE;
+    }
+    hb::programming::RestoreFrameLayout(*this, kLayout);
+    return CMDIChildFrame::OnCreateClient(lpcs, pContext);
+}
+
+void CGroupFrame::OnDestroy() {
+    // A frame whose bar failed must not overwrite the layout saved by one that had it.
+    if (m_wndToolBar.m_hWnd) {
+        hb::programming::SaveFrameLayout(*this, kLayout);
+    }
+    CMDIChildFrame::OnDestroy();
+}
+
+void CGroupFrame::OnRadioToPC() {
+    CGroupDoc* doc = ActiveGroupDoc(*this);
+    if (!doc) {
+        return;
+    }
+    CLoader loader;
+    loader.Upload(doc->GetGroup(), nullptr, doc, this);
+    GetActiveView()->Invalidate();
+}
+
+void CGroupFrame::OnPCToRadio() {
+    CGroupDoc* doc = ActiveGroupDoc(*this);
+    if (!doc) {
+        return;
+    }
+    CLoader loader;
+    loader.Download(doc->GetGroup(), nullptr, doc, this);
+    GetActiveView()->Invalidate();
+}
+
+LRESULT CGroupFrame::OnGroupTransferRequest(WPARAM wParam, LPARAM) {
+    CGroupDoc* doc = ActiveGroupDoc(*this);
+    if (!doc) {
+        return 0;
+    }
+    constexpr std::uint8_t kOwnTransferType = 75;
+    if (doc->GetGroup()->radioType() != kOwnTransferType) {
+        OnRadioToPC();
+        return 0;
+    }
+    // The model reads this type's memories its own way.
+    const std::unique_ptr<Radio> model = Radio::CreateRadio(kOwnTransferType);
+    if (model && model->TransferFromRadio(doc, this, wParam) != 0) {
+        Invalidate();
+    }
+    return 0;
+}

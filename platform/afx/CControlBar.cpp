@@ -16,6 +16,10 @@ CSize CControlBar::CalcFixedLayout(BOOL, BOOL) {
     return {};
 }
 
+void CControlBar::EnableDocking(DWORD dwDockStyle) {
+    m_dwDockStyle = dwDockStyle & CBRS_ALIGN_ANY;
+}
+
 BOOL CControlBar::IsFloating() const {
     const CWnd* holder = GetParent();
     return holder && holder->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd));

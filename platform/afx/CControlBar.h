@@ -21,6 +21,11 @@ public:
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
 
     DWORD GetBarStyle() const { return m_dwStyle; }
+    // The edges (CBRS_ALIGN_*) the bar may dock on; none keeps it where it is.
+    void EnableDocking(DWORD dwDockStyle);
+    DWORD GetDockingSides() const { return m_dwDockStyle; }
+    // The frame edge the bar is docked on (AFX_IDW_DOCKBAR_*), or 0 before it is docked.
+    UINT GetDockBarID() const { return m_nDockBarID; }
     // A bar floats when a mini frame of its own holds it rather than the window it serves.
     BOOL IsFloating() const;
 
@@ -32,8 +37,12 @@ public:
 protected:
     // The bar's style bits (CBRS_*), kept out of the window's style.
     DWORD m_dwStyle = 0;
+    DWORD m_dwDockStyle = 0;
 
 private:
+    friend class CFrameWnd;
+    UINT m_nDockBarID = 0;
+
     LRESULT HandleSizeParent(WPARAM wParam, LPARAM lParam);
     LRESULT HandleIdleUpdate(WPARAM wParam, LPARAM lParam);
 };

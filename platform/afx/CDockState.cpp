@@ -10,10 +10,11 @@ namespace {
 
 constexpr LPCSTR kScreen = "Screen";
 constexpr LPCSTR kBars = "Bars";
+constexpr LPCSTR kDock = "Dock";
 
-CString BarEntry(std::size_t index) {
+CString BarEntry(std::size_t index, LPCSTR kind = "Bar") {
     CString entry;
-    entry.Format("Bar%zu", index);
+    entry.Format("%s%zu", kind, index);
     return entry;
 }
 
@@ -56,7 +57,9 @@ BOOL CDockState::LoadState(LPCSTR lpszProfileName) {
         if (!ReadAll(text, "%u,%d,%d,%d,%d%n", &id, &visible, &floating, &x, &y)) {
             return FALSE;
         }
-        bars.push_back({id, visible != 0, floating != 0, CPoint(x, y)});
+        const auto edge =
+            static_cast<UINT>(app->GetProfileInt(lpszProfileName, BarEntry(index, kDock), 0));
+        bars.push_back({id, visible != 0, floating != 0, CPoint(x, y), edge});
     }
     m_arrBarInfo = std::move(bars);
     m_sizeScreen = CSize(cx, cy);
@@ -79,6 +82,10 @@ void CDockState::SaveState(LPCSTR lpszProfileName) const {
         text.Format("%u,%d,%d,%d,%d", bar.nBarID, bar.bVisible ? 1 : 0, bar.bFloating ? 1 : 0,
                     static_cast<int>(bar.ptPosition.x), static_cast<int>(bar.ptPosition.y));
         app->WriteProfileString(lpszProfileName, BarEntry(index), text);
+        if (bar.nDockBarID != 0) {
+            app->WriteProfileInt(lpszProfileName, BarEntry(index, kDock),
+                                 static_cast<int>(bar.nDockBarID));
+        }
     }
     // The count last: a state cut short by a crash is not read back.
     app->WriteProfileInt(lpszProfileName, kBars, static_cast<int>(m_arrBarInfo.size()));

@@ -11,6 +11,8 @@ struct CDockBarInfo {
     BOOL bVisible = TRUE;
     BOOL bFloating = FALSE;
     CPoint ptPosition;
+    // The frame edge it is docked on (AFX_IDW_DOCKBAR_*); 0 keeps the edge it has.
+    UINT nDockBarID = 0;
 
     bool operator==(const CDockBarInfo&) const = default;
 };

@@ -178,8 +178,6 @@ void CFrameWnd::DelayRecalcLayout(BOOL) {
     m_bLayoutPending = true;
 }
 
-void CFrameWnd::EnableDocking(DWORD) {}
-
 void CFrameWnd::OnHelp() {
     AskApplicationForHelp(ID_HELP);
 }
@@ -190,11 +188,6 @@ void CFrameWnd::OnHelpFinder() {
 
 void CFrameWnd::OnContextHelp() {
     AskApplicationForHelp(ID_HELP);
-}
-
-void CFrameWnd::GetDockState(CDockState& state) const {
-    state.Clear();
-    state.m_sizeScreen = CSize(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
 }
 
 void CFrameWnd::ActivateFrame(int nCmdShow) {

@@ -3,6 +3,7 @@
 #include "platform/afx/res/AfxIds.h"
 #include "platform/win/menu/Accelerators.h"
 
+class CControlBar;
 class CDockState;
 class CDocument;
 class CView;
@@ -81,11 +82,18 @@ public:
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     // RecalcLayout at the next idle time.
     void DelayRecalcLayout(BOOL bNotify = TRUE);
-    // Bars do not dock yet: the frame only accepts the call.
+    // The edges (CBRS_ALIGN_*) on which the frame lets bars dock.
     void EnableDocking(DWORD dwDockStyle);
-    // The places of the frame's docking bars, on the screen of now. The frame holds none of its
-    // own (the toolkit's bars keep theirs), so the state lists no bar.
+    DWORD GetDockingSides() const { return m_dwDockSides; }
+    // Docks the bar on an edge (AFX_IDW_DOCKBAR_*), or with 0 on the first edge both the bar and
+    // the frame allow, top, bottom, left, right; then lays the frame out anew.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0);
+    // The places of the bars docked on the frame, on the screen of now; the toolkit's bars keep
+    // their own.
     void GetDockState(CDockState& state) const;
+    // Docks and shows the bars as the state says. Throws CException, the frame unchanged, when the
+    // state names a bar the frame does not dock or an edge the bar may not dock on.
+    void SetDockState(const CDockState& state);
     // Shows the frame (-1: as it is, or normally when hidden).
     virtual void ActivateFrame(int nCmdShow = -1);
     // Makes the first pane view the active one; with bMakeVisible sends WM_INITIALUPDATE to every
@@ -166,8 +174,12 @@ private:
     // The prompt of the menu item under the pointer; the idle text once the menu closes.
     LRESULT HandleMenuSelect(WPARAM wParam, LPARAM lParam);
 
+    // The docked bar of that id, or null.
+    CControlBar* FindDockedBar(UINT nBarID) const;
+
     CView* m_pViewActive = nullptr;
     HICON m_hIcon;
+    DWORD m_dwDockSides = 0;
     bool m_bTitlePending = false;
     bool m_bLayoutPending = false;
     // What the message pane shows: a command's id, AFX_IDS_IDLEMESSAGE, or 0 before anything.

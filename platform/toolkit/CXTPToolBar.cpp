@@ -2,29 +2,12 @@
 
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/res/ResourceChain.h"
-#include "platform/afx/res/ResourceLoading.h"
+#include "platform/afx/res/ToolBarImages.h"
 #include "platform/records/ToolkitMessages.h"
 #include "platform/toolkit/CXTPCommandBars.h"
 #include "platform/toolkit/CommandText.h"
 
 IMPLEMENT_DYNCREATE(CXTPToolBar, CXTPCommandBar)
-
-namespace {
-
-HIMAGELIST LoadImages(const hb::afx::ToolBarResource& resource) {
-    const LPCSTR name = MAKEINTRESOURCE(resource.bitmapId);
-    const HBITMAP strip = ::LoadBitmap(AfxFindResourceHandle(name, RT_BITMAP), name);
-    if (!strip) {
-        return {};
-    }
-    const HIMAGELIST images =
-        ::ImageList_Create(resource.buttonCx, resource.buttonCy, ILC_COLOR4 | ILC_MASK, 0, 0);
-    ::ImageList_AddMasked(images, strip, RGB(192, 192, 192));
-    ::DeleteObject(strip);
-    return images;
-}
-
-} // namespace
 
 CXTPToolBar::~CXTPToolBar() {
     if (m_images) {
@@ -42,7 +25,7 @@ BOOL CXTPToolBar::LoadToolBar(UINT nIDResource, BOOL bLoadIcons) {
     if (m_images) {
         ::ImageList_Destroy(m_images);
     }
-    m_images = bLoadIcons ? LoadImages(*resource) : HIMAGELIST{};
+    m_images = bLoadIcons ? hb::afx::LoadToolBarImages(*resource) : HIMAGELIST{};
     CXTPControls& controls = *GetControls();
     controls.RemoveAll();
     bool group = false;

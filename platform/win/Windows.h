@@ -42,6 +42,7 @@
 #include "platform/win/store/PrivateProfile.h"
 #include "platform/win/store/Registry.h"
 #include "platform/win/sys/ChangeNotification.h"
+#include "platform/win/sys/Clipboard.h"
 #include "platform/win/sys/FileTime.h"
 #include "platform/win/sys/Files.h"
 #include "platform/win/sys/FolderListing.h"

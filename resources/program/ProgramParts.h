@@ -34,5 +34,9 @@ std::vector<hb::afx::BitmapResource> RackBitmaps();
 std::vector<hb::afx::IconResource> RackIcons();
 std::vector<hb::afx::DialogTemplate> TransferDialogs();
 std::vector<hb::afx::StringResource> TransferStrings();
+std::vector<hb::afx::ToolBarResource> GroupToolBars();
+std::vector<hb::afx::BitmapResource> GroupToolBarBitmaps();
+std::vector<hb::afx::StringResource> GroupToolBarStrings();
+std::vector<hb::afx::IconResource> GroupWindowIcons();
 
 } // namespace hb::resources

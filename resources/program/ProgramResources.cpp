@@ -44,6 +44,14 @@ hb::afx::ResourceTables MakeTables() {
     tables.dialogs.insert(tables.dialogs.end(), transfers.begin(), transfers.end());
     const auto transferStrings = TransferStrings();
     tables.strings.insert(tables.strings.end(), transferStrings.begin(), transferStrings.end());
+    const auto groupBars = GroupToolBars();
+    tables.toolBars.insert(tables.toolBars.end(), groupBars.begin(), groupBars.end());
+    const auto groupPictures = GroupToolBarBitmaps();
+    tables.bitmaps.insert(tables.bitmaps.end(), groupPictures.begin(), groupPictures.end());
+    const auto groupTexts = GroupToolBarStrings();
+    tables.strings.insert(tables.strings.end(), groupTexts.begin(), groupTexts.end());
+    const auto groupIcons = GroupWindowIcons();
+    tables.icons.insert(tables.icons.end(), groupIcons.begin(), groupIcons.end());
     return tables;
 }
 

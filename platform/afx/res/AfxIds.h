@@ -43,6 +43,12 @@ inline constexpr UINT ID_INDICATOR_NUM = 0xE702;
 inline constexpr UINT ID_INDICATOR_SCRL = 0xE703;
 
 inline constexpr UINT AFX_IDW_STATUS_BAR = 0xE801;
+inline constexpr UINT AFX_IDW_TOOLBAR = 0xE800;
+// The frame's edges a bar docks on.
+inline constexpr UINT AFX_IDW_DOCKBAR_TOP = 0xE81B;
+inline constexpr UINT AFX_IDW_DOCKBAR_LEFT = 0xE81C;
+inline constexpr UINT AFX_IDW_DOCKBAR_RIGHT = 0xE81D;
+inline constexpr UINT AFX_IDW_DOCKBAR_BOTTOM = 0xE81E;
 
 // Child windows of a frame: the panes (a view, a splitter and its panes, the MDI client).
 inline constexpr UINT AFX_IDW_PANE_FIRST = 0xE900;

@@ -334,3 +334,7 @@ void Radio::ConformRange(Range& range) const {
         range.SetParm(record);
     }
 }
+
+int Radio::TransferFromRadio(CObjectDoc*, CWnd*, WPARAM) {
+    return 0;
+}

@@ -18,6 +18,9 @@
 class Group;
 class Range;
 
+class CObjectDoc;
+class CWnd;
+
 class Radio {
 public:
     // Capability word (caps1).
@@ -142,6 +145,9 @@ public:
     virtual void ConformGroupChannels(Group& group) const;
     // Brings a range's limits into the coverage and its step onto the step list.
     virtual void ConformRange(Range& range) const;
+    // Fills the document's group from the radio by the model's own means, for the group window
+    // `frame`; non-zero when something was read. Our models have none and answer 0.
+    virtual int TransferFromRadio(CObjectDoc* doc, CWnd* frame, WPARAM argument);
 
 private:
     std::uint32_t NearestStep(std::uint32_t step) const;

@@ -1,6 +1,7 @@
 #include "platform/win/sys/Reset.h"
 
 #include "platform/win/sys/ChangeNotification.h"
+#include "platform/win/sys/Clipboard.h"
 #include "platform/win/sys/FakeModules.h"
 #include "platform/win/sys/FileInfo.h"
 #include "platform/win/sys/Modules.h"
@@ -16,6 +17,7 @@ void ResetForTests() {
     UseRecordingLauncher();
     SetFileIconProvider({});
     CloseChangeNotifications();
+    ResetClipboard();
 }
 
 } // namespace hb::win::sys

@@ -36,6 +36,12 @@ TEST_F(DockStateTest, ASavedStateLoadsBackAndASmallerOneReplacesItWhole) {
     EXPECT_EQ(loaded.m_arrBarInfo, std::vector<CDockBarInfo>{TwoBars().front()});
     EXPECT_EQ(app.GetProfileString("GroupToolBar", "Bar1", "gone"), "gone");
 
+    // The edge a bar is docked on comes back with it.
+    loaded.m_arrBarInfo.front().nDockBarID = AFX_IDW_DOCKBAR_LEFT;
+    loaded.SaveState("GroupToolBar");
+    ASSERT_TRUE(loaded.LoadState("GroupToolBar"));
+    EXPECT_EQ(loaded.m_arrBarInfo.front().nDockBarID, AFX_IDW_DOCKBAR_LEFT);
+
     loaded.Clear();
     EXPECT_TRUE(loaded.m_arrBarInfo.empty());
     EXPECT_EQ(loaded.m_sizeScreen, CSize());

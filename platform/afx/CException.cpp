@@ -1,0 +1,3 @@
+#include "platform/afx/CException.h"
+
+IMPLEMENT_DYNAMIC(CException, CObject)

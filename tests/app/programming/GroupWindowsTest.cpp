@@ -1,0 +1,189 @@
+#include "platform/afx/CDocTemplate.h"
+#include "platform/afx/CDockState.h"
+#include "platform/afx/CMDIFrameWnd.h"
+#include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/model/Group.h"
+#include "programming/GroupFrame.h"
+#include "programming/Loader.h"
+#include "programming/RangeFrame.h"
+#include "resources/ResourceIds.h"
+#include "tests/app/ProgramTest.h"
+
+#include <algorithm>
+
+namespace hb::app::test {
+namespace {
+
+class GroupWindowsTest : public ProgramTest {
+protected:
+    GroupWindowsTest() {
+        Settings(kTwoRadios);
+        UseResourceLibrary();
+        CLoader::ClearTransfers();
+    }
+    ~GroupWindowsTest() override { CLoader::ClearTransfers(); }
+
+    CDocTemplate* Template(UINT id) const {
+        POSITION pos = app->GetFirstDocTemplatePosition();
+        while (pos) {
+            CDocTemplate* candidate = app->GetNextDocTemplate(pos);
+            if (candidate->m_nIDResource == id) {
+                return candidate;
+            }
+        }
+        return nullptr;
+    }
+    // A group file of the radio type, opened through its template.
+    CGroupFrame* OpenGroup(std::uint8_t type) const {
+        const std::string path = Doc("Tower.swg");
+        {
+            CGroupDoc doc;
+            doc.NewGroup(type);
+            EXPECT_TRUE(doc.OnSaveDocument(path.c_str()));
+        }
+        Template(IDR_GROUP)->OpenDocumentFile(path.c_str(), TRUE);
+        return ActiveFrame<CGroupFrame>();
+    }
+    template <class Frame>
+    Frame* ActiveFrame() const {
+        auto* main = static_cast<CMDIFrameWnd*>(app->m_pMainWnd);
+        return dynamic_cast<Frame*>(main->MDIGetActive());
+    }
+    static std::size_t OpenDocuments(CDocTemplate* docTemplate) {
+        std::size_t count = 0;
+        for (POSITION pos = docTemplate->GetFirstDocPosition(); pos; docTemplate->GetNextDoc(pos)) {
+            ++count;
+        }
+        return count;
+    }
+    static CRect BarPlace(CFrameWnd& frame, CToolBar& bar) {
+        CRect place;
+        bar.GetWindowRect(&place);
+        frame.ScreenToClient(&place);
+        return place;
+    }
+    void UseProgramResourcesWithout(UINT toolBar) {
+        hb::afx::ResourceTables tables = ProgramResourceTables();
+        std::erase_if(tables.toolBars, [toolBar](const auto& bar) { return bar.id == toolBar; });
+        UseProgramResources(std::move(tables));
+    }
+};
+
+TEST_F(GroupWindowsTest, TheGroupWindowShowsGroupToolsWhereTheUserLeftIt) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupFrame* frame = OpenGroup(42);
+    ASSERT_NE(frame, nullptr);
+    CToolBar& bar = frame->m_wndToolBar;
+    ASSERT_TRUE(::IsWindow(bar.m_hWnd));
+    CString title;
+    bar.GetWindowText(title);
+    EXPECT_EQ(title, "Group Tools");
+    EXPECT_EQ(bar.GetDockBarID(), AFX_IDW_DOCKBAR_TOP);
+    EXPECT_EQ(bar.CommandToIndex(27119), 0) << "the transfers come first";
+    EXPECT_GE(bar.CommandToIndex(27181), 0);
+    EXPECT_EQ(bar.GetButtonTip(0), "Radio to PC");
+    EXPECT_EQ(frame->m_bHFDisplay, 0xFF);
+
+    frame->DockControlBar(&bar, AFX_IDW_DOCKBAR_LEFT);
+    frame->SendMessage(WM_CLOSE);
+    Pump();
+    EXPECT_EQ(ActiveFrame<CGroupFrame>(), nullptr);
+
+    frame = OpenGroup(42);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->m_wndToolBar.GetDockBarID(), AFX_IDW_DOCKBAR_LEFT);
+    const CRect place = BarPlace(*frame, frame->m_wndToolBar);
+    EXPECT_EQ(place.TopLeft(), CPoint(0, 0));
+    EXPECT_GT(place.Height(), place.Width()) << "a column of buttons";
+}
+
+TEST_F(GroupWindowsTest, ALayoutNamingABarTheWindowLacksIsDroppedAndTheWindowOpens) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CDockState foreign;
+    foreign.m_sizeScreen = CSize(1024, 768);
+    foreign.m_arrBarInfo = {{27999, TRUE, FALSE, CPoint(), AFX_IDW_DOCKBAR_RIGHT}};
+    foreign.SaveState("GroupToolBar");
+
+    CGroupFrame* frame = OpenGroup(42);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->m_wndToolBar.GetDockBarID(), AFX_IDW_DOCKBAR_TOP);
+    frame->SendMessage(WM_CLOSE);
+    Pump();
+    CDockState saved;
+    ASSERT_TRUE(saved.LoadState("GroupToolBar"));
+    ASSERT_EQ(saved.m_arrBarInfo.size(), 1u);
+    EXPECT_EQ(saved.m_arrBarInfo[0].nBarID, AFX_IDW_TOOLBAR);
+}
+
+TEST_F(GroupWindowsTest, AGroupWindowWithoutItsBarIsNotMadeAndKeepsNoDocument) {
+    CDockState left;
+    left.m_arrBarInfo = {{AFX_IDW_TOOLBAR, TRUE, FALSE, CPoint(), AFX_IDW_DOCKBAR_LEFT}};
+    UseProgramResourcesWithout(27346);
+    ASSERT_EQ(Start(), std::nullopt);
+    left.SaveState("GroupToolBar");
+
+    EXPECT_EQ(OpenGroup(42), nullptr);
+    Pump();
+    EXPECT_EQ(OpenDocuments(Template(IDR_GROUP)), 0u);
+    CDockState saved;
+    ASSERT_TRUE(saved.LoadState("GroupToolBar"));
+    EXPECT_EQ(saved.m_arrBarInfo, left.m_arrBarInfo) << "the saved layout is kept";
+}
+
+TEST_F(GroupWindowsTest, TransfersRunTheLoaderButTypeSeventyFiveAsksItsModel) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupFrame* frame = OpenGroup(42);
+    ASSERT_NE(frame, nullptr);
+    frame->SendMessage(WM_COMMAND, 27119);
+    frame->SendMessage(WM_COMMAND, 27118);
+    frame->SendMessage(WM_GROUP_TRANSFER_REQUEST, 3, 0);
+    ASSERT_EQ(CLoader::Transfers().size(), 3u);
+    EXPECT_EQ(CLoader::Transfers()[0].direction, CLoader::Direction::Upload);
+    EXPECT_EQ(CLoader::Transfers()[0].path, Doc("Tower.swg"));
+    EXPECT_EQ(CLoader::Transfers()[1].direction, CLoader::Direction::Download);
+    EXPECT_EQ(CLoader::Transfers()[2].direction, CLoader::Direction::Upload);
+    // Accepted and ignored.
+    frame->SendMessage(WM_COMMAND, 27140);
+    frame->SendMessage(WM_COMMAND, 27141);
+    frame->SendMessage(WM_CLOSE);
+    Pump();
+
+    CLoader::ClearTransfers();
+    frame = OpenGroup(75);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->SendMessage(WM_GROUP_TRANSFER_REQUEST, 3, 0), 0);
+    EXPECT_TRUE(CLoader::Transfers().empty());
+}
+
+TEST_F(GroupWindowsTest, TheRangeWindowKeepsItsViewWhenItsBarCannotBeMade) {
+    ASSERT_EQ(Start(), std::nullopt);
+    Template(IDR_RANGE)->OpenDocumentFile(nullptr, TRUE);
+    auto* frame = ActiveFrame<CRangeFrame>();
+    ASSERT_NE(frame, nullptr);
+    CString title;
+    frame->m_wndToolBar.GetWindowText(title);
+    EXPECT_EQ(title, "Range Tools");
+    EXPECT_GE(frame->m_wndToolBar.CommandToIndex(27324), 0);
+    frame->DockControlBar(&frame->m_wndToolBar, AFX_IDW_DOCKBAR_BOTTOM);
+    frame->SendMessage(WM_CLOSE);
+    Pump();
+    CDockState saved;
+    ASSERT_TRUE(saved.LoadState("RangeToolBar"));
+    ASSERT_EQ(saved.m_arrBarInfo.size(), 1u);
+    EXPECT_EQ(saved.m_arrBarInfo[0].nDockBarID, AFX_IDW_DOCKBAR_BOTTOM);
+
+    UseProgramResourcesWithout(27355);
+    Template(IDR_RANGE)->OpenDocumentFile(nullptr, TRUE);
+    frame = ActiveFrame<CRangeFrame>();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_FALSE(frame->m_wndToolBar.m_hWnd);
+    ASSERT_NE(frame->GetActiveView(), nullptr);
+    EXPECT_EQ(OpenDocuments(Template(IDR_RANGE)), 1u);
+    frame->SendMessage(WM_CLOSE);
+    Pump();
+    ASSERT_TRUE(saved.LoadState("RangeToolBar"));
+    EXPECT_EQ(saved.m_arrBarInfo[0].nDockBarID, AFX_IDW_DOCKBAR_BOTTOM) << "not overwritten";
+}
+
+} // namespace
+} // namespace hb::app::test
