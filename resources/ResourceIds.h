@@ -178,6 +178,14 @@ inline constexpr UINT IDD_ENGINE_PROGRESS = 28545;
 inline constexpr UINT IDD_ACTIVITY_LOG = 1609;
 // The sound-card volume form of the main window's Volume pane.
 inline constexpr UINT IDD_MIXER = 29592;
+// The sweep displays' forms and their common controls.
+inline constexpr UINT IDD_SPECTRUM_ANALYZER = 27288;
+inline constexpr UINT IDD_BAND_SCOPE = 27256;
+inline constexpr UINT IDC_SWEEP_RUN_LAMP = 28249;
+inline constexpr UINT IDC_SWEEP_FREQUENCY = 27510;
+inline constexpr UINT IDC_SWEEP_LEVEL = 27533;
+inline constexpr UINT IDC_SWEEP_PEAK_PANEL = 28286;
+inline constexpr UINT IDC_SWEEP_RIG_NAME = 27587;
 // The audio rack bar and the controls only it has.
 inline constexpr UINT IDD_AUDIO_RACK = 27460;
 inline constexpr UINT IDC_AUDIO_FILE_CHOICE = 27461;

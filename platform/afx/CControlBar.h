@@ -24,6 +24,12 @@ public:
     // A bar floats when a mini frame of its own holds it rather than the window it serves.
     BOOL IsFloating() const;
 
+    // The sides a frame may dock the bar on (CBRS_ALIGN_*, CBRS_FLOAT_MULTI).
+    void EnableDocking(DWORD dwDockStyle) { m_dwDockStyle = dwDockStyle; }
+    DWORD GetDockStyle() const { return m_dwDockStyle; }
+    // The frame the bar is docked in; null while it is not.
+    CFrameWnd* m_pDockSite = nullptr;
+
     // Never TRUE: the holder deletes the bar.
     BOOL m_bAutoDelete = FALSE;
 
@@ -32,6 +38,7 @@ public:
 protected:
     // The bar's style bits (CBRS_*), kept out of the window's style.
     DWORD m_dwStyle = 0;
+    DWORD m_dwDockStyle = 0;
 
 private:
     LRESULT HandleSizeParent(WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
 #include "platform/afx/CFrameWnd.h"
 
+#include "platform/afx/CControlBar.h"
 #include "platform/afx/CCreateContext.h"
 #include "platform/afx/CDockState.h"
 #include "platform/afx/CDocument.h"
@@ -179,6 +180,14 @@ void CFrameWnd::DelayRecalcLayout(BOOL) {
 }
 
 void CFrameWnd::EnableDocking(DWORD) {}
+
+void CFrameWnd::DockControlBar(CControlBar* pBar) {
+    if (pBar == nullptr) {
+        return;
+    }
+    pBar->m_pDockSite = this;
+    DelayRecalcLayout();
+}
 
 void CFrameWnd::OnHelp() {
     AskApplicationForHelp(ID_HELP);

@@ -3,6 +3,8 @@
 #include "platform/afx/res/AfxIds.h"
 #include "platform/win/menu/Accelerators.h"
 
+class CControlBar;
+
 class CDockState;
 class CDocument;
 class CView;
@@ -81,8 +83,11 @@ public:
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     // RecalcLayout at the next idle time.
     void DelayRecalcLayout(BOOL bNotify = TRUE);
-    // Bars do not dock yet: the frame only accepts the call.
+    // Bars do not move from side to side yet: the frame only accepts the call.
     void EnableDocking(DWORD dwDockStyle);
+    // Docks the bar in this frame along the edge its alignment names, laid out at the next idle
+    // time.
+    void DockControlBar(CControlBar* pBar);
     // The places of the frame's docking bars, on the screen of now. The frame holds none of its
     // own (the toolkit's bars keep theirs), so the state lists no bar.
     void GetDockState(CDockState& state) const;

@@ -30,5 +30,6 @@ std::vector<hb::afx::DialogTemplate> ActivityLogDialogs();
 std::vector<hb::afx::DialogTemplate> RackForms();
 std::vector<hb::afx::BitmapResource> RackBitmaps();
 std::vector<hb::afx::IconResource> RackIcons();
+std::vector<hb::afx::DialogTemplate> SweepForms();
 
 } // namespace hb::resources

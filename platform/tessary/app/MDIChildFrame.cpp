@@ -1,0 +1,3 @@
+#include "platform/tessary/app/MDIChildFrame.h"
+
+IMPLEMENT_DYNCREATE(CMDIChildFrame, CMDIChildWnd)
