@@ -10,8 +10,6 @@ IMPLEMENT_DYNCREATE(CRFAnalyzerFrame, CMDIChildFrame)
 BEGIN_MESSAGE_MAP(CRFAnalyzerFrame, CMDIChildFrame)
 ON_WM_SIZE()
 ON_WM_DESTROY()
-ON_COMMAND(CSweepView::kCommandPause, &CRFAnalyzerFrame::OnStop)
-ON_COMMAND(CSweepView::kCommandStart, &CRFAnalyzerFrame::OnStart)
 END_MESSAGE_MAP()
 
 namespace {
@@ -48,6 +46,19 @@ void CRFAnalyzerFrame::CreateAudioRack() {
     m_rack->m_rig = rig;
     rig->AttachAudioLog(this, m_rack);
     RecalcLayout();
+}
+
+BOOL CRFAnalyzerFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+    case CSweepView::kCommandPause:
+        OnStop();
+        return TRUE;
+    case CSweepView::kCommandStart:
+        OnStart();
+        return TRUE;
+    default:
+        return CMDIChildFrame::OnCommand(wParam, lParam);
+    }
 }
 
 void CRFAnalyzerFrame::OnSize(UINT nType, int cx, int cy) {

@@ -27,6 +27,8 @@ public:
 
 protected:
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    // The rig's stop and start reach the relays before the view, which handles the same ids.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnSize(UINT nType, int cx, int cy);
     void OnDestroy();
     void OnStop();

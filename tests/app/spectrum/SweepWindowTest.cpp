@@ -1,3 +1,4 @@
+#include "audio/AudioRack.h"
 #include "platform/afx/CDocTemplate.h"
 #include "platform/engine/SweepSim.h"
 #include "platform/records/PrivateMessages.h"
@@ -289,11 +290,14 @@ TEST_F(SweepWindowTest, TheRecorderDocksWithTheRigsLoggerAndLeavesWithTheWindow)
     CRFAnalyzerView* view = OpenAnalyzer(radio);
     ASSERT_NE(view, nullptr);
     CRFAnalyzerFrame* frame = FrameOf(view);
+    // A rig whose logger is the radio window's keeps it: here it has none.
+    CRig::DetachAudioLog(rig->m_audio_log);
+    ASSERT_EQ(rig->m_audio_log, nullptr);
     frame->CreateAudioRack();
     ASSERT_NE(frame->m_rack, nullptr);
     EXPECT_EQ(frame->m_rack->m_pDockSite, frame);
     EXPECT_EQ(frame->m_rack->m_rig, rig);
-    EXPECT_EQ(rig->m_audio_log, frame->m_rack);
+    EXPECT_EQ(rig->m_audio_log, static_cast<CAudioLog*>(frame->m_rack));
     frame->SendMessage(WM_CLOSE);
     PumpUntilIdle();
     EXPECT_EQ(rig->m_audio_log, nullptr);
