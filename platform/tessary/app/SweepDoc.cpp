@@ -1,5 +1,6 @@
 #include "platform/tessary/app/SweepDoc.h"
 
+#include "platform/tessary/model/Chan.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/tessary/model/SweepSettings.h"
 
@@ -25,8 +26,16 @@ void CSweepDoc::SetRadioType(std::uint8_t type) {
 }
 
 BOOL CSweepDoc::OnOpenDocument(LPCSTR lpszPathName) {
-    std::unique_ptr<SweepSettings> settings =
-        ReadRoot<SweepSettings>(lpszPathName, "sweep settings");
+    // The set-up wizard stores the range to sweep as a search range.
+    std::unique_ptr<Object> root = ReadRoot<Object>(lpszPathName, "sweep settings");
+    std::unique_ptr<SweepSettings> settings;
+    if (auto* stored = dynamic_cast<SweepSettings*>(root.get())) {
+        root.release();
+        settings.reset(stored);
+    } else if (const auto* range = dynamic_cast<const Chan*>(root.get())) {
+        settings = std::make_unique<SweepSettings>();
+        settings->record() = range->record();
+    }
     if (!settings) {
         return FALSE;
     }
