@@ -224,6 +224,14 @@ inline constexpr UINT IDC_AUDIO_PRESET_ADD = 28697;
 inline constexpr UINT IDC_AUDIO_PRESET_REMOVE = 28698;
 inline constexpr UINT IDC_AUDIO_INVERSION_MODES = 27933;
 inline constexpr UINT IDC_AUDIO_PRESET_TITLE = 30072;
+// The sweep displays' forms and their common controls.
+inline constexpr UINT IDD_SPECTRUM_ANALYZER = 27288;
+inline constexpr UINT IDD_BAND_SCOPE = 27256;
+inline constexpr UINT IDC_SWEEP_RUN_LAMP = 28249;
+inline constexpr UINT IDC_SWEEP_FREQUENCY = 27510;
+inline constexpr UINT IDC_SWEEP_LEVEL = 27533;
+inline constexpr UINT IDC_SWEEP_PEAK_PANEL = 28286;
+inline constexpr UINT IDC_SWEEP_RIG_NAME = 27587;
 // The audio rack bar and the controls only it has.
 inline constexpr UINT IDD_AUDIO_RACK = 27460;
 inline constexpr UINT IDC_AUDIO_FILE_CHOICE = 27461;

@@ -1,3 +1,8 @@
 #include "spectrum/RFAnalyzerView.h"
 
-IMPLEMENT_DYNCREATE(CRFAnalyzerView, CView)
+#include "resources/ResourceIds.h"
+
+IMPLEMENT_DYNCREATE(CRFAnalyzerView, CSweepView)
+
+CRFAnalyzerView::CRFAnalyzerView()
+    : CSweepView({IDD_SPECTRUM_ANALYZER, kTemplateId, 27022, 27023, "SpectrumAnalyzerFile"}) {}

@@ -1,3 +1,8 @@
 #include "spectrum/RFBandScopeView.h"
 
-IMPLEMENT_DYNCREATE(CRFBandScopeView, CView)
+#include "resources/ResourceIds.h"
+
+IMPLEMENT_DYNCREATE(CRFBandScopeView, CSweepView)
+
+CRFBandScopeView::CRFBandScopeView()
+    : CSweepView({IDD_BAND_SCOPE, kTemplateId, 27024, 27025, "BandScopeFile"}) {}

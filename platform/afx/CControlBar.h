@@ -29,6 +29,9 @@ public:
     // A bar floats when a mini frame of its own holds it rather than the window it serves.
     BOOL IsFloating() const;
 
+    // The frame the bar is docked in; null while it is not.
+    CFrameWnd* m_pDockSite = nullptr;
+
     // Never TRUE: the holder deletes the bar.
     BOOL m_bAutoDelete = FALSE;
 

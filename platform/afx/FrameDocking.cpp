@@ -51,6 +51,7 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID) {
         return;
     }
     pBar->m_nDockBarID = nDockBarID;
+    pBar->m_pDockSite = this;
     pBar->m_dwStyle = (pBar->m_dwStyle & ~CBRS_ALIGN_ANY) | align;
     RecalcLayout();
     pBar->Invalidate();

@@ -51,6 +51,7 @@ struct Request {
     Parm* record = nullptr;
     std::uint32_t value = 0;
     const char* text = nullptr;
+    void* data = nullptr; // the caller's sweep reading or block buffer
 };
 
 // The answer to a request: the status handed back, and whether the device's state changed so
@@ -86,6 +87,8 @@ public:
     virtual void EngineStep() {}
     // A call on the tuned channel is a trunked one.
     virtual bool TrunkedCall() const { return false; }
+    // The bytes a sweep block of the running sweep takes; 0 for a device that cannot sweep.
+    virtual std::uint32_t SweepBlockSize() const { return 0; }
     // A failure once the link to the radio is lost; 0 while it holds.
     virtual std::uint16_t LinkStatus() const { return 0; }
 };

@@ -87,10 +87,10 @@ void Registry::Post(std::uint16_t handle, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
-void Registry::PostFrom(const Device* device, UINT message) {
+void Registry::PostFrom(const Device* device, UINT message, WPARAM wParam, LPARAM lParam) {
     for (const auto& [handle, slot] : m_devices) {
         if (slot.device.get() == device && IsWindow(slot.window)) {
-            PostMessage(slot.window, message, 0, 0);
+            PostMessage(slot.window, message, wParam, lParam);
         }
     }
 }

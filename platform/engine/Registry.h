@@ -54,7 +54,7 @@ public:
     // it is gone.
     void Post(std::uint16_t handle, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
     // Posts to the window of the device's slot; nothing when the device is in none.
-    void PostFrom(const Device* device, UINT message);
+    void PostFrom(const Device* device, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
     std::size_t EngineCount() const { return m_engines.size(); }
     std::size_t DeviceCount() const { return m_devices.size(); }

@@ -20,9 +20,12 @@ SimReceiver::SimReceiver(std::string name, BandActivity activity, unsigned chann
                          std::uint8_t type, std::unique_ptr<Link> link, std::int64_t replyTimeoutMs)
     : m_name(std::move(name)), m_activity(std::move(activity)),
       m_rate(std::max(1u, channelsPerSecond)),
-      m_path(std::make_unique<RequestPath>(std::move(link), type, replyTimeoutMs, [this] {
-          Registry::Get().PostFrom(this, WM_RADIO_STATUS);
-      })) {}
+      m_path(std::make_unique<RequestPath>(
+          std::move(link), type, replyTimeoutMs,
+          [this] { Registry::Get().PostFrom(this, WM_RADIO_STATUS); })),
+      m_sweep(m_name, m_activity, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+          Registry::Get().PostFrom(this, message, wParam, lParam);
+      }) {}
 
 void SimReceiver::Tune(const Parm& record) {
     m_tuned = record;
@@ -37,6 +40,9 @@ std::uint8_t SimReceiver::Signal(std::int64_t nowMs) const {
 
 Reply SimReceiver::Handle(const Request& request) {
     ++m_requests;
+    if (request.kind == RequestKind::Stop || request.kind == RequestKind::Break) {
+        m_sweep.Stop();
+    }
     if (RequestPath::Takes(request.kind)) {
         return m_path->Handle(request);
     }
@@ -62,9 +68,12 @@ Reply SimReceiver::Handle(const Request& request) {
         return {m_volume, false};
     case RequestKind::GetSquelch:
         return {m_squelch, false};
+    case RequestKind::Spectrum:
+        return {m_sweep.Start(*request.record), false};
     case RequestKind::SpanData:
+        return {m_sweep.TakeReading(*static_cast<SpanPoint*>(request.data)), false};
     case RequestKind::SpanBlock:
-        return {kStatusNoRecord, false};
+        return {m_sweep.TakeBlock(static_cast<std::uint8_t*>(request.data)), false};
     default:
         return {};
     }

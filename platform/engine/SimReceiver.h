@@ -5,6 +5,7 @@
 
 #include "platform/engine/BandActivity.h"
 #include "platform/engine/Device.h"
+#include "platform/engine/SimSweep.h"
 #include "platform/engine/device/RequestPath.h"
 
 #include <map>
@@ -25,6 +26,9 @@ public:
     std::string Dtmf(std::int64_t atMs) const override;
     void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
 
+    std::uint32_t SweepBlockSize() const override { return m_sweep.BlockSize(); }
+    SimSweep& sweep() { return m_sweep; }
+
 protected:
     const Parm& Tuned() const { return m_tuned; }
 
@@ -44,6 +48,7 @@ private:
     std::uint32_t m_tunings = 0;
     // The last trunk-tracker command of each code; it hears no trunked calls to apply them to.
     std::map<std::uint8_t, EngineCommandRecord> m_trunkCommands;
+    SimSweep m_sweep;
 };
 
 } // namespace hb::engine

@@ -17,6 +17,7 @@ enum class ObjectKind : std::uint32_t {
     ScanListEntry = 53530014,
     UserIdEntry = 53530018,
     TrunkSystem = 53530037,
+    SweepSettings = 53530040, // a spectrum analyzer or band scope file's settings
 };
 
 constexpr bool IsChannelKind(ObjectKind kind) {

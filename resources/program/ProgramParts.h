@@ -38,5 +38,6 @@ std::vector<hb::afx::ToolBarResource> GroupToolBars();
 std::vector<hb::afx::BitmapResource> GroupToolBarBitmaps();
 std::vector<hb::afx::StringResource> GroupToolBarStrings();
 std::vector<hb::afx::IconResource> GroupWindowIcons();
+std::vector<hb::afx::DialogTemplate> SweepForms();
 
 } // namespace hb::resources

@@ -33,6 +33,8 @@ hb::afx::ResourceTables MakeTables() {
     tables.bitmaps.insert(tables.bitmaps.end(), rackBitmaps.begin(), rackBitmaps.end());
     const auto rackIcons = RackIcons();
     tables.icons.insert(tables.icons.end(), rackIcons.begin(), rackIcons.end());
+    const auto sweeps = SweepForms();
+    tables.dialogs.insert(tables.dialogs.end(), sweeps.begin(), sweeps.end());
     tables.menus.insert(tables.menus.begin(), MainMenu());
     const auto commands = CommandStrings();
     tables.strings.insert(tables.strings.end(), commands.begin(), commands.end());

@@ -74,8 +74,25 @@ int CBandSelect::SelectBand(parm* record) {
         return 0;
     }
     const auto plan = hb::tessary::BandPlan();
-    record->set(parm::kChosenFrequency, plan[static_cast<std::size_t>(dialog.Chosen())].lower);
+    const auto& chosen = plan[static_cast<std::size_t>(dialog.Chosen())];
+    record->set(parm::kChosenFrequency, chosen.lower);
+    PutOnBand(*record, chosen);
     return 1;
+}
+
+void CBandSelect::SnapBand(parm* record, const band& found) {
+    const auto index = hb::tessary::FindPlanBand(found.get(band::kBase));
+    if (record != nullptr && index) {
+        PutOnBand(*record, hb::tessary::BandPlan()[*index]);
+    }
+}
+
+void CBandSelect::PutOnBand(parm& record, const hb::tessary::BandPlanEntry& plan) {
+    record.set(parm::kStart, plan.lower);
+    record.set(parm::kEnd, plan.upper);
+    if (plan.step != 0) {
+        record.set(parm::kStep, plan.step);
+    }
 }
 
 const char* CBandSelect::BandName(const band& record) {

@@ -5,6 +5,7 @@
 #include "platform/afx/CDialog.h"
 #include "platform/records/Band.h"
 #include "platform/records/Parm.h"
+#include "platform/tessary/model/BandPlan.h"
 
 #include <cstdint>
 
@@ -18,8 +19,11 @@ public:
     // `found` is left alone.
     static int LocateBand(const parm* record, band* found);
     // The band list, starting on the band of the record's start frequency. 1 when a band was
-    // chosen: its lowest frequency is written at the record's chosen-frequency field.
+    // chosen: its lowest frequency is written at the record's chosen-frequency field, its limits
+    // at start and end, and its step (when it has one) at the step.
     static int SelectBand(parm* record);
+    // Puts the record's start, end and step on the band.
+    static void SnapBand(parm* record, const band& found);
     // The text behind a band record's name id.
     static const char* BandName(const band& record);
 
@@ -37,6 +41,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    static void PutOnBand(parm& record, const hb::tessary::BandPlanEntry& plan);
     std::uint32_t m_start;
     int m_chosen = -1;
 };

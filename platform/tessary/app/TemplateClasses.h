@@ -6,13 +6,10 @@
 #include "platform/tessary/app/GenericFrame.h"
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/app/ObjectDoc.h"
+#include "platform/tessary/app/SweepDoc.h"
 
 class CRangeDoc : public CObjectDoc {
     DECLARE_DYNCREATE(CRangeDoc)
-};
-
-class CSweepDoc : public CObjectDoc {
-    DECLARE_DYNCREATE(CSweepDoc)
 };
 
 class CDbaseDoc : public CDocument {

@@ -4,6 +4,7 @@
 #include "platform/tessary/model/ItemStream.h"
 #include "platform/tessary/model/Range.h"
 #include "platform/tessary/model/Roster.h"
+#include "platform/tessary/model/SweepSettings.h"
 #include "platform/tessary/model/TrunkSystem.h"
 #include "platform/win/store/AtomicFile.h"
 #include "platform/win/store/Folders.h"
@@ -63,6 +64,8 @@ std::unique_ptr<Object> CreateObject(std::uint32_t kind) {
         return std::make_unique<UserIdEntry>();
     case ObjectKind::TrunkSystem:
         return std::make_unique<TrunkSystem>();
+    case ObjectKind::SweepSettings:
+        return std::make_unique<SweepSettings>();
     }
     return nullptr;
 }

@@ -92,6 +92,8 @@ TEST_F(RadioFrameViewCommandsTest, ASweepCommandOpensAnAnalyzerForThisRadio) {
     EXPECT_EQ(rig->m_opener, 27022u);
     EXPECT_EQ(CRig::s_selection[0], rig);
     EXPECT_NE(dynamic_cast<CRFAnalyzerFrame*>(Main().GetActiveFrame()), nullptr);
+    // The radio was never tuned, so the analyzer took its default range, which is not saved.
+    hb::win::ExpectBox({"Save changes", IDNO, ""});
 }
 
 TEST_F(RadioFrameViewCommandsTest, WithoutASweepWindowTheNextStartStillSendsTheStartPair) {

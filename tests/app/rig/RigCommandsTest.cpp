@@ -4,6 +4,8 @@
 #include "platform/afx/Input.h"
 #include "platform/records/StatusCodes.h"
 #include "platform/tessary/audio/AudioLog.h"
+#include "platform/tessary/model/File.h"
+#include "platform/tessary/model/SweepSettings.h"
 #include "platform/toolkit/CXTPToolBar.h"
 #include "resources/ResourceIds.h"
 #include "spectrum/RFAnalyzerFrame.h"
@@ -20,8 +22,15 @@ class RigCommandsTest : public ProgramTest {
 protected:
     RigCommandsTest() {
         Settings(kTwoRadios);
-        WriteBytes(Doc("Tracker.swa"), "");
-        WriteBytes(Doc("Wide.swv"), "");
+        SweepFile(Doc("Receiver.swa"));
+        SweepFile(Doc("Wide.swv"));
+    }
+    static void SweepFile(const std::string& path) {
+        SweepSettings settings;
+        settings.record().set(parm::kStart, 144'000'000);
+        settings.record().set(parm::kEnd, 146'000'000);
+        settings.record().set(parm::kStep, 25'000);
+        ASSERT_TRUE(File(path, &settings).save());
     }
     void SetUp() override { ASSERT_EQ(Start(), std::nullopt); }
 
@@ -52,12 +61,12 @@ protected:
 };
 
 TEST_F(RigCommandsTest, TheAnalyzerAndTheBandScopeOpenTheChosenRadiosSweepFile) {
-    Choose("Tracker");
+    Choose("Receiver");
     Command(ID_TOOLS_SPECTRUM_ANALYZER);
     EXPECT_EQ(ModalLog().back().caption, "Select Radio - Spectrum Analysis");
-    ExpectSweepWindow("Tracker", IDR_SPECTRUM_ANALYZER, RUNTIME_CLASS(CRFAnalyzerView),
-                      Doc("Tracker.swa"));
-    EXPECT_EQ(CRig::FindByName("Receiver")->m_opener, 0u);
+    ExpectSweepWindow("Receiver", IDR_SPECTRUM_ANALYZER, RUNTIME_CLASS(CRFAnalyzerView),
+                      Doc("Receiver.swa"));
+    EXPECT_EQ(CRig::FindByName("Tracker")->m_opener, 0u);
 
     // The radio's settings may name another file.
     app->WriteProfileStringA("Receiver", "BandScopeFile", "Wide.swv");

@@ -50,7 +50,8 @@ TEST_F(DeviceTest, RequestsAnswerAtOnceAndCanBeScripted) {
 
     SpanPoint point;
     std::uint8_t block[64];
-    EXPECT_EQ(scan_spectrum(device, &vfo), 0);
+    // A record that holds no range to sweep is refused, and nothing is reported.
+    EXPECT_EQ(scan_spectrum(device, &vfo), kStatusInvalidArgument);
     EXPECT_NE(span_get_data(device, &point), 0);
     EXPECT_NE(span_get_block(device, block, 0) & 0x8000, 0u);
     EXPECT_EQ(span_get_block_size(device, 0), 0u);

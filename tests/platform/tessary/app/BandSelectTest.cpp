@@ -87,6 +87,13 @@ TEST_F(BandSelectTest, ChoosingABandWritesItsLowestFrequencyAndCancelWritesNothi
     EXPECT_EQ(shown, "Marine VHF  156.000-162.025 MHz");
     EXPECT_EQ(record.get(parm::kChosenFrequency), 156'000'000u);
     EXPECT_EQ(record.get(parm::kFrequency), 121'500'000u);
+    // The range moves onto the chosen band.
+    const auto& chosen = BandPlan()[marine];
+    EXPECT_EQ(record.get(parm::kStart), chosen.lower);
+    EXPECT_EQ(record.get(parm::kEnd), chosen.upper);
+    if (chosen.step != 0) {
+        EXPECT_EQ(record.get(parm::kStep), chosen.step);
+    }
 
     hb::afx::SetModalScript("CBandSelect", [](CDialog& dialog) {
         ToList(dialog.m_hWnd, LB_SETCURSEL, 0);
@@ -104,6 +111,22 @@ TEST_F(BandSelectTest, ChoosingABandWritesItsLowestFrequencyAndCancelWritesNothi
     EXPECT_EQ(cancelled, before);
     ASSERT_EQ(hb::afx::ModalLog().size(), 3u);
     EXPECT_EQ(hb::afx::ModalLog()[0].caption, "Select Band");
+}
+
+TEST_F(BandSelectTest, LocatingLeavesTheRangeAndSnappingPutsItOnTheBand) {
+    parm record = At(156'800'000);
+    record.set(parm::kStart, 1);
+    record.set(parm::kEnd, 2);
+    record.set(parm::kStep, 7);
+    band found;
+    ASSERT_EQ(CBandSelect::LocateBand(&record, &found), 1);
+    EXPECT_EQ(record.get(parm::kStart), 1u);
+    CBandSelect::SnapBand(&record, found);
+    const auto& plan = BandPlan()[*FindPlanBand(156'800'000)];
+    EXPECT_EQ(record.get(parm::kStart), plan.lower);
+    EXPECT_EQ(record.get(parm::kEnd), plan.upper);
+    EXPECT_EQ(record.get(parm::kStep), plan.step != 0 ? plan.step : 7u);
+    EXPECT_EQ(record.get(parm::kFrequency), 156'800'000u);
 }
 
 } // namespace

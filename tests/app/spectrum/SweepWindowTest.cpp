@@ -1,0 +1,349 @@
+#include "audio/AudioRack.h"
+#include "platform/afx/CDocTemplate.h"
+#include "platform/engine/SweepSim.h"
+#include "platform/records/PrivateMessages.h"
+#include "platform/records/SpanBlockHeader.h"
+#include "platform/tessary/app/SweepDoc.h"
+#include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/SweepSettings.h"
+#include "platform/win/core/Hooks.h"
+#include "platform/win/core/MessageBox.h"
+#include "spectrum/RFAnalyzerFrame.h"
+#include "spectrum/RFAnalyzerView.h"
+#include "spectrum/ScopeDoc.h"
+#include "spectrum/SpanDoc.h"
+#include "tests/app/radiowindow/RadioWindowTest.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace hb::app::test {
+namespace {
+
+using hb::engine::SweepReport;
+using hb::engine::SweepSim;
+using hb::records::Parm;
+using hb::records::SpanBlockHeader;
+
+// The analyzer's view, keeping every step it is given.
+class CStepRecorderView : public CRFAnalyzerView {
+    DECLARE_DYNCREATE(CStepRecorderView)
+
+public:
+    struct Step {
+        std::uint32_t index;
+        std::uint32_t frequency;
+        std::uint32_t raw;
+        std::uint64_t time;
+    };
+    std::vector<Step> steps;
+    std::vector<double> peaks; // frequency in MHz, then level
+    int reentered = 0;
+
+protected:
+    void FoldLevel(std::uint32_t index, std::int16_t, const SpanPoint& point) override {
+        steps.push_back({index, point.get(SpanPoint::kFrequency), point.get(SpanPoint::kRawLevel),
+                         point.get(SpanPoint::kTime)});
+        // A plot that pumps messages while it draws: a block posted meanwhile is not taken in.
+        if (m_blockBusy != 0 && steps.size() == 1) {
+            SendMessage(WM_SPAN_BLOCK, 0, 0);
+            ++reentered;
+        }
+    }
+    void ShowPeak(double megahertz, double level) override {
+        peaks.push_back(megahertz);
+        peaks.push_back(level);
+        CRFAnalyzerView::ShowPeak(megahertz, level);
+    }
+};
+IMPLEMENT_DYNCREATE(CStepRecorderView, CRFAnalyzerView)
+
+class SweepWindowTest : public RadioWindowTest {
+protected:
+    static CDocTemplate* Template(UINT id) {
+        POSITION position = AfxGetApp()->GetFirstDocTemplatePosition();
+        while (position) {
+            CDocTemplate* found = AfxGetApp()->GetNextDocTemplate(position);
+            if (found->m_nIDResource == id) {
+                return found;
+            }
+        }
+        return nullptr;
+    }
+    CRadioFrame* OpenReceiver() {
+        Radios(kReceiverOnly, {{"Receiver", 42}});
+        return Opened();
+    }
+    CRadioFrame* Opened() {
+        CRadioFrame* frame = OpenWindow();
+        AdvanceAndPump(1000);
+        EngineSim::ClearJournal();
+        return frame;
+    }
+    // The radio window's VFO on `frequency`, then its analyzer opened by `opener`.
+    CRFAnalyzerView* OpenAnalyzer(CRadioFrame* radio, UINT opener = 27022,
+                                  std::uint32_t frequency = 150'000'000) {
+        if (radio->m_rig->m_device != 0) {
+            Parm vfo;
+            vfo.set(Parm::kFrequency, frequency);
+            radio->m_rig->VfoFastWrite(&vfo);
+        }
+        radio->SendMessage(WM_COMMAND, opener);
+        PumpUntilIdle();
+        auto* frame = dynamic_cast<CRFAnalyzerFrame*>(Main().GetActiveFrame());
+        return frame != nullptr ? dynamic_cast<CRFAnalyzerView*>(frame->GetActiveView()) : nullptr;
+    }
+    static CRFAnalyzerFrame* FrameOf(CView* view) {
+        return dynamic_cast<CRFAnalyzerFrame*>(view->GetParentFrame());
+    }
+    static std::size_t Calls(std::string_view function) {
+        return EngineSim::Calls(function).size();
+    }
+};
+
+TEST_F(SweepWindowTest, ARadioThatCannotSweepIsRefusedAndItsWindowStartsAgain) {
+    Radios(kTwoRadios, {{"Receiver", 42}, {"Tracker", 17}});
+    ChooseRow(1);
+    CRadioFrame* tracker = Opened();
+    ASSERT_NE(tracker, nullptr);
+    hb::win::ExpectBox({"This radio does not support this feature. Please select a different "
+                        "type of radio.",
+                        IDOK, "Unsupported Radio Function"});
+    tracker->SendMessage(WM_COMMAND, 27022);
+    EXPECT_TRUE(hb::win::UnmetBoxExpectations().empty());
+    ASSERT_FALSE(hb::win::Beeps().empty());
+    EXPECT_EQ(hb::win::Beeps().back(), MB_ICONASTERISK);
+    EXPECT_EQ(dynamic_cast<CRFAnalyzerFrame*>(Main().GetActiveFrame()), nullptr);
+    tracker->SendMessage(WM_COMMAND, CRig::kCommandStop);
+    AdvanceAndPump(1000);
+    EngineSim::ClearJournal();
+    tracker->SendMessage(WM_COMMAND, CRig::kCommandStart);
+    const auto codes = EngineCodes();
+    ASSERT_GE(codes.size(), 2u);
+    EXPECT_EQ(std::vector<std::uint8_t>(codes.begin(), codes.begin() + 2),
+              (std::vector<std::uint8_t>{19, 9}));
+}
+
+TEST_F(SweepWindowTest, TheVfoSeedsTheRangeAndStartRunsTheSweepThroughTheRig) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRig* rig = radio->m_rig;
+    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->IsReady());
+    EXPECT_TRUE(view->IsPaused());
+    EXPECT_TRUE(view->IsSeeded());
+    EXPECT_EQ(view->GetSweepDoc()->m_seeded, CSweepDoc::kSeeded);
+    const Parm& settings = view->Settings();
+    EXPECT_EQ(settings.get(Parm::kStart), 149'900'000u);
+    EXPECT_EQ(settings.get(Parm::kEnd), 150'100'000u);
+    EXPECT_EQ(settings.get(Parm::kStep), 20'000u);
+    EXPECT_EQ(view->StepCount(), 10u);
+    EXPECT_EQ(view->GetSweepDoc()->GetObject().radioType(), 42);
+
+    // Start: the squelch opens fully, the engine sweeps at volume 0, the receiver is muted and
+    // the sweep's messages come to the view.
+    Parm& mutableSettings = view->Settings();
+    mutableSettings.set(Parm::kVolume, 77);
+    mutableSettings.set(Parm::Sweep::kResumeFrequency, 10);
+    EngineSim::ClearJournal();
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    EXPECT_FALSE(view->IsPaused());
+    const auto sweeps = EngineSim::Calls("scan_spectrum");
+    ASSERT_EQ(sweeps.size(), 1u);
+    ASSERT_TRUE(sweeps[0].record.has_value());
+    EXPECT_EQ(sweeps[0].record->get(Parm::kVolume), 0);
+    EXPECT_EQ(sweeps[0].record->get(Parm::kFrequency), 149'900'000u);
+    EXPECT_EQ(sweeps[0].record->get(Parm::Sweep::kSetup108), 0xFF);
+    const Radio& model = *rig->m_radio;
+    EXPECT_EQ(sweeps[0].record->get(Parm::kSquelch),
+              model.SquelchToDevice(model.controls().squelch.min));
+    EXPECT_EQ(settings.get(Parm::kVolume), 77);
+    const auto volumes = EngineSim::Calls("scan_device_set_volume");
+    ASSERT_FALSE(volumes.empty());
+    EXPECT_EQ(volumes.back().value, 0u);
+    EXPECT_EQ(EngineSim::Calls("scan_device_hwnd").back().window, view->GetSafeHwnd());
+    // Started twice: nothing more.
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    EXPECT_EQ(Calls("scan_spectrum"), 1u);
+    EXPECT_EQ(view->SendMessage(WM_QUERY_RUN_COMMAND, 27037, 27038), 27038);
+
+    // Pause breaks and stops the sweep, gives the volume back and reads the status.
+    EngineSim::ClearJournal();
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    EXPECT_TRUE(view->IsPaused());
+    EXPECT_EQ(Calls("scan_device_break"), 1u);
+    EXPECT_EQ(Calls("scan_device_stop"), 1u);
+    EXPECT_EQ(EngineSim::Calls("scan_device_set_volume").back().value, 77u);
+    EXPECT_EQ(Calls("scan_device_status"), 1u);
+    EXPECT_EQ(view->SendMessage(WM_QUERY_RUN_COMMAND, 27037, 27038), 27037);
+}
+
+TEST_F(SweepWindowTest, EachReportKindReachesTheViewStepByStep) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CDocTemplate* analyzer = Template(IDR_SPECTRUM_ANALYZER);
+    ASSERT_NE(analyzer, nullptr);
+    // The analyzer's template makes the recording view instead.
+    struct ViewClass {
+        CDocTemplate* t;
+        CRuntimeClass* kept;
+        ~ViewClass() { t->m_pViewClass = kept; }
+    } restore{analyzer, analyzer->m_pViewClass};
+    analyzer->m_pViewClass = RUNTIME_CLASS(CStepRecorderView);
+    auto* view = dynamic_cast<CStepRecorderView*>(OpenAnalyzer(radio));
+    ASSERT_NE(view, nullptr);
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    const std::uint16_t device = view->GetRig()->m_device;
+    SweepSim::SetLevelFunction(device, [](std::uint32_t f, std::int64_t) {
+        return static_cast<std::uint8_t>((f - 149'900'000) / 20'000 + 1);
+    });
+    const std::uint32_t count = view->StepCount();
+
+    for (const SweepReport report :
+         {SweepReport::Readings, SweepReport::ByteSweeps, SweepReport::Blocks}) {
+        SweepSim::SetReport(device, report);
+        view->steps.clear();
+        SweepSim::RunSteps(device, count);
+        PumpUntilIdle();
+        ASSERT_EQ(view->steps.size(), count) << static_cast<int>(report);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            EXPECT_EQ(view->steps[i].index, i);
+            EXPECT_EQ(view->steps[i].frequency, 149'900'000u + i * 20'000);
+            EXPECT_EQ(view->steps[i].raw, i + 1);
+        }
+    }
+    // Block steps are stamped evenly over the sweep's duration.
+    const std::uint64_t perStep = view->steps[1].time - view->steps[0].time;
+    EXPECT_GT(perStep, 0u);
+    EXPECT_EQ(view->steps[9].time - view->steps[0].time, 9 * perStep);
+    EXPECT_EQ(view->reentered, 1);
+    // The block's peak: the last step, at the radio's floor plus its byte.
+    ASSERT_GE(view->peaks.size(), 2u);
+    EXPECT_DOUBLE_EQ(view->peaks[view->peaks.size() - 2], 150.08);
+    EXPECT_EQ(view->peaks.back(), view->GetRig()->m_radio->meterFloor() + 10);
+}
+
+TEST_F(SweepWindowTest, BytesAndBlocksAreReadWithinTheirBounds) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CDocTemplate* analyzer = Template(IDR_SPECTRUM_ANALYZER);
+    struct ViewClass {
+        CDocTemplate* t;
+        CRuntimeClass* kept;
+        ~ViewClass() { t->m_pViewClass = kept; }
+    } restore{analyzer, analyzer->m_pViewClass};
+    analyzer->m_pViewClass = RUNTIME_CLASS(CStepRecorderView);
+    auto* view = dynamic_cast<CStepRecorderView*>(OpenAnalyzer(radio));
+    ASSERT_NE(view, nullptr);
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    view->steps.clear();
+
+    // Fewer bytes than steps: only those are read.
+    std::vector<std::uint8_t> three = {5, 9, 7};
+    view->SendMessage(WM_SPAN_SWEEP, three.size(), reinterpret_cast<LPARAM>(three.data()));
+    ASSERT_EQ(view->steps.size(), 3u);
+    EXPECT_EQ(view->steps[1].raw, 9u);
+
+    // A block of 5, 9, 9, 7 peaks at 9 on its second step; one of 0 steps shows nothing.
+    const std::uint16_t device = view->GetRig()->m_device;
+    Parm& settings = view->Settings();
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    settings.set(Parm::kEnd, 149'980'000); // four steps
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    const std::uint8_t levels[] = {5, 9, 9, 7};
+    SweepSim::SetLevelFunction(
+        device, [&](std::uint32_t f, std::int64_t) { return levels[(f - 149'900'000) / 20'000]; });
+    SweepSim::SetReport(device, SweepReport::Blocks);
+    view->peaks.clear();
+    SweepSim::RunSteps(device, 4);
+    PumpUntilIdle();
+    ASSERT_EQ(view->peaks.size(), 2u);
+    EXPECT_DOUBLE_EQ(view->peaks[0], 149.92);
+    EXPECT_EQ(view->peaks[1], view->GetRig()->m_radio->meterFloor() + 9);
+    EXPECT_GE(view->BlockBuffer().size(), 64u);
+}
+
+TEST_F(SweepWindowTest, TheFrameResumesOnlyADisplayThatWasRunning) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    ASSERT_NE(view, nullptr);
+    CRFAnalyzerFrame* frame = FrameOf(view);
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    frame->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    EXPECT_TRUE(view->IsPaused());
+    frame->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    EXPECT_FALSE(view->IsPaused());
+
+    // Two stops: the second finds it paused, so the start leaves it so.
+    frame->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    frame->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    frame->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    EXPECT_TRUE(view->IsPaused());
+}
+
+TEST_F(SweepWindowTest, TheRecorderDocksWithTheRigsLoggerAndLeavesWithTheWindow) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRig* rig = radio->m_rig;
+    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    ASSERT_NE(view, nullptr);
+    CRFAnalyzerFrame* frame = FrameOf(view);
+    // A rig whose logger is the radio window's keeps it: here it has none.
+    CRig::DetachAudioLog(rig->m_audio_log);
+    ASSERT_EQ(rig->m_audio_log, nullptr);
+    frame->CreateAudioRack();
+    ASSERT_NE(frame->m_rack, nullptr);
+    EXPECT_EQ(frame->m_rack->m_pDockSite, frame);
+    EXPECT_EQ(frame->m_rack->m_rig, rig);
+    EXPECT_EQ(rig->m_audio_log, static_cast<CAudioLog*>(frame->m_rack));
+    frame->SendMessage(WM_CLOSE);
+    PumpUntilIdle();
+    EXPECT_EQ(rig->m_audio_log, nullptr);
+    EXPECT_EQ(std::count(rig->m_slots.window.begin(), rig->m_slots.window.end(), frame), 0);
+}
+
+TEST_F(SweepWindowTest, SettingsSurviveAFileAndADamagedFileIsRefused) {
+    Radios(kReceiverOnly, {{"Receiver", 42}});
+    const std::string path = Doc("Receiver.swa");
+    {
+        CSweepDoc doc;
+        doc.SetRadioType(42);
+        doc.GetObject().setAlertSound(3);
+        doc.GetParm().set(Parm::kStart, 144'000'000);
+        doc.GetParm().set(Parm::kEnd, 146'000'000);
+        doc.GetParm().set(Parm::kStep, 12'500);
+        ASSERT_TRUE(doc.OnSaveDocument(path.c_str()));
+    }
+    CSweepDoc reopened;
+    ASSERT_TRUE(reopened.OnOpenDocument(path.c_str()));
+    EXPECT_EQ(reopened.GetObject().radioType(), 42);
+    EXPECT_EQ(reopened.GetObject().alertSound(), 3);
+    EXPECT_EQ(reopened.GetParm().get(Parm::kStart), 144'000'000u);
+    EXPECT_EQ(reopened.GetParm().get(Parm::kEnd), 146'000'000u);
+    EXPECT_EQ(reopened.GetParm().get(Parm::kStep), 12'500u);
+    ASSERT_NE(reopened.GetRadio(), nullptr);
+    EXPECT_EQ(reopened.GetRadio()->RadioTypeCode(), 42);
+
+    // Damaged on disk: refused with the normal open failure, the settings kept.
+    std::FILE* file = std::fopen(path.c_str(), "r+b");
+    ASSERT_NE(file, nullptr);
+    std::fseek(file, 40, SEEK_SET);
+    std::fputc(0x5A, file);
+    std::fclose(file);
+    hb::win::ExpectBox({"", IDOK, ""});
+    EXPECT_FALSE(reopened.OnOpenDocument(path.c_str()));
+    EXPECT_EQ(reopened.GetParm().get(Parm::kStart), 144'000'000u);
+}
+
+TEST_F(SweepWindowTest, TheUnusedSweepDocumentsAreMadeByName) {
+    std::unique_ptr<CObject> scope(CRuntimeClass::CreateObject("CScopeDoc"));
+    std::unique_ptr<CObject> span(CRuntimeClass::CreateObject("CSpanDoc"));
+    EXPECT_NE(dynamic_cast<CScopeDoc*>(scope.get()), nullptr);
+    EXPECT_NE(dynamic_cast<CSpanDoc*>(span.get()), nullptr);
+    EXPECT_TRUE(scope->IsKindOf(RUNTIME_CLASS(CDocument)));
+}
+
+} // namespace
+} // namespace hb::app::test
