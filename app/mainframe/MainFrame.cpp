@@ -281,7 +281,6 @@ LRESULT CMainFrame::OnDockingPaneNotify(WPARAM wParam, LPARAM lParam) {
                                  kVolumePane);
             m_pMixerView->SetOwner(this);
             pane->Attach(m_pMixerView);
-            m_pMixerView->OnInitialUpdate();
         }
         return 1;
     }

@@ -3,6 +3,7 @@
 #include "audio/AudioManifestItem.h"
 #include "audio/AudioView.h"
 #include "audio/ReportTextItem.h"
+#include "platform/afx/res/AfxIds.h"
 #include "platform/records/PrivateMessages.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/audio/AudioFile.h"
