@@ -281,9 +281,6 @@ LRESULT CMainFrame::OnDockingPaneNotify(WPARAM wParam, LPARAM lParam) {
                                  kVolumePane);
             m_pMixerView->SetOwner(this);
             pane->Attach(m_pMixerView);
-            // Set up once the pane's layout is done: sizing the pane from within it would keep
-            // the pane from going away on a first start.
-            m_pMixerView->PostMessage(WM_INITIALUPDATE);
         }
         return 1;
     }
