@@ -37,10 +37,9 @@ protected:
         ModelViewTest::TearDown();
     }
 
-    // Every child of the panel lies within it.
+    // Every child of the panel lies within its form, whatever room the window gives it now.
     static void ExpectControlsInside(CRadioView& panel) {
-        CRect form;
-        panel.GetClientRect(&form);
+        const CRect form(CPoint(0, 0), panel.GetTotalSize());
         for (HWND child = ::GetWindow(panel.m_hWnd, GW_CHILD); child;
              child = ::GetWindow(child, GW_HWNDNEXT)) {
             CRect box;
