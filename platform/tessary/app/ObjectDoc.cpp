@@ -55,10 +55,10 @@ bool CObjectDoc::HoldsObject(const Object&) const {
 }
 
 std::unique_ptr<Object> CObjectDoc::ReadFileRoot(LPCSTR path, const char* what,
-                                                 bool (*fits)(const Object& object)) {
+                                                 bool (*fits)(const Object* object)) {
     File file(path ? path : "");
     std::unique_ptr<Object> root = file.release();
-    if (!root || !fits(*root)) {
+    if (!root || !fits(root.get())) {
         const std::string why =
             root ? "\"" + file.path() + "\" does not hold " + what : file.error();
         AfxMessageBox((why + ".").c_str(), MB_ICONHAND);

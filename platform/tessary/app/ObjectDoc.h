@@ -30,8 +30,8 @@ protected:
     // should hold) and the result is null.
     template <class T>
     std::unique_ptr<T> ReadRoot(LPCSTR path, const char* what) {
-        std::unique_ptr<Object> root = ReadFileRoot(path, what, [](const Object& object) {
-            return dynamic_cast<const T*>(&object) != nullptr;
+        std::unique_ptr<Object> root = ReadFileRoot(path, what, [](const Object* object) {
+            return dynamic_cast<const T*>(object) != nullptr;
         });
         return std::unique_ptr<T>(static_cast<T*>(root.release()));
     }
@@ -41,5 +41,5 @@ protected:
 
 private:
     std::unique_ptr<Object> ReadFileRoot(LPCSTR path, const char* what,
-                                         bool (*fits)(const Object& object));
+                                         bool (*fits)(const Object* object));
 };
