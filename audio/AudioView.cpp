@@ -52,7 +52,6 @@ constexpr std::array<IconButton, 9> kIconButtons{{{26008, 26008, 16},
                                                   {26047, 27017, 32},
                                                   {26048, 28343, 32},
                                                   {26051, 27362, 32}}};
-constexpr UINT kPresetSpin = 28699;
 constexpr std::array<UINT, 6> kIdKindLamps{27506, 27507, 27508, 27583, 27774, 27509};
 // The ID kinds the lamps stand for, in the lamps' order.
 constexpr std::array<int, 6> kIdKinds{4, 5, 6, 3, 1, 11};

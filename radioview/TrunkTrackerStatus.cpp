@@ -37,8 +37,6 @@ constexpr std::uint8_t kTypeWithBands = 99;
 constexpr std::uint32_t kFirstBankOfChannelZero = 9;
 constexpr std::uint16_t kShowsChannel1000 = 1000;
 constexpr std::size_t kIdDelayFlag = 1489;
-constexpr std::uint8_t kDecisionSkip = 8;
-constexpr std::uint8_t kDecisionRecord = 2;
 
 DeviceStatus DeviceOf(const BYTE* bytes) {
     DeviceStatus device;

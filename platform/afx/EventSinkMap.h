@@ -74,18 +74,24 @@ bool LoadArg(const EventArg& arg, T& out) {
 
 template <class T>
 void StoreArg(EventArg& arg, const T& value) {
-    std::visit(
-        [&value](auto& v) {
-            using V = std::decay_t<decltype(v)>;
-            if constexpr (std::is_arithmetic_v<V> && std::is_arithmetic_v<T>) {
-                v = static_cast<V>(value);
-            } else if constexpr (std::is_same_v<V, std::string> && std::is_same_v<T, CString>) {
-                v = value.str();
-            } else if constexpr (std::is_same_v<V, std::string> && std::is_same_v<T, std::string>) {
-                v = value;
-            }
-        },
-        arg);
+    if constexpr (std::is_arithmetic_v<T>) {
+        std::visit(
+            [&value](auto& v) {
+                using V = std::decay_t<decltype(v)>;
+                if constexpr (std::is_arithmetic_v<V>) {
+                    v = static_cast<V>(value);
+                }
+            },
+            arg);
+    } else if constexpr (std::is_same_v<T, CString>) {
+        if (auto* text = std::get_if<std::string>(&arg)) {
+            *text = value.str();
+        }
+    } else if constexpr (std::is_same_v<T, std::string>) {
+        if (auto* text = std::get_if<std::string>(&arg)) {
+            *text = value;
+        }
+    }
 }
 
 // One handler parameter: the value it is called with, and whether it is written back.

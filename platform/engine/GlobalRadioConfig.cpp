@@ -46,7 +46,6 @@ std::vector<std::string> CGlobalRadioConfig::EnumerateLocalComPorts() {
         }
     }
     std::ranges::sort(ports, {}, SortKey);
-    const auto [first, last] = std::ranges::unique(ports);
-    ports.erase(first, last);
+    ports.erase(std::unique(ports.begin(), ports.end()), ports.end());
     return ports;
 }
