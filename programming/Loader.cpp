@@ -342,7 +342,9 @@ bool CLoader::ReadMemory(Parm& record) {
             record.set(Parm::kMemoryChannel, asked);
             return true;
         }
-        if (answer.get(Parm::kFrequency) == 0 && answer.get(Parm::kMode) == kModeUnread) {
+        // A record of another memory is what the radio said before: this memory went unanswered.
+        if ((answer.get(Parm::kFrequency) == 0 && answer.get(Parm::kMode) == kModeUnread) ||
+            answer.get(Parm::kMemoryChannel) != asked) {
             if (++attempts >= kReadAttempts) {
                 Report("Read Status", 945, kStatusTimeout);
                 return false;

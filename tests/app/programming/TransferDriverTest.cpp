@@ -188,6 +188,17 @@ TEST_F(TransferDriverTest, AMemoryThatStaysEmptyEndsTheReadingAndTheClosingSteps
     EXPECT_EQ(Root().banks()[0]->members()[1]->frequency(), 146'550'000u);
 }
 
+TEST_F(TransferDriverTest, AMemoryTheRadioDoesNotAnswerIsNotTakenFromTheOneBefore) {
+    Use(2, "146520000, 146550000");
+    Radio().FailOn("MR 00002", hb::engine::sim::Fault::Silent, 10);
+    Answer(tr::kReadInfoDialog, IDOK);
+    Upload();
+    EXPECT_EQ(Errors(), std::vector<std::string>{"Read Status 945 38912"});
+    ASSERT_EQ(Root().banks()[0]->members().size(), 2u);
+    EXPECT_EQ(Root().banks()[0]->members()[0]->frequency(), 146'520'000u);
+    EXPECT_EQ(Root().banks()[0]->members()[1]->frequency(), 0u);
+}
+
 TEST_F(TransferDriverTest, SkippedMemoriesOfTypeSeventyEightAreStoredEmptyWithoutAsking) {
     Use(78);
     Parm far;
