@@ -1,7 +1,7 @@
 #pragma once
 // The radio memory transfer: "Radio to PC" fills a group from the radio, "PC to Radio" writes a
 // group into it. Made on the caller's stack for one transfer. A rig is used by one transfer at a
-// time, and while a transfer runs its documents refuse to close.
+// time: a second one on it is refused as busy.
 //
 // The command families talk to the radio through the transaction layer: one text command at a
 // time, handed to the engine, waited for in a nested message loop that keeps the windows alive,
