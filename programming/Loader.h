@@ -1,8 +1,7 @@
 #pragma once
 // The radio memory transfer: "Radio to PC" fills a group from the radio, "PC to Radio" writes a
-// group into it. Made on the caller's stack for one transfer. Upload and Download move no
-// channels yet: an upload gives the group the radio's organisation, and every transfer is kept in
-// Transfers().
+// group into it. Made on the caller's stack for one transfer. A rig is used by one transfer at a
+// time: a second one on it is refused as busy.
 //
 // The command families talk to the radio through the transaction layer: one text command at a
 // time, handed to the engine, waited for in a nested message loop that keeps the windows alive,
@@ -11,15 +10,14 @@
 // (failed, already reported).
 #include "platform/afx/CString.h"
 #include "platform/records/DeviceStatus.h"
+#include "platform/records/Parm.h"
 #include "platform/win/WinTypes.h"
 #include "programming/LoadBankDlg.h"
 #include "programming/LoadProgressDlg.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 class Chan;
 class CObjectDoc;
@@ -31,13 +29,8 @@ struct TransferCursor;
 
 class CLoader {
 public:
-    enum class Direction { Upload, Download };
-    struct Transfer {
-        Direction direction;
-        CRig* rig;
-        // The group's file when the transfer began.
-        std::string path;
-    };
+    // What differs between the two directions.
+    struct Way;
 
     // Every transfer error report names this source; its box shows "Load".
     static constexpr LPCSTR kSourcePath = "programming/Load.cpp";
@@ -56,11 +49,8 @@ public:
     void Upload(Object* group, CRig* rig, CObjectDoc* doc, CWnd* parent);
     void Download(Object* group, CRig* rig, CObjectDoc* doc, CWnd* parent);
 
-    static const std::vector<Transfer>& Transfers();
-    // Clears the transfers kept and the hook.
-    static void ClearTransfers();
-    // Called with each transfer as it begins; a hook that throws stands for a transfer that fails.
-    static void SetTransferHook(std::function<void(const Transfer&)> hook);
+    // Whether a transfer is using the rig now.
+    static bool InTransfer(const CRig* rig);
 
     // Fills the cursor for the whole radio (or the memories selected in the group) and asks the
     // user what to move: 0 go on; 1 or -1 the transfer ends quietly.
@@ -120,6 +110,21 @@ public:
     bool m_aborted = false;
 
 private:
+    void Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd* owner);
+    // The rig to use, claimed for the owner; null when the transfer is refused or has none.
+    CRig* ChooseRig(const Way& way, std::uint8_t type);
+    void Release();
+    void ShowProgress(const Way& way);
+    void ShowMemory(const TransferCursor& cursor, const std::string& name, std::uint32_t hz);
+    // The bank's name, read or written once per bank; false when the transfer ends.
+    bool TransferBankName(const Way& way, const TransferCursor& cursor, std::uint16_t& lastBank);
+    void ReadMemories(const Way& way, TransferCursor& cursor);
+    void WriteMemories(const Way& way, TransferCursor& cursor);
+    // False after a failure, reported, or Stop.
+    bool ReadMemory(hb::records::Parm& record);
+    void CloseTransfer(const Way& way, const TransferCursor& cursor);
+    void Report(LPCSTR caption, int ref, std::uint16_t status);
+
     bool DialogStopped(const CLoadProgressDlg* dialog) const {
         return m_aborted || (dialog && dialog->Aborted());
     }

@@ -44,11 +44,20 @@ std::optional<Parm> SimMemoryRadio::Memory(std::uint16_t number) const {
 
 Parm SimMemoryRadio::Read(const Parm& asked) const {
     const std::uint16_t number = asked.get(Parm::kMemoryChannel);
+    if (m_unreadable.contains(number)) {
+        return asked;
+    }
     if (const auto stored = Memory(number)) {
         return *stored;
     }
     if (m_layout.type() != kSkippingType) {
-        return asked;
+        // An empty memory: no frequency, in the radio's own mode.
+        Parm empty;
+        empty.set(Parm::kMemoryChannel, number);
+        if (const auto* model = m_layout.model()) {
+            empty.set(Parm::kMode, model->defaultMode);
+        }
+        return empty;
     }
     if (const auto next = m_memories.upper_bound(number); next != m_memories.end()) {
         return next->second;

@@ -9,6 +9,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 namespace hb::engine::sim {
@@ -21,6 +22,8 @@ public:
     void Fill(const std::vector<std::uint32_t>& frequencies);
     void Store(const hb::records::Parm& record);
     std::optional<hb::records::Parm> Memory(std::uint16_t number) const;
+    // The memory answers a read with the request itself, as a radio that sent nothing back.
+    void MakeUnreadable(std::uint16_t number) { m_unreadable.insert(number); }
 
 protected:
     std::optional<std::string> Answer(std::string_view line) override;
@@ -31,6 +34,7 @@ private:
     MemoryLayout m_layout;
     std::map<std::uint16_t, hb::records::Parm> m_memories;
     std::map<std::uint16_t, std::string> m_bankNames;
+    std::set<std::uint16_t> m_unreadable;
 };
 
 } // namespace hb::engine::sim

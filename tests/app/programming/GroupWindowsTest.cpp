@@ -4,10 +4,10 @@
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/model/Group.h"
 #include "programming/GroupFrame.h"
-#include "programming/Loader.h"
 #include "programming/RangeFrame.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/ProgramTest.h"
+#include "tests/app/programming/TransferRefusal.h"
 
 #include <algorithm>
 
@@ -19,9 +19,7 @@ protected:
     GroupWindowsTest() {
         Settings(kTwoRadios);
         UseResourceLibrary();
-        CLoader::ClearTransfers();
     }
-    ~GroupWindowsTest() override { CLoader::ClearTransfers(); }
 
     CDocTemplate* Template(UINT id) const {
         POSITION pos = app->GetFirstDocTemplatePosition();
@@ -134,25 +132,24 @@ TEST_F(GroupWindowsTest, TransfersRunTheLoaderButTypeSeventyFiveAsksItsModel) {
     ASSERT_EQ(Start(), std::nullopt);
     CGroupFrame* frame = OpenGroup(42);
     ASSERT_NE(frame, nullptr);
+    // The receiver's own memory transfer is not available: each direction says so.
+    for (int i = 0; i < 3; ++i) {
+        ExpectRefusedTransfer();
+    }
     frame->SendMessage(WM_COMMAND, 27119);
     frame->SendMessage(WM_COMMAND, 27118);
     frame->SendMessage(WM_GROUP_TRANSFER_REQUEST, 3, 0);
-    ASSERT_EQ(CLoader::Transfers().size(), 3u);
-    EXPECT_EQ(CLoader::Transfers()[0].direction, CLoader::Direction::Upload);
-    EXPECT_EQ(CLoader::Transfers()[0].path, Doc("Tower.swg"));
-    EXPECT_EQ(CLoader::Transfers()[1].direction, CLoader::Direction::Download);
-    EXPECT_EQ(CLoader::Transfers()[2].direction, CLoader::Direction::Upload);
+    EXPECT_EQ(TransferRefusals(), 3u);
     // Accepted and ignored.
     frame->SendMessage(WM_COMMAND, 27140);
     frame->SendMessage(WM_COMMAND, 27141);
     frame->SendMessage(WM_CLOSE);
     Pump();
 
-    CLoader::ClearTransfers();
     frame = OpenGroup(75);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->SendMessage(WM_GROUP_TRANSFER_REQUEST, 3, 0), 0);
-    EXPECT_TRUE(CLoader::Transfers().empty());
+    EXPECT_EQ(TransferRefusals(), 3u);
 }
 
 TEST_F(GroupWindowsTest, TheRangeWindowKeepsItsViewWhenItsBarCannotBeMade) {

@@ -1,13 +1,16 @@
+#include "platform/engine/sim/SimMemoryRadio.h"
+#include "platform/engine/sim/SimRadios.h"
 #include "platform/records/EngineCommands.h"
 #include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/audio/AudioLog.h"
+#include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Roster.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
 #include "programming/Loader.h"
+#include "resources/program/TransferIds.h"
 #include "tests/app/radiowindow/RadioWindowTest.h"
 
-#include <stdexcept>
 #include <string_view>
 
 namespace hb::app::test {
@@ -17,16 +20,9 @@ using hb::win::Beeps;
 
 class RadioFrameScanListTest : public RadioWindowTest {
 protected:
-    void SetUp() override {
-        CLoader::ClearTransfers();
-        Radios(kReceiverOnly, {{"Receiver", 42}});
-    }
-    void TearDown() override {
-        CLoader::ClearTransfers();
-        RadioWindowTest::TearDown();
-    }
+    void SetUp() override { Radios(kReceiverOnly, {{"Receiver", 42}}); }
     void Open(std::uint8_t viewType) {
-        CRig::FindByName("Receiver")->m_view_type = viewType;
+        CRig::FindByName(radioName)->m_view_type = viewType;
         frame = OpenWindow();
         ASSERT_NE(frame, nullptr);
         AdvanceAndPump(1000);
@@ -56,6 +52,23 @@ protected:
     parm& ManualVfo() const { return frame->FrontPanel()->m_vfo[0]; }
 
     CRadioFrame* frame = nullptr;
+    const char* radioName = "Receiver";
+};
+
+// A scanner whose memories the program reads one by one: an upload fills the scan list's group.
+class RadioFrameScanListUploadTest : public RadioFrameScanListTest {
+protected:
+    void SetUp() override {
+        radioName = "Scanner";
+        Radios("[Radios]\nRadio#1=Scanner\n[Scanner]\nType=2\nPort=SIM\n"
+               "Memories=146520000, 146550000\n",
+               {{"Scanner", 2}});
+        hb::afx::SetModalScript(hb::resources::transfer::kReadInfoDialog,
+                                [](CDialog& dialog) { hb::afx::ClickButton(dialog.m_hWnd, IDOK); });
+    }
+    Group& ListGroup() const {
+        return dynamic_cast<Group&>(*Doc().GetRoster()->entries()[0]->object());
+    }
 };
 
 TEST_F(RadioFrameScanListTest, SaveAsInTheScanViewIsTheScanListCommand) {
@@ -86,12 +99,15 @@ TEST_F(RadioFrameScanListTest, AfterAResetTheNextStartRecompilesTheEmptiedList) 
     ExpectTheNextStartReloads();
 }
 
-TEST_F(RadioFrameScanListTest, AnUploadFillsTheFirstGroupAndTheNextStartReloads) {
+TEST_F(RadioFrameScanListUploadTest, AnUploadFillsTheFirstGroupAndTheNextStartReloads) {
     Open(1);
     Send(28550);
-    ASSERT_EQ(CLoader::Transfers().size(), 1u);
-    EXPECT_EQ(CLoader::Transfers()[0].direction, CLoader::Direction::Upload);
-    EXPECT_EQ(CLoader::Transfers()[0].rig, frame->m_rig);
+    const Group& group = ListGroup();
+    ASSERT_FALSE(group.banks().empty());
+    ASSERT_GE(group.banks()[0]->members().size(), 2u);
+    EXPECT_EQ(group.banks()[0]->members()[0]->frequency(), 146'520'000u);
+    EXPECT_EQ(group.banks()[0]->members()[1]->frequency(), 146'550'000u);
+    EXPECT_FALSE(CLoader::InTransfer(frame->m_rig));
     // The paused radio gets only the devices' stop pair: the upload does not start it again.
     EXPECT_EQ(EngineCodes(), (std::vector<std::uint8_t>{hb::records::kEngineCmdStop,
                                                         hb::records::kEngineCmdStart}));
@@ -108,7 +124,7 @@ TEST_F(RadioFrameScanListTest, AnUploadWithoutAGroupFirstOrCancelledDoesNothingA
     std::size_t beeps = Beeps().size();
     Send(28550);
     EXPECT_EQ(Beeps().size(), beeps + 1);
-    EXPECT_TRUE(CLoader::Transfers().empty());
+    EXPECT_EQ(EngineSim::Messages().size(), 0u);
     EXPECT_TRUE(EngineSim::Journal().empty());
 
     frame->m_rig->m_permanent = 0;
@@ -117,19 +133,22 @@ TEST_F(RadioFrameScanListTest, AnUploadWithoutAGroupFirstOrCancelledDoesNothingA
     beeps = Beeps().size();
     Send(28550);
     EXPECT_EQ(Beeps().size(), beeps);
-    EXPECT_TRUE(CLoader::Transfers().empty());
+    EXPECT_EQ(EngineSim::Messages().size(), 0u);
     EXPECT_TRUE(EngineSim::Journal().empty());
     EXPECT_EQ(frame->m_check_mark, 0u);
 }
 
-TEST_F(RadioFrameScanListTest, AFailingUploadLiftsTheWatchdogSuppression) {
+TEST_F(RadioFrameScanListUploadTest, AFailingUploadLiftsTheWatchdogSuppression) {
     Open(1);
-    CLoader::SetTransferHook(
-        [](const CLoader::Transfer&) { throw std::runtime_error("the radio stopped answering"); });
-    EXPECT_THROW(frame->OnUploadScanList(), std::runtime_error);
+    hb::engine::sim::FindMemoryRadio("Scanner")->MakeUnreadable(1);
+    ExpectBox("Read Status", IDOK);
+    frame->OnUploadScanList();
     EXPECT_EQ(frame->m_state[0], 0u);
     EXPECT_EQ(frame->m_check_mark, CDeviceFrame::kCheckPending);
     EXPECT_NE(frame->m_check_time, 0u);
+    // What was read before the failure stays, so the list is changed.
+    EXPECT_TRUE(Doc().IsModified());
+    ExpectBox("Save changes to Scanner?", IDNO);
 }
 
 TEST_F(RadioFrameScanListTest, StoringTheVfoNeedsManualModeAndTakesTheLoggersInversion) {

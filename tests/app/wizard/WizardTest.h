@@ -9,6 +9,7 @@
 #include "programming/Loader.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/ProgramTest.h"
+#include "tests/app/programming/TransferRefusal.h"
 
 #include <functional>
 #include <string>
@@ -25,8 +26,6 @@ inline constexpr const char* kOneSystemScanner = "[Radios]\nRadio#1=Dma\n"
 class WizardTest : public ProgramTest {
 protected:
     using Script = std::function<void(CWizard&)>;
-
-    WizardTest() { CLoader::ClearTransfers(); }
 
     // The real resource library: the wizard ends in radio windows, which show its forms.
     void StartWith(const std::string& settings) {

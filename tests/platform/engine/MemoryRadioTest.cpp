@@ -1,6 +1,7 @@
 #include "DeviceLinkTest.h"
 #include "platform/engine/device/MemoryLayout.h"
 #include "platform/engine/device/MemoryProtocol.h"
+#include "platform/engine/sim/SimMemoryRadio.h"
 
 namespace hb::engine {
 namespace {
@@ -44,9 +45,15 @@ TEST_F(MemoryRadioTest, AWrittenMemoryReadsBackWithEveryFieldOnBankedAndFlatRadi
         Write(device, written);
         EXPECT_EQ(ReadBack(device, 127), written);
 
-        // Never written: the request comes back, frequency 0 and mode 0x10, "not read".
-        const parm unread = ReadBack(device, 128);
-        EXPECT_EQ(unread.get(parm::kMemoryChannel), 128);
+        // Never written: an empty memory, frequency 0 in the radio's own mode.
+        const parm empty = ReadBack(device, 128);
+        EXPECT_EQ(empty.get(parm::kMemoryChannel), 128);
+        EXPECT_EQ(empty.get(parm::kFrequency), 0u);
+        EXPECT_NE(empty.get(parm::kMode), 0x10);
+        // A memory the radio cannot give: the request comes back, mode 0x10, "not read".
+        sim::FindMemoryRadio(name)->MakeUnreadable(129);
+        const parm unread = ReadBack(device, 129);
+        EXPECT_EQ(unread.get(parm::kMemoryChannel), 129);
         EXPECT_EQ(unread.get(parm::kFrequency), 0u);
         EXPECT_EQ(unread.get(parm::kMode), 0x10);
         EXPECT_EQ(scan_close_device(device), 0);
