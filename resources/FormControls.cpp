@@ -1,6 +1,7 @@
 #include "resources/FormControls.h"
 
 #include "platform/instruments/Dispids.h"
+#include "platform/instruments/PositionCaptions.h"
 #include "platform/win/controls/CommonControls.h"
 #include "platform/win/controls/ListViewMessages.h"
 #include "platform/win/core/Window.h"
@@ -242,6 +243,13 @@ DialogControl PhonePad(UINT id, Box box) {
 DialogControl SlideSwitch(UINT id, Box box, int positions) {
     return Instrument(Kind::SwitchSlider, id, box,
                       {{dispid::switchSlider::kPositionCount, std::int32_t{positions}}});
+}
+
+DialogControl SlideSwitch(UINT id, Box box, const std::vector<std::string>& captions) {
+    using namespace dispid::switchSlider;
+    return Instrument(Kind::SwitchSlider, id, box,
+                      {{kPositionCount, static_cast<std::int32_t>(captions.size())},
+                       {kPositionCaptions, hb::instruments::JoinCaptions(captions)}});
 }
 
 DialogControl Slider(UINT id, Box box) {

@@ -70,6 +70,8 @@ DialogControl Label(UINT id, std::string caption, Box box);
 DialogControl EditableLabel(UINT id, Box box);
 DialogControl PhonePad(UINT id, Box box);
 DialogControl SlideSwitch(UINT id, Box box, int positions);
+// A slide switch with a position for each caption, in order.
+DialogControl SlideSwitch(UINT id, Box box, const std::vector<std::string>& captions);
 DialogControl Slider(UINT id, Box box);
 DialogControl LedMatrix(UINT id, Box box);
 DialogControl LedMatrix(UINT id, Box box, int rows, int columns);

@@ -137,6 +137,8 @@ inline constexpr long kTrackColor = 46;
 inline constexpr long kTrackEdgeColor = 47;
 inline constexpr long kTickColor = 59;
 inline constexpr long kTickShadowColor = 60;
+// The positions' captions from position 0 on, one a line.
+inline constexpr long kPositionCaptions = 61;
 } // namespace switchSlider
 
 namespace switchLed {

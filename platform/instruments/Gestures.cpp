@@ -6,6 +6,7 @@
 #include "platform/instruments/KindPainters.h"
 #include "platform/instruments/PhonePadLayout.h"
 #include "platform/instruments/PropertyValues.h"
+#include "platform/instruments/SwitchSliderLayout.h"
 #include "platform/win/core/Geometry.h"
 #include "platform/win/core/Keys.h"
 #include "platform/win/core/Messages.h"
@@ -124,6 +125,20 @@ void ClickAt(HWND hwnd, InstrumentState& state, short shift, long x, long y) {
         GetClientRect(hwnd, &client);
         Change(hwnd, switchRocker::kPosition, y < (client.top + client.bottom) / 2 ? 1 : 0,
                Gesture::Change);
+        break;
+    }
+    case Kind::SwitchSlider: {
+        // The pointer goes to the position whose stop is nearest the click.
+        RECT client;
+        GetClientRect(hwnd, &client);
+        const int count =
+            std::max(1, static_cast<int>(detail::NumberAt(state, switchSlider::kPositionCount)));
+        const bool captioned = detail::AnyCaption(
+            detail::CaptionsOf(detail::TextAt(state, switchSlider::kPositionCaptions), count));
+        const detail::SwitchSliderLayout layout =
+            detail::LayOutSwitchSlider(client, count, captioned);
+        Change(hwnd, switchSlider::kPosition, detail::SwitchPositionAt(layout, count, x, y),
+               Gesture::PositionChange);
         break;
     }
     case Kind::SwitchRotary: {

@@ -26,6 +26,8 @@ void PaintLedMatrix(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintLCDMatrix(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintAnalogOutput(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintSlider(HWND hwnd, HDC hdc, const InstrumentState& state);
+// A sliding switch: its slot, its pointer and its positions' captions.
+void PaintSwitchSlider(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintSwitchRotary(HWND hwnd, HDC hdc, const InstrumentState& state);
 // A slider's free space at each end of its track, and its position under x.
 int SliderMargin(const RECT& client);

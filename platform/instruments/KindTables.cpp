@@ -274,7 +274,8 @@ std::vector<KindInfo> MakeKinds() {
               Color(kTickLabelColor, "TickLabelColor", 0), Bool(kTransparent, "Transparent", false),
               Int(kBorderStyle, "BorderStyle", 1), Bool(kShowFocusRect, "ShowFocusRect", true),
               Color(kTrackColor, "TrackColor", 0), Color(kTrackEdgeColor, "TrackEdgeColor", 0),
-              Color(kTickColor, "TickColor", 0), Color(kTickShadowColor, "TickShadowColor", 0)},
+              Color(kTickColor, "TickColor", 0), Color(kTickShadowColor, "TickShadowColor", 0),
+              Text(kPositionCaptions, "PositionCaptions", "")},
              {{1, G::PositionChange, {}}, {4, G::PositionChange, {}}}});
     }
     {

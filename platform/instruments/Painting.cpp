@@ -41,6 +41,8 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintLCDMatrix(hwnd, hdc, state);
     case Kind::Slider:
         return PaintSlider(hwnd, hdc, state);
+    case Kind::SwitchSlider:
+        return PaintSwitchSlider(hwnd, hdc, state);
     case Kind::SwitchRotary:
         return PaintSwitchRotary(hwnd, hdc, state);
     case Kind::ModeComboBox:

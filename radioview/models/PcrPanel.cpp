@@ -273,7 +273,13 @@ void PcrPanel::SetupControls() {
         const int level =
             m_rig ? CScanApp::GetScanApp()->GetProfileIntA(m_rig->m_section, kNoiseReducerEntry, 0)
                   : 0;
-        m_dspKnob.SetPosition(std::clamp<double>(level, 0, kNoiseReducerMax));
+        const int start = std::clamp(level, 0, static_cast<int>(kNoiseReducerMax));
+        m_dspKnob.SetPosition(start);
+        // The saved level is the radio's: the records take it too, so that the knob keeps it when
+        // it next shows a record and the radio runs at the level the knob shows.
+        for (parm& record : m_vfo) {
+            record.set(parm::kNoiseReducer, static_cast<std::uint16_t>(start));
+        }
     }
     if (m_toneSpin.m_hWnd) {
         m_toneSpin.SetRange(1, static_cast<short>(kPcrTones.size() - 1));

@@ -11,9 +11,10 @@ namespace {
 // The decoder sits in a row beneath the receiver's controls, so the panel is no wider than theirs.
 DialogTemplate OptoComForm() {
     Controls c = ReceiverCore({.statusLamps = true, .recorderLamps = true});
-    Append(c, {SlideSwitch(IDC_MODE_SWITCH, {4, 100, 40, 20}, 3), Caption("Mode", {4, 122, 40, 8}),
-               SlideSwitch(IDC_DECODER_SWITCH, {50, 100, 70, 20}, 5),
-               Caption("Decoder", {50, 122, 70, 8}),
+    Append(c, {SlideSwitch(IDC_MODE_SWITCH, {4, 100, 34, 36}, {"FM", "FM-W", "AM"}),
+               Caption("Mode", {4, 138, 34, 8}),
+               SlideSwitch(IDC_DECODER_SWITCH, {44, 100, 76, 20}, {"PL", "LTR", "ED", "M1", "M2"}),
+               Caption("Decoder", {44, 122, 76, 8}),
                FrequencyDisplay(IDC_DECODER_DISPLAY, {126, 100, 92, 20}, 7, 1),
                Label(IDC_DECODER_TEXT, "", {126, 122, 92, 10})});
     const std::pair<UINT, const char*> kinds[] = {{IDC_KIND_PL, "PL"},   {IDC_KIND_DPL, "DPL"},
@@ -25,13 +26,14 @@ DialogTemplate OptoComForm() {
     }
     Append(c, {Lamp(IDC_TRUNK_LAMP, "Trunk", {224, 122, 44, 9}),
                Lamp(IDC_ID_HOLD_LAMP, "ID Hold", {272, 122, 44, 9})});
-    return Form(IDD_OPTOCOM_VIEW, 454, 136, kPanelStyle, std::move(c));
+    return Form(IDD_OPTOCOM_VIEW, 454, 148, kPanelStyle, std::move(c));
 }
 
 DialogTemplate OptoScanForm() {
     Controls c = ReceiverCore({.recorderLamps = true});
     Append(c,
-           {SlideSwitch(IDC_MODE_SWITCH, {454, 4, 20, 40}, 3), Caption("Mode", {454, 46, 20, 8}),
+           {SlideSwitch(IDC_MODE_SWITCH, {454, 4, 20, 40}, {"FM", "FM-W", "AM"}),
+            Caption("Mode", {454, 46, 20, 8}),
             FrequencyDisplay(IDC_DECODER_DISPLAY, {478, 4, 32, 16}, 5, 1),
             Lamp(IDC_KIND_PL, "PL", {478, 22, 15, 9}), Lamp(IDC_KIND_DPL, "DPL", {495, 22, 15, 9}),
             Label(IDC_DECODER_TEXT, "", {454, 58, 56, 10})});

@@ -14,9 +14,10 @@ DialogTemplate WideBandForm(UINT id, bool statusLamp) {
     Controls c = ReceiverCore(kFullPanel);
     Append(c, MemoryBlock(454, 4));
     Append(c, {
-                  SlideSwitch(IDC_MODE_SWITCH, {4, 100, 60, 20}, 6),
-                  Caption("Mode", {4, 122, 60, 8}),
-                  SlideSwitch(IDC_FILTER_SWITCH, {70, 100, 50, 20}, 5),
+                  SlideSwitch(IDC_MODE_SWITCH, {4, 100, 44, 48},
+                              {"FM", "FM-W", "AM", "CW", "USB", "LSB"}),
+                  Caption("Mode", {4, 150, 44, 8}),
+                  SlideSwitch(IDC_FILTER_SWITCH, {70, 100, 50, 20}, {"0", "1", "2", "3", "4"}),
                   Caption("Filter", {70, 122, 50, 8}),
                   Knob(IDC_DSP_KNOB, {126, 100, 30, 30}, 0, 16, 0),
                   Caption("DSP", {126, 132, 30, 8}),
@@ -42,17 +43,17 @@ DialogTemplate WideBandForm(UINT id, bool statusLamp) {
     if (statusLamp) {
         c.push_back(Lamp(IDC_STATUS_LAMP, "OK", {436, 100, 40, 10}));
     }
-    return Form(id, 516, 154, kPanelStyle | DS_ABSALIGN, std::move(c));
+    return Form(id, 516, 160, kPanelStyle | DS_ABSALIGN, std::move(c));
 }
 
 DialogTemplate SmallForm() {
     Controls c = ReceiverCore(kFullPanel);
     Append(c, MemoryBlock(454, 4));
-    Append(c,
-           {SlideSwitch(IDC_MODE_SWITCH, {454, 44, 50, 16}, 3), Caption("Mode", {454, 62, 50, 8}),
-            SlideSwitch(IDC_FILTER_SWITCH, {508, 44, 54, 16}, 4),
-            RockerSwitch(IDC_ATTENUATOR, {454, 74, 24, 20}),
-            RockerSwitch(IDC_NOISE_BLANKER, {482, 74, 24, 20})});
+    Append(c, {SlideSwitch(IDC_MODE_SWITCH, {454, 44, 50, 16}, {"FM", "FM-W", "AM"}),
+               Caption("Mode", {454, 62, 50, 8}),
+               SlideSwitch(IDC_FILTER_SWITCH, {508, 44, 54, 16}, {"0", "1", "2", "3"}),
+               RockerSwitch(IDC_ATTENUATOR, {454, 74, 24, 20}),
+               RockerSwitch(IDC_NOISE_BLANKER, {482, 74, 24, 20})});
     return Form(IDD_PCR100_VIEW, 566, 112, kPanelStyle | DS_ABSALIGN, std::move(c));
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace hb::resources {
 
@@ -126,6 +127,12 @@ Controls SwitchCaptioned(DialogControl control, std::string caption, int width) 
     return {std::move(control), Caption(std::move(caption), below, SS_CENTER)};
 }
 
+std::vector<std::string> PriorityModes(const TrunkModel& m) {
+    std::vector<std::string> modes{"Off", "On", "Plus"};
+    modes.resize(static_cast<std::size_t>(m.priorityPositions));
+    return modes;
+}
+
 // The scanner keys, the show-in-scan-list button and the three slide switches.
 Controls KeyColumn(const TrunkModel& m) {
     Controls c;
@@ -145,10 +152,10 @@ Controls KeyColumn(const TrunkModel& m) {
     if (!m.firstSwitchCaption.empty()) {
         Append(c, SwitchCaptioned(m.firstSwitch, m.firstSwitchCaption, 44));
     }
-    Append(c,
-           SwitchCaptioned(SlideSwitch(IDC_PRIORITY_MODE, {340, 130, 40, 14}, m.priorityPositions),
-                           "Priority Mode", 44));
-    Append(c, SwitchCaptioned(SlideSwitch(IDC_DATA_SKIP, {382, 130, 40, 14}, 2), "Data Skip", 40));
+    Append(c, SwitchCaptioned(SlideSwitch(IDC_PRIORITY_MODE, {340, 130, 40, 14}, PriorityModes(m)),
+                              "Priority Mode", 44));
+    Append(c, SwitchCaptioned(SlideSwitch(IDC_DATA_SKIP, {382, 130, 40, 14}, {"Off", "On"}),
+                              "Data Skip", 40));
     return c;
 }
 
@@ -226,7 +233,7 @@ DialogTemplate TrunkForm(const TrunkModel& m) {
 }
 
 DialogControl ToneControl() {
-    return SlideSwitch(IDC_TONE_CONTROL, {296, 130, 40, 14}, 3);
+    return SlideSwitch(IDC_TONE_CONTROL, {296, 130, 40, 14}, {"None", "Tone", "Srch"});
 }
 
 TrunkModel BaseModel() {
@@ -302,7 +309,8 @@ TrunkModel Bct8Model() {
             .vfoButtons = false,
             .signalBar = false,
             .showInScanList = false,
-            .firstSwitch = SlideSwitch(IDC_PATROL_BANKS, {296, 130, 40, 14}, 3),
+            .firstSwitch =
+                SlideSwitch(IDC_PATROL_BANKS, {296, 130, 40, 14}, {"HWY", "PVT", "Both"}),
             .firstSwitchCaption = "PVT Banks:",
             // The state list takes the place of the VFO buttons.
             .extras = {Caption("State:", {4, 110, 28, 8}),

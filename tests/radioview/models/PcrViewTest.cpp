@@ -164,6 +164,16 @@ TEST_F(PcrViewTest, DspWithTheUnitSwitchesTheFlagAndTheKnobWhoseLevelIsKept) {
     Press(*panel, IDC_DSP);
     EXPECT_EQ(Active(*panel).get(parm::kOptionFlags) & 0x40, 0);
     EXPECT_FALSE(panel->m_dspKnob.IsWindowEnabled());
+
+    // The saved level is where the knob starts next time, and what every VFO then runs at.
+    CloseWindow();
+    app->WriteProfileInt(kSection, "DSPNoiceReducer", 9);
+    panel = Open("CPCR1000View", kPcWithDsp);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_DOUBLE_EQ(panel->m_dspKnob.GetPosition(), 9);
+    for (const parm& record : panel->m_vfo) {
+        EXPECT_EQ(record.get(parm::kNoiseReducer), 9u);
+    }
 }
 
 TEST_F(PcrViewTest, TheToneSpinWrapsAndToneSquelchTakesTheToneShown) {
