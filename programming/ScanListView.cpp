@@ -6,7 +6,9 @@ void CScanListView::GoToObject(Object* object) {
     m_goneTo.push_back(object);
 }
 
-void CScanListView::RefreshObject(Object*) {}
+void CScanListView::RefreshObject(Object* object) {
+    m_refreshed.push_back(object);
+}
 
 void CScanListView::Refresh() {}
 

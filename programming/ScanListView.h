@@ -2,7 +2,7 @@
 // The "Scan List" tab of a radio window: the operations the window calls on whichever scan list
 // view it shows. The window gives the view its rig and the rig's radio model after creating it.
 // The views show nothing yet; every operation answers what a view without a list would, and
-// GoToObject keeps the objects it was asked for.
+// GoToObject and RefreshObject keep the objects they were asked for.
 
 #include "platform/records/Parm.h"
 #include "platform/tessary/app/TemplateClasses.h"
@@ -41,4 +41,6 @@ public:
     CRig* m_rig = nullptr;
     // The objects GoToObject was asked for, oldest first.
     std::vector<Object*> m_goneTo;
+    // The objects RefreshObject was asked to redraw, oldest first.
+    std::vector<Object*> m_refreshed;
 };

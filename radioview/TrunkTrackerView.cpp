@@ -101,6 +101,14 @@ ON_COMMAND_RANGE(IDC_KEY_MANUAL, IDC_KEY_MANUAL, &CTrunkTrackerView::PressKey)
 ON_COMMAND_RANGE(IDC_KEY_11, IDC_KEY_11, &CTrunkTrackerView::PressKey)
 ON_COMMAND_RANGE(IDC_KEY_12, IDC_KEY_12, &CTrunkTrackerView::PressKey)
 ON_COMMAND_RANGE(IDC_KEY_DELAY, IDC_KEY_DELAY, &CTrunkTrackerView::PressKey)
+ON_COMMAND(IDC_KEY_HOLD, &CTrunkTrackerView::OnHoldKey)
+ON_COMMAND(IDC_KEY_ATTENUATOR, &CTrunkTrackerView::OnAttKey)
+ON_COMMAND(IDC_KEY_LOCK_OUT, &CTrunkTrackerView::OnLockOutKey)
+ON_COMMAND(IDC_KEY_RESET, &CTrunkTrackerView::OnResetKey)
+ON_COMMAND(IDC_KEY_MINI_BAR, &CTrunkTrackerView::OnMiniBarKey)
+ON_COMMAND(IDC_KEY_SCAN_LIST, &CTrunkTrackerView::OnScanListKey)
+ON_COMMAND(IDC_KEY_RECORD, &CTrunkTrackerView::OnRecordKey)
+ON_BN_CLICKED(IDC_SHOW_IN_SCAN_LIST, &CTrunkTrackerView::OnGoToKey)
 END_MESSAGE_MAP()
 
 BEGIN_EVENTSINK_MAP(CTrunkTrackerView, CRadioView)
@@ -329,15 +337,14 @@ void CTrunkTrackerView::PressKey(UINT id) {
         if (key.id != id) {
             continue;
         }
-        const bool restart = m_manualMode && m_frame;
-        if (restart && key.restart == Restart::Before) {
-            m_frame->OnRadioStart();
+        if (key.restart == Restart::Before) {
+            StartAgainIfManual();
         }
         EngineCommandRecord record =
             EngineCommandRecord::Make(hb::records::kEngineCmdScannerKey, key.code);
         Send(record);
-        if (restart && key.restart == Restart::After) {
-            m_frame->OnRadioStart();
+        if (key.restart == Restart::After) {
+            StartAgainIfManual();
         }
     }
 }

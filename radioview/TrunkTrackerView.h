@@ -141,6 +141,14 @@ protected:
     void OnDataSkip();
     // A scanner key of one fixed key code.
     void PressKey(UINT id);
+    void OnHoldKey();
+    void OnAttKey();
+    void OnLockOutKey();
+    void OnResetKey();
+    void OnMiniBarKey();
+    void OnScanListKey();
+    void OnRecordKey();
+    void OnGoToKey();
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()
@@ -150,6 +158,11 @@ private:
     Group* DocumentGroup() const;
     // A replaying logger goes back to live before anything reaches the radio.
     void GoLive();
+    // In manual mode the radio window starts the radio again.
+    void StartAgainIfManual();
+    // "Att" and "L/O": the current channel's flag at `offset` flips, or without one the rig's
+    // last record decides which key code goes.
+    void ToggleChannelFlag(std::size_t offset, std::uint8_t on, std::uint8_t off);
     std::uint16_t Send(hb::records::EngineCommandRecord& record);
     void StyleBankButtons();
     void LoadIcons();

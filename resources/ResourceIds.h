@@ -291,6 +291,7 @@ inline constexpr UINT IDD_TRUNKTRACKER_VIEW = 28535;
 inline constexpr UINT IDD_BC780_VIEW = 28534;
 inline constexpr UINT IDD_BC895_VIEW = 28536;
 inline constexpr UINT IDD_BC2052_VIEW = 28538;
+inline constexpr UINT IDD_BC898T_VIEW = 28539;
 inline constexpr UINT IDD_BCT8_VIEW = 28540;
 inline constexpr UINT IDD_AUDIO_PLAYER = IDR_AUDIO_PLAYER;
 inline constexpr UINT IDD_CUSTOMIZE_TOOLS = 29374;

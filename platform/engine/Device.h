@@ -83,8 +83,9 @@ public:
     virtual void FillStatus(DeviceStatus& status, std::int64_t nowMs) const = 0;
     // A reader outside the engine took the status just filled.
     virtual void StatusRead() {}
-    // One engine step went by; a device that acts on commands later counts them.
-    virtual void EngineStep() {}
+    // One engine step went by; a device that acts on commands later counts them. True when what
+    // the device reports changed, so the window reads it again.
+    virtual bool EngineStep() { return false; }
     // A call on the tuned channel is a trunked one.
     virtual bool TrunkedCall() const { return false; }
     // The bytes a sweep block of the running sweep takes; 0 for a device that cannot sweep.

@@ -195,7 +195,9 @@ void Engine::HoldState(std::uint8_t state) {
 
 void Engine::Step() {
     ++m_counter;
-    m_setup.receiver->EngineStep();
+    if (m_setup.receiver->EngineStep()) {
+        Notify(WM_RADIO_STATUS);
+    }
     if (m_pending != Action::None) {
         Apply(std::exchange(m_pending, Action::None));
         Notify(WM_ENGINE_STATUS);

@@ -71,13 +71,16 @@ void SimTrunkScanner::TrunkCommand(const EngineCommandRecord& record) {
     }
 }
 
-void SimTrunkScanner::EngineStep() {
+bool SimTrunkScanner::EngineStep() {
+    bool applied = false;
     for (Delayed& command : m_delayed) {
         if (command.stepsLeft > 0 && --command.stepsLeft == 0) {
             Apply(command);
+            applied = true;
         }
     }
     std::erase_if(m_delayed, [](const Delayed& command) { return command.stepsLeft == 0; });
+    return applied;
 }
 
 void SimTrunkScanner::StatusRead() {

@@ -31,7 +31,7 @@ public:
     void TrunkCommand(const EngineCommandRecord& record) override;
     UserId CallId(std::int64_t nowMs) const override;
     void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
-    void EngineStep() override;
+    bool EngineStep() override;
     void StatusRead() override;
     bool TrunkedCall() const override;
 

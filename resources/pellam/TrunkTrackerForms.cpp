@@ -258,6 +258,14 @@ TrunkModel Bc780Model() {
     return m;
 }
 
+// A stand-in form: the base panel under the model's name.
+TrunkModel Bc898tModel() {
+    TrunkModel m = BaseModel();
+    m.id = IDD_BC898T_VIEW;
+    m.modelName = "BC898T";
+    return m;
+}
+
 TrunkModel Bc895Model() {
     return {.id = IDD_BC895_VIEW,
             .cy = 162,
@@ -321,8 +329,8 @@ TrunkModel Bct8Model() {
 } // namespace
 
 std::vector<DialogTemplate> TrunkTrackerForms() {
-    return {TrunkForm(BaseModel()), TrunkForm(Bc780Model()), TrunkForm(Bc895Model()),
-            TrunkForm(Bc2052Model()), TrunkForm(Bct8Model())};
+    return {TrunkForm(BaseModel()),   TrunkForm(Bc780Model()), TrunkForm(Bc895Model()),
+            TrunkForm(Bc2052Model()), TrunkForm(Bct8Model()),  TrunkForm(Bc898tModel())};
 }
 
 } // namespace hb::resources

@@ -77,16 +77,15 @@ std::optional<hb::testkit::XDriver::XId> ProgramOnScreen::StartOnReceiversList()
     return main;
 }
 
-bool ProgramOnScreen::GiveThePanelRoom(hb::testkit::XDriver::XId main) {
-    // The radio window's maximise box, in its title bar.
-    constexpr int kMaximiseX = 466;
+bool ProgramOnScreen::GiveThePanelRoom(hb::testkit::XDriver::XId main, int maximiseX) {
+    // The radio window's title bar.
     constexpr int kChildTitleY = 80;
     driver->Resize(main, kRoomyWidth, kRoomyHeight);
     if (!driver->WaitUntilPainted(main, kWait)) {
         return false;
     }
     const auto before = driver->Pixels(main, 0, 0, 600, 120);
-    driver->Click(main, kMaximiseX, kChildTitleY);
+    driver->Click(main, maximiseX, kChildTitleY);
     return driver->WaitUntilChanged(main, 0, 0, 600, 120, before, kWait) &&
            driver->WaitUntilPainted(main, kWait);
 }

@@ -41,8 +41,9 @@ protected:
     // radio window once it is painted; nothing when a step fails (the test fails too).
     std::optional<hb::testkit::XDriver::XId> StartOnReceiversList();
     // The front panel is wider than the radio window opens: the user makes the main window
-    // kRoomyWidth by kRoomyHeight and maximises the radio window. False when it does not repaint.
-    bool GiveThePanelRoom(hb::testkit::XDriver::XId main);
+    // kRoomyWidth by kRoomyHeight and maximises the radio window, whose maximise box stands at
+    // `maximiseX`. False when it does not repaint.
+    bool GiveThePanelRoom(hb::testkit::XDriver::XId main, int maximiseX = 466);
     static constexpr unsigned kRoomyWidth = 1000;
     static constexpr unsigned kRoomyHeight = 700;
 

@@ -1,6 +1,7 @@
 #include "radioview/BC2052View.h"
 #include "radioview/BC780View.h"
 #include "radioview/BC895View.h"
+#include "radioview/BC898TView.h"
 #include "radioview/BCT8View.h"
 #include "radioview/BlandView.h"
 #include "radioview/TrunkTrackerView.h"
@@ -46,15 +47,19 @@ TEST_F(RadioViewClassTest, TheRadioTypeChoosesThePanelAndTheTrunkFlagTheTrunkPan
 
 TEST_F(RadioViewClassTest, EveryPanelIsMadeByNameOnItsOwnForm) {
     const std::pair<const char*, UINT> panels[] = {
-        {"CRadioView", 27348}, {"CBlandView", 27255}, {"CTrunkTrackerView", 28535},
-        {"CBC780View", 28534}, {"CBC895View", 28536}, {"CBC2052View", 28538},
-        {"CBCT8View", 28540},
+        {"CRadioView", 27348}, {"CBlandView", 27255},  {"CTrunkTrackerView", 28535},
+        {"CBC780View", 28534}, {"CBC895View", 28536},  {"CBC2052View", 28538},
+        {"CBCT8View", 28540},  {"CBC898TView", 28539},
     };
     for (const auto& [name, form] : panels) {
         std::unique_ptr<CObject> object(CRuntimeClass::CreateObject(name));
         auto* panel = dynamic_cast<CRadioView*>(object.get());
         ASSERT_NE(panel, nullptr) << name;
         EXPECT_EQ(panel->GetTemplateId(), form) << name;
+        // The trunk models are trunk-tracker panels.
+        if (form >= 28534 && form <= 28540) {
+            EXPECT_TRUE(panel->IsKindOf(RUNTIME_CLASS(CTrunkTrackerView))) << name;
+        }
         EXPECT_EQ(panel->m_activeVfo, 0u);
         EXPECT_EQ(panel->m_holdShown, 0xFFu);
         EXPECT_EQ(panel->m_manualMode, 0u);

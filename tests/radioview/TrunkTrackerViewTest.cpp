@@ -6,7 +6,9 @@
 #include "platform/records/EngineStatus.h"
 #include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/app/ScanApp.h"
+#include "platform/tessary/audio/AudioCalls.h"
 #include "platform/tessary/audio/AudioLog.h"
+#include "platform/tessary/model/Chan.h"
 #include "platform/tessary/model/Format.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Roster.h"
@@ -398,6 +400,120 @@ TEST_F(TrunkTrackerTest, TheAudioLogKeepsTheNamesAndRecallingAnUnknownIdSendsNot
     EngineSim::ClearJournal();
     view->RecallTrunkId(987654);
     EXPECT_TRUE(Commands(rec::kEngineCmdScannerKey).empty());
+}
+
+TEST_F(TrunkTrackerTest, HoldCarriesTheChannelOrTheBankByTheEngineStateAndElseOnlyBeeps) {
+    ASSERT_NE(Open(63), nullptr);
+    CRig* rig = view->m_rig;
+    rig->m_device_status.set(DeviceStatus::kCurrentChannel, 21);
+    rig->m_device_status.set(DeviceStatus::kBankIndex, 4);
+    rig->m_device_status.set(DeviceStatus::kCurrentFrequency, 851'012'500);
+    rig->m_device_status.set(rec::Within(DeviceStatus::kCurrentParm, parm::Channel::kTone), 0x1234);
+    auto hold = [&](std::uint8_t state) {
+        rig->m_engine_status.set(EngineStatus::kState, state);
+        EngineSim::ClearJournal();
+        view->SendMessage(WM_COMMAND, IDC_KEY_HOLD);
+        return Commands(rec::kEngineCmdScannerKey);
+    };
+    auto sent = hold(5);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].get(EngineCommandRecord::kSubCode), 3);
+    EXPECT_EQ(sent[0].get(EngineCommandRecord::kShort), 21);
+    EXPECT_EQ(sent[0].get(EngineCommandRecord::kFirst), 0x1234u);
+    EXPECT_EQ(sent[0].get(EngineCommandRecord::kSecond), 851'012'500u);
+    sent = hold(27);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].get(EngineCommandRecord::kSubCode), 25);
+    EXPECT_EQ(sent[0].get(EngineCommandRecord::kShort), 4);
+    ExpectBeeps(1);
+    EXPECT_TRUE(hold(1).empty());
+}
+
+TEST_F(TrunkTrackerTest, AttAndLockOutFlipTheCurrentChannelOrFollowTheRigsLastRecord) {
+    ASSERT_NE(Open(63), nullptr);
+    CRig* rig = view->m_rig;
+    auto press = [&](UINT id) {
+        EngineSim::ClearJournal();
+        view->SendMessage(WM_COMMAND, id);
+        const auto sent = Commands(rec::kEngineCmdScannerKey);
+        EXPECT_EQ(sent.size(), 1u);
+        return sent.empty() ? -1 : sent[0].get(EngineCommandRecord::kSubCode);
+    };
+    // No current channel: the lock-out byte of the last record decides "L/O", the attenuator
+    // byte "Att".
+    rig->m_parm.set(parm::kLockOut, 1);
+    EXPECT_EQ(press(IDC_KEY_LOCK_OUT), 19);
+    EXPECT_EQ(press(IDC_KEY_ATTENUATOR), 17);
+    rig->m_parm.set(parm::kLockOut, 0);
+    rig->m_parm.set(parm::Channel::kAttenuator, 1);
+    EXPECT_EQ(press(IDC_KEY_LOCK_OUT), 8);
+    EXPECT_EQ(press(IDC_KEY_ATTENUATOR), 18);
+
+    // With the scanner on a channel of the list, the channel's own flags flip and its row is
+    // redrawn in the scan-list view.
+    Chan& channel = *TheGroup()->banks()[0]->members()[0];
+    parm record = channel.record();
+    record.set(parm::kMemoryChannel, 1);
+    channel.SetParm(record);
+    device->set(DeviceStatus::kCurrentChannel, 1);
+    device->set(DeviceStatus::kCurrentFrequency, channel.frequency());
+    Show();
+    ASSERT_EQ(view->CurrentChannel(), &channel);
+    auto* doc = DYNAMIC_DOWNCAST(CRosterDoc, view->GetDocument());
+    doc->SetModifiedFlag(FALSE);
+    CScanListView* list = view->m_frame->m_scanListView;
+    ASSERT_NE(list, nullptr);
+    list->m_refreshed.clear();
+    EXPECT_EQ(press(IDC_KEY_LOCK_OUT), 8);
+    EXPECT_NE(channel.lockOut(), 0);
+    EXPECT_EQ(press(IDC_KEY_LOCK_OUT), 19);
+    EXPECT_EQ(channel.lockOut(), 0);
+    EXPECT_EQ(press(IDC_KEY_ATTENUATOR), 17);
+    EXPECT_NE(channel.record().get(parm::Channel::kAttenuator), 0);
+    EXPECT_EQ(list->m_refreshed, (std::vector<Object*>{&channel, &channel, &channel}));
+    EXPECT_TRUE(doc->IsModified());
+    doc->SetModifiedFlag(FALSE);
+}
+
+TEST_F(TrunkTrackerTest, RecordTogglesTheLoggerResetNeedsTheEngineAndTheAtKeyShowsTheChannel) {
+    ASSERT_NE(Open(63), nullptr);
+    CAudioLog* log = ReplayingLog();
+    ASSERT_NE(log, nullptr);
+    // Replay goes live and stays there; live asks for replay.
+    view->SendMessage(WM_COMMAND, IDC_KEY_RECORD);
+    EXPECT_EQ(log->GetMode(), 1);
+    EXPECT_EQ(hb::tessary::AudioCallsOf(log).back(), "SetMode(1)");
+    view->SendMessage(WM_COMMAND, IDC_KEY_RECORD);
+    EXPECT_EQ(hb::tessary::AudioCallsOf(log).back(), "SetMode(2)");
+    const std::size_t calls = hb::tessary::AudioCallsOf(log).size();
+    view->m_audioLog = nullptr;
+    view->SendMessage(WM_COMMAND, IDC_KEY_RECORD);
+    view->m_audioLog = log;
+    EXPECT_EQ(hb::tessary::AudioCallsOf(log).size(), calls);
+    log->m_mode = CAudioLog::kModePlay;
+
+    EngineSim::ClearJournal();
+    view->SendMessage(WM_COMMAND, IDC_KEY_RESET);
+    EXPECT_EQ(Commands(rec::kEngineCmdReset).size(), 1u);
+    EXPECT_EQ(log->GetMode(), 1);
+
+    // "@" shows the current channel only when the rig's last channel is that one.
+    Chan& channel = *TheGroup()->banks()[0]->members()[0];
+    parm record = channel.record();
+    record.set(parm::kMemoryChannel, 1);
+    channel.SetParm(record);
+    device->set(DeviceStatus::kCurrentChannel, 1);
+    device->set(DeviceStatus::kCurrentFrequency, channel.frequency());
+    Show();
+    CScanListView* list = view->m_frame->m_scanListView;
+    list->m_goneTo.clear();
+    view->m_rig->m_parm.set(parm::kMemoryChannel, 2);
+    ExpectBeeps(1);
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SHOW_IN_SCAN_LIST, BN_CLICKED));
+    EXPECT_TRUE(list->m_goneTo.empty());
+    view->m_rig->m_parm.set(parm::kMemoryChannel, 1);
+    view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SHOW_IN_SCAN_LIST, BN_CLICKED));
+    EXPECT_EQ(list->m_goneTo, std::vector<Object*>{&channel});
 }
 
 } // namespace

@@ -152,6 +152,10 @@ const std::vector<FormExpectation>& Expectations() {
          kTrunkBase + All({IDC_KEY_RESUME}, kButton),
          {IDC_KEY_MANUAL, IDC_BANK_STRIP_2}},
         {IDD_BC780_VIEW, 116, kTrunkBase + All({IDC_KEY_MANUAL}, kButton), {IDC_KEY_RESUME}},
+        {IDD_BC898T_VIEW,
+         116,
+         kTrunkBase + All({IDC_KEY_RESUME}, kButton),
+         {IDC_KEY_MANUAL, IDC_BANK_STRIP_2}},
         {IDD_BC895_VIEW,
          101,
          kTrunk + Range(IDC_BANK_1 + 5, 5, kButton) +
