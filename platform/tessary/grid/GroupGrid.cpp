@@ -29,10 +29,10 @@ struct Heading {
 constexpr Heading kBankHeadings[] = {
     {"Bank", 50, DT_CENTER}, {"Name", 200, DT_LEFT}, {"Channels", 80, DT_RIGHT}};
 constexpr Heading kChannelHeadings[] = {
-    {"Bank", 45, DT_CENTER},      {"Ch", 40, DT_RIGHT},       {"Frequency", 95, DT_RIGHT},
-    {"Mode", 65, DT_LEFT},        {"Step", 60, DT_RIGHT},     {"Tone", 55, DT_RIGHT},
-    {"Delay", 50, DT_RIGHT},      {"Att", 35, DT_CENTER},     {"L/O", 35, DT_CENTER},
-    {"Name", 140, DT_LEFT},       {"Hits", 50, DT_RIGHT},     {"Air Time", 70, DT_RIGHT},
+    {"Bank", 45, DT_CENTER},   {"Ch", 40, DT_RIGHT},   {"Frequency", 95, DT_RIGHT},
+    {"Mode", 65, DT_LEFT},     {"Step", 60, DT_RIGHT}, {"Tone", 55, DT_RIGHT},
+    {"Delay", 50, DT_RIGHT},   {"Att", 35, DT_CENTER}, {"L/O", 35, DT_CENTER},
+    {"Name", 140, DT_LEFT},    {"Hits", 50, DT_RIGHT}, {"Air Time", 70, DT_RIGHT},
     {"Last Hit", 125, DT_LEFT}};
 static_assert(std::size(kChannelHeadings) == CGroupGrid::kChannelColumns);
 
@@ -104,8 +104,9 @@ Chan* CGroupGrid::ChannelAt(long row) const {
 }
 
 Bank* CGroupGrid::BankAt(long row) const {
-    return row >= 0 && row < static_cast<long>(m_banks.size()) ? m_banks[static_cast<std::size_t>(row)]
-                                                               : nullptr;
+    return row >= 0 && row < static_cast<long>(m_banks.size())
+               ? m_banks[static_cast<std::size_t>(row)]
+               : nullptr;
 }
 
 void CGroupGrid::SetupGrid() {

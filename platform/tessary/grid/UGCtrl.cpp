@@ -561,7 +561,8 @@ void CUGCtrl::OnMouseMove(UINT, CPoint point) {
     }
     const Hit hit = HitTest(point);
     if (hit.row >= 0 && hit.col >= 0 &&
-        (hit.row != Current().curRow || hit.col != Current().curCol || Current().selection.size() > 1)) {
+        (hit.row != Current().curRow || hit.col != Current().curCol ||
+         Current().selection.size() > 1)) {
         Select(hit, MK_SHIFT);
     }
 }

@@ -158,7 +158,9 @@ CUGCtrl::Hit CUGCtrl::HitTest(CPoint point) const {
 
 void CUGCtrl::DrawCell(CDC& dc, const CRect& rect, const CUGCell& cell, bool selected,
                        bool heading) {
-    dc.FillSolidRect(&rect, heading ? kHeadingFace : selected ? kSelectedBack : cell.GetBackColor());
+    dc.FillSolidRect(&rect, heading    ? kHeadingFace
+                            : selected ? kSelectedBack
+                                       : cell.GetBackColor());
     CPen line(PS_SOLID, 1, kGridLine);
     CPen* oldPen = dc.SelectObject(&line);
     dc.MoveTo(rect.right - 1, rect.top);
@@ -206,8 +208,8 @@ void CUGCtrl::DrawCell(CDC& dc, const CRect& rect, const CUGCell& cell, bool sel
     dc.SelectObject(oldFont);
 }
 
-void CUGCtrl::Draw(CDC& dc, const CRect& area, int leftCol, int lastCol, long topRow,
-                   long lastRow, bool screen) {
+void CUGCtrl::Draw(CDC& dc, const CRect& area, int leftCol, int lastCol, long topRow, long lastRow,
+                   bool screen) {
     const Sheet& sheet = Current();
     const int side = screen ? SideWidth() : 0;
     LONG left = area.left + side;
@@ -235,8 +237,8 @@ void CUGCtrl::Draw(CDC& dc, const CRect& area, int leftCol, int lastCol, long to
         for (int col = leftCol; col <= lastCol && left < area.right; ++col) {
             const LONG right = left + sheet.widths[static_cast<std::size_t>(col)];
             const CRect rect(left, top, right, top + m_rowHeight);
-            DrawCell(dc, rect, cells[static_cast<std::size_t>(col)],
-                     screen && IsSelected(col, row), false);
+            DrawCell(dc, rect, cells[static_cast<std::size_t>(col)], screen && IsSelected(col, row),
+                     false);
             if (screen && row == sheet.curRow && col == sheet.curCol) {
                 dc.Draw3dRect(&rect, kCurrentBorder, kCurrentBorder);
             }
