@@ -8,6 +8,10 @@
 #include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/win/core/Hooks.h"
+#include "platform/win/core/MessageBox.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNCREATE(CGroupView, CView)
 
@@ -24,6 +28,15 @@ ON_COMMAND(57632, &CGroupView::OnEditClear)
 ON_COMMAND(57633, &CGroupView::OnEditClearAll)
 ON_COMMAND(57642, &CGroupView::OnEditSelectAll)
 ON_COMMAND(27148, &CGroupView::OnDeselectAll)
+ON_COMMAND(27137, &CGroupView::OnInsertRowAfter)
+ON_COMMAND(27138, &CGroupView::OnInsertRowBefore)
+ON_COMMAND(27166, &CGroupView::OnRenumber)
+ON_COMMAND(27146, &CGroupView::OnSortByFrequency)
+ON_COMMAND(27145, &CGroupView::OnSortByName)
+ON_COMMAND_RANGE(27152, 27155, &CGroupView::OnElementCommand)
+ON_COMMAND_RANGE(28735, 28735, &CGroupView::OnElementCommand)
+ON_COMMAND_RANGE(28738, 28738, &CGroupView::OnElementCommand)
+ON_COMMAND_RANGE(28740, 28740, &CGroupView::OnElementCommand)
 ON_COMMAND(27161, &CGroupView::OnToggleFixed)
 ON_UPDATE_COMMAND_UI(27161, &CGroupView::OnUpdateToggleFixed)
 ON_MESSAGE(WM_GROUP_GRID_FORWARD, &CGroupView::OnGridForward)
@@ -33,6 +46,36 @@ namespace {
 
 constexpr UINT kGroupIcon = 27295;
 constexpr UINT kGridId = 1234;
+constexpr UINT kFixedChannels = 28742;
+constexpr LPCSTR kFixedCaption = "Fixed Group Size";
+
+// The element commands: what each runs on the grid, and what it tells when it cannot.
+struct ElementCommand {
+    UINT id;
+    int (*operation)(CGroupGrid&);
+    UINT fixedText;
+    UINT noneSelectedText;
+    LPCSTR noneSelectedCaption;
+};
+
+constexpr LPCSTR kNoBanks = "No Banks Selected";
+constexpr LPCSTR kNoChannels = "No Channels Selected";
+constexpr ElementCommand kElementCommands[] = {
+    {27153, [](CGroupGrid& g) { return g.InsertBanks(TRUE); }, 28741, 28745, kNoBanks},
+    {27154, [](CGroupGrid& g) { return g.InsertBanks(FALSE); }, 28741, 28745, kNoBanks},
+    {27152, [](CGroupGrid& g) { return g.DeleteBanks(); }, 28741, 28745, kNoBanks},
+    {28740, [](CGroupGrid& g) { return g.DuplicateBanks(); }, 28741, 28745, kNoBanks},
+    {27155, [](CGroupGrid& g) { return g.MergeBanks(); }, 28741, 28749, kNoBanks},
+    {28735, [](CGroupGrid& g) { return g.DeleteChannels(); }, 28742, 28746, kNoChannels},
+    {28738, [](CGroupGrid& g) { return g.DuplicateChannels(); }, 28742, 28746, kNoChannels},
+};
+
+void Tell(const CWnd& view, UINT text, LPCSTR caption) {
+    MessageBeep(MB_ICONASTERISK);
+    CString shown;
+    shown.LoadString(text);
+    ::MessageBox(view.m_hWnd, shown, caption, MB_OK | MB_ICONINFORMATION);
+}
 
 } // namespace
 
@@ -160,6 +203,60 @@ void CGroupView::OnDeselectAll() {
         m_grid->ClearSelections();
         m_grid->RedrawAll();
     }
+}
+
+CGroupGrid* CGroupView::GetGroupGrid() const {
+    return dynamic_cast<CGroupGrid*>(m_grid.get());
+}
+
+bool CGroupView::RefusedAsFixed(UINT text) {
+    const CGroupDoc* doc = GetGroupDoc();
+    if (!doc || !(doc->GetGroup()->flags() & Group::kFlagFixed)) {
+        return false;
+    }
+    Tell(*this, text, kFixedCaption);
+    return true;
+}
+
+void CGroupView::InsertRow(BOOL before) {
+    CGroupGrid* grid = GetGroupGrid();
+    if (!grid || RefusedAsFixed(kFixedChannels)) {
+        return;
+    }
+    grid->InsertRow(before);
+}
+
+void CGroupView::OnRenumber() {
+    if (CGroupGrid* grid = GetGroupGrid()) {
+        grid->Renumber(1);
+    }
+}
+
+void CGroupView::OnSortByFrequency() {
+    if (CGroupGrid* grid = GetGroupGrid()) {
+        grid->SortChannels(CGroupGrid::kSortFrequency);
+    }
+}
+
+void CGroupView::OnSortByName() {
+    if (CGroupGrid* grid = GetGroupGrid()) {
+        grid->SortChannels(CGroupGrid::kSortName);
+    }
+}
+
+void CGroupView::OnElementCommand(UINT nID) {
+    const auto* command = std::ranges::find(kElementCommands, nID, &ElementCommand::id);
+    CGroupGrid* grid = GetGroupGrid();
+    CGroupDoc* doc = GetGroupDoc();
+    if (command == std::end(kElementCommands) || !grid || !doc ||
+        RefusedAsFixed(command->fixedText)) {
+        return;
+    }
+    if (command->operation(*grid) != 0) {
+        doc->SetModifiedFlag(TRUE);
+        return;
+    }
+    Tell(*this, command->noneSelectedText, command->noneSelectedCaption);
 }
 
 void CGroupView::OnToggleFixed() {

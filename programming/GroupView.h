@@ -7,6 +7,7 @@
 
 class CGrid;
 class CGroupDoc;
+class CGroupGrid;
 
 // Sent to the group view for its grid: the grid gets the same message, the view becomes active.
 inline constexpr UINT WM_GROUP_GRID_FORWARD = 0x7B00;
@@ -42,6 +43,12 @@ protected:
     void OnEditClearAll();
     void OnEditSelectAll();
     void OnDeselectAll();
+    void OnInsertRowAfter() { InsertRow(FALSE); }
+    void OnInsertRowBefore() { InsertRow(TRUE); }
+    void OnRenumber();
+    void OnSortByFrequency();
+    void OnSortByName();
+    void OnElementCommand(UINT nID);
     void OnToggleFixed();
     void OnUpdateToggleFixed(CCmdUI* pCmdUI);
     LRESULT OnGridForward(WPARAM wParam, LPARAM lParam);
@@ -49,6 +56,11 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    // True, after telling the user, when the group's organisation is fixed.
+    bool RefusedAsFixed(UINT text);
+    void InsertRow(BOOL before);
+    CGroupGrid* GetGroupGrid() const;
+
     std::unique_ptr<CGrid> m_grid;
     bool m_printing = false;
     int m_page = 0;

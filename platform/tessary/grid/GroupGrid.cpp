@@ -144,8 +144,9 @@ void CGroupGrid::SetupGrid() {
     for (long row = 0; row < GetNumberRows(); ++row) {
         FillChannelRow(row);
     }
-    // A group opens on its channels.
-    SetSheetNumber(shown == kBanksSheet && !m_channels.empty() ? kChannelsSheet : shown);
+    // A group opens on its channels; a rebuilt grid stays on its sheet.
+    SetSheetNumber(m_setUp || m_channels.empty() ? shown : kChannelsSheet);
+    m_setUp = true;
     RedrawAll();
 }
 

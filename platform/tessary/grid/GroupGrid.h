@@ -38,6 +38,25 @@ public:
     void SetupGrid() override;
     int FinishTextEdit(int col, long row, CWnd* edit, LPCSTR text, BOOL cancel) override;
 
+    // The group window's operations. The element ones answer non-zero when done and 0 when
+    // nothing of their kind is selected (merging: fewer than two banks).
+    // Numbers the banks from `first` on, in their order.
+    void Renumber(int first);
+    // An empty channel (on the banks sheet a bank) before or after the current row.
+    void InsertRow(BOOL before);
+    // Sorts each bank's channels by frequency (kSortFrequency) or name (kSortName).
+    void SortChannels(int key);
+    int InsertBanks(BOOL before);
+    int DeleteBanks();
+    int DeleteChannels();
+    int DuplicateBanks();
+    int DuplicateChannels();
+    // The channels of every selected bank go to the first of them; the others are removed.
+    int MergeBanks();
+
+    static constexpr int kSortFrequency = 1001;
+    static constexpr int kSortName = 1100;
+
     Chan* ChannelAt(long row) const;
     Bank* BankAt(long row) const;
 
@@ -48,9 +67,14 @@ private:
     // True when the channel took the text.
     bool StoreChannelText(Chan& channel, int col, const CString& text);
     void Changed(Object& object);
+    // The rows of the sheet selected, when it is the current one.
+    std::vector<long> SelectedRowsOf(int sheet) const;
+    // After a change of the group's organisation: rebuilt, the document modified.
+    void Reorganised();
 
     std::vector<Bank*> m_banks;
     std::vector<Chan*> m_channels;
     std::vector<Bank*> m_channelBanks;
     std::vector<int> m_channelNumbers;
+    bool m_setUp = false;
 };

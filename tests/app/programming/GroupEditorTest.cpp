@@ -27,7 +27,7 @@ protected:
     GroupEditorTest() {
         Settings(kTwoRadios);
         hb::win::SetMessageBoxHandler([this](const hb::win::BoxRequest& box) {
-            boxes.push_back(box.text);
+            boxes.push_back(box.caption + ": " + box.text);
             if (answers.empty()) {
                 return IDOK;
             }
@@ -246,6 +246,86 @@ TEST_F(GroupEditorTest, PrintingPrintsThePagesTheGridCountsWithTheHeadingsFirst)
     EXPECT_NE(std::ranges::find(firstPage, "150.000000"), firstPage.end());
     EXPECT_NE(std::ranges::find(firstPage, "Ch 0"), firstPage.end());
     hb::afx::SetPrintPreparation({});
+}
+
+TEST_F(GroupEditorTest, ElementCommandsRefuseAFixedGroupAndSayWhatToSelect) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}, {156'800'000, "Marine 16"}});
+    ASSERT_NE(view, nullptr);
+    auto& grid = dynamic_cast<CGroupGrid&>(*view->GetGrid());
+    auto& doc = *static_cast<CGroupDoc*>(view->GetDocument());
+    Group& group = *doc.GetGroup();
+
+    // A fixed organisation takes no bank or channel more or less.
+    group.setFlags(group.flags() | Group::kFlagFixed);
+    for (const UINT command : {27153u, 27152u, 27155u, 28735u, 28738u, 27137u}) {
+        view->SendMessage(WM_COMMAND, command);
+    }
+    ASSERT_EQ(boxes.size(), 6u);
+    EXPECT_EQ(boxes[0], "Fixed Group Size: This group has a fixed channel and bank organization. "
+                        "You cannot add or remove banks.");
+    EXPECT_EQ(boxes[3], "Fixed Group Size: This group has a fixed channel and bank organization. "
+                        "You cannot add or remove channels.");
+    EXPECT_EQ(boxes[5], boxes[3]) << "inserting a row is refused the same way";
+    EXPECT_EQ(hb::win::Beeps().back(), MB_ICONASTERISK);
+    EXPECT_EQ(grid.GetNumberRows(), 2);
+    EXPECT_EQ(group.banks().size(), 1u);
+    EXPECT_FALSE(doc.IsModified());
+    group.setFlags(group.flags() & ~Group::kFlagFixed);
+
+    // Bank commands on the channels sheet: no bank is selected.
+    boxes.clear();
+    view->SendMessage(WM_COMMAND, 27152);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "No Banks Selected: Select one or more banks first.");
+    EXPECT_FALSE(doc.IsModified());
+
+    // Two channels: one deleted, the other duplicated.
+    grid.GotoCell(CGroupGrid::kNameColumn, 0);
+    view->SendMessage(WM_COMMAND, 28735);
+    ASSERT_EQ(grid.GetNumberRows(), 1);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 0), "Marine 16");
+    EXPECT_TRUE(doc.IsModified());
+    view->SendMessage(WM_COMMAND, 28738);
+    ASSERT_EQ(grid.GetNumberRows(), 2);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 1), "Marine 16");
+
+    // A bank inserted before the selected one, then the two merged into the first.
+    grid.SetSheetNumber(CGroupGrid::kBanksSheet);
+    grid.GotoCell(CGroupGrid::kBankNameColumn, 0);
+    view->SendMessage(WM_COMMAND, 27155);
+    EXPECT_EQ(boxes.back(), "No Banks Selected: Select two or more banks to merge.");
+    view->SendMessage(WM_COMMAND, 27153);
+    ASSERT_EQ(group.banks().size(), 2u);
+    EXPECT_EQ(group.banks()[1]->name(), "Local");
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kBankNumberColumn, 1), "2");
+    grid.SelectRange(0, 0, CGroupGrid::kBankColumns - 1, 1);
+    view->SendMessage(WM_COMMAND, 27155);
+    ASSERT_EQ(group.banks().size(), 1u);
+    EXPECT_EQ(group.banks()[0]->members().size(), 2u);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kBankChannelsColumn, 0), "2");
+}
+
+TEST_F(GroupEditorTest, InsertedRowsAreEmptyChannelsOfTheCurrentBank) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}, {156'800'000, "Marine 16"}});
+    ASSERT_NE(view, nullptr);
+    CGrid& grid = *view->GetGrid();
+    grid.GotoCell(CGroupGrid::kNameColumn, 1);
+    view->SendMessage(WM_COMMAND, 27138);
+    ASSERT_EQ(grid.GetNumberRows(), 3);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 1), "");
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kFrequencyColumn, 1), "");
+    view->SendMessage(WM_COMMAND, 27137);
+    ASSERT_EQ(grid.GetNumberRows(), 4);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 3), "Marine 16");
+
+    // Sorting by frequency puts the empty channels last.
+    view->SendMessage(WM_COMMAND, 27146);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 0), "Marine 16");
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 1), "NOAA");
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kFrequencyColumn, 3), "");
+    EXPECT_TRUE(view->GetDocument()->IsModified());
 }
 
 } // namespace
