@@ -119,6 +119,13 @@ void CGroupView::OnInitialUpdate() {
     m_grid->SetupGrid();
 }
 
+void CGroupView::RefreshGrid() {
+    if (m_grid && m_grid->m_hWnd) {
+        m_grid->SetupGrid();
+        m_grid->RedrawAll();
+    }
+}
+
 void CGroupView::OnSize(UINT nType, int cx, int cy) {
     CView::OnSize(nType, cx, cy);
     if (m_grid && m_grid->m_hWnd) {

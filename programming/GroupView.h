@@ -23,6 +23,8 @@ public:
     CGroupDoc* GetGroupDoc() const;
 
     void OnInitialUpdate() override;
+    // After the group changed outside the grid (a transfer): the grid shows it again.
+    void RefreshGrid();
     // Forwards to the grid and activates this view.
     virtual LRESULT ForwardToGrid(WPARAM wParam, LPARAM lParam);
 
