@@ -6,6 +6,7 @@
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "programming/FrameToolBar.h"
+#include "programming/GroupView.h"
 #include "programming/Loader.h"
 
 IMPLEMENT_DYNCREATE(CGroupFrame, CMDIChildFrame)
@@ -27,6 +28,15 @@ constexpr LPCSTR kLayout = "GroupToolBar";
 // The group of the active view's document; null without one.
 CGroupDoc* ActiveGroupDoc(CFrameWnd& frame) {
     return frame.GetActiveView() ? dynamic_cast<CGroupDoc*>(frame.GetActiveDocument()) : nullptr;
+}
+
+// The active view shows the group as the transfer left it.
+void ShowTransferred(CFrameWnd& frame) {
+    if (auto* view = dynamic_cast<CGroupView*>(frame.GetActiveView())) {
+        view->RefreshGrid();
+    } else if (CView* other = frame.GetActiveView()) {
+        other->Invalidate();
+    }
 }
 
 } // namespace
@@ -60,7 +70,7 @@ void CGroupFrame::OnRadioToPC() {
     }
     CLoader loader;
     loader.Upload(doc->GetGroup(), nullptr, doc, this);
-    GetActiveView()->Invalidate();
+    ShowTransferred(*this);
 }
 
 void CGroupFrame::OnPCToRadio() {
@@ -70,7 +80,7 @@ void CGroupFrame::OnPCToRadio() {
     }
     CLoader loader;
     loader.Download(doc->GetGroup(), nullptr, doc, this);
-    GetActiveView()->Invalidate();
+    ShowTransferred(*this);
 }
 
 LRESULT CGroupFrame::OnGroupTransferRequest(WPARAM wParam, LPARAM) {

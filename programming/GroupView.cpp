@@ -1,16 +1,298 @@
 #include "programming/GroupView.h"
 
-#include "platform/afx/CDC.h"
+#include "platform/afx/CCmdUI.h"
+#include "platform/afx/CFrameWnd.h"
+#include "platform/afx/CPrintInfo.h"
+#include "platform/afx/CWinApp.h"
+#include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
+#include "platform/win/core/Hooks.h"
+#include "platform/win/core/MessageBox.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNCREATE(CGroupView, CView)
 
+BEGIN_MESSAGE_MAP(CGroupView, CView)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_SETFOCUS()
+ON_COMMAND(57607, &CView::OnFilePrint)
+ON_COMMAND(57609, &CView::OnFilePrintPreview)
+ON_COMMAND(57634, &CGroupView::OnEditCopy)
+ON_COMMAND(57635, &CGroupView::OnEditCut)
+ON_COMMAND(57637, &CGroupView::OnEditPaste)
+ON_COMMAND(57632, &CGroupView::OnEditClear)
+ON_COMMAND(57633, &CGroupView::OnEditClearAll)
+ON_COMMAND(57642, &CGroupView::OnEditSelectAll)
+ON_COMMAND(27148, &CGroupView::OnDeselectAll)
+ON_COMMAND(27137, &CGroupView::OnInsertRowAfter)
+ON_COMMAND(27138, &CGroupView::OnInsertRowBefore)
+ON_COMMAND(27166, &CGroupView::OnRenumber)
+ON_COMMAND(27146, &CGroupView::OnSortByFrequency)
+ON_COMMAND(27145, &CGroupView::OnSortByName)
+ON_COMMAND_RANGE(27152, 27155, &CGroupView::OnElementCommand)
+ON_COMMAND_RANGE(28735, 28735, &CGroupView::OnElementCommand)
+ON_COMMAND_RANGE(28738, 28738, &CGroupView::OnElementCommand)
+ON_COMMAND_RANGE(28740, 28740, &CGroupView::OnElementCommand)
+ON_COMMAND(27161, &CGroupView::OnToggleFixed)
+ON_UPDATE_COMMAND_UI(27161, &CGroupView::OnUpdateToggleFixed)
+ON_MESSAGE(WM_GROUP_GRID_FORWARD, &CGroupView::OnGridForward)
+END_MESSAGE_MAP()
+
+namespace {
+
+constexpr UINT kGroupIcon = 27295;
+constexpr UINT kGridId = 1234;
+constexpr UINT kFixedChannels = 28742;
+constexpr LPCSTR kFixedCaption = "Fixed Group Size";
+
+// The element commands: what each runs on the grid, and what it tells when it cannot.
+struct ElementCommand {
+    UINT id;
+    int (*operation)(CGroupGrid&);
+    UINT fixedText;
+    UINT noneSelectedText;
+    LPCSTR noneSelectedCaption;
+};
+
+constexpr LPCSTR kNoBanks = "No Banks Selected";
+constexpr LPCSTR kNoChannels = "No Channels Selected";
+constexpr ElementCommand kElementCommands[] = {
+    {27153, [](CGroupGrid& g) { return g.InsertBanks(TRUE); }, 28741, 28745, kNoBanks},
+    {27154, [](CGroupGrid& g) { return g.InsertBanks(FALSE); }, 28741, 28745, kNoBanks},
+    {27152, [](CGroupGrid& g) { return g.DeleteBanks(); }, 28741, 28745, kNoBanks},
+    {28740, [](CGroupGrid& g) { return g.DuplicateBanks(); }, 28741, 28745, kNoBanks},
+    {27155, [](CGroupGrid& g) { return g.MergeBanks(); }, 28741, 28749, kNoBanks},
+    {28735, [](CGroupGrid& g) { return g.DeleteChannels(); }, 28742, 28746, kNoChannels},
+    {28738, [](CGroupGrid& g) { return g.DuplicateChannels(); }, 28742, 28746, kNoChannels},
+};
+
+void Tell(const CWnd& view, UINT text, LPCSTR caption) {
+    MessageBeep(MB_ICONASTERISK);
+    CString shown;
+    shown.LoadString(text);
+    ::MessageBox(view.m_hWnd, shown, caption, MB_OK | MB_ICONINFORMATION);
+}
+
+} // namespace
+
+CGroupView::CGroupView() = default;
+
+CGroupView::~CGroupView() {
+    if (m_grid && m_grid->m_hWnd) {
+        m_grid->DestroyWindow();
+    }
+}
+
+CGroupDoc* CGroupView::GetGroupDoc() const {
+    return dynamic_cast<CGroupDoc*>(GetDocument());
+}
+
+int CGroupView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
+    if (CView::OnCreate(lpCreateStruct) == -1) {
+        return -1;
+    }
+    if (CWinApp* app = AfxGetApp()) {
+        if (const HICON icon = app->LoadIcon(kGroupIcon)) {
+            const auto param = hb::win::ParamFromHandle(icon);
+            SendMessage(WM_SETICON, ICON_BIG, param);
+            SendMessage(WM_SETICON, ICON_SMALL, param);
+        }
+    }
+    return 0;
+}
+
+void CGroupView::OnInitialUpdate() {
+    CGroupDoc* doc = GetGroupDoc();
+    Radio* radio = doc ? doc->GetRadio() : nullptr;
+    // A group of no radio type still shows on the group grid.
+    m_grid = radio ? radio->CreateGrid() : std::make_unique<CGroupGrid>();
+    m_grid->m_doc = doc;
+    m_grid->m_radio = radio;
+    CRect client;
+    GetClientRect(&client);
+    m_grid->CreateGrid(WS_CHILD | WS_VISIBLE, client, this, kGridId);
+    CView::OnInitialUpdate();
+    m_grid->SetupGrid();
+}
+
+void CGroupView::RefreshGrid() {
+    if (m_grid && m_grid->m_hWnd) {
+        m_grid->SetupGrid();
+        m_grid->RedrawAll();
+    }
+}
+
+void CGroupView::OnSize(UINT nType, int cx, int cy) {
+    CView::OnSize(nType, cx, cy);
+    if (m_grid && m_grid->m_hWnd) {
+        m_grid->MoveWindow(0, 0, cx, cy);
+        m_grid->RedrawAll();
+    }
+}
+
+void CGroupView::OnSetFocus(CWnd*) {
+    if (m_grid && m_grid->m_hWnd) {
+        m_grid->SetFocus();
+    }
+}
+
 void CGroupView::OnDraw(CDC* pDC) {
-    auto* doc = dynamic_cast<CGroupDoc*>(GetDocument());
+    if (m_printing && m_grid) {
+        m_grid->PrintPage(pDC, m_page);
+    }
+}
+
+BOOL CGroupView::OnPreparePrinting(CPrintInfo* pInfo) {
+    return DoPreparePrinting(pInfo);
+}
+
+void CGroupView::OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) {
+    if (!m_grid) {
+        return;
+    }
+    const int pages = m_grid->PrintInit(pDC, nullptr, 0, 0, m_grid->GetNumberCols() - 1,
+                                        m_grid->GetNumberRows() - 1);
+    pInfo->SetMaxPage(static_cast<UINT>(std::max(pages, 1)));
+    m_printing = true;
+}
+
+void CGroupView::OnPrint(CDC* pDC, CPrintInfo* pInfo) {
+    m_page = static_cast<int>(pInfo->m_nCurPage);
+    CView::OnPrint(pDC, pInfo);
+}
+
+void CGroupView::OnEndPrinting(CDC*, CPrintInfo*) {
+    m_printing = false;
+}
+
+void CGroupView::OnEditCopy() {
+    if (m_grid) {
+        m_grid->OnEditCopy(FALSE);
+    }
+}
+
+void CGroupView::OnEditCut() {
+    if (m_grid) {
+        m_grid->OnEditCopy(TRUE);
+    }
+}
+
+void CGroupView::OnEditPaste() {
+    if (m_grid) {
+        m_grid->OnEditPaste();
+    }
+}
+
+void CGroupView::OnEditClear() {
+    if (m_grid) {
+        m_grid->OnEditClearSelected();
+    }
+}
+
+void CGroupView::OnEditClearAll() {
+    if (m_grid) {
+        m_grid->OnEditClearAll();
+    }
+}
+
+void CGroupView::OnEditSelectAll() {
+    if (m_grid) {
+        m_grid->OnEditSelectAll();
+    }
+}
+
+void CGroupView::OnDeselectAll() {
+    if (m_grid) {
+        m_grid->ClearSelections();
+        m_grid->RedrawAll();
+    }
+}
+
+CGroupGrid* CGroupView::GetGroupGrid() const {
+    return dynamic_cast<CGroupGrid*>(m_grid.get());
+}
+
+bool CGroupView::RefusedAsFixed(UINT text) {
+    const CGroupDoc* doc = GetGroupDoc();
+    if (!doc || !(doc->GetGroup()->flags() & Group::kFlagFixed)) {
+        return false;
+    }
+    Tell(*this, text, kFixedCaption);
+    return true;
+}
+
+void CGroupView::InsertRow(BOOL before) {
+    CGroupGrid* grid = GetGroupGrid();
+    if (!grid || RefusedAsFixed(kFixedChannels)) {
+        return;
+    }
+    grid->InsertRow(before);
+}
+
+void CGroupView::OnRenumber() {
+    if (CGroupGrid* grid = GetGroupGrid()) {
+        grid->Renumber(1);
+    }
+}
+
+void CGroupView::OnSortByFrequency() {
+    if (CGroupGrid* grid = GetGroupGrid()) {
+        grid->SortChannels(CGroupGrid::kSortFrequency);
+    }
+}
+
+void CGroupView::OnSortByName() {
+    if (CGroupGrid* grid = GetGroupGrid()) {
+        grid->SortChannels(CGroupGrid::kSortName);
+    }
+}
+
+void CGroupView::OnElementCommand(UINT nID) {
+    const auto* command = std::ranges::find(kElementCommands, nID, &ElementCommand::id);
+    CGroupGrid* grid = GetGroupGrid();
+    CGroupDoc* doc = GetGroupDoc();
+    if (command == std::end(kElementCommands) || !grid || !doc ||
+        RefusedAsFixed(command->fixedText)) {
+        return;
+    }
+    if (command->operation(*grid) != 0) {
+        doc->SetModifiedFlag(TRUE);
+        return;
+    }
+    Tell(*this, command->noneSelectedText, command->noneSelectedCaption);
+}
+
+void CGroupView::OnToggleFixed() {
+    CGroupDoc* doc = GetGroupDoc();
     if (!doc) {
         return;
     }
-    constexpr int kMargin = 8;
-    const std::string& name = doc->GetGroup()->name();
-    pDC->TextOut(kMargin, kMargin, name.empty() ? doc->GetTitle() : CString(name.c_str()));
+    Group& group = *doc->GetGroup();
+    group.setFlags(group.flags() ^ Group::kFlagFixed);
+    group.markChanged();
+    doc->SetModifiedFlag(TRUE);
+}
+
+void CGroupView::OnUpdateToggleFixed(CCmdUI* pCmdUI) {
+    const CGroupDoc* doc = GetGroupDoc();
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(doc && (doc->GetGroup()->flags() & Group::kFlagFixed) ? 1 : 0);
+}
+
+LRESULT CGroupView::ForwardToGrid(WPARAM wParam, LPARAM lParam) {
+    if (m_grid && m_grid->m_hWnd) {
+        m_grid->SendMessage(WM_GROUP_GRID_FORWARD, wParam, lParam);
+    }
+    if (CFrameWnd* frame = GetParentFrame()) {
+        frame->SetActiveView(this);
+    }
+    return 0;
+}
+
+LRESULT CGroupView::OnGridForward(WPARAM wParam, LPARAM lParam) {
+    return ForwardToGrid(wParam, lParam);
 }

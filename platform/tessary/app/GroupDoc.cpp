@@ -1,6 +1,10 @@
 #include "platform/tessary/app/GroupDoc.h"
 
+#include "platform/afx/AfxMessageBox.h"
 #include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
+
+#include <string>
 
 IMPLEMENT_DYNCREATE(CGroupDoc, CObjectDoc)
 
@@ -11,6 +15,7 @@ CGroupDoc::~CGroupDoc() = default;
 void CGroupDoc::NewGroup(std::uint8_t radioType) {
     DeleteContents();
     m_group->setRadioType(radioType);
+    m_radio = Radio::CreateRadio(radioType);
 }
 
 BOOL CGroupDoc::OnOpenDocument(LPCSTR lpszPathName) {
@@ -18,8 +23,17 @@ BOOL CGroupDoc::OnOpenDocument(LPCSTR lpszPathName) {
     if (!group) {
         return FALSE;
     }
+    std::unique_ptr<Radio> radio = Radio::CreateRadio(group->radioType());
+    if (!radio && group->radioType() != 0) {
+        const std::string text = std::string("The group ") + lpszPathName + " is for radio type " +
+                                 std::to_string(group->radioType()) +
+                                 ", which this program does not know.";
+        AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
     DeleteContents();
     m_group = std::move(group);
+    m_radio = std::move(radio);
     SetModifiedFlag(FALSE);
     return TRUE;
 }
@@ -30,6 +44,7 @@ BOOL CGroupDoc::OnSaveDocument(LPCSTR lpszPathName) {
 
 void CGroupDoc::DeleteContents() {
     m_group = std::make_unique<Group>();
+    m_radio.reset();
 }
 
 bool CGroupDoc::HoldsObject(const Object& object) const {

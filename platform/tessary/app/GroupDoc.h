@@ -5,6 +5,7 @@
 #include <memory>
 
 class Group;
+class Radio;
 
 // The document of a group file (.swg): its Group, read and written through File. It always holds
 // a group; an empty document holds a new one of no radio type.
@@ -16,11 +17,13 @@ public:
     ~CGroupDoc() override;
 
     Group* GetGroup() const { return m_group.get(); }
+    // The model of the group's radio type; null for a group of no type.
+    Radio* GetRadio() const { return m_radio.get(); }
     // Empties the document and gives it a new group for the radio type.
     void NewGroup(std::uint8_t radioType);
 
-    // A file that cannot be read or holds no group is reported in a box, and the document keeps
-    // what it held.
+    // A file that cannot be read, holds no group or is for a radio type without a model is
+    // reported in a box, and the document keeps what it held.
     BOOL OnOpenDocument(LPCSTR lpszPathName) override;
     // A failed write is reported in a box; the document stays modified.
     BOOL OnSaveDocument(LPCSTR lpszPathName) override;
@@ -29,4 +32,5 @@ public:
 
 private:
     std::unique_ptr<Group> m_group;
+    std::unique_ptr<Radio> m_radio;
 };

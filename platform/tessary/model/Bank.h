@@ -34,6 +34,10 @@ public:
     // Channels (kinds 53530005 and 53530006) and search ranges, in list order.
     const std::vector<std::unique_ptr<Chan>>& members() const { return m_members; }
     Chan& addMember(std::unique_ptr<Chan> member) { return own(m_members, std::move(member)); }
+    Chan& insertMember(std::size_t index, std::unique_ptr<Chan> member) {
+        return ownAt(m_members, index, std::move(member));
+    }
+    std::unique_ptr<Chan> removeMember(std::size_t index) { return disown(m_members, index); }
     const std::vector<std::unique_ptr<UserIdEntry>>& userIds() const { return m_userIds; }
     UserIdEntry& addUserId(std::unique_ptr<UserIdEntry> entry) {
         return own(m_userIds, std::move(entry));

@@ -22,6 +22,10 @@ public:
 
     const std::vector<std::unique_ptr<Bank>>& banks() const { return m_banks; }
     Bank& addBank(std::unique_ptr<Bank> bank) { return own(m_banks, std::move(bank)); }
+    Bank& insertBank(std::size_t index, std::unique_ptr<Bank> bank) {
+        return ownAt(m_banks, index, std::move(bank));
+    }
+    std::unique_ptr<Bank> removeBank(std::size_t index) { return disown(m_banks, index); }
     // Removes and returns the last bank; null when there is none.
     std::unique_ptr<Bank> removeLastBank();
 

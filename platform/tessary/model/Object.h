@@ -6,6 +6,8 @@
 
 #include "platform/records/ObjectKind.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -82,6 +84,28 @@ protected:
         T& placed = *child;
         list.push_back(std::move(child));
         return placed;
+    }
+    // The same at `index` of the list (its end when past it).
+    template <class T, class List>
+    T& ownAt(List& list, std::size_t index, std::unique_ptr<T> child) {
+        static_cast<Object&>(*child).m_parent = this;
+        T& placed = *child;
+        const auto at = static_cast<std::ptrdiff_t>(std::min(index, list.size()));
+        list.insert(list.begin() + at, std::move(child));
+        markChanged();
+        return placed;
+    }
+    // Takes the child at `index` out of the list, without a parent; null past the end.
+    template <class List>
+    typename List::value_type disown(List& list, std::size_t index) {
+        if (index >= list.size()) {
+            return nullptr;
+        }
+        typename List::value_type child = std::move(list[index]);
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
+        static_cast<Object&>(*child).m_parent = nullptr;
+        markChanged();
+        return child;
     }
 
 private:

@@ -18,6 +18,7 @@
 class Group;
 class Range;
 
+class CGrid;
 class CObjectDoc;
 class CWnd;
 
@@ -148,6 +149,8 @@ public:
     // Fills the document's group from the radio by the model's own means, for the group window
     // `frame`; non-zero when something was read. Our models have none and answer 0.
     virtual int TransferFromRadio(CObjectDoc* doc, CWnd* frame, WPARAM argument);
+    // A new grid for a group window of this model.
+    virtual std::unique_ptr<CGrid> CreateGrid();
 
 private:
     std::uint32_t NearestStep(std::uint32_t step) const;

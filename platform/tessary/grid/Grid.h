@@ -1,0 +1,41 @@
+#pragma once
+// A grid that edits a document: it knows the document, the radio model the document is for and a
+// mode byte, and gives the editing commands (copy, cut, paste, clear, select). Every change of a
+// cell, typed or pasted or cleared, goes through FinishTextEdit.
+#include "platform/tessary/grid/UGCtrl.h"
+
+#include <cstdint>
+
+class CObjectDoc;
+class Radio;
+
+class CGrid : public CUGCtrl {
+    DECLARE_DYNAMIC(CGrid)
+
+public:
+    CObjectDoc* m_doc = nullptr;
+    Radio* m_radio = nullptr;
+    std::uint8_t m_mode = 0;
+
+    int OnEditFinish(int col, long row, CWnd* edit, LPCSTR text, BOOL cancel) final;
+    // Non-zero when the cell takes the text; 0 refuses it (the caller beeps).
+    virtual int FinishTextEdit(int col, long row, CWnd* edit, LPCSTR text, BOOL cancel);
+
+    // The selected block as lines of tab-separated cells on the clipboard; `cut` also clears it.
+    void OnEditCopy(BOOL cut);
+    // The clipboard's lines and tabs into the cells from the current one on.
+    void OnEditPaste();
+    void OnEditClearSelected();
+    // Asks first.
+    void OnEditClearAll();
+    void OnEditSelectAll();
+    void ClearSelections();
+
+    // Builds the sheets from the document.
+    virtual void SetupGrid() = 0;
+
+private:
+    // Each cell of the block through FinishTextEdit; read-only cells are left. False when some
+    // cell refused.
+    bool StoreBlock(int c0, long r0, const std::vector<std::vector<CString>>& texts);
+};

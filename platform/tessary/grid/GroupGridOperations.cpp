@@ -1,0 +1,214 @@
+// The operations of the group grid that change the group's organisation: banks and channels
+// inserted, removed, copied, merged, numbered and sorted.
+#include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/grid/GroupGrid.h"
+#include "platform/tessary/model/Group.h"
+
+#include <algorithm>
+#include <ranges>
+
+namespace {
+
+std::unique_ptr<Chan> CopyOf(const Chan& channel) {
+    auto copy = std::make_unique<Chan>(channel.kind());
+    copy->SetParm(channel.record());
+    copy->setName(channel.name());
+    copy->setDescription(channel.description());
+    return copy;
+}
+
+std::unique_ptr<Bank> CopyOf(const Bank& bank) {
+    auto copy = std::make_unique<Bank>();
+    copy->number = bank.number;
+    copy->trunkType = bank.trunkType;
+    copy->trunkFlags = bank.trunkFlags;
+    copy->base = bank.base;
+    copy->spacing = bank.spacing;
+    copy->offset = bank.offset;
+    copy->fleetMap = bank.fleetMap;
+    copy->delay = bank.delay;
+    copy->option = bank.option;
+    copy->setName(bank.name());
+    copy->setDescription(bank.description());
+    for (const auto& member : bank.members()) {
+        copy->addMember(CopyOf(*member));
+    }
+    return copy;
+}
+
+std::size_t IndexOf(const Bank* bank, const Group& group) {
+    const auto& banks = group.banks();
+    return static_cast<std::size_t>(
+        std::ranges::find_if(banks, [&](const auto& b) { return b.get() == bank; }) -
+        banks.begin());
+}
+
+std::size_t IndexOf(const Chan* channel, const Bank& bank) {
+    const auto& members = bank.members();
+    return static_cast<std::size_t>(
+        std::ranges::find_if(members, [&](const auto& m) { return m.get() == channel; }) -
+        members.begin());
+}
+
+} // namespace
+
+std::vector<long> CGroupGrid::SelectedRowsOf(int sheet) const {
+    return GetSheetNumber() == sheet && GetNumberRows() > 0 ? GetSelectedRows()
+                                                            : std::vector<long>{};
+}
+
+void CGroupGrid::Reorganised() {
+    if (Group* group = GetGroup()) {
+        Changed(*group);
+    }
+    SetupGrid();
+    ClearSelection();
+}
+
+void CGroupGrid::Renumber(int first) {
+    Group* group = GetGroup();
+    if (!group) {
+        return;
+    }
+    int number = first;
+    for (const auto& bank : group->banks()) {
+        bank->number = static_cast<std::uint16_t>(number++);
+    }
+    Reorganised();
+}
+
+void CGroupGrid::InsertRow(BOOL before) {
+    Group* group = GetGroup();
+    if (!group) {
+        return;
+    }
+    if (GetSheetNumber() == kBanksSheet || group->banks().empty()) {
+        const std::size_t at = group->banks().empty()
+                                   ? 0
+                                   : static_cast<std::size_t>(GetCurrentRow()) + (before ? 0 : 1);
+        group->insertBank(at, std::make_unique<Bank>());
+        Renumber(group->banks().size() > 1 ? group->banks().front()->number : 1);
+        return;
+    }
+    auto channel = std::make_unique<Chan>();
+    channel->reset(m_radio);
+    if (Chan* current = ChannelAt(GetCurrentRow())) {
+        Bank* bank = m_channelBanks[static_cast<std::size_t>(GetCurrentRow())];
+        bank->insertMember(IndexOf(current, *bank) + (before ? 0 : 1), std::move(channel));
+    } else {
+        group->banks().front()->addMember(std::move(channel));
+    }
+    Reorganised();
+}
+
+void CGroupGrid::SortChannels(int key) {
+    Group* group = GetGroup();
+    if (!group) {
+        return;
+    }
+    for (const auto& bank : group->banks()) {
+        std::vector<std::unique_ptr<Chan>> members;
+        while (!bank->members().empty()) {
+            members.push_back(bank->removeMember(0));
+        }
+        std::ranges::stable_sort(members, [key](const auto& a, const auto& b) {
+            if (key == kSortName) {
+                return a->record().text(hb::records::Parm::kName) <
+                       b->record().text(hb::records::Parm::kName);
+            }
+            // Empty channels go last.
+            return a->frequency() - 1 < b->frequency() - 1;
+        });
+        for (auto& member : members) {
+            bank->addMember(std::move(member));
+        }
+    }
+    Reorganised();
+}
+
+int CGroupGrid::InsertBanks(BOOL before) {
+    const std::vector<long> rows = SelectedRowsOf(kBanksSheet);
+    Group* group = GetGroup();
+    if (rows.empty() || !group) {
+        return 0;
+    }
+    const auto at = static_cast<std::size_t>(before ? rows.front() : rows.back() + 1);
+    for (std::size_t count = 0; count < rows.size(); ++count) {
+        group->insertBank(at, std::make_unique<Bank>());
+    }
+    Renumber(group->banks().front()->number > 0 && at > 0 ? group->banks().front()->number : 1);
+    return 1;
+}
+
+int CGroupGrid::DeleteBanks() {
+    const std::vector<long> rows = SelectedRowsOf(kBanksSheet);
+    Group* group = GetGroup();
+    if (rows.empty() || !group) {
+        return 0;
+    }
+    for (const long row : std::views::reverse(rows)) {
+        group->removeBank(static_cast<std::size_t>(row));
+    }
+    Reorganised();
+    return 1;
+}
+
+int CGroupGrid::DeleteChannels() {
+    const std::vector<long> rows = SelectedRowsOf(kChannelsSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    for (const long row : std::views::reverse(rows)) {
+        Bank& bank = *m_channelBanks[static_cast<std::size_t>(row)];
+        bank.removeMember(IndexOf(ChannelAt(row), bank));
+    }
+    Reorganised();
+    return 1;
+}
+
+int CGroupGrid::DuplicateBanks() {
+    const std::vector<long> rows = SelectedRowsOf(kBanksSheet);
+    Group* group = GetGroup();
+    if (rows.empty() || !group) {
+        return 0;
+    }
+    const auto at = static_cast<std::size_t>(rows.back() + 1);
+    for (const long row : std::views::reverse(rows)) {
+        group->insertBank(at, CopyOf(*BankAt(row)));
+    }
+    Renumber(group->banks().front()->number);
+    return 1;
+}
+
+int CGroupGrid::DuplicateChannels() {
+    const std::vector<long> rows = SelectedRowsOf(kChannelsSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    for (const long row : std::views::reverse(rows)) {
+        Bank& bank = *m_channelBanks[static_cast<std::size_t>(row)];
+        const Chan& channel = *ChannelAt(row);
+        bank.insertMember(IndexOf(&channel, bank) + 1, CopyOf(channel));
+    }
+    Reorganised();
+    return 1;
+}
+
+int CGroupGrid::MergeBanks() {
+    const std::vector<long> rows = SelectedRowsOf(kBanksSheet);
+    Group* group = GetGroup();
+    if (rows.size() < 2 || !group) {
+        return 0;
+    }
+    Bank& into = *BankAt(rows.front());
+    // Behind the first bank's own channels, in bank order: the last bank goes in first.
+    const std::size_t end = into.members().size();
+    for (const long row : rows | std::views::drop(1) | std::views::reverse) {
+        std::unique_ptr<Bank> merged = group->removeBank(IndexOf(BankAt(row), *group));
+        while (!merged->members().empty()) {
+            into.insertMember(end, merged->removeMember(merged->members().size() - 1));
+        }
+    }
+    Reorganised();
+    return 1;
+}

@@ -1,0 +1,332 @@
+// The group window's grid as the user edits it: sheets built from the group, cells typed, pasted
+// and cleared through the grid's one edit path, the fixed-organisation toggle and printing.
+#include "platform/afx/CDocTemplate.h"
+#include "platform/afx/CMDIFrameWnd.h"
+#include "platform/afx/CPrintInfo.h"
+#include "platform/afx/PrintJobs.h"
+#include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/grid/GroupGrid.h"
+#include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
+#include "platform/win/core/Hooks.h"
+#include "platform/win/core/MessageBox.h"
+#include "programming/GroupFrame.h"
+#include "programming/GroupView.h"
+#include "resources/ResourceIds.h"
+#include "tests/app/ProgramTest.h"
+
+#include <deque>
+
+namespace hb::app::test {
+namespace {
+
+using hb::records::Parm;
+
+class GroupEditorTest : public ProgramTest {
+protected:
+    GroupEditorTest() {
+        Settings(kTwoRadios);
+        hb::win::SetMessageBoxHandler([this](const hb::win::BoxRequest& box) {
+            boxes.push_back(box.caption + ": " + box.text);
+            if (answers.empty()) {
+                return IDOK;
+            }
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+
+    // A group of radio type 42 with a bank of the named channels, opened through its template.
+    CGroupView* OpenGroup(const std::vector<std::pair<std::uint32_t, std::string>>& channels) {
+        const std::string path = Doc("Tower.swg");
+        {
+            CGroupDoc doc;
+            doc.NewGroup(kType);
+            auto bank = std::make_unique<Bank>();
+            bank->number = 1;
+            bank->setName("Local");
+            for (const auto& [hz, name] : channels) {
+                auto channel = std::make_unique<Chan>();
+                channel->reset(doc.GetRadio());
+                Parm record = channel->record();
+                record.set(Parm::kFrequency, hz);
+                record.setText(Parm::kName, name);
+                channel->SetParm(record);
+                bank->addMember(std::move(channel));
+            }
+            doc.GetGroup()->addBank(std::move(bank));
+            EXPECT_TRUE(doc.OnSaveDocument(path.c_str()));
+        }
+        POSITION pos = app->GetFirstDocTemplatePosition();
+        while (pos) {
+            CDocTemplate* candidate = app->GetNextDocTemplate(pos);
+            if (candidate->m_nIDResource == IDR_GROUP) {
+                candidate->OpenDocumentFile(path.c_str(), TRUE);
+            }
+        }
+        auto* main = static_cast<CMDIFrameWnd*>(app->m_pMainWnd);
+        auto* frame = dynamic_cast<CGroupFrame*>(main->MDIGetActive());
+        return frame ? dynamic_cast<CGroupView*>(frame->GetActiveView()) : nullptr;
+    }
+    // Types the text into the current cell and presses the key that ends the edit.
+    static void Type(CUGCtrl& grid, const std::string& text, UINT endKey = VK_RETURN) {
+        grid.SendMessage(WM_CHAR, static_cast<WPARAM>(text.front()));
+        ASSERT_NE(grid.GetEditCtrl(), nullptr);
+        grid.GetEditCtrl()->SetWindowText(text.c_str());
+        grid.GetEditCtrl()->SendMessage(WM_KEYDOWN, endKey);
+    }
+
+    static constexpr std::uint8_t kType = 42;
+    std::vector<std::string> boxes;
+    std::deque<int> answers;
+};
+
+TEST_F(GroupEditorTest, TheGridShowsBanksAndChannelsAndOpensOnTheChannels) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}, {156'800'000, "Marine 16"}});
+    ASSERT_NE(view, nullptr);
+    CGrid* grid = view->GetGrid();
+    ASSERT_NE(grid, nullptr);
+    ASSERT_TRUE(::IsWindow(grid->m_hWnd));
+    EXPECT_EQ(grid->GetDlgCtrlID(), 1234);
+    EXPECT_EQ(grid->GetNumberSheets(), 2);
+    EXPECT_EQ(grid->GetTabName(0), "Banks");
+    EXPECT_EQ(grid->GetTabName(1), "Channels");
+    EXPECT_EQ(grid->GetSheetNumber(), CGroupGrid::kChannelsSheet);
+    ASSERT_EQ(grid->GetNumberRows(), 2);
+    EXPECT_EQ(grid->QuickGetText(CGroupGrid::kFrequencyColumn, -1), "Frequency");
+    EXPECT_EQ(grid->QuickGetText(CGroupGrid::kFrequencyColumn, 0), "162.550000");
+    EXPECT_EQ(grid->QuickGetText(CGroupGrid::kNameColumn, 1), "Marine 16");
+    CRect client;
+    grid->GetClientRect(&client);
+    CRect viewClient;
+    view->GetClientRect(&viewClient);
+    EXPECT_EQ(client.Size(), viewClient.Size()) << "the grid fills the view";
+
+    // A click on the Banks tab shows the bank.
+    const CPoint tab = grid->TabRect(CGroupGrid::kBanksSheet).CenterPoint();
+    grid->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(tab.x, tab.y));
+    grid->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(tab.x, tab.y));
+    EXPECT_EQ(grid->GetSheetNumber(), CGroupGrid::kBanksSheet);
+    ASSERT_EQ(grid->GetNumberRows(), 1);
+    EXPECT_EQ(grid->QuickGetText(CGroupGrid::kBankNameColumn, 0), "Local");
+    EXPECT_EQ(grid->QuickGetText(CGroupGrid::kBankChannelsColumn, 0), "2");
+}
+
+TEST_F(GroupEditorTest, TypedCellsAreCheckedByTheRadioBeforeTheChannelTakesThem) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{0, ""}, {0, ""}});
+    ASSERT_NE(view, nullptr);
+    CGrid& grid = *view->GetGrid();
+    auto& groupGrid = dynamic_cast<CGroupGrid&>(grid);
+    CDocument* doc = view->GetDocument();
+
+    grid.GotoCell(CGroupGrid::kFrequencyColumn, 0);
+    Type(grid, "162.55");
+    EXPECT_EQ(groupGrid.ChannelAt(0)->frequency(), 162'550'000u);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(grid.GetCurrentRow(), 1) << "Return moves down";
+    EXPECT_EQ(grid.GetEditCtrl(), nullptr);
+
+    // Outside the radio's coverage: a beep, the edit stays for mending, Escape keeps the cell.
+    const std::size_t beeps = hb::win::Beeps().size();
+    Type(grid, "99999");
+    EXPECT_EQ(hb::win::Beeps().size(), beeps + 1);
+    ASSERT_NE(grid.GetEditCtrl(), nullptr);
+    grid.GetEditCtrl()->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+    EXPECT_EQ(grid.GetEditCtrl(), nullptr);
+    EXPECT_EQ(groupGrid.ChannelAt(1)->frequency(), 0u);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kFrequencyColumn, 1), "");
+
+    // Names are cut to what a channel holds; modes must be the radio's.
+    grid.GotoCell(CGroupGrid::kNameColumn, 0);
+    Type(grid, "Weather radio of the county");
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 0), "Weather radio of");
+    grid.GotoCell(CGroupGrid::kModeColumn, 0);
+    Type(grid, "XYZ");
+    ASSERT_NE(grid.GetEditCtrl(), nullptr) << "an unknown mode is refused";
+    grid.GetEditCtrl()->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+    // Read-only cells take nothing.
+    grid.GotoCell(CGroupGrid::kHitsColumn, 0);
+    grid.SendMessage(WM_CHAR, '5');
+    EXPECT_EQ(grid.GetEditCtrl(), nullptr);
+
+    // A click on the L/O check box locks the channel out.
+    const CPoint box = grid.CellRect(CGroupGrid::kLockOutColumn, 0).CenterPoint();
+    grid.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(box.x, box.y));
+    grid.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(box.x, box.y));
+    EXPECT_EQ(groupGrid.ChannelAt(0)->lockOut(), 0xFF);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kLockOutColumn, 0), "1");
+}
+
+TEST_F(GroupEditorTest, CopyPasteAndClearGoThroughTheGridAndSurviveSaving) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}, {156'800'000, "Marine 16"}, {0, ""}});
+    ASSERT_NE(view, nullptr);
+    CGrid& grid = *view->GetGrid();
+    // Frequency to name of the first two rows onto the third.
+    grid.GotoCell(CGroupGrid::kFrequencyColumn, 0);
+    grid.SelectRange(CGroupGrid::kFrequencyColumn, 0, CGroupGrid::kFrequencyColumn, 0);
+    view->SendMessage(WM_COMMAND, 57634);
+    grid.GotoCell(CGroupGrid::kFrequencyColumn, 2);
+    view->SendMessage(WM_COMMAND, 57637);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kFrequencyColumn, 2), "162.550000");
+
+    // Cut of a name clears it; the cleared row keeps its frequency.
+    grid.GotoCell(CGroupGrid::kNameColumn, 1);
+    view->SendMessage(WM_COMMAND, 57635);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 1), "");
+    grid.GotoCell(CGroupGrid::kNameColumn, 2);
+    view->SendMessage(WM_COMMAND, 57637);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 2), "Marine 16");
+
+    // Select all then clear: the read-only cells stay, and nothing more is asked.
+    view->SendMessage(WM_COMMAND, 57642);
+    EXPECT_TRUE(grid.IsSelected(0, 0));
+    EXPECT_TRUE(grid.IsSelected(CGroupGrid::kLastHitColumn, 2));
+    view->SendMessage(WM_COMMAND, 27148);
+    EXPECT_FALSE(grid.IsSelected(0, 0));
+
+    view->GetDocument()->OnSaveDocument(Doc("Tower.swg").c_str());
+    CGroupDoc reread;
+    ASSERT_TRUE(reread.OnOpenDocument(Doc("Tower.swg").c_str()));
+    const auto& members = reread.GetGroup()->banks().at(0)->members();
+    ASSERT_EQ(members.size(), 3u);
+    EXPECT_EQ(members[2]->frequency(), 162'550'000u);
+    EXPECT_EQ(members[2]->record().text(Parm::kName).substr(0, 9), "Marine 16");
+    EXPECT_EQ(members[1]->record().text(Parm::kName).find_first_not_of(' '), std::string::npos);
+}
+
+TEST_F(GroupEditorTest, TheFixedOrganisationToggleMarksTheDocumentAndChecksTheButton) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}});
+    ASSERT_NE(view, nullptr);
+    auto& doc = *static_cast<CGroupDoc*>(view->GetDocument());
+    const std::uint32_t flags = doc.GetGroup()->flags();
+    auto* frame = static_cast<CGroupFrame*>(view->GetParentFrame());
+    const int button = frame->m_wndToolBar.CommandToIndex(27161);
+    ASSERT_GE(button, 0);
+
+    view->SendMessage(WM_COMMAND, 27161);
+    EXPECT_TRUE(doc.GetGroup()->flags() & Group::kFlagFixed);
+    frame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    EXPECT_TRUE(frame->m_wndToolBar.GetButtonStyle(button) & TBBS_CHECKED);
+    view->SendMessage(WM_COMMAND, 27161);
+    EXPECT_EQ(doc.GetGroup()->flags(), flags);
+    EXPECT_TRUE(doc.IsModified());
+    frame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    EXPECT_FALSE(frame->m_wndToolBar.GetButtonStyle(button) & TBBS_CHECKED);
+}
+
+TEST_F(GroupEditorTest, PrintingPrintsThePagesTheGridCountsWithTheHeadingsFirst) {
+    ASSERT_EQ(Start(), std::nullopt);
+    std::vector<std::pair<std::uint32_t, std::string>> channels;
+    for (int index = 0; index < 120; ++index) {
+        channels.emplace_back(150'000'000 + 12'500 * index, "Ch " + std::to_string(index));
+    }
+    CGroupView* view = OpenGroup(channels);
+    ASSERT_NE(view, nullptr);
+    hb::afx::SetPrintPreparation([](CPrintInfo&) { return true; });
+    view->SendMessage(WM_COMMAND, 57607);
+    ASSERT_EQ(hb::afx::PrintLog().size(), 1u);
+    const hb::afx::PrintJob& job = hb::afx::PrintLog()[0];
+    CGrid& grid = *view->GetGrid();
+    const int pages =
+        grid.PrintInit(nullptr, nullptr, 0, 0, grid.GetNumberCols() - 1, grid.GetNumberRows() - 1);
+    EXPECT_GT(pages, 2) << "120 rows and 13 columns do not fit one page";
+    EXPECT_EQ(job.pages.size(), static_cast<std::size_t>(pages));
+    std::vector<std::string> firstPage;
+    for (const hb::win::DrawRecord& record : job.pages.at(0).list) {
+        if (!record.text.empty()) {
+            firstPage.push_back(record.text);
+        }
+    }
+    EXPECT_NE(std::ranges::find(firstPage, "Frequency"), firstPage.end());
+    EXPECT_NE(std::ranges::find(firstPage, "150.000000"), firstPage.end());
+    EXPECT_NE(std::ranges::find(firstPage, "Ch 0"), firstPage.end());
+    hb::afx::SetPrintPreparation({});
+}
+
+TEST_F(GroupEditorTest, ElementCommandsRefuseAFixedGroupAndSayWhatToSelect) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}, {156'800'000, "Marine 16"}});
+    ASSERT_NE(view, nullptr);
+    auto& grid = dynamic_cast<CGroupGrid&>(*view->GetGrid());
+    auto& doc = *static_cast<CGroupDoc*>(view->GetDocument());
+    Group& group = *doc.GetGroup();
+
+    // A fixed organisation takes no bank or channel more or less.
+    group.setFlags(group.flags() | Group::kFlagFixed);
+    for (const UINT command : {27153u, 27152u, 27155u, 28735u, 28738u, 27137u}) {
+        view->SendMessage(WM_COMMAND, command);
+    }
+    ASSERT_EQ(boxes.size(), 6u);
+    EXPECT_EQ(boxes[0], "Fixed Group Size: This group has a fixed channel and bank organization. "
+                        "You cannot add or remove banks.");
+    EXPECT_EQ(boxes[3], "Fixed Group Size: This group has a fixed channel and bank organization. "
+                        "You cannot add or remove channels.");
+    EXPECT_EQ(boxes[5], boxes[3]) << "inserting a row is refused the same way";
+    EXPECT_EQ(hb::win::Beeps().back(), MB_ICONASTERISK);
+    EXPECT_EQ(grid.GetNumberRows(), 2);
+    EXPECT_EQ(group.banks().size(), 1u);
+    EXPECT_FALSE(doc.IsModified());
+    group.setFlags(group.flags() & ~Group::kFlagFixed);
+
+    // Bank commands on the channels sheet: no bank is selected.
+    boxes.clear();
+    view->SendMessage(WM_COMMAND, 27152);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "No Banks Selected: Select one or more banks first.");
+    EXPECT_FALSE(doc.IsModified());
+
+    // Two channels: one deleted, the other duplicated.
+    grid.GotoCell(CGroupGrid::kNameColumn, 0);
+    view->SendMessage(WM_COMMAND, 28735);
+    ASSERT_EQ(grid.GetNumberRows(), 1);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 0), "Marine 16");
+    EXPECT_TRUE(doc.IsModified());
+    view->SendMessage(WM_COMMAND, 28738);
+    ASSERT_EQ(grid.GetNumberRows(), 2);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 1), "Marine 16");
+
+    // A bank inserted before the selected one, then the two merged into the first.
+    grid.SetSheetNumber(CGroupGrid::kBanksSheet);
+    grid.GotoCell(CGroupGrid::kBankNameColumn, 0);
+    view->SendMessage(WM_COMMAND, 27155);
+    EXPECT_EQ(boxes.back(), "No Banks Selected: Select two or more banks to merge.");
+    view->SendMessage(WM_COMMAND, 27153);
+    ASSERT_EQ(group.banks().size(), 2u);
+    EXPECT_EQ(group.banks()[1]->name(), "Local");
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kBankNumberColumn, 1), "2");
+    grid.SelectRange(0, 0, CGroupGrid::kBankColumns - 1, 1);
+    view->SendMessage(WM_COMMAND, 27155);
+    ASSERT_EQ(group.banks().size(), 1u);
+    EXPECT_EQ(group.banks()[0]->members().size(), 2u);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kBankChannelsColumn, 0), "2");
+}
+
+TEST_F(GroupEditorTest, InsertedRowsAreEmptyChannelsOfTheCurrentBank) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}, {156'800'000, "Marine 16"}});
+    ASSERT_NE(view, nullptr);
+    CGrid& grid = *view->GetGrid();
+    grid.GotoCell(CGroupGrid::kNameColumn, 1);
+    view->SendMessage(WM_COMMAND, 27138);
+    ASSERT_EQ(grid.GetNumberRows(), 3);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 1), "");
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kFrequencyColumn, 1), "");
+    view->SendMessage(WM_COMMAND, 27137);
+    ASSERT_EQ(grid.GetNumberRows(), 4);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 3), "Marine 16");
+
+    // Sorting by frequency puts the empty channels last.
+    view->SendMessage(WM_COMMAND, 27146);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 0), "Marine 16");
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 1), "NOAA");
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kFrequencyColumn, 3), "");
+    EXPECT_TRUE(view->GetDocument()->IsModified());
+}
+
+} // namespace
+} // namespace hb::app::test
