@@ -58,11 +58,13 @@ void DrawDigit(HDC hdc, char ch, LONG left, LONG width, LONG top, LONG bottom, C
 std::string ClockDigitsOf(const InstrumentState& state) {
     constexpr long kSecondsPerDay = 86400;
     const double time = NumberAt(state, sevenSegmentClock::kTime);
+    // Clamped before rounding: a huge time would not fit a long.
     const long seconds =
-        std::isfinite(time) ? std::clamp(std::lround(time * kSecondsPerDay), 0L, kSecondsPerDay - 1)
-                            : 0;
+        std::isfinite(time)
+            ? std::min(std::lround(std::clamp(time, 0.0, 1.0) * kSecondsPerDay), kSecondsPerDay - 1)
+            : 0;
     const bool zeros = NumberAt(state, sevenSegmentClock::kLeadingZeros) != 0;
-    char text[16];
+    char text[32];
     std::snprintf(text, sizeof text, zeros ? "%02ld:%02ld:%02ld" : "%2ld:%02ld:%02ld",
                   seconds / 3600, seconds / 60 % 60, seconds % 60);
     return text;

@@ -207,7 +207,7 @@ TEST_F(InstrumentTest, ASevenSegmentClockShowsItsTimeOfDayWithColons) {
     EXPECT_DOUBLE_EQ(clock.GetTime(), 0.5 + 1.0 / 86400);
     EXPECT_EQ(lit(), 2u + 5u + 3u * 6u + 2u + 4u);
     // A time past the day's end, or none at all, stays within the day.
-    clock.SetTime(3.0);
+    clock.SetTime(1e300);
     // 23:59:59.
     EXPECT_EQ(lit(), 5u + 5u + 5u + 6u + 5u + 6u + 4u);
     clock.SetTime(std::nan(""));
