@@ -262,12 +262,12 @@ void CAudioRack::UpdateTime(std::uint32_t time, int n) {
     if (Present(m_clock) && !Held()) {
         std::tm local{};
         if (time == 0) {
-            m_clockFraction = 0;
+            m_clock.SetTime(0);
             m_year.SetValue(0);
             m_month.SetValue(0);
             m_day.SetValue(0);
         } else if (m_mode != kModeOff && SafeLocalTime(time, &local)) {
-            m_clockFraction = hb::audio::ClockFraction(local);
+            m_clock.SetTime(hb::audio::ClockFraction(local));
             const long year = local.tm_year + 1900;
             m_year.SetValue(m_year.GetDigitCount() >= 4 ? year : year % 100);
             m_month.SetValue(local.tm_mon + 1);

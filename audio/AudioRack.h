@@ -63,7 +63,6 @@ public:
     CString m_message;
     CiLabelX m_fileName;
     CiSevenSegmentClockX m_clock;
-    double m_clockFraction = 0;
     CiSevenSegmentAnalogX m_frequency;
     CiSevenSegmentAnalogX m_id;
     CiLedRectangleX m_stateLamp;

@@ -632,7 +632,7 @@ void CAudioView::UpdatePosition() {
     if (recording) {
         const std::int64_t end = static_cast<std::int64_t>(m_file.m_size);
         m_position.SetValue(hb::audio::CounterValue(end - dataStart - kSegmentHeaderBytes));
-        m_elapsed = elapsed(end - segmentStart - kSegmentAudioOffset);
+        ShowTime(m_elapsedClock, elapsed(end - segmentStart - kSegmentAudioOffset));
         m_index.SetValue(static_cast<long>(m_file.m_recordCount));
     } else {
         m_index.SetValue(static_cast<long>(m_file.m_currentRecord));
@@ -640,7 +640,7 @@ void CAudioView::UpdatePosition() {
         const std::int64_t position = offset - dataStart - kSegmentHeaderBytes;
         if (!Held()) {
             m_position.SetValue(hb::audio::CounterValue(position));
-            m_elapsed = elapsed(offset - segmentStart - kSegmentAudioOffset);
+            ShowTime(m_elapsedClock, elapsed(offset - segmentStart - kSegmentAudioOffset));
         }
         if (m_mode == kModePlay && Present(m_positionSlider)) {
             const double length = static_cast<double>(m_file.m_size) - dataStart;
@@ -660,12 +660,12 @@ void CAudioView::UpdateTime(std::uint32_t time, int n) {
     if (!Held()) {
         std::tm local{};
         if (time == 0) {
-            m_clockFraction = 0;
+            m_clock.SetTime(0);
             m_year.SetValue(0);
             m_month.SetValue(0);
             m_day.SetValue(0);
         } else if (m_mode != kModeOff && SafeLocalTime(time, &local)) {
-            m_clockFraction = hb::audio::ClockFraction(local);
+            m_clock.SetTime(hb::audio::ClockFraction(local));
             const long year = local.tm_year + 1900;
             m_year.SetValue(m_year.GetDigitCount() >= 4 ? year : year % 100);
             m_month.SetValue(local.tm_mon + 1);
@@ -788,7 +788,7 @@ void CAudioView::UpdateIndicators(int kind, int value) {
         break;
     case 3:
         m_position.SetValue(0);
-        m_elapsed = 0;
+        ShowTime(m_elapsedClock, 0);
         m_index.SetValue(0);
         if (Present(m_positionSlider)) {
             m_positionSlider.SetPosition(0);

@@ -99,9 +99,6 @@ public:
     CString m_message;
     double m_average = 0;
     BYTE m_volumeDrag = 0;
-    // The elapsed clock's value, a fraction of a day.
-    double m_elapsed = 0;
-    double m_clockFraction = 0;
 
     CiKnobX m_volumeKnob;
     CiKnobX m_invertKnob;
@@ -178,6 +175,11 @@ protected:
 
 private:
     bool Present(const CWnd& control) const { return control.GetSafeHwnd() != HWND{}; }
+    void ShowTime(CiSevenSegmentClockX& clock, double time) {
+        if (Present(clock)) {
+            clock.SetTime(time);
+        }
+    }
     bool Held() const { return m_mode == kModePlay && m_playState == kPlayHeld; }
     void ShowMessage(const CString& text);
     void ShowStateLamp();

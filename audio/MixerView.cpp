@@ -149,8 +149,11 @@ void CMixerView::SizePane() {
         const CSize size = GetContentSize();
         pane->SetMinTrackSize(size);
         pane->SetMaxTrackSize(size);
-        main->m_paneManager.RecalcFrameLayout(pane, FALSE);
-        main->m_paneManager.RedrawPanes();
+        // A hidden pane takes no room: laying the frame out again would only repaint it all.
+        if (!pane->IsHidden()) {
+            main->m_paneManager.RecalcFrameLayout(pane, FALSE);
+            main->m_paneManager.RedrawPanes();
+        }
     }
 }
 

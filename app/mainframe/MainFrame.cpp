@@ -263,6 +263,9 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent) {
                 pane->Hide();
             }
         }
+        if (m_bFirstDockingRun && m_pMixerView) {
+            m_pMixerView->SendMessage(WM_INITIALUPDATE);
+        }
         break;
     default:
         break;
@@ -281,6 +284,11 @@ LRESULT CMainFrame::OnDockingPaneNotify(WPARAM wParam, LPARAM lParam) {
                                  kVolumePane);
             m_pMixerView->SetOwner(this);
             pane->Attach(m_pMixerView);
+            // A first start sets the view up once its panes are put away: sized to its rows
+            // while still out, the pane would move the windows beside it twice.
+            if (!m_bFirstDockingRun) {
+                m_pMixerView->SendMessage(WM_INITIALUPDATE);
+            }
         }
         return 1;
     }

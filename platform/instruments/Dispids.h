@@ -153,6 +153,8 @@ inline constexpr long kInactiveColor = 42;
 } // namespace switchLed
 
 namespace sevenSegmentClock {
+// The time shown, as a fraction of a day.
+inline constexpr long kTime = 2;
 inline constexpr long kSegmentColor = 8;
 inline constexpr long kLeadingZeros = 11;
 inline constexpr long kBackGroundColor = 13;

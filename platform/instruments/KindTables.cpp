@@ -326,7 +326,7 @@ std::vector<KindInfo> MakeKinds() {
             {Kind::SevenSegmentClock,
              "TiSevenSegmentClock",
              "{0A362370-2E5E-11D3-85BF-00105AC8B715}",
-             {BackColor(0), Color(kSegmentColor, "SegmentColor", kGreen),
+             {BackColor(0), Double(kTime, "Time", 0), Color(kSegmentColor, "SegmentColor", kGreen),
               Bool(kLeadingZeros, "LeadingZeros", true),
               Color(kBackGroundColor, "BackGroundColor", 0), Int(kBorderStyle, "BorderStyle", 1)},
              {}});

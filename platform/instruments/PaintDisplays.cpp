@@ -9,6 +9,7 @@
 #include "platform/win/gdi/TextMetrics.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -52,8 +53,28 @@ void DrawDigit(HDC hdc, char ch, LONG left, LONG width, LONG top, LONG bottom, C
     }
 }
 
+// Hours, minutes and seconds of a fraction of a day; the hours without a leading zero unless
+// asked for.
+std::string ClockDigitsOf(const InstrumentState& state) {
+    constexpr long kSecondsPerDay = 86400;
+    const double time = NumberAt(state, sevenSegmentClock::kTime);
+    // Clamped before rounding: a huge time would not fit a long.
+    const long seconds =
+        std::isfinite(time)
+            ? std::min(std::lround(std::clamp(time, 0.0, 1.0) * kSecondsPerDay), kSecondsPerDay - 1)
+            : 0;
+    const bool zeros = NumberAt(state, sevenSegmentClock::kLeadingZeros) != 0;
+    char text[32];
+    std::snprintf(text, sizeof text, zeros ? "%02ld:%02ld:%02ld" : "%2ld:%02ld:%02ld",
+                  seconds / 3600, seconds / 60 % 60, seconds % 60);
+    return text;
+}
+
 // The digits to show, filled out on the left to the digit count with blanks or zeros.
 std::string DigitsOf(const InstrumentState& state) {
+    if (state.kind->kind == Kind::SevenSegmentClock) {
+        return ClockDigitsOf(state);
+    }
     char text[64];
     const bool analog = state.kind->kind == Kind::SevenSegmentAnalog;
     if (analog) {
@@ -89,6 +110,10 @@ constexpr LONG kEdgeWidth = 2;
 // Each digit in a cell of its own; a decimal point sits at the foot of a half cell between its
 // two digits.
 void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    // A clock's colours and border share the whole-number display's dispatch ids.
+    static_assert(sevenSegmentClock::kSegmentColor == sevenSegmentInteger::kSegmentColor &&
+                  sevenSegmentClock::kBackGroundColor == sevenSegmentInteger::kBackGroundColor &&
+                  sevenSegmentClock::kBorderStyle == sevenSegmentInteger::kBorderStyle);
     const bool analog = state.kind->kind == Kind::SevenSegmentAnalog;
     const RECT client = ClientOf(hwnd);
     FillSolid(hdc, client,
@@ -102,9 +127,10 @@ void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state) {
     const LONG inset = bordered ? kEdgeWidth : 0;
     const RECT face{inset, inset, client.right - inset, client.bottom - inset};
     const std::string digits = DigitsOf(state);
-    const auto points = static_cast<LONG>(std::count(digits.begin(), digits.end(), '.'));
+    // A point or a clock's colon takes half a digit's cell.
+    const auto points = static_cast<LONG>(std::count(digits.begin(), digits.end(), '.') +
+                                          std::count(digits.begin(), digits.end(), ':'));
     const auto cells = static_cast<LONG>(digits.size()) - points;
-    // A point takes half a digit's cell.
     const LONG width = cells ? 2 * (face.right - face.left) / (2 * cells + points) : 0;
     LONG left = face.left;
     for (const char ch : digits) {
@@ -114,6 +140,17 @@ void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state) {
             const LONG x = left + (half - dot) / 2;
             const LONG bottom = face.bottom - std::max(width / 8, LONG{1});
             FillSolid(hdc, {x, bottom - dot, x + dot, bottom}, color);
+            left += half;
+            continue;
+        }
+        if (ch == ':') {
+            const LONG half = width / 2;
+            const LONG dot = std::max(half / 2, LONG{2});
+            const LONG x = left + (half - dot) / 2;
+            const LONG middle = (face.top + face.bottom) / 2;
+            const LONG gap = (face.bottom - face.top) / 4;
+            FillSolid(hdc, {x, middle - gap - dot / 2, x + dot, middle - gap + dot / 2}, color);
+            FillSolid(hdc, {x, middle + gap - dot / 2, x + dot, middle + gap + dot / 2}, color);
             left += half;
             continue;
         }

@@ -26,6 +26,7 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintSwitchLed(hwnd, hdc, state);
     case Kind::SevenSegmentAnalog:
     case Kind::SevenSegmentInteger:
+    case Kind::SevenSegmentClock:
         return PaintSevenSegment(hwnd, hdc, state);
     case Kind::Label:
         return PaintLabel(hwnd, hdc, state);

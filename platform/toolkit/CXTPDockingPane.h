@@ -57,7 +57,7 @@ public:
     void EnsureVisible();
 
     // The pane's thickness across its edge stays within these (0: no limit); lengthwise its
-    // window stays within them too.
+    // window stays within them too. They are its content's sizes, below the caption.
     void SetMinTrackSize(CSize size);
     void SetMaxTrackSize(CSize size);
     CSize GetMinTrackSize() const { return m_minTrack; }

@@ -94,8 +94,12 @@ LRESULT PaneWindow::OnSizeParent(WPARAM, LPARAM lParam) {
     if (m_pane.IsHidden()) {
         return 0;
     }
-    const CSize min = m_pane.GetMinTrackSize();
-    const CSize max = m_pane.GetMaxTrackSize();
+    // The track sizes are the content's: the caption comes on top of their height.
+    const auto withCaption = [this](CSize track) {
+        return CSize(track.cx, track.cy > 0 ? track.cy + CaptionHeight() : 0);
+    };
+    const CSize min = withCaption(m_pane.GetMinTrackSize());
+    const CSize max = withCaption(m_pane.GetMaxTrackSize());
     const XTPDockingPaneDirection direction = m_pane.GetDirection();
     const bool side = direction == xtpPaneDockLeft || direction == xtpPaneDockRight;
     const Edge edge = direction == xtpPaneDockLeft    ? Edge::Left

@@ -13,7 +13,7 @@ namespace {
 constexpr int kRowCount = 10;
 constexpr int kFirstRowTop = 24;
 constexpr int kRowHeight = 42;
-constexpr int kRowWidth = 150;
+constexpr int kRowWidth = 180;
 
 DialogControl Frame(UINT id, Box box) {
     return {.id = id,
@@ -34,15 +34,15 @@ Controls Row(UINT i) {
     const int top = kFirstRowTop + static_cast<int>(i) * kRowHeight;
     return {Frame(IDC_MIXER_FRAME + i, {3, top, kRowWidth - 6, kRowHeight - 3}),
             Hidden(Knob(IDC_MIXER_KNOB + i, {6, top + 8, 28, 30}, 0, 100, 100)),
-            Hidden(LevelBar(IDC_MIXER_LEVEL + i, {38, top + 11, 62, 7}, 100, 20)),
-            Hidden(IconButton(IDC_MIXER_MUTE + i, "Mute", {122, top + 12, 20, 22})),
-            Hidden(IconButton(IDC_MIXER_SHOW + i, "Show", {100, top + 12, 20, 22})),
-            Hidden(Text(IDC_MIXER_CAPTION + i, "", {8, top + 9, 112, 8})),
-            Hidden(Slider(IDC_MIXER_SPEAKER + i, {37, top + 18, 81, 9})),
-            Hidden(Slider(IDC_MIXER_WAVE + i, {37, top + 28, 81, 9})),
+            Hidden(LevelBar(IDC_MIXER_LEVEL + i, {38, top + 11, 86, 7}, 100, 20)),
+            Hidden(IconButton(IDC_MIXER_MUTE + i, "Mute", {152, top + 11, 24, 24})),
+            Hidden(IconButton(IDC_MIXER_SHOW + i, "Show", {127, top + 11, 24, 24})),
+            Hidden(Text(IDC_MIXER_CAPTION + i, "", {8, top + 9, 142, 8})),
+            Hidden(Slider(IDC_MIXER_SPEAKER + i, {37, top + 18, 111, 9})),
+            Hidden(Slider(IDC_MIXER_WAVE + i, {37, top + 28, 111, 9})),
             Hidden(Text(IDC_MIXER_SPEAKER_LABEL + i, "Speaker", {5, top + 19, 31, 8})),
             Hidden(Text(IDC_MIXER_WAVE_LABEL + i, "Wave", {5, top + 29, 31, 8})),
-            Hidden(DropList(IDC_MIXER_OUTPUT + i, {38, top + 22, 60, 60}))};
+            Hidden(DropList(IDC_MIXER_OUTPUT + i, {38, top + 22, 86, 60}))};
 }
 
 } // namespace
@@ -55,7 +55,7 @@ DialogTemplate MixerForm() {
                           .y = 3,
                           .cx = 16,
                           .cy = 16};
-    Controls c{picture, Label(IDC_MIXER_HEADING, "Volume", {24, 6, 120, 12})};
+    Controls c{picture, Label(IDC_MIXER_HEADING, "Volume", {24, 6, 150, 12})};
     for (UINT i = 0; i < kRowCount; ++i) {
         Append(c, Row(i));
     }

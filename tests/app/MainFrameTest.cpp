@@ -231,6 +231,29 @@ TEST_F(MainFrameTest, TheVolumePaneGetsItsMixerViewOnceAndItsSizeFromIt) {
     EXPECT_EQ(volume->GetMaxTrackSize(), content);
 }
 
+TEST_F(MainFrameTest, AFirstStartLaysTheMixerViewOutOnlyOnceThePanesArePutAway) {
+    ASSERT_EQ(Start(), std::nullopt);
+    Pump();
+    CXTPDockingPane* volume = Frame().m_paneManager.FindPane(CMainFrame::kVolumePane);
+    ASSERT_NE(Frame().m_pMixerView, nullptr);
+    // While the pane is out it keeps its own size, so the windows beside it move only once.
+    EXPECT_EQ(volume->GetMaxTrackSize(), CSize());
+    EXPECT_EQ(volume->GetPaneRect().Width(), 300);
+    AdvanceAndPump(500);
+    EXPECT_TRUE(volume->IsHidden());
+    EXPECT_EQ(volume->GetMaxTrackSize(), Frame().m_pMixerView->GetContentSize());
+
+    // A later start lays the view out as soon as the pane shows.
+    NewApp();
+    ASSERT_EQ(Start(), std::nullopt);
+    volume = Frame().m_paneManager.FindPane(CMainFrame::kVolumePane);
+    ASSERT_TRUE(volume->IsHidden());
+    Frame().m_paneManager.ShowPane(CMainFrame::kVolumePane);
+    ASSERT_NE(Frame().m_pMixerView, nullptr);
+    EXPECT_EQ(volume->GetMaxTrackSize(), Frame().m_pMixerView->GetContentSize());
+    EXPECT_NE(volume->GetMaxTrackSize(), CSize());
+}
+
 TEST_F(MainFrameTest, WithoutAudioLoggingThereIsNoVolumePane) {
     HKEY key;
     ASSERT_EQ(RegCreateKeyEx(HKEY_LOCAL_MACHINE, "Software\\Corvanta\\Halbridge Pro\\Settings", 0,

@@ -229,7 +229,7 @@ TEST_F(AudioViewTest, WithoutASoundCardTheViewSaysSoAndStaysUsable) {
     Open();
     EXPECT_EQ(Message(), "No sound card was detected.\r\nAudio logging is disabled.");
     view->UpdatePosition();
-    EXPECT_DOUBLE_EQ(view->m_elapsed, 0) << "no file, no division";
+    EXPECT_DOUBLE_EQ(view->m_elapsedClock.GetTime(), 0) << "no file, no division";
     AdvanceAndPump(500);
     view->OnMuteButton();
     EXPECT_TRUE(view->m_muteButton.GetChecked());
@@ -254,8 +254,8 @@ TEST_F(AudioViewTest, OnASimulatedCardItRecordsAndCountsTheElapsedTime) {
     }
     view->ProcessRequest(1, nullptr, 0);
     EXPECT_EQ(view->m_file.m_recordCount, 1u);
-    EXPECT_GT(view->m_elapsed, 0);
-    EXPECT_LT(view->m_elapsed * 86400, 3.0) << "about two seconds of audio";
+    EXPECT_GT(view->m_elapsedClock.GetTime(), 0);
+    EXPECT_LT(view->m_elapsedClock.GetTime() * 86400, 3.0) << "about two seconds of audio";
 }
 
 } // namespace

@@ -237,8 +237,9 @@ UINT CardCount() {
 }
 
 void AddDemoCards() {
-    AddCard({"Simulated Card 1", {"Line In"}, {"Speakers"}});
-    AddCard({"Simulated Card 2", {"Line In"}, {"Speakers"}});
+    // Device names tell their card apart, as ALSA's do.
+    AddCard({"Simulated Card 1", {"Card 1 Line In"}, {"Card 1 Speakers"}});
+    AddCard({"Simulated Card 2", {"Card 2 Line In"}, {"Card 2 Speakers"}});
 }
 
 void SetSource(UINT captureDevice, Source source) {

@@ -1,8 +1,10 @@
+#include "platform/instruments/CiSevenSegmentClockX.h"
 #include "platform/instruments/CiSwitchLedX.h"
 #include "platform/win/gdi/TextMetrics.h"
 #include "tests/platform/instruments/InstrumentTest.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <set>
 
@@ -191,6 +193,26 @@ TEST_F(InstrumentTest, TheDecimalPointStandsClearOfTheDigitsAndIsTwiceASegmentTh
                            record.rect.bottom < point.top || record.rect.top > point.bottom;
         EXPECT_TRUE(apart) << record.rect.left << "," << record.rect.top;
     }
+}
+
+TEST_F(InstrumentTest, ASevenSegmentClockShowsItsTimeOfDayWithColons) {
+    CiSevenSegmentClockX clock;
+    ASSERT_TRUE(clock.Attach(CreateWindowEx(0, "TiSevenSegmentClock", "", WS_CHILD | WS_VISIBLE, 0,
+                                            0, 120, 30, panel, 5000, nullptr)));
+    const auto lit = [&clock] { return Select(Repaint(clock), Fill(0x00FF00)).size(); };
+    // 00:00:00: six zeros of six segments and two colons of two dots.
+    EXPECT_EQ(lit(), 6u * 6u + 4u);
+    // Half a day and one second: 12:00:01.
+    clock.SetTime(0.5 + 1.0 / 86400);
+    EXPECT_DOUBLE_EQ(clock.GetTime(), 0.5 + 1.0 / 86400);
+    EXPECT_EQ(lit(), 2u + 5u + 3u * 6u + 2u + 4u);
+    // A time past the day's end, or none at all, stays within the day.
+    clock.SetTime(1e300);
+    // 23:59:59.
+    EXPECT_EQ(lit(), 5u + 5u + 5u + 6u + 5u + 6u + 4u);
+    clock.SetTime(std::nan(""));
+    EXPECT_EQ(lit(), 6u * 6u + 4u);
+    clock.Detach();
 }
 
 TEST_F(InstrumentTest, ALabelShrinksItsCaptionToFitWhenAsked) {

@@ -74,7 +74,10 @@ TEST_F(DockingPaneTest, ThePaneTakesItsStripAndFollowsTheTrackSizesTheFrameSets)
     Main().MoveWindow(0, 0, 700, 500);
     Pump();
     EXPECT_EQ(Log().paneActions.front(), DOCKING_PANE_ACTION_SIZING);
-    EXPECT_EQ(Pane().GetPaneRect().Size(), CSize(100, 60));
+    CRect content;
+    Pane().GetChild()->GetWindowRect(&content);
+    EXPECT_EQ(content.Size(), CSize(100, 60));
+    EXPECT_EQ(Pane().GetPaneRect().Width(), 100);
     EXPECT_EQ(PlaceOf(Main().m_hWndMDIClient).left, 100);
 
     // The area the pane leaves is painted anew.
