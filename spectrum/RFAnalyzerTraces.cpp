@@ -8,7 +8,7 @@
 #include "platform/tessary/model/Radio.h"
 #include "platform/tessary/model/Rounding.h"
 #include "platform/win/core/Hooks.h"
-#include "resources/ResourceIds.h"
+#include "resources/AnalyzerIds.h"
 #include "spectrum/RFAnalyzerFrame.h"
 #include "spectrum/RFAnalyzerView.h"
 
@@ -384,10 +384,12 @@ void CRFAnalyzerView::ApplyColorScheme(int scheme) {
             m_plot.DataView().SetColors(0xFFFFFF, 0x000000);
             m_plot.Channel(kChannels[kSignal]).SetColor(0x00C000);
             m_plot.Cursor(0).SetColor(0x0080FF);
+            m_plot.Cursor(1).SetColor(0x800000);
         } else {
             m_plot.DataView().SetColors(0x000000, 0x0000FF);
             m_plot.Channel(kChannels[kSignal]).SetColor(0x00FF00);
             m_plot.Cursor(0).SetColor(0xFFFFFF);
+            m_plot.Cursor(1).SetColor(0x00FFFF);
         }
     });
 }

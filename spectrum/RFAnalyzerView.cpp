@@ -11,7 +11,7 @@
 #include "platform/tessary/model/Radio.h"
 #include "platform/tessary/model/Rounding.h"
 #include "platform/win/core/Hooks.h"
-#include "resources/ResourceIds.h"
+#include "resources/AnalyzerIds.h"
 #include "spectrum/RFAnalyzerFrame.h"
 
 #include <cstdio>
@@ -283,11 +283,11 @@ void CRFAnalyzerView::PrepareSweep() {
         m_plot.EnableLayout();
         m_plot.EndUpdate();
     });
+    SetupFrequencyAxis();
     if (m_markers[0] < start || m_markers[1] >= end || m_markers[2] < start ||
         m_markers[3] >= end) {
-        RecomputeMarkers();
+        OnPlotCursor();
     }
-    SetupFrequencyAxis();
     const int decimals = Decimals(end);
     m_frequencyDisplay.SetPrecision(decimals);
     m_pointerFrequency.SetPrecision(decimals);

@@ -19,7 +19,7 @@ namespace detail {
 namespace {
 
 constexpr int kMarginLeft = 58;
-constexpr int kMarginRight = 12;
+constexpr int kMarginRight = 24;
 constexpr int kMarginTop = 24;
 constexpr int kMarginBottom = 24;
 constexpr int kGrip = 3; // pixels either side of a cursor line that pick it up

@@ -3,7 +3,7 @@
 // switches and command buttons.
 #include "platform/win/core/Window.h"
 #include "resources/FormControls.h"
-#include "resources/ResourceIds.h"
+#include "resources/AnalyzerIds.h"
 #include "resources/program/ProgramParts.h"
 
 namespace hb::resources {
@@ -41,7 +41,7 @@ DialogTemplate AnalyzerForm() {
         PushButton(ID_ANALYZER_AXES, "Axes", {320, 3, 34, 14}),
         PushButton(ID_ANALYZER_FIT_LEVELS, "Fit", {356, 3, 34, 14}),
         PushButton(ID_ANALYZER_ZOOM_MARKERS, "Zoom", {392, 3, 34, 14}),
-        Panel(IDC_SWEEP_PEAK_PANEL, {4, 20, 176, 34}),
+        Panel(IDC_SWEEP_PEAK_PANEL, {4, 20, 176, 12}),
         FrequencyDisplay(IDC_SWEEP_FREQUENCY, {8, 34, 110, 16}, 10, 6),
         FrequencyDisplay(IDC_SWEEP_LEVEL, {122, 34, 54, 16}, 4, 0),
         Caption("Pointer", {186, 22, 60, 9}),
@@ -71,9 +71,9 @@ DialogTemplate AnalyzerForm() {
         NumberEntry(IDC_ANALYZER_MARKER_THREE, {240, 83, 58, 12}, 6),
         NumberEntry(IDC_ANALYZER_MARKER_FOUR, {300, 83, 58, 12}, 6),
         NumberEntry(IDC_ANALYZER_SECOND_DIFFERENCE, {360, 83, 50, 12}, 6),
-        Plot(IDC_ANALYZER_PLOT, {4, 100, 472, 186}),
+        Plot(IDC_ANALYZER_PLOT, {4, 100, 472, 158}),
     };
-    return Form(IDD_SPECTRUM_ANALYZER, 480, 290, WS_CHILD | DS_SETFONT, std::move(controls));
+    return Form(IDD_SPECTRUM_ANALYZER, 480, 262, WS_CHILD | DS_SETFONT, std::move(controls));
 }
 
 } // namespace

@@ -11,7 +11,7 @@
 #include "platform/tessary/app/SweepDoc.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/win/core/Hooks.h"
-#include "resources/ResourceIds.h"
+#include "resources/AnalyzerIds.h"
 #include "tests/app/spectrum/SweepFixture.h"
 
 #include <algorithm>
