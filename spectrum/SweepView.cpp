@@ -153,8 +153,8 @@ void CSweepView::SeedSettings() {
     const std::uint32_t start = settings.get(Parm::kStart);
     if (start == 0 || start >= settings.get(Parm::kEnd) || settings.get(Parm::kStep) == 0) {
         const Radio* radio = m_rig->m_radio;
-        radio->CheckRecord(settings);
-        const std::uint32_t first = radio->coverage().front().lower;
+        radio->PrepareSweepRecord(settings);
+        const std::uint32_t first = radio->sweepValues().firstBand;
         settings.set(Parm::kStart, first);
         settings.set(Parm::kEnd, first + kNoStepRange);
         settings.set(Parm::kStep, kNoStepStep);
@@ -195,6 +195,8 @@ void CSweepView::ProcessSweepPoint(SpanPoint& point) {
 
 void CSweepView::FoldLevel(std::uint32_t, std::int16_t, const SpanPoint&) {}
 
+void CSweepView::OnRadioReopened() {}
+
 void CSweepView::ShowPeak(double megahertz, double level) {
     if (m_frequencyDisplay.GetSafeHwnd() != HWND{}) {
         m_frequencyDisplay.SetValue(megahertz);
@@ -229,7 +231,9 @@ void CSweepView::OnStart() {
             return;
         }
     }
-    m_rig->OnDeviceOpened();
+    if (m_rig->OnDeviceOpened() != 0) {
+        OnRadioReopened();
+    }
     const Radio* radio = m_rig->m_radio;
     settings.set(Parm::kSquelch, radio->SquelchToDevice(radio->controls().squelch.min));
     m_block.clear();

@@ -66,6 +66,8 @@ protected:
     virtual void FoldLevel(std::uint32_t index, std::int16_t level, const SpanPoint& point);
     // The steps of the traces for the settings: (end - start) / step rounded up, 1 without a step.
     virtual std::uint32_t CountSteps();
+    // The radio told its device status on opening: its selectors are filled again.
+    virtual void OnRadioReopened();
     // The peak of a byte sweep or block on the two displays.
     virtual void ShowPeak(double megahertz, double level);
 

@@ -68,6 +68,7 @@ Radio::Radio(const hb::records::RadioModel& model) : m_model(model) {
     org.channelsPerBank = std::max<std::uint16_t>(org.channelsPerBank, 1);
     m_pages.assign(m_model.pages.begin(), m_model.pages.end());
     m_systemTypes = m_model.systemTypes;
+    m_sweep = hb::tessary::MakeSweepValues(m_model);
 }
 
 Radio::~Radio() = default;
@@ -337,4 +338,16 @@ void Radio::ConformRange(Range& range) const {
 
 int Radio::TransferFromRadio(CObjectDoc*, CWnd*, WPARAM) {
     return 0;
+}
+
+int Radio::CheckSweepFrequency(std::uint32_t hz) const {
+    return hz >= m_sweep.lowest && hz <= m_sweep.highest ? 0 : 1;
+}
+
+std::uint32_t Radio::SweepStep(std::uint32_t step, std::uint32_t) const {
+    return std::max({step, m_sweep.smallestStep, std::uint32_t{1}});
+}
+
+void Radio::PrepareSweepRecord(Parm& record) const {
+    CheckRecord(record);
 }

@@ -6,6 +6,7 @@
 #include "platform/records/DeviceStatus.h"
 #include "platform/records/Parm.h"
 #include "platform/records/RadioModel.h"
+#include "platform/tessary/model/SweepValues.h"
 #include "platform/win/WinTypes.h"
 
 #include <cstdint>
@@ -152,12 +153,22 @@ public:
     // A new grid for a group window of this model.
     virtual std::unique_ptr<CGrid> CreateGrid();
 
+    // What the sweep displays take from the radio.
+    const hb::tessary::SweepValues& sweepValues() const { return m_sweep; }
+    // 0 when a sweep may start or end at the frequency, else non-zero.
+    virtual int CheckSweepFrequency(std::uint32_t hz) const;
+    // The step a sweep from `start` takes for the one asked; never 0.
+    virtual std::uint32_t SweepStep(std::uint32_t step, std::uint32_t start) const;
+    // Makes a sweep setting one the radio can sweep with; the record check by default.
+    virtual void PrepareSweepRecord(hb::records::Parm& record) const;
+
 private:
     std::uint32_t NearestStep(std::uint32_t step) const;
 
     hb::records::RadioModel m_model;
     std::vector<hb::records::FunctionPage> m_pages;
     std::uint32_t m_systemTypes;
+    hb::tessary::SweepValues m_sweep;
     std::uint8_t m_variant = 0;
     // Above every radio's coverage: the decoder hears every channel.
     std::uint32_t m_toneDecoderLimit = 3'000'000'000U;

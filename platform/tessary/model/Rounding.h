@@ -26,4 +26,25 @@ inline std::uint32_t TruncateToU32(double value) {
     return ClampToU32(std::trunc(value));
 }
 
+// A range moved or widened by the user, brought inside [lowest, highest]: a range past one end is
+// shifted back whole, keeping its span where the limits allow, and never wraps.
+struct FrequencyRange {
+    std::uint32_t start;
+    std::uint32_t end;
+};
+inline FrequencyRange ClampFrequencyRange(std::int64_t start, std::int64_t end,
+                                          std::uint32_t lowest, std::uint32_t highest) {
+    if (start < lowest) {
+        end += lowest - start;
+        start = lowest;
+    }
+    if (end > highest) {
+        start -= end - highest;
+        end = highest;
+    }
+    start = start < lowest ? lowest : start;
+    return {static_cast<std::uint32_t>(start),
+            static_cast<std::uint32_t>(end < start ? start : end)};
+}
+
 } // namespace hb::tessary

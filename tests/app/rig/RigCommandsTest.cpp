@@ -68,6 +68,8 @@ TEST_F(RigCommandsTest, TheAnalyzerAndTheBandScopeOpenTheChosenRadiosSweepFile) 
                       Doc("Receiver.swa"));
     EXPECT_EQ(CRig::FindByName("Tracker")->m_opener, 0u);
 
+    // The analyzer sweeps as soon as it opens: the radio is free again once it is closed.
+    Main().GetActiveFrame()->SendMessage(WM_CLOSE);
     // The radio's settings may name another file.
     app->WriteProfileStringA("Receiver", "BandScopeFile", "Wide.swv");
     Choose("Receiver");

@@ -3,6 +3,7 @@
 #include "platform/engine/SweepSim.h"
 #include "platform/records/PrivateMessages.h"
 #include "platform/records/SpanBlockHeader.h"
+#include "platform/tessary/app/BandSelect.h"
 #include "platform/tessary/app/SweepDoc.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/tessary/model/SweepSettings.h"
@@ -12,7 +13,7 @@
 #include "spectrum/RFAnalyzerView.h"
 #include "spectrum/ScopeDoc.h"
 #include "spectrum/SpanDoc.h"
-#include "tests/app/radiowindow/RadioWindowTest.h"
+#include "tests/app/spectrum/SweepFixture.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -50,6 +51,8 @@ protected:
             ++reentered;
         }
     }
+    // The settings stay as the seeding left them, the step count as the base counts it.
+    void PrepareSweep() override { m_stepCount = CSweepView::CountSteps(); }
     void ShowPeak(double megahertz, double level) override {
         peaks.push_back(megahertz);
         peaks.push_back(level);
@@ -58,48 +61,7 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CStepRecorderView, CRFAnalyzerView)
 
-class SweepWindowTest : public RadioWindowTest {
-protected:
-    static CDocTemplate* Template(UINT id) {
-        POSITION position = AfxGetApp()->GetFirstDocTemplatePosition();
-        while (position) {
-            CDocTemplate* found = AfxGetApp()->GetNextDocTemplate(position);
-            if (found->m_nIDResource == id) {
-                return found;
-            }
-        }
-        return nullptr;
-    }
-    CRadioFrame* OpenReceiver() {
-        Radios(kReceiverOnly, {{"Receiver", 42}});
-        return Opened();
-    }
-    CRadioFrame* Opened() {
-        CRadioFrame* frame = OpenWindow();
-        AdvanceAndPump(1000);
-        EngineSim::ClearJournal();
-        return frame;
-    }
-    // The radio window's VFO on `frequency`, then its analyzer opened by `opener`.
-    CRFAnalyzerView* OpenAnalyzer(CRadioFrame* radio, UINT opener = 27022,
-                                  std::uint32_t frequency = 150'000'000) {
-        if (radio->m_rig->m_device != 0) {
-            Parm vfo;
-            vfo.set(Parm::kFrequency, frequency);
-            radio->m_rig->VfoFastWrite(&vfo);
-        }
-        radio->SendMessage(WM_COMMAND, opener);
-        PumpUntilIdle();
-        auto* frame = dynamic_cast<CRFAnalyzerFrame*>(Main().GetActiveFrame());
-        return frame != nullptr ? dynamic_cast<CRFAnalyzerView*>(frame->GetActiveView()) : nullptr;
-    }
-    static CRFAnalyzerFrame* FrameOf(CView* view) {
-        return dynamic_cast<CRFAnalyzerFrame*>(view->GetParentFrame());
-    }
-    static std::size_t Calls(std::string_view function) {
-        return EngineSim::Calls(function).size();
-    }
-};
+class SweepWindowTest : public SweepFixture {};
 
 TEST_F(SweepWindowTest, ARadioThatCannotSweepIsRefusedAndItsWindowStartsAgain) {
     Radios(kTwoRadios, {{"Receiver", 42}, {"Tracker", 17}});
@@ -128,10 +90,13 @@ TEST_F(SweepWindowTest, TheVfoSeedsTheRangeAndStartRunsTheSweepThroughTheRig) {
     CRadioFrame* radio = OpenReceiver();
     ASSERT_NE(radio, nullptr);
     CRig* rig = radio->m_rig;
+    const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
     CRFAnalyzerView* view = OpenAnalyzer(radio);
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->IsReady());
-    EXPECT_TRUE(view->IsPaused());
+    // The analyzer sweeps as soon as it opens.
+    EXPECT_FALSE(view->IsPaused());
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
     EXPECT_TRUE(view->IsSeeded());
     EXPECT_EQ(view->GetSweepDoc()->m_seeded, CSweepDoc::kSeeded);
     const Parm& settings = view->Settings();
@@ -177,6 +142,91 @@ TEST_F(SweepWindowTest, TheVfoSeedsTheRangeAndStartRunsTheSweepThroughTheRig) {
     EXPECT_EQ(EngineSim::Calls("scan_device_set_volume").back().value, 77u);
     EXPECT_EQ(Calls("scan_device_status"), 1u);
     EXPECT_EQ(view->SendMessage(WM_QUERY_RUN_COMMAND, 27037, 27038), 27037);
+}
+
+TEST_F(SweepWindowTest, TheBandOpenerSeedsTheVfosBandAndAnEmptyRangeTakesTheFirstBand) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
+    CRFAnalyzerView* view = OpenAnalyzer(radio, 27023, 146'520'000);
+    ASSERT_NE(view, nullptr);
+    Parm expected;
+    expected.set(Parm::kFrequency, 146'520'000);
+    band found;
+    ASSERT_EQ(CBandSelect::LocateBand(&expected, &found), 1);
+    CBandSelect::SnapBand(&expected, found);
+    EXPECT_TRUE(view->IsSeeded());
+    EXPECT_EQ(view->Settings().get(Parm::kStart), expected.get(Parm::kStart));
+    EXPECT_EQ(view->Settings().get(Parm::kEnd), expected.get(Parm::kEnd));
+}
+
+TEST_F(SweepWindowTest, WithNoCurrentRigTheViewFindsItsRigByTheDocumentsName) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    const std::string path = Doc("Receiver.swa");
+    {
+        CSweepDoc doc;
+        doc.SetRadioType(42);
+        doc.GetParm().set(Parm::kStart, 144'000'000);
+        doc.GetParm().set(Parm::kEnd, 146'000'000);
+        doc.GetParm().set(Parm::kStep, 12'500);
+        ASSERT_TRUE(doc.OnSaveDocument(path.c_str()));
+    }
+    const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
+    CRig::s_selection[0] = nullptr;
+    radio->m_rig->m_opener = 0;
+    AfxGetApp()->OpenDocumentFile(path.c_str());
+    PumpUntilIdle();
+    auto* frame = dynamic_cast<CRFAnalyzerFrame*>(Main().GetActiveFrame());
+    ASSERT_NE(frame, nullptr);
+    auto* view = dynamic_cast<CRFAnalyzerView*>(frame->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetRig(), radio->m_rig);
+    EXPECT_FALSE(view->IsSeeded());
+    EXPECT_EQ(view->Settings().get(Parm::kStart), 144'000'000u);
+    EXPECT_EQ(view->Settings().get(Parm::kStep), 12'500u);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+    frame->SendMessage(WM_CLOSE);
+    PumpUntilIdle();
+
+    // A document without a range starts on the radio's first band.
+    {
+        CSweepDoc doc;
+        doc.SetRadioType(42);
+        ASSERT_TRUE(doc.OnSaveDocument(path.c_str()));
+    }
+    CRig::s_selection[0] = nullptr;
+    AfxGetApp()->OpenDocumentFile(path.c_str());
+    PumpUntilIdle();
+    frame = dynamic_cast<CRFAnalyzerFrame*>(Main().GetActiveFrame());
+    ASSERT_NE(frame, nullptr);
+    view = dynamic_cast<CRFAnalyzerView*>(frame->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    const std::uint32_t first = view->GetRig()->m_radio->sweepValues().firstBand;
+    EXPECT_EQ(view->Settings().get(Parm::kStart), first);
+    EXPECT_EQ(view->Settings().get(Parm::kEnd), first + 100'000);
+    EXPECT_EQ(view->Settings().get(Parm::kStep), 10'000u);
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(SweepWindowTest, AFailedOpenIsReportedAndTheViewStaysPaused) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
+    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    ASSERT_NE(view, nullptr);
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    CRig* rig = view->GetRig();
+    rig->CloseDevice();
+    ASSERT_FALSE(rig->IsOpen());
+    EngineSim::FailNextOpen(0x8005);
+    EngineSim::ClearJournal();
+    hb::win::ExpectBox({"", IDOK, "Device Open"});
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    EXPECT_TRUE(hb::win::UnmetBoxExpectations().empty());
+    EXPECT_TRUE(view->IsPaused());
+    EXPECT_EQ(Calls("scan_spectrum"), 0u);
 }
 
 TEST_F(SweepWindowTest, EachReportKindReachesTheViewStepByStep) {

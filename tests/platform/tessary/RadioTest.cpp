@@ -223,5 +223,36 @@ TEST_F(RadioTest, ConformingFitsGroupsAndRangesToTheRadio) {
     EXPECT_EQ(range.step(), 7'500u);
 }
 
+TEST_F(RadioTest, EveryRadioThatSweepsOffersWhatTheSweepFormsNeed) {
+    for (const RadioModel& m : RadioModels()) {
+        SCOPED_TRACE(m.name);
+        auto radio = Radio::CreateRadio(m.type);
+        ASSERT_NE(radio, nullptr);
+        const SweepValues& values = radio->sweepValues();
+        if ((m.features & Radio::kFeatureSweep) == 0) {
+            EXPECT_TRUE(values.bandwidths.empty());
+            continue;
+        }
+        ASSERT_FALSE(values.bandwidths.empty());
+        for (const SweepBandwidth& entry : values.bandwidths) {
+            EXPECT_NE(entry.bandwidth, 0u);
+            EXPECT_LT(entry.filter, radio->filterCount());
+            EXPECT_TRUE(radio->SupportsMode(entry.mode)) << int{entry.mode};
+        }
+        for (const Descriptor* knob : {&values.volume, &values.squelch, &values.third}) {
+            EXPECT_NE(knob->scale, 0.0f);
+            EXPECT_LE(knob->min, knob->max);
+        }
+        EXPECT_LT(values.minLevel, values.maxLevel);
+        EXPECT_EQ(radio->CheckCoverage(values.firstBand), 0);
+        EXPECT_EQ(radio->CheckSweepFrequency(values.lowest), 0);
+        EXPECT_NE(radio->CheckSweepFrequency(values.highest + 1), 0);
+        EXPECT_FALSE(values.modes.empty());
+        EXPECT_NE(radio->SweepStep(0, values.lowest), 0u);
+        // A step the radio can take is kept as asked.
+        EXPECT_EQ(radio->SweepStep(1'562, values.lowest), 1'562u);
+    }
+}
+
 } // namespace
 } // namespace hb::tessary::test
