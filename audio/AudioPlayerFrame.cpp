@@ -4,8 +4,12 @@
 #include "audio/AudioPlayer.h"
 #include "platform/afx/CDockState.h"
 #include "platform/afx/res/AfxIds.h"
+#include "platform/afx/res/DialogTemplate.h"
+#include "platform/afx/res/TemplateLookup.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/audio/AudioPlayerView.h"
+
+#include <algorithm>
 
 IMPLEMENT_DYNCREATE(CAudioPlayerFrame, CGenericFrame)
 
@@ -17,7 +21,22 @@ namespace {
 
 constexpr int kPlayerMinHeight = 100;
 
+// Room for the frame's borders and the catalog's scroll bar beside the player's form.
+constexpr int kFrameMargin = 12;
+
+RECT PlayerFormSize() {
+    const hb::afx::DialogTemplate* form = hb::afx::FindDialogTemplate(CAudioPlayer::kForm);
+    return form ? hb::afx::DluToPixels({0, 0, form->cx, form->cy})
+                : RECT{0, 0, 0, kPlayerMinHeight};
+}
+
 } // namespace
+
+BOOL CAudioPlayerFrame::PreCreateWindow(CREATESTRUCT& cs) {
+    // Wide enough for the whole of the player's form.
+    cs.cx = std::max(cs.cx, static_cast<int>(PlayerFormSize().right) + kFrameMargin);
+    return CGenericFrame::PreCreateWindow(cs);
+}
 
 BOOL CAudioPlayerFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext) {
     if (!m_splitter.CreateStatic(this, 2, 1, WS_CHILD | WS_VISIBLE, AFX_IDW_PANE_FIRST)) {
@@ -54,7 +73,8 @@ BOOL CAudioPlayerFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
         m_tabs.SetActiveIndex(app->GetProfileIntA(CAudioPlayer::kSection, "ActiveView", 0));
     }
     ApplyDockState();
-    m_splitter.SetRowInfo(0, m_player->GetTotalSize().cy, kPlayerMinHeight);
+    m_splitter.SetRowInfo(0, PlayerFormSize().bottom, kPlayerMinHeight);
+    m_splitter.RecalcLayout();
     m_created = true;
     return TRUE;
 }

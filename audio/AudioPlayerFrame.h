@@ -24,6 +24,7 @@ public:
     CAudioPlayerView* m_indexView = nullptr;
 
 protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
     void OnDestroy();
 
