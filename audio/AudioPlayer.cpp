@@ -9,7 +9,7 @@
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/audio/AudioPlayerView.h"
 #include "platform/tessary/audio/Mixer.h"
-#include "platform/win/controls/CommonControls.h"
+#include "platform/win/controls/DateTimePick.h"
 #include "platform/win/core/Clock.h"
 
 IMPLEMENT_DYNCREATE(CAudioPlayer, CAudioView)

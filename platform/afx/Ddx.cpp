@@ -5,7 +5,7 @@
 #include "platform/afx/CTime.h"
 #include "platform/afx/CWnd.h"
 #include "platform/afx/NumberText.h"
-#include "platform/win/controls/CommonControls.h"
+#include "platform/win/controls/DateTimePick.h"
 #include "platform/win/sys/FileTime.h"
 
 #include <cstdio>

@@ -7,7 +7,7 @@
 #include "platform/records/PrivateMessages.h"
 #include "platform/tessary/audio/AudioFile.h"
 #include "platform/tessary/audio/AudioPlayerView.h"
-#include "platform/win/controls/CommonControls.h"
+#include "platform/win/controls/DateTimePick.h"
 #include "platform/win/core/Clock.h"
 #include "platform/win/mm/SimAudio.h"
 #include "resources/ResourceIds.h"

@@ -2,6 +2,7 @@
 // whole time it is given; the colours set for its month calendar are kept and given back.
 #include "platform/win/controls/CommonControls.h"
 #include "platform/win/controls/ControlSupport.h"
+#include "platform/win/controls/DateTimePick.h"
 #include "platform/win/core/Messages.h"
 #include "platform/win/core/Paint.h"
 #include "platform/win/core/SystemInfo.h"
@@ -9,9 +10,9 @@
 #include "platform/win/core/WindowClass.h"
 #include "platform/win/core/WindowState.h"
 #include "platform/win/gdi/DeviceContext.h"
-#include "platform/win/gdi/TextDrawing.h"
 #include "platform/win/gdi/Drawing.h"
 #include "platform/win/gdi/Objects.h"
+#include "platform/win/gdi/TextDrawing.h"
 #include "platform/win/sys/FileTime.h"
 
 #include <array>
