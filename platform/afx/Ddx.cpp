@@ -2,8 +2,11 @@
 
 #include "platform/afx/ButtonKind.h"
 #include "platform/afx/CDataExchange.h"
+#include "platform/afx/CTime.h"
 #include "platform/afx/CWnd.h"
 #include "platform/afx/NumberText.h"
+#include "platform/win/controls/DateTimePick.h"
+#include "platform/win/sys/FileTime.h"
 
 #include <cstdio>
 #include <string>
@@ -138,4 +141,27 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value) {
     } else {
         ::SetWindowText(control, value);
     }
+}
+
+void DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, CTime& value) {
+    const HWND control = pDX->PrepareCtrl(nIDC);
+    if (!control) {
+        return;
+    }
+    SYSTEMTIME time;
+    if (pDX->m_bSaveAndValidate) {
+        if (::SendMessage(control, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) ==
+            static_cast<LRESULT>(GDT_VALID)) {
+            value =
+                CTime(time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond);
+        }
+        return;
+    }
+    time.wYear = static_cast<WORD>(value.GetYear());
+    time.wMonth = static_cast<WORD>(value.GetMonth());
+    time.wDay = static_cast<WORD>(value.GetDay());
+    time.wHour = static_cast<WORD>(value.GetHour());
+    time.wMinute = static_cast<WORD>(value.GetMinute());
+    time.wSecond = static_cast<WORD>(value.GetSecond());
+    ::SendMessage(control, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }

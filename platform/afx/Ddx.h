@@ -4,6 +4,7 @@
 #include "platform/win/WinTypes.h"
 
 class CDataExchange;
+class CTime;
 class CWnd;
 
 // Subclasses the control into `rControl` the first time; the control must exist.
@@ -21,3 +22,5 @@ void DDX_Text(CDataExchange* pDX, int nIDC, UINT& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, long& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, double& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, CString& value);
+// A date picker's date and time, as local time.
+void DDX_DateTimeCtrl(CDataExchange* pDX, int nIDC, CTime& value);

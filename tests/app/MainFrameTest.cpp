@@ -196,6 +196,8 @@ TEST_F(MainFrameTest, TheMDIClientsObjectGetsItsOwnCommandsFirst) {
 }
 
 TEST_F(MainFrameTest, AToolWindowWhoseFrameCannotBeMadeLeavesNoDocumentBehind) {
+    // The player's form comes from the resource library.
+    UseResourceLibrary();
     ASSERT_EQ(Start(), std::nullopt);
     // The frame's view cannot be made, and the frame with it.
     hb::afx::FailNextChildWindow(AFX_IDW_PANE_FIRST);
@@ -298,6 +300,7 @@ TEST_F(MainFrameTest, TheEngineTraceGoesOnIntoTheDocumentsFolderAndOffAgain) {
 }
 
 TEST_F(MainFrameTest, EachToolWindowOpensAndClosesAndItsOwnCloseEmptiesTheSlot) {
+    UseResourceLibrary();
     ASSERT_EQ(Start(), std::nullopt);
     const std::pair<UINT, CGenericFrame * CMainFrame::*> tools[] = {
         {ID_TOOLS_AUDIO_PLAYER, &CMainFrame::m_pAudioPlayer},
@@ -319,6 +322,7 @@ TEST_F(MainFrameTest, EachToolWindowOpensAndClosesAndItsOwnCloseEmptiesTheSlot) 
 }
 
 TEST_F(MainFrameTest, CascadeAfterTabbedRemovesTheTabsAndTabbedNeedsAWindow) {
+    UseResourceLibrary();
     ASSERT_EQ(Start(), std::nullopt);
     Command(ID_WINDOW_TABBED);
     EXPECT_EQ(UserInt("Settings", "WindowArrange"), -1);
@@ -407,6 +411,7 @@ TEST_F(MainFrameTest, LockedBarsAreNotSavedOnClose) {
 }
 
 TEST_F(MainFrameTest, TheWizardWaitsForTheLastWindowAndRefusesWhileOneIsOpen) {
+    UseResourceLibrary();
     ASSERT_EQ(Start(), std::nullopt);
     Command(ID_TOOLS_AUDIO_PLAYER);
     ExpectBox("You must close all windows before you can use the wizard.", IDOK,

@@ -3,6 +3,7 @@
 #include "audio/AudioManifestItem.h"
 #include "audio/AudioView.h"
 #include "audio/ReportTextItem.h"
+#include "platform/afx/PrintJobs.h"
 #include "platform/afx/res/AfxIds.h"
 #include "platform/records/PrivateMessages.h"
 #include "platform/tessary/app/ScanApp.h"
@@ -326,6 +327,50 @@ TEST_F(AudioManifestTest, ColumnWidthsRoundTripAndTheViewAnswersItsMessages) {
     EXPECT_EQ(app.GetProfileIntA("AudioManifest", "ColumnWidth0", 0), 45);
     Open();
     EXPECT_EQ(Report().GetColumns()->GetAt(1)->GetWidth(), 300);
+}
+
+TEST_F(AudioManifestTest, PrintingRunsEveryRowOverAsManyPagesAsItTakes) {
+    std::vector<Take> takes;
+    for (int index = 0; index < 60; ++index) {
+        takes.push_back({.frequency = 150'000'000u + static_cast<std::uint32_t>(index) * 12'500u,
+                         .name = "Printed"});
+    }
+    Record("rx1.swq", takes);
+    Open();
+    const int rows = Report().GetRowCount();
+    ASSERT_EQ(rows, 120) << "60 records under 60 group rows";
+    hb::afx::SetPrintPreparation([](CPrintInfo&) { return true; });
+    view->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    view->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    ASSERT_EQ(hb::afx::PrintLog().size(), 2u);
+    const hb::afx::PrintJob& job = hb::afx::PrintLog()[0];
+    EXPECT_FALSE(job.preview);
+    ASSERT_GE(job.pages.size(), 2u);
+    const auto texts = [](const hb::afx::PrintedPage& page) {
+        std::vector<std::string> found;
+        for (const auto& record : page.list) {
+            if (!record.text.empty()) {
+                found.push_back(record.text);
+            }
+        }
+        return found;
+    };
+    // Every page starts with the header; the records' frequencies appear once each, in order.
+    std::vector<std::string> frequencies;
+    for (const hb::afx::PrintedPage& page : job.pages) {
+        const std::vector<std::string> found = texts(page);
+        ASSERT_FALSE(found.empty());
+        EXPECT_EQ(found.front(), "Play") << "page " << page.number;
+        for (const std::string& text : found) {
+            if (text.size() == 8 && text[3] == '.' && text.front() == '1') {
+                frequencies.push_back(text);
+            }
+        }
+    }
+    EXPECT_EQ(frequencies.size(), 60u) << "each record's frequency cell printed once";
+    EXPECT_EQ(frequencies.front(), "150.7375");
+    EXPECT_EQ(frequencies.back(), "150.0000");
+    EXPECT_TRUE(hb::afx::PrintLog()[1].preview);
 }
 
 } // namespace

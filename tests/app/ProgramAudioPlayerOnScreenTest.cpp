@@ -1,0 +1,108 @@
+// The audio player on a display of the test's own, as a person uses it: Tools > Audio Player over
+// a documents folder holding recordings, the catalog below the player, and a click in a row's
+// "Play" cell, after which the player shows that segment and its position counts.
+#include "ProgramOnScreen.h"
+#include "platform/records/Dal.h"
+#include "platform/tessary/audio/AudioFile.h"
+#include "platform/testkit/xdriver/Artefacts.h"
+
+#include <stdlib.h>
+
+#include <ctime>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using hb::testkit::ArtefactPath;
+
+namespace {
+
+// The menu bar's "Tools"; "Audio Player" is its fourth item.
+constexpr int kToolsX = 73;
+constexpr int kAudioPlayerItem = 4;
+// The "Play" cell of the catalog's first record row, and the player's position counter, in the
+// main window once the player's window is maximised.
+constexpr unsigned kMainWidth = 1120;
+constexpr unsigned kMainHeight = 820;
+constexpr int kPlayCellX = 30;
+constexpr int kPlayCellY = 420;
+// The frequency display, which shows the played segment's frequency, and the position counter.
+constexpr int kFrequencyX = 22;
+constexpr int kFrequencyY = 175;
+constexpr int kPositionX = 460;
+constexpr int kPositionY = 183;
+constexpr unsigned kPositionWidth = 66;
+constexpr unsigned kPositionHeight = 14;
+
+class ProgramAudioPlayerOnScreenTest : public hb::apptest::ProgramOnScreen {
+protected:
+    void SetUp() override {
+        ProgramOnScreen::SetUp();
+        setenv("HB_AUDIO", "sim", 1);
+    }
+    void TearDown() override { unsetenv("HB_AUDIO"); }
+
+    // Takes of a few seconds each, recorded an hour ago with the recorder's own writer.
+    void Record(const std::string& name, const std::vector<std::uint32_t>& frequencies) {
+        const std::string path = program.Home() + "/Documents/" + name;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        CAudioFile file;
+        ASSERT_TRUE(file.Open(path));
+        const auto stamp = static_cast<std::uint32_t>(std::time(nullptr) - 3600);
+        for (std::size_t i = 0; i < frequencies.size(); ++i) {
+            dal record;
+            record.set(dal::kKind, 2);
+            record.set(dal::kState, 2);
+            record.set(dal::kFrequency, frequencies[i]);
+            record.set(dal::kTime, stamp + static_cast<std::uint32_t>(i) * 60);
+            record.setText(dal::kName1, "County Fire");
+            record.setText(dal::kName2, "Dispatch");
+            record.setText(dal::kRadioName, "Scanner 1");
+            file.AppendSegment(record, 0);
+            const std::vector<std::uint8_t> audio(5 * CAudioFile::kBytesPerSecond, 0x40);
+            file.AppendAudio(audio.data(), static_cast<std::uint32_t>(audio.size()));
+        }
+        file.Close();
+    }
+};
+
+TEST_F(ProgramAudioPlayerOnScreenTest, APlayClickInTheCatalogPlaysThatSegment) {
+    Record("rx1_audio.swq", {460'125'000, 155'010'000});
+    Record("Police/rx2.swq", {154'000'000});
+    const auto main = StartToMainWindow();
+    ASSERT_TRUE(main);
+    driver->Resize(*main, kMainWidth, kMainHeight);
+    driver->Click(*main, kToolsX, kMenuBarY);
+    const auto menu = driver->FindPopup(kWait);
+    ASSERT_TRUE(menu) << "the Tools menu did not drop down";
+    ASSERT_TRUE(driver->WaitUntilPainted(*menu, kWait));
+    const std::vector<unsigned long> workspace =
+        driver->Pixels(*main, kPlayCellX, kPlayCellY, kPositionWidth, kPositionHeight);
+    for (int item = 0; item < kAudioPlayerItem; ++item) {
+        driver->Press("Down");
+    }
+    driver->Press("Return");
+    ASSERT_TRUE(driver->WaitUntilGone(*menu, kWait));
+    ASSERT_TRUE(driver->WaitUntilChanged(*main, kPlayCellX, kPlayCellY, kPositionWidth,
+                                         kPositionHeight, workspace, kWait))
+        << "the player's window did not open";
+    EXPECT_TRUE(driver->Screenshot(*main, ArtefactPath("program-audio-player-opened.png")));
+
+    const std::vector<unsigned long> before =
+        driver->Pixels(*main, kFrequencyX, kFrequencyY, kPositionWidth, kPositionHeight);
+    driver->Click(*main, kPlayCellX, kPlayCellY);
+    EXPECT_TRUE(driver->WaitUntilChanged(*main, kFrequencyX, kFrequencyY, kPositionWidth,
+                                         kPositionHeight, before, kWait))
+        << "the segment's frequency does not show";
+    const std::vector<unsigned long> started =
+        driver->Pixels(*main, kPositionX, kPositionY, kPositionWidth, kPositionHeight);
+    EXPECT_TRUE(driver->WaitUntilChanged(*main, kPositionX, kPositionY, kPositionWidth,
+                                         kPositionHeight, started, kWait))
+        << "the position does not count";
+    EXPECT_TRUE(driver->Screenshot(*main, ArtefactPath("program-audio-player.png")));
+
+    driver->Close(*main);
+    EXPECT_EQ(program.Finish(), 0) << program.Output();
+}
+
+} // namespace
