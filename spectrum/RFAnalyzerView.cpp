@@ -61,7 +61,7 @@ namespace {
 using hb::instruments::PlotError;
 using hb::records::Parm;
 
-constexpr std::uint32_t kNoStepStep = 5'000;
+constexpr std::uint32_t kZeroStepFallback = 5'000;
 constexpr const char* kTraceKeys[] = {"SignalTrace", "AverageTrace", "MinimumTrace",
                                       "MaximumTrace"};
 constexpr int kTraceDefaults[] = {1, 0, 0, 0};
@@ -266,7 +266,7 @@ void CRFAnalyzerView::PrepareSweep() {
     }
     // A step that came out 0 would make every reading land on the first point.
     if (step == 0) {
-        step = kNoStepStep;
+        step = kZeroStepFallback;
     }
     settings.set(Parm::kStep, step);
     m_stepCount = (end - start) / step + ((end - start) % step != 0 ? 1 : 0);

@@ -5,7 +5,6 @@
 #include "platform/tessary/model/Group.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace {
 
@@ -146,7 +145,8 @@ int CGroupGrid::DeleteBanks() {
     if (rows.empty() || !group) {
         return 0;
     }
-    for (const long row : std::views::reverse(rows)) {
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        const long row = *it;
         group->removeBank(static_cast<std::size_t>(row));
     }
     Reorganised();
@@ -158,7 +158,8 @@ int CGroupGrid::DeleteChannels() {
     if (rows.empty()) {
         return 0;
     }
-    for (const long row : std::views::reverse(rows)) {
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        const long row = *it;
         Bank& bank = *m_channelBanks[static_cast<std::size_t>(row)];
         bank.removeMember(IndexOf(ChannelAt(row), bank));
     }
@@ -173,7 +174,8 @@ int CGroupGrid::DuplicateBanks() {
         return 0;
     }
     const auto at = static_cast<std::size_t>(rows.back() + 1);
-    for (const long row : std::views::reverse(rows)) {
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        const long row = *it;
         group->insertBank(at, CopyOf(*BankAt(row)));
     }
     Renumber(group->banks().front()->number);
@@ -185,7 +187,8 @@ int CGroupGrid::DuplicateChannels() {
     if (rows.empty()) {
         return 0;
     }
-    for (const long row : std::views::reverse(rows)) {
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        const long row = *it;
         Bank& bank = *m_channelBanks[static_cast<std::size_t>(row)];
         const Chan& channel = *ChannelAt(row);
         bank.insertMember(IndexOf(&channel, bank) + 1, CopyOf(channel));
@@ -203,7 +206,8 @@ int CGroupGrid::MergeBanks() {
     Bank& into = *BankAt(rows.front());
     // Behind the first bank's own channels, in bank order: the last bank goes in first.
     const std::size_t end = into.members().size();
-    for (const long row : rows | std::views::drop(1) | std::views::reverse) {
+    for (auto it = rows.rbegin(); it + 1 != rows.rend(); ++it) {
+        const long row = *it;
         std::unique_ptr<Bank> merged = group->removeBank(IndexOf(BankAt(row), *group));
         while (!merged->members().empty()) {
             into.insertMember(end, merged->removeMember(merged->members().size() - 1));

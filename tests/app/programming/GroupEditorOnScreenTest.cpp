@@ -22,6 +22,9 @@ protected:
     // kRoomyWidth by kRoomyHeight.
     static constexpr int kFirstNameX = 580;
     static constexpr int kFirstRowY = 120;
+    // A point of the group window's grid while the first start's docking panes are out, and of the
+    // workspace once they are put away and the window has moved left.
+    static constexpr int kMovedGroupX = 500;
 };
 
 TEST_F(GroupEditorOnScreenTest, TheUserRenamesTheFirstChannelAndSavesTheGroup) {
@@ -34,6 +37,8 @@ TEST_F(GroupEditorOnScreenTest, TheUserRenamesTheFirstChannelAndSavesTheGroup) {
     const auto main = driver->FindWindow("Halbridge Pro - Receiver.swg", kWait);
     ASSERT_TRUE(driver->WaitUntilGone(*box, kWait) && main &&
                 driver->WaitUntilPainted(*main, kWait))
+        << program.Output();
+    ASSERT_TRUE(driver->WaitForPixel(*main, kMovedGroupX, kMovedWindowY, kWorkspace, kWait))
         << program.Output();
     EXPECT_TRUE(driver->Screenshot(*main, hb::testkit::ArtefactPath("program-group-window.png")));
 
