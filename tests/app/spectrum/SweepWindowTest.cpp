@@ -7,6 +7,7 @@
 #include "platform/tessary/app/SweepDoc.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/tessary/model/SweepSettings.h"
+#include "platform/testkit/TestWindow.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
 #include "spectrum/RFAnalyzerFrame.h"
@@ -227,6 +228,27 @@ TEST_F(SweepWindowTest, AFailedOpenIsReportedAndTheViewStaysPaused) {
     EXPECT_TRUE(hb::win::UnmetBoxExpectations().empty());
     EXPECT_TRUE(view->IsPaused());
     EXPECT_EQ(Calls("scan_spectrum"), 0u);
+}
+
+TEST_F(SweepWindowTest, StartDoesNothingWhileAnotherWindowHoldsTheAnalyzersClaim) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
+    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    ASSERT_NE(view, nullptr);
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    CRig* rig = view->GetRig();
+    rig->DetachView(view->GetParentFrame());
+    hb::testkit::TestWindow window;
+    CWnd other;
+    other.Attach(window.Create());
+    ASSERT_EQ(rig->AttachView(CRFAnalyzerView::kTemplateId, &other), 0);
+    EngineSim::ClearJournal();
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    EXPECT_TRUE(view->IsPaused());
+    EXPECT_TRUE(EngineSim::Journal().empty());
+    rig->DetachView(&other);
+    other.Detach();
 }
 
 TEST_F(SweepWindowTest, EachReportKindReachesTheViewStepByStep) {
