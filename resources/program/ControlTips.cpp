@@ -89,6 +89,7 @@ std::vector<hb::afx::StringResource> ControlTipStrings() {
         {IDC_AGC, "AGC speed"},
         {IDC_AUX_SWITCH, "Auxiliary setting of the radio"},
         {IDC_CENTER_LAMP, "Lit while the signal is centred in the filter"},
+        {IDC_FILTER_MODE_SWITCH, "Filter mode, used in the SSB mode only"},
         // Tone and trunking decoders.
         {IDC_DECODER_SWITCH, "What the decoder listens for"},
         {IDC_DECODER_DISPLAY, "Tone, code or talkgroup ID decoded"},

@@ -242,6 +242,10 @@ TEST_F(MiniStatusTest, ItsButtonsAndLampsReachTheRadioWindow) {
     ASSERT_NE(mini, nullptr);
     CMiniStatusRack& rack = mini->panel;
     EXPECT_EQ(rack.GetDlgCtrlID(), static_cast<int>(IDD_MINI_STATUS_TRUNK_2));
+    // Only the trunk-commands panel lights its trunk lamp.
+    EXPECT_EQ(rack.trunkLamp, 0);
+    Refresh(*mini, 20);
+    EXPECT_FALSE(rack.m_trunkLamp.GetActive());
     CommandSpy spy(frame->m_hWnd);
 
     rack.m_holdIdButton.SendMessage(BM_CLICK);
@@ -259,6 +263,84 @@ TEST_F(MiniStatusTest, ItsButtonsAndLampsReachTheRadioWindow) {
     PumpUntilIdle();
     EXPECT_EQ(CommandSpy::seen.back(),
               (std::pair<WPARAM, LPARAM>{ID_RADIO_START, hb::win::ParamFromHwnd(rack.m_hWnd)}));
+    mini->DestroyWindow();
+}
+
+TEST_F(MiniStatusTest, OnTheTrunkCommandsPanelTheTrunkLampFollowsTheEngineState) {
+    // A radio that takes trunk commands but is not driven as a trunk tracker.
+    CMiniStatusWnd* mini = OpenMini(254);
+    ASSERT_NE(mini, nullptr);
+    CMiniStatusRack& rack = mini->panel;
+    ASSERT_EQ(rack.GetDlgCtrlID(), static_cast<int>(IDD_MINI_STATUS_TRUNK));
+    EXPECT_EQ(rack.trunkLamp, 0xFF);
+    ASSERT_TRUE(rack.m_trunkLamp.GetSafeHwnd());
+    const struct {
+        std::uint8_t state;
+        bool lit;
+    } rows[] = {{20, true},  {0, true},  {7, true},  {15, true}, {19, true},
+                {1, false},  {7, false}, {36, true}, {6, false}, {25, true},
+                {14, false}, {30, true}, {8, false}, {16, false}};
+    for (const auto& row : rows) {
+        Refresh(*mini, row.state);
+        EXPECT_EQ(rack.m_trunkLamp.GetActive(), row.lit) << int(row.state);
+    }
+    mini->DestroyWindow();
+}
+
+TEST_F(MiniStatusTest, WithoutAFrontPanelItsKeysVfoLampsAndFrequencyDoNothing) {
+    CMiniStatusWnd* mini = OpenMini(254);
+    ASSERT_NE(mini, nullptr);
+    CMiniStatusRack& rack = mini->panel;
+    ASSERT_TRUE(rack.m_scanKey.GetSafeHwnd());
+    CommandSpy spy(panel->m_hWnd);
+    rack.m_scanKey.SendMessage(BM_CLICK);
+    PumpUntilIdle();
+    ASSERT_FALSE(CommandSpy::seen.empty());
+    EXPECT_EQ(CommandSpy::seen.back(), (std::pair<WPARAM, LPARAM>{IDC_KEY_SCAN, 0}));
+    panel->m_activeVfo = 2;
+    rack.ShowVfoLamps();
+    mini->ForwardToPanel(145'500'000);
+
+    // The window has lost its radio window's front panel.
+    rack.frame = nullptr;
+    CommandSpy::seen.clear();
+    rack.m_scanKey.SendMessage(BM_CLICK);
+    rack.m_resetKey.SendMessage(BM_CLICK);
+    PumpUntilIdle();
+    EXPECT_TRUE(CommandSpy::seen.empty());
+    panel->m_activeVfo = 4;
+    rack.ShowVfoLamps();
+    EXPECT_TRUE(
+        std::get<bool>(rack.m_vfoLamps[1].GetProperty(hb::instruments::switchLed::kActive)));
+    EXPECT_FALSE(
+        std::get<bool>(rack.m_vfoLamps[3].GetProperty(hb::instruments::switchLed::kActive)));
+    mini->ForwardToPanel(7'055'000);
+    EXPECT_EQ(rack.lastFrequency, 145'500'000u);
+    EXPECT_DOUBLE_EQ(rack.m_frequency.GetValue(), 145.5);
+    rack.frame = frame;
+    mini->DestroyWindow();
+}
+
+TEST_F(MiniStatusTest, TheMuteButtonsReachTheRadiosLogger) {
+    CMiniStatusWnd* mini = OpenMini(42);
+    ASSERT_NE(mini, nullptr);
+    CMiniStatusRack& rack = mini->panel;
+    CAudioLog* log = frame->m_rig->GetAudioLog();
+    ASSERT_NE(log, nullptr);
+    ASSERT_FALSE(log->m_muted);
+    rack.m_muteButton.SendMessage(BM_CLICK);
+    PumpUntilIdle();
+    EXPECT_TRUE(log->m_muted);
+    // The radio alone is heard again, the others are muted.
+    rack.m_mutePeersButton.SendMessage(BM_CLICK);
+    PumpUntilIdle();
+    EXPECT_FALSE(log->m_muted);
+    Refresh(*mini, 0);
+    EXPECT_FALSE(rack.m_muteButton.GetChecked());
+    rack.m_muteButton.SendMessage(BM_CLICK);
+    PumpUntilIdle();
+    Refresh(*mini, 0);
+    EXPECT_TRUE(rack.m_muteButton.GetChecked());
     mini->DestroyWindow();
 }
 

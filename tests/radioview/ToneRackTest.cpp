@@ -1,4 +1,5 @@
 #include "app/rig/Rig.h"
+#include "platform/afx/CMiniFrameWnd.h"
 #include "platform/engine/EngineApi.h"
 #include "platform/engine/EngineSim.h"
 #include "platform/records/DeviceStatus.h"
@@ -6,8 +7,12 @@
 #include "platform/records/EngineStatus.h"
 #include "platform/records/PrivateMessages.h"
 #include "platform/records/ToneReport.h"
+#include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/audio/AudioLog.h"
+#include "platform/tessary/model/Chan.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/Roster.h"
+#include "platform/tessary/model/RosterEntry.h"
 #include "radioview/ChannelRack.h"
 #include "radioview/ToneDecoderRack.h"
 #include "tests/app/radiowindow/RadioWindowTest.h"
@@ -170,6 +175,68 @@ TEST_F(ToneRackTest, TheDecoderReportsToTheEngineOfTheWindowThatRunsTheRadio) {
     AdvanceAndPump(CRadioRack::kTimerMs);
     EXPECT_EQ(ToneReports().size(), 1u);
     rig->m_permanent = 0;
+
+    // While another window has the radio, its decoder is not this window's to report to.
+    ASSERT_EQ(rig->AttachView(ID_TOOLS_SPECTRUM_ANALYZER, &Main()), 0);
+    rack->HearDigits("8");
+    AdvanceAndPump(CRadioRack::kTimerMs);
+    EXPECT_EQ(ToneReports().size(), 1u);
+    rig->DetachView(&Main());
+    rack->HearDigits("7");
+    AdvanceAndPump(CRadioRack::kTimerMs);
+    EXPECT_EQ(ToneReports().size(), 2u);
+}
+
+TEST_F(ToneRackTest, TheReportNamesTheChannelTheEngineStandsOn) {
+    auto* rack = dynamic_cast<CToneDecoderRack*>(OpenWithReader(72));
+    ASSERT_NE(rack, nullptr);
+    CRig* rig = frame->m_rig;
+    auto* document = DYNAMIC_DOWNCAST(CRosterDoc, frame->GetActiveDocument());
+    ASSERT_TRUE(document && document->GetRoster());
+    const Chan* channel = nullptr;
+    document->GetRoster()->entries()[0]->object()->forEachScannable([&](Chan& chan) {
+        if (!channel && !chan.name().empty()) {
+            channel = &chan;
+        }
+    });
+    ASSERT_NE(channel, nullptr);
+    std::array<std::uint8_t, 4> handle{};
+    for (std::size_t n = 0; n < handle.size(); ++n) {
+        handle[n] = static_cast<std::uint8_t>(channel->handle() >> (8 * n));
+    }
+    EngineSim::PatchStatus(rig->m_engine, EngineStatus::kCurrentObject.kOffset, handle);
+    ASSERT_NE(rack->ChannelText(), nullptr);
+    EXPECT_EQ(std::string(rack->ChannelText()), channel->name());
+
+    // Only the window that runs the radio names its channels.
+    ASSERT_EQ(rig->AttachView(ID_TOOLS_SPECTRUM_ANALYZER, &Main()), 0);
+    EXPECT_EQ(rack->ChannelText(), nullptr);
+    rig->DetachView(&Main());
+    rig->m_permanent = 1;
+    EXPECT_EQ(rack->ChannelText(), nullptr);
+    rig->m_permanent = 0;
+}
+
+TEST_F(ToneRackTest, AFloatingPanelNamesAnUntitledFrameAfterItsReader) {
+    CChannelRack* rack = OpenWithReader(12);
+    ASSERT_NE(rack, nullptr);
+    const auto caption = [](const CWnd& window) {
+        CString text;
+        window.GetWindowText(text);
+        return text.str();
+    };
+    auto* holder = new CMiniFrameWnd;
+    ASSERT_TRUE(holder->Create(nullptr, "", WS_CAPTION, CRect(10, 10, 200, 80)));
+    ::SetParent(rack->m_hWnd, holder->m_hWnd);
+    ASSERT_TRUE(rack->IsFloating());
+    AdvanceAndPump(CRadioRack::kTimerMs);
+    EXPECT_EQ(caption(*holder), "Tone Reader 12");
+    holder->SetWindowText("Tones");
+    AdvanceAndPump(CRadioRack::kTimerMs);
+    EXPECT_EQ(caption(*holder), "Tones");
+    ::SetParent(rack->m_hWnd, frame->m_hWnd);
+    EXPECT_FALSE(rack->IsFloating());
+    holder->DestroyWindow();
 }
 
 TEST_F(ToneRackTest, TheLibrarysSettingMessageClearsTheDecoderAndKeepsBothValues) {

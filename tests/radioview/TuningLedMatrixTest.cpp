@@ -70,13 +70,13 @@ protected:
     hb::testkit::TestWindow front;
 };
 
-TEST_F(TuningLedMatrixTest, HoldingTheLeftButtonStepsUpAtOnceAndEveryQuarterSecondUntilRelease) {
+TEST_F(TuningLedMatrixTest, HoldingTheLeftButtonStepsDownAtOnceAndEveryQuarterSecondUntilRelease) {
     strip.Init(CWnd::FromHandle(front.hwnd()), 0, 4);
     EXPECT_EQ(strip.GetIndicatorActiveColor(), kIdle);
 
     Mouse(WM_LBUTTONDOWN, MK_LBUTTON, At(3));
-    const Step megahertzUp{1000000, Flags(0xFF, 0)};
-    EXPECT_EQ(Steps(), std::vector<Step>{megahertzUp});
+    const Step megahertzDown{1000000, Flags(0xFF, 0)};
+    EXPECT_EQ(Steps(), std::vector<Step>{megahertzDown});
     EXPECT_TRUE(strip.GetIndicatorActive(0, 3));
     EXPECT_EQ(strip.GetIndicatorActiveColor(), kPressed);
     EXPECT_EQ(GetCapture(), strip.m_hWnd);
@@ -85,7 +85,7 @@ TEST_F(TuningLedMatrixTest, HoldingTheLeftButtonStepsUpAtOnceAndEveryQuarterSeco
     EXPECT_EQ(Steps().size(), 1u);
     AdvanceAndPump(1);
     AdvanceAndPump(500);
-    EXPECT_EQ(Steps(), std::vector<Step>(4, megahertzUp));
+    EXPECT_EQ(Steps(), std::vector<Step>(4, megahertzDown));
 
     Mouse(WM_LBUTTONUP, 0, At(3));
     EXPECT_FALSE(strip.GetIndicatorActive(0, 3));
@@ -95,7 +95,7 @@ TEST_F(TuningLedMatrixTest, HoldingTheLeftButtonStepsUpAtOnceAndEveryQuarterSeco
     EXPECT_EQ(Steps().size(), 4u);
 }
 
-TEST_F(TuningLedMatrixTest, TheRightButtonStepsDownAndShiftAsksForRounding) {
+TEST_F(TuningLedMatrixTest, TheRightButtonStepsUpAndShiftAsksForRounding) {
     strip.Init(CWnd::FromHandle(front.hwnd()), 0, 3);
     Mouse(WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, At(5));
     Mouse(WM_LBUTTONUP, 0, At(5));

@@ -1,5 +1,6 @@
-// The front panels' tooltips: every control of the receiver and trunk-tracker forms has its text
-// among the program's strings, except the V buttons, whose text the panel builds.
+// The panels' tooltips: every control of the receiver and trunk-tracker forms, the tone panels and
+// the mini status panels has its text among the program's strings, except the V buttons, whose
+// text the front panel builds; the mini panels' VFO switches share their ids and so show none.
 #include "platform/afx/Afx.h"
 #include "platform/afx/res/TemplateLookup.h"
 #include "platform/testkit/PlatformTest.h"
@@ -15,10 +16,13 @@ namespace {
 constexpr UINT kStaticId = 0xFFFF;
 
 constexpr UINT kPanelForms[] = {
-    IDD_RADIO_VIEW, IDD_BLAND_VIEW,    IDD_OPTOCOM_VIEW, IDD_PCR1000_VIEW, IDD_PCR1500_VIEW,
-    IDD_R8500_VIEW, IDD_R75_VIEW,      IDD_R9000_VIEW,   IDD_R7100_VIEW,   IDD_R20_VIEW,
-    IDD_R10_VIEW,   IDD_OPTOSCAN_VIEW, IDD_PCR100_VIEW,  IDD_NRD535_VIEW,  IDD_TRUNKTRACKER_VIEW,
-    IDD_BC780_VIEW, IDD_BC895_VIEW,    IDD_BC2052_VIEW,  IDD_BCT8_VIEW};
+    IDD_RADIO_VIEW,        IDD_BLAND_VIEW,         IDD_OPTOCOM_VIEW,      IDD_PCR1000_VIEW,
+    IDD_PCR1500_VIEW,      IDD_R8500_VIEW,         IDD_R75_VIEW,          IDD_R9000_VIEW,
+    IDD_R7100_VIEW,        IDD_R20_VIEW,           IDD_R10_VIEW,          IDD_OPTOSCAN_VIEW,
+    IDD_PCR100_VIEW,       IDD_NRD535_VIEW,        IDD_TRUNKTRACKER_VIEW, IDD_BC780_VIEW,
+    IDD_BC895_VIEW,        IDD_BC2052_VIEW,        IDD_BCT8_VIEW,         IDD_R8_VIEW,
+    IDD_CHANNEL_RACK,      IDD_TONE_DECODER_RACK,  IDD_MINI_STATUS,       IDD_MINI_STATUS_HF,
+    IDD_MINI_STATUS_TRUNK, IDD_MINI_STATUS_TRUNK_2};
 
 bool IsVfoButton(UINT id) {
     return (id >= IDC_VFO_1 && id <= IDC_VFO_5) ||

@@ -1,3 +1,4 @@
+#include "platform/engine/EngineSim.h"
 #include "platform/records/DeviceStatus.h"
 #include "platform/records/EngineStates.h"
 #include "platform/records/EngineStatus.h"
@@ -11,6 +12,7 @@
 namespace hb::app::test {
 namespace {
 
+using hb::engine::EngineSim;
 using hb::radioview::OptoPanel;
 using hb::records::EngineStatus;
 using hb::records::UserId;
@@ -134,6 +136,13 @@ TEST_F(OptoViewTest, TheModeSwitchFollowsTheRecordOnlyWhileTheEngineAnswers) {
         Show(*panel, codes[position]);
         EXPECT_EQ(panel->m_modeSwitch.GetPosition(), position);
     }
+    EXPECT_FALSE(panel->m_idHoldLamp.GetActive());
+    // The ID-hold lamp follows the engine's hold byte.
+    EngineSim::PatchStatus(panel->m_rig->m_engine, EngineStatus::kIdHold.kOffset, 0xFF);
+    Show(*panel, 0);
+    EXPECT_TRUE(panel->m_idHoldLamp.GetActive());
+    EngineSim::PatchStatus(panel->m_rig->m_engine, EngineStatus::kIdHold.kOffset, 0);
+    Show(*panel, 0);
     EXPECT_FALSE(panel->m_idHoldLamp.GetActive());
     panel->m_rig->DestroyEngine();
     Show(*panel, 1);

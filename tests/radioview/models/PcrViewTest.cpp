@@ -17,6 +17,9 @@ using hb::radioview::PcrPanel;
 
 class PcrViewTest : public ModelViewTest {
 protected:
+    // A PC receiver with the DSP unit whose audio comes through its driver.
+    static constexpr int kPcWithDspAndDriverAudio = 130;
+
     PcrPanel* Open(const char* className, int type) { return OpenModel<PcrPanel>(className, type); }
     static void Press(CRadioView& panel, UINT id) {
         panel.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
@@ -174,6 +177,17 @@ TEST_F(PcrViewTest, DspWithTheUnitSwitchesTheFlagAndTheKnobWhoseLevelIsKept) {
     for (const parm& record : panel->m_vfo) {
         EXPECT_EQ(record.get(parm::kNoiseReducer), 9u);
     }
+}
+
+TEST_F(PcrViewTest, TheOtherReceiverWithTheUnitTakesDspToo) {
+    PcrPanel* panel = Open("CPCR1500View", kPcWithDspAndDriverAudio);
+    ASSERT_NE(panel, nullptr);
+    const std::size_t boxes = hb::win::BoxLog().size();
+    Press(*panel, IDC_DSP);
+    EXPECT_EQ(Active(*panel).get(parm::kOptionFlags) & 0x40, 0x40);
+    EXPECT_TRUE(panel->m_dspButton.GetChecked());
+    EXPECT_TRUE(panel->m_dspKnob.IsWindowEnabled());
+    EXPECT_EQ(hb::win::BoxLog().size(), boxes);
 }
 
 TEST_F(PcrViewTest, TheToneSpinWrapsAndToneSquelchTakesTheToneShown) {

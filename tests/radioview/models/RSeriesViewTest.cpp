@@ -158,6 +158,14 @@ TEST_F(RSeriesViewTest, TheR7100AttenuatorAndTheR9000FilterAndAttenuatorSetTheAc
     Slide(r9000->m_attenuatorSwitch, 3);
     EXPECT_EQ(Active(*r9000).get(parm::kFilter), 2u);
     EXPECT_EQ(Active(*r9000).get(parm::kSwitch96), 3u);
+
+    // The panel gives its filter switch three positions; a switch with more (a form of another
+    // layout) still names one of the radio's three filters.
+    r9000->m_filterSwitch.SetPositionCount(6);
+    Slide(r9000->m_filterSwitch, 4);
+    EXPECT_EQ(Active(*r9000).get(parm::kFilter), 1u);
+    Slide(r9000->m_filterSwitch, 3);
+    EXPECT_EQ(Active(*r9000).get(parm::kFilter), 0u);
 }
 
 } // namespace
