@@ -28,6 +28,38 @@ std::vector<hb::win::CaptionButton> ChildButtons(const CWnd& bar, const CMDIChil
     return hb::win::LayOutMenuBarButtons(child.GetStyle(), client);
 }
 
+std::string MenuText(HMENU menu, int index) {
+    const auto position = static_cast<UINT>(index);
+    std::string text(
+        static_cast<std::size_t>(::GetMenuString(menu, position, nullptr, 0, MF_BYPOSITION)), '\0');
+    ::GetMenuString(menu, position, text.data(), static_cast<int>(text.size()) + 1, MF_BYPOSITION);
+    return text;
+}
+
+// The popup of `menu` with this text, or null.
+HMENU PopupNamed(HMENU menu, const std::string& text) {
+    for (int index = 0; index < ::GetMenuItemCount(menu); ++index) {
+        if (const HMENU popup = ::GetSubMenu(menu, index); popup && MenuText(menu, index) == text) {
+            return popup;
+        }
+    }
+    return nullptr;
+}
+
+void AppendCopies(HMENU from, HMENU to) {
+    for (int index = 0; index < ::GetMenuItemCount(from); ++index) {
+        const std::string text = MenuText(from, index);
+        if (const HMENU popup = ::GetSubMenu(from, index)) {
+            const HMENU copy = ::CreatePopupMenu();
+            AppendCopies(popup, copy);
+            ::AppendMenu(to, MF_POPUP, copy.id(), text.c_str());
+        } else {
+            ::AppendMenu(to, ::GetMenuState(from, static_cast<UINT>(index), MF_BYPOSITION),
+                         ::GetMenuItemID(from, index), text.c_str());
+        }
+    }
+}
+
 } // namespace
 
 CXTPMenuBar::~CXTPMenuBar() {
@@ -46,6 +78,8 @@ BOOL CXTPMenuBar::LoadMenuBar(UINT nIDMenu) {
         return FALSE;
     }
     if (m_menu) {
+        // The lent copies go with the menu.
+        m_lent.clear();
         ::DestroyMenu(m_menu);
     }
     m_menu = menu;
@@ -57,6 +91,7 @@ void CXTPMenuBar::ShowDocumentMenu(UINT nIDMenu) {
     if (nIDMenu == m_nIDDocumentMenu) {
         return;
     }
+    TakeBackLentItems();
     if (m_documentMenu) {
         ::DestroyMenu(m_documentMenu);
     }
@@ -71,6 +106,7 @@ void CXTPMenuBar::ShowDocumentMenu(UINT nIDMenu) {
 
 void CXTPMenuBar::BuildControls() {
     GetControls()->RemoveAll();
+    TakeBackLentItems();
     const int count = ::GetMenuItemCount(m_menu);
     const HMENU windowMenu = CMDIFrameWnd::GetWindowMenuPopup(m_menu);
     int windowPopup = 0;
@@ -79,21 +115,38 @@ void CXTPMenuBar::BuildControls() {
         ++windowPopup;
     }
     AddItems(m_menu, 0, windowPopup);
-    if (m_documentMenu) {
-        AddItems(m_documentMenu, 0, ::GetMenuItemCount(m_documentMenu));
-    }
+    AddDocumentItems();
     AddItems(m_menu, windowPopup, count);
     RecalcSiteLayout();
+}
+
+void CXTPMenuBar::AddDocumentItems() {
+    const int count = m_documentMenu ? ::GetMenuItemCount(m_documentMenu) : 0;
+    for (int index = 0; index < count; ++index) {
+        const HMENU popup = ::GetSubMenu(m_documentMenu, index);
+        const HMENU own = popup ? PopupNamed(m_menu, MenuText(m_documentMenu, index)) : nullptr;
+        if (!own) {
+            AddItems(m_documentMenu, index, index + 1);
+            continue;
+        }
+        m_lent.push_back({own, ::GetMenuItemCount(own)});
+        AppendCopies(popup, own);
+    }
+}
+
+void CXTPMenuBar::TakeBackLentItems() {
+    for (const LentItems& lent : m_lent) {
+        while (::GetMenuItemCount(lent.popup) > lent.ownItems) {
+            ::DeleteMenu(lent.popup, static_cast<UINT>(lent.ownItems), MF_BYPOSITION);
+        }
+    }
+    m_lent.clear();
 }
 
 void CXTPMenuBar::AddItems(HMENU menu, int first, int last) {
     CXTPControls& controls = *GetControls();
     for (int index = first; index < last; ++index) {
-        std::string text(static_cast<std::size_t>(::GetMenuString(menu, static_cast<UINT>(index),
-                                                                  nullptr, 0, MF_BYPOSITION)),
-                         '\0');
-        ::GetMenuString(menu, static_cast<UINT>(index), text.data(),
-                        static_cast<int>(text.size()) + 1, MF_BYPOSITION);
+        const std::string text = MenuText(menu, index);
         if (const HMENU popup = ::GetSubMenu(menu, index)) {
             controls.Add(xtpControlPopup, 0, CString(text.c_str()))->SetPopupMenu(popup);
         } else if (const UINT id = ::GetMenuItemID(menu, index); id != 0) {

@@ -117,9 +117,10 @@ std::vector<hb::afx::MenuResource> WindowMenus() {
                            {ID_RADIO_STOP, "S&top"},
                            {ID_RADIO_LOCK_OUT, "   Locked out"},
                            {ID_RADIO_TEMP_LOCK_OUT, "   Temp lock out"},
-                           {ID_RADIO_MINI_STATUS, "&Mini Status DIsplay"},
                            {ID_RADIO_UPLOAD_SCAN_LIST, "&Upload Scan List from Radio"},
-                           {ID_RADIO_GLOBAL_SETTINGS, "&Radio Global Settings"}})}},
+                           {ID_RADIO_GLOBAL_SETTINGS, "&Radio Global Settings"}}),
+          // Joins the main menu's "View" while a radio window is active.
+          Popup("&View", {{ID_RADIO_MINI_STATUS, "&Mini Status DIsplay"}})}},
         {IDR_CONTEXT_MENUS,
          {Popup("Scan List", {{ID_GRID_INSERT_ROW_BEFORE, "Insert new row &before"},
                               {ID_GRID_INSERT_ROW_AFTER, "Insert new row &after"}}),

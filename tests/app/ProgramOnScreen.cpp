@@ -90,4 +90,25 @@ bool ProgramOnScreen::GiveThePanelRoom(hb::testkit::XDriver::XId main, int maxim
            driver->WaitUntilPainted(main, kWait);
 }
 
+std::optional<hb::testkit::XDriver::XId>
+ProgramOnScreen::OpenMiniStatus(hb::testkit::XDriver::XId main, const std::string& menuPicture) {
+    driver->Click(main, kViewX, kMenuBarY);
+    const auto menu = driver->FindPopup(kWait);
+    EXPECT_TRUE(menu) << "the View menu did not drop down";
+    if (!menu || !driver->WaitUntilPainted(*menu, kWait)) {
+        return std::nullopt;
+    }
+    if (!menuPicture.empty()) {
+        EXPECT_TRUE(driver->Screenshot(*menu, hb::testkit::ArtefactPath(menuPicture)));
+    }
+    const int itemHeight = driver->Height(*menu) / kViewItemsWithRadio;
+    driver->Click(*menu, kFirstItemX, itemHeight * (kViewItemsWithRadio - 1) + itemHeight / 2);
+    const auto mini = driver->FindWindow("Receiver", kWait);
+    EXPECT_TRUE(mini) << "the mini status window did not open";
+    if (!mini || !driver->WaitUntilPainted(*mini, kWait)) {
+        return std::nullopt;
+    }
+    return mini;
+}
+
 } // namespace hb::apptest

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace hb::apptest {
 
@@ -46,6 +47,15 @@ protected:
     bool GiveThePanelRoom(hb::testkit::XDriver::XId main, int maximiseX = 466);
     static constexpr unsigned kRoomyWidth = 1000;
     static constexpr unsigned kRoomyHeight = 700;
+    // Where the menu bar shows "View", and how many items it drops while a radio window is
+    // active: the main window's own, then the radio window's "Mini Status DIsplay".
+    static constexpr int kViewX = 131;
+    static constexpr int kViewItemsWithRadio = 8;
+    // Opens the active radio window's mini status window from the View menu, whose picture goes
+    // to `menuPicture` when one is named; the window once painted, or nothing (the test fails
+    // too).
+    std::optional<hb::testkit::XDriver::XId> OpenMiniStatus(hb::testkit::XDriver::XId main,
+                                                            const std::string& menuPicture = "");
 
     std::unique_ptr<hb::testkit::XServer> server;
     std::unique_ptr<hb::testkit::XDriver> driver;

@@ -1,5 +1,6 @@
 // The instrument racks on a display of the test's own: the receiver, given a tone reader in its
-// settings, shows the tone panel in its radio window.
+// settings, shows the tone panel in its radio window, and its mini status window over the main
+// window.
 #include "ProgramOnScreen.h"
 #include "platform/testkit/TempFolder.h"
 #include "platform/testkit/xdriver/Artefacts.h"
@@ -40,7 +41,7 @@ protected:
     }
 };
 
-TEST_F(ProgramRacksOnScreenTest, TheReceiversWindowShowsItsTonePanel) {
+TEST_F(ProgramRacksOnScreenTest, TheReceiversWindowShowsItsTonePanelAndItsMiniStatusWindowOnTop) {
     ASSERT_TRUE(StartOnReceiversList());
     ASSERT_EQ(program.Finish(SIGTERM), 0) << program.Output();
     AddToneReader();
@@ -62,6 +63,12 @@ TEST_F(ProgramRacksOnScreenTest, TheReceiversWindowShowsItsTonePanel) {
     const auto name = driver->Pixels(*main, kReaderNameX, kReaderNameY, kReaderNameWidth, 10);
     EXPECT_GE(std::set<unsigned long>(name.begin(), name.end()).size(), 2u);
     EXPECT_TRUE(driver->Screenshot(*main, hb::testkit::ArtefactPath("program-tone-panel.png")));
+
+    // Its mini status window, from the View menu, stays over the main window.
+    const auto mini = OpenMiniStatus(*main);
+    ASSERT_TRUE(mini);
+    ASSERT_TRUE(driver->WaitUntilAbove(*mini, *main, kWait));
+    EXPECT_TRUE(driver->Screenshot(*mini, hb::testkit::ArtefactPath("program-mini-status.png")));
 }
 
 } // namespace

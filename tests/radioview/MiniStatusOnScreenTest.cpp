@@ -77,7 +77,7 @@ TEST_F(MiniStatusOnScreenTest, ItStaysOverTheMainWindowWithItsPanelPainted) {
             if (std::set<unsigned long>(pixels.begin(), pixels.end()).size() < 8) {
                 failure = "the panel is not painted";
             }
-            driver->Screenshot(*window, ArtefactPath("program-mini-status.png"));
+            driver->Screenshot(*window, ArtefactPath("mini-status-panel.png"));
         }
         done = true;
         PostMessage(top, WM_NULL, 0, 0);

@@ -54,6 +54,9 @@ TEST_F(ProgramResourcesTest, TheMainMenuHasItsSixMenusAndTheCommandsTheyCarry) {
 
     const HMENU radio = LoadMenu(AfxGetResourceHandle(), MAKEINTRESOURCE(IDR_RADIO));
     EXPECT_EQ(MenuText(GetSubMenu(radio, 0), 2), "   Locked out");
+    EXPECT_EQ(MenuText(radio, 1), "&View");
+    EXPECT_EQ(GetMenuItemID(GetSubMenu(radio, 1), 0), ID_RADIO_MINI_STATUS);
+    EXPECT_EQ(MenuText(GetSubMenu(radio, 1), 0), "&Mini Status DIsplay");
 }
 
 TEST_F(ProgramResourcesTest, TheAcceleratorsSendTheirCommands) {

@@ -201,6 +201,10 @@ TEST_F(ToolkitAppTest, TheActiveChildsDocumentMenuStandsBeforeTheWindowMenuWhile
     ASSERT_NE(first, nullptr);
     Pump();
     EXPECT_EQ(Captions(bar), (Strings{"&File", "&Tools", "&Doc", "&Window"}));
+    // Its "Tools" items join the bar's own, after them.
+    const HMENU tools = bar.GetControl(1)->GetPopupMenu();
+    ASSERT_EQ(::GetMenuItemCount(tools), 3);
+    EXPECT_EQ(::GetMenuItemID(tools, 2), kOrphanCommand);
     // Its commands take the route of every other command, to the active view first.
     hb::win::ExpectPopupMenu(kViewCommand);
     Click(bar.GetControl(2));
@@ -214,9 +218,11 @@ TEST_F(ToolkitAppTest, TheActiveChildsDocumentMenuStandsBeforeTheWindowMenuWhile
     second->OnCloseDocument();
     Pump();
     EXPECT_EQ(Captions(bar), (Strings{"&File", "&Tools", "&Doc", "&Window"}));
+    EXPECT_EQ(::GetMenuItemCount(tools), 3);
     first->OnCloseDocument();
     Pump();
     EXPECT_EQ(Captions(bar), own);
+    EXPECT_EQ(::GetMenuItemCount(bar.GetControl(1)->GetPopupMenu()), 2);
 }
 
 TEST_F(ToolkitAppTest, AQuickSecondClickOnTheMenuBarIsAClickLikeTheFirst) {
