@@ -26,6 +26,20 @@ protected:
     static constexpr int kTabY = 324;
     static constexpr unsigned kTabWidth = 70;
     static constexpr unsigned kTabHeight = 12;
+    // The keypad's Enter key, where the start's message box stood over the panel.
+    static constexpr int kEnterX = 248;
+    static constexpr int kEnterY = 286;
+    static constexpr unsigned kEnterWidth = 40;
+    static constexpr unsigned kEnterHeight = 12;
+
+    // Waits, when the main window's rectangle shows a single colour, until it shows its part.
+    void WaitForPart(hb::testkit::XDriver::XId main, int x, int y, unsigned width,
+                     unsigned height) {
+        const auto part = driver->Pixels(main, x, y, width, height);
+        if (std::set<unsigned long>(part.begin(), part.end()).size() < 2) {
+            ASSERT_TRUE(driver->WaitUntilChanged(main, x, y, width, height, part, kWait));
+        }
+    }
 
     // The settings the first start copied, with a type-12 tone reader beside the receiver.
     void AddToneReader() {
@@ -53,12 +67,10 @@ TEST_F(ProgramRacksOnScreenTest, TheReceiversWindowShowsItsTonePanelAndItsMiniSt
     const auto main = driver->FindWindow("Halbridge Pro - Receiver", kWait);
     ASSERT_TRUE(driver->WaitUntilGone(*box, kWait) && main) << program.Output();
     ASSERT_TRUE(driver->WaitUntilPainted(*main, kWait));
-    // The window paints in parts: the picture waits for the last tab's caption.
-    const auto tab = driver->Pixels(*main, kTabX, kTabY, kTabWidth, kTabHeight);
-    if (std::set<unsigned long>(tab.begin(), tab.end()).size() < 2) {
-        ASSERT_TRUE(
-            driver->WaitUntilChanged(*main, kTabX, kTabY, kTabWidth, kTabHeight, tab, kWait));
-    }
+    // The window paints in parts: the picture waits for the last tab's caption, and for what
+    // the box covered.
+    WaitForPart(*main, kTabX, kTabY, kTabWidth, kTabHeight);
+    WaitForPart(*main, kEnterX, kEnterY, kEnterWidth, kEnterHeight);
     // The reader's name on the panel: text on the display colour, not a blank strip.
     const auto name = driver->Pixels(*main, kReaderNameX, kReaderNameY, kReaderNameWidth, 10);
     EXPECT_GE(std::set<unsigned long>(name.begin(), name.end()).size(), 2u);

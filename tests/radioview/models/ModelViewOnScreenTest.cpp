@@ -100,6 +100,8 @@ TEST_F(ModelViewOnScreenTest, EachFormFamilyShowsItsPanelWhole) {
         {"CPCR1000View", "model-view-pcr.png"},   {"CR8500View", "model-view-r-series.png"},
         {"CNRD535View", "model-view-nrd535.png"},
     };
+    // Not the first start, whose Volume pane would cover the panels' left until it is put away.
+    UserValue("Settings", "DockingWindowsInit", 1);
     for (const auto& [name, picture] : families) {
         SCOPED_TRACE(name);
         CRadioView* panel = OpenModel<CRadioView>(name, kPcWithDsp);
