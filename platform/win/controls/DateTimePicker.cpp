@@ -27,6 +27,7 @@
 #include <array>
 #include <string>
 #include <utility>
+#include <vector>
 
 using namespace hb::win;
 using namespace hb::win::detail;
@@ -52,8 +53,11 @@ struct DatePickerState {
     std::array<COLORREF, 6> calendar{CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT,
                                      CLR_DEFAULT, CLR_DEFAULT, CLR_DEFAULT};
     bool dropped = false;
-    // The size of the field while the calendar is closed.
-    SIZE closed{};
+    // Where the control stands in its parent while the calendar is closed, how far into the
+    // open control its field lies, and the siblings that were above it.
+    RECT home{};
+    int fieldLeft = 0;
+    std::vector<HWND> above;
     // The month the open calendar shows.
     int shownYear = 2000;
     int shownMonth = 1;
@@ -83,7 +87,15 @@ bool Valid(const SYSTEMTIME& time) {
 }
 
 int FieldHeight(const DatePickerState& state) {
-    return static_cast<int>(state.closed.cy);
+    return static_cast<int>(state.home.bottom - state.home.top);
+}
+
+RECT FieldRect(HWND hwnd, const DatePickerState& state) {
+    if (!state.dropped) {
+        return ClientRectOf(hwnd);
+    }
+    return {state.fieldLeft, 0, state.fieldLeft + state.home.right - state.home.left,
+            FieldHeight(state)};
 }
 
 RECT CalendarRect(const DatePickerState& state) {
@@ -105,8 +117,7 @@ COLORREF TitleColor(const DatePickerState& state) {
 
 void PaintField(HWND hwnd, HDC hdc, const DatePickerState& state) {
     const bool enabled = IsWindowEnabled(hwnd);
-    RECT box = ClientRectOf(hwnd);
-    box.bottom = state.dropped ? FieldHeight(state) : box.bottom;
+    RECT box = FieldRect(hwnd, state);
     FillRect(hdc, &box, GetSysColorBrush(enabled ? COLOR_WINDOW : COLOR_BTNFACE));
     DrawEdge(hdc, &box, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
     RECT button = box;
@@ -169,15 +180,34 @@ void Paint(HWND hwnd, HDC hdc) {
     }
 }
 
+RECT RectInParent(HWND hwnd) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    MapWindowPoints(HWND{}, GetParent(hwnd), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// The control grows to hold the calendar below its field, moving left when the calendar would
+// pass its parent's right edge, and rises above its siblings so that none covers the calendar.
 void Drop(HWND hwnd, DatePickerState& state) {
-    const RECT client = ClientRectOf(hwnd);
-    state.closed = {client.right, client.bottom};
+    state.home = RectInParent(hwnd);
+    const int width = std::max<int>(state.home.right - state.home.left, kCalendarWidth);
+    const HWND parent = GetParent(hwnd);
+    const int left =
+        parent
+            ? std::max<int>(0, std::min<int>(state.home.left, ClientRectOf(parent).right - width))
+            : static_cast<int>(state.home.left);
+    state.fieldLeft = state.home.left - left;
     state.shownYear = state.time.wYear;
     state.shownMonth = state.time.wMonth;
     state.dropped = true;
-    // Above its neighbours, so that the calendar is not hidden under them.
-    SetWindowPos(hwnd, HWND_TOP, 0, 0, std::max<int>(client.right, kCalendarWidth),
-                 client.bottom + kCalendarHeight, SWP_NOMOVE | SWP_NOACTIVATE);
+    state.above.clear();
+    for (HWND next = GetWindow(hwnd, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT)) {
+        state.above.push_back(next);
+    }
+    BringWindowToTop(hwnd);
+    SetWindowPos(hwnd, HWND{}, left, state.home.top, width, FieldHeight(state) + kCalendarHeight,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
@@ -186,8 +216,14 @@ void CloseUp(HWND hwnd, DatePickerState& state) {
         return;
     }
     state.dropped = false;
-    SetWindowPos(hwnd, HWND{}, 0, 0, state.closed.cx, state.closed.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The siblings go back above it in their order, which is also the tab order.
+    for (HWND sibling : state.above) {
+        if (IsWindow(sibling)) {
+            BringWindowToTop(sibling);
+        }
+    }
+    SetWindowPos(hwnd, HWND{}, state.home.left, state.home.top, state.home.right - state.home.left,
+                 FieldHeight(state), SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd, nullptr, TRUE);
     NMHDR header{};
     NotifyParent(hwnd, DTN_CLOSEUP, header);

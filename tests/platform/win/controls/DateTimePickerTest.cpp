@@ -17,11 +17,12 @@ protected:
     DateTimePickerTest() {
         parent.On(WM_NOTIFY, [this](WPARAM, LPARAM lParam) -> LRESULT {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            EXPECT_EQ(header->idFrom, kId);
-            EXPECT_EQ(header->hwndFrom, picker);
+            EXPECT_EQ(header->code, DTN_CLOSEUP);
             SYSTEMTIME now{};
             SendMessage(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&now));
-            closings.push_back({header->code, now.wMonth, now.wDay});
+            if (header->hwndFrom == picker) {
+                closings.push_back({header->code, now.wMonth, now.wDay});
+            }
             return 0;
         });
         picker = Create(DATETIMEPICK_CLASS, "", 0, kId, {10, 10, 110, 32});
@@ -95,6 +96,39 @@ TEST_F(DateTimePickerTest, TheTitleArrowsChangeTheMonthShownAndKeysCloseAsItIs) 
     EXPECT_EQ(closings, (std::vector<Closing>{
                             {DTN_CLOSEUP, 1, 31}, {DTN_CLOSEUP, 1, 31}, {DTN_CLOSEUP, 1, 31}}))
         << "closing without a day keeps the date";
+}
+
+TEST_F(DateTimePickerTest, NearTheRightEdgeTheCalendarOpensLeftwardsAboveItsNeighbours) {
+    const HWND right = Create(DATETIMEPICK_CLASS, "", 0, kId + 1, {300, 10, 390, 32});
+    const HWND below = Create("Button", "Below", BS_PUSHBUTTON, 1, {300, 40, 390, 60});
+    const auto order = [this] {
+        std::vector<HWND> children;
+        for (HWND child = GetWindow(parent.hwnd(), GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            children.push_back(child);
+        }
+        return children;
+    };
+    const std::vector<HWND> before = order();
+    const auto placed = [right] {
+        RECT rect{};
+        GetWindowRect(right, &rect);
+        MapWindowPoints(HWND{}, GetParent(right), reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    SendMessage(right, WM_KEYDOWN, VK_F4, 0);
+    ASSERT_TRUE(hb::win::DatePickerDropped(right));
+    RECT client{};
+    GetClientRect(parent.hwnd(), &client);
+    EXPECT_EQ(placed().right, client.right) << "the calendar stays inside the parent";
+    EXPECT_EQ(order().back(), right) << "above the button it covers";
+    // The field keeps its place: a click on it closes the calendar.
+    Click(right, 300 - placed().left + 5, 5);
+    EXPECT_FALSE(hb::win::DatePickerDropped(right));
+    EXPECT_EQ(placed().left, 300);
+    EXPECT_EQ(placed().right, 390);
+    EXPECT_EQ(order(), before) << "the tab order is as it was";
+    EXPECT_TRUE(IsWindow(below));
 }
 
 TEST_F(DateTimePickerTest, TheCalendarTitleTakesTheColourSetForIt) {
