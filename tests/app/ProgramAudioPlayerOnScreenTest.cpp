@@ -46,6 +46,9 @@ constexpr int kPositionX = 460;
 constexpr int kPositionY = 183;
 constexpr unsigned kPositionWidth = 66;
 constexpr unsigned kPositionHeight = 14;
+// The "Current Index" tab.
+constexpr int kIndexTabX = 176;
+constexpr int kIndexTabY = 362;
 // The "From:" date picker, whose month calendar drops below it.
 constexpr int kFromX = 800;
 constexpr int kFromY = 145;
@@ -125,6 +128,15 @@ TEST_F(ProgramAudioPlayerOnScreenTest, APlayClickInTheCatalogPlaysThatSegment) {
                                          kPositionHeight, started, kWait))
         << "the position does not count";
     EXPECT_TRUE(driver->Screenshot(*main, ArtefactPath("program-audio-player.png")));
+
+    // The index lists the open file's segments, the one played selected.
+    const std::vector<unsigned long> catalogShown =
+        driver->Pixels(*main, kPlayCellX, kPlayCellY, kPositionWidth, kPositionHeight);
+    driver->Click(*main, kIndexTabX, kIndexTabY);
+    EXPECT_TRUE(driver->WaitUntilChanged(*main, kPlayCellX, kPlayCellY, kPositionWidth,
+                                         kPositionHeight, catalogShown, kWait))
+        << "the index does not show";
+    EXPECT_TRUE(driver->Screenshot(*main, ArtefactPath("program-audio-player-index.png")));
 
     // The date range's first day is chosen on a calendar that drops below its field.
     const std::vector<unsigned long> closed =
