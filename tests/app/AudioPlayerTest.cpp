@@ -28,6 +28,26 @@ namespace sim = hb::win::mm::sim;
 constexpr std::int64_t kNow = 1'800'000'000;
 constexpr std::uint8_t kPayload = 0x2A;
 
+// What the recording held when the player had answered the catalog's notice of an edit.
+struct EditNotice {
+    static inline WNDPROC previous = nullptr;
+    static inline std::string path;
+    static inline const CAudioFile* playing = nullptr;
+    static inline std::vector<std::string> subjects;
+
+    static LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        const LRESULT result = CallWindowProc(previous, hwnd, message, wParam, lParam);
+        if (message == WM_CATALOG_EDIT_FILE) {
+            CAudioFile file;
+            file.Open(path);
+            file.GotoPlaySegment(1);
+            subjects.push_back(file.CurrentHeader().get(wlseg::kDal).text(dal::kName1) +
+                               (playing->IsOpen() ? " (still open)" : " (let go)"));
+        }
+        return result;
+    }
+};
+
 class AudioPlayerTest : public ProgramTest {
 protected:
     AudioPlayerTest() {
@@ -179,7 +199,15 @@ TEST_F(AudioPlayerTest, AStaleOpenFileIsLetGoAndItsRowsHide) {
     ASSERT_TRUE(player.m_file.IsOpen());
 
     // An "Info" edit of the open file's row lets the file go before the header is written.
+    EditNotice::path = path;
+    EditNotice::playing = &player.m_file;
+    EditNotice::previous = reinterpret_cast<WNDPROC>(SetWindowLongPtr(
+        player.GetSafeHwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditNotice::Proc)));
     catalog.GetReportCtrl().EditCell(RowOf("155.0100"), 1, "Edited");
+    SetWindowLongPtr(player.GetSafeHwnd(), GWLP_WNDPROC,
+                     reinterpret_cast<LONG_PTR>(EditNotice::previous));
+    EXPECT_EQ(EditNotice::subjects, std::vector<std::string>{"Dispatch (let go)"})
+        << "let go while the header is not yet written";
     EXPECT_FALSE(player.m_file.IsOpen());
     EXPECT_EQ(app->GetProfileStringA("AudioPlayer", "RecordingFile", "unset"), "");
     EXPECT_EQ(Player()->m_indexView->GetGrid().GetNumberRows(), 0);
