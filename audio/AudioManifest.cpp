@@ -15,6 +15,7 @@
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
 #include "platform/win/sys/Files.h"
+#include "platform/win/sys/Paths.h"
 #include "resources/ResourceIds.h"
 
 #include <array>
@@ -71,6 +72,19 @@ constexpr std::array<ColumnLook, 9> kColumns = {{
 constexpr std::array<std::int64_t, 5> kScopeSpans = {86400, 172800, 604800, 2678400, 31536000};
 constexpr BYTE kScopeEverything = 5;
 constexpr BYTE kScopeWindow = 6;
+
+// The file's path with the documents folder taken off, for files in its subfolders too.
+CString ShownPath(const std::string& path) {
+    CString shown = path.c_str();
+    const CScanApp* app = CScanApp::GetScanApp();
+    if (!app) {
+        return shown;
+    }
+    app->RemoveDocPath(shown);
+    const std::string native = hb::win::NativePath(shown.str());
+    const std::string& folder = app->GetDocFolder().str();
+    return native.starts_with(folder) ? CString(native.substr(folder.size()).c_str()) : shown;
+}
 
 CString ColumnWidthEntry(int index) {
     char entry[32];
@@ -220,11 +234,7 @@ void CAudioManifest::ApplyFilter(BOOL force) {
         for (const auto& segment : file.segments) {
             CAudioManifestItem* row = RowOf(*segment);
             if (!row) {
-                CString shown = file.path.c_str();
-                if (CScanApp* app = CScanApp::GetScanApp()) {
-                    app->RemoveDocPath(shown);
-                }
-                row = new CAudioManifestItem(*segment, shown, index);
+                row = new CAudioManifestItem(*segment, ShownPath(file.path), index);
                 segment->row = m_wndReport.AddRecord(row)->GetIndex();
                 ++changes;
             }

@@ -127,8 +127,9 @@ void CAudioManifest::Rebuild() {
     if (app) {
         app->BusyPeriodStart(GetParentFrame(), kBusyId, kBusyTitle, kBusyText);
     }
+    // Kept apart from the stale flag: a file found unchanged is no change.
     for (CatalogFileEntry& file : m_files) {
-        file.stale = !file.removed;
+        file.unseen = !file.removed;
     }
     CString pattern = CString("*") + kExtension;
     if (app) {
@@ -137,7 +138,7 @@ void CAudioManifest::Rebuild() {
     int changes = ScanFolder(pattern);
     for (int index = 0; index < static_cast<int>(m_files.size()); ++index) {
         CatalogFileEntry& file = m_files[static_cast<std::size_t>(index)];
-        if (!file.stale || file.removed) {
+        if (!file.unseen) {
             continue;
         }
         ++changes;
@@ -149,6 +150,7 @@ void CAudioManifest::Rebuild() {
         }
         file.removed = true;
         file.stale = false;
+        file.unseen = false;
         file.path.clear();
     }
     if (app) {
@@ -178,8 +180,10 @@ int CAudioManifest::ScanFolder(const CString& pattern) {
 int CAudioManifest::AddRecordingFile(const FoundFile& found, const CString& path) {
     const int index = FileIndex(path, true, hb::win::FileTimeTicks(found.lastWrite));
     CatalogFileEntry& file = m_files[static_cast<std::size_t>(index)];
+    // A file that went stale shows its rows again.
     int changes = file.stale ? 1 : 0;
     file.stale = false;
+    file.unseen = false;
     if (found.size == file.size) {
         return changes;
     }

@@ -12,6 +12,8 @@
 #include "platform/win/controls/DateTimePick.h"
 #include "platform/win/core/Clock.h"
 
+#include <array>
+
 IMPLEMENT_DYNCREATE(CAudioPlayer, CAudioView)
 
 BEGIN_MESSAGE_MAP(CAudioPlayer, CAudioView)
@@ -40,6 +42,11 @@ constexpr COLORREF kFromTitle = 0x00C000;
 constexpr COLORREF kToTitle = 0x0000C0;
 constexpr LPCSTR kCatalogSection = "AudioManifest";
 constexpr int kLastSecondOfDay = 86399;
+constexpr UINT kMuteIcon = 26015;
+constexpr UINT kMutedIcon = 28504;
+// The player's own pictures of Stop, Pause, Play, Rewind, Forward, Back and End, in the order of
+// the view's transport buttons.
+constexpr std::array<UINT, 7> kTransportIcons{28520, 27421, 27420, 28517, 28516, 28519, 28518};
 
 constexpr const char* kScopes[] = {"One Day",  "Two Days",     "One Week",  "One Month",
                                    "One Year", "All Recorded", "Date Range"};
@@ -52,7 +59,13 @@ std::int64_t StartOfDay(const CTime& time) {
 
 } // namespace
 
-CAudioPlayer::CAudioPlayer() : CAudioView(kSection, "Audio Player", kForm) {}
+CAudioPlayer::CAudioPlayer() : CAudioView(kSection, "Audio Player", kForm) {
+    // The player only plays. Its logger reads the mode setting again at every role change, and
+    // the recorder's default of record mode would have it record into the file it plays.
+    if (CScanApp* app = CScanApp::GetScanApp()) {
+        app->WriteProfileInt(kSection, "Mode", kModePlay);
+    }
+}
 
 int CAudioPlayer::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     CWnd* parent = CWnd::FromHandle(lpCreateStruct->hwndParent);
@@ -80,6 +93,7 @@ void CAudioPlayer::OnInitialUpdate() {
     SetMonitorLine(app ? app->GetProfileIntA("Settings", "AudioPlayerSpeaker", kDefaultSpeaker)
                        : kDefaultSpeaker);
     CAudioView::OnInitialUpdate();
+    SetLargeIcons();
     SendDlgItemMessage(kFrom, DTM_SETMCCOLOR, MCSC_TITLEBK, kFromTitle);
     SendDlgItemMessage(kTo, DTM_SETMCCOLOR, MCSC_TITLEBK, kToTitle);
     FillLists();
@@ -95,6 +109,18 @@ void CAudioPlayer::OnInitialUpdate() {
     SelectValue(m_scopeBox, static_cast<DWORD_PTR>(scope), false);
     SelectValue(m_sortBox, static_cast<DWORD_PTR>(sort), false);
     UpdateData(FALSE);
+}
+
+void CAudioPlayer::SetLargeIcons() {
+    const CSize large(32, 32);
+    if (m_muteButton.GetSafeHwnd()) {
+        m_muteButton.SetIcon(large, kMuteIcon, kMutedIcon);
+    }
+    for (std::size_t i = 0; i < kTransportIcons.size(); ++i) {
+        if (m_transport[i].GetSafeHwnd()) {
+            m_transport[i].SetIcon(large, kTransportIcons[i]);
+        }
+    }
 }
 
 void CAudioPlayer::FillLists() {
@@ -150,6 +176,9 @@ void CAudioPlayer::ReleaseFile() {
         app->WriteProfileStringA(m_section.c_str(), "RecordingFile", "");
     }
     SetRole(role);
+    if (m_indexView) {
+        m_indexView->Reload();
+    }
 }
 
 bool CAudioPlayer::OpenFile(const CString& path) {
@@ -159,13 +188,10 @@ bool CAudioPlayer::OpenFile(const CString& path) {
         app->WriteProfileStringA(m_section.c_str(), "RecordingFile", path);
     }
     SetRole(role);
-    if (!m_file.IsOpen()) {
-        return false;
-    }
     if (m_indexView) {
         m_indexView->BindDocument(&m_file);
     }
-    return true;
+    return m_file.IsOpen();
 }
 
 LRESULT CAudioPlayer::OnPlayCatalogEntry(WPARAM wParam, LPARAM lParam) {
@@ -183,6 +209,9 @@ LRESULT CAudioPlayer::OnPlayCatalogEntry(WPARAM wParam, LPARAM lParam) {
     }
     // Our file goes to a segment by its number, which the catalog names with its offset.
     OnGotoSegment(catalog->m_playSegment, 255);
+    if (m_indexView && catalog->m_playSegment != 0) {
+        m_indexView->GetGrid().GotoRow(static_cast<long>(catalog->m_playSegment) - 1);
+    }
     return 0;
 }
 

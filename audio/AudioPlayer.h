@@ -59,6 +59,7 @@ private:
     // The file becomes the logger's; false when it cannot be opened.
     bool OpenFile(const CString& path);
     bool IsOpenFile(const char* path) const;
+    void SetLargeIcons();
     void FillLists();
     void SelectValue(CComboBox& box, DWORD_PTR value, bool lastWhenNone);
 };

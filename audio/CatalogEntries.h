@@ -35,6 +35,8 @@ struct CatalogFileEntry {
     // Where the last record read stands; 0 before the first reading.
     std::uint64_t lastRecord = 0;
     bool stale = false;
+    // Not yet found by the running rebuild's walk of the folders.
+    bool unseen = false;
     // The file went away; the slot stays so that row indices stay valid.
     bool removed = false;
     std::vector<std::unique_ptr<CatalogSegmentEntry>> segments;

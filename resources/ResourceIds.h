@@ -576,8 +576,8 @@ inline constexpr UINT IDC_MINI_ID_DISPLAY = 27819;
 // each (at rest, held down, focused): 27367 to 27385.
 inline constexpr UINT IDB_MINI_START = 27367;
 inline constexpr UINT IDB_MINI_LAST = 27385;
-// The recordings catalog's row images, and the cells it shows.
-inline constexpr UINT IDB_MANIFEST_ROWS = 27412;
+// The recordings catalog's row images: further cells of the radio selection's strip.
+inline constexpr UINT IDB_MANIFEST_ROWS = IDB_RADIO_SELECT;
 inline constexpr int IDB_MANIFEST_ROW_COUNT = 50;
 inline constexpr int IDB_MANIFEST_MARKED = 27;
 inline constexpr int IDB_MANIFEST_PLAY = 49;

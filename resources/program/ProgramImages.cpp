@@ -64,7 +64,7 @@ std::vector<hb::afx::IconResource> ProgramIcons() {
         {ID_SETTINGS_WINDOWS_VOLUME, "volume"},
         {ID_SETTINGS_WINDOWS_RECORDING, "recording-volume"},
         {IDI_AUDIO_FOLDER, "audio-folder"},
-        {IDI_PLAYER_MUTED, "mute"},
+        {IDI_PLAYER_MUTED, "muted"},
         {IDI_PLAYER_PLAY, "play"},
         {IDI_PLAYER_REWIND, "rewind"},
         {IDI_PLAYER_FORWARD, "forward"},
@@ -88,20 +88,29 @@ std::vector<hb::afx::IconResource> ProgramIcons() {
         icons.push_back({id, sizes, picture});
     }
     for (UINT n = 0; n < IDI_RADIO_COUNT; ++n) {
-        icons.push_back({IDI_RADIO_1 + n, sizes, "radio-" + std::to_string(n + 1)});
+        // Radio 4's icon is also the setup wizard's start-scanning picture, registered above.
+        if (IDI_RADIO_1 + n != IDI_START_SCANNING) {
+            icons.push_back({IDI_RADIO_1 + n, sizes, "radio-" + std::to_string(n + 1)});
+        }
     }
     return icons;
 }
 
 namespace {
 
-// The recordings catalog's row images, 16 pixels each: the mark of a marked segment at 27 and
-// the play button at 49; the other cells stay blank.
-hb::afx::BitmapResource ManifestRowBitmap() {
-    std::vector<std::string> cells(IDB_MANIFEST_ROW_COUNT);
+// One strip of 16-pixel row images. The radio selection list shows its first cells: a radio,
+// "Dial-Up", "Network", "Remote", "IEEE-488", "Cancel" and a Multi-Radio pair at the cells the list
+// uses. The recordings catalog shows the mark of a marked segment at 27 and the play button at 49;
+// the cells between stay blank.
+hb::afx::BitmapResource RowImageStrip() {
+    std::vector<std::string> cells{"radio-1",    "radio-2",        "network",       "dial-up",
+                                   "ieee-488",   "radio-3",        "radio-4",       "remote-radios",
+                                   "radio-5",    "radio-settings", "radio-control", "cancel",
+                                   "multi-radio"};
+    cells.resize(IDB_MANIFEST_ROW_COUNT);
     cells[IDB_MANIFEST_MARKED] = "recording-mark";
     cells[IDB_MANIFEST_PLAY] = "play";
-    return {IDB_MANIFEST_ROWS, 16 * IDB_MANIFEST_ROW_COUNT, 16, IDB_MANIFEST_ROW_COUNT, cells};
+    return {IDB_RADIO_SELECT, 16 * IDB_MANIFEST_ROW_COUNT, 16, IDB_MANIFEST_ROW_COUNT, cells};
 }
 
 } // namespace
@@ -118,15 +127,7 @@ std::vector<hb::afx::BitmapResource> ProgramBitmaps() {
           "scanner-manager", "volume", "recording-volume", "mute", "configuration", "help",
           "beep"}},
         {IDB_SPLASH, 601, 398, 1, {"splash"}},
-        // The rows of the radio selection list: a radio, "Dial-Up", "Network", "Remote",
-        // "IEEE-488", "Cancel" and a Multi-Radio pair at the cells the list uses.
-        {IDB_RADIO_SELECT,
-         208,
-         16,
-         13,
-         {"radio-1", "radio-2", "network", "dial-up", "ieee-488", "radio-3", "radio-4",
-          "remote-radios", "radio-5", "radio-settings", "radio-control", "cancel", "multi-radio"}},
-        ManifestRowBitmap(),
+        RowImageStrip(),
     };
 }
 

@@ -10,13 +10,20 @@
 #include "platform/tessary/audio/AudioFile.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
+#include "platform/toolkit/XTPReportDefines.h"
 #include "platform/win/core/Clock.h"
+#include "platform/win/gdi/Painting.h"
+#include "platform/win/sys/ChangeNotification.h"
+#include "resources/ResourceIds.h"
 #include "resources/program/ProgramResources.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -104,6 +111,46 @@ protected:
     }
     void Tick() { AdvanceAndPump(CAudioManifest::kTimerMs); }
 
+    // Adds a segment to a file that is already there, as a recorder going on would.
+    static wlseg Append(const std::string& path, const char* name, std::uint32_t mark = 0) {
+        CAudioFile file;
+        EXPECT_TRUE(file.Open(path));
+        dal record;
+        record.set(dal::kKind, 2);
+        record.set(dal::kState, 2);
+        record.set(dal::kFrequency, 162'000'000);
+        record.set(dal::kTime, static_cast<std::uint32_t>(kNow - 1));
+        record.setText(dal::kName1, name);
+        file.AppendSegment(record, mark);
+        const wlseg header = file.LastHeader();
+        file.Close();
+        return header;
+    }
+
+    // Changes a segment's subject in place; the file keeps its size.
+    static void Rename(const std::string& path, std::uint32_t segment, const char* name) {
+        CAudioFile file;
+        ASSERT_TRUE(file.Open(path));
+        ASSERT_TRUE(file.GotoPlaySegment(segment));
+        wlseg header = file.CurrentHeader();
+        dal record = header.get(wlseg::kDal);
+        record.setText(dal::kName1, name);
+        header.set(wlseg::kDal, record);
+        ASSERT_TRUE(file.SegmentHeaderWrite(header, CAudioFile::kWriteInPlace));
+        file.Close();
+    }
+
+    static dal StoredRecord(const std::string& path, std::uint32_t segment) {
+        CAudioFile file;
+        EXPECT_TRUE(file.Open(path));
+        EXPECT_TRUE(file.GotoPlaySegment(segment));
+        const dal record = file.CurrentHeader().get(wlseg::kDal);
+        file.Close();
+        return record;
+    }
+
+    bool Shows(const std::string& text) { return RowOf(text) >= 0; }
+
     CScanApp app{"Halbridge Pro"};
     std::string docs;
     hb::testkit::TestWindow frame;
@@ -134,8 +181,7 @@ TEST_F(AudioManifestTest, TheFirstRebuildListsEverySegmentWithTheDefaults) {
                   "[155.0100:]",
                   "1 | North | 2027/01/15 07:59:00 | 155.0100 |  |  | 0:01 | Rx1 | RX1_AUDIO.SWQ",
                   "[154.0000:]",
-                  "1 | Unit 7 | 2027/01/12 08:00:00 | 154.0000 |  |  | 0:01 | Rx1 | " + docs +
-                      "Police/rx2.swq",
+                  "1 | Unit 7 | 2027/01/12 08:00:00 | 154.0000 |  |  | 0:01 | Rx1 | Police/rx2.swq",
               }));
     EXPECT_EQ(
         app.BusyPeriodLog(),
@@ -192,25 +238,34 @@ TEST_F(AudioManifestTest, FilesComeGoAndComeBackWithoutDuplicates) {
     EXPECT_EQ(Records().size(), 2u);
 }
 
+TEST_F(AudioManifestTest, AnUnchangedRebuildChangesNothingAndAnUnchangedSizeIsNotReadAgain) {
+    const std::string path = Record("rx1.swq", {{.name = "One"}, {.name = "Two"}});
+    Record("Police/rx2.swq", {{.name = "Three"}});
+    Open();
+    const int populated = view->PopulateCount();
+    const std::vector<std::string> rows = Rows();
+    view->Rebuild();
+    EXPECT_EQ(view->PopulateCount(), populated) << "nothing was repopulated";
+    EXPECT_EQ(Rows(), rows);
+    Rename(path, 1, "Renamed");
+    view->Rebuild();
+    EXPECT_TRUE(Shows("| One |")) << "the size is unchanged, so the file is not read";
+    EXPECT_FALSE(Shows("Renamed"));
+}
+
 TEST_F(AudioManifestTest, GrownFilesReadOnlyTheirNewRecordsAndShrunkOnesReadAgain) {
     const std::string path = Record("rx1.swq", {{.name = "One"}});
     Open();
     const std::uint64_t first = view->Files()[0].lastRecord;
-    {
-        CAudioFile file;
-        ASSERT_TRUE(file.Open(path));
-        dal record;
-        record.set(dal::kKind, 2);
-        record.set(dal::kState, 2);
-        record.set(dal::kFrequency, 160'000'000);
-        record.set(dal::kTime, static_cast<std::uint32_t>(kNow - 5));
-        record.setText(dal::kName1, "Two");
-        file.AppendSegment(record, 0);
-        file.Close();
-    }
+    Append(path, "Two");
+    const CatalogSegmentEntry* kept = view->Files()[0].segments[0].get();
+    Rename(path, 1, "Changed behind");
     view->Rebuild();
     EXPECT_EQ(Records().size(), 2u);
     EXPECT_GT(view->Files()[0].lastRecord, first);
+    EXPECT_EQ(view->Files()[0].segments[0].get(), kept) << "the old entry is kept";
+    EXPECT_TRUE(Shows("| One |")) << "only the new record was read";
+    EXPECT_TRUE(Shows("| Two |"));
     // A file rewritten shorter is read from its first record again.
     Record("rx1.swq.tmp", {{.name = "Rewritten", .audioBytes = 10}});
     fs::rename(docs + "rx1.swq.tmp", path);
@@ -224,17 +279,7 @@ TEST_F(AudioManifestTest, ANotificationDuringPlaybackWaitsForThePlayerToStop) {
     const std::string path = Record("rx1.swq", {{.name = "One"}});
     Open();
     player->GetLogClient()->m_playState = CAudioLog::kPlayPlaying;
-    CAudioFile file;
-    ASSERT_TRUE(file.Open(path));
-    dal record;
-    record.set(dal::kKind, 2);
-    record.set(dal::kState, 2);
-    record.set(dal::kFrequency, 162'000'000);
-    record.set(dal::kTime, static_cast<std::uint32_t>(kNow - 1));
-    record.setText(dal::kName1, "Live");
-    file.AppendSegment(record, 1);
-    const wlseg header = file.LastHeader();
-    file.Close();
+    const wlseg header = Append(path, "Live", 1);
     view->NotifySegment(path.c_str(), &header, 0);
     view->NotifySegment(path.c_str(), nullptr, 0);
     EXPECT_EQ(view->QueuedNotifications(), 2u);
@@ -253,6 +298,84 @@ TEST_F(AudioManifestTest, ANotificationDuringPlaybackWaitsForThePlayerToStop) {
     EXPECT_NE(Rows()[static_cast<std::size_t>(live)].find("| Yes |"), std::string::npos);
     auto* row = static_cast<CAudioManifestItem*>(Report().GetRow(live)->GetRecord());
     EXPECT_EQ(row->Notes()->GetIconIndex(), 27);
+}
+
+TEST_F(AudioManifestTest, TheQueueIsReplayedOnlyInPlayStatesThatDoNotPlay) {
+    const std::string path = Record("rx1.swq", {{.name = "One"}});
+    Open();
+    for (const BYTE held : {CAudioLog::kPlayStarting, CAudioLog::kPlayPlaying}) {
+        player->GetLogClient()->m_playState = held;
+        view->NotifySegment(path.c_str(), nullptr, 0);
+        Tick();
+        EXPECT_EQ(view->QueuedNotifications(), 1u) << "held in state " << int{held};
+        player->GetLogClient()->m_playState = CAudioLog::kPlayStopped;
+        Tick();
+        view->NotifySegment(path.c_str(), CAudioManifest::kWholeFile, 0);
+    }
+    for (const BYTE state : {CAudioLog::kPlayStopped, CAudioLog::kPlayPaused,
+                             CAudioLog::kPlaySegmentEnd, CAudioLog::kPlayFileEnd}) {
+        player->GetLogClient()->m_playState = CAudioLog::kPlayPlaying;
+        const wlseg header = Append(path, "Queued");
+        view->NotifySegment(path.c_str(), &header, 0);
+        ASSERT_EQ(view->QueuedNotifications(), 1u);
+        player->GetLogClient()->m_playState = state;
+        Tick();
+        EXPECT_EQ(view->QueuedNotifications(), 0u) << "replayed in state " << int{state};
+    }
+    EXPECT_EQ(Records().size(), 5u) << "every queued segment listed once";
+}
+
+TEST_F(AudioManifestTest, ARecordPastTheNextOneLeavesTheRestForTheNextReading) {
+    const std::string path = Record("rx1.swq", {{.name = "One"}});
+    Open();
+    const std::uint64_t first = view->Files()[0].lastRecord;
+    Append(path, "Between");
+    const wlseg beyond = Append(path, "Beyond");
+    view->NotifySegment(path.c_str(), &beyond, 0);
+    EXPECT_TRUE(Shows("Beyond"));
+    EXPECT_FALSE(Shows("Between"));
+    EXPECT_EQ(view->Files()[0].lastRecord, first) << "the reading has not moved on";
+    view->Rebuild();
+    EXPECT_TRUE(Shows("Between"));
+    EXPECT_EQ(Records().size(), 3u) << "the notified record is not listed twice";
+    EXPECT_EQ(view->Files()[0].lastRecord, beyond.get(wlseg::kOwnOffset));
+}
+
+TEST_F(AudioManifestTest, ASignalledWatchRebuildsAndClosingFreesEveryRow) {
+    const std::string path = Record("rx1.swq", {{.name = "One"}});
+    Open();
+    Tick();
+    // A grown file changes no name in the folder: only the signal tells the catalog.
+    Append(path, "Grown");
+    Tick();
+    EXPECT_FALSE(Shows("Grown"));
+    hb::win::SignalChangeNotifications();
+    Tick();
+    Tick();
+    EXPECT_TRUE(Shows("Grown"));
+    EXPECT_GT(hb::toolkit::LiveRecordData(), 0u);
+    view->DestroyWindow();
+    view = nullptr;
+    EXPECT_EQ(hb::toolkit::LiveRecordData(), 0u);
+}
+
+TEST_F(AudioManifestTest, RowsShowTheMarkAndPlayImagesOfTheirStrip) {
+    const std::string path = Record("rx1.swq", {{.name = "One"}});
+    Open();
+    const wlseg marked = Append(path, "Marked", 1);
+    view->NotifySegment(path.c_str(), &marked, 0);
+    RedrawWindow(Report().GetSafeHwnd(), nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    std::vector<std::pair<int, std::string>> images;
+    for (const auto& record : hb::win::LastPaint(Report().GetSafeHwnd())) {
+        if (record.image.resourceId == IDB_MANIFEST_ROWS) {
+            images.emplace_back(record.image.cell, record.image.picture);
+        }
+    }
+    const auto drawn = [&](int cell, const std::string& picture) {
+        return std::ranges::count(images, std::pair{cell, picture});
+    };
+    EXPECT_EQ(drawn(49, "play"), 2) << "one Play image per row";
+    EXPECT_EQ(drawn(27, "recording-mark"), 1);
 }
 
 TEST_F(AudioManifestTest, APlayClickAsksThePlayerAndOtherColumnsDoNot) {
@@ -303,6 +426,71 @@ TEST_F(AudioManifestTest, AnInfoEditWritesTheHeaderAndAFailedOneRestoresTheCell)
     EXPECT_NE(Rows()[static_cast<std::size_t>(RowOf(std::string(50, 'n')))].find("155.0100"),
               std::string::npos);
     EXPECT_FALSE(fs::exists(path)) << "a failed edit makes no file";
+}
+
+TEST_F(AudioManifestTest, AFreqEditWritesTheFrequencyAfterThePlayerWasTold) {
+    const std::string path = Record("rx1.swq", {{.name = "Old name"}});
+    {
+        CAudioFile file;
+        ASSERT_TRUE(file.Open(path));
+        ASSERT_TRUE(file.GotoPlaySegment(1));
+        wlseg header = file.CurrentHeader();
+        dal record = header.get(wlseg::kDal);
+        record.setText(dal::kName2, "Second");
+        record.setText(dal::kName3, "Third");
+        header.set(wlseg::kDal, record);
+        ASSERT_TRUE(file.SegmentHeaderWrite(header, CAudioFile::kWriteInPlace));
+    }
+    Open();
+    std::vector<std::uint32_t> frequencyWhenTold;
+    playerWindow.On(WM_CATALOG_EDIT_FILE, [&](WPARAM, LPARAM) -> LRESULT {
+        frequencyWhenTold.push_back(StoredRecord(path, 1).get(dal::kFrequency));
+        return 0;
+    });
+    Report().EditCell(RowOf("Old name"), kFreqColumn, "300.5");
+    EXPECT_EQ(frequencyWhenTold, std::vector<std::uint32_t>{155'010'000u}) << "told before";
+    const dal written = StoredRecord(path, 1);
+    EXPECT_EQ(written.get(dal::kFrequency), 300'500'000u);
+    EXPECT_EQ(written.text(dal::kName1), "Old name, Second, Third");
+    const auto zeros = [](std::span<const std::uint8_t> bytes) {
+        return std::ranges::all_of(bytes, [](std::uint8_t b) { return b == 0; });
+    };
+    EXPECT_TRUE(zeros(written.view(dal::kName2)));
+    EXPECT_TRUE(zeros(written.view(dal::kName3))) << "all 50 bytes";
+    EXPECT_TRUE(Shows("300.5000"));
+}
+
+TEST_F(AudioManifestTest, AFailedSeekOrWriteRestoresTheCellAndBeeps) {
+    const std::string path = Record("rx1.swq", {{.name = "Kept"}});
+    Open();
+    std::uint64_t firstRecord = 0;
+    {
+        CAudioFile file;
+        ASSERT_TRUE(file.Open(path));
+        firstRecord = file.m_dataStart;
+    }
+    // No write may reach the file: the header cannot go back.
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit saved = limit;
+    limit.rlim_cur = 1;
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    ExpectBeeps(1);
+    Report().EditCell(RowOf("Kept"), kInfoColumn, "Not written");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_TRUE(Shows("Kept"));
+    EXPECT_FALSE(Shows("Not written"));
+    EXPECT_EQ(StoredRecord(path, 1).text(dal::kName1), "Kept");
+    EXPECT_EQ(Beeps().size(), 1u);
+
+    // The file was rewritten holding no segment: the edit finds none to go to.
+    fs::resize_file(path, firstRecord);
+    ExpectBeeps(2);
+    Report().EditCell(RowOf("Kept"), kFreqColumn, "300.5");
+    EXPECT_TRUE(Shows("155.0100"));
+    EXPECT_EQ(fs::file_size(path), firstRecord);
 }
 
 TEST_F(AudioManifestTest, AFileMadeInASubfolderAppearsThroughTheChangeWatch) {

@@ -193,13 +193,18 @@ BOOL CAudioFile::AppendAudio(const std::uint8_t* data, std::uint32_t bytes) {
 
 BOOL CAudioFile::MakeCurrent(std::uint32_t number) {
     wlseg header;
-    if (number == 0 || number > m_recordCount || !ReadHeaderAt(m_records[number - 1], header)) {
+    if (!ReadSegmentHeader(number, header)) {
         return FALSE;
     }
     m_current = header;
     m_currentRecord = number;
     m_currentOffset = m_records[number - 1] + wlseg::kSize;
     return TRUE;
+}
+
+BOOL CAudioFile::ReadSegmentHeader(std::uint32_t number, wlseg& header) const {
+    return IsOpen() && number != 0 && number <= m_recordCount &&
+           ReadHeaderAt(m_records[number - 1], header);
 }
 
 BOOL CAudioFile::NextRecord() {

@@ -51,6 +51,8 @@ public:
     BOOL PreviousRecord();
     // Makes a segment (1..count) current, its play position at the start of its audio.
     BOOL GotoPlaySegment(std::uint32_t number);
+    // The header of a segment (1..count) as the file holds it; the current segment stays.
+    BOOL ReadSegmentHeader(std::uint32_t number, wlseg& header) const;
     // Reads audio of the current segment from the play position; 0 at its end.
     std::uint32_t ReadAudio(std::uint8_t* data, std::uint32_t bytes);
     // Writes a segment's mark and channel record back to the record its own offset names; its

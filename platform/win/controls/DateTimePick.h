@@ -17,3 +17,12 @@ inline constexpr int MCSC_TITLEBK = 2;
 inline constexpr int MCSC_TITLETEXT = 3;
 inline constexpr int MCSC_MONTHBK = 4;
 inline constexpr int MCSC_TRAILINGTEXT = 5;
+
+namespace hb::win {
+
+// For tests: whether the picker's month calendar is open, and where in the picker the open
+// calendar shows a day of the month it shows.
+bool DatePickerDropped(HWND picker);
+POINT DatePickerDayPoint(HWND picker, int day);
+
+} // namespace hb::win

@@ -208,20 +208,11 @@ TEST_F(ComboBoxTest, TheEditOfADropDownReportsTypingAndWorksTheList) {
 TEST_F(ComboBoxTest, PaintsTheChoiceAndTheOpenListWithTheHighlightedRow) {
     const HWND combo = MakeCombo(CBS_DROPDOWNLIST);
     SendMessage(combo, CB_SETCURSEL, 3, 0);
-    const auto texts = [](const hb::win::DisplayList& list) {
-        std::vector<std::string> drawn;
-        for (const auto& record : list) {
-            if (record.op == DrawOp::DrawText) {
-                drawn.push_back(record.text);
-            }
-        }
-        return drawn;
-    };
-    EXPECT_EQ(texts(Painted(combo)), std::vector<std::string>{"LSB"});
+    EXPECT_EQ(DrawnTexts(Painted(combo)), std::vector<std::string>{"LSB"});
 
     SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
     const auto& open = Painted(combo);
-    EXPECT_EQ(texts(open), (std::vector<std::string>{"LSB", "FM", "AM", "USB", "LSB"}));
+    EXPECT_EQ(DrawnTexts(open), (std::vector<std::string>{"LSB", "FM", "AM", "USB", "LSB"}));
     const auto highlighted = std::find_if(open.begin(), open.end(), [](const auto& record) {
         return record.op == DrawOp::DrawText &&
                record.state.textColor == GetSysColor(COLOR_HIGHLIGHTTEXT);

@@ -3,6 +3,7 @@
 #include "platform/testkit/TestWindow.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 // A dialog-like parent that records the notifications its standard controls send it.
@@ -43,6 +44,16 @@ protected:
     static const hb::win::DisplayList& Painted(HWND hwnd) {
         RedrawWindow(hwnd, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return hb::win::LastPaint(hwnd);
+    }
+
+    static std::vector<std::string> DrawnTexts(const hb::win::DisplayList& list) {
+        std::vector<std::string> texts;
+        for (const auto& record : list) {
+            if (record.op == hb::win::DrawOp::DrawText) {
+                texts.push_back(record.text);
+            }
+        }
+        return texts;
     }
 
     static std::vector<hb::win::DrawOp> OpsOf(const hb::win::DisplayList& list) {

@@ -70,7 +70,7 @@ TEST_F(TooltipTest, TheOwnerIsAskedForTheTextOnlyAfterTheHoverDelay) {
     EXPECT_TRUE(IsWindowVisible(tip));
     RECT where;
     GetWindowRect(tip, &where);
-    EXPECT_EQ(where.left, 109); // under the mouse, sized to the text
+    EXPECT_EQ(where.left, 109);                  // under the mouse, sized to the text
     EXPECT_EQ(where.right - where.left, 40 + 8); // "Squelch" and the margins
     const auto painted = hb::win::PaintWindowTree(tip);
     EXPECT_EQ(painted.at(0).list.back().text, "Squelch");
