@@ -180,7 +180,6 @@ private:
             clock.SetTime(time);
         }
     }
-    bool Held() const { return m_mode == kModePlay && m_playState == kPlayHeld; }
     void ShowMessage(const CString& text);
     void ShowStateLamp();
     void WriteInt(const char* entry, int value) const;

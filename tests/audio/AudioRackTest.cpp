@@ -1,6 +1,8 @@
 #include "audio/AudioRack.h"
 
 #include "audio/AudioRackRules.h"
+#include "platform/afx/CClientDC.h"
+#include "platform/instruments/Dispids.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/audio/Mixer.h"
 #include "platform/testkit/PlatformTest.h"
@@ -13,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <type_traits>
+#include <variant>
 
 namespace {
 
@@ -30,6 +34,19 @@ dal WithId(std::uint8_t kind, std::uint32_t id, std::uint8_t sizeCode = 0) {
     user.set(hb::records::UserId::kSizeCode, sizeCode);
     record.set(dal::kUserId, user);
     return record;
+}
+
+// A colour or number property read back whatever alternative it is stored in.
+long Number(const hb::afx::Value& value) {
+    return std::visit(
+        [](const auto& v) -> long {
+            if constexpr (std::is_arithmetic_v<std::decay_t<decltype(v)>>) {
+                return static_cast<long>(v);
+            } else {
+                return -1;
+            }
+        },
+        value);
 }
 
 TEST(AudioRackRulesTest, TheIdDisplayFollowsTheKindOfTheId) {
@@ -183,6 +200,51 @@ TEST_F(AudioRackTest, ASeekWithChainOnSkipsOffChannelRecordsAndHoldPausesTheOutp
     EXPECT_EQ(rack.m_playState, CAudioLog::kPlayPlaying);
     Ticks(1);
     EXPECT_FALSE(rack.m_outputPaused) << "the output goes on at the next tick";
+}
+
+TEST_F(AudioRackTest, TheBarTakesTheSchemesColoursAndTheModeSwitchNamesItsPositionsByRole) {
+    hb::tessary::NamedColors& colors = app.Colors();
+    colors.control = 0x123456;
+    colors.segmentForeground = 0x00AA00;
+    colors.segmentBackground = 0x101010;
+    colors.panelText = 0x00EEFF;
+    colors.staticText = 0x333333;
+    DeclareCard();
+    ASSERT_TRUE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
+
+    namespace ids = hb::instruments;
+    EXPECT_EQ(Number(rack.m_modeSwitch.GetProperty(ids::switchSlider::kBackGroundColor)), 0x123456);
+    EXPECT_EQ(Number(rack.m_invertModeSwitch.GetProperty(ids::switchSlider::kBackGroundColor)),
+              0x123456);
+    EXPECT_EQ(rack.m_volumeKnob.GetBackGroundColor(), 0x123456u);
+    EXPECT_EQ(rack.m_invertFrequencyKnob.GetBackGroundColor(), 0x123456u);
+    EXPECT_EQ(rack.m_label.GetBackGroundColor(), 0x123456u);
+    EXPECT_EQ(Number(rack.m_clock.GetProperty(ids::sevenSegmentClock::kSegmentColor)), 0x00AA00);
+    EXPECT_EQ(rack.m_frequency.GetSegmentColor(), 0x00AA00u);
+    EXPECT_EQ(rack.m_id.GetBackGroundColor(), 0x101010u);
+    EXPECT_EQ(rack.m_position.GetSegmentColor(), 0x00AA00u);
+    EXPECT_EQ(rack.m_year.GetBackGroundColor(), 0x101010u);
+    EXPECT_EQ(rack.m_settingsButton.GetIconSize(), CSize(16, 16));
+    EXPECT_NE(rack.m_settingsButton.GetButtonIcon(), HICON{});
+
+    // The message on black in the panel text colour; other statics in the text colour.
+    CClientDC dc(&rack);
+    const auto ask = [&](HWND control) {
+        rack.SendMessage(WM_CTLCOLORSTATIC, static_cast<WPARAM>(dc.m_hDC.id()),
+                         hb::win::ParamFromHwnd(control));
+        return dc.GetTextColor();
+    };
+    EXPECT_EQ(ask(rack.GetDlgItem(26017)->m_hWnd), 0x00EEFFu);
+    EXPECT_EQ(dc.GetBkColor(), 0u);
+    EXPECT_EQ(ask(rack.GetDlgItem(26014)->m_hWnd), 0x333333u);
+
+    rack.UpdateStatus();
+    EXPECT_EQ(rack.m_modeSwitch.GetPositionCaption(0), "Off");
+    EXPECT_EQ(rack.m_modeSwitch.GetPositionCaption(1), "Rec");
+    EXPECT_EQ(rack.m_modeSwitch.GetPositionCaption(2), "Play");
+    rack.m_role = 2;
+    rack.UpdateStatus();
+    EXPECT_EQ(rack.m_modeSwitch.GetPositionCaption(1), "Live");
 }
 
 } // namespace
