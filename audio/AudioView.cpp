@@ -277,6 +277,9 @@ void CAudioView::OnInitialUpdate() {
     UpdateIndicators(1, m_muted || al_monitor_master_mute ? 1 : 0);
     UpdateIndicators(9, Rounded(m_volume * 100));
     UpdateIndicators(4, m_file.IsOpen() ? 1 : 0);
+    // The rig sets the logger's role, and with it the mode, before the view's first update: the
+    // mode switch shows that mode rather than Off.
+    UpdateStatus();
     // The file state's text would hide why nothing records.
     if (noSoundCard) {
         ShowMessage(kNoSoundCard);
