@@ -35,6 +35,7 @@ constexpr UINT kSkip = 26013;
 constexpr UINT kMute = 26015;
 constexpr UINT kChain = 26016;
 constexpr UINT kPresets = 28696;
+constexpr std::array<UINT, 3> kPlainButtons{28697, 28698, 30068};
 struct IconButton {
     UINT id;
     UINT icon;
@@ -193,6 +194,9 @@ void CAudioView::DoDataExchange(CDataExchange* pDX) {
     }
     for (std::size_t i = 0; i < kIdKindLamps.size(); ++i) {
         DDX_ControlIfPresent(pDX, static_cast<int>(kIdKindLamps[i]), m_idKindLamps[i]);
+    }
+    for (std::size_t i = 0; i < kPlainButtons.size(); ++i) {
+        DDX_ControlIfPresent(pDX, static_cast<int>(kPlainButtons[i]), m_plainButtons[i]);
     }
     if (GetDlgItem(kMessage)) {
         DDX_Text(pDX, kMessage, m_message);

@@ -123,7 +123,7 @@ Controls Inversion() {
             Hidden(ModeBox(IDC_AUDIO_PRESETS, {426, 104, 62, 12})),
             Hidden(SpinButton(IDC_AUDIO_PRESET_SPIN, {490, 104, 10, 12})),
             Hidden(PushButton(IDC_AUDIO_PRESET_ADD, "Add", {426, 120, 30, 12})),
-            Hidden(PushButton(IDC_AUDIO_PRESET_REMOVE, "Remove", {458, 120, 30, 12})),
+            Hidden(PushButton(IDC_AUDIO_PRESET_REMOVE, "Remove", {458, 120, 36, 12})),
             Hidden(Text(IDC_AUDIO_INVERSION_MODES, "Off On Auto", {384, 132, 44, 8})),
             Hidden(Text(IDC_AUDIO_PRESET_TITLE, "Presets", {504, 106, 34, 8}))};
 }

@@ -350,6 +350,22 @@ TEST_F(AudioLogTest, EraseAndZeroizeAskFirstThenEmptyTheFile) {
     EXPECT_EQ(log.updates.front(), "segment " + path + " null 4294967295");
 }
 
+TEST_F(AudioLogTest, TheStoredVoiceInversionComesBackWithTheRole) {
+    log.SetRole(1);
+    EXPECT_DOUBLE_EQ(log.m_invertFrequency, 0) << "nothing stored, nothing changes";
+    EXPECT_TRUE(std::ranges::none_of(log.updates, [](const std::string& update) {
+        return update.starts_with("indicator 10") || update.starts_with("indicator 11");
+    }));
+    app.WriteProfileInt(kSection, "InvertFreq", 3496);
+    app.WriteProfileInt(kSection, "InvertMode", 2);
+    log.updates.clear();
+    log.SetRole(1);
+    EXPECT_DOUBLE_EQ(log.m_invertFrequency, 3496);
+    EXPECT_EQ(log.m_invertMode, 2);
+    EXPECT_EQ((std::vector<std::string>{log.updates.begin(), log.updates.begin() + 2}),
+              (std::vector<std::string>{"indicator 10=3496", "indicator 11=2"}));
+}
+
 TEST_F(AudioLogTest, AnEraseThatCannotWriteTheFileSaysSoAndReportsNoEmptyFile) {
     DeclareCard();
     UseFile();
