@@ -277,9 +277,13 @@ void CAudioRack::UpdatePosition() {
                                                         dataStart - kSegmentHeaderBytes));
             m_index.SetValue(static_cast<long>(m_file.m_recordCount));
         } else {
-            m_index.SetValue(static_cast<long>(m_file.m_currentRecord));
+            // The file is read ahead of the output: the counters follow what is heard.
+            std::uint32_t record = m_file.m_currentRecord;
+            std::uint64_t offset = m_file.m_currentOffset;
+            HeardPosition(record, offset);
+            m_index.SetValue(static_cast<long>(record));
             const std::int64_t position =
-                static_cast<std::int64_t>(m_file.m_currentOffset) - dataStart - kSegmentHeaderBytes;
+                static_cast<std::int64_t>(offset) - dataStart - kSegmentHeaderBytes;
             if (!hb::audio::PlaybackHeld(*this)) {
                 m_position.SetValue(hb::audio::CounterValue(position));
             }

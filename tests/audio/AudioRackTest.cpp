@@ -202,6 +202,32 @@ TEST_F(AudioRackTest, ASeekWithChainOnSkipsOffChannelRecordsAndHoldPausesTheOutp
     EXPECT_FALSE(rack.m_outputPaused) << "the output goes on at the next tick";
 }
 
+TEST_F(AudioRackTest, WhilePlayingTheCountersFollowWhatTheOutputPlays) {
+    DeclareCard();
+    app.WriteProfileStringA(kSection, "RecordingFile", path.c_str());
+    ASSERT_TRUE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
+    rack.SetRole(1);
+    rack.SetMode(CAudioLog::kModeRecord);
+    for (const std::uint32_t hz : {155'010'000u, 460'125'000u, 155'010'000u}) {
+        const dal record = ChannelRecord("Ch", hz);
+        rack.ProcessRequest(2, &record, 0);
+        Ticks(1);
+    }
+    rack.ProcessRequest(1, nullptr, 0);
+    ASSERT_EQ(rack.SetMode(CAudioLog::kModePlay), 0);
+    rack.UpdatePosition();
+    EXPECT_GT(rack.m_file.m_currentRecord, 1u) << "the file is read ahead of the output";
+    EXPECT_EQ(rack.m_index.GetValue(), 1);
+    // The output plays 8,000 two-byte samples a second: 400 bytes in 25 ms.
+    AdvanceAndPump(50);
+    rack.UpdatePosition();
+    const long played = rack.m_position.GetValue();
+    AdvanceAndPump(25);
+    rack.UpdatePosition();
+    EXPECT_EQ(rack.m_position.GetValue(), played + 400);
+    EXPECT_EQ(rack.m_index.GetValue(), 1);
+}
+
 TEST_F(AudioRackTest, TheBarTakesTheSchemesColoursAndTheModeSwitchNamesItsPositionsByRole) {
     hb::tessary::NamedColors& colors = app.Colors();
     colors.control = 0x123456;
