@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <type_traits>
 #include <variant>
@@ -115,6 +116,20 @@ protected:
             AdvanceAndPump(100);
         }
     }
+    // The bar on the card, recording one segment on each channel in turn, `ticks` ticks each.
+    void Record(std::initializer_list<std::uint32_t> channels, int ticks) {
+        DeclareCard();
+        app.WriteProfileStringA(kSection, "RecordingFile", path.c_str());
+        ASSERT_TRUE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
+        rack.SetRole(1);
+        rack.SetMode(CAudioLog::kModeRecord);
+        for (const std::uint32_t hz : channels) {
+            const dal record = ChannelRecord("Ch", hz);
+            rack.ProcessRequest(2, &record, 0);
+            Ticks(ticks);
+        }
+        rack.ProcessRequest(1, nullptr, 0);
+    }
 
     CScanApp app{"Halbridge Pro"};
     hb::testkit::TestWindow frame;
@@ -171,17 +186,7 @@ TEST_F(AudioRackTest, ARefusedModePutsTheSwitchBackAndRecordingWithoutALineWarns
 }
 
 TEST_F(AudioRackTest, ASeekWithChainOnSkipsOffChannelRecordsAndHoldPausesTheOutput) {
-    DeclareCard();
-    app.WriteProfileStringA(kSection, "RecordingFile", path.c_str());
-    ASSERT_TRUE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
-    rack.SetRole(1);
-    rack.SetMode(CAudioLog::kModeRecord);
-    for (const std::uint32_t hz : {155'010'000u, 460'125'000u, 155'010'000u, 155'010'000u}) {
-        const dal record = ChannelRecord("Ch", hz);
-        rack.ProcessRequest(2, &record, 0);
-        Ticks(2);
-    }
-    rack.ProcessRequest(1, nullptr, 0);
+    Record({155'010'000u, 460'125'000u, 155'010'000u, 155'010'000u}, 2);
     ASSERT_EQ(rack.m_file.m_recordCount, 4u);
     ASSERT_EQ(rack.SetMode(CAudioLog::kModePlay), 0);
     rack.OnStopButton();
@@ -203,17 +208,7 @@ TEST_F(AudioRackTest, ASeekWithChainOnSkipsOffChannelRecordsAndHoldPausesTheOutp
 }
 
 TEST_F(AudioRackTest, WhilePlayingTheCountersFollowWhatTheOutputPlays) {
-    DeclareCard();
-    app.WriteProfileStringA(kSection, "RecordingFile", path.c_str());
-    ASSERT_TRUE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
-    rack.SetRole(1);
-    rack.SetMode(CAudioLog::kModeRecord);
-    for (const std::uint32_t hz : {155'010'000u, 460'125'000u, 155'010'000u}) {
-        const dal record = ChannelRecord("Ch", hz);
-        rack.ProcessRequest(2, &record, 0);
-        Ticks(1);
-    }
-    rack.ProcessRequest(1, nullptr, 0);
+    Record({155'010'000u, 460'125'000u, 155'010'000u}, 1);
     ASSERT_EQ(rack.SetMode(CAudioLog::kModePlay), 0);
     rack.UpdatePosition();
     EXPECT_GT(rack.m_file.m_currentRecord, 1u) << "the file is read ahead of the output";
