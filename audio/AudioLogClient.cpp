@@ -14,7 +14,6 @@
 #include "radioview/RadioView.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 using hb::records::DeviceStatus;
@@ -41,24 +40,22 @@ void CopyNames(dal& to, const dal& from) {
     std::ranges::copy(from.view(dal::kName3), to.view(dal::kName3).begin());
 }
 
-// Engine states of an active channel; 6 and 27 only while the two counters stay close.
-enum class Activity { Active, Idle, IdleLost, IdleOwnTime };
+// Engine states of an active channel. The signal states 6 and 27 count always: the second
+// counter a stale signal was once told by shares its bytes with the current channel's delay, so
+// comparing it with the step counter would drop calls once the engine has run 500 steps.
+enum class Activity { Active, Idle, IdleLost };
 
 Activity EngineActivity(const EngineStatus& status) {
     const std::uint8_t state = status.get(EngineStatus::kState);
     switch (state) {
     case 5:
+    case 6:
     case 8:
     case 26:
+    case 27:
         return Activity::Active;
     case 7:
         return status.get(EngineStatus::kHoldByte) != 0 ? Activity::Active : Activity::Idle;
-    case 6:
-    case 27: {
-        const int gap = std::abs(int{status.get(EngineStatus::kCounter)} -
-                                 int{status.get(EngineStatus::kCounter2)});
-        return gap < 500 ? Activity::Active : Activity::IdleOwnTime;
-    }
     default:
         break;
     }
@@ -210,7 +207,7 @@ void CAudioLogClient::OnEngineStatus(CRig* rig, const dal* channel, const BYTE* 
     if (m_channelState != kIdle && m_loggedRig && m_loggedRig != rig) {
         return;
     }
-    std::uint64_t time = GetLongTimeNow();
+    const std::uint64_t time = GetLongTimeNow();
     if (!rig || !channel || !statusBytes) {
         m_record.clear();
         EndChannel(time);
@@ -229,9 +226,7 @@ void CAudioLogClient::OnEngineStatus(CRig* rig, const dal* channel, const BYTE* 
     TakeRadioName(rig);
 
     const Activity state = EngineActivity(status);
-    if (state == Activity::IdleOwnTime) {
-        time = status.get(EngineStatus::kTime);
-    } else if (state == Activity::IdleLost) {
+    if (state == Activity::IdleLost) {
         m_lastKey = 0;
     }
     if (!Segmenting(activity) || state != Activity::Active) {

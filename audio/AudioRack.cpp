@@ -2,22 +2,18 @@
 
 #include "app/rig/Rig.h"
 #include "audio/AudioRackRules.h"
+#include "audio/LoggerControls.h"
 #include "platform/afx/CDC.h"
 #include "platform/afx/CWinApp.h"
 #include "platform/afx/Ddx.h"
 #include "platform/afx/EventSinkMap.h"
 #include "platform/instruments/Dispids.h"
 #include "platform/tessary/app/ScanApp.h"
-#include "platform/tessary/model/Format.h"
-#include "platform/tessary/model/TimeFunctions.h"
 #include "platform/win/core/Hooks.h"
-#include "platform/win/core/MessageBox.h"
 #include "platform/win/gdi/Objects.h"
-#include "platform/win/mm/Wave.h"
 #include "platform/win/sys/Paths.h"
 
 #include <algorithm>
-#include <ctime>
 
 IMPLEMENT_DYNAMIC(CAudioRack, CRack)
 
@@ -47,6 +43,8 @@ constexpr UINT kLabel = 26036;
 constexpr UINT kVolume = 26043;
 constexpr UINT kInvertFrequency = 26045;
 constexpr UINT kInvertMode = 26044;
+constexpr UINT kSettings = 26046;
+constexpr UINT kSettingsIcon = 28145;
 constexpr UINT kCtlColorStatic = 6;
 // The header ahead of the audio of the first segment.
 constexpr std::int64_t kSegmentHeaderBytes = 281;
@@ -123,6 +121,7 @@ void CAudioRack::DoDataExchange(CDataExchange* pDX) {
     DDX_ControlIfPresent(pDX, kVolume, m_volumeKnob);
     DDX_ControlIfPresent(pDX, kInvertFrequency, m_invertFrequencyKnob);
     DDX_ControlIfPresent(pDX, kInvertMode, m_invertModeSwitch);
+    DDX_ControlIfPresent(pDX, kSettings, m_settingsButton);
     if (GetDlgItem(kMessage)) {
         DDX_Text(pDX, kMessage, m_message);
     }
@@ -139,10 +138,47 @@ BOOL CAudioRack::Create(CWnd* parent, UINT templateId, UINT style) {
         return FALSE;
     }
     SetTimer(kTimerId, kTimerMs, nullptr);
+    ApplyColors();
+    if (Present(m_settingsButton)) {
+        m_settingsButton.SetIcon(CSize(16, 16), kSettingsIcon);
+    }
     UpdateIndicators(1, m_muted || al_monitor_master_mute ? 1 : 0);
     UpdateIndicators(9, static_cast<int>(m_volume * 100));
     UpdateIndicators(4, m_file.IsOpen() ? 1 : 0);
     return TRUE;
+}
+
+void CAudioRack::ApplyColors() {
+    const CScanApp* app = CScanApp::GetScanApp();
+    if (!app) {
+        return;
+    }
+    const COLORREF control = app->Colors().control;
+    for (CiSwitchSliderX* slider : {&m_modeSwitch, &m_invertModeSwitch}) {
+        if (Present(*slider)) {
+            slider->SetProperty(hb::instruments::switchSlider::kBackGroundColor, control);
+        }
+    }
+    for (CiKnobX* knob : {&m_volumeKnob, &m_invertFrequencyKnob}) {
+        if (Present(*knob)) {
+            knob->SetBackGroundColor(control);
+        }
+    }
+    if (Present(m_label)) {
+        m_label.SetBackGroundColor(control);
+    }
+    const COLORREF segments = app->Colors().segmentForeground;
+    const COLORREF background = app->Colors().segmentBackground;
+    m_clock.SetProperty(hb::instruments::sevenSegmentClock::kSegmentColor, segments);
+    m_clock.SetProperty(hb::instruments::sevenSegmentClock::kBackGroundColor, background);
+    for (CiSevenSegmentAnalogX* display : {&m_frequency, &m_id}) {
+        display->SetSegmentColor(segments);
+        display->SetBackGroundColor(background);
+    }
+    for (CiSevenSegmentIntegerX* display : {&m_day, &m_year, &m_month, &m_index, &m_position}) {
+        display->SetSegmentColor(segments);
+        display->SetBackGroundColor(background);
+    }
 }
 
 int CAudioRack::SetRole(int role) {
@@ -167,13 +203,17 @@ void CAudioRack::OnTimer(UINT_PTR) {
 
 HBRUSH CAudioRack::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) {
     HBRUSH brush = CRack::OnCtlColor(pDC, pWnd, nCtlColor);
+    const CScanApp* app = CScanApp::GetScanApp();
+    if (!app) {
+        return brush;
+    }
     if (pWnd && pWnd->GetDlgCtrlID() == static_cast<int>(kMessage)) {
         pDC->SetBkColor(0);
-        pDC->SetTextColor(0x00FFFF);
+        pDC->SetTextColor(app->Colors().panelText);
         return static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
     }
     if (nCtlColor == kCtlColorStatic) {
-        pDC->SetTextColor(0);
+        pDC->SetTextColor(app->Colors().staticText);
     }
     return brush;
 }
@@ -208,16 +248,9 @@ void CAudioRack::ShowMessage(const CString& text) {
 }
 
 void CAudioRack::ShowStateLamp() {
-    if (!Present(m_stateLamp)) {
-        return;
+    if (Present(m_stateLamp)) {
+        hb::audio::ShowStateLamp(m_stateLamp, *this);
     }
-    const hb::audio::LampLook look = hb::audio::StateLamp(m_state, m_recording != 0);
-    if (look.known) {
-        m_stateLamp.SetCaption(look.caption.c_str());
-        m_stateLamp.SetActiveColor(look.lamp);
-        m_stateLamp.SetCaptionColor(look.text);
-    }
-    m_stateLamp.SetActive(TRUE);
 }
 
 void CAudioRack::UpdateStatus() {
@@ -227,6 +260,10 @@ void CAudioRack::UpdateStatus() {
     }
     if (Present(m_modeSwitch)) {
         m_modeSwitch.SetPosition(m_mode);
+        const char* const captions[] = {"Off", m_role == 2 ? "Live" : "Rec", "Play"};
+        for (long position = 0; position < 3; ++position) {
+            m_modeSwitch.SetPositionCaption(position, captions[position]);
+        }
     }
     CAudioLogClient::UpdateStatus();
 }
@@ -240,10 +277,14 @@ void CAudioRack::UpdatePosition() {
                                                         dataStart - kSegmentHeaderBytes));
             m_index.SetValue(static_cast<long>(m_file.m_recordCount));
         } else {
-            m_index.SetValue(static_cast<long>(m_file.m_currentRecord));
+            // The file is read ahead of the output: the counters follow what is heard.
+            std::uint32_t record = m_file.m_currentRecord;
+            std::uint64_t offset = m_file.m_currentOffset;
+            HeardPosition(record, offset);
+            m_index.SetValue(static_cast<long>(record));
             const std::int64_t position =
-                static_cast<std::int64_t>(m_file.m_currentOffset) - dataStart - kSegmentHeaderBytes;
-            if (!Held()) {
+                static_cast<std::int64_t>(offset) - dataStart - kSegmentHeaderBytes;
+            if (!hb::audio::PlaybackHeld(*this)) {
                 m_position.SetValue(hb::audio::CounterValue(position));
             }
             if (m_mode == kModePlay && Present(m_positionSlider)) {
@@ -259,20 +300,8 @@ void CAudioRack::UpdatePosition() {
 }
 
 void CAudioRack::UpdateTime(std::uint32_t time, int n) {
-    if (Present(m_clock) && !Held()) {
-        std::tm local{};
-        if (time == 0) {
-            m_clock.SetTime(0);
-            m_year.SetValue(0);
-            m_month.SetValue(0);
-            m_day.SetValue(0);
-        } else if (m_mode != kModeOff && SafeLocalTime(time, &local)) {
-            m_clock.SetTime(hb::audio::ClockFraction(local));
-            const long year = local.tm_year + 1900;
-            m_year.SetValue(m_year.GetDigitCount() >= 4 ? year : year % 100);
-            m_month.SetValue(local.tm_mon + 1);
-            m_day.SetValue(local.tm_mday);
-        }
+    if (Present(m_clock)) {
+        hb::audio::ShowSegmentDate({m_clock, m_year, m_month, m_day}, *this, time);
     }
     CAudioLogClient::UpdateTime(time, n);
 }
@@ -298,22 +327,7 @@ void CAudioRack::UpdateInfo(const dal* record, const char* text) {
         const std::uint32_t hz = record->get(dal::kFrequency);
         m_frequency.SetValue(hz * 0.000001);
         m_signal.SetPosition(record->get(dal::kLevel));
-        for (const std::string& name :
-             {record->text(dal::kName1), record->text(dal::kName2), record->text(dal::kName3)}) {
-            if (!name.empty()) {
-                message += (name + "\r\n").c_str();
-            }
-        }
-        std::string frequency = hz > 30'000'000 ? format_frequency_vhf(hz)
-                                : m_hfInMHz     ? format_frequency_lhf(hz)
-                                                : format_frequency_hf(hz);
-        frequency.erase(0, frequency.find_first_not_of(' '));
-        message += (frequency + "\r\n").c_str();
-        if (text) {
-            message += text;
-            message += " - ";
-        }
-        message += record->text(dal::kRadioName).c_str();
+        message = hb::audio::ChannelMessage(*record, text, m_hfInMHz).c_str();
         const hb::audio::IdShown id = hb::audio::ShowId(*record);
         m_id.SetPrecision(id.decimals);
         m_id.SetValue(id.value);
@@ -326,7 +340,7 @@ void CAudioRack::UpdateInfo(const dal* record, const char* text) {
         }
     }
     if (m_mode == kModeRecord && m_diskSpaceStop && m_stopReason == kStopDiskSpace) {
-        message = "RECORDING STOPPED\r\nFREE DISK SPACE BELOW\r\nMINIMUM.";
+        message = hb::audio::kDiskSpaceStopMessage;
     }
     ShowMessage(message);
     CAudioLogClient::UpdateInfo(record, text);
@@ -407,45 +421,13 @@ void CAudioRack::UpdateVUMeter(int left, int) {
 }
 
 void CAudioRack::OnModeSwitch() {
-    const int position = static_cast<int>(m_modeSwitch.GetPosition());
-    if (SetMode(position) == -1) {
-        ::MessageBeep(MB_ICONASTERISK);
-        m_modeSwitch.SetPosition(m_mode);
-    }
-    if (m_mode == kModeRecord && m_inputLine == -1) {
-        ::MessageBeep(MB_ICONASTERISK);
-        ::MessageBox(GetSafeHwnd(),
-                     "Recording can not start because no audio input line has been selected "
-                     "for this device.",
-                     "No Audio Input Line Selected", MB_ICONSTOP);
-    }
+    hb::audio::TakeModeSwitch(*this, m_modeSwitch, GetSafeHwnd());
 }
 
 void CAudioRack::OnPositionSeek() {
-    if (m_mode != kModePlay || m_seekGuard) {
-        return;
+    if (m_mode == kModePlay && !m_seekGuard) {
+        hb::audio::SeekToPercent(*this, m_positionSlider.GetPosition());
     }
-    const double percent = m_positionSlider.GetPosition();
-    const auto target = static_cast<std::uint32_t>(percent * m_file.m_recordCount * 0.01);
-    while (m_file.m_currentRecord < target) {
-        bool stepped = m_file.NextRecord();
-        while (stepped && ChainMatch()) {
-            stepped = m_file.NextRecord();
-        }
-        if (!stepped) {
-            break;
-        }
-    }
-    while (m_file.m_currentRecord > target) {
-        bool stepped = m_file.PreviousRecord();
-        while (stepped && ChainMatch()) {
-            stepped = m_file.PreviousRecord();
-        }
-        if (!stepped) {
-            break;
-        }
-    }
-    UpdateStatus();
 }
 
 void CAudioRack::OnSkipClick() {
@@ -461,26 +443,11 @@ void CAudioRack::OnChainClick() {
 }
 
 void CAudioRack::OnPositionHold(short, short, long, long) {
-    if (m_mode != kModePlay || m_playState == kPlayStopped) {
-        return;
-    }
-    Skip();
-    if (m_playState == kPlayPlaying && m_waveOut) {
-        waveOutPause(m_waveOut);
-        m_outputPaused = TRUE;
-    }
-    m_playState = kPlayHeld;
-    UpdateStatus();
+    hb::audio::HoldPlayback(*this);
 }
 
 void CAudioRack::OnPositionRelease(short, short, long, long) {
-    const BYTE before = m_playState;
-    if (m_mode == kModePlay && m_playState == kPlayHeld) {
-        m_playState = kPlayPlaying;
-    }
-    if (before >= kPlayHeld) {
-        UpdateStatus();
-    }
+    hb::audio::ReleasePlayback(*this);
 }
 
 void CAudioRack::OnInvertMode() {

@@ -15,6 +15,7 @@
 #include "platform/instruments/CiSliderX.h"
 #include "platform/instruments/CiSwitchLedX.h"
 #include "platform/instruments/CiSwitchSliderX.h"
+#include "platform/toolkit/CXTPButton.h"
 #include "radioview/Rack.h"
 
 class CAudioRack : public CRack, public CAudioLogClient {
@@ -84,6 +85,7 @@ public:
     CiKnobX m_volumeKnob;
     CiKnobX m_invertFrequencyKnob;
     CiSwitchSliderX m_invertModeSwitch;
+    CXTPButton m_settingsButton;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -115,7 +117,9 @@ private:
     void ShowStateLamp();
     void ShowMessage(const CString& text);
     bool Present(const CWnd& control) const { return control.GetSafeHwnd() != HWND{}; }
-    bool Held() const { return m_mode == kModePlay && m_playState == kPlayHeld; }
+    // The colour scheme's control colour on the switches, knobs and label, and its display
+    // colours on the seven-segment displays.
+    void ApplyColors();
 
     bool m_seekGuard = false;
     bool m_created = false;

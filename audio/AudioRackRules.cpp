@@ -123,4 +123,28 @@ long CounterValue(std::int64_t bytes) {
     return static_cast<long>(std::clamp<std::int64_t>(bytes, 0, std::numeric_limits<long>::max()));
 }
 
+std::string FrequencyText(std::uint32_t hz, bool hfInMHz) {
+    std::string text = hz > 30'000'000 ? format_frequency_vhf(hz)
+                       : hfInMHz       ? format_frequency_lhf(hz)
+                                       : format_frequency_hf(hz);
+    text.erase(0, text.find_first_not_of(' '));
+    return text;
+}
+
+std::string ChannelMessage(const dal& record, const char* text, bool hfInMHz) {
+    std::string message;
+    for (const std::string& name :
+         {record.text(dal::kName1), record.text(dal::kName2), record.text(dal::kName3)}) {
+        if (!name.empty()) {
+            message += name + "\r\n";
+        }
+    }
+    message += FrequencyText(record.get(dal::kFrequency), hfInMHz) + "\r\n";
+    if (text) {
+        message += text;
+        message += " - ";
+    }
+    return message + record.text(dal::kRadioName);
+}
+
 } // namespace hb::audio

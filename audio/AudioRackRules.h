@@ -42,6 +42,18 @@ FileStateTexts FileState(int state);
 // The time of day as a fraction of the day, for the clock.
 double ClockFraction(const std::tm& local);
 
+// A channel's frequency as the message and the labels show it: in MHz above 30 MHz, below by
+// "HFFreqDisplayMHz" in MHz or kHz.
+std::string FrequencyText(std::uint32_t hz, bool hfInMHz);
+
+// The message for a channel record: each name and the frequency on lines of their own, then
+// `text` (when given) and the radio name.
+std::string ChannelMessage(const dal& record, const char* text, bool hfInMHz);
+
+// Shown instead of the channel while recording stands still for want of disk space.
+inline constexpr const char* kDiskSpaceStopMessage =
+    "RECORDING STOPPED\r\nFREE DISK SPACE BELOW\r\nMINIMUM.";
+
 // A byte count from the file, never below 0 on a new or short file.
 long CounterValue(std::int64_t bytes);
 

@@ -3,23 +3,20 @@
 #include "app/HalbridgeApp.h"
 #include "app/rig/Rig.h"
 #include "audio/AudioRackRules.h"
+#include "audio/LoggerControls.h"
 #include "platform/afx/CDC.h"
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CWinApp.h"
 #include "platform/afx/Ddx.h"
 #include "platform/afx/EventSinkMap.h"
 #include "platform/tessary/app/ScanApp.h"
-#include "platform/tessary/model/Format.h"
-#include "platform/tessary/model/TimeFunctions.h"
 #include "platform/win/controls/CommonControls.h"
-#include "platform/win/core/MessageBox.h"
 #include "platform/win/gdi/Objects.h"
 #include "platform/win/sys/Paths.h"
 #include "platform/win/sys/Shell.h"
 
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 #include <utility>
 #include <vector>
 
@@ -38,6 +35,7 @@ constexpr UINT kSkip = 26013;
 constexpr UINT kMute = 26015;
 constexpr UINT kChain = 26016;
 constexpr UINT kPresets = 28696;
+constexpr std::array<UINT, 3> kPlainButtons{28697, 28698, 30068};
 struct IconButton {
     UINT id;
     UINT icon;
@@ -197,6 +195,9 @@ void CAudioView::DoDataExchange(CDataExchange* pDX) {
     for (std::size_t i = 0; i < kIdKindLamps.size(); ++i) {
         DDX_ControlIfPresent(pDX, static_cast<int>(kIdKindLamps[i]), m_idKindLamps[i]);
     }
+    for (std::size_t i = 0; i < kPlainButtons.size(); ++i) {
+        DDX_ControlIfPresent(pDX, static_cast<int>(kPlainButtons[i]), m_plainButtons[i]);
+    }
     if (GetDlgItem(kMessage)) {
         DDX_Text(pDX, kMessage, m_message);
     }
@@ -280,6 +281,9 @@ void CAudioView::OnInitialUpdate() {
     UpdateIndicators(1, m_muted || al_monitor_master_mute ? 1 : 0);
     UpdateIndicators(9, Rounded(m_volume * 100));
     UpdateIndicators(4, m_file.IsOpen() ? 1 : 0);
+    // The rig sets the logger's role, and with it the mode, before the view's first update: the
+    // mode switch shows that mode rather than Off.
+    UpdateStatus();
     // The file state's text would hide why nothing records.
     if (noSoundCard) {
         ShowMessage(kNoSoundCard);
@@ -571,16 +575,9 @@ void CAudioView::ShowMessage(const CString& text) {
 }
 
 void CAudioView::ShowStateLamp() {
-    if (!Present(m_stateLamp)) {
-        return;
+    if (Present(m_stateLamp)) {
+        hb::audio::ShowStateLamp(m_stateLamp, *this);
     }
-    const hb::audio::LampLook look = hb::audio::StateLamp(m_state, m_recording != 0);
-    if (look.known) {
-        m_stateLamp.SetCaption(look.caption.c_str());
-        m_stateLamp.SetActiveColor(look.lamp);
-        m_stateLamp.SetCaptionColor(look.text);
-    }
-    m_stateLamp.SetActive(TRUE);
 }
 
 void CAudioView::UpdateStatus() {
@@ -638,7 +635,7 @@ void CAudioView::UpdatePosition() {
         m_index.SetValue(static_cast<long>(m_file.m_currentRecord));
         const std::int64_t offset = static_cast<std::int64_t>(m_file.m_currentOffset);
         const std::int64_t position = offset - dataStart - kSegmentHeaderBytes;
-        if (!Held()) {
+        if (!hb::audio::PlaybackHeld(*this)) {
             m_position.SetValue(hb::audio::CounterValue(position));
             ShowTime(m_elapsedClock, elapsed(offset - segmentStart - kSegmentAudioOffset));
         }
@@ -657,21 +654,7 @@ void CAudioView::UpdateTime(std::uint32_t time, int n) {
     if (!Present(m_clock)) {
         return;
     }
-    if (!Held()) {
-        std::tm local{};
-        if (time == 0) {
-            m_clock.SetTime(0);
-            m_year.SetValue(0);
-            m_month.SetValue(0);
-            m_day.SetValue(0);
-        } else if (m_mode != kModeOff && SafeLocalTime(time, &local)) {
-            m_clock.SetTime(hb::audio::ClockFraction(local));
-            const long year = local.tm_year + 1900;
-            m_year.SetValue(m_year.GetDigitCount() >= 4 ? year : year % 100);
-            m_month.SetValue(local.tm_mon + 1);
-            m_day.SetValue(local.tm_mday);
-        }
-    }
+    hb::audio::ShowSegmentDate({m_clock, m_year, m_month, m_day}, *this, time);
     CAudioLogClient::UpdateTime(time, n);
 }
 
@@ -727,22 +710,10 @@ void CAudioView::UpdateInfo(const dal* record, const char* text) {
                                      record->text(dal::kName3)};
         for (std::size_t i = 0; i < m_names.size(); ++i) {
             label(m_names[i], names[i]);
-            if (!names[i].empty()) {
-                message += (names[i] + "\r\n").c_str();
-            }
         }
         label(m_radioName, record->text(dal::kRadioName));
-        std::string frequency = hz > 30'000'000 ? format_frequency_vhf(hz)
-                                : m_hfInMHz     ? format_frequency_lhf(hz)
-                                                : format_frequency_hf(hz);
-        frequency.erase(0, frequency.find_first_not_of(' '));
-        label(m_frequencyText, frequency);
-        message += (frequency + "\r\n").c_str();
-        if (text) {
-            message += text;
-            message += " - ";
-        }
-        message += record->text(dal::kRadioName).c_str();
+        label(m_frequencyText, hb::audio::FrequencyText(hz, m_hfInMHz));
+        message = hb::audio::ChannelMessage(*record, text, m_hfInMHz).c_str();
         const hb::audio::IdShown id = hb::audio::ShowId(*record);
         m_id.SetPrecision(id.decimals);
         m_id.SetValue(id.value);
@@ -761,7 +732,7 @@ void CAudioView::UpdateInfo(const dal* record, const char* text) {
         }
     }
     if (m_mode == kModeRecord && m_diskSpaceStop && m_stopReason == kStopDiskSpace) {
-        message = "RECORDING STOPPED\r\nFREE DISK SPACE BELOW\r\nMINIMUM.";
+        message = hb::audio::kDiskSpaceStopMessage;
     }
     ShowMessage(message);
     CAudioLogClient::UpdateInfo(record, text);
@@ -852,66 +823,19 @@ void CAudioView::UpdateVUMeter(int left, int right) {
 }
 
 void CAudioView::OnModeSwitch() {
-    const int position = static_cast<int>(m_modeSwitch.GetPosition());
-    if (SetMode(position) == -1) {
-        ::MessageBeep(MB_ICONASTERISK);
-        m_modeSwitch.SetPosition(m_mode);
-    }
-    if (m_mode == kModeRecord && m_inputLine == -1) {
-        ::MessageBeep(MB_ICONASTERISK);
-        ::MessageBox(GetSafeHwnd(),
-                     "Recording can not start because no audio input line has been selected "
-                     "for this device.",
-                     "No Audio Input Line Selected", MB_ICONSTOP);
-    }
+    hb::audio::TakeModeSwitch(*this, m_modeSwitch, GetSafeHwnd());
 }
 
 void CAudioView::OnPositionSeek() {
-    if (m_mode != kModePlay || m_seekGuard) {
-        return;
+    if (m_mode == kModePlay && !m_seekGuard) {
+        hb::audio::SeekToPercent(*this, m_positionSlider.GetPosition());
     }
-    const auto target =
-        static_cast<std::uint32_t>(m_positionSlider.GetPosition() * m_file.m_recordCount * 0.01);
-    while (m_file.m_currentRecord < target) {
-        bool stepped = m_file.NextRecord();
-        while (stepped && ChainMatch()) {
-            stepped = m_file.NextRecord();
-        }
-        if (!stepped) {
-            break;
-        }
-    }
-    while (m_file.m_currentRecord > target) {
-        bool stepped = m_file.PreviousRecord();
-        while (stepped && ChainMatch()) {
-            stepped = m_file.PreviousRecord();
-        }
-        if (!stepped) {
-            break;
-        }
-    }
-    UpdateStatus();
 }
 
 void CAudioView::OnPositionHold(short, short, long, long) {
-    if (m_mode != kModePlay || m_playState == kPlayStopped) {
-        return;
-    }
-    Skip();
-    if (m_playState == kPlayPlaying && m_waveOut) {
-        waveOutPause(m_waveOut);
-        m_outputPaused = TRUE;
-    }
-    m_playState = kPlayHeld;
-    UpdateStatus();
+    hb::audio::HoldPlayback(*this);
 }
 
 void CAudioView::OnPositionRelease(short, short, long, long) {
-    const BYTE before = m_playState;
-    if (m_mode == kModePlay && m_playState == kPlayHeld) {
-        m_playState = kPlayPlaying;
-    }
-    if (before >= kPlayHeld) {
-        UpdateStatus();
-    }
+    hb::audio::ReleasePlayback(*this);
 }

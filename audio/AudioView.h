@@ -33,7 +33,8 @@ public:
     // "InvertPresetCount" is read up to this many.
     static constexpr int kMostPresets = 256;
 
-    // The player's, until it has a view of its own: the recorder's form without a radio.
+    // For dynamic creation, as the audio player's document template names this class: the
+    // recorder's form with no settings section and no radio.
     CAudioView() : CAudioView("", "", kRecorderForm) {}
     // `name` keys the view's settings; `secondName` is the rig's name; `form` its form.
     CAudioView(CString name, CString secondName, UINT form);
@@ -109,6 +110,8 @@ public:
     CXTPButton m_skipButton;
     CXTPButton m_muteButton;
     CXTPButton m_chainButton;
+    // Add preset, remove preset, and the button without an action.
+    std::array<CXTPButton, 3> m_plainButtons;
     CiLabelX m_frequencyText;
     CiLabelX m_idText;
     CiLabelX m_fileTitle;
@@ -180,7 +183,6 @@ private:
             clock.SetTime(time);
         }
     }
-    bool Held() const { return m_mode == kModePlay && m_playState == kPlayHeld; }
     void ShowMessage(const CString& text);
     void ShowStateLamp();
     void WriteInt(const char* entry, int value) const;

@@ -22,12 +22,20 @@ Controls FileAndChannel() {
                Label(IDC_AUDIO_FILE_NAME, "", {34, 4, 116, 10}),
                Label(IDC_AUDIO_FILE_TITLE, "", {4, 16, 146, 10}),
                Text(IDC_AUDIO_MESSAGE, "", {4, 28, 146, 34})};
-    const std::pair<UINT, const char*> kinds[] = {
-        {IDC_AUDIO_KIND_PL, "PL"},         {IDC_AUDIO_KIND_DPL, "DPL"},
-        {IDC_AUDIO_KIND_LTR, "LTR"},       {IDC_AUDIO_KIND_TYPE1, "Type I"},
-        {IDC_AUDIO_KIND_TYPE2, "Type II"}, {IDC_AUDIO_KIND_EDACS, "EDACS"}};
-    for (int i = 0; i < 6; ++i) {
-        c.push_back(Lamp(kinds[i].first, kinds[i].second, {4 + i * 24, 64, 23, 10}));
+    // Each kind lamp as wide as its caption wants, the row as wide as the message.
+    struct KindLamp {
+        UINT id;
+        const char* caption;
+        int width;
+    };
+    const KindLamp kinds[] = {
+        {IDC_AUDIO_KIND_PL, "PL", 16},         {IDC_AUDIO_KIND_DPL, "DPL", 19},
+        {IDC_AUDIO_KIND_LTR, "LTR", 19},       {IDC_AUDIO_KIND_TYPE1, "Type I", 28},
+        {IDC_AUDIO_KIND_TYPE2, "Type II", 32}, {IDC_AUDIO_KIND_EDACS, "EDACS", 27}};
+    int x = 4;
+    for (const KindLamp& kind : kinds) {
+        c.push_back(Lamp(kind.id, kind.caption, {x, 64, kind.width, 10}));
+        x += kind.width + 1;
     }
     Append(c, {Lamp(IDC_AUDIO_KIND_LAMP, "ID Code", {4, 76, 40, 10}),
                Lamp(IDC_AUDIO_INDICATOR, "", {48, 76, 14, 10}),
@@ -115,7 +123,7 @@ Controls Inversion() {
             Hidden(ModeBox(IDC_AUDIO_PRESETS, {426, 104, 62, 12})),
             Hidden(SpinButton(IDC_AUDIO_PRESET_SPIN, {490, 104, 10, 12})),
             Hidden(PushButton(IDC_AUDIO_PRESET_ADD, "Add", {426, 120, 30, 12})),
-            Hidden(PushButton(IDC_AUDIO_PRESET_REMOVE, "Remove", {458, 120, 30, 12})),
+            Hidden(PushButton(IDC_AUDIO_PRESET_REMOVE, "Remove", {458, 120, 36, 12})),
             Hidden(Text(IDC_AUDIO_INVERSION_MODES, "Off On Auto", {384, 132, 44, 8})),
             Hidden(Text(IDC_AUDIO_PRESET_TITLE, "Presets", {504, 106, 34, 8}))};
 }

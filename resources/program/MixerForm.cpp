@@ -13,7 +13,7 @@ namespace {
 constexpr int kRowCount = 10;
 constexpr int kFirstRowTop = 24;
 constexpr int kRowHeight = 42;
-constexpr int kRowWidth = 180;
+constexpr int kRowWidth = 186;
 
 DialogControl Frame(UINT id, Box box) {
     return {.id = id,
@@ -35,8 +35,8 @@ Controls Row(UINT i) {
     return {Frame(IDC_MIXER_FRAME + i, {3, top, kRowWidth - 6, kRowHeight - 3}),
             Hidden(Knob(IDC_MIXER_KNOB + i, {6, top + 8, 28, 30}, 0, 100, 100)),
             Hidden(LevelBar(IDC_MIXER_LEVEL + i, {38, top + 11, 86, 7}, 100, 20)),
-            Hidden(IconButton(IDC_MIXER_MUTE + i, "Mute", {152, top + 11, 24, 24})),
-            Hidden(IconButton(IDC_MIXER_SHOW + i, "Show", {127, top + 11, 24, 24})),
+            Hidden(IconButton(IDC_MIXER_MUTE + i, "Mute", {155, top + 11, 26, 24})),
+            Hidden(IconButton(IDC_MIXER_SHOW + i, "Show", {127, top + 11, 26, 24})),
             Hidden(Text(IDC_MIXER_CAPTION + i, "", {8, top + 9, 142, 8})),
             Hidden(Slider(IDC_MIXER_SPEAKER + i, {37, top + 18, 111, 9})),
             Hidden(Slider(IDC_MIXER_WAVE + i, {37, top + 28, 111, 9})),

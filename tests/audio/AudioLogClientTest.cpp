@@ -113,6 +113,26 @@ TEST_F(AudioLogClientTest, ActiveStatusesRecordSegmentsAndANewIdWithinTheAirTime
     EXPECT_EQ(first.segmentStart(), 0x1'0000'0002ull);
 }
 
+TEST_F(AudioLogClientTest, TheSignalStatesRecordHoweverLongTheEngineHasRun) {
+    auto log = Recorder(alpha);
+    const dal fire = Heard(155'010'000, "Fire");
+    for (const std::uint8_t state : {6, 27}) {
+        SCOPED_TRACE(int{state});
+        std::vector<BYTE> status = Status(state);
+        EngineStatus read;
+        read.copyFrom(status);
+        // Thousands of steps in, with the channel's delay where the second counter stands.
+        read.set(EngineStatus::kCounter, 4000);
+        read.set(EngineStatus::kCounter2, 2000);
+        status.assign(read.bytes().begin(), read.bytes().end());
+        log->OnEngineStatus(alpha, &fire, status.data(), 2);
+        EXPECT_EQ(log->m_state, CAudioLog::kStateSegment);
+        log->OnEngineStatus(alpha, &fire, Status(4).data(), 8);
+        EXPECT_EQ(log->GetChannelState(), CAudioLogClient::kIdle);
+    }
+    EXPECT_EQ(ReadRecordingFile(path).size(), 2u);
+}
+
 TEST_F(AudioLogClientTest, ASecondRigIsIgnoredWhileTheFirstRecordsAndTakenAfter) {
     auto log = Recorder(alpha);
     const dal fire = Heard(155'010'000, "Fire");

@@ -1,6 +1,8 @@
 #include "audio/AudioRack.h"
 
 #include "audio/AudioRackRules.h"
+#include "platform/afx/CClientDC.h"
+#include "platform/instruments/Dispids.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/audio/Mixer.h"
 #include "platform/testkit/PlatformTest.h"
@@ -12,7 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <type_traits>
+#include <variant>
 
 namespace {
 
@@ -30,6 +35,19 @@ dal WithId(std::uint8_t kind, std::uint32_t id, std::uint8_t sizeCode = 0) {
     user.set(hb::records::UserId::kSizeCode, sizeCode);
     record.set(dal::kUserId, user);
     return record;
+}
+
+// A colour or number property read back whatever alternative it is stored in.
+long Number(const hb::afx::Value& value) {
+    return std::visit(
+        [](const auto& v) -> long {
+            if constexpr (std::is_arithmetic_v<std::decay_t<decltype(v)>>) {
+                return static_cast<long>(v);
+            } else {
+                return -1;
+            }
+        },
+        value);
 }
 
 TEST(AudioRackRulesTest, TheIdDisplayFollowsTheKindOfTheId) {
@@ -98,6 +116,20 @@ protected:
             AdvanceAndPump(100);
         }
     }
+    // The bar on the card, recording one segment on each channel in turn, `ticks` ticks each.
+    void Record(std::initializer_list<std::uint32_t> channels, int ticks) {
+        DeclareCard();
+        app.WriteProfileStringA(kSection, "RecordingFile", path.c_str());
+        ASSERT_TRUE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
+        rack.SetRole(1);
+        rack.SetMode(CAudioLog::kModeRecord);
+        for (const std::uint32_t hz : channels) {
+            const dal record = ChannelRecord("Ch", hz);
+            rack.ProcessRequest(2, &record, 0);
+            Ticks(ticks);
+        }
+        rack.ProcessRequest(1, nullptr, 0);
+    }
 
     CScanApp app{"Halbridge Pro"};
     hb::testkit::TestWindow frame;
@@ -154,17 +186,7 @@ TEST_F(AudioRackTest, ARefusedModePutsTheSwitchBackAndRecordingWithoutALineWarns
 }
 
 TEST_F(AudioRackTest, ASeekWithChainOnSkipsOffChannelRecordsAndHoldPausesTheOutput) {
-    DeclareCard();
-    app.WriteProfileStringA(kSection, "RecordingFile", path.c_str());
-    ASSERT_TRUE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
-    rack.SetRole(1);
-    rack.SetMode(CAudioLog::kModeRecord);
-    for (const std::uint32_t hz : {155'010'000u, 460'125'000u, 155'010'000u, 155'010'000u}) {
-        const dal record = ChannelRecord("Ch", hz);
-        rack.ProcessRequest(2, &record, 0);
-        Ticks(2);
-    }
-    rack.ProcessRequest(1, nullptr, 0);
+    Record({155'010'000u, 460'125'000u, 155'010'000u, 155'010'000u}, 2);
     ASSERT_EQ(rack.m_file.m_recordCount, 4u);
     ASSERT_EQ(rack.SetMode(CAudioLog::kModePlay), 0);
     rack.OnStopButton();
@@ -183,6 +205,67 @@ TEST_F(AudioRackTest, ASeekWithChainOnSkipsOffChannelRecordsAndHoldPausesTheOutp
     EXPECT_EQ(rack.m_playState, CAudioLog::kPlayPlaying);
     Ticks(1);
     EXPECT_FALSE(rack.m_outputPaused) << "the output goes on at the next tick";
+}
+
+TEST_F(AudioRackTest, WhilePlayingTheCountersFollowWhatTheOutputPlays) {
+    Record({155'010'000u, 460'125'000u, 155'010'000u}, 1);
+    ASSERT_EQ(rack.SetMode(CAudioLog::kModePlay), 0);
+    rack.UpdatePosition();
+    EXPECT_GT(rack.m_file.m_currentRecord, 1u) << "the file is read ahead of the output";
+    EXPECT_EQ(rack.m_index.GetValue(), 1);
+    // The output plays 8,000 two-byte samples a second: 400 bytes in 25 ms.
+    AdvanceAndPump(50);
+    rack.UpdatePosition();
+    const long played = rack.m_position.GetValue();
+    AdvanceAndPump(25);
+    rack.UpdatePosition();
+    EXPECT_EQ(rack.m_position.GetValue(), played + 400);
+    EXPECT_EQ(rack.m_index.GetValue(), 1);
+}
+
+TEST_F(AudioRackTest, TheBarTakesTheSchemesColoursAndTheModeSwitchNamesItsPositionsByRole) {
+    hb::tessary::NamedColors& colors = app.Colors();
+    colors.control = 0x123456;
+    colors.segmentForeground = 0x00AA00;
+    colors.segmentBackground = 0x101010;
+    colors.panelText = 0x00EEFF;
+    colors.staticText = 0x333333;
+    DeclareCard();
+    ASSERT_TRUE(rack.Create(Parent(), CAudioRack::kTemplateId, kBarStyle));
+
+    namespace ids = hb::instruments;
+    EXPECT_EQ(Number(rack.m_modeSwitch.GetProperty(ids::switchSlider::kBackGroundColor)), 0x123456);
+    EXPECT_EQ(Number(rack.m_invertModeSwitch.GetProperty(ids::switchSlider::kBackGroundColor)),
+              0x123456);
+    EXPECT_EQ(rack.m_volumeKnob.GetBackGroundColor(), 0x123456u);
+    EXPECT_EQ(rack.m_invertFrequencyKnob.GetBackGroundColor(), 0x123456u);
+    EXPECT_EQ(rack.m_label.GetBackGroundColor(), 0x123456u);
+    EXPECT_EQ(Number(rack.m_clock.GetProperty(ids::sevenSegmentClock::kSegmentColor)), 0x00AA00);
+    EXPECT_EQ(rack.m_frequency.GetSegmentColor(), 0x00AA00u);
+    EXPECT_EQ(rack.m_id.GetBackGroundColor(), 0x101010u);
+    EXPECT_EQ(rack.m_position.GetSegmentColor(), 0x00AA00u);
+    EXPECT_EQ(rack.m_year.GetBackGroundColor(), 0x101010u);
+    EXPECT_EQ(rack.m_settingsButton.GetIconSize(), CSize(16, 16));
+    EXPECT_NE(rack.m_settingsButton.GetButtonIcon(), HICON{});
+
+    // The message on black in the panel text colour; other statics in the text colour.
+    CClientDC dc(&rack);
+    const auto ask = [&](HWND control) {
+        rack.SendMessage(WM_CTLCOLORSTATIC, static_cast<WPARAM>(dc.m_hDC.id()),
+                         hb::win::ParamFromHwnd(control));
+        return dc.GetTextColor();
+    };
+    EXPECT_EQ(ask(rack.GetDlgItem(26017)->m_hWnd), 0x00EEFFu);
+    EXPECT_EQ(dc.GetBkColor(), 0u);
+    EXPECT_EQ(ask(rack.GetDlgItem(26014)->m_hWnd), 0x333333u);
+
+    rack.UpdateStatus();
+    EXPECT_EQ(rack.m_modeSwitch.GetPositionCaption(0), "Off");
+    EXPECT_EQ(rack.m_modeSwitch.GetPositionCaption(1), "Rec");
+    EXPECT_EQ(rack.m_modeSwitch.GetPositionCaption(2), "Play");
+    rack.m_role = 2;
+    rack.UpdateStatus();
+    EXPECT_EQ(rack.m_modeSwitch.GetPositionCaption(1), "Live");
 }
 
 } // namespace

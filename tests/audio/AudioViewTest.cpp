@@ -105,8 +105,15 @@ TEST_F(AudioViewTest, PresetsLoadSortedAndAreAddedRemovedAndStepped) {
     view->LoadInvertPresets();
     EXPECT_EQ(Presets(), (std::vector<std::string>{"2700 Hz", "3100 Hz", "3500 Hz"}));
 
+    // The add and remove buttons are the toolkit's, and a click on one reaches the view.
+    for (const auto& [button, id] :
+         {std::pair{&view->m_plainButtons[0], 28697}, std::pair{&view->m_plainButtons[1], 28698},
+          std::pair{&view->m_plainButtons[2], 30068}}) {
+        ASSERT_NE(button->GetSafeHwnd(), HWND{}) << id;
+        EXPECT_EQ(button->GetSafeHwnd(), view->GetDlgItem(id)->GetSafeHwnd()) << id;
+    }
     view->m_invertKnob.SetPosition(2900);
-    view->OnAddPreset();
+    view->m_plainButtons[0].SendMessage(BM_CLICK);
     EXPECT_EQ(Presets(), (std::vector<std::string>{"2700 Hz", "2900 Hz", "3100 Hz", "3500 Hz"}));
     EXPECT_EQ(Stored("InvertPresetCount"), 4);
     view->m_presets.SetItemIndex(0);
@@ -166,10 +173,32 @@ TEST_F(AudioViewTest, TheChannelDisplayShowsFrequencyIdAndNames) {
         EXPECT_FALSE(lamp.GetActive());
     }
 
+    // Every name, the radio's name and the ID's text reach their labels.
+    record.setText(dal::kName2, "Second");
+    record.setText(dal::kName3, "Third");
+    record.setText(dal::kRadioName, "Receiver");
+    hb::records::UserId pl;
+    pl.set(hb::records::UserId::kValue, 1318);
+    pl.set(hb::records::UserId::kKind, 4);
+    record.set(dal::kUserId, pl);
+    view->UpdateInfo(&record, nullptr);
+    EXPECT_EQ(view->m_names[1].GetCaption(), "Second");
+    EXPECT_EQ(view->m_names[2].GetCaption(), "Third");
+    EXPECT_EQ(view->m_radioName.GetCaption(), "Receiver");
+    EXPECT_EQ(view->m_idText.GetCaption(), "131.8");
+    ASSERT_TRUE(view->m_idKindLamps[0].GetActive());
+
     view->UpdateInfo(nullptr, nullptr);
     EXPECT_EQ(view->m_frequencyText.GetCaption(), "0.0");
-    EXPECT_EQ(view->m_names[0].GetCaption(), "");
+    for (const CiLabelX& name : view->m_names) {
+        EXPECT_EQ(name.GetCaption(), "");
+    }
     EXPECT_EQ(view->m_idText.GetCaption(), "");
+    for (const CiLedRectangleX& lamp : view->m_idKindLamps) {
+        EXPECT_FALSE(lamp.GetActive());
+    }
+    EXPECT_FALSE(view->m_kindLamp.GetActive());
+    EXPECT_FALSE(view->m_indicator.GetActive());
 }
 
 TEST_F(AudioViewTest, LevelControlsReachTheLoggerAndTheSettings) {

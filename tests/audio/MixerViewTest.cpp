@@ -3,6 +3,8 @@
 #include "audio/MixerView.h"
 
 #include "app/HalbridgeApp.h"
+#include "app/rig/Rig.h"
+#include "platform/records/MixerLines.h"
 #include "platform/tessary/audio/AudioLog.h"
 #include "platform/tessary/audio/Mixer.h"
 #include "platform/testkit/PlatformTest.h"
@@ -120,6 +122,27 @@ TEST_F(MixerViewTest, WithTwoOutputsOnlyMarkedOrRoutedCardsGetARow) {
     view->OnInitialUpdate();
     EXPECT_EQ(view->m_cardRows, 1);
     EXPECT_EQ(Text(29600), "Card 3");
+}
+
+TEST_F(MixerViewTest, WithTwoOutputsACardARigPlaysOrMonitorsOnGetsARow) {
+    Cards(3, 2);
+    // The card is the line's top byte.
+    auto* rig = new CRig("Receiver", 1, nullptr);
+    rig->m_audio_output = CMixer::LineOf(1, 0);
+    rig->m_audio_monitor = hb::records::kMixerLineDefaultMonitor;
+    Open();
+    EXPECT_EQ(view->m_cardRows, 1);
+    EXPECT_EQ(Text(29600), "Card 2");
+    Close();
+
+    rig->m_audio_output = hb::records::kMixerLineNone;
+    rig->m_audio_monitor = CMixer::LineOf(2, 0);
+    view = new CMixerView;
+    Open();
+    EXPECT_EQ(view->m_cardRows, 1);
+    EXPECT_EQ(Text(29600), "Card 3");
+    Close();
+    CRig::DeleteAll();
 }
 
 TEST_F(MixerViewTest, RowsStopAtTen) {

@@ -6,6 +6,7 @@
 #include "platform/instruments/KindInfo.h"
 #include "platform/testkit/PlatformTest.h"
 #include "resources/ResourceIds.h"
+#include "resources/program/ProgramResources.h"
 
 #include <map>
 #include <set>
@@ -44,7 +45,9 @@ Bindings All(std::vector<UINT> ids, const std::string& kind) {
 
 const std::string kKnob = "TiKnob", kLamp = "TiLedRectangle", kSlider = "TiSwitchSlider",
                   kLabel = "TiLabel", kSegments = "TiSevenSegmentAnalog", kMatrix = "TiLedMatrix",
-                  kButton = "Button", kEdit = "Edit", kSpin = "msctls_updown32";
+                  kButton = "Button", kEdit = "Edit", kSpin = "msctls_updown32",
+                  kClock = "TiSevenSegmentClock", kInteger = "TiSevenSegmentInteger",
+                  kBar = "TiLedBar";
 
 const Bindings kReceiver = Bindings{{IDC_TUNING_KNOB, kKnob},
                                     {IDC_KEYPAD_ENTRY, kEdit},
@@ -237,6 +240,37 @@ std::string KindOf(const hb::afx::DialogControl& control) {
     return kind ? kind->className : "unknown class id " + control.className;
 }
 
+// The form carries its controls inside itself, each id once, and what its window binds with the
+// control kind the window drives.
+void CheckForm(const FormExpectation& expected) {
+    SCOPED_TRACE("form " + std::to_string(expected.form));
+    const hb::afx::DialogTemplate* form = hb::afx::FindDialogTemplate(expected.form);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->controls.size(), expected.controls);
+
+    std::map<UINT, std::string> kinds;
+    for (const hb::afx::DialogControl& control : form->controls) {
+        EXPECT_GE(control.x, 0) << control.id;
+        EXPECT_GE(control.y, 0) << control.id;
+        EXPECT_LE(control.x + control.cx, form->cx) << control.id;
+        // A drop-down list's height is that of its open list, which may open past the form.
+        const bool dropDown = KindOf(control) == "ComboBox";
+        EXPECT_LE(control.y + (dropDown ? 1 : control.cy), form->cy) << control.id;
+        if (control.id != IDC_STATIC) {
+            EXPECT_TRUE(kinds.emplace(control.id, KindOf(control)).second)
+                << "id " << control.id << " twice";
+        }
+    }
+    for (const Binding& binding : expected.present) {
+        const auto it = kinds.find(binding.id);
+        ASSERT_NE(it, kinds.end()) << "missing " << binding.id;
+        EXPECT_EQ(it->second, binding.kind) << "control " << binding.id;
+    }
+    for (UINT id : expected.absent) {
+        EXPECT_EQ(kinds.count(id), 0u) << "unexpected " << id;
+    }
+}
+
 class FormConsistencyTest : public hb::testkit::PlatformTest {
 protected:
     FormConsistencyTest() : library(AfxLoadLibrary("Pellam.DLL")) {}
@@ -250,31 +284,68 @@ TEST_F(FormConsistencyTest, EveryFormCarriesWhatItsWindowBindsAndNothingClashes)
     const auto& forms = hb::afx::ResourceModuleOf(library)->Tables().dialogs;
     EXPECT_EQ(forms.size(), Expectations().size());
     for (const FormExpectation& expected : Expectations()) {
-        SCOPED_TRACE("form " + std::to_string(expected.form));
-        const hb::afx::DialogTemplate* form = hb::afx::FindDialogTemplate(expected.form);
-        ASSERT_NE(form, nullptr);
-        EXPECT_EQ(form->controls.size(), expected.controls);
-
-        std::map<UINT, std::string> kinds;
-        for (const hb::afx::DialogControl& control : form->controls) {
-            EXPECT_GE(control.x, 0) << control.id;
-            EXPECT_GE(control.y, 0) << control.id;
-            EXPECT_LE(control.x + control.cx, form->cx) << control.id;
-            EXPECT_LE(control.y + control.cy, form->cy) << control.id;
-            if (control.id != IDC_STATIC) {
-                EXPECT_TRUE(kinds.emplace(control.id, KindOf(control)).second)
-                    << "id " << control.id << " twice";
-            }
-        }
-        for (const Binding& binding : expected.present) {
-            const auto it = kinds.find(binding.id);
-            ASSERT_NE(it, kinds.end()) << "missing " << binding.id;
-            EXPECT_EQ(it->second, binding.kind) << "control " << binding.id;
-        }
-        for (UINT id : expected.absent) {
-            EXPECT_EQ(kinds.count(id), 0u) << "unexpected " << id;
-        }
+        CheckForm(expected);
     }
+}
+
+TEST_F(FormConsistencyTest, TheProgramsAudioFormsCarryWhatTheirWindowsBind) {
+    UseProgramResources(ProgramResourceTables());
+    const Bindings transport =
+        All({IDC_AUDIO_STOP, IDC_AUDIO_PAUSE, IDC_AUDIO_PLAY, IDC_AUDIO_REWIND, IDC_AUDIO_FORWARD,
+             IDC_AUDIO_BACK, IDC_AUDIO_END},
+            kButton);
+    const Bindings shared =
+        transport +
+        Bindings{{IDC_AUDIO_FILE_NAME, kLabel},    {IDC_AUDIO_CLOCK, kClock},
+                 {IDC_AUDIO_FREQUENCY, kSegments}, {IDC_AUDIO_ID, kSegments},
+                 {IDC_AUDIO_STATE_LAMP, kLamp},    {IDC_SIGNAL_BAR, kBar},
+                 {IDC_AUDIO_MODE, kSlider},        {IDC_AUDIO_KIND_LAMP, kLamp},
+                 {IDC_AUDIO_MESSAGE, "Static"},    {IDC_AUDIO_POSITION_SLIDER, "TiSlider"},
+                 {IDC_AUDIO_INDICATOR, kLamp},     {IDC_VU_BAR, kBar},
+                 {IDC_AUDIO_RADIO_NAME, kLabel},   {IDC_VOLUME_KNOB, kKnob},
+                 {IDC_INVERT_FREQUENCY, kKnob},    {IDC_INVERT_MODE, kSlider}} +
+        All({IDC_AUDIO_INDEX, IDC_AUDIO_POSITION, IDC_AUDIO_DAY, IDC_AUDIO_YEAR, IDC_AUDIO_MONTH},
+            kInteger) +
+        All({IDC_AUDIO_FILE, IDC_AUDIO_AUTO_FILE, IDC_AUDIO_SETTINGS}, kButton);
+    CheckForm({IDD_AUDIO_RACK, 44,
+               shared + All({IDC_AUDIO_SKIP, IDC_AUDIO_MUTE, IDC_AUDIO_CHAIN}, "TiSwitchLed") +
+                   All({IDC_AUDIO_ERASE, IDC_AUDIO_ZEROIZE}, kButton)});
+    CheckForm(
+        {IDD_AUDIO_RECORDER, 77,
+         shared +
+             All({IDC_AUDIO_COMMAND, IDC_AUDIO_SKIP, IDC_AUDIO_MUTE, IDC_AUDIO_CHAIN,
+                  IDI_AUDIO_MUTE_PEERS, IDI_AUDIO_NO_ACTION, IDC_AUDIO_SPEAKERS,
+                  IDC_AUDIO_RECORDING_MIXER, IDC_AUDIO_EXPLORE, IDC_AUDIO_SPARE,
+                  IDC_AUDIO_PRESET_ADD, IDC_AUDIO_PRESET_REMOVE},
+                 kButton) +
+             All({IDC_AUDIO_KIND_PL, IDC_AUDIO_KIND_DPL, IDC_AUDIO_KIND_LTR, IDC_AUDIO_KIND_TYPE1,
+                  IDC_AUDIO_KIND_TYPE2, IDC_AUDIO_KIND_EDACS, IDC_AUDIO_LIVE_LAMP},
+                 kLamp) +
+             All({IDC_AUDIO_FILE_TITLE, IDC_AUDIO_FREQUENCY_TEXT, IDC_AUDIO_ID_TEXT,
+                  IDC_AUDIO_NAME_1, IDC_AUDIO_NAME_2, IDC_AUDIO_NAME_3},
+                 kLabel) +
+             All({IDC_AUDIO_MANUAL_LEVEL, IDC_AUDIO_RECORD_AUTO_LEVEL, IDC_PLAYBACK_AUTO_LEVEL},
+                 kSlider) +
+             Bindings{{IDC_AUDIO_ELAPSED, kClock},
+                      {IDC_AUDIO_VU_RIGHT, kBar},
+                      {IDC_AUDIO_LEVEL_GAUGE, "TiLinearGauge"},
+                      {IDC_AUDIO_INPUT_LEVEL, kKnob},
+                      {IDC_AUDIO_PRESET_SPIN, kSpin}}});
+    Bindings rows{{IDC_MIXER_PICTURE, "Static"}, {IDC_MIXER_HEADING, kLabel}};
+    for (UINT row = 0; row < 10; ++row) {
+        rows = rows + Bindings{{IDC_MIXER_FRAME + row, kButton},
+                               {IDC_MIXER_KNOB + row, kKnob},
+                               {IDC_MIXER_LEVEL + row, kBar},
+                               {IDC_MIXER_MUTE + row, kButton},
+                               {IDC_MIXER_SHOW + row, kButton},
+                               {IDC_MIXER_CAPTION + row, "Static"},
+                               {IDC_MIXER_SPEAKER + row, "TiSlider"},
+                               {IDC_MIXER_WAVE + row, "TiSlider"},
+                               {IDC_MIXER_SPEAKER_LABEL + row, "Static"},
+                               {IDC_MIXER_WAVE_LABEL + row, "Static"},
+                               {IDC_MIXER_OUTPUT + row, "ComboBox"}};
+    }
+    CheckForm({IDD_MIXER, 112, rows});
 }
 
 TEST_F(FormConsistencyTest, FormsThatWindowsCreateAreChildPanelsAndThePageIsAPlainPropertyPage) {

@@ -21,6 +21,16 @@ void CAudioLog::ReadSettings() {
     m_mode = static_cast<BYTE>(
         std::clamp(app->GetProfileIntA(m_section.c_str(), "Mode", kModeOff), 0, int{kModePlay}));
     m_autoGain = app->GetProfileIntA(m_section.c_str(), "AutoGain", 0) != 0;
+    // The windows write the voice inversion as the user sets it; a stored one comes back here.
+    if (const int frequency = app->GetProfileIntA(m_section.c_str(), "InvertFreq", -1);
+        frequency >= 0) {
+        m_invertFrequency = frequency;
+        UpdateIndicators(10, frequency);
+    }
+    if (const int mode = app->GetProfileIntA(m_section.c_str(), "InvertMode", -1); mode >= 0) {
+        m_invertMode = mode;
+        UpdateIndicators(11, mode);
+    }
 }
 
 int CAudioLog::MinDiskSpace() const {

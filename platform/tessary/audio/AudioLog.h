@@ -157,6 +157,10 @@ public:
     // owns it, and drops it unused when it goes first.
     virtual void DSPAttachFastDecoder(CWaveToneDecoder* decoder);
 
+    // While the output plays the file: the segment it plays and the file offset of the byte it
+    // plays now. False when no audio of the file is on the output.
+    bool HeardPosition(std::uint32_t& record, std::uint64_t& offset) const;
+
     // The engine's wave callback for a radio that delivers its own audio; `context` is the logger.
     static void DriverWaveInterface(void* context, const std::uint8_t* samples,
                                     std::uint32_t bytes);
@@ -279,6 +283,8 @@ private:
     std::unique_ptr<CAudioSegment> m_segment;
     dal m_segmentRecord;
     BYTE m_lastTickPlayState = kPlayStopped;
+    // The bytes written to the output since it was opened or reset, as its position counts.
+    std::uint64_t m_outputWritten = 0;
     // The segment whose time and channel are shown.
     std::uint32_t m_shownRecord = 0;
     // The inversion carrier while it is on, in radians a sample.

@@ -67,8 +67,12 @@ struct CAudioLog::Buffer {
     }
     std::vector<char> data;
     WAVEHDR header;
-    // The segment of the file the audio came from while playing.
+    // The segment of the file the audio came from while playing, and the file offset of its
+    // first byte.
     std::uint32_t record = 0;
+    std::uint64_t offset = 0;
+    // The bytes written to the output before this buffer since the output was opened or reset.
+    std::uint64_t outputStart = 0;
     // That segment's channel, shown when its audio is heard.
     dal channel;
     // Given back by a reset: the buffer goes when its message comes.
@@ -159,6 +163,7 @@ BOOL CAudioLog::OpenOutput() {
         return FALSE;
     }
     m_outputPaused = FALSE;
+    m_outputWritten = 0;
     return TRUE;
 }
 
@@ -343,8 +348,12 @@ void CAudioLog::Play(const std::uint8_t* samples, std::uint32_t bytes) {
     if (m_mode == kModePlay) {
         buffer->record = m_file.m_currentRecord;
         buffer->channel = m_file.CurrentHeader().get(wlseg::kDal);
+        buffer->offset =
+            m_file.m_currentOffset - std::min<std::uint64_t>(bytes, m_file.m_currentOffset);
     }
+    buffer->outputStart = m_outputWritten;
     if (waveOutWrite(m_waveOut, &buffer->header, sizeof(WAVEHDR)) == MMSYSERR_NOERROR) {
+        m_outputWritten += bytes;
         m_outputBuffers.push_back(std::move(buffer));
     }
 }
@@ -398,6 +407,26 @@ std::uint32_t CAudioLog::HeardRecord() const {
                                                                        : (*playing)->record;
 }
 
+bool CAudioLog::HeardPosition(std::uint32_t& record, std::uint64_t& offset) const {
+    const auto playing =
+        std::ranges::find_if(m_outputBuffers, [](const auto& buffer) { return !buffer->retired; });
+    if (playing == m_outputBuffers.end() || (*playing)->record == 0) {
+        return false;
+    }
+    const Buffer& head = **playing;
+    std::uint64_t played = 0;
+    if (MMTIME time;
+        m_waveOut && waveOutGetPosition(m_waveOut, &time, sizeof time) == MMSYSERR_NOERROR) {
+        // The device counts from its open or reset; only what it played of this buffer counts.
+        played = std::clamp<std::uint64_t>(time.cb, head.outputStart,
+                                           head.outputStart + head.header.dwBufferLength) -
+                 head.outputStart;
+    }
+    record = head.record;
+    offset = head.offset + played;
+    return true;
+}
+
 // The file is read ahead of what is heard: the time and channel follow the audio on the output.
 void CAudioLog::ShowHeardSegment() {
     if (m_mode != kModePlay) {
@@ -424,6 +453,7 @@ void CAudioLog::ShowCurrentSegment() {
 void CAudioLog::DropOutput() {
     if (m_waveOut) {
         waveOutReset(m_waveOut);
+        m_outputWritten = 0;
     }
     Retire(m_outputBuffers);
 }

@@ -13,10 +13,32 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 using hb::tessary::detail::RecordAudioCall;
+
+namespace {
+
+// Every byte of the file's first `size` written over with zeros and on the disk; false when a
+// write fails.
+bool OverwriteWithZeros(int handle, std::uint64_t size) {
+    const std::vector<char> zeros(64 * 1024);
+    std::uint64_t at = 0;
+    while (at < size) {
+        const auto bytes =
+            static_cast<std::size_t>(std::min<std::uint64_t>(zeros.size(), size - at));
+        const ssize_t written = ::pwrite(handle, zeros.data(), bytes, static_cast<off_t>(at));
+        if (written <= 0) {
+            return false;
+        }
+        at += static_cast<std::uint64_t>(written);
+    }
+    return ::fsync(handle) == 0;
+}
+
+} // namespace
 
 void CAudioLog::TakeFile(const std::string& path) {
     EndSegment();
@@ -92,23 +114,24 @@ void CAudioLog::ClearFile(bool zeroize) {
     const std::uint64_t size = m_file.m_size;
     m_file.Close();
     const int handle = ::open(hb::win::NativePath(path).c_str(), O_WRONLY | O_CLOEXEC);
+    bool overwritten = !zeroize;
+    bool emptied = false;
     if (handle >= 0) {
         if (zeroize) {
-            const std::vector<char> zeros(64 * 1024);
-            for (std::uint64_t at = 0; at < size; at += zeros.size()) {
-                const auto bytes =
-                    static_cast<std::size_t>(std::min<std::uint64_t>(zeros.size(), size - at));
-                if (::pwrite(handle, zeros.data(), bytes, static_cast<off_t>(at)) < 0) {
-                    break;
-                }
-            }
-            ::fsync(handle);
+            overwritten = OverwriteWithZeros(handle, size);
         }
-        [[maybe_unused]] const int cut = ::ftruncate(handle, 0);
+        emptied = ::ftruncate(handle, 0) == 0;
         ::close(handle);
     }
+    if (!overwritten || !emptied) {
+        const std::string failure = "The recording file " + name + " could not be " +
+                                    (zeroize ? "overwritten and erased." : "erased.");
+        AfxMessageBox(failure.c_str(), MB_OK | MB_ICONSTOP);
+    }
     m_file.Open(path);
-    UpdateSegment(path.c_str(), nullptr, zeroize ? 0xFFFFFFFF : 0);
+    if (emptied) {
+        UpdateSegment(path.c_str(), nullptr, zeroize ? 0xFFFFFFFF : 0);
+    }
     UpdateIndicators(4, m_file.m_state);
     UpdatePosition();
 }

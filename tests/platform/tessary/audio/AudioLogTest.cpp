@@ -12,12 +12,14 @@
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TempFolder.h"
 #include "platform/testkit/TestWindow.h"
+#include "platform/win/core/MessageBox.h"
 #include "platform/win/mm/SimAudio.h"
 #include "platform/win/store/Folders.h"
 #include "platform/win/sys/Paths.h"
 #include "tests/platform/tessary/audio/RecordingFileReader.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -346,6 +348,47 @@ TEST_F(AudioLogTest, EraseAndZeroizeAskFirstThenEmptyTheFile) {
     log.OnFileZeroize();
     EXPECT_TRUE(ReadRecordingFile(path).empty());
     EXPECT_EQ(log.updates.front(), "segment " + path + " null 4294967295");
+}
+
+TEST_F(AudioLogTest, TheStoredVoiceInversionComesBackWithTheRole) {
+    log.SetRole(1);
+    EXPECT_DOUBLE_EQ(log.m_invertFrequency, 0) << "nothing stored, nothing changes";
+    EXPECT_TRUE(std::ranges::none_of(log.updates, [](const std::string& update) {
+        return update.starts_with("indicator 10") || update.starts_with("indicator 11");
+    }));
+    app.WriteProfileInt(kSection, "InvertFreq", 3496);
+    app.WriteProfileInt(kSection, "InvertMode", 2);
+    log.updates.clear();
+    log.SetRole(1);
+    EXPECT_DOUBLE_EQ(log.m_invertFrequency, 3496);
+    EXPECT_EQ(log.m_invertMode, 2);
+    EXPECT_EQ((std::vector<std::string>{log.updates.begin(), log.updates.begin() + 2}),
+              (std::vector<std::string>{"indicator 10=3496", "indicator 11=2"}));
+}
+
+TEST_F(AudioLogTest, AnEraseThatCannotWriteTheFileSaysSoAndReportsNoEmptyFile) {
+    DeclareCard();
+    UseFile();
+    ASSERT_TRUE(log.Create(&owner, 0));
+    RecordChannels({155'010'000});
+    log.updates.clear();
+    std::vector<std::string> boxes;
+    // While the question is asked the file gives way to a folder of its name, which no one can
+    // write, not even the superuser.
+    hb::win::SetMessageBoxHandler([&](const hb::win::BoxRequest& box) {
+        boxes.push_back(box.text);
+        if (boxes.size() == 1) {
+            std::filesystem::remove(hb::win::NativePath(path));
+            std::filesystem::create_directory(hb::win::NativePath(path));
+        }
+        return IDOK;
+    });
+    log.OnFileZeroize();
+    hb::win::SetMessageBoxHandler(nullptr);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1], "The recording file RX1_AUDIO.SWQ could not be overwritten and erased.");
+    EXPECT_TRUE(std::ranges::none_of(
+        log.updates, [](const std::string& update) { return update.starts_with("segment"); }));
 }
 
 TEST_F(AudioLogTest, ChainPlaysOnlyTheChainedChannelAndSkipLeavesTheSegment) {
