@@ -114,6 +114,8 @@ private:
     // The rig to use, claimed for the owner; null when the transfer is refused or has none.
     CRig* ChooseRig(const Way& way, std::uint8_t type);
     void Release();
+    // Types 42, 46, 62 and 75: the radio model moves the memory by its own means.
+    void RunOwnTransfer(const Way& way);
     void ShowProgress(const Way& way);
     void ShowMemory(const TransferCursor& cursor, const std::string& name, std::uint32_t hz);
     // The bank's name, read or written once per bank; false when the transfer ends.
