@@ -6,6 +6,7 @@
 #include "platform/afx/ModalScript.h"
 #include "platform/engine/EngineSim.h"
 #include "platform/engine/sim/SimMemoryRadio.h"
+#include "platform/engine/sim/SimRadioHost.h"
 #include "platform/engine/sim/SimRadios.h"
 #include "platform/tessary/app/AppHooks.h"
 #include "platform/tessary/app/BandSelect.h"
@@ -106,6 +107,54 @@ protected:
         CLoader loader;
         loader.Download(&Root(), given, &doc, &owner.wnd);
     }
+    // Reads the radio into a new group of the group's type and name: its first banks and
+    // channels are those of the group, with the same names where the radio keeps them.
+    void ExpectReadBackTheSame(std::size_t banks, std::size_t channels) {
+        CGroupDoc fresh;
+        fresh.NewGroup(Root().radioType());
+        fresh.GetGroup()->setName(Root().name());
+        Answer(tr::kReadInfoDialog, IDOK);
+        CLoader().Upload(fresh.GetGroup(), nullptr, &fresh, &owner.wnd);
+        EXPECT_EQ(boxes, std::vector<std::string>{});
+        EXPECT_EQ(Errors(), std::vector<std::string>{});
+        EXPECT_TRUE(fresh.IsModified());
+        EXPECT_FALSE(Claimed());
+        const std::string type = std::to_string(Root().radioType());
+        EXPECT_EQ(hb::tessary::StubCalls().back(),
+                  "RegisterImageTransfer(record, none, 0xFFFFFFFF, 0, 0, " + Root().name() + ", " +
+                      type + ")");
+        const CObjectDoc::ImageTransfer& last = fresh.m_last_transfer;
+        EXPECT_EQ(last.extent, CObjectDoc::ImageTransfer::kWhole);
+        EXPECT_EQ(last.direction, CObjectDoc::ImageTransfer::kFromRadio);
+        EXPECT_EQ(last.rootName, Root().name());
+        EXPECT_EQ(last.radioType, Root().radioType());
+        const Group& read = *fresh.GetGroup();
+        const bool bankNames = Radio::CreateRadio(Root().radioType())->organisationFlags() &
+                               Radio::kOrganisationBankNames;
+        ASSERT_EQ(read.banks().size(), 10u);
+        for (std::size_t b = 0; b < banks; ++b) {
+            if (bankNames) {
+                EXPECT_EQ(read.banks()[b]->name(), Root().banks()[b]->name());
+            }
+            EXPECT_EQ(read.banks()[b]->number, b);
+            ASSERT_GE(read.banks()[b]->members().size(), channels);
+            for (std::size_t c = 0; c < channels; ++c) {
+                const Parm back = read.banks()[b]->members()[c]->record();
+                const Parm out = Root().banks()[b]->members()[c]->record();
+                EXPECT_EQ(back.get(Parm::kFrequency), out.get(Parm::kFrequency));
+                EXPECT_EQ(back.get(Parm::kStep), out.get(Parm::kStep));
+                EXPECT_EQ(back.get(Parm::kMode), out.get(Parm::kMode));
+                EXPECT_EQ(back.get(Parm::kLockOut) != 0, out.get(Parm::kLockOut) != 0);
+                EXPECT_EQ(back.get(Parm::Channel::kAttenuator),
+                          out.get(Parm::Channel::kAttenuator));
+                EXPECT_EQ(back.get(Parm::Channel::kDelay), out.get(Parm::Channel::kDelay));
+                EXPECT_EQ(back.tone(), out.tone());
+                EXPECT_EQ(read.banks()[b]->members()[c]->name(),
+                          Root().banks()[b]->members()[c]->name());
+            }
+        }
+        EXPECT_EQ(read.banks()[7]->members()[0]->frequency(), 0u);
+    }
     static std::vector<std::string> Errors() {
         std::vector<std::string> errors;
         for (const auto& error : hb::tessary::ErrorMessages()) {
@@ -192,37 +241,27 @@ TEST_F(TransferDriverTest, ABankedGroupGoesToTheRadioAndComesBackTheSame) {
     EXPECT_EQ(hb::tessary::StubCalls().back(),
               "RegisterImageTransfer(record, none, 0xFFFFFFFF, 1, 0, Tower, 74)");
 
-    CGroupDoc fresh;
-    fresh.NewGroup(74);
-    fresh.GetGroup()->setName("Tower");
-    Answer(tr::kReadInfoDialog, IDOK);
-    CLoader().Upload(fresh.GetGroup(), nullptr, &fresh, &owner.wnd);
-    EXPECT_EQ(boxes, std::vector<std::string>{});
-    EXPECT_TRUE(fresh.IsModified());
-    EXPECT_EQ(hb::tessary::StubCalls().back(),
-              "RegisterImageTransfer(record, none, 0xFFFFFFFF, 0, 0, Tower, 74)");
-    const Group& read = *fresh.GetGroup();
-    ASSERT_EQ(read.banks().size(), 10u);
-    ASSERT_EQ(read.banks()[2]->members().size(), 100u);
-    for (std::size_t b = 0; b < 3; ++b) {
-        EXPECT_EQ(read.banks()[b]->name(), Root().banks()[b]->name());
-        EXPECT_EQ(read.banks()[b]->number, b);
-        for (std::size_t c = 0; c < 5; ++c) {
-            const Parm back = read.banks()[b]->members()[c]->record();
-            const Parm out = Root().banks()[b]->members()[c]->record();
-            EXPECT_EQ(back.get(Parm::kFrequency), out.get(Parm::kFrequency));
-            EXPECT_EQ(back.get(Parm::kStep), out.get(Parm::kStep));
-            EXPECT_EQ(back.get(Parm::kMode), out.get(Parm::kMode));
-            EXPECT_EQ(back.get(Parm::kLockOut) != 0, out.get(Parm::kLockOut) != 0);
-            EXPECT_EQ(back.get(Parm::Channel::kAttenuator), out.get(Parm::Channel::kAttenuator));
-            EXPECT_EQ(back.get(Parm::Channel::kDelay), out.get(Parm::Channel::kDelay));
-            EXPECT_EQ(back.tone(), out.tone());
-            EXPECT_EQ(read.banks()[b]->members()[c]->name(),
-                      Root().banks()[b]->members()[c]->name());
-        }
-    }
-    EXPECT_EQ(read.banks()[7]->members()[0]->frequency(), 0u);
-    EXPECT_FALSE(Claimed());
+    ExpectReadBackTheSame(3, 5);
+}
+
+TEST_F(TransferDriverTest, TheRoundTripGoesAcrossAPseudoTerminal) {
+    auto host = hb::engine::sim::SimRadioHost::Start(
+        std::make_unique<hb::engine::sim::SimMemoryRadio>(74), {});
+    ASSERT_TRUE(host) << "no pseudo-terminal";
+    Settings("[Radios]\nRadio#1=Memory\n[Memory]\nType=74\nPort=" + host->SlavePath() + "\n");
+    rig = AddRig("Memory", 74);
+    doc.NewGroup(74);
+    Fill(3, 5);
+    Root().setName("Tower");
+    Answer(tr::kWriteInfoDialog, IDOK);
+    Download();
+    EXPECT_EQ(Errors(), std::vector<std::string>{});
+    host->WithRadio([](const hb::engine::sim::SimRadio& radio) {
+        EXPECT_EQ(radio.Journal().front(), "PD");
+        EXPECT_EQ(radio.Journal().back(), "ED");
+    });
+    ExpectReadBackTheSame(3, 5);
+    host->Close();
 }
 
 TEST_F(TransferDriverTest, AMemoryThatStaysEmptyEndsTheReadingAndTheClosingStepsFollow) {
@@ -530,39 +569,14 @@ TEST_F(TransferDriverTest, ARadioThatCannotBeReadIsToldWithMessageTen) {
 TEST_F(TransferDriverTest, AFlatGroupGoesToTheRadioAndComesBackTheSame) {
     Use(2);
     Fill(2, 20);
+    Root().setName("Flat");
     Answer(tr::kWriteInfoDialog, IDOK);
     Download();
     EXPECT_EQ(Errors(), std::vector<std::string>{});
     EXPECT_EQ(Radio().Memory(21)->get(Parm::kFrequency), 151'000'000u);
-    EXPECT_EQ(doc.m_last_transfer.direction, CObjectDoc::ImageTransfer::kToRadio);
-
-    CGroupDoc fresh;
-    fresh.NewGroup(2);
-    fresh.GetGroup()->setName("Fresh");
-    Answer(tr::kReadInfoDialog, IDOK);
-    CLoader().Upload(fresh.GetGroup(), nullptr, &fresh, &owner.wnd);
-    EXPECT_EQ(Errors(), std::vector<std::string>{});
-    EXPECT_TRUE(fresh.IsModified());
-    const Group& read = *fresh.GetGroup();
-    ASSERT_EQ(read.banks().size(), 10u);
-    for (std::size_t b = 0; b < 2; ++b) {
-        ASSERT_EQ(read.banks()[b]->members().size(), 20u);
-        for (std::size_t c = 0; c < 20; ++c) {
-            const Chan& back = *read.banks()[b]->members()[c];
-            const Chan& out = *Root().banks()[b]->members()[c];
-            EXPECT_EQ(back.frequency(), out.frequency());
-            EXPECT_EQ(back.record().get(Parm::kStep), out.record().get(Parm::kStep));
-            EXPECT_EQ(back.record().get(Parm::kMode), out.record().get(Parm::kMode));
-            EXPECT_EQ(back.record().get(Parm::Channel::kDelay),
-                      out.record().get(Parm::Channel::kDelay));
-            EXPECT_EQ(back.record().tone(), out.record().tone());
-            EXPECT_EQ(back.name(), out.name());
-        }
-    }
-    EXPECT_EQ(fresh.m_last_transfer.rootName, "Fresh");
-    EXPECT_EQ(fresh.m_last_transfer.extent, CObjectDoc::ImageTransfer::kWhole);
-    EXPECT_EQ(fresh.m_last_transfer.direction, CObjectDoc::ImageTransfer::kFromRadio);
-    EXPECT_EQ(fresh.m_last_transfer.radioType, 2);
+    EXPECT_EQ(hb::tessary::StubCalls().back(),
+              "RegisterImageTransfer(record, none, 0xFFFFFFFF, 1, 0, Flat, 2)");
+    ExpectReadBackTheSame(2, 20);
 }
 
 // The memory a transfer of one channel from bank 3, channel 7 of the radio writes.
