@@ -24,8 +24,8 @@ public:
         unsigned nth = 1;
         Fault fault = Fault::Refuse;
         std::uint16_t status = 0x8001;
-        // Told of every request the device is handed.
-        std::function<void(hb::engine::RequestKind)> seen;
+        // Told of every request the device is handed; true strikes this one as well.
+        std::function<bool(hb::engine::RequestKind)> seen;
     };
 
     // Devices opened for `section` from now on are those of `real` with the fault of `plan`.
@@ -43,10 +43,8 @@ public:
     std::uint8_t Signal(std::int64_t nowMs) const override { return m_inner->Signal(nowMs); }
     unsigned ChannelsPerSecond() const override { return m_inner->ChannelsPerSecond(); }
     hb::engine::Reply Handle(const hb::engine::Request& request) override {
-        if (m_plan.seen) {
-            m_plan.seen(request.kind);
-        }
-        if (request.kind == m_plan.kind && ++m_seen == m_plan.nth) {
+        const bool chosen = m_plan.seen && m_plan.seen(request.kind);
+        if (request.kind == m_plan.kind && (++m_seen == m_plan.nth || chosen)) {
             m_struck = true;
             if (m_plan.fault == Fault::Refuse) {
                 return {m_plan.status, false};
@@ -54,7 +52,9 @@ public:
         }
         return m_inner->Handle(request);
     }
-    void TrunkCommand(const hb::records::EngineCommandRecord& record) override { m_inner->TrunkCommand(record); }
+    void TrunkCommand(const hb::records::EngineCommandRecord& record) override {
+        m_inner->TrunkCommand(record);
+    }
     void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override {
         m_inner->FillStatus(status, nowMs);
         m_idle = status.get(DeviceStatus::kBusy) == 0;

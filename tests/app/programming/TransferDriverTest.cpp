@@ -63,6 +63,7 @@ protected:
             if (also) {
                 also(kind);
             }
+            return false;
         };
         FaultyDevice::Install("Memory", "Real", std::move(plan));
     }
