@@ -28,7 +28,9 @@ namespace hb::app::test {
 namespace {
 
 namespace tr = hb::resources::transfer;
+using hb::engine::RequestKind;
 using hb::records::Parm;
+using Fault = FaultyDevice::Fault;
 
 class TransferDriverTest : public RigTest {
 protected:
@@ -55,10 +57,10 @@ protected:
     // The radio's device refuses or fails where the plan says; every request it is handed is
     // noted with whether the radio was claimed and the owner disabled by the progress window.
     void UseFaulty(std::uint8_t type, FaultyDevice::Plan plan,
-                   std::function<void(hb::engine::RequestKind)> also = {}) {
-        Use(type);
+                   std::function<void(RequestKind)> also = {}, const std::string& memories = "") {
+        Use(type, memories);
         radioName = "Real";
-        plan.seen = [this, also = std::move(also)](hb::engine::RequestKind kind) {
+        plan.seen = [this, also = std::move(also)](RequestKind kind) {
             requests.push_back({kind, Claimed(), !::IsWindowEnabled(owner.wnd.m_hWnd)});
             if (also) {
                 also(kind);
@@ -185,18 +187,18 @@ protected:
     bool Claimed() { return CRig::FindByOwner(&owner.wnd) == rig; }
 
     struct Handed {
-        hb::engine::RequestKind kind;
+        RequestKind kind;
         bool claimed;
         bool ownerDisabled;
     };
     // The requests from the closing steps on: each while the radio is claimed and the progress
     // window up.
-    void ExpectClosingSteps(hb::engine::RequestKind post) {
+    void ExpectClosingSteps(RequestKind post) {
         const auto from = std::ranges::find_if(
             requests, [post](const Handed& handed) { return handed.kind == post; });
         ASSERT_NE(from, requests.end());
         ASSERT_EQ(requests.end() - from, 2);
-        EXPECT_EQ(from[1].kind, hb::engine::RequestKind::Stop);
+        EXPECT_EQ(from[1].kind, RequestKind::Stop);
         for (auto it = from; it != requests.end(); ++it) {
             EXPECT_TRUE(it->claimed);
             EXPECT_TRUE(it->ownerDisabled);
@@ -266,30 +268,32 @@ TEST_F(TransferDriverTest, TheRoundTripGoesAcrossAPseudoTerminal) {
 }
 
 TEST_F(TransferDriverTest, AMemoryThatStaysEmptyEndsTheReadingAndTheClosingStepsFollow) {
-    Use(2, "146520000, 146550000");
+    UseFaulty(2, {RequestKind::MemRead, 0, Fault::Refuse, 0, nullptr}, {}, "146520000, 146550000");
     Radio().MakeUnreadable(3);
     Answer(tr::kReadInfoDialog, IDOK);
-    std::size_t beeps = 0;
-    {
-        CLoader loader;
-        loader.Upload(&Root(), nullptr, &doc, &owner.wnd);
-        EXPECT_EQ(loader.m_progress.m_hWnd, HWND{});
-        beeps = Beeps().size();
-    }
+    Upload();
     EXPECT_EQ(Errors(), std::vector<std::string>{"Read Status 945 38912"});
-    // Ten reads of memory 3, then the post-upload request and nothing more.
-    const auto& sent = Radio().Journal();
-    EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
-                            [](const std::string& line) { return line.starts_with("MR 00003"); }),
-              10);
-    EXPECT_EQ(Words().back(), "EU");
-    EXPECT_GE(beeps, 1u);
-    EXPECT_EQ(Beeps().back(), static_cast<UINT>(MB_ICONASTERISK));
-    EXPECT_FALSE(Claimed());
+    EXPECT_EQ(std::ranges::count(Memories("MR"), 3), 10);
+    ExpectClosingSteps(RequestKind::PostUpload);
     EXPECT_FALSE(rig->IsOpen());
     // What was read before stays in the group.
     ASSERT_FALSE(Root().banks().empty());
     EXPECT_EQ(Root().banks()[0]->members()[1]->frequency(), 146'550'000u);
+}
+
+TEST_F(TransferDriverTest, TypeFourteenHasMemoryOneHundredReadAgainAfterAWholeTransfer) {
+    Use(14);
+    Fill(1, 1);
+    for (const bool reading : {false, true}) {
+        Answer(reading ? tr::kReadInfoDialog : tr::kWriteInfoDialog, IDOK);
+        reading ? Upload() : Download();
+        EXPECT_EQ(Errors(), std::vector<std::string>{});
+        const auto& sent = Radio().Journal();
+        ASSERT_GE(sent.size(), 2u);
+        EXPECT_EQ(sent[sent.size() - 2], reading ? "EU" : "ED");
+        EXPECT_TRUE(sent.back().starts_with("MR 00100")) << sent.back();
+        Radio().ClearJournal();
+    }
 }
 
 TEST_F(TransferDriverTest, AMemoryTheRadioDoesNotAnswerIsNotTakenFromTheOneBefore) {
@@ -439,9 +443,6 @@ TEST_F(TransferDriverTest, RadiosWithTheirOwnTransferOrACommandFamilyAreNotTouch
     EXPECT_FALSE(Claimed());
     EXPECT_FALSE(rig->IsOpen());
 }
-
-using hb::engine::RequestKind;
-using Fault = FaultyDevice::Fault;
 
 struct Failure {
     bool reading;
