@@ -6,7 +6,7 @@
 #include "programming/Loader.h"
 #include "programming/TransferCursor.h"
 
-#include <algorithm>
+#include <memory>
 
 namespace {
 

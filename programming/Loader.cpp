@@ -242,16 +242,20 @@ void CLoader::Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd
         }
     }
     scope.Enter(m_rig);
+    Transfer(way, familyStep);
+}
 
+void CLoader::Transfer(const Way& way, TransferFamily::Step familyStep) {
+    const HWND ownerWindow = WindowOf(m_owner);
     TransferCursor cursor;
     cursor.direction = way.direction;
     cursor.rigName = RigName().GetString();
-    if (PrepareTransfer(ownerWindow, cursor, root) != 0) {
+    if (PrepareTransfer(ownerWindow, cursor, m_root) != 0) {
         Release();
         return;
     }
     if (!m_rig->IsOpen()) {
-        const std::uint16_t opened = m_rig->OpenDevice(owner);
+        const std::uint16_t opened = m_rig->OpenDevice(m_owner);
         if (opened & kOpenFailed) {
             Report("Device Open", way.openRef, opened);
             Release();
@@ -266,8 +270,8 @@ void CLoader::Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd
     if (pre) {
         Report(way.preCaption, way.preRef, pre);
     } else if (WaitReply(kBracketWaitMs, &m_progress) == 0) {
-        if (way.reading && doc) {
-            doc->SetModifiedFlag(TRUE);
+        if (way.reading && m_document) {
+            m_document->SetModifiedFlag(TRUE);
         }
         if (familyStep) {
             (this->*familyStep)(cursor);
