@@ -522,21 +522,31 @@ TEST_F(TransferDriverTest, ADeviceThatDoesNotOpenIsReportedAndTheRadioReleased) 
     EXPECT_TRUE(hb::engine::EngineSim::Calls("scan_device_pre_upload").empty());
 }
 
-TEST_F(TransferDriverTest, StopWhileReadingEndsAtTheNextCheckWithoutABox) {
-    CLoader loader;
-    int reads = 0;
-    // A plan that strikes nothing: the third read presses Stop.
+TEST_F(TransferDriverTest, StopEndsEitherWayAtTheNextCheckWithoutABox) {
+    CLoader* running = nullptr;
+    int memories = 0;
+    // A plan that strikes nothing: the third memory asked or written presses Stop.
     UseFaulty(74, {RequestKind::MemRead, 0, Fault::Refuse, 0, nullptr}, [&](RequestKind kind) {
-        if (kind == RequestKind::MemRead && ++reads == 3) {
-            ::PostMessage(loader.m_progress.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+        const bool memory = kind == RequestKind::MemRead || kind == RequestKind::MemWrite;
+        if (memory && ++memories == 3) {
+            ::PostMessage(running->m_progress.m_hWnd, WM_COMMAND, IDCANCEL, 0);
         }
     });
-    Answer(tr::kReadInfoDialog, IDOK);
-    loader.Upload(&Root(), nullptr, &doc, &owner.wnd);
-    EXPECT_EQ(boxes, std::vector<std::string>{});
-    EXPECT_EQ(Errors(), std::vector<std::string>{});
-    EXPECT_EQ(Memories("MR").size(), 3u);
-    ExpectClosingSteps(RequestKind::PostUpload);
+    Fill(1, 5);
+    for (const bool reading : {false, true}) {
+        CLoader loader;
+        running = &loader;
+        memories = 0;
+        requests.clear();
+        Radio().ClearJournal();
+        Answer(reading ? tr::kReadInfoDialog : tr::kWriteInfoDialog, IDOK);
+        reading ? loader.Upload(&Root(), nullptr, &doc, &owner.wnd)
+                : loader.Download(&Root(), nullptr, &doc, &owner.wnd);
+        EXPECT_EQ(boxes, std::vector<std::string>{});
+        EXPECT_EQ(Errors(), std::vector<std::string>{});
+        EXPECT_EQ(Memories(reading ? "MR" : "MW").size(), 3u);
+        ExpectClosingSteps(reading ? RequestKind::PostUpload : RequestKind::PostDownload);
+    }
 }
 
 TEST_F(TransferDriverTest, AClaimHeldByAnotherTransferWindowIsRefusedAsBusy) {
