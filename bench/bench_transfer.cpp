@@ -1,7 +1,7 @@
 // A whole memory transfer of a 200-memory scanner across a pseudo-terminal paced like a 9600 baud
 // wire: PC to Radio, then Radio to PC. Each reports its elapsed time over the wire time of every
 // byte that went both ways (10 bits a byte), the part the driver, the engine and the message loop
-// add to what the wire itself takes.
+// add to what the wire itself takes. The bytes are counted as the radio takes and answers them.
 #include "app/rig/Rig.h"
 #include "platform/afx/CWnd.h"
 #include "platform/afx/Input.h"
@@ -27,7 +27,9 @@
 
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -46,16 +48,25 @@ public:
     BenchApp() : CScanApp("Halbridge Pro") {}
 };
 
-// Every byte of the radio's journal and of its replies: a read is answered with a record line as
-// long as its own, everything else with "OK".
-double WireSeconds(const SimRadio& radio) {
-    double bytes = 0;
-    for (const std::string& line : radio.Journal()) {
-        bytes += static_cast<double>(line.size() + 1);
-        bytes += static_cast<double>(line.starts_with("MR") ? line.size() + 1 : 3);
+// The memory radio, counting every byte that crosses the wire: each line it takes and each reply
+// it sends, both ended by a carriage return.
+class CountingRadio : public SimMemoryRadio {
+public:
+    explicit CountingRadio(std::uint8_t type) : SimMemoryRadio(type) {}
+
+    double WireSeconds() const { return static_cast<double>(m_bytes) * kBitsPerByte / kBaud; }
+    void Restart() { m_bytes = 0; }
+
+protected:
+    std::optional<std::string> Answer(std::string_view line) override {
+        std::optional<std::string> reply = SimMemoryRadio::Answer(line);
+        m_bytes += line.size() + 1 + (reply ? reply->size() + 1 : 0);
+        return reply;
     }
-    return bytes * kBitsPerByte / kBaud;
-}
+
+private:
+    std::size_t m_bytes = 0;
+};
 
 void FillGroup(Group& group, const Radio& radio) {
     const auto& organisation = radio.organisation();
@@ -89,7 +100,7 @@ void TransferOverAPort(benchmark::State& state) {
     BenchApp app;
     hb::afx::ResourceModule resources("program", ProgramResourceTables());
     hb::afx::OverrideProgramResources(resources);
-    auto host = SimRadioHost::Start(std::make_unique<SimMemoryRadio>(kType), {kBaud, true});
+    auto host = SimRadioHost::Start(std::make_unique<CountingRadio>(kType), {kBaud, true});
     if (!host) {
         state.SkipWithError("no pseudo-terminal");
         return;
@@ -117,7 +128,7 @@ void TransferOverAPort(benchmark::State& state) {
     double elapsed = 0;
     double wire = 0;
     for (auto _ : state) {
-        host->WithRadio([](SimRadio& radio) { radio.ClearJournal(); });
+        host->WithRadio([](SimRadio& radio) { static_cast<CountingRadio&>(radio).Restart(); });
         const auto start = std::chrono::steady_clock::now();
         CLoader loader;
         if (reading) {
@@ -126,7 +137,9 @@ void TransferOverAPort(benchmark::State& state) {
             loader.Download(doc.GetGroup(), nullptr, &doc, &owner);
         }
         elapsed += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        wire += host->WithRadio([](const SimRadio& radio) { return WireSeconds(radio); });
+        wire += host->WithRadio([](const SimRadio& radio) {
+            return static_cast<const CountingRadio&>(radio).WireSeconds();
+        });
     }
     if (wire <= 0) {
         state.SkipWithError("nothing reached the radio");

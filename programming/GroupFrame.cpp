@@ -95,7 +95,7 @@ LRESULT CGroupFrame::OnGroupTransferRequest(WPARAM wParam, LPARAM) {
     }
     // The model reads this type's memories its own way.
     const std::unique_ptr<Radio> model = Radio::CreateRadio(kOwnTransferType);
-    if (model && model->TransferFromRadio(doc, this, wParam) != 0) {
+    if (model && model->TransferFromRadio(doc, this, wParam) > 0) {
         Invalidate();
     }
     return 0;

@@ -34,6 +34,12 @@ std::optional<std::uint16_t> ParseNumber(std::string_view text) {
     return static_cast<std::uint16_t>(value);
 }
 
+// A place with no letter shows as "?" rather than ending the text.
+char Letter(const Radio& radio, int index) {
+    const char letter = index >= 0 ? radio.bankLetter(static_cast<std::size_t>(index)) : 0;
+    return letter ? letter : '?';
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CLoadInfoDlg, CDialog)
@@ -53,8 +59,7 @@ CString CLoadInfoDlg::BankText(std::uint16_t bank) const {
     CString text;
     if (Lettered()) {
         const std::uint16_t first = m_cursor.radio->organisation().firstBank;
-        const char letter = bank >= first ? m_cursor.radio->bankLetter(bank - first) : 0;
-        text.Format("%c", letter ? letter : '?');
+        text.Format("%c", bank >= first ? Letter(*m_cursor.radio, bank - first) : '?');
     } else {
         text.Format("%u", static_cast<unsigned>(bank));
     }
@@ -77,9 +82,9 @@ CString CLoadInfoDlg::SummaryText() const {
         const int middle = banks / 2;
         text.Format("Radio: %s\n%d channels, %d banks, %d channels/bank.\nBanks: use %d=%c, %d=%c, "
                     "... %d=%c, ... %d=%c.",
-                    radio.name(), channels, banks, perBank, first, radio.bankLetter(0), first + 1,
-                    radio.bankLetter(1), middle + first, radio.bankLetter(middle),
-                    first + banks - 1, radio.bankLetter(banks - 1));
+                    radio.name(), channels, banks, perBank, first, Letter(radio, 0), first + 1,
+                    Letter(radio, 1), middle + first, Letter(radio, middle), first + banks - 1,
+                    Letter(radio, banks - 1));
     } else {
         text.Format("Radio: %s\n%d channels, %d banks\n%d channels/bank.", radio.name(), channels,
                     banks, perBank);

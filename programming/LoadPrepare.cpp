@@ -7,6 +7,7 @@
 #include "programming/LoadOptionsDlg.h"
 #include "programming/Loader.h"
 #include "programming/TransferCursor.h"
+#include "programming/TransferFamilies.h"
 
 #include <algorithm>
 #include <array>
@@ -19,8 +20,6 @@ constexpr std::uint32_t kMessageBeforeWriting = 33;
 constexpr int kMessageCancel = 2;
 
 constexpr std::uint8_t kTypeAskedOnly = 42;
-constexpr std::array<std::uint8_t, 14> kFamilyTypes{17, 35, 43, 45, 51, 63, 64,
-                                                    70, 71, 89, 90, 91, 92, 99};
 constexpr std::array<std::uint8_t, 7> kOptionTypes{18, 36, 47, 50, 82, 83, 131};
 
 bool Contains(std::span<const std::uint8_t> types, std::uint8_t type) {
@@ -97,7 +96,7 @@ int CLoader::PrepareTransfer(HWND owner, TransferCursor& cursor, Object* root) {
         cursor.docStartBank = selection.bank;
         cursor.docStartChannel = selection.channel;
     }
-    if (Contains(kFamilyTypes, type)) {
+    if (FindTransferFamily(type)) {
         if (scan_message(owner, question) == kMessageCancel) {
             return -1;
         }

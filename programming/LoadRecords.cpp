@@ -6,8 +6,7 @@
 #include "programming/Loader.h"
 #include "programming/TransferCursor.h"
 
-#include <algorithm>
-#include <vector>
+#include <memory>
 
 namespace {
 
@@ -20,18 +19,6 @@ std::uint16_t BankCount(const Radio& radio) {
 
 std::uint16_t ChannelsPerBank(const Radio& radio) {
     return static_cast<std::uint16_t>(radio.organisation().channels / BankCount(radio));
-}
-
-// Puts the bank in front of the one now at `index`, or at the end.
-void InsertBank(Group& group, std::size_t index, std::unique_ptr<Bank> bank) {
-    std::vector<std::unique_ptr<Bank>> after;
-    while (group.banks().size() > index) {
-        after.push_back(group.removeLastBank());
-    }
-    group.addBank(std::move(bank));
-    for (auto it = after.rbegin(); it != after.rend(); ++it) {
-        group.addBank(std::move(*it));
-    }
 }
 
 Chan& AddChannel(Bank& bank, const Radio* radio) {
@@ -114,7 +101,13 @@ Chan* CLoader::LocateRecord(Object* root, TransferCursor& cursor) {
     }
     if (cursor.replace) {
         while (banks.size() > BankCount(*radio)) {
-            group->removeLastBank();
+            group->removeBank(banks.size() - 1);
+        }
+        if (cursor.bankIndex < banks.size()) {
+            Bank& current = *banks[cursor.bankIndex];
+            while (current.members().size() > ChannelsPerBank(*radio)) {
+                current.removeMember(current.members().size() - 1);
+            }
         }
     }
     const auto newBank = [&] {
@@ -124,7 +117,7 @@ Chan* CLoader::LocateRecord(Object* root, TransferCursor& cursor) {
         return bank;
     };
     if (cursor.insert && cursor.channelIndex == 0) {
-        InsertBank(*group, std::min<std::size_t>(cursor.bankIndex, banks.size()), newBank());
+        group->insertBank(cursor.bankIndex, newBank());
     } else if (cursor.bankIndex >= banks.size()) {
         group->addBank(newBank());
     }

@@ -4,6 +4,7 @@
 #include "programming/Loader.h"
 
 #include "app/rig/Rig.h"
+#include "platform/afx/CFrameWnd.h"
 #include "platform/engine/EngineApi.h"
 #include "platform/tessary/app/BandSelect.h"
 #include "platform/tessary/app/GroupDoc.h"
@@ -15,6 +16,7 @@
 #include "platform/win/core/MessageBox.h"
 #include "programming/LoadObjects.h"
 #include "programming/TransferCursor.h"
+#include "programming/TransferFamilies.h"
 
 #include <algorithm>
 #include <array>
@@ -47,13 +49,23 @@ constexpr std::uint16_t kRereadMemory = 100;
 
 // Radios that move their memory as one image by their own means.
 constexpr std::array<std::uint8_t, 4> kOwnTransferTypes{42, 46, 62, 75};
-// Radios that a command family reads and writes; no family is built yet.
-constexpr std::array<std::uint8_t, 14> kFamilyTypes{17, 35, 43, 45, 51, 63, 64,
-                                                    70, 71, 89, 90, 91, 92, 99};
 
-bool Contains(std::span<const std::uint8_t> types, std::uint8_t type) {
-    return std::ranges::find(types, type) != types.end();
-}
+// Where each failure the driver reports comes from, as its box shows it.
+enum LoaderRef : int {
+    kRefUploadDeviceOpen = 690,
+    kRefPreUpload = 737,
+    kRefReadBankName = 880,
+    kRefReadChannel = 920,
+    kRefReadStatus = 930,
+    kRefReadEmpty = 945,
+    kRefPostUpload = 995,
+    kRefDownloadDeviceOpen = 1131,
+    kRefPreDownload = 1190,
+    kRefWriteBankName = 1330,
+    kRefWriteChannel = 1377,
+    kRefWriteStatus = 1387,
+    kRefPostDownload = 1418,
+};
 
 std::vector<const CRig*>& RigsInTransfer() {
     static std::vector<const CRig*> rigs;
@@ -90,6 +102,34 @@ private:
     const CRig* m_rig = nullptr;
 };
 
+// The document and the owner's own document refuse to close while the transfer runs.
+class DocumentMarks {
+public:
+    DocumentMarks(CObjectDoc* doc, CWnd* owner) : m_doc(doc) {
+        auto* frame = dynamic_cast<CFrameWnd*>(owner);
+        auto* ownerDoc = frame ? dynamic_cast<CObjectDoc*>(frame->GetActiveDocument()) : nullptr;
+        m_ownerDoc = ownerDoc != doc ? ownerDoc : nullptr;
+        for (CObjectDoc* marked : {m_doc, m_ownerDoc}) {
+            if (marked) {
+                marked->BeginTransfer();
+            }
+        }
+    }
+    ~DocumentMarks() {
+        for (CObjectDoc* marked : {m_doc, m_ownerDoc}) {
+            if (marked) {
+                marked->EndTransfer();
+            }
+        }
+    }
+    DocumentMarks(const DocumentMarks&) = delete;
+    DocumentMarks& operator=(const DocumentMarks&) = delete;
+
+private:
+    CObjectDoc* m_doc;
+    CObjectDoc* m_ownerDoc = nullptr;
+};
+
 // A record's name without the blanks that pad its field.
 std::string NameOf(const Parm& record) {
     std::string name = record.text(Parm::kName);
@@ -124,20 +164,20 @@ constexpr CLoader::Way kUpload{true,
                                TransferPosition::kRadioToPc,
                                Radio::kCanRead,
                                "Radio to PC",
-                               690,
+                               kRefUploadDeviceOpen,
                                "Pre-Upload",
-                               737,
+                               kRefPreUpload,
                                "Post-Upload",
-                               995};
+                               kRefPostUpload};
 constexpr CLoader::Way kDownload{false,
                                  TransferPosition::kPcToRadio,
                                  Radio::kCanWrite,
                                  "PC to Radio",
-                                 1131,
+                                 kRefDownloadDeviceOpen,
                                  "Pre-Download",
-                                 1190,
+                                 kRefPreDownload,
                                  "Post-Download",
-                                 1418};
+                                 kRefPostDownload};
 
 } // namespace
 
@@ -173,6 +213,7 @@ void CLoader::Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd
         RefuseBusy(ownerWindow);
         return;
     }
+    const DocumentMarks marks(doc, owner);
     const auto* group = dynamic_cast<const Group*>(root);
     const std::uint8_t type = group ? group->radioType() : 0;
     m_radio = group ? Radio::CreateRadio(type) : nullptr;
@@ -180,15 +221,16 @@ void CLoader::Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd
         scan_message(ownerWindow, kMessageNotSupported);
         return;
     }
-    // The radios that move their memory as one image need means of their own, which the program
-    // does not have; neither has it the command families yet.
-    if (Contains(kOwnTransferTypes, type) || Contains(kFamilyTypes, type)) {
-        if (!Contains(kOwnTransferTypes, type) || dynamic_cast<CGroupDoc*>(doc)) {
-            scan_message(ownerWindow, kMessageNotSupported);
+    if (std::ranges::find(kOwnTransferTypes, type) != kOwnTransferTypes.end()) {
+        if (dynamic_cast<CGroupDoc*>(doc)) {
+            RunOwnTransfer(way);
         }
         return;
     }
-    if (!(m_radio->caps1() & way.capability)) {
+    const TransferFamily* family = FindTransferFamily(type);
+    const TransferFamily::Step familyStep =
+        family ? (way.reading ? family->reader : family->writer) : nullptr;
+    if (!(m_radio->caps1() & way.capability) || (family && !familyStep)) {
         scan_message(ownerWindow, kMessageNotSupported);
         return;
     }
@@ -200,16 +242,20 @@ void CLoader::Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd
         }
     }
     scope.Enter(m_rig);
+    Transfer(way, familyStep);
+}
 
+void CLoader::Transfer(const Way& way, TransferFamily::Step familyStep) {
+    const HWND ownerWindow = WindowOf(m_owner);
     TransferCursor cursor;
     cursor.direction = way.direction;
     cursor.rigName = RigName().GetString();
-    if (PrepareTransfer(ownerWindow, cursor, root) != 0) {
+    if (PrepareTransfer(ownerWindow, cursor, m_root) != 0) {
         Release();
         return;
     }
     if (!m_rig->IsOpen()) {
-        const std::uint16_t opened = m_rig->OpenDevice(owner);
+        const std::uint16_t opened = m_rig->OpenDevice(m_owner);
         if (opened & kOpenFailed) {
             Report("Device Open", way.openRef, opened);
             Release();
@@ -224,16 +270,28 @@ void CLoader::Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd
     if (pre) {
         Report(way.preCaption, way.preRef, pre);
     } else if (WaitReply(kBracketWaitMs, &m_progress) == 0) {
-        if (way.reading) {
-            if (doc) {
-                doc->SetModifiedFlag(TRUE);
-            }
+        if (way.reading && m_document) {
+            m_document->SetModifiedFlag(TRUE);
+        }
+        if (familyStep) {
+            (this->*familyStep)(cursor);
+        } else if (way.reading) {
             ReadMemories(way, cursor);
         } else {
             WriteMemories(way, cursor);
         }
     }
     CloseTransfer(way, cursor);
+}
+
+void CLoader::RunOwnTransfer(const Way& way) {
+    // The whole-memory argument of the model's own reading.
+    constexpr auto kWholeMemory = static_cast<WPARAM>(-1);
+    const int moved = way.reading ? m_radio->TransferFromRadio(m_document, m_owner, kWholeMemory)
+                                  : m_radio->TransferToRadio(m_document, m_owner);
+    if (moved == Radio::kNoOwnTransfer) {
+        scan_message(WindowOf(m_owner), kMessageNotSupported);
+    }
 }
 
 CRig* CLoader::ChooseRig(const Way& way, std::uint8_t type) {
@@ -304,7 +362,7 @@ bool CLoader::TransferBankName(const Way& way, const TransferCursor& cursor,
                MemoryNumber(group->radioType(), *m_radio, cursor.bank, cursor.channel));
     if (way.reading) {
         if (const std::uint16_t status = m_rig->GetBankName(&record)) {
-            Report("Read Bank Name", 880, status);
+            Report("Read Bank Name", kRefReadBankName, status);
             return false;
         }
         bank.setName(NameOf(record).substr(0, kNameWidth));
@@ -312,7 +370,7 @@ bool CLoader::TransferBankName(const Way& way, const TransferCursor& cursor,
     }
     record.setText(Parm::kName, bank.name().substr(0, kNameWidth));
     if (const std::uint16_t status = m_rig->SetBankName(&record)) {
-        Report("Write Bank Name", 1330, status);
+        Report("Write Bank Name", kRefWriteBankName, status);
         return false;
     }
     return true;
@@ -322,14 +380,14 @@ bool CLoader::ReadMemory(Parm& record) {
     const std::uint16_t asked = record.get(Parm::kMemoryChannel);
     for (int attempts = 0;;) {
         if (const std::uint16_t status = m_rig->MemRead(&record)) {
-            Report("Read Channel", 920, status);
+            Report("Read Channel", kRefReadChannel, status);
             return false;
         }
         if (WaitReply(kReadWaitMs, &m_progress)) {
             return false;
         }
         if (const std::uint16_t status = m_rig->DeviceStatus(m_device_status.data())) {
-            Report("Read Status", 930, status);
+            Report("Read Status", kRefReadStatus, status);
             return false;
         }
         const Parm answer = m_device_status.get(hb::records::DeviceStatus::kCurrentParm);
@@ -346,7 +404,7 @@ bool CLoader::ReadMemory(Parm& record) {
         if ((answer.get(Parm::kFrequency) == 0 && answer.get(Parm::kMode) == kModeUnread) ||
             answer.get(Parm::kMemoryChannel) != asked) {
             if (++attempts >= kReadAttempts) {
-                Report("Read Status", 945, kStatusTimeout);
+                Report("Read Status", kRefReadEmpty, kStatusTimeout);
                 return false;
             }
             record = Parm{};
@@ -416,7 +474,7 @@ void CLoader::WriteMemories(const Way& way, TransferCursor& cursor) {
         }
         ShowMemory(cursor, channel->name(), record.get(Parm::kFrequency));
         if (const std::uint16_t status = m_rig->MemWrite(&record)) {
-            Report("Write Channel", 1377, status);
+            Report("Write Channel", kRefWriteChannel, status);
             return;
         }
         const std::uint16_t waited = WaitReply(kWriteWaitMs, &m_progress);
@@ -424,11 +482,11 @@ void CLoader::WriteMemories(const Way& way, TransferCursor& cursor) {
             return;
         }
         if (waited) {
-            Report("Write Channel", 1377, waited);
+            Report("Write Channel", kRefWriteChannel, waited);
             return;
         }
         if (const std::uint16_t status = m_rig->DeviceStatus(m_device_status.data())) {
-            Report("Read Status", 1387, status);
+            Report("Read Status", kRefWriteStatus, status);
             return;
         }
         ++cursor.transferred;
@@ -458,4 +516,11 @@ void CLoader::CloseTransfer(const Way& way, const TransferCursor& cursor) {
     Release();
     MessageBeep(MB_ICONASTERISK);
     m_progress.DestroyWindow();
+    if (auto* groupDoc = dynamic_cast<CGroupDoc*>(m_document)) {
+        using Transfer = CObjectDoc::ImageTransfer;
+        groupDoc->RegisterImageTransfer(&groupDoc->m_last_transfer, nullptr,
+                                        cursor.partial ? Transfer::kPartial : Transfer::kWhole,
+                                        way.reading ? Transfer::kFromRadio : Transfer::kToRadio, 0,
+                                        m_root ? m_root->name().c_str() : "", m_radio.get());
+    }
 }

@@ -14,6 +14,7 @@
 #include "platform/win/WinTypes.h"
 #include "programming/LoadBankDlg.h"
 #include "programming/LoadProgressDlg.h"
+#include "programming/TransferFamilies.h"
 
 #include <cstdint>
 #include <memory>
@@ -111,9 +112,14 @@ public:
 
 private:
     void Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd* owner);
+    // With the rig claimed: what to move asked, the device opened, the memories moved by the
+    // family's step or the generic path, and the closing steps.
+    void Transfer(const Way& way, TransferFamily::Step familyStep);
     // The rig to use, claimed for the owner; null when the transfer is refused or has none.
     CRig* ChooseRig(const Way& way, std::uint8_t type);
     void Release();
+    // Types 42, 46, 62 and 75: the radio model moves the memory by its own means.
+    void RunOwnTransfer(const Way& way);
     void ShowProgress(const Way& way);
     void ShowMemory(const TransferCursor& cursor, const std::string& name, std::uint32_t hz);
     // The bank's name, read or written once per bank; false when the transfer ends.

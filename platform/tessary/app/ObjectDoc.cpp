@@ -1,11 +1,16 @@
 #include "platform/tessary/app/ObjectDoc.h"
 
 #include "platform/afx/AfxMessageBox.h"
+#include "platform/tessary/app/AppHooks.h"
 #include "platform/tessary/app/ObjectHint.h"
 #include "platform/tessary/model/File.h"
+#include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/TimeFunctions.h"
+#include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CObjectDoc, CDocument)
@@ -52,6 +57,39 @@ void CObjectDoc::SetCaption(LPCSTR caption) {
 
 bool CObjectDoc::HoldsObject(const Object&) const {
     return false;
+}
+
+void CObjectDoc::RegisterImageTransfer(ImageTransfer* record, const void* image,
+                                       std::uint32_t extent, std::uint32_t direction,
+                                       std::uint32_t reserved, LPCSTR rootName,
+                                       const Radio* radio) {
+    const std::string name = rootName ? rootName : "";
+    const std::uint16_t type = radio ? radio->RadioTypeCode() : 0;
+    char numbers[48];
+    std::snprintf(numbers, sizeof numbers, "0x%08X, %u, %u", extent, direction, reserved);
+    hb::tessary::detail::RecordStubCall(std::string("RegisterImageTransfer(") +
+                                        (record ? "record" : "none") + ", " +
+                                        (image ? "image" : "none") + ", " + numbers + ", " + name +
+                                        ", " + std::to_string(type) + ")");
+    if (record) {
+        *record = {extent, direction, GetLongTimeNow(), name, type};
+    }
+}
+
+BOOL CObjectDoc::SaveModified() {
+    if (InTransfer()) {
+        MessageBeep(MB_ICONASTERISK);
+        return FALSE;
+    }
+    return CDocument::SaveModified();
+}
+
+BOOL CObjectDoc::CanCloseFrame(CFrameWnd* pFrame) {
+    if (InTransfer()) {
+        MessageBeep(MB_ICONASTERISK);
+        return FALSE;
+    }
+    return CDocument::CanCloseFrame(pFrame);
 }
 
 std::unique_ptr<Object> CObjectDoc::ReadFileRoot(LPCSTR path, const char* what,

@@ -1,10 +1,12 @@
 #pragma once
 #include "platform/afx/CDocument.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
 class Object;
+class Radio;
 
 // A document of scanning objects. Documents open at the same time may show the same objects or
 // the same file; a change made through one of them is shared with the views of the others.
@@ -25,6 +27,34 @@ public:
     // Whether the object belongs to what this document holds; nothing here.
     virtual bool HoldsObject(const Object& object) const;
 
+    // A memory transfer between the document and a radio.
+    struct ImageTransfer {
+        static constexpr std::uint32_t kWhole = 0xFFFFFFFF;
+        static constexpr std::uint32_t kPartial = 0xFFFFFFFE;
+        static constexpr std::uint32_t kFromRadio = 0;
+        static constexpr std::uint32_t kToRadio = 1;
+
+        std::uint32_t extent = 0;
+        std::uint32_t direction = 0;
+        std::uint64_t time = 0;
+        std::string rootName;
+        std::uint16_t radioType = 0;
+    };
+    // Keeps what a transfer moved in `record`; the image of a radio's memory is not kept.
+    void RegisterImageTransfer(ImageTransfer* record, const void* image, std::uint32_t extent,
+                               std::uint32_t direction, std::uint32_t reserved, LPCSTR rootName,
+                               const Radio* radio);
+    // The last transfer of the document.
+    ImageTransfer m_last_transfer;
+
+    // While a memory transfer works on the document it refuses to close: the transfer holds
+    // pointers into its objects.
+    void BeginTransfer() { ++m_transfers; }
+    void EndTransfer() { --m_transfers; }
+    bool InTransfer() const { return m_transfers > 0; }
+    BOOL SaveModified() override;
+    BOOL CanCloseFrame(CFrameWnd* pFrame) override;
+
 protected:
     // The file's object when it is a `T`; otherwise the user is told (`what` names what the file
     // should hold) and the result is null.
@@ -40,6 +70,8 @@ protected:
     BOOL WriteRoot(LPCSTR path, Object* root);
 
 private:
+    int m_transfers = 0;
+
     std::unique_ptr<Object> ReadFileRoot(LPCSTR path, const char* what,
                                          bool (*fits)(const Object* object));
 };

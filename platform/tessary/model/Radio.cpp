@@ -337,7 +337,11 @@ void Radio::ConformRange(Range& range) const {
 }
 
 int Radio::TransferFromRadio(CObjectDoc*, CWnd*, WPARAM) {
-    return 0;
+    return kNoOwnTransfer;
+}
+
+int Radio::TransferToRadio(CObjectDoc*, CWnd*) {
+    return kNoOwnTransfer;
 }
 
 int Radio::CheckSweepFrequency(std::uint32_t hz) const {

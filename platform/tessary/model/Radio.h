@@ -147,9 +147,12 @@ public:
     virtual void ConformGroupChannels(Group& group) const;
     // Brings a range's limits into the coverage and its step onto the step list.
     virtual void ConformRange(Range& range) const;
-    // Fills the document's group from the radio by the model's own means, for the group window
-    // `frame`; non-zero when something was read. Our models have none and answer 0.
+    // Fills the document's group from the radio, or writes it into the radio, by the model's own
+    // means, for the window `frame`: non-zero when something was moved, kNoOwnTransfer when the
+    // model has no means of its own, as none of ours has.
+    static constexpr int kNoOwnTransfer = -1;
     virtual int TransferFromRadio(CObjectDoc* doc, CWnd* frame, WPARAM argument);
+    virtual int TransferToRadio(CObjectDoc* doc, CWnd* frame);
     // A new grid for a group window of this model.
     virtual std::unique_ptr<CGrid> CreateGrid();
 

@@ -1,11 +1,15 @@
+#include "platform/afx/CDialog.h"
 #include "platform/afx/CDocTemplate.h"
 #include "platform/afx/CDockState.h"
 #include "platform/afx/CMDIFrameWnd.h"
+#include "platform/afx/Input.h"
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/model/Group.h"
+#include "platform/win/core/Hooks.h"
 #include "programming/GroupFrame.h"
 #include "programming/RangeFrame.h"
 #include "resources/ResourceIds.h"
+#include "resources/program/TransferIds.h"
 #include "tests/app/ProgramTest.h"
 #include "tests/app/programming/TransferRefusal.h"
 
@@ -150,6 +154,39 @@ TEST_F(GroupWindowsTest, TransfersRunTheLoaderButTypeSeventyFiveAsksItsModel) {
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->SendMessage(WM_GROUP_TRANSFER_REQUEST, 3, 0), 0);
     EXPECT_EQ(TransferRefusals(), 3u);
+}
+
+TEST_F(GroupWindowsTest, AGroupInTransferStaysOpenThroughEveryWayOfClosingIt) {
+    Settings("[Radios]\nRadio#1=Receiver\n[Receiver]\nType=74\nPort=SIM\n");
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupFrame* frame = OpenGroup(74);
+    ASSERT_NE(frame, nullptr);
+    CDocument* doc = frame->GetActiveDocument();
+    doc->SetModifiedFlag(TRUE);
+    bool asked = false;
+    hb::afx::SetModalScript(hb::resources::transfer::kReadInfoDialog, [&](CDialog& dialog) {
+        asked = true;
+        const std::size_t beeps = Beeps().size();
+        // File/Close asks the document to save first; closing the window or the program asks
+        // whether the frame may close. No question is put while the transfer runs.
+        EXPECT_FALSE(doc->SaveModified());
+        frame->SendMessage(WM_CLOSE);
+        app->m_pMainWnd->SendMessage(WM_CLOSE);
+        EXPECT_TRUE(::IsWindow(frame->m_hWnd));
+        EXPECT_TRUE(::IsWindow(app->m_pMainWnd->m_hWnd));
+        EXPECT_EQ(OpenDocuments(Template(IDR_GROUP)), 1u);
+        EXPECT_EQ(Beeps().size(), beeps + 3);
+        EXPECT_TRUE(std::all_of(Beeps().begin() + static_cast<std::ptrdiff_t>(beeps), Beeps().end(),
+                                [](UINT beep) { return beep == MB_ICONASTERISK; }));
+        hb::afx::ClickButton(dialog.m_hWnd, IDCANCEL);
+    });
+    frame->SendMessage(WM_COMMAND, 27119);
+    EXPECT_TRUE(asked);
+    // Once it is over the group closes as any other, asking to save first.
+    hb::win::ExpectBox({"Save changes", IDNO, ""});
+    frame->SendMessage(WM_CLOSE);
+    Pump();
+    EXPECT_EQ(OpenDocuments(Template(IDR_GROUP)), 0u);
 }
 
 TEST_F(GroupWindowsTest, TheRangeWindowKeepsItsViewWhenItsBarCannotBeMade) {

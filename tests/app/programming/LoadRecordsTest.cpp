@@ -113,11 +113,25 @@ TEST_F(LoadRecordsTest, ReplacingCutsTheGroupToTheRadio) {
     EXPECT_NE(dynamic_cast<CLoadBank*>(group->banks()[3].get()), nullptr);
     EXPECT_NE(dynamic_cast<CLoadChan*>(group->banks()[3]->members()[0].get()), nullptr);
 
+    // Surplus banks go from the end, surplus channels from the end of their bank.
     group = std::make_unique<Group>();
     Start(14, TransferPosition::kRadioToPc);
     Banks(12, 40);
+    Bank& first = *group->banks()[0];
+    const Chan* kept = first.members()[39].get();
+    for (int extra = 0; extra < 5; ++extra) {
+        first.addMember(Channel(160'000'000, "Surplus"));
+    }
+    group->banks()[9]->addMember(Channel(160'000'000, "Surplus"));
     EXPECT_EQ(Walk().size(), 400u);
-    EXPECT_EQ(group->banks().size(), 10u);
+    EXPECT_EQ(BankNumbers(), (std::vector<std::uint16_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    for (const auto& bank : group->banks()) {
+        EXPECT_EQ(bank->members().size(), 40u);
+        for (const auto& channel : bank->members()) {
+            EXPECT_NE(channel->name(), "Surplus");
+        }
+    }
+    EXPECT_EQ(first.members()[39].get(), kept);
 }
 
 TEST_F(LoadRecordsTest, InsertingPutsANewBankInFrontAndMergingOnlyAppends) {

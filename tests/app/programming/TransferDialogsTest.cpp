@@ -85,6 +85,23 @@ TEST_F(SummaryDialogTest, ALetteredRadioIsSummedUpAndTakesABankLetter) {
     EXPECT_EQ(cursor.docStartBank, 1);
 }
 
+TEST_F(SummaryDialogTest, ALetteredRadioOfOneBankShowsAMarkForTheLettersItLacks) {
+    hb::records::RadioModel model = *hb::records::FindRadioModel(43);
+    model.organisation.banks = 1;
+    model.organisation.bankLetters = "A";
+    radio = std::make_unique<::Radio>(model);
+    cursor.radio = radio.get();
+    cursor.radioStartBank = cursor.docStartBank = model.organisation.firstBank;
+    cursor.KeepSaved();
+    EXPECT_EQ(Run([](CDialog& dialog) {
+                  EXPECT_EQ(ItemText(dialog, tr::kSummary),
+                            "Radio: Trunk Tracker 43\n1000 channels, 1 banks, 1000 channels/bank.\n"
+                            "Banks: use 1=A, 2=?, ... 1=A, ... 1=A.");
+                  ClickButton(dialog.m_hWnd, IDCANCEL);
+              }),
+              IDCANCEL);
+}
+
 TEST_F(SummaryDialogTest, RefusedEntriesGoBackToTheirFirstValueAndTheDialogStays) {
     Fill(43);
     cursor.docStartBank = 2;

@@ -1,15 +1,18 @@
 // The transfer dialogs on a real X server (Xvfb): the bank choice of a 20-bank radio, the summary
-// of a lettered radio and the progress window while a command waits for the radio, each with
-// every text whole.
+// of a lettered radio, the progress window while a command waits for the radio and while a
+// memory radio is read, each with every text whole.
+#include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/display/Display.h"
 #include "platform/engine/EngineSim.h"
+#include "platform/tessary/app/GroupDoc.h"
 #include "platform/testkit/xdriver/Artefacts.h"
 #include "platform/testkit/xdriver/XDriver.h"
 #include "platform/testkit/xdriver/XServer.h"
 #include "programming/LoadInfoDlg.h"
 #include "programming/TransferCursor.h"
 #include "resources/program/TransferIds.h"
+#include "tests/app/programming/FaultyDevice.h"
 #include "tests/app/programming/TransferTest.h"
 
 #include <thread>
@@ -108,6 +111,42 @@ TEST_F(TransferOnScreenTest, TheProgressWindowWhileTheRadioIsAsked) {
     user.join();
     EXPECT_EQ(failure, "");
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(TransferOnScreenTest, TheProgressWindowWhileAMemoryRadioIsRead) {
+    const std::string radio = "Type=2\nPort=SIM\nMemories=146520000, 146550000\n";
+    Settings("[Trunk]\nType=43\nPort=SIM\n[Memory]\n" + radio + "[Real]\n" + radio);
+    AddRig("Memory", 2);
+    CLoader reading;
+    // Once the first memory is shown, the radio never answers again: the window shows it until
+    // Stop.
+    bool shown = false;
+    FaultyDevice::Install(
+        "Memory", "Real",
+        {hb::engine::RequestKind::MemRead, 0, FaultyDevice::Fault::StayBusy, 0,
+         [this, &reading, &shown](hb::engine::RequestKind) {
+             const HWND progress = reading.m_progress.m_hWnd;
+             if (shown || !::IsWindow(progress) ||
+                 ::GetWindowTextLength(::GetDlgItem(progress, tr::kFrequency)) == 0) {
+                 return false;
+             }
+             shown = true;
+             ::RedrawWindow(progress, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+             Photograph("Data Transfer", progress, "transfer-generic-progress.png");
+             return true;
+         }});
+    // The window opens over the middle of its owner.
+    ::SetWindowPos(owner.wnd.m_hWnd, HWND{}, 40, 40, 640, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
+    CGroupDoc doc;
+    doc.NewGroup(2);
+    hb::afx::SetModalScript(tr::kReadInfoDialog,
+                            [](CDialog& dialog) { hb::afx::ClickButton(dialog.m_hWnd, IDOK); });
+    reading.Upload(doc.GetGroup(), nullptr, &doc, &owner.wnd);
+    user.join();
+    EXPECT_EQ(failure, "");
+    EXPECT_TRUE(boxes.empty());
+    ASSERT_FALSE(doc.GetGroup()->banks().empty());
+    EXPECT_EQ(doc.GetGroup()->banks()[0]->members()[0]->frequency(), 146'520'000u);
 }
 
 } // namespace

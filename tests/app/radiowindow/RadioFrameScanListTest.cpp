@@ -116,6 +116,26 @@ TEST_F(RadioFrameScanListUploadTest, AnUploadFillsTheFirstGroupAndTheNextStartRe
     ExpectTheNextStartReloads();
 }
 
+TEST_F(RadioFrameScanListUploadTest, TheScanListAndItsWindowStayOpenWhileTheUploadRuns) {
+    Open(1);
+    bool asked = false;
+    hb::afx::SetModalScript(hb::resources::transfer::kReadInfoDialog, [&](CDialog& dialog) {
+        asked = true;
+        EXPECT_TRUE(Doc().InTransfer());
+        const std::size_t beeps = Beeps().size();
+        frame->SendMessage(WM_CLOSE);
+        EXPECT_TRUE(::IsWindow(frame->m_hWnd));
+        ASSERT_EQ(Beeps().size(), beeps + 1);
+        EXPECT_EQ(Beeps().back(), static_cast<UINT>(MB_ICONASTERISK));
+        hb::afx::ClickButton(dialog.m_hWnd, IDOK);
+    });
+    Send(28550);
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(Doc().InTransfer());
+    EXPECT_EQ(ListGroup().banks()[0]->members()[0]->frequency(), 146'520'000u);
+    ExpectBox("Save changes to Scanner?", IDNO);
+}
+
 TEST_F(RadioFrameScanListTest, AnUploadWithoutAGroupFirstOrCancelledDoesNothingAtAll) {
     Open(1);
     frame->m_rig->m_permanent = 1;
