@@ -1,6 +1,7 @@
 #include "platform/engine/SimTrunkScanner.h"
 
 #include "platform/records/EngineCommands.h"
+#include "platform/win/core/Clock.h"
 
 #include <algorithm>
 
@@ -21,6 +22,9 @@ constexpr std::uint8_t kScanStateTrunkScan = 17;
 constexpr std::uint8_t kScanStateTrunkHold = 18;
 // A changed word carries the new-data bit for this many reads.
 constexpr std::uint8_t kNewDataReads = 2;
+// After it is connected the scanner reports every word as new for a while, so that a program
+// that has just opened learns what it holds.
+constexpr std::int64_t kFirstReportMs = 3000;
 
 std::uint64_t Mix(std::uint64_t x) {
     x ^= x >> 33;
@@ -40,7 +44,8 @@ SimTrunkScanner::SimTrunkScanner(std::string name, BandActivity activity,
                                  std::vector<std::uint32_t> talkgroups)
     : SimReceiver(std::move(name), std::move(activity), channelsPerSecond, type, std::move(link),
                   replyTimeoutMs),
-      m_organisation(organisation), m_seed(seed), m_talkgroups(std::move(talkgroups)) {
+      m_organisation(organisation), m_seed(seed), m_talkgroups(std::move(talkgroups)),
+      m_connectedMs(hb::win::NowMs()) {
     const int banks = std::clamp<int>(m_organisation.banks, 1, kIdBanks);
     m_bankMask = (1u << banks) - 1;
     for (int i = 0; i < banks; ++i) {
@@ -174,7 +179,7 @@ void SimTrunkScanner::FillStatus(DeviceStatus& status, std::int64_t nowMs) const
     const int banks = std::clamp<int>(m_organisation.banks, 1, kIdBanks);
     for (int i = 0; i < banks; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        const bool fresh = m_unread[index] > 0;
+        const bool fresh = m_unread[index] > 0 || nowMs - m_connectedMs < kFirstReportMs;
         status.set(DeviceStatus::kIdBankWords, index,
                    static_cast<std::uint16_t>(m_idBanks[index] | (fresh ? kNewData : 0)));
     }

@@ -58,6 +58,7 @@ private:
     std::array<std::uint8_t, kIdBanks> m_unread{};
     std::vector<Delayed> m_delayed;
     std::optional<std::uint16_t> m_recalled;
+    std::int64_t m_connectedMs;
 };
 
 } // namespace hb::engine

@@ -92,10 +92,15 @@ TEST_F(TrunkTrackerSampleTest, ThePanelShowsTheScannersBanksTalkgroupsNamesAndSt
     // Motorola Type II alone lit.
     EXPECT_FALSE(view->LampOf(CTrunkTrackerView::kLampM1).GetActive());
     EXPECT_FALSE(view->LampOf(CTrunkTrackerView::kLampPl).GetActive());
-    // The channel's name, its bank and a status line of the table.
+    // The talkgroup's tag over the channel's name, its bank and a status line of the table.
+    const std::set<std::string> tags{"Fire Dispatch", "Police Dispatch", "Public Works",
+                                     "Transit Ops"};
     const std::set<std::string> channels{"County Fire", "City Police", "Public Works", "Transit"};
-    EXPECT_TRUE(channels.contains(view->m_textLine1.GetCaption().str()))
+    EXPECT_TRUE(tags.contains(view->m_textLine1.GetCaption().TrimRight().str()))
         << view->m_textLine1.GetCaption().str();
+    EXPECT_TRUE(channels.contains(view->m_textLine2.GetCaption().TrimRight().str()))
+        << view->m_textLine2.GetCaption().str();
+    EXPECT_EQ(view->m_textLine3.GetCaption().TrimRight(), "County System");
     EXPECT_TRUE(StatusLines().contains(view->m_statusLine.GetCaption().str()))
         << view->m_statusLine.GetCaption().str();
 }

@@ -60,7 +60,9 @@ TEST_F(SimTrunkScannerTest, ATrunkedCallCarriesATalkgroupAndIsReportedAsOne) {
 TEST_F(SimTrunkScannerTest, BankAndModeCommandsTakeEffectThreeStepsLater) {
     const std::uint16_t engine = CreateTracker();
     ASSERT_NE(engine, 0);
-    // All ID groups in scan mode at first, reported as nothing new.
+    // All ID groups in scan mode at first, reported as new while the scanner is newly connected.
+    EXPECT_EQ(Word(engine, 4), 0x73FF);
+    AdvanceAndPump(3000);
     EXPECT_EQ(Word(engine, 4), 0x33FF);
 
     Send(engine, rec::kEngineCmdBankMask, 0, 0x5);
