@@ -141,6 +141,13 @@ protected:
     void OnDataSkip();
     // A scanner key of one fixed key code.
     void PressKey(UINT id);
+    void OnDigitKey(UINT id);
+    // The service dialog, then the service key with the chosen service's digit.
+    void OnServiceKey();
+    // The digit the service key carries for the 0-based choice of the service dialog.
+    virtual std::uint16_t ServiceDigit(int selection) const;
+    // The service key with its digit, the restart first.
+    void SendServiceKey(std::uint16_t digit);
     void OnHoldKey();
     void OnAttKey();
     void OnLockOutKey();
@@ -149,6 +156,11 @@ protected:
     void OnScanListKey();
     void OnRecordKey();
     void OnGoToKey();
+    // A replaying logger goes back to live before anything reaches the radio.
+    void GoLive();
+    // In manual mode the radio window starts the radio again.
+    void StartAgainIfManual();
+    std::uint16_t Send(hb::records::EngineCommandRecord& record);
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()
@@ -156,14 +168,9 @@ protected:
 private:
     Radio* Model() const;
     Group* DocumentGroup() const;
-    // A replaying logger goes back to live before anything reaches the radio.
-    void GoLive();
-    // In manual mode the radio window starts the radio again.
-    void StartAgainIfManual();
     // "Att" and "L/O": the current channel's flag at `offset` flips, or without one the rig's
     // last record decides which key code goes.
     void ToggleChannelFlag(std::size_t offset, std::uint8_t on, std::uint8_t off);
-    std::uint16_t Send(hb::records::EngineCommandRecord& record);
     void StyleBankButtons();
     void LoadIcons();
     void LoadIdBanks();
