@@ -359,15 +359,6 @@ void CTrunkTrackerView::SelectVfo(BYTE n, BOOL on) {
     GoLive();
 }
 
-void CTrunkTrackerView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) {
-    const auto* hint = dynamic_cast<CObjectHint*>(pHint);
-    if (lHint == 0 || !hint || !hint->object()) {
-        m_currentChannel = 0;
-        m_currentBank = 0;
-    }
-    CRadioView::OnUpdate(pSender, lHint, pHint);
-}
-
 CString CTrunkTrackerView::BankToolTip(int n) const {
     CString text;
     const Group* group = DocumentGroup();

@@ -18,6 +18,8 @@
 class Bank;
 class Chan;
 class Group;
+class Range;
+class UserIdEntry;
 
 class CTrunkTrackerView : public CRadioView {
     DECLARE_DYNCREATE(CTrunkTrackerView)
@@ -161,6 +163,8 @@ protected:
     // In manual mode the radio window starts the radio again.
     void StartAgainIfManual();
     std::uint16_t Send(hb::records::EngineCommandRecord& record);
+    // The live text commands of an edited object; false when the base view takes the hint.
+    bool SendLiveCommands(UINT hint, Object& object);
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()
@@ -192,6 +196,12 @@ private:
     void ShowIdBanks(const BYTE* deviceStatus);
     void ShowTrunkLamp(std::uint8_t state);
     CString BankToolTip(int n) const;
+    void SendRaw(const CString& text);
+    CString ChannelCommand(UINT hint, Chan& channel);
+    CString IdEntryCommand(UINT hint, UserIdEntry& entry);
+    CString RangeCommand(UINT hint, Range& range);
+    bool SendBankCommands(UINT hint, Bank& bank);
+    void SendTrunkSequence(Bank& bank, Group& group);
 
     CString m_trunkTip;
 };

@@ -4,6 +4,9 @@
 #include "platform/win/core/Clock.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <string_view>
 
 namespace hb::engine {
 
@@ -51,6 +54,27 @@ SimTrunkScanner::SimTrunkScanner(std::string name, BandActivity activity,
     for (int i = 0; i < banks; ++i) {
         m_idBanks[static_cast<std::size_t>(i)] = kGroups | kRequested | kScanning;
     }
+}
+
+Reply SimTrunkScanner::Handle(const Request& request) {
+    if (request.kind != RequestKind::RawCommand || request.text == nullptr) {
+        return SimReceiver::Handle(request);
+    }
+    std::string_view text = request.text;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\r'), text.size());
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.size() == 5 && line.starts_with("MA")) {
+            m_textChannel =
+                static_cast<std::uint16_t>(std::atoi(std::string(line.substr(2)).c_str()));
+        } else if (line == "LON" || line == "LOF") {
+            m_channelFlags[m_textChannel].lockOut = line == "LON" ? 1 : 0;
+        } else if (line == "ATN" || line == "ATF") {
+            m_channelFlags[m_textChannel].attenuator = line == "ATN" ? 1 : 0;
+        }
+    }
+    return {0, true};
 }
 
 void SimTrunkScanner::TrunkCommand(const EngineCommandRecord& record) {
@@ -173,6 +197,11 @@ void SimTrunkScanner::FillStatus(DeviceStatus& status, std::int64_t nowMs) const
     const UserId id = CallId(nowMs);
     status.set(DeviceStatus::kCurrentId, id);
     status.set(DeviceStatus::kCurrentChannel, channel);
+    if (const auto flags = m_channelFlags.find(channel); flags != m_channelFlags.end()) {
+        status.set(rec::Within(DeviceStatus::kCurrentParm, Parm::kLockOut), flags->second.lockOut);
+        status.set(rec::Within(DeviceStatus::kCurrentParm, Parm::Channel::kAttenuator),
+                   flags->second.attenuator);
+    }
     const std::uint16_t perBank = std::max<std::uint16_t>(m_organisation.channelsPerBank, 1);
     const int bank = channel == 0 || searching ? 0 : (channel - 1) / perBank;
     status.set(DeviceStatus::kBankIndex, static_cast<std::uint8_t>(std::min(bank, kIdBanks - 1)));

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,9 @@ public:
                     const hb::records::Organisation& organisation, std::uint64_t seed,
                     std::vector<std::uint32_t> talkgroups);
 
+    // Text lines "MA%03u" choose a channel; "LON", "LOF", "ATN" and "ATF" then set its lock-out
+    // and attenuator, which the status reports while the channel is tuned.
+    Reply Handle(const Request& request) override;
     void TrunkCommand(const EngineCommandRecord& record) override;
     UserId CallId(std::int64_t nowMs) const override;
     void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
@@ -36,6 +40,10 @@ public:
     bool TrunkedCall() const override;
 
 private:
+    struct ChannelFlags {
+        std::uint8_t lockOut = 0;
+        std::uint8_t attenuator = 0;
+    };
     struct Delayed {
         std::uint8_t code = 0;
         std::uint8_t subCode = 0;
@@ -58,6 +66,8 @@ private:
     std::array<std::uint8_t, kIdBanks> m_unread{};
     std::vector<Delayed> m_delayed;
     std::optional<std::uint16_t> m_recalled;
+    std::map<std::uint16_t, ChannelFlags> m_channelFlags;
+    std::uint16_t m_textChannel = 0;
     std::int64_t m_connectedMs;
 };
 

@@ -6,9 +6,8 @@
 #include "platform/records/EngineCommands.h"
 #include "platform/tessary/app/RosterDoc.h"
 #include "radioview/ServiceSearchDlg.h"
-#include "radioview/TrunkTrackerView.h"
 #include "resources/ResourceIds.h"
-#include "tests/radioview/FrontPanelTest.h"
+#include "tests/radioview/TrunkPanelTest.h"
 
 #include <optional>
 #include <vector>
@@ -52,14 +51,8 @@ Sent Journal() {
     return sent;
 }
 
-class TrunkKeysTest : public hb::app::test::FrontPanelTest {
+class TrunkKeysTest : public TrunkPanelTest {
 protected:
-    CTrunkTrackerView* Open(int type) {
-        StartWith(type);
-        view = DYNAMIC_DOWNCAST(CTrunkTrackerView, OpenPanel());
-        EXPECT_NE(view, nullptr);
-        return view;
-    }
     // The service dialog's checked button when it opened, then OK after `choose`.
     void AnswerService(std::function<void(CDialog&)> choose = {}) {
         hb::afx::SetModalScript(IDD_SERVICE_SEARCH, [this, choose](CDialog& dialog) {
@@ -76,7 +69,6 @@ protected:
         });
     }
 
-    CTrunkTrackerView* view = nullptr;
     int shownChoice = -2;
 };
 

@@ -81,5 +81,25 @@ TEST_F(SimTrunkScannerTest, BankAndModeCommandsTakeEffectThreeStepsLater) {
     EXPECT_EQ(Word(engine, 4), 0x40F0);
 }
 
+TEST_F(SimTrunkScannerTest, TextLinesSetTheLockOutAndAttenuatorTheTunedChannelReports) {
+    const std::uint16_t engine = CreateTracker();
+    ASSERT_NE(engine, 0);
+    ASSERT_TRUE(RunUntilState(engine, rec::kEngineTrunkCallActive, 2000, 10));
+    const std::uint16_t device = Status(engine).get(EngineStatus::kDeviceHandle);
+    constexpr auto kLockOut = rec::Within(DeviceStatus::kCurrentParm, parm::kLockOut);
+    constexpr auto kAttenuator =
+        rec::Within(DeviceStatus::kCurrentParm, parm::Channel::kAttenuator);
+    // Another channel's flags are not the tuned one's.
+    EXPECT_EQ(scan_device_raw_command(device, "MA007\rLON\r"), 0);
+    EXPECT_EQ(Device(engine).get(kLockOut), 0);
+    EXPECT_EQ(scan_device_raw_command(device, "MA021\rLON\rMA021\rATN\r"), 0);
+    EXPECT_EQ(Device(engine).get(DeviceStatus::kCurrentChannel), kChannel);
+    EXPECT_EQ(Device(engine).get(kLockOut), 1);
+    EXPECT_EQ(Device(engine).get(kAttenuator), 1);
+    scan_device_raw_command(device, "MA021\rLOF\r");
+    EXPECT_EQ(Device(engine).get(kLockOut), 0);
+    EXPECT_EQ(Device(engine).get(kAttenuator), 1);
+}
+
 } // namespace
 } // namespace hb::engine
