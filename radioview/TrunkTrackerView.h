@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
 class Bank;
 class Chan;
@@ -120,6 +121,19 @@ public:
         kLampEmergency,
     };
     CiLedRectangleX& LampOf(Lamp lamp) { return m_lamps[lamp]; }
+    // The ID as the talkgroup display writes it, and the kind lamp it lights (-1: none).
+    struct ShownId {
+        CString text = "0";
+        long decimals = 0;
+        int lamp = -1;
+    };
+    // The argument that asks the ID display styles without changing them.
+    static constexpr int kAskStyle = 255;
+    // `edacsQuery` is what the EDACS display style is asked with.
+    static ShownId ShowableId(const hb::records::UserId& id, int edacsQuery);
+    void ShowIdValue(const ShownId& shown);
+    // Of `lamps`, only `lit` is lit.
+    void LightKindLamp(std::initializer_list<Lamp> lamps, int lit);
     // The scanner key of a control id, or null when the form has no such key.
     CXTPButton* Key(UINT id);
 

@@ -60,6 +60,7 @@ Reply SimTrunkScanner::Handle(const Request& request) {
     if (request.kind != RequestKind::RawCommand || request.text == nullptr) {
         return SimReceiver::Handle(request);
     }
+    // The lines also go the way every raw command goes, to the radio's memory and its replies.
     std::string_view text = request.text;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find('\r'), text.size());
@@ -74,7 +75,7 @@ Reply SimTrunkScanner::Handle(const Request& request) {
             m_channelFlags[m_textChannel].attenuator = line == "ATN" ? 1 : 0;
         }
     }
-    return {0, true};
+    return SimReceiver::Handle(request);
 }
 
 void SimTrunkScanner::TrunkCommand(const EngineCommandRecord& record) {

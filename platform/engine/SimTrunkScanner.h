@@ -30,7 +30,8 @@ public:
                     std::vector<std::uint32_t> talkgroups);
 
     // Text lines "MA%03u" choose a channel; "LON", "LOF", "ATN" and "ATF" then set its lock-out
-    // and attenuator, which the status reports while the channel is tuned.
+    // and attenuator, which the status reports while the channel is tuned; the radio's memory
+    // takes the lines as well.
     Reply Handle(const Request& request) override;
     void TrunkCommand(const EngineCommandRecord& record) override;
     UserId CallId(std::int64_t nowMs) const override;
