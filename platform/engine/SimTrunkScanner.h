@@ -41,6 +41,8 @@ public:
     bool TrunkedCall() const override;
 
 private:
+    // What the last key set the scanner doing; Scan and RSM go back to scanning.
+    enum class KeyState : std::uint8_t { Scanning, Holding, Manual, Searching, ServiceSearch };
     struct ChannelFlags {
         std::uint8_t lockOut = 0;
         std::uint8_t attenuator = 0;
@@ -56,6 +58,8 @@ private:
     bool Trunked() const;
     void Apply(const Delayed& command);
     void MarkChanged(std::size_t bank);
+    void PressKey(std::uint8_t key, std::uint16_t parameter);
+    std::uint8_t ScanState(bool trunked, bool onCall) const;
     std::uint16_t ChannelNumber() const;
 
     hb::records::Organisation m_organisation;
@@ -69,6 +73,15 @@ private:
     std::optional<std::uint16_t> m_recalled;
     std::map<std::uint16_t, ChannelFlags> m_channelFlags;
     std::uint16_t m_textChannel = 0;
+    std::uint8_t m_type;
+    KeyState m_keyState = KeyState::Scanning;
+    bool m_trunkKey = false;
+    bool m_priority = false;
+    std::uint16_t m_delay = 0;
+    // The highway-patrol scanner's state, patrol banks and mute.
+    std::uint8_t m_state = 0;
+    std::uint8_t m_patrolBanks = 0;
+    std::uint8_t m_muted = 0;
     std::int64_t m_connectedMs;
 };
 

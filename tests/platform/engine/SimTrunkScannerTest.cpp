@@ -101,5 +101,32 @@ TEST_F(SimTrunkScannerTest, TextLinesSetTheLockOutAndAttenuatorTheTunedChannelRe
     EXPECT_EQ(Device(engine).get(kAttenuator), 1);
 }
 
+TEST_F(SimTrunkScannerTest, TheKeysShowInWhatTheScannerReports) {
+    const std::uint16_t engine = CreateTracker();
+    ASSERT_NE(engine, 0);
+    ASSERT_TRUE(RunUntilState(engine, rec::kEngineTrunkCallActive, 2000, 10));
+    auto key = [&](std::uint8_t sub) {
+        Send(engine, rec::kEngineCmdScannerKey, sub);
+        return Device(engine);
+    };
+    EXPECT_EQ(key(2).get(DeviceStatus::kScanStateCode), 3);
+    EXPECT_EQ(key(7).get(DeviceStatus::kScanStateCode), 5);
+    EXPECT_EQ(key(10).get(DeviceStatus::kScanStateCode), 2);
+    EXPECT_EQ(key(4).get(DeviceStatus::kScanStateCode), 17);
+    // Holding on a call.
+    EXPECT_EQ(key(3).get(DeviceStatus::kScanStateCode), 18);
+    EXPECT_EQ(key(0).get(DeviceStatus::kScanStateCode), 17);
+    EXPECT_NE(key(6).get(DeviceStatus::kTrunkFlags) & DeviceStatus::kTrunkKeyOn, 0u);
+    EXPECT_EQ(key(6).get(DeviceStatus::kTrunkFlags) & DeviceStatus::kTrunkKeyOn, 0u);
+    const DeviceStatus delayed = key(23);
+    EXPECT_EQ(delayed.data()[1489] | delayed.data()[1490], 1);
+    Send(engine, rec::kEngineCmdPrioritySwitch, 1);
+    EXPECT_NE(Device(engine).get(DeviceStatus::kTrunkFlags) & DeviceStatus::kTrunkPriority, 0u);
+    const DeviceStatus flagged = (key(17), key(8));
+    EXPECT_EQ(flagged.get(rec::Within(DeviceStatus::kCurrentParm, parm::Channel::kAttenuator)), 1);
+    EXPECT_EQ(flagged.get(rec::Within(DeviceStatus::kCurrentParm, parm::kLockOut)), 1);
+    EXPECT_EQ(key(19).get(rec::Within(DeviceStatus::kCurrentParm, parm::kLockOut)), 0);
+}
+
 } // namespace
 } // namespace hb::engine
