@@ -19,11 +19,12 @@ protected:
         EngineSim::SetSettingsFile(kSettings);
     }
 
-    std::uint16_t CreateTracker() {
+    // The trunked channel is memory `number`.
+    std::uint16_t CreateTracker(std::uint16_t number = kChannel) {
         Entry trunked = Channel(kBusy, 102, "Dispatch");
         trunked.record.set(parm::Channel::kTrunkWord, parm::Channel::kTrunkFrequency);
         trunked.record.set(parm::Channel::kTrunkKind, rec::kIdKindMotorolaTypeII);
-        trunked.record.set(parm::kMemoryChannel, kChannel);
+        trunked.record.set(parm::kMemoryChannel, number);
         std::vector<std::uint8_t> block =
             Compile({Channel(kQuiet1, 101, "Fire"), trunked, Channel(kQuiet2, 103, "Marine")});
         return scan_create_single_engine("Tracker", block.data(), m_window.hwnd(), 0);
@@ -82,7 +83,7 @@ TEST_F(SimTrunkScannerTest, BankAndModeCommandsTakeEffectThreeStepsLater) {
 }
 
 TEST_F(SimTrunkScannerTest, TextLinesSetTheLockOutAndAttenuatorTheTunedChannelReports) {
-    const std::uint16_t engine = CreateTracker();
+    const std::uint16_t engine = CreateTracker(7);
     ASSERT_NE(engine, 0);
     ASSERT_TRUE(RunUntilState(engine, rec::kEngineTrunkCallActive, 2000, 10));
     const std::uint16_t device = Status(engine).get(EngineStatus::kDeviceHandle);
@@ -90,13 +91,16 @@ TEST_F(SimTrunkScannerTest, TextLinesSetTheLockOutAndAttenuatorTheTunedChannelRe
     constexpr auto kAttenuator =
         rec::Within(DeviceStatus::kCurrentParm, parm::Channel::kAttenuator);
     // Another channel's flags are not the tuned one's.
-    EXPECT_EQ(scan_device_raw_command(device, "MA007\rLON\r"), 0);
+    EXPECT_EQ(scan_device_raw_command(device, "MA021\rLON\r"), 0);
     EXPECT_EQ(Device(engine).get(kLockOut), 0);
-    EXPECT_EQ(scan_device_raw_command(device, "MA021\rLON\rMA021\rATN\r"), 0);
-    EXPECT_EQ(Device(engine).get(DeviceStatus::kCurrentChannel), kChannel);
+    EXPECT_EQ(scan_device_raw_command(device, "MA007\rLON\r"), 0);
+    EXPECT_EQ(Device(engine).get(DeviceStatus::kCurrentChannel), 7);
+    EXPECT_EQ(Device(engine).get(kLockOut), 1);
+    EXPECT_EQ(Device(engine).get(kAttenuator), 0);
+    EXPECT_EQ(scan_device_raw_command(device, "MA007\rATN\r"), 0);
     EXPECT_EQ(Device(engine).get(kLockOut), 1);
     EXPECT_EQ(Device(engine).get(kAttenuator), 1);
-    scan_device_raw_command(device, "MA021\rLOF\r");
+    scan_device_raw_command(device, "MA007\rLOF\r");
     EXPECT_EQ(Device(engine).get(kLockOut), 0);
     EXPECT_EQ(Device(engine).get(kAttenuator), 1);
 }
