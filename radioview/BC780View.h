@@ -1,5 +1,6 @@
 #pragma once
-// The BC780's trunk-tracker panel, in its least form: the trunk-tracker panel on its own form.
+// The BC780 family's trunk-tracker panel: its own form, and a service key whose first service
+// is digit 0.
 #include "radioview/TrunkTrackerView.h"
 
 class CBC780View : public CTrunkTrackerView {
@@ -7,4 +8,7 @@ class CBC780View : public CTrunkTrackerView {
 
 public:
     CBC780View();
+
+protected:
+    std::uint16_t ServiceDigit(int selection) const override;
 };

@@ -1,5 +1,6 @@
 #pragma once
-// The BC895's trunk-tracker panel, in its least form: the trunk-tracker panel on its own form.
+// The BC-895's trunk-tracker panel: its own form, and a talkgroup display that knows Motorola
+// IDs and CTCSS tones only, with the PL, M1 and M2 lamps.
 #include "radioview/TrunkTrackerView.h"
 
 class CBC895View : public CTrunkTrackerView {
@@ -7,4 +8,6 @@ class CBC895View : public CTrunkTrackerView {
 
 public:
     CBC895View();
+
+    void FormatTrunkId(const hb::records::UserId& id) override;
 };

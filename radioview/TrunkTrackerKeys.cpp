@@ -1,14 +1,16 @@
-// The trunk-tracker panel's keys that depend on what the scanner is doing: "Hold", "Att", "L/O",
-// "Reset", "Mini Bar", "Scan List", "Record" and "@".
+// The trunk-tracker panel's keys that carry more than their key code: "Hold", "Att", "L/O",
+// "Reset", "Mini Bar", "Scan List", "Record", "@", the digits and the service search.
 #include "app/radiowindow/RadioFrame.h"
 #include "app/rig/Rig.h"
 #include "platform/records/DeviceStatus.h"
 #include "platform/records/EngineCommands.h"
 #include "platform/records/EngineStatus.h"
 #include "platform/tessary/app/RosterDoc.h"
+#include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/audio/AudioLog.h"
 #include "platform/tessary/model/Chan.h"
 #include "programming/ScanListView.h"
+#include "radioview/ServiceSearchDlg.h"
 #include "radioview/TrunkTrackerView.h"
 
 #include <memory>
@@ -22,6 +24,8 @@ using hb::records::EngineStatus;
 constexpr auto kCurrentTone = hb::records::Within(DeviceStatus::kCurrentParm, parm::Channel::kTone);
 // Scanner key sub-codes.
 constexpr std::uint8_t kHoldChannel = 3;
+constexpr std::uint8_t kServiceKey = 7;
+constexpr std::uint8_t kDigitKey = 14;
 constexpr std::uint8_t kHoldBank = 25;
 constexpr std::uint8_t kLockOutOn = 8;
 constexpr std::uint8_t kAttOn = 17;
@@ -145,4 +149,37 @@ void CTrunkTrackerView::OnGoToKey() {
         return;
     }
     m_frame->m_scanListView->GoToObject(channel);
+}
+
+void CTrunkTrackerView::OnDigitKey(UINT id) {
+    EngineCommandRecord record =
+        EngineCommandRecord::Make(hb::records::kEngineCmdScannerKey, kDigitKey, 0, 0,
+                                  static_cast<std::uint16_t>(id - IDC_DIGIT_0));
+    Send(record);
+}
+
+std::uint16_t CTrunkTrackerView::ServiceDigit(int selection) const {
+    return static_cast<std::uint16_t>((selection + 1) % 10);
+}
+
+void CTrunkTrackerView::OnServiceKey() {
+    if (!m_rig) {
+        return;
+    }
+    CScanApp& app = *CScanApp::GetScanApp();
+    const int stored = app.GetProfileIntA(m_rig->m_section, "ServiceSearch", 1);
+    CServiceSearchDlg dialog(m_rig->m_radio, this);
+    dialog.m_selection = stored >= 0 && stored < CServiceSearchDlg::kServices ? stored : 1;
+    if (dialog.DoModal() != IDOK || dialog.m_selection < 0) {
+        return;
+    }
+    SendServiceKey(ServiceDigit(dialog.m_selection));
+    app.WriteProfileInt(m_rig->m_section, "ServiceSearch", dialog.m_selection);
+}
+
+void CTrunkTrackerView::SendServiceKey(std::uint16_t digit) {
+    StartAgainIfManual();
+    EngineCommandRecord record =
+        EngineCommandRecord::Make(hb::records::kEngineCmdScannerKey, kServiceKey, 0, 0, digit);
+    Send(record);
 }

@@ -351,14 +351,15 @@ void CTrunkTrackerView::ClearIdDisplay() {
     }
 }
 
-void CTrunkTrackerView::FormatTrunkId(const UserId& id) {
+CTrunkTrackerView::ShownId CTrunkTrackerView::ShowableId(const UserId& id, int edacsQuery) {
     const std::uint32_t value = id.get(UserId::kValue);
     const std::uint8_t kind = id.get(UserId::kKind);
-    CString text = "0";
-    long decimals = 0;
-    int lamp = -1;
+    ShownId shown;
+    CString& text = shown.text;
+    long& decimals = shown.decimals;
+    int& lamp = shown.lamp;
     auto typeII = [&] {
-        if (format_motorola_style(255) == 2) {
+        if (format_motorola_style(kAskStyle) == 2) {
             text.Format("%.4f", value * 0.0625 + 800000.0);
         } else {
             text.Format("%u", static_cast<unsigned>(value));
@@ -406,7 +407,7 @@ void CTrunkTrackerView::FormatTrunkId(const UserId& id) {
         break;
     case hb::records::kIdKindEdacs:
     case hb::records::kIdKindEdacsOther:
-        if (format_edacs_style(255) == 2) {
+        if (format_edacs_style(edacsQuery) == 2) {
             text.Format("%d.%02d%d", static_cast<int>((value >> 7) & 0xF),
                         static_cast<int>((value >> 3) & 0xF), static_cast<int>(value & 7));
             decimals = 3;
@@ -418,13 +419,26 @@ void CTrunkTrackerView::FormatTrunkId(const UserId& id) {
     default:
         break;
     }
+    return shown;
+}
+
+void CTrunkTrackerView::ShowIdValue(const ShownId& shown) {
     if (m_idDisplay.m_hWnd) {
-        m_idDisplay.SetPrecision(decimals);
-        m_idDisplay.SetValue(std::strtod(text, nullptr));
+        m_idDisplay.SetPrecision(shown.decimals);
+        m_idDisplay.SetValue(std::strtod(shown.text, nullptr));
     }
-    for (Lamp kindLamp : {kLampPl, kLampDpl, kLampLtr, kLampM1, kLampM2, kLampEd}) {
-        SetLamp(m_lamps[kindLamp], kindLamp == lamp);
+}
+
+void CTrunkTrackerView::LightKindLamp(std::initializer_list<Lamp> lamps, int lit) {
+    for (Lamp kindLamp : lamps) {
+        SetLamp(m_lamps[kindLamp], kindLamp == lit);
     }
+}
+
+void CTrunkTrackerView::FormatTrunkId(const UserId& id) {
+    const ShownId shown = ShowableId(id, kAskStyle);
+    ShowIdValue(shown);
+    LightKindLamp({kLampPl, kLampDpl, kLampLtr, kLampM1, kLampM2, kLampEd}, shown.lamp);
 }
 
 void CTrunkTrackerView::UpdateChannelFlags(Chan* channel, const BYTE* deviceStatus) {

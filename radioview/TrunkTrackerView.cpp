@@ -69,6 +69,7 @@ constexpr FixedKey kFixedKeys[] = {
     {IDC_KEY_LIMIT, 5, Restart::None},    {IDC_KEY_TRUNK, 6, Restart::None},
     {IDC_KEY_MANUAL, 10, Restart::None},  {IDC_KEY_11, 11, Restart::None},
     {IDC_KEY_12, 12, Restart::None},      {IDC_KEY_DELAY, 23, Restart::None},
+    {IDC_ENTER_MHZ, 15, Restart::None},   {IDC_DIGIT_POINT, 16, Restart::None},
 };
 
 constexpr COLORREF kLampOff = 0xC0C0C0;
@@ -101,6 +102,10 @@ ON_COMMAND_RANGE(IDC_KEY_MANUAL, IDC_KEY_MANUAL, &CTrunkTrackerView::PressKey)
 ON_COMMAND_RANGE(IDC_KEY_11, IDC_KEY_11, &CTrunkTrackerView::PressKey)
 ON_COMMAND_RANGE(IDC_KEY_12, IDC_KEY_12, &CTrunkTrackerView::PressKey)
 ON_COMMAND_RANGE(IDC_KEY_DELAY, IDC_KEY_DELAY, &CTrunkTrackerView::PressKey)
+ON_COMMAND_RANGE(IDC_ENTER_MHZ, IDC_ENTER_MHZ, &CTrunkTrackerView::PressKey)
+ON_COMMAND_RANGE(IDC_DIGIT_POINT, IDC_DIGIT_POINT, &CTrunkTrackerView::PressKey)
+ON_COMMAND_RANGE(IDC_DIGIT_0, IDC_DIGIT_0 + 9, &CTrunkTrackerView::OnDigitKey)
+ON_COMMAND(IDC_KEY_SERVICE, &CTrunkTrackerView::OnServiceKey)
 ON_COMMAND(IDC_KEY_HOLD, &CTrunkTrackerView::OnHoldKey)
 ON_COMMAND(IDC_KEY_ATTENUATOR, &CTrunkTrackerView::OnAttKey)
 ON_COMMAND(IDC_KEY_LOCK_OUT, &CTrunkTrackerView::OnLockOutKey)
@@ -352,15 +357,6 @@ void CTrunkTrackerView::PressKey(UINT id) {
 void CTrunkTrackerView::SelectVfo(BYTE n, BOOL on) {
     CRadioView::SelectVfo(n, on);
     GoLive();
-}
-
-void CTrunkTrackerView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) {
-    const auto* hint = dynamic_cast<CObjectHint*>(pHint);
-    if (lHint == 0 || !hint || !hint->object()) {
-        m_currentChannel = 0;
-        m_currentBank = 0;
-    }
-    CRadioView::OnUpdate(pSender, lHint, pHint);
 }
 
 CString CTrunkTrackerView::BankToolTip(int n) const {

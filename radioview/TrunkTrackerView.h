@@ -14,10 +14,13 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 
 class Bank;
 class Chan;
 class Group;
+class Range;
+class UserIdEntry;
 
 class CTrunkTrackerView : public CRadioView {
     DECLARE_DYNCREATE(CTrunkTrackerView)
@@ -118,6 +121,19 @@ public:
         kLampEmergency,
     };
     CiLedRectangleX& LampOf(Lamp lamp) { return m_lamps[lamp]; }
+    // The ID as the talkgroup display writes it, and the kind lamp it lights (-1: none).
+    struct ShownId {
+        CString text = "0";
+        long decimals = 0;
+        int lamp = -1;
+    };
+    // The argument that asks the ID display styles without changing them.
+    static constexpr int kAskStyle = 255;
+    // `edacsQuery` is what the EDACS display style is asked with.
+    static ShownId ShowableId(const hb::records::UserId& id, int edacsQuery);
+    void ShowIdValue(const ShownId& shown);
+    // Of `lamps`, only `lit` is lit.
+    void LightKindLamp(std::initializer_list<Lamp> lamps, int lit);
     // The scanner key of a control id, or null when the form has no such key.
     CXTPButton* Key(UINT id);
 
@@ -141,6 +157,13 @@ protected:
     void OnDataSkip();
     // A scanner key of one fixed key code.
     void PressKey(UINT id);
+    void OnDigitKey(UINT id);
+    // The service dialog, then the service key with the chosen service's digit.
+    void OnServiceKey();
+    // The digit the service key carries for the 0-based choice of the service dialog.
+    virtual std::uint16_t ServiceDigit(int selection) const;
+    // The service key with its digit, the restart first.
+    void SendServiceKey(std::uint16_t digit);
     void OnHoldKey();
     void OnAttKey();
     void OnLockOutKey();
@@ -149,6 +172,13 @@ protected:
     void OnScanListKey();
     void OnRecordKey();
     void OnGoToKey();
+    // A replaying logger goes back to live before anything reaches the radio.
+    void GoLive();
+    // In manual mode the radio window starts the radio again.
+    void StartAgainIfManual();
+    std::uint16_t Send(hb::records::EngineCommandRecord& record);
+    // The live text commands of an edited object; false when the base view takes the hint.
+    bool SendLiveCommands(UINT hint, Object& object);
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()
@@ -156,14 +186,9 @@ protected:
 private:
     Radio* Model() const;
     Group* DocumentGroup() const;
-    // A replaying logger goes back to live before anything reaches the radio.
-    void GoLive();
-    // In manual mode the radio window starts the radio again.
-    void StartAgainIfManual();
     // "Att" and "L/O": the current channel's flag at `offset` flips, or without one the rig's
     // last record decides which key code goes.
     void ToggleChannelFlag(std::size_t offset, std::uint8_t on, std::uint8_t off);
-    std::uint16_t Send(hb::records::EngineCommandRecord& record);
     void StyleBankButtons();
     void LoadIcons();
     void LoadIdBanks();
@@ -185,6 +210,12 @@ private:
     void ShowIdBanks(const BYTE* deviceStatus);
     void ShowTrunkLamp(std::uint8_t state);
     CString BankToolTip(int n) const;
+    void SendRaw(const CString& text);
+    CString ChannelCommand(UINT hint, Chan& channel);
+    CString IdEntryCommand(UINT hint, UserIdEntry& entry);
+    CString RangeCommand(UINT hint, Range& range);
+    bool SendBankCommands(UINT hint, Bank& bank);
+    void SendTrunkSequence(Bank& bank, Group& group);
 
     CString m_trunkTip;
 };

@@ -450,6 +450,10 @@ inline constexpr UINT IDC_BANK_20 = 27686;
 inline constexpr UINT IDC_DIGIT_0 = 28476; // 28476 to 28485
 inline constexpr UINT IDC_DIGIT_POINT = 28486;
 inline constexpr UINT IDC_TRUNK_VFO_1 = 28488; // 28488 to 28492
+// The service search: a prompt and nine service buttons.
+inline constexpr UINT IDD_SERVICE_SEARCH = 28472;
+inline constexpr UINT IDC_SERVICE_PROMPT = 100;
+inline constexpr UINT IDC_SERVICE_1 = 101; // 101 to 109
 // The highway-patrol scanner's own controls.
 inline constexpr UINT IDC_KEY_HOME_ROAM = 28636;
 inline constexpr UINT IDC_KEY_MUTE = 28631;

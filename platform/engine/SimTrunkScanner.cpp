@@ -1,8 +1,12 @@
 #include "platform/engine/SimTrunkScanner.h"
 
 #include "platform/records/EngineCommands.h"
+#include "platform/win/core/Clock.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <string_view>
 
 namespace hb::engine {
 
@@ -16,11 +20,37 @@ constexpr std::uint16_t kRequested = 0x1000;
 constexpr std::uint16_t kScanning = 0x2000;
 constexpr std::uint16_t kNewData = 0x4000;
 constexpr std::uint8_t kRecallKey = 13;
+// Scanner keys whose effect the status shows.
+constexpr std::uint8_t kKeyScan = 0;
+constexpr std::uint8_t kKeySearch = 2;
+constexpr std::uint8_t kKeyHold = 3;
+constexpr std::uint8_t kKeyResume = 4;
+constexpr std::uint8_t kKeyTrunk = 6;
+constexpr std::uint8_t kKeyService = 7;
+constexpr std::uint8_t kKeyLockOutOn = 8;
+constexpr std::uint8_t kKeyManual = 10;
+constexpr std::uint8_t kKeyAttOn = 17;
+constexpr std::uint8_t kKeyAttOff = 18;
+constexpr std::uint8_t kKeyLockOutOff = 19;
+constexpr std::uint8_t kKeyState = 20;
+constexpr std::uint8_t kKeyPatrolBanks = 22;
+constexpr std::uint8_t kKeyDelay = 23;
+constexpr std::uint8_t kKeyMute = 24;
+constexpr std::uint8_t kKeyHoldBank = 25;
+constexpr std::uint8_t kHighwayPatrolType = 99;
+constexpr std::size_t kDelayWord = 1489;
+constexpr std::uint8_t kScanStateHold = 1;
+constexpr std::uint8_t kScanStateManual = 2;
+constexpr std::uint8_t kScanStateSearch = 3;
+constexpr std::uint8_t kScanStateService = 5;
 constexpr std::uint8_t kScanStateScanning = 0;
 constexpr std::uint8_t kScanStateTrunkScan = 17;
 constexpr std::uint8_t kScanStateTrunkHold = 18;
 // A changed word carries the new-data bit for this many reads.
 constexpr std::uint8_t kNewDataReads = 2;
+// After it is connected the scanner reports every word as new for a while, so that a program
+// that has just opened learns what it holds.
+constexpr std::int64_t kFirstReportMs = 3000;
 
 std::uint64_t Mix(std::uint64_t x) {
     x ^= x >> 33;
@@ -40,12 +70,35 @@ SimTrunkScanner::SimTrunkScanner(std::string name, BandActivity activity,
                                  std::vector<std::uint32_t> talkgroups)
     : SimReceiver(std::move(name), std::move(activity), channelsPerSecond, type, std::move(link),
                   replyTimeoutMs),
-      m_organisation(organisation), m_seed(seed), m_talkgroups(std::move(talkgroups)) {
+      m_organisation(organisation), m_seed(seed), m_talkgroups(std::move(talkgroups)), m_type(type),
+      m_connectedMs(hb::win::NowMs()) {
     const int banks = std::clamp<int>(m_organisation.banks, 1, kIdBanks);
     m_bankMask = (1u << banks) - 1;
     for (int i = 0; i < banks; ++i) {
         m_idBanks[static_cast<std::size_t>(i)] = kGroups | kRequested | kScanning;
     }
+}
+
+Reply SimTrunkScanner::Handle(const Request& request) {
+    if (request.kind != RequestKind::RawCommand || request.text == nullptr) {
+        return SimReceiver::Handle(request);
+    }
+    // The lines also go the way every raw command goes, to the radio's memory and its replies.
+    std::string_view text = request.text;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\r'), text.size());
+        const std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.size() == 5 && line.starts_with("MA")) {
+            m_textChannel =
+                static_cast<std::uint16_t>(std::atoi(std::string(line.substr(2)).c_str()));
+        } else if (line == "LON" || line == "LOF") {
+            m_channelFlags[m_textChannel].lockOut = line == "LON" ? 1 : 0;
+        } else if (line == "ATN" || line == "ATF") {
+            m_channelFlags[m_textChannel].attenuator = line == "ATN" ? 1 : 0;
+        }
+    }
+    return SimReceiver::Handle(request);
 }
 
 void SimTrunkScanner::TrunkCommand(const EngineCommandRecord& record) {
@@ -65,10 +118,82 @@ void SimTrunkScanner::TrunkCommand(const EngineCommandRecord& record) {
         word = static_cast<std::uint16_t>((word & ~kRequested) | kPending |
                                           (scan != 0 ? kRequested : 0));
         m_delayed.push_back({code, scan, 0, bank, kDelaySteps});
-    } else if (code == rec::kEngineCmdScannerKey &&
-               record.get(EngineCommandRecord::kSubCode) == kRecallKey) {
-        m_recalled = bank;
+    } else if (code == rec::kEngineCmdScannerKey) {
+        PressKey(record.get(EngineCommandRecord::kSubCode), bank);
+    } else if (code == rec::kEngineCmdPrioritySwitch) {
+        m_priority = record.get(EngineCommandRecord::kSubCode) != 0;
     }
+}
+
+void SimTrunkScanner::PressKey(std::uint8_t key, std::uint16_t parameter) {
+    const std::uint16_t channel = ChannelNumber();
+    switch (key) {
+    case kRecallKey:
+        m_recalled = parameter;
+        break;
+    case kKeyScan:
+    case kKeyResume:
+        m_keyState = KeyState::Scanning;
+        break;
+    case kKeyHold:
+    case kKeyHoldBank:
+        m_keyState = KeyState::Holding;
+        break;
+    case kKeySearch:
+        m_keyState = KeyState::Searching;
+        break;
+    case kKeyService:
+        m_keyState = KeyState::ServiceSearch;
+        break;
+    case kKeyManual:
+        m_keyState = KeyState::Manual;
+        break;
+    case kKeyTrunk:
+        m_trunkKey = !m_trunkKey;
+        break;
+    case kKeyDelay:
+        m_delay = m_delay != 0 ? 0 : 1;
+        break;
+    case kKeyAttOn:
+    case kKeyAttOff:
+        m_channelFlags[channel].attenuator = key == kKeyAttOn ? 1 : 0;
+        break;
+    case kKeyLockOutOn:
+    case kKeyLockOutOff:
+        m_channelFlags[channel].lockOut = key == kKeyLockOutOn ? 1 : 0;
+        break;
+    default:
+        break;
+    }
+    if (m_type != kHighwayPatrolType) {
+        return;
+    }
+    if (key == kKeyState) {
+        m_state = static_cast<std::uint8_t>(parameter);
+    } else if (key == kKeyPatrolBanks) {
+        m_patrolBanks = static_cast<std::uint8_t>(parameter);
+    } else if (key == kKeyMute) {
+        m_muted = m_muted != 0 ? 0 : 1;
+    }
+}
+
+std::uint8_t SimTrunkScanner::ScanState(bool trunked, bool onCall) const {
+    switch (m_keyState) {
+    case KeyState::Holding:
+        return trunked && onCall ? kScanStateTrunkHold : kScanStateHold;
+    case KeyState::Manual:
+        return kScanStateManual;
+    case KeyState::Searching:
+        return kScanStateSearch;
+    case KeyState::ServiceSearch:
+        return kScanStateService;
+    case KeyState::Scanning:
+        break;
+    }
+    if (!trunked) {
+        return kScanStateScanning;
+    }
+    return onCall ? kScanStateTrunkScan : kScanStateTrunkHold;
 }
 
 bool SimTrunkScanner::EngineStep() {
@@ -164,23 +289,32 @@ void SimTrunkScanner::FillStatus(DeviceStatus& status, std::int64_t nowMs) const
     if (!searching) {
         flags |= DeviceStatus::kTrunkNotSearching;
     }
+    if (m_trunkKey) {
+        flags |= DeviceStatus::kTrunkKeyOn;
+    }
+    if (m_priority) {
+        flags |= DeviceStatus::kTrunkPriority;
+    }
     status.set(DeviceStatus::kTrunkFlags, flags);
     const UserId id = CallId(nowMs);
     status.set(DeviceStatus::kCurrentId, id);
     status.set(DeviceStatus::kCurrentChannel, channel);
+    if (const auto known = m_channelFlags.find(channel); known != m_channelFlags.end()) {
+        status.set(rec::Within(DeviceStatus::kCurrentParm, Parm::kLockOut), known->second.lockOut);
+        status.set(rec::Within(DeviceStatus::kCurrentParm, Parm::Channel::kAttenuator),
+                   known->second.attenuator);
+    }
     const std::uint16_t perBank = std::max<std::uint16_t>(m_organisation.channelsPerBank, 1);
     const int bank = channel == 0 || searching ? 0 : (channel - 1) / perBank;
     status.set(DeviceStatus::kBankIndex, static_cast<std::uint8_t>(std::min(bank, kIdBanks - 1)));
     const int banks = std::clamp<int>(m_organisation.banks, 1, kIdBanks);
     for (int i = 0; i < banks; ++i) {
         const auto index = static_cast<std::size_t>(i);
-        const bool fresh = m_unread[index] > 0;
+        const bool fresh = m_unread[index] > 0 || nowMs - m_connectedMs < kFirstReportMs;
         status.set(DeviceStatus::kIdBankWords, index,
                    static_cast<std::uint16_t>(m_idBanks[index] | (fresh ? kNewData : 0)));
     }
-    std::uint8_t state = kScanStateScanning;
     if (trunked) {
-        state = id.inUse() ? kScanStateTrunkScan : kScanStateTrunkHold;
         status.setText(DeviceStatus::kTextLines, 0, "Site " + std::to_string(bank + 1));
         if (id.inUse()) {
             status.setText(DeviceStatus::kTextLines, 1,
@@ -190,7 +324,14 @@ void SimTrunkScanner::FillStatus(DeviceStatus& status, std::int64_t nowMs) const
         status.set(DeviceStatus::kSiteChar2, static_cast<std::uint8_t>('1'));
     }
     status.setText(DeviceStatus::kTextLines, 2, Tuned().text(Parm::kName));
-    status.set(DeviceStatus::kScanStateCode, state);
+    status.set(DeviceStatus::kScanStateCode, ScanState(trunked, id.inUse()));
+    status.data()[kDelayWord] = static_cast<std::uint8_t>(m_delay);
+    status.data()[kDelayWord + 1] = static_cast<std::uint8_t>(m_delay >> 8);
+    if (m_type == kHighwayPatrolType) {
+        status.set(DeviceStatus::kTrunkState, m_state);
+        status.set(DeviceStatus::kPatrolBits, m_patrolBanks);
+        status.set(DeviceStatus::kMute, m_muted);
+    }
 }
 
 } // namespace hb::engine

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,10 @@ public:
                     const hb::records::Organisation& organisation, std::uint64_t seed,
                     std::vector<std::uint32_t> talkgroups);
 
+    // Text lines "MA%03u" choose a channel; "LON", "LOF", "ATN" and "ATF" then set its lock-out
+    // and attenuator, which the status reports while the channel is tuned; the radio's memory
+    // takes the lines as well.
+    Reply Handle(const Request& request) override;
     void TrunkCommand(const EngineCommandRecord& record) override;
     UserId CallId(std::int64_t nowMs) const override;
     void FillStatus(DeviceStatus& status, std::int64_t nowMs) const override;
@@ -36,6 +41,12 @@ public:
     bool TrunkedCall() const override;
 
 private:
+    // What the last key set the scanner doing; Scan and RSM go back to scanning.
+    enum class KeyState : std::uint8_t { Scanning, Holding, Manual, Searching, ServiceSearch };
+    struct ChannelFlags {
+        std::uint8_t lockOut = 0;
+        std::uint8_t attenuator = 0;
+    };
     struct Delayed {
         std::uint8_t code = 0;
         std::uint8_t subCode = 0;
@@ -47,6 +58,8 @@ private:
     bool Trunked() const;
     void Apply(const Delayed& command);
     void MarkChanged(std::size_t bank);
+    void PressKey(std::uint8_t key, std::uint16_t parameter);
+    std::uint8_t ScanState(bool trunked, bool onCall) const;
     std::uint16_t ChannelNumber() const;
 
     hb::records::Organisation m_organisation;
@@ -58,6 +71,18 @@ private:
     std::array<std::uint8_t, kIdBanks> m_unread{};
     std::vector<Delayed> m_delayed;
     std::optional<std::uint16_t> m_recalled;
+    std::map<std::uint16_t, ChannelFlags> m_channelFlags;
+    std::uint16_t m_textChannel = 0;
+    std::uint8_t m_type;
+    KeyState m_keyState = KeyState::Scanning;
+    bool m_trunkKey = false;
+    bool m_priority = false;
+    std::uint16_t m_delay = 0;
+    // The highway-patrol scanner's state, patrol banks and mute.
+    std::uint8_t m_state = 0;
+    std::uint8_t m_patrolBanks = 0;
+    std::uint8_t m_muted = 0;
+    std::int64_t m_connectedMs;
 };
 
 } // namespace hb::engine

@@ -119,8 +119,15 @@ void PaintLedMatrix(HWND hwnd, HDC hdc, const InstrumentState& state) {
             const MatrixCell cell = found == state.cells.end() ? MatrixCell{} : found->second;
             const COLORREF lit = cell.color.value_or(ColorAt(state, kIndicatorActiveColor));
             FillSolid(hdc, lamp, cell.active ? lit : ColorAt(state, kIndicatorInactiveColor));
-            Text(hdc, cell.caption, lamp, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-                 ColorAt(state, kCaptionColor));
+            if (!cell.caption.empty()) {
+                // A caption keeps inside its cell, however small the cells are.
+                const HFONT font =
+                    MakeFont({}, FittingHeight({}, cell.caption, lamp.bottom - lamp.top,
+                                               lamp.right - lamp.left));
+                Text(hdc, cell.caption, lamp, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                     ColorAt(state, kCaptionColor), font);
+                DeleteObject(font);
+            }
         }
     }
 }

@@ -20,8 +20,8 @@ struct Key {
 
 struct TrunkModel {
     UINT id = 0;
-    int cx = 596;
-    int cy = 160;
+    int cx = 616;
+    int cy = 200;
     const char* modelName = "";
     std::vector<Key> keys{};
     // Kind lamps first, then state lamps and the model's own.
@@ -40,7 +40,17 @@ struct TrunkModel {
     std::size_t controlCount = 0;
 };
 
-constexpr int kColumnD = 426;
+constexpr int kColumnD = 446;
+// Two columns of keys wide enough for a 32 by 32 icon with its caption beside it.
+constexpr int kKeyWidth = 71;
+constexpr int kKeyRows = 8;
+constexpr int kKeysBottom = 4 + kKeyRows * 18;
+// The ID groups and the mode column: ten rows that each hold a caption.
+constexpr int kMatrixHeight = 80;
+constexpr int kLampsTop = kMatrixHeight + 16;
+// The memory controls sit below the bank buttons, never higher than this.
+constexpr int kMemoryTop = 166;
+constexpr int kSwitchesTop = kKeysBottom + 20;
 
 const Key kScan{IDC_KEY_SCAN, "Scan"}, kSearch{IDC_KEY_SEARCH, "Search"},
     kService{IDC_KEY_SERVICE, "Service"}, kHold{IDC_KEY_HOLD, "Hold"},
@@ -138,7 +148,8 @@ Controls KeyColumn(const TrunkModel& m) {
     Controls c;
     for (std::size_t i = 0; i < m.keys.size(); ++i) {
         const Key& key = m.keys[i];
-        const Box box{296 + static_cast<int>(i % 3) * 42, 4 + static_cast<int>(i / 3) * 18, 40, 16};
+        const Box box{296 + static_cast<int>(i % 2) * (kKeyWidth + 2),
+                      4 + static_cast<int>(i / 2) * 18, kKeyWidth, 16};
         if (IsCheckable(key.id)) {
             c.push_back(ToggleButton(key.id, key.text, box));
         } else {
@@ -146,35 +157,40 @@ Controls KeyColumn(const TrunkModel& m) {
         }
     }
     if (m.showInScanList) {
-        c.push_back(PushButton(IDC_SHOW_IN_SCAN_LIST, "@", {296, 114, 40, 12}));
+        c.push_back(PushButton(IDC_SHOW_IN_SCAN_LIST, "@", {296, kKeysBottom, 40, 12}));
     }
     // The first two captions are wider than their switches, so the third switch sits further right.
     if (!m.firstSwitchCaption.empty()) {
         Append(c, SwitchCaptioned(m.firstSwitch, m.firstSwitchCaption, 44));
     }
-    Append(c, SwitchCaptioned(SlideSwitch(IDC_PRIORITY_MODE, {340, 130, 40, 14}, PriorityModes(m)),
-                              "Priority Mode", 44));
-    Append(c, SwitchCaptioned(SlideSwitch(IDC_DATA_SKIP, {382, 130, 40, 14}, {"Off", "On"}),
-                              "Data Skip", 40));
+    Append(c, SwitchCaptioned(
+                  SlideSwitch(IDC_PRIORITY_MODE, {350, kSwitchesTop, 40, 14}, PriorityModes(m)),
+                  "Priority Mode", 44));
+    Append(c,
+           SwitchCaptioned(SlideSwitch(IDC_DATA_SKIP, {402, kSwitchesTop, 40, 14}, {"Off", "On"}),
+                           "Data Skip", 40));
     return c;
 }
 
 // The ID groups with their mode column, the lamps, the bank strips and bank buttons.
-void AddBankColumn(const TrunkModel& m, Controls& c) {
+// Gives the top of the free space below the bank buttons.
+int AddBankColumn(const TrunkModel& m, Controls& c) {
     const int width = m.cx - 4 - kColumnD;
     const int modeWidth = width > 150 ? 44 : 38;
-    Append(c, {LedMatrix(IDC_ID_MATRIX, {kColumnD, 4, width - modeWidth - 2, 58}, 10, 10),
-               LedMatrix(IDC_BANK_MODE_COLUMN, {m.cx - 4 - modeWidth, 4, modeWidth, 58}, 10, 1)});
+    Append(c,
+           {LedMatrix(IDC_ID_MATRIX, {kColumnD, 4, width - modeWidth - 2, kMatrixHeight}, 10, 10),
+            LedMatrix(IDC_BANK_MODE_COLUMN, {m.cx - 4 - modeWidth, 4, modeWidth, kMatrixHeight}, 10,
+                      1)});
     const int columns = width > 150 ? 4 : 3;
     const int cell = (width + 2) / columns;
     for (std::size_t i = 0; i < m.lamps.size(); ++i) {
         const int col = static_cast<int>(i) % columns;
         const int row = static_cast<int>(i) / columns;
         c.push_back(Lamp(m.lamps[i].id, m.lamps[i].text,
-                         {kColumnD + col * cell, 72 + row * 11, cell - 2, 9}));
+                         {kColumnD + col * cell, kLampsTop + row * 11, cell - 2, 9}));
     }
     const int rows = (static_cast<int>(m.lamps.size()) + columns - 1) / columns;
-    int y = 72 + rows * 11 + 1;
+    int y = kLampsTop + rows * 11 + 1;
     c.push_back(LedMatrix(IDC_BANK_STRIP, {kColumnD, y, width, 7}, 1, 10));
     y += 9;
     if (m.banks > 10) {
@@ -189,10 +205,12 @@ void AddBankColumn(const TrunkModel& m, Controls& c) {
                                  {kColumnD + 28 + (n % perRow) * (buttonWidth + 2),
                                   y + (n / perRow) * 13, buttonWidth, 12}));
     }
+    const int bankRows = (m.banks + perRow - 1) / perRow;
+    return y + bankRows * 13 + 2;
 }
 
 // Further controls in fixed free places, taken in this order until the form has its count.
-Controls Furnishings(const TrunkModel& m) {
+Controls Furnishings(const TrunkModel& m, int memoryTop) {
     return {
         Lamp(IDC_HIT_LAMP, "Hit", {88, 148, 40, 9}),
         Caption("Hold", {258, 124, 30, 8}),
@@ -203,17 +221,17 @@ Controls Furnishings(const TrunkModel& m) {
         Label(IDC_STEP_LABEL, "", {176, 151, 56, 8}),
         Caption("Step", {104, 124, 30, 8}),
         LevelBar(IDC_VU_BAR, {234, 151, 54, 8}, 100, 10),
-        Caption("ID Groups", {kColumnD, 63, 60, 8}),
-        Caption("Mode", {m.cx - 4 - 38, 63, 38, 8}),
+        Caption("ID Groups", {kColumnD, kMatrixHeight + 5, 60, 8}),
+        Caption("Mode", {m.cx - 4 - 38, kMatrixHeight + 5, 38, 8}),
         Lamp(IDC_CHANGE_LED, "", {232, 141, 26, 8}),
         GroupBox("Keypad", {172, 0, 120, 78}),
-        GroupBox("Keys", {292, 0, 132, 126}),
-        GroupBox("Switches", {292, 126, 132, 34}),
+        GroupBox("Keys", {292, 0, 152, kKeysBottom + 14}),
+        GroupBox("Switches", {292, kSwitchesTop - 4, 152, 34}),
         GroupBox("Audio", {232, 76, 60, 63}),
-        CountDisplay(IDC_MEMORY_CHANNEL, {kColumnD, 146, 40, 12}, 4),
-        SpinButton(IDC_MEMORY_SPIN, {kColumnD + 42, 146, 10, 12}),
-        PushButton(IDC_MEMORY_STORE, "STO", {kColumnD + 54, 146, 26, 12}),
-        PushButton(IDC_MEMORY_RECALL, "RCL", {kColumnD + 82, 146, 26, 12}),
+        CountDisplay(IDC_MEMORY_CHANNEL, {kColumnD, memoryTop, 40, 12}, 4),
+        SpinButton(IDC_MEMORY_SPIN, {kColumnD + 42, memoryTop, 10, 12}),
+        PushButton(IDC_MEMORY_STORE, "STO", {kColumnD + 54, memoryTop, 26, 12}),
+        PushButton(IDC_MEMORY_RECALL, "RCL", {kColumnD + 82, memoryTop, 26, 12}),
     };
 }
 
@@ -221,19 +239,19 @@ DialogTemplate TrunkForm(const TrunkModel& m) {
     Controls c = DisplayColumn(m);
     Append(c, KeypadColumn());
     Append(c, KeyColumn(m));
-    AddBankColumn(m, c);
+    const int memoryTop = std::max(kMemoryTop, AddBankColumn(m, c));
     Append(c, m.extras);
-    for (const DialogControl& extra : Furnishings(m)) {
+    for (const DialogControl& extra : Furnishings(m, memoryTop)) {
         if (c.size() >= m.controlCount) {
             break;
         }
         c.push_back(extra);
     }
-    return Form(m.id, m.cx, m.cy, kPanelStyle, std::move(c));
+    return Form(m.id, m.cx, std::max(m.cy, memoryTop + 16), kPanelStyle, std::move(c));
 }
 
 DialogControl ToneControl() {
-    return SlideSwitch(IDC_TONE_CONTROL, {296, 130, 40, 14}, {"None", "Tone", "Srch"});
+    return SlideSwitch(IDC_TONE_CONTROL, {298, kSwitchesTop, 40, 14}, {"None", "Tone", "Srch"});
 }
 
 TrunkModel BaseModel() {
@@ -268,7 +286,6 @@ TrunkModel Bc898tModel() {
 
 TrunkModel Bc895Model() {
     return {.id = IDD_BC895_VIEW,
-            .cy = 162,
             .modelName = "BC-895",
             .keys = {kScan, kHold, kManual, kLimit, kLockOut, kWeather, kKey11, kKey12, kReset,
                      kMiniBar, kScanList, kRecord},
@@ -295,7 +312,7 @@ TrunkModel Bc2052Model() {
 
 TrunkModel Bct8Model() {
     return {.id = IDD_BCT8_VIEW,
-            .cx = 546,
+            .cx = 566,
             .modelName = "BCT8",
             .keys = {kScan, kSearch, kService, kTrunk, kLockOut, kWeather, kKey11, kKey12, kDelay,
                      kHomeRoam, kMute, kReset, kMiniBar, kScanList, kRecord},
@@ -318,7 +335,7 @@ TrunkModel Bct8Model() {
             .signalBar = false,
             .showInScanList = false,
             .firstSwitch =
-                SlideSwitch(IDC_PATROL_BANKS, {296, 130, 40, 14}, {"HWY", "PVT", "Both"}),
+                SlideSwitch(IDC_PATROL_BANKS, {298, kSwitchesTop, 40, 14}, {"HWY", "PVT", "Both"}),
             .firstSwitchCaption = "PVT Banks:",
             // The state list takes the place of the VFO buttons.
             .extras = {Caption("State:", {4, 110, 28, 8}),

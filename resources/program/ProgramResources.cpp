@@ -22,6 +22,7 @@ hb::afx::ResourceTables MakeTables() {
     tables.dialogs.push_back(ScanOptionsForm());
     tables.dialogs.push_back(MultiRadioForm());
     tables.dialogs.push_back(R8Form());
+    tables.dialogs.push_back(ServiceSearchForm());
     tables.bitmaps.push_back(ScanToolBarBitmap());
     const auto wizard = WizardPages();
     tables.dialogs.insert(tables.dialogs.end(), wizard.begin(), wizard.end());

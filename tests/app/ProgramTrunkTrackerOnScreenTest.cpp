@@ -28,12 +28,12 @@ protected:
     static constexpr int kMaximiseX = 766;
     // A point of the bank strip's first cell once the window is maximised, and its colour while
     // the scanner reports the bank enabled and current.
-    static constexpr int kFirstBankX = 650;
-    static constexpr int kFirstBankY = 244;
+    static constexpr int kFirstBankX = 680;
+    static constexpr int kFirstBankY = 283;
     static constexpr unsigned long kBankLit = 0x00FF00;
     // The panel's rows once the window is maximised.
     static constexpr int kPanelTop = 95;
-    static constexpr unsigned kPanelHeight = 200;
+    static constexpr unsigned kPanelHeight = 290;
 };
 
 TEST_F(ProgramTrunkTrackerOnScreenTest,

@@ -6,7 +6,12 @@
 #include "platform/afx/Input.h"
 #include "platform/instruments/Gestures.h"
 #include "platform/records/EngineCommands.h"
+#include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/app/ScanApp.h"
+#include "platform/tessary/model/Bank.h"
+#include "platform/tessary/model/Chan.h"
+#include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Roster.h"
 #include "platform/win/sys/ProgramPath.h"
 #include "radioview/TrunkStatusTable.h"
 #include "radioview/TrunkTrackerView.h"
@@ -92,10 +97,15 @@ TEST_F(TrunkTrackerSampleTest, ThePanelShowsTheScannersBanksTalkgroupsNamesAndSt
     // Motorola Type II alone lit.
     EXPECT_FALSE(view->LampOf(CTrunkTrackerView::kLampM1).GetActive());
     EXPECT_FALSE(view->LampOf(CTrunkTrackerView::kLampPl).GetActive());
-    // The channel's name, its bank and a status line of the table.
+    // The talkgroup's tag over the channel's name, its bank and a status line of the table.
+    const std::set<std::string> tags{"Fire Dispatch", "Police Dispatch", "Public Works",
+                                     "Transit Ops"};
     const std::set<std::string> channels{"County Fire", "City Police", "Public Works", "Transit"};
-    EXPECT_TRUE(channels.contains(view->m_textLine1.GetCaption().str()))
+    EXPECT_TRUE(tags.contains(view->m_textLine1.GetCaption().TrimRight().str()))
         << view->m_textLine1.GetCaption().str();
+    EXPECT_TRUE(channels.contains(view->m_textLine2.GetCaption().TrimRight().str()))
+        << view->m_textLine2.GetCaption().str();
+    EXPECT_EQ(view->m_textLine3.GetCaption().TrimRight(), "County System");
     EXPECT_TRUE(StatusLines().contains(view->m_statusLine.GetCaption().str()))
         << view->m_statusLine.GetCaption().str();
 }
@@ -120,6 +130,26 @@ TEST_F(TrunkTrackerSampleTest, AModeChangeGoesThroughTheScannerIntoTheProfile) {
         CScanApp::GetScanApp()->GetProfileInt(view->m_rig->m_section, "TrunkIDBank0", -1);
     EXPECT_EQ(stored & CTrunkTrackerView::kIdScanning, 0) << std::hex << stored;
     EXPECT_NE(stored & CTrunkTrackerView::kIdNewData, 0);
+}
+
+TEST_F(TrunkTrackerSampleTest, ALockOutSentAsTextComesBackAsTheDocumentsChannelLockedOut) {
+    CTrunkTrackerView* view = OpenSampleTracker();
+    ASSERT_NE(view, nullptr);
+    Chan* third = nullptr;
+    auto* doc = DYNAMIC_DOWNCAST(CRosterDoc, view->GetDocument());
+    auto* group = dynamic_cast<Group*>(doc->GetRoster()->entries().front()->object());
+    for (const auto& member : group->banks().front()->members()) {
+        if (member->frequency() == 852'037'500) {
+            third = member.get();
+        }
+    }
+    ASSERT_NE(third, nullptr);
+    ASSERT_EQ(third->lockOut(), 0);
+    CString command;
+    command.Format("MA%03u\rLON\r", unsigned{third->record().get(parm::kMemoryChannel)});
+    EXPECT_EQ(view->m_rig->RawCommand(command), 0) << command.str();
+    EXPECT_TRUE(RunUntil([&] { return third->lockOut() != 0; }, 30'000));
+    doc->SetModifiedFlag(FALSE);
 }
 
 } // namespace

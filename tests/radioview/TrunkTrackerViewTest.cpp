@@ -1,9 +1,12 @@
 #include "radioview/TrunkTrackerView.h"
 
+#include "app/rig/Rig.h"
+#include "audio/AudioLogClient.h"
 #include "platform/instruments/Gestures.h"
 #include "platform/records/DeviceStatus.h"
 #include "platform/records/EngineCommands.h"
 #include "platform/records/EngineStatus.h"
+#include "platform/records/RadioModel.h"
 #include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/audio/AudioCalls.h"
@@ -11,12 +14,14 @@
 #include "platform/tessary/model/Chan.h"
 #include "platform/tessary/model/Format.h"
 #include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
 #include "platform/tessary/model/Roster.h"
 #include "programming/ScanListView.h"
 #include "tests/radioview/FrontPanelTest.h"
 
 #include <memory>
 #include <tuple>
+#include <utility>
 
 namespace hb::radioview::test {
 namespace {
@@ -400,6 +405,42 @@ TEST_F(TrunkTrackerTest, TheAudioLogKeepsTheNamesAndRecallingAnUnknownIdSendsNot
     EngineSim::ClearJournal();
     view->RecallTrunkId(987654);
     EXPECT_TRUE(Commands(rec::kEngineCmdScannerKey).empty());
+}
+
+TEST_F(TrunkTrackerTest, ASkippedSegmentReachesTheLoggerAsRecordedOnlyWithoutTheChannelFlag) {
+    ASSERT_NE(Open(63), nullptr);
+    // The rig's logger for the moment is a recorder, which hears what the rig passes on.
+    CAudioLogClient recorder;
+    CAudioLog* const own = std::exchange(view->m_rig->m_audio_log, &recorder);
+    auto passed = [&](BYTE decision, BYTE channelFlag) {
+        dal record;
+        view->NotifyAudioLog(&record, decision, channelFlag, engine->data(), device->data());
+        const auto calls = hb::tessary::AudioCallsOf(&recorder);
+        return calls.empty() ? std::string() : calls.back();
+    };
+    EXPECT_EQ(passed(8, 0), "OnEngineStatus(rig, dal, status, 2)");
+    EXPECT_EQ(passed(8, 1), "OnEngineStatus(rig, dal, status, 8)");
+    EXPECT_EQ(passed(4, 0), "OnEngineStatus(rig, dal, status, 4)");
+    view->m_rig->m_audio_log = own;
+}
+
+TEST_F(TrunkTrackerTest, FewerThanTenIdsABankShowNoMatrixCells) {
+    Start(63);
+    UserValue(kSection, "TrunkIDBank0", 0x03FF);
+    // The rig owns its radio: one of nine IDs a bank takes the place of the type's own.
+    CRig* rig = CRig::FindByName(kSection);
+    ASSERT_NE(rig, nullptr);
+    rec::RadioModel model = *rec::FindRadioModel(63);
+    model.organisation.idsPerBank = 9;
+    delete rig->m_radio;
+    rig->m_radio = new Radio(model);
+    ASSERT_NE(Open(63), nullptr);
+    ASSERT_NE(view->m_idMatrix.m_hWnd, nullptr);
+    device->set(DeviceStatus::kIdBankWords, 0, std::uint16_t{0x43FF});
+    Show();
+    for (long j = 0; j < view->m_idMatrix.GetColCount(); ++j) {
+        EXPECT_FALSE(view->m_idMatrix.GetIndicatorActive(0, j)) << j;
+    }
 }
 
 TEST_F(TrunkTrackerTest, HoldCarriesTheChannelOrTheBankByTheEngineStateAndElseOnlyBeeps) {

@@ -132,6 +132,8 @@ void AddChannel(Bank& bank, const Radio& radio, const std::string& text, std::ui
     }
     record.setText(Parm::kName, name);
     channel.SetParm(record);
+    // The panels show the object's own name beside the record's.
+    channel.setName(name);
 }
 
 // "value, tag": a talkgroup of the bank's ID list.

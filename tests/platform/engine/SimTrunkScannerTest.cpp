@@ -19,11 +19,12 @@ protected:
         EngineSim::SetSettingsFile(kSettings);
     }
 
-    std::uint16_t CreateTracker() {
+    // The trunked channel is memory `number`.
+    std::uint16_t CreateTracker(std::uint16_t number = kChannel) {
         Entry trunked = Channel(kBusy, 102, "Dispatch");
         trunked.record.set(parm::Channel::kTrunkWord, parm::Channel::kTrunkFrequency);
         trunked.record.set(parm::Channel::kTrunkKind, rec::kIdKindMotorolaTypeII);
-        trunked.record.set(parm::kMemoryChannel, kChannel);
+        trunked.record.set(parm::kMemoryChannel, number);
         std::vector<std::uint8_t> block =
             Compile({Channel(kQuiet1, 101, "Fire"), trunked, Channel(kQuiet2, 103, "Marine")});
         return scan_create_single_engine("Tracker", block.data(), m_window.hwnd(), 0);
@@ -60,7 +61,9 @@ TEST_F(SimTrunkScannerTest, ATrunkedCallCarriesATalkgroupAndIsReportedAsOne) {
 TEST_F(SimTrunkScannerTest, BankAndModeCommandsTakeEffectThreeStepsLater) {
     const std::uint16_t engine = CreateTracker();
     ASSERT_NE(engine, 0);
-    // All ID groups in scan mode at first, reported as nothing new.
+    // All ID groups in scan mode at first, reported as new while the scanner is newly connected.
+    EXPECT_EQ(Word(engine, 4), 0x73FF);
+    AdvanceAndPump(3000);
     EXPECT_EQ(Word(engine, 4), 0x33FF);
 
     Send(engine, rec::kEngineCmdBankMask, 0, 0x5);
@@ -77,6 +80,56 @@ TEST_F(SimTrunkScannerTest, BankAndModeCommandsTakeEffectThreeStepsLater) {
     // ID groups change at once.
     Send(engine, rec::kEngineCmdIdGroups, 0, 0x0F0, 0, 4);
     EXPECT_EQ(Word(engine, 4), 0x40F0);
+}
+
+TEST_F(SimTrunkScannerTest, TextLinesSetTheLockOutAndAttenuatorTheTunedChannelReports) {
+    const std::uint16_t engine = CreateTracker(7);
+    ASSERT_NE(engine, 0);
+    ASSERT_TRUE(RunUntilState(engine, rec::kEngineTrunkCallActive, 2000, 10));
+    const std::uint16_t device = Status(engine).get(EngineStatus::kDeviceHandle);
+    constexpr auto kLockOut = rec::Within(DeviceStatus::kCurrentParm, parm::kLockOut);
+    constexpr auto kAttenuator =
+        rec::Within(DeviceStatus::kCurrentParm, parm::Channel::kAttenuator);
+    // Another channel's flags are not the tuned one's.
+    EXPECT_EQ(scan_device_raw_command(device, "MA021\rLON\r"), 0);
+    EXPECT_EQ(Device(engine).get(kLockOut), 0);
+    EXPECT_EQ(scan_device_raw_command(device, "MA007\rLON\r"), 0);
+    EXPECT_EQ(Device(engine).get(DeviceStatus::kCurrentChannel), 7);
+    EXPECT_EQ(Device(engine).get(kLockOut), 1);
+    EXPECT_EQ(Device(engine).get(kAttenuator), 0);
+    EXPECT_EQ(scan_device_raw_command(device, "MA007\rATN\r"), 0);
+    EXPECT_EQ(Device(engine).get(kLockOut), 1);
+    EXPECT_EQ(Device(engine).get(kAttenuator), 1);
+    scan_device_raw_command(device, "MA007\rLOF\r");
+    EXPECT_EQ(Device(engine).get(kLockOut), 0);
+    EXPECT_EQ(Device(engine).get(kAttenuator), 1);
+}
+
+TEST_F(SimTrunkScannerTest, TheKeysShowInWhatTheScannerReports) {
+    const std::uint16_t engine = CreateTracker();
+    ASSERT_NE(engine, 0);
+    ASSERT_TRUE(RunUntilState(engine, rec::kEngineTrunkCallActive, 2000, 10));
+    auto key = [&](std::uint8_t sub) {
+        Send(engine, rec::kEngineCmdScannerKey, sub);
+        return Device(engine);
+    };
+    EXPECT_EQ(key(2).get(DeviceStatus::kScanStateCode), 3);
+    EXPECT_EQ(key(7).get(DeviceStatus::kScanStateCode), 5);
+    EXPECT_EQ(key(10).get(DeviceStatus::kScanStateCode), 2);
+    EXPECT_EQ(key(4).get(DeviceStatus::kScanStateCode), 17);
+    // Holding on a call.
+    EXPECT_EQ(key(3).get(DeviceStatus::kScanStateCode), 18);
+    EXPECT_EQ(key(0).get(DeviceStatus::kScanStateCode), 17);
+    EXPECT_NE(key(6).get(DeviceStatus::kTrunkFlags) & DeviceStatus::kTrunkKeyOn, 0u);
+    EXPECT_EQ(key(6).get(DeviceStatus::kTrunkFlags) & DeviceStatus::kTrunkKeyOn, 0u);
+    const DeviceStatus delayed = key(23);
+    EXPECT_EQ(delayed.data()[1489] | delayed.data()[1490], 1);
+    Send(engine, rec::kEngineCmdPrioritySwitch, 1);
+    EXPECT_NE(Device(engine).get(DeviceStatus::kTrunkFlags) & DeviceStatus::kTrunkPriority, 0u);
+    const DeviceStatus flagged = (key(17), key(8));
+    EXPECT_EQ(flagged.get(rec::Within(DeviceStatus::kCurrentParm, parm::Channel::kAttenuator)), 1);
+    EXPECT_EQ(flagged.get(rec::Within(DeviceStatus::kCurrentParm, parm::kLockOut)), 1);
+    EXPECT_EQ(key(19).get(rec::Within(DeviceStatus::kCurrentParm, parm::kLockOut)), 0);
 }
 
 } // namespace

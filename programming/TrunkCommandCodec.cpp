@@ -1,0 +1,118 @@
+#include "programming/TrunkCommandCodec.h"
+
+#include "platform/records/SquelchToneTable.h"
+#include "platform/records/TypeISizeTable.h"
+#include "platform/tessary/model/Bank.h"
+#include "programming/RadioSettingsRecord.h"
+#include "programming/TypeIUserId.h"
+
+#include <array>
+#include <cstdio>
+
+namespace TrunkCommandCodec {
+
+namespace {
+
+using hb::records::UserId;
+
+constexpr std::uint32_t kToneBits = 0x7FFF;
+constexpr std::uint8_t kTypeI = 1;
+constexpr std::uint8_t kTypeII = 2;
+constexpr std::uint8_t kEdacs = 6;
+constexpr std::uint8_t kEdacsWide = 8;
+
+struct Step {
+    std::uint32_t hz;
+    const char* command;
+};
+constexpr std::array<Step, 7> kSteps{{{5'000, "ST 5K\r"},
+                                      {7'500, "ST 7.5K\r"},
+                                      {10'000, "ST 10K\r"},
+                                      {12'500, "ST 12.5K\r"},
+                                      {25'000, "ST 25K\r"},
+                                      {50'000, "ST 50K\r"},
+                                      {100'000, "ST 100K\r"}}};
+
+std::string Formatted(const char* format, unsigned long value) {
+    char text[24];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// A plain number of six digits, or "0" for none.
+std::string Number(const UserId& id) {
+    const unsigned long value = id.get(UserId::kValue);
+    return value == 0 ? "0" : Formatted("%06lu", value);
+}
+
+bool Individual(const UserId& id) {
+    return (id.get(UserId::kFlags) & UserId::kFlagIndividual) != 0;
+}
+
+} // namespace
+
+unsigned ToneIndex(std::uint32_t tone, std::uint8_t squelchKind) {
+    const std::uint32_t wanted = tone & kToneBits;
+    const std::size_t first = squelchKind == kSquelchDcs ? hb::records::kSquelchToneFirstDcs : 0;
+    for (std::size_t i = first; i < hb::records::kSquelchToneCount; ++i) {
+        if (hb::records::SquelchToneTable[i] == wanted) {
+            return static_cast<unsigned>(i);
+        }
+    }
+    return 0;
+}
+
+const char* StepText(std::uint32_t hz) {
+    const std::uint32_t by5 = hz % 5'000;
+    const std::uint32_t by75 = hz % 7'500;
+    const std::uint32_t by125 = hz % 12'500;
+    if (by5 <= by75 && by5 <= by125) {
+        return "5K";
+    }
+    return by125 <= by75 ? "12.5K" : "7.5K";
+}
+
+std::string StepCommand(std::uint32_t step) {
+    for (const Step& known : kSteps) {
+        if (known.hz == step) {
+            return known.command;
+        }
+    }
+    return "ST AUTO\r";
+}
+
+std::string BandPlanLine(const RadioSettingsRecord& record, unsigned bank, unsigned kind,
+                         unsigned plan) {
+    const char letter = static_cast<char>('@' + bank);
+    char line[64];
+    const std::uint32_t base = record.PlanBase(bank, plan);
+    if (base == 0) {
+        std::snprintf(line, sizeof line, "TR %c %u 00000000 0500 380 %u\r", letter, kind, plan);
+    } else {
+        std::snprintf(line, sizeof line, "TR %c %u %08u %04u %03u %u\r", letter, kind, base / 100,
+                      record.PlanSpacing(bank, plan) / 100,
+                      static_cast<unsigned>(record.PlanOffset(bank, plan)), plan);
+    }
+    return line;
+}
+
+std::string IdText(UserId& id, const Bank& bank) {
+    id.set(UserId::kSizeCode, hb::records::TypeISizeCode(id.get(UserId::kSizeCode)));
+    if (id.get(UserId::kKind) == hb::records::kIdKindNone) {
+        return "0";
+    }
+    switch (bank.trunkType) {
+    case kTypeII:
+        return Number(id);
+    case kTypeI:
+        return Individual(id) ? Formatted("i%05lu", id.get(UserId::kValue))
+                              : FormatTypeIUserId(id, bank);
+    case kEdacs:
+    case kEdacsWide:
+        return Individual(id) ? Formatted("i%05lu", id.get(UserId::kValue)) : Number(id);
+    default:
+        return {};
+    }
+}
+
+} // namespace TrunkCommandCodec
