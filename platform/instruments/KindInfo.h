@@ -61,7 +61,12 @@ enum class Gesture {
     MouseUp,
     DragEnd,
     Key,
-    Change
+    Change,
+    // A four-way switch pressed on one of its arrows.
+    PushLeft,
+    PushUp,
+    PushRight,
+    PushDown
 };
 
 // Short arguments arrive as int16, Long ones as int32.

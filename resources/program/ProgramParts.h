@@ -39,5 +39,6 @@ std::vector<hb::afx::BitmapResource> GroupToolBarBitmaps();
 std::vector<hb::afx::StringResource> GroupToolBarStrings();
 std::vector<hb::afx::IconResource> GroupWindowIcons();
 std::vector<hb::afx::DialogTemplate> SweepForms();
+std::vector<hb::afx::IconResource> AnalyzerIcons();
 
 } // namespace hb::resources

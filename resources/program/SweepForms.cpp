@@ -2,8 +2,8 @@
 // level displays, and the radio's name; the analyzer adds its plot, range entries, markers, trace
 // switches and command buttons.
 #include "platform/win/core/Window.h"
-#include "resources/FormControls.h"
 #include "resources/AnalyzerIds.h"
+#include "resources/FormControls.h"
 #include "resources/program/ProgramParts.h"
 
 namespace hb::resources {
@@ -30,17 +30,47 @@ DialogControl Plot(UINT id, Box box) {
             .cy = box.cy};
 }
 
+// The receiver settings beside the plot: filter, mode and option selectors above the three knobs
+// and the pan and zoom switch.
+Controls ReceiverColumn() {
+    constexpr int x = 480;
+    Controls controls = {
+        Panel(IDC_ANALYZER_FORM_PANEL, {x, 20, 100, 238}),
+        Caption("Filter", {x + 4, 22, 92, 9}),
+        ModeBox(IDC_ANALYZER_FILTER, {x + 4, 31, 92, 12}),
+        Text(IDC_ANALYZER_MODE_CAPTION, "Mode", {x + 4, 45, 92, 9}),
+        ModeBox(IDC_ANALYZER_MODE, {x + 4, 54, 92, 12}),
+        Text(IDC_ANALYZER_LIST_A_CAPTION, "Attenuator", {x + 4, 68, 92, 9}),
+        ModeBox(IDC_ANALYZER_LIST_A, {x + 4, 77, 92, 12}),
+        Text(IDC_ANALYZER_LIST_B_CAPTION, "Preamp", {x + 4, 91, 92, 9}),
+        ModeBox(IDC_ANALYZER_LIST_B, {x + 4, 100, 92, 12}),
+        Text(IDC_ANALYZER_LIST_C_CAPTION, "AGC", {x + 4, 114, 92, 9}),
+        ModeBox(IDC_ANALYZER_LIST_C, {x + 4, 123, 92, 12}),
+        Knob(IDC_ANALYZER_VOLUME, {x + 2, 140, 31, 31}, 0, 100, 0),
+        Text(IDC_ANALYZER_VOLUME_CAPTION, "Volume", {x + 2, 172, 31, 9}),
+        Knob(IDC_ANALYZER_SQUELCH, {x + 35, 140, 31, 31}, 0, 100, 0),
+        Text(IDC_ANALYZER_SQUELCH_CAPTION, "Squelch", {x + 35, 172, 31, 9}),
+        Knob(IDC_ANALYZER_GAIN, {x + 68, 140, 31, 31}, 0, 100, 0),
+        Text(IDC_ANALYZER_GAIN_CAPTION, "Gain", {x + 68, 172, 31, 9}),
+        Caption("Pan and zoom", {x + 4, 186, 92, 9}),
+        QuadSwitch(IDC_ANALYZER_PAN_ZOOM, {x + 26, 196, 48, 48}),
+    };
+    return controls;
+}
+
 DialogTemplate AnalyzerForm() {
     Controls controls = {
         Label(IDC_SWEEP_RIG_NAME, "", {4, 4, 110, 12}),
         Lamp(IDC_SWEEP_RUN_LAMP, "Paused", {118, 4, 48, 12}),
-        PushButton(ID_ANALYZER_START, "Start", {172, 3, 34, 14}),
-        PushButton(ID_ANALYZER_PAUSE, "Pause", {208, 3, 34, 14}),
-        PushButton(ID_ANALYZER_RESTART, "Restart", {244, 3, 38, 14}),
-        PushButton(ID_ANALYZER_SELECT_BAND, "Band", {284, 3, 34, 14}),
-        PushButton(ID_ANALYZER_AXES, "Axes", {320, 3, 34, 14}),
-        PushButton(ID_ANALYZER_FIT_LEVELS, "Fit", {356, 3, 34, 14}),
-        PushButton(ID_ANALYZER_ZOOM_MARKERS, "Zoom", {392, 3, 34, 14}),
+        IconButton(ID_ANALYZER_START, "Start", {172, 2, 20, 16}),
+        IconButton(ID_ANALYZER_PAUSE, "Pause", {194, 2, 20, 16}),
+        IconButton(ID_ANALYZER_RESTART, "Restart", {216, 2, 20, 16}),
+        IconButton(ID_ANALYZER_SELECT_BAND, "Band", {238, 2, 20, 16}),
+        IconButton(ID_ANALYZER_AXES, "Axes", {260, 2, 20, 16}),
+        IconButton(ID_ANALYZER_FIT_LEVELS, "Fit", {282, 2, 20, 16}),
+        IconButton(ID_ANALYZER_ZOOM_MARKERS, "Zoom", {304, 2, 20, 16}),
+        PushButton(ID_ANALYZER_LOG, "Log", {326, 3, 30, 14}),
+        PushButton(ID_ANALYZER_OPTIONS, "Options", {358, 3, 34, 14}),
         Panel(IDC_SWEEP_PEAK_PANEL, {4, 20, 176, 12}),
         FrequencyDisplay(IDC_SWEEP_FREQUENCY, {8, 34, 110, 16}, 10, 6),
         FrequencyDisplay(IDC_SWEEP_LEVEL, {122, 34, 54, 16}, 4, 0),
@@ -73,7 +103,8 @@ DialogTemplate AnalyzerForm() {
         NumberEntry(IDC_ANALYZER_SECOND_DIFFERENCE, {360, 83, 50, 12}, 6),
         Plot(IDC_ANALYZER_PLOT, {4, 100, 472, 158}),
     };
-    return Form(IDD_SPECTRUM_ANALYZER, 480, 262, WS_CHILD | DS_SETFONT, std::move(controls));
+    Append(controls, ReceiverColumn());
+    return Form(IDD_SPECTRUM_ANALYZER, 584, 262, WS_CHILD | DS_SETFONT, std::move(controls));
 }
 
 } // namespace

@@ -310,18 +310,18 @@ TEST_F(AnalyzerViewTest, AClickOnThePlotTunesThePointersFrequencyUnlessACursorWa
 
     ASSERT_TRUE(hb::instruments::PlotClick(plot, x + 20, y));
     EXPECT_TRUE(view->IsPaused());
+    // The volume and the squelch knob each send the tuned settings.
     const auto writes = EngineSim::Calls("scan_device_vfo_fast_write");
-    ASSERT_EQ(writes.size(), 1u);
-    ASSERT_TRUE(writes[0].record.has_value());
-    const std::uint32_t tuned = writes[0].record->get(Parm::kFrequency);
+    ASSERT_EQ(writes.size(), 2u);
+    ASSERT_TRUE(writes[1].record.has_value());
+    const std::uint32_t tuned = writes[1].record->get(Parm::kFrequency);
     EXPECT_NEAR(tuned, 146'500'000, 60'000);
-    EXPECT_EQ(writes[0].record->get(Parm::Sweep::kSetup108), 0);
+    EXPECT_EQ(writes[1].record->get(Parm::Sweep::kSetup108), 0);
     Parm where;
     where.set(Parm::kFrequency, tuned);
     band found;
-    if (CBandSelect::LocateBand(&where, &found) == 1) {
-        EXPECT_EQ(writes[0].record->get(Parm::kMode), found.get(hb::records::Band::kFirstMode));
-    }
+    ASSERT_EQ(CBandSelect::LocateBand(&where, &found), 1);
+    EXPECT_EQ(writes[1].record->get(Parm::kMode), found.get(hb::records::Band::kFirstMode));
     // Without band snap the range stays.
     EXPECT_EQ(view->Settings().get(Parm::kStart), 146'000'000u);
     view->GetSweepDoc()->SetModifiedFlag(FALSE);

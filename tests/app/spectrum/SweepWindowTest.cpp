@@ -370,6 +370,8 @@ TEST_F(SweepWindowTest, TheRecorderDocksWithTheRigsLoggerAndLeavesWithTheWindow)
     EXPECT_EQ(frame->m_rack->m_pDockSite, frame);
     EXPECT_EQ(frame->m_rack->m_rig, rig);
     EXPECT_EQ(rig->m_audio_log, static_cast<CAudioLog*>(frame->m_rack));
+    // The new document took the radio's type.
+    hb::win::ExpectBox({"Save changes", IDNO, ""});
     frame->SendMessage(WM_CLOSE);
     PumpUntilIdle();
     EXPECT_EQ(rig->m_audio_log, nullptr);
