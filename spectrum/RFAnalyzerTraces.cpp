@@ -461,6 +461,10 @@ void CRFAnalyzerView::OnActivateView(BOOL bActivate, CView* pActivateView, CView
 
 void CRFAnalyzerView::OnSize(UINT nType, int cx, int cy) {
     CSweepView::OnSize(nType, cx, cy);
+    FitPlot();
+}
+
+void CRFAnalyzerView::FitPlot() {
     if (m_plot.GetSafeHwnd() == HWND{} || GetParentFrame() == nullptr) {
         return;
     }

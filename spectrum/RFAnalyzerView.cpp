@@ -256,6 +256,7 @@ void CRFAnalyzerView::OnInitialUpdate() {
     UpdateControlsFromSettings();
     SetupFrequencyAxis();
     SetupLevelAxis();
+    FitPlot();
     m_ready = kOn;
     OnStart();
 }

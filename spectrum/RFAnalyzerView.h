@@ -117,6 +117,9 @@ private:
     void TraceSwitched(Trace trace);
     void CopySignalTo(Trace trace);
     void SetButtonIcons();
+    // The plot from its top-left corner to the view's right and bottom edges; a view that was
+    // sized before its controls were bound catches up at the end of its set-up.
+    void FitPlot();
     void FillFilters();
     void FillModes();
     void FillLists();

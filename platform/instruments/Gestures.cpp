@@ -425,6 +425,10 @@ bool UserKey(HWND hwnd, short key, short shift) {
         EditLabel(hwnd, key, shift);
         return true;
     case Kind::AnalogOutput:
+        if (key == static_cast<short>(VK_RETURN)) {
+            Fire(hwnd, Gesture::Commit);
+            return true;
+        }
         EditNumber(hwnd, key);
         return key == static_cast<short>(VK_BACK);
     default:

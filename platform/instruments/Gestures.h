@@ -34,7 +34,8 @@ bool UserDoubleClick(HWND hwnd, short button, short shift, long x, long y);
 // A key pressed on the instrument (a virtual-key code): the arrow keys turn a knob by its
 // increment; space flips a toggle switch; digits, VK_DECIMAL (key 10) and VK_BACK (key 11) press
 // phone pad keys; an editable label fires its key event (whose handler may clear the key), then
-// Enter fires its change event and Backspace deletes the last character of its caption.
+// Enter fires its change event and Backspace deletes the last character of its caption; Enter on
+// a numeric entry fires its commit event.
 bool UserKey(HWND hwnd, short key, short shift);
 
 } // namespace hb::instruments

@@ -62,6 +62,8 @@ enum class Gesture {
     DragEnd,
     Key,
     Change,
+    // A numeric entry's typing ended with Enter.
+    Commit,
     // A four-way switch pressed on one of its arrows.
     PushLeft,
     PushUp,

@@ -54,7 +54,7 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
                          {BackColor(0xFFFFFF), Int(kBorderStyle, "BorderStyle", 1),
                           Color(kFontColor, "FontColor", 0), Double(kValue, "Value", 0),
                           Int(kPrecision, "Precision", 3), Font(kFont)},
-                         {{1, Gesture::Change, {}}}});
+                         {{1, Gesture::Change, {}}, {10, Gesture::Commit, {}}}});
     }
     {
         using namespace sevenSegmentClockSMPTE;

@@ -30,31 +30,48 @@ DialogControl Plot(UINT id, Box box) {
             .cy = box.cy};
 }
 
-// The receiver settings beside the plot: filter, mode and option selectors above the three knobs
-// and the pan and zoom switch.
-Controls ReceiverColumn() {
-    constexpr int x = 480;
+// The receiver settings in a row above the plot: the filter, mode and option selectors, the
+// three knobs and the pan and zoom switch.
+Controls ReceiverRow() {
+    constexpr int y = 100;
+    constexpr int narrow = 52;
     Controls controls = {
-        Panel(IDC_ANALYZER_FORM_PANEL, {x, 20, 100, 238}),
-        Caption("Filter", {x + 4, 22, 92, 9}),
-        ModeBox(IDC_ANALYZER_FILTER, {x + 4, 31, 92, 12}),
-        Text(IDC_ANALYZER_MODE_CAPTION, "Mode", {x + 4, 45, 92, 9}),
-        ModeBox(IDC_ANALYZER_MODE, {x + 4, 54, 92, 12}),
-        Text(IDC_ANALYZER_LIST_A_CAPTION, "Attenuator", {x + 4, 68, 92, 9}),
-        ModeBox(IDC_ANALYZER_LIST_A, {x + 4, 77, 92, 12}),
-        Text(IDC_ANALYZER_LIST_B_CAPTION, "Preamp", {x + 4, 91, 92, 9}),
-        ModeBox(IDC_ANALYZER_LIST_B, {x + 4, 100, 92, 12}),
-        Text(IDC_ANALYZER_LIST_C_CAPTION, "AGC", {x + 4, 114, 92, 9}),
-        ModeBox(IDC_ANALYZER_LIST_C, {x + 4, 123, 92, 12}),
-        Knob(IDC_ANALYZER_VOLUME, {x + 2, 140, 31, 31}, 0, 100, 0),
-        Text(IDC_ANALYZER_VOLUME_CAPTION, "Volume", {x + 2, 172, 31, 9}),
-        Knob(IDC_ANALYZER_SQUELCH, {x + 35, 140, 31, 31}, 0, 100, 0),
-        Text(IDC_ANALYZER_SQUELCH_CAPTION, "Squelch", {x + 35, 172, 31, 9}),
-        Knob(IDC_ANALYZER_GAIN, {x + 68, 140, 31, 31}, 0, 100, 0),
-        Text(IDC_ANALYZER_GAIN_CAPTION, "Gain", {x + 68, 172, 31, 9}),
-        Caption("Pan and zoom", {x + 4, 186, 92, 9}),
-        QuadSwitch(IDC_ANALYZER_PAN_ZOOM, {x + 26, 196, 48, 48}),
+        Panel(IDC_ANALYZER_FORM_PANEL, {2, y - 2, 478, 42}),
+        Caption("Filter", {6, y, narrow, 9}),
+        ModeBox(IDC_ANALYZER_FILTER, {6, y + 10, narrow, 12}),
     };
+    const struct {
+        UINT selector;
+        UINT caption;
+        const char* text;
+        int width;
+    } selectors[] = {
+        {IDC_ANALYZER_MODE, IDC_ANALYZER_MODE_CAPTION, "Mode", narrow},
+        {IDC_ANALYZER_LIST_A, IDC_ANALYZER_LIST_A_CAPTION, "Attenuator", 84},
+        {IDC_ANALYZER_LIST_B, IDC_ANALYZER_LIST_B_CAPTION, "Preamp", 66},
+        {IDC_ANALYZER_LIST_C, IDC_ANALYZER_LIST_C_CAPTION, "AGC", 66},
+    };
+    int x = 6 + narrow + 4;
+    for (const auto& selector : selectors) {
+        controls.push_back(Text(selector.caption, selector.text, {x, y, selector.width, 9}));
+        controls.push_back(ModeBox(selector.selector, {x, y + 10, selector.width, 12}));
+        x += selector.width + 4;
+    }
+    const struct {
+        UINT knob;
+        UINT caption;
+        const char* text;
+    } knobs[] = {
+        {IDC_ANALYZER_VOLUME, IDC_ANALYZER_VOLUME_CAPTION, "Volume"},
+        {IDC_ANALYZER_SQUELCH, IDC_ANALYZER_SQUELCH_CAPTION, "Squelch"},
+        {IDC_ANALYZER_GAIN, IDC_ANALYZER_GAIN_CAPTION, "Gain"},
+    };
+    for (const auto& knob : knobs) {
+        controls.push_back(Knob(knob.knob, {x, y - 1, 32, 28}, 0, 100, 0));
+        controls.push_back(Text(knob.caption, knob.text, {x, y + 28, 32, 9}));
+        x += 34;
+    }
+    controls.push_back(QuadSwitch(IDC_ANALYZER_PAN_ZOOM, {x, y - 1, 28, 38}));
     return controls;
 }
 
@@ -101,10 +118,10 @@ DialogTemplate AnalyzerForm() {
         NumberEntry(IDC_ANALYZER_MARKER_THREE, {240, 83, 58, 12}, 6),
         NumberEntry(IDC_ANALYZER_MARKER_FOUR, {300, 83, 58, 12}, 6),
         NumberEntry(IDC_ANALYZER_SECOND_DIFFERENCE, {360, 83, 50, 12}, 6),
-        Plot(IDC_ANALYZER_PLOT, {4, 100, 472, 158}),
+        Plot(IDC_ANALYZER_PLOT, {4, 142, 472, 158}),
     };
-    Append(controls, ReceiverColumn());
-    return Form(IDD_SPECTRUM_ANALYZER, 584, 262, WS_CHILD | DS_SETFONT, std::move(controls));
+    Append(controls, ReceiverRow());
+    return Form(IDD_SPECTRUM_ANALYZER, 480, 304, WS_CHILD | DS_SETFONT, std::move(controls));
 }
 
 } // namespace

@@ -375,5 +375,25 @@ TEST_F(AnalyzerViewTest, MarkersTracesAndSchemeAreAsTheyWereAfterReopening) {
     EXPECT_TRUE(snapAgain->GetActive());
 }
 
+TEST_F(AnalyzerViewTest, ThePlotGrowsToTheViewsRightAndBottomEdges) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    ASSERT_NE(view, nullptr);
+    CRect before;
+    view->Plot().GetWindowRect(&before);
+    view->ScreenToClient(&before);
+    FrameOf(view)->MoveWindow(0, 0, 1400, 1000);
+    PumpUntilIdle();
+    CRect client;
+    view->GetClientRect(&client);
+    CRect plot;
+    view->Plot().GetWindowRect(&plot);
+    view->ScreenToClient(&plot);
+    EXPECT_EQ(plot.TopLeft(), before.TopLeft());
+    EXPECT_EQ(plot.right, client.right);
+    EXPECT_EQ(plot.bottom, client.bottom);
+}
+
 } // namespace
 } // namespace hb::app::test

@@ -1,6 +1,7 @@
 #pragma once
 // The radio windows of the simulated engine, with the sweep displays their commands open.
 #include "platform/afx/CDocTemplate.h"
+#include "platform/afx/CDocument.h"
 #include "spectrum/RFAnalyzerFrame.h"
 #include "spectrum/RFAnalyzerView.h"
 #include "tests/app/radiowindow/RadioWindowTest.h"
