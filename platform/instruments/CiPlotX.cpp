@@ -264,6 +264,10 @@ void PlotCursorX::SetColor(COLORREF color) {
     Changed();
 }
 
+COLORREF PlotCursorX::Color() const {
+    return Get().color;
+}
+
 int PlotAnnotationsX::AddHorizontalLine(double percent, COLORREF color) {
     auto& lines = State().horizontalLines;
     lines.push_back({percent, true, color});

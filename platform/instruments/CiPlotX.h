@@ -121,6 +121,7 @@ public:
     void SetVisible(bool visible);
     bool Visible() const;
     void SetColor(COLORREF color);
+    COLORREF Color() const;
 
 private:
     detail::PlotCursor& Get() const;
