@@ -5,6 +5,8 @@
 #include "platform/records/SpanBlockHeader.h"
 #include "platform/tessary/app/BandSelect.h"
 #include "platform/tessary/app/SweepDoc.h"
+#include "platform/tessary/model/File.h"
+#include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/tessary/model/SweepSettings.h"
 #include "platform/testkit/TestWindow.h"
@@ -408,6 +410,14 @@ TEST_F(SweepWindowTest, SettingsSurviveAFileAndADamagedFileIsRefused) {
     std::fclose(file);
     hb::win::ExpectBox({"", IDOK, ""});
     EXPECT_FALSE(reopened.OnOpenDocument(path.c_str()));
+    EXPECT_EQ(reopened.GetParm().get(Parm::kStart), 144'000'000u);
+
+    // A sound file of another kind of object: the same refusal, saying what it should hold.
+    Group group;
+    ASSERT_TRUE(File(path, &group).save());
+    hb::win::ExpectBox({"does not hold sweep settings", IDOK, ""});
+    EXPECT_FALSE(reopened.OnOpenDocument(path.c_str()));
+    EXPECT_TRUE(hb::win::UnmetBoxExpectations().empty());
     EXPECT_EQ(reopened.GetParm().get(Parm::kStart), 144'000'000u);
 }
 
