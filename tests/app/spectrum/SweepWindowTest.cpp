@@ -466,6 +466,27 @@ TEST_F(SweepWindowTest, ANameThatNoRadioHasAsksForTheRadioAndTheFileIsRemembered
     EXPECT_FALSE(view->GetSweepDoc()->IsModified());
 }
 
+TEST_F(SweepWindowTest, ADocumentOfAnotherRadiosTypeKeepsItsType) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    const std::string path = Doc("Receiver.swa");
+    {
+        CSweepDoc doc;
+        doc.SetRadioType(115);
+        doc.GetParm().set(Parm::kStart, 7'000'000);
+        doc.GetParm().set(Parm::kEnd, 7'200'000);
+        doc.GetParm().set(Parm::kStep, 1'000);
+        ASSERT_TRUE(doc.OnSaveDocument(path.c_str()));
+    }
+    const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
+    CRig::s_selection[0] = radio->m_rig;
+    radio->m_rig->m_opener = 0;
+    CRFAnalyzerView* view = OpenFile(path);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetSweepDoc()->GetObject().radioType(), 115);
+    EXPECT_FALSE(view->GetSweepDoc()->IsModified());
+}
+
 TEST_F(SweepWindowTest, ARangeThatIsBackwardsOrHasNoStepStartsOnTheFirstBand) {
     CRadioFrame* radio = OpenReceiver();
     ASSERT_NE(radio, nullptr);
