@@ -24,6 +24,26 @@ inline constexpr UINT IDC_ANALYZER_PAN_ZOOM = 28052;
 inline constexpr UINT IDC_ANALYZER_DETAIL = 27525;
 inline constexpr UINT IDC_ANALYZER_COLOR_SCHEME = 27527;
 inline constexpr UINT IDC_ANALYZER_FORM_PANEL = 28066;
+// The receiver settings a sweep runs with: three knobs, the filter and mode selectors and the
+// three option lists, each with the caption destroyed when the radio lacks it.
+inline constexpr UINT IDC_ANALYZER_VOLUME = 27540;
+inline constexpr UINT IDC_ANALYZER_SQUELCH = 27541;
+inline constexpr UINT IDC_ANALYZER_GAIN = 27545;
+inline constexpr UINT IDC_ANALYZER_FILTER = 27544;
+inline constexpr UINT IDC_ANALYZER_MODE = 28030;
+inline constexpr UINT IDC_ANALYZER_LIST_A = 27553;
+inline constexpr UINT IDC_ANALYZER_LIST_B = 28006;
+inline constexpr UINT IDC_ANALYZER_LIST_C = 28003;
+inline constexpr UINT IDC_ANALYZER_VOLUME_CAPTION = 27926;
+inline constexpr UINT IDC_ANALYZER_SQUELCH_CAPTION = 28248;
+inline constexpr UINT IDC_ANALYZER_GAIN_CAPTION = 28247;
+inline constexpr UINT IDC_ANALYZER_MODE_CAPTION = 27933;
+inline constexpr UINT IDC_ANALYZER_LIST_A_CAPTION = 27931;
+inline constexpr UINT IDC_ANALYZER_LIST_B_CAPTION = 27940;
+inline constexpr UINT IDC_ANALYZER_LIST_C_CAPTION = 27936;
+// Buttons of the form that the analyzer hides at set-up.
+inline constexpr UINT ID_ANALYZER_LOG = 27021;
+inline constexpr UINT ID_ANALYZER_OPTIONS = 27232;
 inline constexpr UINT ID_ANALYZER_RESTART = 27423;
 inline constexpr UINT ID_ANALYZER_RESTART_KEY = 27584;
 inline constexpr UINT ID_ANALYZER_START = 27420;

@@ -270,6 +270,10 @@ DialogControl RockerSwitch(UINT id, Box box) {
     return Instrument(Kind::SwitchRocker, id, box, {});
 }
 
+DialogControl QuadSwitch(UINT id, Box box) {
+    return Instrument(Kind::SwitchQuad, id, box, {});
+}
+
 DialogControl LedSwitch(UINT id, Box box, std::string caption) {
     return Instrument(Kind::SwitchLed, id, box,
                       {{dispid::switchLed::kCaption, std::move(caption)}});

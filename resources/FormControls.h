@@ -76,6 +76,8 @@ DialogControl Slider(UINT id, Box box);
 DialogControl LedMatrix(UINT id, Box box);
 DialogControl LedMatrix(UINT id, Box box, int rows, int columns);
 DialogControl RockerSwitch(UINT id, Box box);
+// A switch of four arrows: left, up, right and down.
+DialogControl QuadSwitch(UINT id, Box box);
 DialogControl LedSwitch(UINT id, Box box, std::string caption = {});
 DialogControl SpectrumDisplay(UINT id, Box box);
 DialogControl ClockDisplay(UINT id, Box box);

@@ -9,6 +9,7 @@
 #include "platform/tessary/model/Rounding.h"
 #include "platform/win/core/Hooks.h"
 #include "resources/AnalyzerIds.h"
+#include "spectrum/ModeTables.h"
 #include "spectrum/RFAnalyzerFrame.h"
 #include "spectrum/RFAnalyzerView.h"
 
@@ -188,8 +189,12 @@ void CRFAnalyzerView::OnPlotClick() {
         }
         settings.set(Parm::kMode, found.get(hb::records::Band::kFirstMode));
     }
-    m_rig->VfoFastWrite(&settings);
+    if (!ApplyTuningKnobs()) {
+        SendSettings();
+    }
     m_frequencyDisplay.SetValue(frequency * 1e-6);
+    SelectByText(m_modeSelector,
+                 hb::spectrum::ModeName(hb::spectrum::kFirstModeNames, settings.get(Parm::kMode)));
 }
 
 void CRFAnalyzerView::OnBandSnapTune() {
@@ -201,7 +206,13 @@ void CRFAnalyzerView::OnBandSnapTune() {
     if (CBandSelect::LocateBand(&settings, &found) == 1) {
         CBandSelect::SnapBand(&settings, found);
     }
-    m_rig->VfoFastWrite(&settings);
+    if (m_volumeKnob.GetSafeHwnd() != HWND{}) {
+        ApplyVolume();
+    }
+    if (m_squelchKnob.GetSafeHwnd() != HWND{}) {
+        ApplySquelch();
+    }
+    SendSettings();
     m_frequencyDisplay.SetValue(settings.get(Parm::kFrequency) * 1e-6);
 }
 
@@ -265,13 +276,15 @@ void CRFAnalyzerView::OnPanZoom(short direction) {
 }
 
 void CRFAnalyzerView::OnStartEntry() {
-    const std::uint32_t hz = hb::tessary::RoundToU32(m_startEntry.GetValue() * 1e6);
-    Restart([&] { Settings().set(Parm::kStart, hz); });
+    Settings().set(Parm::kStart, hb::tessary::RoundToU32(m_startEntry.GetValue() * 1e6));
+    RestartCycle();
+    GetSweepDoc()->SetModifiedFlag(TRUE);
 }
 
 void CRFAnalyzerView::OnEndEntry() {
-    const std::uint32_t hz = hb::tessary::RoundToU32(m_endEntry.GetValue() * 1e6);
-    Restart([&] { Settings().set(Parm::kEnd, hz); });
+    Settings().set(Parm::kEnd, hb::tessary::RoundToU32(m_endEntry.GetValue() * 1e6));
+    RestartCycle();
+    GetSweepDoc()->SetModifiedFlag(TRUE);
 }
 
 void CRFAnalyzerView::OnZoomToMarkers() {
@@ -381,15 +394,12 @@ void CRFAnalyzerView::ApplyColorScheme(int scheme) {
         m_plot.SetLegendColor(ink);
         m_plot.SetTitle(static_cast<const char*>(m_plot.Title()), ink);
         if (light) {
-            m_plot.DataView().SetColors(0xFFFFFF, 0x000000);
+            m_plot.DataView().SetColor(0x000000);
             m_plot.Channel(kChannels[kSignal]).SetColor(0x00C000);
             m_plot.Cursor(0).SetColor(0x0080FF);
-            m_plot.Cursor(1).SetColor(0x800000);
         } else {
-            m_plot.DataView().SetColors(0x000000, 0x0000FF);
-            m_plot.Channel(kChannels[kSignal]).SetColor(0x00FF00);
+            m_plot.DataView().SetColors(0x0000FF, 0x00FF00);
             m_plot.Cursor(0).SetColor(0xFFFFFF);
-            m_plot.Cursor(1).SetColor(0x00FFFF);
         }
     });
 }
@@ -451,6 +461,10 @@ void CRFAnalyzerView::OnActivateView(BOOL bActivate, CView* pActivateView, CView
 
 void CRFAnalyzerView::OnSize(UINT nType, int cx, int cy) {
     CSweepView::OnSize(nType, cx, cy);
+    FitPlot();
+}
+
+void CRFAnalyzerView::FitPlot() {
     if (m_plot.GetSafeHwnd() == HWND{} || GetParentFrame() == nullptr) {
         return;
     }

@@ -12,8 +12,10 @@
 #include "platform/tessary/model/Rounding.h"
 #include "platform/win/core/Hooks.h"
 #include "resources/AnalyzerIds.h"
+#include "spectrum/ModeTables.h"
 #include "spectrum/RFAnalyzerFrame.h"
 
+#include <algorithm>
 #include <cstdio>
 
 IMPLEMENT_DYNCREATE(CRFAnalyzerView, CSweepView)
@@ -54,6 +56,24 @@ ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_SIGNAL_TRACE, 2, &CRFAnalyzerView::OnSign
 ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_AVERAGE_TRACE, 2, &CRFAnalyzerView::OnAverageTrace)
 ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_MINIMUM_TRACE, 2, &CRFAnalyzerView::OnMinimumTrace)
 ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_MAXIMUM_TRACE, 2, &CRFAnalyzerView::OnMaximumTrace)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_FILTER, 2, &CRFAnalyzerView::OnFilterChosen)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_MODE, 2, &CRFAnalyzerView::OnModeChosen)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_LIST_A, 2, &CRFAnalyzerView::OnListAChosen)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_LIST_B, 2, &CRFAnalyzerView::OnListBChosen)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_LIST_C, 2, &CRFAnalyzerView::OnListCChosen)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_VOLUME, 18, &CRFAnalyzerView::OnVolumeMoving)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_VOLUME, 8, &CRFAnalyzerView::OnVolumeReset)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_VOLUME, 11, &CRFAnalyzerView::OnVolumeReleased)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_SQUELCH, 18, &CRFAnalyzerView::OnSquelchMoving)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_SQUELCH, 8, &CRFAnalyzerView::OnSquelchReset)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_SQUELCH, 11, &CRFAnalyzerView::OnSquelchReleased)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_GAIN, 18, &CRFAnalyzerView::OnGainMoving)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_GAIN, 8, &CRFAnalyzerView::OnGainReset)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_GAIN, 11, &CRFAnalyzerView::OnGainReleased)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_PAN_ZOOM, 1, &CRFAnalyzerView::OnPanLeft)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_PAN_ZOOM, 2, &CRFAnalyzerView::OnZoomIn)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_PAN_ZOOM, 3, &CRFAnalyzerView::OnPanRight)
+ON_EVENT(CRFAnalyzerView, IDC_ANALYZER_PAN_ZOOM, 4, &CRFAnalyzerView::OnZoomOut)
 END_EVENTSINK_MAP()
 
 namespace {
@@ -89,6 +109,21 @@ int CeilTen(int value) {
     return value;
 }
 
+// The buttons that show icons, and the icon of each.
+struct IconButton {
+    UINT button;
+    UINT icon;
+};
+constexpr IconButton kIconButtons[] = {
+    {ID_ANALYZER_ZOOM_MARKERS, ID_ANALYZER_ZOOM_MARKERS},
+    {ID_ANALYZER_FIT_LEVELS, ID_ANALYZER_ZOOM_MARKERS},
+    {ID_ANALYZER_AXES, IDC_KEY_RESET},
+    {ID_ANALYZER_START, ID_ANALYZER_START},
+    {ID_ANALYZER_PAUSE, ID_ANALYZER_PAUSE},
+    {ID_ANALYZER_RESTART, ID_ANALYZER_RESTART},
+    {ID_ANALYZER_SELECT_BAND, ID_ANALYZER_SELECT_BAND},
+};
+
 int Decimals(std::uint32_t hz) {
     return hz < 100'000'000 ? 6 : hz < 1'000'000'000 ? 5 : 4;
 }
@@ -121,6 +156,22 @@ void CRFAnalyzerView::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_ANALYZER_BAND_SNAP, m_bandSnapSwitch);
     DDX_Control(pDX, IDC_ANALYZER_DETAIL, m_detail);
     DDX_Control(pDX, IDC_ANALYZER_COLOR_SCHEME, m_colorScheme);
+    DDX_Control(pDX, IDC_ANALYZER_VOLUME, m_volumeKnob);
+    DDX_Control(pDX, IDC_ANALYZER_SQUELCH, m_squelchKnob);
+    DDX_Control(pDX, IDC_ANALYZER_GAIN, m_gainKnob);
+    DDX_Control(pDX, IDC_ANALYZER_FILTER, m_filter);
+    DDX_Control(pDX, IDC_ANALYZER_MODE, m_modeSelector);
+    const UINT lists[] = {IDC_ANALYZER_LIST_A, IDC_ANALYZER_LIST_B, IDC_ANALYZER_LIST_C};
+    for (std::size_t i = 0; i < m_lists.size(); ++i) {
+        DDX_Control(pDX, static_cast<int>(lists[i]), m_lists[i]);
+    }
+    DDX_Control(pDX, IDC_ANALYZER_PAN_ZOOM, m_panZoom);
+    DDX_Control(pDX, IDC_ANALYZER_FORM_PANEL, m_formPanel);
+    for (std::size_t i = 0; i < m_iconButtons.size(); ++i) {
+        DDX_Control(pDX, static_cast<int>(kIconButtons[i].button), m_iconButtons[i]);
+    }
+    DDX_ControlIfPresent(pDX, ID_ANALYZER_LOG, m_logButton);
+    DDX_ControlIfPresent(pDX, ID_ANALYZER_OPTIONS, m_optionsButton);
 }
 
 void CRFAnalyzerView::Guarded(const std::function<void()>& work) {
@@ -147,6 +198,7 @@ void CRFAnalyzerView::OnInitialUpdate() {
         return;
     }
     const Radio& radio = *m_rig->m_radio;
+    SetButtonIcons();
     if (doc->GetPathName().IsEmpty()) {
         CString path = m_rig->m_section + ".swa";
         App().MakeDocPath(path);
@@ -158,6 +210,10 @@ void CRFAnalyzerView::OnInitialUpdate() {
     const CString title = "RF Spectrum Analyzer - " + m_rig->m_section;
     doc->SetCaption(title);
     Settings().set(Parm::Sweep::kSwitchByte, Settings().get(Parm::Sweep::kSwitchByte) | 0x0F);
+    FillFilters();
+    FillLists();
+    FillModes();
+    SetupKnobs();
     for (const char* item : {"1", "1/2", "1/4", "1/8"}) {
         m_detail.AddItem(item, 0);
     }
@@ -193,12 +249,26 @@ void CRFAnalyzerView::OnInitialUpdate() {
         ShowTrace(static_cast<Trace>(trace), shown);
     }
     ApplyColorScheme(scheme);
+    if (m_logButton.GetSafeHwnd() != HWND{}) {
+        m_logButton.ShowWindow(SW_HIDE);
+    }
     PrepareSweep();
     UpdateControlsFromSettings();
     SetupFrequencyAxis();
     SetupLevelAxis();
+    FitPlot();
     m_ready = kOn;
     OnStart();
+}
+
+// The icons of the command buttons; the form's button 27232 has no use here.
+void CRFAnalyzerView::SetButtonIcons() {
+    for (std::size_t i = 0; i < m_iconButtons.size(); ++i) {
+        m_iconButtons[i].SetIcon(App().LoadIcon(kIconButtons[i].icon));
+    }
+    if (m_optionsButton.GetSafeHwnd() != HWND{}) {
+        m_optionsButton.ShowWindow(SW_HIDE);
+    }
 }
 
 std::uint32_t CRFAnalyzerView::CountSteps() {
@@ -306,9 +376,38 @@ void CRFAnalyzerView::UpdateControlsFromSettings() {
     const std::uint32_t step = settings.get(Parm::kStep);
     m_startEntry.SetValue(start * 1e-6);
     m_endEntry.SetValue(end * 1e-6);
+    if (m_rig == nullptr || m_rig->m_radio == nullptr) {
+        return;
+    }
+    const Radio& radio = *m_rig->m_radio;
+    const auto& values = radio.sweepValues();
+    if (m_volumeKnob.GetSafeHwnd() != HWND{}) {
+        m_volumeKnob.SetPosition(settings.get(Parm::kVolume) / values.volumeScale);
+    }
+    if (m_gainKnob.GetSafeHwnd() != HWND{}) {
+        m_gainKnob.SetPosition(settings.get(Parm::kGain) / values.third.scale);
+    }
+    if (m_squelchKnob.GetSafeHwnd() != HWND{}) {
+        m_squelchKnob.SetPosition(radio.SquelchFromDevice(settings.get(Parm::kSquelch)));
+    }
+    m_lists[0].SetItemIndex(settings.get(Parm::kSwitch96));
+    m_lists[1].SetItemIndex(settings.get(Parm::kVoiceInversionOn));
+    m_lists[2].SetItemIndex(settings.get(Parm::kSwitch92));
+    SelectByText(m_modeSelector,
+                 hb::spectrum::ModeName(hb::spectrum::kFirstModeNames, settings.get(Parm::kMode)));
+    const auto& table = values.bandwidths;
+    const auto chosen = std::find_if(table.begin(), table.end(), [&](const auto& entry) {
+        return entry.bandwidth == settings.get(Parm::kBandwidth);
+    });
+    if (chosen != table.end()) {
+        m_filter.SetItemIndex(static_cast<int>(chosen - table.begin()));
+    }
     Guarded([&] {
         m_plot.Channel(kChannels[kSignal]).SetPointDisplay(step != 0 && (end - start) / step <= 50);
     });
+    if (m_frequencyDisplay.GetSafeHwnd() != HWND{}) {
+        m_frequencyDisplay.SetFocus();
+    }
 }
 
 void CRFAnalyzerView::SetupFrequencyAxis() {

@@ -2,15 +2,20 @@
 // The spectrum analyzer's view: sweeps the band of its document with the radio and draws the last
 // sweep, a running average, the minimum and the maximum on its plot, with two pairs of markers,
 // pan and zoom, and the peak of each sweep.
+#include "platform/afx/CButton.h"
 #include "platform/instruments/CiAnalogOutputX.h"
+#include "platform/instruments/CiKnobX.h"
 #include "platform/instruments/CiModeComboBoxX.h"
 #include "platform/instruments/CiPlotX.h"
 #include "platform/instruments/CiSwitchLedX.h"
+#include "platform/instruments/CiSwitchQuadX.h"
 #include "spectrum/SweepView.h"
 
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class CRFAnalyzerView : public CSweepView {
     DECLARE_DYNCREATE(CRFAnalyzerView)
@@ -50,6 +55,7 @@ protected:
     void FoldLevel(std::uint32_t index, std::int16_t level, const SpanPoint& point) override;
     std::uint32_t CountSteps() override;
     void ShowPeak(double megahertz, double level) override;
+    void OnRadioReopened() override;
 
     LRESULT OnAnalyzerEngineStatus(WPARAM wParam, LPARAM lParam);
     LRESULT OnAnalyzerSweep(WPARAM wParam, LPARAM lParam);
@@ -78,6 +84,24 @@ protected:
     void OnAverageTrace();
     void OnMinimumTrace();
     void OnMaximumTrace();
+    void OnFilterChosen();
+    void OnModeChosen();
+    void OnListAChosen();
+    void OnListBChosen();
+    void OnListCChosen();
+    void OnVolumeMoving();
+    void OnVolumeReset();
+    void OnVolumeReleased(short button, short shift, long x, long y);
+    void OnSquelchMoving();
+    void OnSquelchReset();
+    void OnSquelchReleased(short button, short shift, long x, long y);
+    void OnGainMoving();
+    void OnGainReset();
+    void OnGainReleased(short button, short shift, long x, long y);
+    void OnPanLeft();
+    void OnZoomIn();
+    void OnPanRight();
+    void OnZoomOut();
 
     DECLARE_MESSAGE_MAP()
     DECLARE_EVENTSINK_MAP()
@@ -92,7 +116,28 @@ private:
     void ShowTrace(Trace trace, bool shown);
     void TraceSwitched(Trace trace);
     void CopySignalTo(Trace trace);
-    void ReadSettings();
+    void SetButtonIcons();
+    // The plot from its top-left corner to the view's right and bottom edges; a view that was
+    // sized before its controls were bound catches up at the end of its set-up.
+    void FitPlot();
+    void FillFilters();
+    void FillModes();
+    void FillLists();
+    void SetupKnobs();
+    // Fills a selector with the items; without any the selector is hidden and its caption gone.
+    void FillSelector(CiModeComboBoxX& selector, UINT caption,
+                      const std::vector<std::string>& items);
+    // Selects the item whose text is the name; a name that no item has leaves the selector.
+    static void SelectByText(CiModeComboBoxX& selector, std::string_view name);
+    void ListChosen(std::size_t list);
+    void SendSettings();
+    // The knobs' values into the settings; the volume truncated, the others rounded.
+    void ApplyVolume();
+    void ApplySquelch();
+    void ApplyGain();
+    // The knobs that exist, applied as on their release, each sending the settings; false when
+    // the form has neither the volume nor the squelch knob.
+    bool ApplyTuningKnobs();
     int ProfileInt(const char* key, int fallback);
     void WriteProfile(const char* key, int value);
 
@@ -118,4 +163,17 @@ private:
     CiSwitchLedX m_bandSnapSwitch;
     CiModeComboBoxX m_detail;
     CiModeComboBoxX m_colorScheme;
+    CiKnobX m_volumeKnob;
+    CiKnobX m_squelchKnob;
+    CiKnobX m_gainKnob;
+    CiModeComboBoxX m_filter;
+    CiModeComboBoxX m_modeSelector;
+    // The option lists of fields 96, 97 and 92.
+    std::array<CiModeComboBoxX, 3> m_lists;
+    CiSwitchQuadX m_panZoom;
+    CiPanelX m_formPanel;
+    // The buttons that show icons, then the two hidden at set-up.
+    std::array<CButton, 7> m_iconButtons;
+    CButton m_logButton;
+    CButton m_optionsButton;
 };

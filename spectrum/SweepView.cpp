@@ -13,6 +13,7 @@
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/app/SweepDoc.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/SweepSettings.h"
 #include "platform/win/core/MessageBox.h"
 #include "platform/win/sys/Paths.h"
 #include "resources/ResourceIds.h"
@@ -142,8 +143,10 @@ void CSweepView::SeedSettings() {
         }
         m_seeded = kOn;
     }
-    if (m_rig->m_radio != nullptr) {
+    // A document of another radio's type keeps it: its settings were made for that radio.
+    if (m_rig->m_radio != nullptr && doc.GetObject().radioType() == 0) {
         doc.SetRadioType(static_cast<std::uint8_t>(m_rig->m_radio->RadioTypeCode()));
+        doc.SetModifiedFlag(TRUE);
     }
     if (m_seeded != 0) {
         doc.m_seeded = CSweepDoc::kSeeded;

@@ -5,6 +5,8 @@
 #include "platform/engine/sim/SimMemoryRadio.h"
 #include "platform/engine/sim/SimRadios.h"
 #include "platform/records/PrivateMessages.h"
+#include "platform/records/RadioModel.h"
+#include "platform/records/StatusCodes.h"
 
 #include <algorithm>
 
@@ -13,6 +15,12 @@ namespace hb::engine {
 namespace {
 
 constexpr std::uint32_t kRoundTripMs = 100;
+constexpr std::uint32_t kFeatureSweep = 0x800;
+
+bool Sweeps(std::uint8_t type) {
+    const hb::records::RadioModel* model = hb::records::FindRadioModel(type);
+    return model != nullptr && (model->features & kFeatureSweep) != 0;
+}
 
 } // namespace
 
@@ -23,6 +31,7 @@ SimReceiver::SimReceiver(std::string name, BandActivity activity, unsigned chann
       m_path(std::make_unique<RequestPath>(
           std::move(link), type, replyTimeoutMs,
           [this] { Registry::Get().PostFrom(this, WM_RADIO_STATUS); })),
+      m_sweeps(Sweeps(type)),
       m_sweep(m_name, m_activity, [this](UINT message, WPARAM wParam, LPARAM lParam) {
           Registry::Get().PostFrom(this, message, wParam, lParam);
       }) {}
@@ -69,6 +78,9 @@ Reply SimReceiver::Handle(const Request& request) {
     case RequestKind::GetSquelch:
         return {m_squelch, false};
     case RequestKind::Spectrum:
+        if (!m_sweeps) {
+            return {hb::records::kStatusNotSupported, false};
+        }
         return {m_sweep.Start(*request.record), false};
     case RequestKind::SpanData:
         return {m_sweep.TakeReading(*static_cast<SpanPoint*>(request.data)), false};

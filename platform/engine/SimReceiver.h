@@ -1,6 +1,7 @@
 #pragma once
 // The simulated receiver: it listens where it is tuned, hears the band activity of its seed,
-// keeps volume, squelch, VSC level and the trunk-tracker commands it is given. Memory and
+// keeps volume, squelch, VSC level and the trunk-tracker commands it is given, and sweeps when
+// its type's model can. Memory and
 // raw-command requests go to its simulated radio by the request path; the rest complete at once.
 
 #include "platform/engine/BandActivity.h"
@@ -46,6 +47,8 @@ private:
     std::unique_ptr<RequestPath> m_path;
     std::uint32_t m_requests = 0;
     std::uint32_t m_tunings = 0;
+    // Whether the model of the radio's type sweeps (feature 0x800).
+    bool m_sweeps = false;
     // The last trunk-tracker command of each code; it hears no trunked calls to apply them to.
     std::map<std::uint8_t, EngineCommandRecord> m_trunkCommands;
     SimSweep m_sweep;

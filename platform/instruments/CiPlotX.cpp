@@ -214,6 +214,19 @@ void PlotDataViewX::SetColors(COLORREF background, COLORREF grid) {
     Changed();
 }
 
+void PlotDataViewX::SetColor(COLORREF background) {
+    State().dataViewColor = background;
+    Changed();
+}
+
+COLORREF PlotDataViewX::Color() const {
+    return State().dataViewColor;
+}
+
+COLORREF PlotDataViewX::GridColor() const {
+    return State().gridColor;
+}
+
 detail::PlotCursor& PlotCursorX::Get() const {
     detail::PlotState& state = State();
     if (m_index < 0 || m_index > 1) {
@@ -249,6 +262,10 @@ bool PlotCursorX::Visible() const {
 void PlotCursorX::SetColor(COLORREF color) {
     Get().color = color;
     Changed();
+}
+
+COLORREF PlotCursorX::Color() const {
+    return Get().color;
 }
 
 int PlotAnnotationsX::AddHorizontalLine(double percent, COLORREF color) {

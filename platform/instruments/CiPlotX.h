@@ -107,6 +107,10 @@ public:
     long PercentToPixelX(double percent) const;
     long PercentToPixelY(double percent) const;
     void SetColors(COLORREF background, COLORREF grid);
+    // The background alone, the grid as it is.
+    void SetColor(COLORREF background);
+    COLORREF Color() const;
+    COLORREF GridColor() const;
 };
 
 class PlotCursorX : public PlotInterface {
@@ -117,6 +121,7 @@ public:
     void SetVisible(bool visible);
     bool Visible() const;
     void SetColor(COLORREF color);
+    COLORREF Color() const;
 
 private:
     detail::PlotCursor& Get() const;

@@ -100,6 +100,19 @@ void PressPadKey(HWND hwnd, int key, short shift) {
     Fire(hwnd, Gesture::Key, {key, shift});
 }
 
+// The arrow of a four-way switch under the point: the one of the four triangles between the
+// client area's diagonals that holds it.
+Gesture QuadArrowAt(HWND hwnd, long x, long y) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const double dx = (x - (client.left + client.right) / 2.0) / std::max<LONG>(1, client.right);
+    const double dy = (y - (client.top + client.bottom) / 2.0) / std::max<LONG>(1, client.bottom);
+    if (std::abs(dx) >= std::abs(dy)) {
+        return dx < 0 ? Gesture::PushLeft : Gesture::PushRight;
+    }
+    return dy < 0 ? Gesture::PushUp : Gesture::PushDown;
+}
+
 void ClickAt(HWND hwnd, InstrumentState& state, short shift, long x, long y) {
     switch (state.kind->kind) {
     case Kind::LedRectangle:
@@ -141,6 +154,9 @@ void ClickAt(HWND hwnd, InstrumentState& state, short shift, long x, long y) {
                Gesture::PositionChange);
         break;
     }
+    case Kind::SwitchQuad:
+        Fire(hwnd, QuadArrowAt(hwnd, x, y));
+        break;
     case Kind::SwitchRotary: {
         const double count = std::max(detail::NumberAt(state, switchRotary::kPositionCount), 1.0);
         const double next = std::fmod(detail::NumberAt(state, switchRotary::kPosition) + 1, count);
@@ -409,6 +425,10 @@ bool UserKey(HWND hwnd, short key, short shift) {
         EditLabel(hwnd, key, shift);
         return true;
     case Kind::AnalogOutput:
+        if (key == static_cast<short>(VK_RETURN)) {
+            Fire(hwnd, Gesture::Commit);
+            return true;
+        }
         EditNumber(hwnd, key);
         return key == static_cast<short>(VK_BACK);
     default:

@@ -23,7 +23,8 @@ bool UserSetActive(HWND hwnd, bool active);
 // button is held (clockwise raises it, one full travel of its rotation covering its range) and
 // fires its drag end after the mouse up. An up inside the instrument after a down on it is a
 // click: an LED rectangle fires its click events, a switch toggles, a rotary switch turns to its
-// next position (after the last, the first), a phone pad presses the key under the point. A
+// next position (after the last, the first), a four-way switch fires the event of the arrow under
+// the point, a phone pad presses the key under the point. A
 // slider's pointer follows the mouse while the button is held.
 bool UserMouse(HWND hwnd, MouseAction action, short button, short shift, long x, long y);
 // Down then up at the point.
@@ -33,7 +34,8 @@ bool UserDoubleClick(HWND hwnd, short button, short shift, long x, long y);
 // A key pressed on the instrument (a virtual-key code): the arrow keys turn a knob by its
 // increment; space flips a toggle switch; digits, VK_DECIMAL (key 10) and VK_BACK (key 11) press
 // phone pad keys; an editable label fires its key event (whose handler may clear the key), then
-// Enter fires its change event and Backspace deletes the last character of its caption.
+// Enter fires its change event and Backspace deletes the last character of its caption; Enter on
+// a numeric entry fires its commit event.
 bool UserKey(HWND hwnd, short key, short shift);
 
 } // namespace hb::instruments

@@ -61,7 +61,14 @@ enum class Gesture {
     MouseUp,
     DragEnd,
     Key,
-    Change
+    Change,
+    // A numeric entry's typing ended with Enter.
+    Commit,
+    // A four-way switch pressed on one of its arrows.
+    PushLeft,
+    PushUp,
+    PushRight,
+    PushDown
 };
 
 // Short arguments arrive as int16, Long ones as int32.

@@ -14,6 +14,8 @@ void PaintModeComboBox(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintSwitchToggle(HWND hwnd, HDC hdc, const InstrumentState& state);
 // A rocker with its pressed half sunk.
 void PaintSwitchRocker(HWND hwnd, HDC hdc, const InstrumentState& state);
+// A raised face with an arrow pointing out towards each side.
+void PaintSwitchQuad(HWND hwnd, HDC hdc, const InstrumentState& state);
 void PaintSwitchLed(HWND hwnd, HDC hdc, const InstrumentState& state);
 // Both seven-segment kinds.
 void PaintSevenSegment(HWND hwnd, HDC hdc, const InstrumentState& state);

@@ -54,7 +54,7 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
                          {BackColor(0xFFFFFF), Int(kBorderStyle, "BorderStyle", 1),
                           Color(kFontColor, "FontColor", 0), Double(kValue, "Value", 0),
                           Int(kPrecision, "Precision", 3), Font(kFont)},
-                         {{1, Gesture::Change, {}}}});
+                         {{1, Gesture::Change, {}}, {10, Gesture::Commit, {}}}});
     }
     {
         using namespace sevenSegmentClockSMPTE;
@@ -74,7 +74,10 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
                          "{0A36239C-2E5E-11D3-85BF-00105AC8B715}",
                          {BackColor(kFace), Bool(kTransparent, "Transparent", false),
                           Color(kBackGroundColor, "BackGroundColor", kFace)},
-                         {}});
+                         {{1, Gesture::PushLeft, {}},
+                          {2, Gesture::PushUp, {}},
+                          {3, Gesture::PushRight, {}},
+                          {4, Gesture::PushDown, {}}}});
     }
     {
         using namespace panel;

@@ -165,6 +165,28 @@ void PaintSwitchRocker(HWND hwnd, HDC hdc, const InstrumentState& state) {
     RaisedEdge(hdc, on ? lower : upper);
 }
 
+void PaintSwitchQuad(HWND hwnd, HDC hdc, const InstrumentState& state) {
+    using namespace switchQuad;
+    const RECT client = ClientOf(hwnd);
+    FillSolid(hdc, client, ColorAt(state, kBackGroundColor));
+    RaisedEdge(hdc, client);
+    const LONG cx = client.right / 2;
+    const LONG cy = client.bottom / 2;
+    // Each arrow's tip lies near its side, its base a little off the centre.
+    const LONG reach = std::max<LONG>(3, std::min(cx, cy) - 3);
+    const LONG half = std::max<LONG>(2, reach / 2);
+    const LONG gap = std::max<LONG>(2, reach / 4);
+    const POINT arrows[4][3] = {
+        {{cx - reach, cy}, {cx - gap, cy - half}, {cx - gap, cy + half}},
+        {{cx, cy - reach}, {cx - half, cy - gap}, {cx + half, cy - gap}},
+        {{cx + reach, cy}, {cx + gap, cy - half}, {cx + gap, cy + half}},
+        {{cx, cy + reach}, {cx - half, cy + gap}, {cx + half, cy + gap}},
+    };
+    for (const auto& arrow : arrows) {
+        FilledPolygon(hdc, arrow, 3, kDark, kMid);
+    }
+}
+
 // A push switch: a raised face, pressed in while it is on, with its lamp along the top and its
 // caption below, made smaller rather than cut when the switch is narrow.
 void PaintSwitchLed(HWND hwnd, HDC hdc, const InstrumentState& state) {

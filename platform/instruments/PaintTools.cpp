@@ -65,6 +65,18 @@ void FilledEllipse(HDC hdc, const RECT& box, COLORREF outline, COLORREF fill) {
     DeleteObject(brush);
 }
 
+void FilledPolygon(HDC hdc, const POINT* points, int count, COLORREF outline, COLORREF fill) {
+    const HPEN pen = CreatePen(PS_SOLID, 1, outline);
+    const HBRUSH brush = CreateSolidBrush(fill);
+    const int saved = SaveDC(hdc);
+    SelectObject(hdc, pen);
+    SelectObject(hdc, brush);
+    Polygon(hdc, points, count);
+    RestoreDC(hdc, saved);
+    DeleteObject(pen);
+    DeleteObject(brush);
+}
+
 void Line(HDC hdc, POINT from, POINT to, COLORREF color, int width) {
     const HPEN pen = CreatePen(PS_SOLID, width, color);
     const int saved = SaveDC(hdc);

@@ -17,6 +17,7 @@ void FillSolid(HDC hdc, const RECT& rect, COLORREF color);
 void SunkenEdge(HDC hdc, const RECT& rect);
 void RaisedEdge(HDC hdc, const RECT& rect);
 void FilledEllipse(HDC hdc, const RECT& box, COLORREF outline, COLORREF fill);
+void FilledPolygon(HDC hdc, const POINT* points, int count, COLORREF outline, COLORREF fill);
 void Line(HDC hdc, POINT from, POINT to, COLORREF color, int width);
 // The arc of the circle from `fromDegrees` anticlockwise to `toDegrees`; the whole circle when
 // they are equal.

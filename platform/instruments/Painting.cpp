@@ -24,6 +24,8 @@ void Paint(HWND hwnd, HDC hdc, const InstrumentState& state) {
         return PaintSwitchRocker(hwnd, hdc, state);
     case Kind::SwitchLed:
         return PaintSwitchLed(hwnd, hdc, state);
+    case Kind::SwitchQuad:
+        return PaintSwitchQuad(hwnd, hdc, state);
     case Kind::SevenSegmentAnalog:
     case Kind::SevenSegmentInteger:
     case Kind::SevenSegmentClock:

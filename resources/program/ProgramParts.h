@@ -40,5 +40,6 @@ std::vector<hb::afx::StringResource> GroupToolBarStrings();
 std::vector<hb::afx::IconResource> GroupWindowIcons();
 std::vector<hb::afx::DialogTemplate> SweepForms();
 hb::afx::DialogTemplate ServiceSearchForm();
+std::vector<hb::afx::IconResource> AnalyzerIcons();
 
 } // namespace hb::resources

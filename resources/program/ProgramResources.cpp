@@ -36,6 +36,8 @@ hb::afx::ResourceTables MakeTables() {
     tables.icons.insert(tables.icons.end(), rackIcons.begin(), rackIcons.end());
     const auto sweeps = SweepForms();
     tables.dialogs.insert(tables.dialogs.end(), sweeps.begin(), sweeps.end());
+    const auto analyzerIcons = AnalyzerIcons();
+    tables.icons.insert(tables.icons.end(), analyzerIcons.begin(), analyzerIcons.end());
     tables.menus.insert(tables.menus.begin(), MainMenu());
     const auto commands = CommandStrings();
     tables.strings.insert(tables.strings.end(), commands.begin(), commands.end());

@@ -2,8 +2,8 @@
 // level displays, and the radio's name; the analyzer adds its plot, range entries, markers, trace
 // switches and command buttons.
 #include "platform/win/core/Window.h"
-#include "resources/FormControls.h"
 #include "resources/AnalyzerIds.h"
+#include "resources/FormControls.h"
 #include "resources/program/ProgramParts.h"
 
 namespace hb::resources {
@@ -30,17 +30,64 @@ DialogControl Plot(UINT id, Box box) {
             .cy = box.cy};
 }
 
+// The receiver settings in a row above the plot: the filter, mode and option selectors, the
+// three knobs and the pan and zoom switch.
+Controls ReceiverRow() {
+    constexpr int y = 100;
+    constexpr int narrow = 52;
+    Controls controls = {
+        Panel(IDC_ANALYZER_FORM_PANEL, {2, y - 2, 478, 42}),
+        Caption("Filter", {6, y, narrow, 9}),
+        ModeBox(IDC_ANALYZER_FILTER, {6, y + 10, narrow, 12}),
+    };
+    const struct {
+        UINT selector;
+        UINT caption;
+        const char* text;
+        int width;
+    } selectors[] = {
+        {IDC_ANALYZER_MODE, IDC_ANALYZER_MODE_CAPTION, "Mode", narrow},
+        {IDC_ANALYZER_LIST_A, IDC_ANALYZER_LIST_A_CAPTION, "Attenuator", 84},
+        {IDC_ANALYZER_LIST_B, IDC_ANALYZER_LIST_B_CAPTION, "Preamp", 66},
+        {IDC_ANALYZER_LIST_C, IDC_ANALYZER_LIST_C_CAPTION, "AGC", 66},
+    };
+    int x = 6 + narrow + 4;
+    for (const auto& selector : selectors) {
+        controls.push_back(Text(selector.caption, selector.text, {x, y, selector.width, 9}));
+        controls.push_back(ModeBox(selector.selector, {x, y + 10, selector.width, 12}));
+        x += selector.width + 4;
+    }
+    const struct {
+        UINT knob;
+        UINT caption;
+        const char* text;
+    } knobs[] = {
+        {IDC_ANALYZER_VOLUME, IDC_ANALYZER_VOLUME_CAPTION, "Volume"},
+        {IDC_ANALYZER_SQUELCH, IDC_ANALYZER_SQUELCH_CAPTION, "Squelch"},
+        {IDC_ANALYZER_GAIN, IDC_ANALYZER_GAIN_CAPTION, "Gain"},
+    };
+    for (const auto& knob : knobs) {
+        controls.push_back(Knob(knob.knob, {x, y - 1, 32, 28}, 0, 100, 0));
+        controls.push_back(Text(knob.caption, knob.text, {x, y + 28, 32, 9}));
+        x += 34;
+    }
+    controls.push_back(QuadSwitch(IDC_ANALYZER_PAN_ZOOM, {x, y - 1, 28, 38}));
+    return controls;
+}
+
 DialogTemplate AnalyzerForm() {
     Controls controls = {
         Label(IDC_SWEEP_RIG_NAME, "", {4, 4, 110, 12}),
         Lamp(IDC_SWEEP_RUN_LAMP, "Paused", {118, 4, 48, 12}),
-        PushButton(ID_ANALYZER_START, "Start", {172, 3, 34, 14}),
-        PushButton(ID_ANALYZER_PAUSE, "Pause", {208, 3, 34, 14}),
-        PushButton(ID_ANALYZER_RESTART, "Restart", {244, 3, 38, 14}),
-        PushButton(ID_ANALYZER_SELECT_BAND, "Band", {284, 3, 34, 14}),
-        PushButton(ID_ANALYZER_AXES, "Axes", {320, 3, 34, 14}),
-        PushButton(ID_ANALYZER_FIT_LEVELS, "Fit", {356, 3, 34, 14}),
-        PushButton(ID_ANALYZER_ZOOM_MARKERS, "Zoom", {392, 3, 34, 14}),
+        IconButton(ID_ANALYZER_START, "Start", {172, 2, 20, 16}),
+        IconButton(ID_ANALYZER_PAUSE, "Pause", {194, 2, 20, 16}),
+        IconButton(ID_ANALYZER_RESTART, "Restart", {216, 2, 20, 16}),
+        IconButton(ID_ANALYZER_SELECT_BAND, "Band", {238, 2, 20, 16}),
+        IconButton(ID_ANALYZER_AXES, "Axes", {260, 2, 20, 16}),
+        IconButton(ID_ANALYZER_FIT_LEVELS, "Fit", {282, 2, 20, 16}),
+        IconButton(ID_ANALYZER_ZOOM_MARKERS, "Zoom", {304, 2, 20, 16}),
+        PushButton(ID_ANALYZER_LOG, "Log", {326, 3, 30, 14}),
+        PushButton(ID_ANALYZER_OPTIONS, "Options", {358, 3, 34, 14}),
         Panel(IDC_SWEEP_PEAK_PANEL, {4, 20, 176, 12}),
         FrequencyDisplay(IDC_SWEEP_FREQUENCY, {8, 34, 110, 16}, 10, 6),
         FrequencyDisplay(IDC_SWEEP_LEVEL, {122, 34, 54, 16}, 4, 0),
@@ -71,9 +118,10 @@ DialogTemplate AnalyzerForm() {
         NumberEntry(IDC_ANALYZER_MARKER_THREE, {240, 83, 58, 12}, 6),
         NumberEntry(IDC_ANALYZER_MARKER_FOUR, {300, 83, 58, 12}, 6),
         NumberEntry(IDC_ANALYZER_SECOND_DIFFERENCE, {360, 83, 50, 12}, 6),
-        Plot(IDC_ANALYZER_PLOT, {4, 100, 472, 158}),
+        Plot(IDC_ANALYZER_PLOT, {4, 142, 472, 158}),
     };
-    return Form(IDD_SPECTRUM_ANALYZER, 480, 262, WS_CHILD | DS_SETFONT, std::move(controls));
+    Append(controls, ReceiverRow());
+    return Form(IDD_SPECTRUM_ANALYZER, 480, 304, WS_CHILD | DS_SETFONT, std::move(controls));
 }
 
 } // namespace

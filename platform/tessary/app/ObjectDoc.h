@@ -65,13 +65,13 @@ protected:
         });
         return std::unique_ptr<T>(static_cast<T*>(root.release()));
     }
+    // The file's object when `fits` takes it; otherwise as ReadRoot.
+    std::unique_ptr<Object> ReadFileRoot(LPCSTR path, const char* what,
+                                         bool (*fits)(const Object* object));
     // Writes the object to the file and clears the modified flag; a failure is told, and the
     // document stays modified.
     BOOL WriteRoot(LPCSTR path, Object* root);
 
 private:
     int m_transfers = 0;
-
-    std::unique_ptr<Object> ReadFileRoot(LPCSTR path, const char* what,
-                                         bool (*fits)(const Object* object));
 };

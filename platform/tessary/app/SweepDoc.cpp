@@ -27,7 +27,11 @@ void CSweepDoc::SetRadioType(std::uint8_t type) {
 
 BOOL CSweepDoc::OnOpenDocument(LPCSTR lpszPathName) {
     // The set-up wizard stores the range to sweep as a search range.
-    std::unique_ptr<Object> root = ReadRoot<Object>(lpszPathName, "sweep settings");
+    std::unique_ptr<Object> root =
+        ReadFileRoot(lpszPathName, "sweep settings", [](const Object* object) {
+            return dynamic_cast<const SweepSettings*>(object) != nullptr ||
+                   dynamic_cast<const Chan*>(object) != nullptr;
+        });
     std::unique_ptr<SweepSettings> settings;
     if (auto* stored = dynamic_cast<SweepSettings*>(root.get())) {
         root.release();

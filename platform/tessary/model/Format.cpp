@@ -127,6 +127,20 @@ std::string format_freq(std::uint32_t hz) {
     return Print("%4u.%06u", hz / 1'000'000, hz % 1'000'000);
 }
 
+std::string format_bandwidth(std::uint32_t hz) {
+    if (hz < 1'000) {
+        return Print("%u Hz", hz);
+    }
+    std::string khz = Print("%u.%03u", hz / 1'000, hz % 1'000);
+    while (khz.back() == '0') {
+        khz.pop_back();
+    }
+    if (khz.back() == '.') {
+        khz.pop_back();
+    }
+    return khz + " kHz";
+}
+
 int convert_frequency(const char* text, std::uint32_t* hz, char unit) {
     if (!text || !hz) {
         return kFrequencyBadText;

@@ -68,7 +68,9 @@ TEST_F(RigCommandsTest, TheAnalyzerAndTheBandScopeOpenTheChosenRadiosSweepFile) 
                       Doc("Receiver.swa"));
     EXPECT_EQ(CRig::FindByName("Tracker")->m_opener, 0u);
 
-    // The analyzer sweeps as soon as it opens: the radio is free again once it is closed.
+    // The analyzer sweeps as soon as it opens: the radio is free again once it is closed. Its
+    // new settings took the radio's type.
+    ExpectBox("Save changes", IDNO, "Halbridge Pro");
     Main().GetActiveFrame()->SendMessage(WM_CLOSE);
     // The radio's settings may name another file.
     app->WriteProfileStringA("Receiver", "BandScopeFile", "Wide.swv");
@@ -76,6 +78,7 @@ TEST_F(RigCommandsTest, TheAnalyzerAndTheBandScopeOpenTheChosenRadiosSweepFile) 
     Command(ID_TOOLS_BAND_SCOPE);
     EXPECT_EQ(ModalLog().back().caption, "Select Radio - Band Scope");
     ExpectSweepWindow("Receiver", IDR_BAND_SCOPE, RUNTIME_CLASS(CRFBandScopeView), Doc("Wide.swv"));
+    ExpectBox("Save changes", IDNO, "Halbridge Pro");
 }
 
 TEST_F(RigCommandsTest, ASweepWindowOnARadioInUseOnlyBeeps) {

@@ -9,9 +9,12 @@
 #include "platform/tessary/app/BandSelect.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/app/SweepDoc.h"
+#include "platform/tessary/model/Format.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/SweepSettings.h"
 #include "platform/win/core/Hooks.h"
 #include "resources/AnalyzerIds.h"
+#include "spectrum/ModeTables.h"
 #include "tests/app/spectrum/SweepFixture.h"
 
 #include <algorithm>
@@ -53,8 +56,60 @@ public:
 };
 IMPLEMENT_DYNCREATE(CRawLevelAnalyzer, CRFAnalyzerView)
 
+// The receiver of the table, with a step rule that may give 0.
+class CStandInReceiver : public Radio {
+public:
+    CStandInReceiver(const hb::records::RadioModel& model, bool zeroSteps)
+        : Radio(model), m_zeroSteps(zeroSteps) {}
+    std::uint32_t SweepStep(std::uint32_t step, std::uint32_t start) const override {
+        return m_zeroSteps ? 0 : Radio::SweepStep(step, start);
+    }
+
+private:
+    bool m_zeroSteps;
+};
+
 class AnalyzerViewTest : public SweepFixture {
 protected:
+    ~AnalyzerViewTest() override { hb::tessary::SetRadioFactory(nullptr); }
+    // The receiver offers the sweep knobs of `knobs`, its filters or none, and a step rule that
+    // gives 0 or its own; before the program starts.
+    void UseReceiver(std::uint32_t knobs, bool filters = true, bool zeroSteps = false) {
+        m_model = *hb::records::FindRadioModel(42);
+        m_model.sweepKnobs = knobs;
+        if (!filters) {
+            m_model.filters = {};
+        }
+        hb::tessary::SetRadioFactory([this, zeroSteps](std::uint8_t type) {
+            return type == 42 ? std::make_unique<CStandInReceiver>(m_model, zeroSteps) : nullptr;
+        });
+    }
+    template <typename Control>
+    static Control* Item(CRFAnalyzerView* view, UINT id) {
+        return dynamic_cast<Control*>(view->GetDlgItem(static_cast<int>(id)));
+    }
+    // A click in the middle of a control.
+    static void ClickOn(CWnd* control) {
+        CRect client;
+        control->GetClientRect(&client);
+        hb::instruments::UserClick(control->GetSafeHwnd(), 1, 0, client.Width() / 2,
+                                   client.Height() / 2);
+    }
+    static std::vector<hb::records::Parm> Writes() {
+        std::vector<hb::records::Parm> records;
+        for (const auto& call : EngineSim::Calls("scan_device_vfo_fast_write")) {
+            if (call.record) {
+                records.push_back(*call.record);
+            }
+        }
+        return records;
+    }
+    // The receiver's window, then its analyzer around 150 MHz.
+    CRFAnalyzerView* ReceiversAnalyzer() {
+        CRadioFrame* radio = OpenReceiver();
+        return radio != nullptr ? OpenAnalyzer(radio) : nullptr;
+    }
+    hb::records::RadioModel m_model;
     CRawLevelAnalyzer* OpenRaw(CRadioFrame* radio) {
         return dynamic_cast<CRawLevelAnalyzer*>(OpenAnalyzer(radio));
     }
@@ -72,9 +127,7 @@ protected:
 };
 
 TEST_F(AnalyzerViewTest, TheReceiversAnalyzerOpensRunningAndFillsItsTracesFromEveryReportKind) {
-    CRadioFrame* radio = OpenReceiver();
-    ASSERT_NE(radio, nullptr);
-    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    CRFAnalyzerView* view = ReceiversAnalyzer();
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(view->GetSweepDoc()->GetTitle(), "RF Spectrum Analyzer - Receiver");
     EXPECT_EQ(view->Plot().Title(), "RF Spectrum Analyzer - Receiver");
@@ -173,9 +226,7 @@ TEST_F(AnalyzerViewTest, DetailDividesTheBandwidthAndTheDisplaysShowDecimalsByRa
 }
 
 TEST_F(AnalyzerViewTest, MarkersFollowTheCursorsAndZoomingToThemNeedsThemShown) {
-    CRadioFrame* radio = OpenReceiver();
-    ASSERT_NE(radio, nullptr);
-    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    CRFAnalyzerView* view = ReceiversAnalyzer();
     ASSERT_NE(view, nullptr);
     Range(view, 145'000'000, 145'100'000);
     view->Plot().Cursor(0).SetPosition(0, 25);
@@ -259,9 +310,7 @@ TEST_F(AnalyzerViewTest, PanAndZoomStayInsideTheRadiosRangeAndRestartTheSweep) {
 }
 
 TEST_F(AnalyzerViewTest, TheLastTraceTurnedOffBringsBackTheSignalAndSchemesRecolourThePlot) {
-    CRadioFrame* radio = OpenReceiver();
-    ASSERT_NE(radio, nullptr);
-    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    CRFAnalyzerView* view = ReceiversAnalyzer();
     ASSERT_NE(view, nullptr);
     auto* signal = dynamic_cast<CiSwitchLedX*>(view->GetDlgItem(IDC_ANALYZER_SIGNAL_TRACE));
     auto* maximum = dynamic_cast<CiSwitchLedX*>(view->GetDlgItem(IDC_ANALYZER_MAXIMUM_TRACE));
@@ -277,22 +326,26 @@ TEST_F(AnalyzerViewTest, TheLastTraceTurnedOffBringsBackTheSignalAndSchemesRecol
     EXPECT_EQ(Key(view, "SignalTrace"), 1);
     EXPECT_EQ(Key(view, "MaximumTrace"), 0);
 
-    view->OnColorScheme(0);
-    EXPECT_EQ(view->Plot().BackColor(), 0xFFFFFFu);
-    EXPECT_EQ(view->Plot().FrameColor(), 0x800000u);
-    EXPECT_EQ(view->Plot().Channel(0).Color(), 0x00C000u);
     view->OnColorScheme(1);
     EXPECT_EQ(view->Plot().BackColor(), 0u);
     EXPECT_EQ(view->Plot().FrameColor(), 0xFFFF00u);
+    EXPECT_EQ(view->Plot().DataView().Color(), 0x0000FFu);
+    EXPECT_EQ(view->Plot().DataView().GridColor(), 0x00FF00u);
+    EXPECT_EQ(view->Plot().Cursor(0).Color(), 0xFFFFFFu);
+    view->OnColorScheme(0);
+    EXPECT_EQ(view->Plot().BackColor(), 0xFFFFFFu);
+    EXPECT_EQ(view->Plot().FrameColor(), 0x800000u);
+    EXPECT_EQ(view->Plot().DataView().Color(), 0u);
+    EXPECT_EQ(view->Plot().Channel(0).Color(), 0x00C000u);
+    EXPECT_EQ(view->Plot().Cursor(0).Color(), 0x0080FFu);
+    view->OnColorScheme(1);
     view->ApplyColorScheme(7);
     EXPECT_EQ(view->Plot().BackColor(), 0u);
     EXPECT_EQ(Key(view, "ColorScheme"), 1);
 }
 
 TEST_F(AnalyzerViewTest, AClickOnThePlotTunesThePointersFrequencyUnlessACursorWasDragged) {
-    CRadioFrame* radio = OpenReceiver();
-    ASSERT_NE(radio, nullptr);
-    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    CRFAnalyzerView* view = ReceiversAnalyzer();
     ASSERT_NE(view, nullptr);
     Range(view, 146'000'000, 147'000'000);
     const HWND plot = view->Plot().GetSafeHwnd();
@@ -310,27 +363,25 @@ TEST_F(AnalyzerViewTest, AClickOnThePlotTunesThePointersFrequencyUnlessACursorWa
 
     ASSERT_TRUE(hb::instruments::PlotClick(plot, x + 20, y));
     EXPECT_TRUE(view->IsPaused());
+    // The volume and the squelch knob each send the tuned settings.
     const auto writes = EngineSim::Calls("scan_device_vfo_fast_write");
-    ASSERT_EQ(writes.size(), 1u);
-    ASSERT_TRUE(writes[0].record.has_value());
-    const std::uint32_t tuned = writes[0].record->get(Parm::kFrequency);
+    ASSERT_EQ(writes.size(), 2u);
+    ASSERT_TRUE(writes[1].record.has_value());
+    const std::uint32_t tuned = writes[1].record->get(Parm::kFrequency);
     EXPECT_NEAR(tuned, 146'500'000, 60'000);
-    EXPECT_EQ(writes[0].record->get(Parm::Sweep::kSetup108), 0);
+    EXPECT_EQ(writes[1].record->get(Parm::Sweep::kSetup108), 0);
     Parm where;
     where.set(Parm::kFrequency, tuned);
     band found;
-    if (CBandSelect::LocateBand(&where, &found) == 1) {
-        EXPECT_EQ(writes[0].record->get(Parm::kMode), found.get(hb::records::Band::kFirstMode));
-    }
+    ASSERT_EQ(CBandSelect::LocateBand(&where, &found), 1);
+    EXPECT_EQ(writes[1].record->get(Parm::kMode), found.get(hb::records::Band::kFirstMode));
     // Without band snap the range stays.
     EXPECT_EQ(view->Settings().get(Parm::kStart), 146'000'000u);
     view->GetSweepDoc()->SetModifiedFlag(FALSE);
 }
 
 TEST_F(AnalyzerViewTest, AFailingPlotIsLoggedAndTheSweepGoesOn) {
-    CRadioFrame* radio = OpenReceiver();
-    ASSERT_NE(radio, nullptr);
-    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    CRFAnalyzerView* view = ReceiversAnalyzer();
     ASSERT_NE(view, nullptr);
     const std::uint16_t device = view->GetRig()->m_device;
     hb::instruments::FailPlotCallsForTests(static_cast<long>(0x80004005));
@@ -360,8 +411,34 @@ TEST_F(AnalyzerViewTest, MarkersTracesAndSchemeAreAsTheyWereAfterReopening) {
     hb::instruments::PlotDragCursor(view->Plot().GetSafeHwnd(), 1, 0,
                                     view->Plot().DataView().PercentToPixelX(40));
     view->OnColorScheme(1);
-    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+    auto* detail = Item<CiModeComboBoxX>(view, IDC_ANALYZER_DETAIL);
+    ASSERT_NE(detail, nullptr);
+    ClickOn(detail);
+    EXPECT_EQ(Key(view, "Detail"), 2);
+    Range(view, 144'000'000, 146'000'000);
+    const CString path = view->GetSweepDoc()->GetPathName();
+    CRig* rig = view->GetRig();
+    // Closed, its settings kept in the analyzer file.
+    ExpectBox("Save changes", IDYES, "Halbridge Pro");
     FrameOf(view)->SendMessage(WM_CLOSE);
+    PumpUntilIdle();
+
+    // Opened on the file, not from the radio window: the file's settings.
+    rig->m_opener = 0;
+    CRig::s_selection[0] = rig;
+    ASSERT_NE(Template(CRFAnalyzerView::kTemplateId)->OpenDocumentFile(path, TRUE), nullptr);
+    PumpUntilIdle();
+    auto* reopened = dynamic_cast<CRFAnalyzerFrame*>(Main().GetActiveFrame());
+    ASSERT_NE(reopened, nullptr);
+    auto* fromFile = dynamic_cast<CRFAnalyzerView*>(reopened->GetActiveView());
+    ASSERT_NE(fromFile, nullptr);
+    EXPECT_EQ(fromFile->Settings().get(Parm::kStart), 144'000'000u);
+    EXPECT_EQ(fromFile->Settings().get(Parm::kEnd), 146'000'000u);
+    EXPECT_EQ(fromFile->GetSweepDoc()->GetObject().radioType(), 42);
+    EXPECT_FALSE(fromFile->GetSweepDoc()->IsModified());
+    EXPECT_EQ(Item<CiModeComboBoxX>(fromFile, IDC_ANALYZER_DETAIL)->GetItemIndex(), 2);
+    fromFile->GetSweepDoc()->SetModifiedFlag(FALSE);
+    FrameOf(fromFile)->SendMessage(WM_CLOSE);
     PumpUntilIdle();
 
     CRFAnalyzerView* again = OpenAnalyzer(radio);
@@ -373,6 +450,323 @@ TEST_F(AnalyzerViewTest, MarkersTracesAndSchemeAreAsTheyWereAfterReopening) {
     auto* snapAgain = dynamic_cast<CiSwitchLedX*>(again->GetDlgItem(IDC_ANALYZER_BAND_SNAP));
     ASSERT_NE(snapAgain, nullptr);
     EXPECT_TRUE(snapAgain->GetActive());
+}
+
+TEST_F(AnalyzerViewTest, TheLampSaysRunningAndByteSweepsAndBlocksShowTheirPeak) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    ASSERT_NE(view, nullptr);
+    auto* lamp = Item<CiLedRectangleX>(view, IDC_SWEEP_RUN_LAMP);
+    ASSERT_NE(lamp, nullptr);
+    EXPECT_EQ(lamp->GetCaption(), "Running");
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    EXPECT_EQ(lamp->GetCaption(), "Paused");
+    view->SendMessage(WM_COMMAND, ID_ANALYZER_START);
+    EXPECT_EQ(lamp->GetCaption(), "Running");
+
+    // One step stands out: the second.
+    const std::uint16_t device = view->GetRig()->m_device;
+    const std::uint32_t start = view->Settings().get(Parm::kStart);
+    const std::uint32_t peakAt = start + view->Settings().get(Parm::kStep);
+    SweepSim::SetLevelFunction(device, [peakAt](std::uint32_t frequency, std::int64_t) {
+        return static_cast<std::uint8_t>(frequency == peakAt ? 90 : 10);
+    });
+    auto* frequency = Item<CiSevenSegmentAnalogX>(view, IDC_SWEEP_FREQUENCY);
+    auto* level = Item<CiSevenSegmentAnalogX>(view, IDC_SWEEP_LEVEL);
+    auto* panel = Item<CiPanelX>(view, IDC_SWEEP_PEAK_PANEL);
+    ASSERT_TRUE(frequency && level && panel);
+    const Radio* receiver = view->GetRig()->m_radio;
+    const std::pair<SweepReport, double> kinds[] = {
+        {SweepReport::ByteSweeps, view->ConvertLevel(90, 1)},
+        {SweepReport::Blocks, receiver->meterFloor() + 90.0},
+    };
+    for (const auto& [report, peak] : kinds) {
+        panel->SetCaption("");
+        SweepSim::SetReport(device, report);
+        SweepSim::RunSteps(device, view->StepCount());
+        PumpUntilIdle();
+        EXPECT_EQ(panel->GetCaption(), "Peak Level") << static_cast<int>(report);
+        EXPECT_DOUBLE_EQ(frequency->GetValue(), peakAt * 1e-6) << static_cast<int>(report);
+        EXPECT_DOUBLE_EQ(level->GetValue(), peak) << static_cast<int>(report);
+    }
+}
+
+TEST_F(AnalyzerViewTest, AStepRuleOfZeroSweepsIn5kHzStepsAndNoFiltersLeaveTheRecordsOwn) {
+    UseReceiver(Radio::kSweepSquelch | Radio::kSweepVolume | Radio::kSweepThirdKnob, false, true);
+    CRFAnalyzerView* view = ReceiversAnalyzer();
+    ASSERT_NE(view, nullptr);
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    view->Settings().set(Parm::kBandwidth, 0);
+    view->Settings().set(Parm::kMode, 7);
+    view->Settings().set(Parm::kFilter, 9);
+    Range(view, 150'000'000, 150'100'000);
+    EXPECT_EQ(view->Settings().get(Parm::kStep), 5'000u);
+    EXPECT_EQ(view->StepCount(), 20u);
+    EXPECT_EQ(view->Settings().get(Parm::kBandwidth), 0u);
+    EXPECT_EQ(view->Settings().get(Parm::kMode), 7);
+    EXPECT_EQ(view->Settings().get(Parm::kFilter), 9);
+    // Nothing to choose from: the filter selector is hidden.
+    auto* filter = Item<CiModeComboBoxX>(view, IDC_ANALYZER_FILTER);
+    ASSERT_NE(filter, nullptr);
+    EXPECT_EQ(filter->GetItemCount(), 0);
+    EXPECT_FALSE(filter->IsWindowVisible());
+}
+
+TEST_F(AnalyzerViewTest, TheRadiosListsFillTheSelectorsAndAnEmptyOneTakesItsCaptionAway) {
+    // The HF receiver has no third option list.
+    Radios("[Radios]\nRadio#1=Receiver\n[Receiver]\nType=115\nPort=SIM\n", {{"Receiver", 115}});
+    CRig* rig = CRig::FindByName("Receiver");
+    ASSERT_NE(rig, nullptr);
+    CRadioFrame* radio = Opened();
+    ASSERT_NE(radio, nullptr);
+    CRFAnalyzerView* view = OpenAnalyzer(radio, 27022, 7'100'000);
+    ASSERT_NE(view, nullptr);
+    EXPECT_FALSE(view->IsPaused());
+    const auto& values = rig->m_radio->sweepValues();
+    auto* filter = Item<CiModeComboBoxX>(view, IDC_ANALYZER_FILTER);
+    auto* mode = Item<CiModeComboBoxX>(view, IDC_ANALYZER_MODE);
+    ASSERT_TRUE(filter && mode);
+    ASSERT_EQ(filter->GetItemCount(), static_cast<int>(values.bandwidths.size()));
+    EXPECT_EQ(filter->GetItemText(0), format_bandwidth(values.bandwidths[0].bandwidth).c_str());
+    EXPECT_EQ(mode->GetItemCount(), static_cast<int>(values.modes.size()));
+    // The selectors show the prepared record: its bandwidth and its mode's name.
+    const Parm& settings = view->Settings();
+    ASSERT_GE(filter->GetItemIndex(), 0);
+    EXPECT_EQ(values.bandwidths[static_cast<std::size_t>(filter->GetItemIndex())].bandwidth,
+              settings.get(Parm::kBandwidth));
+    ASSERT_GE(mode->GetItemIndex(), 0);
+    EXPECT_EQ(hb::spectrum::ModeCodeOfName(
+                  static_cast<const char*>(mode->GetItemText(mode->GetItemIndex()))),
+              settings.get(Parm::kMode));
+    const std::pair<UINT, UINT> lists[] = {{IDC_ANALYZER_LIST_A, IDC_ANALYZER_LIST_A_CAPTION},
+                                           {IDC_ANALYZER_LIST_B, IDC_ANALYZER_LIST_B_CAPTION},
+                                           {IDC_ANALYZER_LIST_C, IDC_ANALYZER_LIST_C_CAPTION}};
+    const std::vector<std::string>* items[] = {&values.listA, &values.listB, &values.listC};
+    for (std::size_t i = 0; i < 3; ++i) {
+        auto* list = Item<CiModeComboBoxX>(view, lists[i].first);
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->GetItemCount(), static_cast<int>(items[i]->size()));
+        EXPECT_EQ(list->IsWindowVisible() != 0, !items[i]->empty());
+        EXPECT_EQ(view->GetDlgItem(static_cast<int>(lists[i].second)) != nullptr,
+                  !items[i]->empty());
+    }
+}
+
+TEST_F(AnalyzerViewTest, TheKnobsThatTheRadioDoesNotOfferGoWithTheirCaptions) {
+    UseReceiver(Radio::kSweepThirdKnob);
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    ASSERT_NE(view, nullptr);
+    for (const UINT gone : {IDC_ANALYZER_VOLUME, IDC_ANALYZER_VOLUME_CAPTION, IDC_ANALYZER_SQUELCH,
+                            IDC_ANALYZER_SQUELCH_CAPTION}) {
+        EXPECT_EQ(view->GetDlgItem(static_cast<int>(gone)), nullptr) << gone;
+    }
+    auto* gain = Item<CiKnobX>(view, IDC_ANALYZER_GAIN);
+    ASSERT_NE(gain, nullptr);
+    const auto& third = view->GetRig()->m_radio->sweepValues().third;
+    EXPECT_DOUBLE_EQ(gain->GetPositionMin(), third.min);
+    EXPECT_DOUBLE_EQ(gain->GetPositionMax(), third.max);
+    EXPECT_NE(view->GetDlgItem(IDC_ANALYZER_GAIN_CAPTION), nullptr);
+
+    // With neither tuning knob a click tunes with one write.
+    Range(view, 146'000'000, 147'000'000);
+    EngineSim::ClearJournal();
+    const HWND plot = view->Plot().GetSafeHwnd();
+    ASSERT_TRUE(hb::instruments::PlotClick(plot, view->Plot().DataView().PercentToPixelX(50),
+                                           view->Plot().DataView().PercentToPixelY(50)));
+    EXPECT_EQ(Writes().size(), 1u);
+}
+
+TEST_F(AnalyzerViewTest, KnobsRoundOrTruncateAndTheThirdIsHeldToAByte) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    ASSERT_NE(view, nullptr);
+    const Radio& receiver = *view->GetRig()->m_radio;
+    auto* volume = Item<CiKnobX>(view, IDC_ANALYZER_VOLUME);
+    auto* squelch = Item<CiKnobX>(view, IDC_ANALYZER_SQUELCH);
+    auto* gain = Item<CiKnobX>(view, IDC_ANALYZER_GAIN);
+    ASSERT_TRUE(volume && squelch && gain);
+
+    // Running: turning applies nothing until the knob is let go.
+    hb::instruments::UserSetPosition(squelch->GetSafeHwnd(), 40.5);
+    EXPECT_NE(view->Settings().get(Parm::kSquelch), receiver.SquelchToDevice(41));
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+    ClickOn(squelch);
+    EXPECT_EQ(view->Settings().get(Parm::kSquelch), receiver.SquelchToDevice(41));
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    EngineSim::ClearJournal();
+    hb::instruments::UserSetPosition(volume->GetSafeHwnd(), 40.9);
+    EXPECT_EQ(view->Settings().get(Parm::kVolume), 40);
+    ASSERT_FALSE(Writes().empty());
+    EXPECT_EQ(Writes().back().get(Parm::kVolume), 40);
+    hb::instruments::UserSetPosition(squelch->GetSafeHwnd(), 20.4);
+    EXPECT_EQ(view->Settings().get(Parm::kSquelch), receiver.SquelchToDevice(20));
+    EXPECT_EQ(Calls("scan_device_set_squelch"), 1u);
+    hb::instruments::UserSetPosition(gain->GetSafeHwnd(), 20.5);
+    const auto& third = receiver.sweepValues().third;
+    EXPECT_EQ(view->Settings().get(Parm::kGain),
+              static_cast<std::uint8_t>((third.min + 21) * third.scale + third.offset));
+    // Past the radio's range the byte holds at 255; the reset takes the radio's default.
+    gain->SetPosition(third.max * 2);
+    EngineSim::ClearJournal();
+    ClickOn(gain);
+    EXPECT_EQ(view->Settings().get(Parm::kGain), 255);
+    EXPECT_EQ(Writes().size(), 1u);
+    hb::instruments::UserDoubleClick(gain->GetSafeHwnd(), 1, 0, 5, 5);
+    EXPECT_DOUBLE_EQ(gain->GetPosition(), third.def);
+    EXPECT_TRUE(view->IsPaused());
+}
+
+TEST_F(AnalyzerViewTest, AModeIsChosenOnlyWhilePausedAndFiltersAndListsRestartARunningSweep) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    ASSERT_NE(view, nullptr);
+    auto* mode = Item<CiModeComboBoxX>(view, IDC_ANALYZER_MODE);
+    ASSERT_NE(mode, nullptr);
+    const std::size_t beeps = hb::win::Beeps().size();
+    const std::uint8_t before = view->Settings().get(Parm::kMode);
+    ClickOn(mode);
+    EXPECT_EQ(hb::win::Beeps().size(), beeps + 1);
+    EXPECT_EQ(view->Settings().get(Parm::kMode), before);
+
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    const int usb = [&] {
+        for (int i = 0; i < mode->GetItemCount(); ++i) {
+            if (mode->GetItemText(i) == "USB") {
+                return i;
+            }
+        }
+        return -1;
+    }();
+    ASSERT_GT(usb, 0);
+    mode->SetItemIndex(usb - 1);
+    EngineSim::ClearJournal();
+    ClickOn(mode);
+    EXPECT_EQ(view->Settings().get(Parm::kMode), 3);
+    ASSERT_EQ(Writes().size(), 1u);
+    EXPECT_EQ(Writes()[0].get(Parm::kMode), 3);
+
+    // A filter while paused goes to the radio; the mode stays.
+    auto* filter = Item<CiModeComboBoxX>(view, IDC_ANALYZER_FILTER);
+    ASSERT_NE(filter, nullptr);
+    const auto& table = view->GetRig()->m_radio->sweepValues().bandwidths;
+    filter->SetItemIndex(0);
+    EngineSim::ClearJournal();
+    ClickOn(filter);
+    EXPECT_EQ(view->Settings().get(Parm::kFilter), table[1].filter);
+    EXPECT_EQ(view->Settings().get(Parm::kBandwidth), table[1].bandwidth);
+    EXPECT_EQ(view->Settings().get(Parm::kMode), 3);
+    EXPECT_EQ(Writes().size(), 1u);
+    EXPECT_EQ(Calls("scan_spectrum"), 0u);
+
+    // Running, a filter brings its own mode and the sweep starts again; so does a list.
+    view->SendMessage(WM_COMMAND, ID_ANALYZER_START);
+    EngineSim::ClearJournal();
+    ClickOn(filter);
+    EXPECT_EQ(view->Settings().get(Parm::kBandwidth), table[2].bandwidth);
+    EXPECT_EQ(view->Settings().get(Parm::kMode), table[2].mode);
+    EXPECT_EQ(Calls("scan_spectrum"), 1u);
+    auto* attenuator = Item<CiModeComboBoxX>(view, IDC_ANALYZER_LIST_A);
+    ASSERT_NE(attenuator, nullptr);
+    attenuator->SetItemIndex(0);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+    ClickOn(attenuator);
+    EXPECT_EQ(view->Settings().get(Parm::kSwitch96), 1);
+    EXPECT_EQ(Calls("scan_spectrum"), 2u);
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+    EXPECT_FALSE(view->IsPaused());
+}
+
+TEST_F(AnalyzerViewTest, TheFourWaySwitchPansAndZooms) {
+    CRFAnalyzerView* view = ReceiversAnalyzer();
+    ASSERT_NE(view, nullptr);
+    Range(view, 144'000'000, 146'000'000);
+    auto* quad = Item<CiSwitchQuadX>(view, IDC_ANALYZER_PAN_ZOOM);
+    ASSERT_NE(quad, nullptr);
+    CRect client;
+    quad->GetClientRect(&client);
+    const HWND hwnd = quad->GetSafeHwnd();
+    const long cx = client.Width() / 2;
+    const long cy = client.Height() / 2;
+    const auto range = [view] {
+        return std::pair{view->Settings().get(Parm::kStart), view->Settings().get(Parm::kEnd)};
+    };
+    // Down: zoom out; up: zoom in; left and right: half the span.
+    hb::instruments::UserClick(hwnd, 1, 0, cx, client.Height() - 2);
+    EXPECT_EQ(range(), std::pair(142'000'000u, 148'000'000u));
+    hb::instruments::UserClick(hwnd, 1, 0, cx, 2);
+    EXPECT_EQ(range(), std::pair(143'500'000u, 146'500'000u));
+    hb::instruments::UserClick(hwnd, 1, 0, 2, cy);
+    EXPECT_EQ(range(), std::pair(142'000'000u, 145'000'000u));
+    EngineSim::ClearJournal();
+    hb::instruments::UserClick(hwnd, 1, 0, client.Width() - 2, cy);
+    EXPECT_EQ(range(), std::pair(143'500'000u, 146'500'000u));
+    EXPECT_EQ(Calls("scan_spectrum"), 1u);
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+}
+
+TEST_F(AnalyzerViewTest, AClickWithBandSnapPutsTheRangeOnTheBandAndSelectsItsMode) {
+    CRFAnalyzerView* view = ReceiversAnalyzer();
+    ASSERT_NE(view, nullptr);
+    Range(view, 146'000'000, 147'000'000);
+    auto* snap = Item<CiSwitchLedX>(view, IDC_ANALYZER_BAND_SNAP);
+    auto* mode = Item<CiModeComboBoxX>(view, IDC_ANALYZER_MODE);
+    ASSERT_TRUE(snap && mode);
+    ASSERT_TRUE(hb::instruments::UserSetActive(snap->GetSafeHwnd(), true));
+    EXPECT_EQ(Key(view, "BandSnap"), 1);
+    mode->SetItemIndex(-1);
+    const HWND plot = view->Plot().GetSafeHwnd();
+    ASSERT_TRUE(hb::instruments::PlotClick(plot, view->Plot().DataView().PercentToPixelX(50),
+                                           view->Plot().DataView().PercentToPixelY(50)));
+    Parm where;
+    where.set(Parm::kFrequency, view->Settings().get(Parm::kFrequency));
+    band found;
+    ASSERT_EQ(CBandSelect::LocateBand(&where, &found), 1);
+    Parm snapped = where;
+    CBandSelect::SnapBand(&snapped, found);
+    EXPECT_EQ(view->Settings().get(Parm::kStart), snapped.get(Parm::kStart));
+    EXPECT_EQ(view->Settings().get(Parm::kEnd), snapped.get(Parm::kEnd));
+    const std::uint8_t code = found.get(hb::records::Band::kFirstMode);
+    EXPECT_EQ(view->Settings().get(Parm::kMode), code);
+    ASSERT_GE(mode->GetItemIndex(), 0);
+    EXPECT_EQ(mode->GetItemText(mode->GetItemIndex()),
+              std::string(hb::spectrum::ModeName(hb::spectrum::kFirstModeNames, code)).c_str());
+}
+
+TEST_F(AnalyzerViewTest, AModeCodePastTheTableNamesNoItemAndTheSelectorStays) {
+    CRFAnalyzerView* view = ReceiversAnalyzer();
+    ASSERT_NE(view, nullptr);
+    auto* mode = Item<CiModeComboBoxX>(view, IDC_ANALYZER_MODE);
+    ASSERT_NE(mode, nullptr);
+    const int chosen = mode->GetItemIndex();
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    view->Settings().set(Parm::kMode, 0x13);
+    view->UpdateControlsFromSettings();
+    EXPECT_EQ(mode->GetItemIndex(), chosen);
+}
+
+TEST_F(AnalyzerViewTest, ThePlotGrowsToTheViewsRightAndBottomEdges) {
+    CRFAnalyzerView* view = ReceiversAnalyzer();
+    ASSERT_NE(view, nullptr);
+    CRect before;
+    view->Plot().GetWindowRect(&before);
+    view->ScreenToClient(&before);
+    FrameOf(view)->MoveWindow(0, 0, 1400, 1000);
+    PumpUntilIdle();
+    CRect client;
+    view->GetClientRect(&client);
+    CRect plot;
+    view->Plot().GetWindowRect(&plot);
+    view->ScreenToClient(&plot);
+    EXPECT_EQ(plot.TopLeft(), before.TopLeft());
+    EXPECT_EQ(plot.right, client.right);
+    EXPECT_EQ(plot.bottom, client.bottom);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // The radio windows of the simulated engine, with the sweep displays their commands open.
 #include "platform/afx/CDocTemplate.h"
+#include "platform/afx/CDocument.h"
 #include "spectrum/RFAnalyzerFrame.h"
 #include "spectrum/RFAnalyzerView.h"
 #include "tests/app/radiowindow/RadioWindowTest.h"
@@ -11,6 +12,17 @@ namespace hb::app::test {
 
 class SweepFixture : public RadioWindowTest {
 protected:
+    // A new sweep document takes its radio's type and is modified: the program closing after a
+    // test leaves it unsaved rather than asking.
+    void TearDown() override {
+        for (const UINT id : {27299U, 27301U}) {
+            CDocTemplate* sweeps = Template(id);
+            for (POSITION at = sweeps != nullptr ? sweeps->GetFirstDocPosition() : nullptr; at;) {
+                sweeps->GetNextDoc(at)->SetModifiedFlag(FALSE);
+            }
+        }
+        RadioWindowTest::TearDown();
+    }
     static CDocTemplate* Template(UINT id) {
         POSITION position = AfxGetApp()->GetFirstDocTemplatePosition();
         while (position) {

@@ -1,10 +1,17 @@
 #include "audio/AudioRack.h"
 #include "platform/afx/CDocTemplate.h"
+#include "platform/afx/ModalScript.h"
+#include "platform/engine/Device.h"
+#include "platform/engine/EngineSim.h"
 #include "platform/engine/SweepSim.h"
 #include "platform/records/PrivateMessages.h"
 #include "platform/records/SpanBlockHeader.h"
+#include "platform/tessary/app/AppHooks.h"
 #include "platform/tessary/app/BandSelect.h"
+#include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/app/SweepDoc.h"
+#include "platform/tessary/model/File.h"
+#include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/tessary/model/SweepSettings.h"
 #include "platform/testkit/TestWindow.h"
@@ -17,7 +24,10 @@
 #include "tests/app/spectrum/SweepFixture.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace hb::app::test {
 namespace {
@@ -41,6 +51,8 @@ public:
     std::vector<Step> steps;
     std::vector<double> peaks; // frequency in MHz, then level
     int reentered = 0;
+    // As before the end of its set-up.
+    void Unready() { m_ready = 0; }
 
 protected:
     void FoldLevel(std::uint32_t index, std::int16_t, const SpanPoint& point) override {
@@ -62,7 +74,69 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CStepRecorderView, CRFAnalyzerView)
 
-class SweepWindowTest : public SweepFixture {};
+// A radio that sweeps nothing: every block it hands over holds no step.
+class CEmptyBlockDevice : public hb::engine::Device {
+public:
+    void Tune(const Parm&) override {}
+    std::uint8_t Signal(std::int64_t) const override { return 0; }
+    unsigned ChannelsPerSecond() const override { return 1; }
+    hb::engine::Reply Handle(const hb::engine::Request& request) override {
+        if (request.kind == hb::engine::RequestKind::SpanBlock) {
+            SpanBlockHeader header;
+            std::memcpy(header.data(), request.data, SpanBlockHeader::kSize);
+            header.set(SpanBlockHeader::kCount, 0);
+            std::memcpy(request.data, header.data(), SpanBlockHeader::kSize);
+        }
+        return {};
+    }
+    void TrunkCommand(const EngineCommandRecord&) override {}
+    void FillStatus(hb::records::DeviceStatus&, std::int64_t) const override {}
+    std::uint32_t SweepBlockSize() const override { return SpanBlockHeader::kSize + 4; }
+};
+
+class SweepWindowTest : public SweepFixture {
+protected:
+    void TearDown() override {
+        m_recorder.reset();
+        SweepFixture::TearDown();
+    }
+    // The receiver's window, then its analyzer as a view that records its steps.
+    CStepRecorderView* RecordingAnalyzer() {
+        CRadioFrame* radio = OpenReceiver();
+        if (radio == nullptr) {
+            return nullptr;
+        }
+        CDocTemplate* analyzer = Template(CRFAnalyzerView::kTemplateId);
+        m_recorder.reset(new ViewClass{analyzer, analyzer->m_pViewClass});
+        analyzer->m_pViewClass = RUNTIME_CLASS(CStepRecorderView);
+        return dynamic_cast<CStepRecorderView*>(OpenAnalyzer(radio));
+    }
+    // The analyzer the template opens on the file, for the rig chosen before.
+    CRFAnalyzerView* OpenFile(const std::string& path) {
+        AfxGetApp()->OpenDocumentFile(path.c_str());
+        PumpUntilIdle();
+        auto* frame = dynamic_cast<CRFAnalyzerFrame*>(Main().GetActiveFrame());
+        return frame != nullptr ? dynamic_cast<CRFAnalyzerView*>(frame->GetActiveView()) : nullptr;
+    }
+    static void SaveSettings(const std::string& path, std::uint32_t start, std::uint32_t end,
+                             std::uint32_t step) {
+        CSweepDoc doc;
+        doc.SetRadioType(42);
+        doc.GetParm().set(Parm::kStart, start);
+        doc.GetParm().set(Parm::kEnd, end);
+        doc.GetParm().set(Parm::kStep, step);
+        ASSERT_TRUE(doc.OnSaveDocument(path.c_str()));
+    }
+    static void ExpectFirstBand(CRFAnalyzerView* view) {
+        const std::uint32_t first = view->GetRig()->m_radio->sweepValues().firstBand;
+        EXPECT_EQ(view->Settings().get(Parm::kStart), first);
+        EXPECT_EQ(view->Settings().get(Parm::kEnd), first + 100'000);
+        EXPECT_EQ(view->Settings().get(Parm::kStep), 10'000u);
+        EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+    }
+
+    std::unique_ptr<ViewClass> m_recorder;
+};
 
 TEST_F(SweepWindowTest, ARadioThatCannotSweepIsRefusedAndItsWindowStartsAgain) {
     Radios(kTwoRadios, {{"Receiver", 42}, {"Tracker", 17}});
@@ -129,6 +203,16 @@ TEST_F(SweepWindowTest, TheVfoSeedsTheRangeAndStartRunsTheSweepThroughTheRig) {
     ASSERT_FALSE(volumes.empty());
     EXPECT_EQ(volumes.back().value, 0u);
     EXPECT_EQ(EngineSim::Calls("scan_device_hwnd").back().window, view->GetSafeHwnd());
+    // The sweep, the mute, then the sweep's messages to the view, in that order.
+    std::vector<std::string_view> order;
+    for (const auto& call : EngineSim::Journal()) {
+        if (call.function == "scan_spectrum" || call.function == "scan_device_set_volume" ||
+            call.function == "scan_device_hwnd") {
+            order.push_back(call.function);
+        }
+    }
+    EXPECT_EQ(order, (std::vector<std::string_view>{"scan_spectrum", "scan_device_set_volume",
+                                                    "scan_device_hwnd"}));
     // Started twice: nothing more.
     view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
     EXPECT_EQ(Calls("scan_spectrum"), 1u);
@@ -228,6 +312,18 @@ TEST_F(SweepWindowTest, AFailedOpenIsReportedAndTheViewStaysPaused) {
     EXPECT_TRUE(hb::win::UnmetBoxExpectations().empty());
     EXPECT_TRUE(view->IsPaused());
     EXPECT_EQ(Calls("scan_spectrum"), 0u);
+    ASSERT_FALSE(hb::tessary::ErrorMessages().empty());
+    const auto& report = hb::tessary::ErrorMessages().back();
+    EXPECT_EQ(report.who, "Radio");
+    EXPECT_EQ(report.title, "Device Open");
+    EXPECT_EQ(report.source, "RFAnalyzer");
+    EXPECT_GT(report.ref, 0);
+    EXPECT_EQ(report.status, 0x8005);
+    EXPECT_EQ(report.type, 0x10u);
+    EXPECT_EQ(report.reserved, 0);
+    // The frame holds no claim on the rig any more.
+    CWnd* frame = view->GetParentFrame();
+    EXPECT_EQ(std::count(rig->m_slots.window.begin(), rig->m_slots.window.end(), frame), 0);
 }
 
 TEST_F(SweepWindowTest, StartDoesNothingWhileAnotherWindowHoldsTheAnalyzersClaim) {
@@ -246,6 +342,12 @@ TEST_F(SweepWindowTest, StartDoesNothingWhileAnotherWindowHoldsTheAnalyzersClaim
     EngineSim::ClearJournal();
     view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
     EXPECT_TRUE(view->IsPaused());
+    EXPECT_TRUE(EngineSim::Journal().empty());
+    // Pause on a rig that is not open for this window only beeps.
+    const std::size_t beeps = hb::win::Beeps().size();
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    ASSERT_EQ(hb::win::Beeps().size(), beeps + 1);
+    EXPECT_EQ(hb::win::Beeps().back(), MB_ICONASTERISK);
     EXPECT_TRUE(EngineSim::Journal().empty());
     rig->DetachView(&other);
     other.Detach();
@@ -336,6 +438,152 @@ TEST_F(SweepWindowTest, BytesAndBlocksAreReadWithinTheirBounds) {
     EXPECT_GE(view->BlockBuffer().size(), 64u);
 }
 
+TEST_F(SweepWindowTest, ANameThatNoRadioHasAsksForTheRadioAndTheFileIsRemembered) {
+    Radios(kTwoRadios, {{"Receiver", 42}, {"Tracker", 17}});
+    ChooseRow(0);
+    CRadioFrame* radio = Opened();
+    ASSERT_NE(radio, nullptr);
+    const std::string path = Doc("Elsewhere.swa");
+    SaveSettings(path, 144'000'000, 146'000'000, 12'500);
+    const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
+    CRig::s_selection[0] = nullptr;
+    radio->m_rig->m_opener = 0;
+    ChooseRow(0);
+    CRFAnalyzerView* view = OpenFile(path);
+    ASSERT_NE(view, nullptr);
+    CString typeName;
+    Template(CRFAnalyzerView::kTemplateId)->GetDocString(typeName, CDocTemplate::regFileTypeName);
+    ASSERT_FALSE(hb::afx::ModalLog().empty());
+    EXPECT_EQ(hb::afx::ModalLog().back().caption, "Select Radio - " + typeName.str());
+    EXPECT_EQ(view->GetRig(), radio->m_rig);
+    // Not seeded: the file is the radio's analyzer file, and a document of the radio's type
+    // stays as it was read.
+    EXPECT_EQ(CScanApp::GetScanApp()
+                  ->GetProfileStringA(radio->m_rig->m_section, "SpectrumAnalyzerFile", "")
+                  .str(),
+              path);
+    EXPECT_EQ(view->Settings().get(Parm::kStart), 144'000'000u);
+    EXPECT_FALSE(view->GetSweepDoc()->IsModified());
+}
+
+TEST_F(SweepWindowTest, ADocumentOfAnotherRadiosTypeKeepsItsType) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    const std::string path = Doc("Receiver.swa");
+    {
+        CSweepDoc doc;
+        doc.SetRadioType(115);
+        doc.GetParm().set(Parm::kStart, 7'000'000);
+        doc.GetParm().set(Parm::kEnd, 7'200'000);
+        doc.GetParm().set(Parm::kStep, 1'000);
+        ASSERT_TRUE(doc.OnSaveDocument(path.c_str()));
+    }
+    const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
+    CRig::s_selection[0] = radio->m_rig;
+    radio->m_rig->m_opener = 0;
+    CRFAnalyzerView* view = OpenFile(path);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->GetSweepDoc()->GetObject().radioType(), 115);
+    EXPECT_FALSE(view->GetSweepDoc()->IsModified());
+}
+
+TEST_F(SweepWindowTest, ARangeThatIsBackwardsOrHasNoStepStartsOnTheFirstBand) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
+    const std::string path = Doc("Receiver.swa");
+    const std::array<std::array<std::uint32_t, 3>, 3> ranges = {{
+        {146'000'000, 145'000'000, 12'500},
+        {146'000'000, 146'000'000, 12'500},
+        {144'000'000, 146'000'000, 0},
+    }};
+    for (const auto& [start, end, step] : ranges) {
+        SaveSettings(path, start, end, step);
+        CRig::s_selection[0] = radio->m_rig;
+        radio->m_rig->m_opener = 0;
+        CRFAnalyzerView* view = OpenFile(path);
+        ASSERT_NE(view, nullptr);
+        ExpectFirstBand(view);
+        view->GetSweepDoc()->SetModifiedFlag(FALSE);
+        FrameOf(view)->SendMessage(WM_CLOSE);
+        PumpUntilIdle();
+    }
+}
+
+TEST_F(SweepWindowTest, AFailedStatusReadSeedsTheFirstBand) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
+    EngineSim::FailNext("scan_device_status", 0x8005);
+    CRFAnalyzerView* view = OpenAnalyzer(radio);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->IsSeeded());
+    ExpectFirstBand(view);
+}
+
+TEST_F(SweepWindowTest, StartAndPauseDoNothingBeforeTheViewIsReady) {
+    CStepRecorderView* view = RecordingAnalyzer();
+    ASSERT_NE(view, nullptr);
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    view->Unready();
+    // Not even the beep of a pause without the rig.
+    view->GetRig()->DetachView(view->GetParentFrame());
+    PumpUntilIdle();
+    EngineSim::ClearJournal();
+    const std::size_t beeps = hb::win::Beeps().size();
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    EXPECT_TRUE(view->IsPaused());
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    EXPECT_TRUE(EngineSim::Journal().empty());
+    EXPECT_EQ(hb::win::Beeps().size(), beeps);
+}
+
+TEST_F(SweepWindowTest, WithoutAStepEveryReadingIsTheFirstAndReadingsPastTheTracesAreDropped) {
+    CStepRecorderView* view = RecordingAnalyzer();
+    ASSERT_NE(view, nullptr);
+    ASSERT_FALSE(view->IsPaused());
+    const std::uint32_t start = view->Settings().get(Parm::kStart);
+    const auto reading = [view](std::uint32_t frequency) {
+        SpanPoint point;
+        point.set(SpanPoint::kFrequency, frequency);
+        view->ProcessSweepPoint(point);
+    };
+    view->Settings().set(Parm::kStep, 0);
+    reading(start);
+    reading(start + 60'000);
+    ASSERT_EQ(view->steps.size(), 2u);
+    EXPECT_EQ(view->steps[1].index, 0u);
+
+    view->Settings().set(Parm::kStep, 20'000);
+    view->steps.clear();
+    reading(start + 9 * 20'000);
+    reading(start + 10 * 20'000);
+    reading(start + 30 * 20'000);
+    ASSERT_EQ(view->steps.size(), 1u);
+    EXPECT_EQ(view->steps[0].index, 9u);
+}
+
+TEST_F(SweepWindowTest, ABlockOfNoStepsShowsNothingButKeepsItsBuffer) {
+    CStepRecorderView* view = RecordingAnalyzer();
+    ASSERT_NE(view, nullptr);
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    CRig* rig = view->GetRig();
+    rig->CloseDevice();
+    EngineSim::UseDevice(rig->m_section.str(),
+                         [] { return std::make_unique<CEmptyBlockDevice>(); });
+    view->SendMessage(WM_COMMAND, CSweepView::kCommandStart);
+    ASSERT_FALSE(view->IsPaused());
+    view->steps.clear();
+    view->peaks.clear();
+    view->SendMessage(WM_SPAN_BLOCK, 0, 0);
+    EXPECT_TRUE(view->steps.empty());
+    EXPECT_TRUE(view->peaks.empty());
+    ASSERT_EQ(view->BlockBuffer().size(), SpanBlockHeader::kSize + 4);
+    SpanBlockHeader header;
+    std::memcpy(header.data(), view->BlockBuffer().data(), SpanBlockHeader::kSize);
+    EXPECT_EQ(header.get(SpanBlockHeader::kBufferSize), SpanBlockHeader::kSize + 4);
+}
+
 TEST_F(SweepWindowTest, TheFrameResumesOnlyADisplayThatWasRunning) {
     CRadioFrame* radio = OpenReceiver();
     ASSERT_NE(radio, nullptr);
@@ -370,6 +618,8 @@ TEST_F(SweepWindowTest, TheRecorderDocksWithTheRigsLoggerAndLeavesWithTheWindow)
     EXPECT_EQ(frame->m_rack->m_pDockSite, frame);
     EXPECT_EQ(frame->m_rack->m_rig, rig);
     EXPECT_EQ(rig->m_audio_log, static_cast<CAudioLog*>(frame->m_rack));
+    // The new document took the radio's type.
+    hb::win::ExpectBox({"Save changes", IDNO, ""});
     frame->SendMessage(WM_CLOSE);
     PumpUntilIdle();
     EXPECT_EQ(rig->m_audio_log, nullptr);
@@ -406,6 +656,14 @@ TEST_F(SweepWindowTest, SettingsSurviveAFileAndADamagedFileIsRefused) {
     std::fclose(file);
     hb::win::ExpectBox({"", IDOK, ""});
     EXPECT_FALSE(reopened.OnOpenDocument(path.c_str()));
+    EXPECT_EQ(reopened.GetParm().get(Parm::kStart), 144'000'000u);
+
+    // An intact file of another kind of object: the same refusal, saying what it should hold.
+    Group group;
+    ASSERT_TRUE(File(path, &group).save());
+    hb::win::ExpectBox({"does not hold sweep settings", IDOK, ""});
+    EXPECT_FALSE(reopened.OnOpenDocument(path.c_str()));
+    EXPECT_TRUE(hb::win::UnmetBoxExpectations().empty());
     EXPECT_EQ(reopened.GetParm().get(Parm::kStart), 144'000'000u);
 }
 

@@ -69,6 +69,8 @@ TEST_F(WizardSweepTest, TheBandSearchShowsItsDefaultRangeAndRefusesFrequenciesOu
     EXPECT_EQ(range->name(), "UHF Police Band");
     EXPECT_EQ(CRig::FindByName("Receiver")->m_opener, IDR_BAND_SCOPE);
     EXPECT_NE(Main().GetActiveFrame(), &Main());
+    // The window's new settings took the radio's type; the program closes without them.
+    ExpectBox("Save changes", IDNO, "Halbridge Pro");
 }
 
 TEST_F(WizardSweepTest, BackAndCancelStoreNothing) {
@@ -111,6 +113,7 @@ TEST_F(WizardSweepTest, TheSpectrumAnalyzerOpensOnTheStoredRange) {
     ASSERT_NE(range, nullptr);
     EXPECT_EQ(range->name(), "NOAA Weather");
     EXPECT_EQ(CRig::FindByName("Receiver")->m_opener, IDR_SPECTRUM_ANALYZER);
+    ExpectBox("Save changes", IDNO, "Halbridge Pro");
 }
 
 } // namespace

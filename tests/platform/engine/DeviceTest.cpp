@@ -50,8 +50,8 @@ TEST_F(DeviceTest, RequestsAnswerAtOnceAndCanBeScripted) {
 
     SpanPoint point;
     std::uint8_t block[64];
-    // A record that holds no range to sweep is refused, and nothing is reported.
-    EXPECT_EQ(scan_spectrum(device, &vfo), kStatusInvalidArgument);
+    // This scanner's model does not sweep: the sweep is refused, and nothing is reported.
+    EXPECT_EQ(scan_spectrum(device, &vfo), rec::kStatusNotSupported);
     EXPECT_NE(span_get_data(device, &point), 0);
     EXPECT_NE(span_get_block(device, block, 0) & 0x8000, 0u);
     EXPECT_EQ(span_get_block_size(device, 0), 0u);

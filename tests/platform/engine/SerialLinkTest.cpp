@@ -156,6 +156,8 @@ TEST_F(SerialLinkTest, RequestsTheSerialRadioDoesNotTakeAnswerNotSupported) {
     parm record;
     EXPECT_EQ(scan_device_vfo_fast_write(device, &record), rec::kStatusNotSupported);
     EXPECT_EQ(scan_device_mem_to_vfo(device, &record), rec::kStatusNotSupported);
+    // A serial radio cannot sweep.
+    EXPECT_EQ(scan_spectrum(device, &record), rec::kStatusNotSupported);
     EXPECT_EQ(scan_close_device(device), 0);
 }
 

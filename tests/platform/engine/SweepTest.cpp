@@ -16,7 +16,7 @@ class SweepTest : public EngineTest {
 protected:
     SweepTest() {
         hb::win::ini::Seed(kSettings, "[Radios]\nRadio#1=Scanner\n"
-                                      "[Scanner]\nType=2\nPort=SIM\nBusy=155475000\nSeed=7\n"
+                                      "[Scanner]\nType=42\nPort=SIM\nBusy=155475000\nSeed=7\n"
                                       "SweepRate=100\n");
         m_device = scan_open_device("Scanner", m_window.hwnd(), 0);
     }
@@ -42,6 +42,17 @@ protected:
 
     std::uint16_t m_device = 0;
 };
+
+TEST_F(SweepTest, ARadioWhoseModelCannotSweepRefusesTheSweep) {
+    hb::win::ini::Seed(kSettings, "[Radios]\nRadio#1=Plain\n[Plain]\nType=2\nPort=SIM\n");
+    const std::uint16_t device = scan_open_device("Plain", m_window.hwnd(), 0);
+    ASSERT_NE(device, 0);
+    const parm range = Range();
+    EXPECT_EQ(scan_spectrum(device, &range), rec::kStatusNotSupported);
+    AdvanceAndPump(1000);
+    EXPECT_EQ(m_window.Count(WM_SPAN_BLOCK), 0u);
+    EXPECT_EQ(scan_close_device(device), 0);
+}
 
 TEST_F(SweepTest, ReadingsComeOneByOneAtTheRateOfTheKey) {
     SweepSim::SetReport(m_device, SweepReport::Readings);

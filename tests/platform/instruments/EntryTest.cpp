@@ -61,6 +61,11 @@ TEST_F(EntryTest, ANumericEntryShowsItsValueAtItsPrecisionAndTakesTypedNumbers) 
     EXPECT_DOUBLE_EQ(entry.GetValue(), 162.5);
     // "1", "16", "162", "162.4", "162." and "162.5"; "162." after "162" changed nothing.
     EXPECT_EQ(Changes(), 6u);
+    // Enter ends the typing: the entry's commit event, and the value stays.
+    entry.SendMessage(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(Changes(), 7u);
+    EXPECT_EQ(FiredEvents(panel.m_hWnd).back().dispid, 10);
+    EXPECT_DOUBLE_EQ(entry.GetValue(), 162.5);
 
     entry.SetValue(-1);
     EXPECT_EQ(Texts(entry), std::vector<std::string>{"-1.000"});

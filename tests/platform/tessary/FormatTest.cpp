@@ -47,6 +47,16 @@ TEST_F(FormatTest, FrequenciesInMhzToTheHertz) {
     }
 }
 
+TEST_F(FormatTest, BandwidthsInHertzThenKilohertzWithoutTrailingZeros) {
+    EXPECT_EQ(format_bandwidth(0), "0 Hz");
+    EXPECT_EQ(format_bandwidth(500), "500 Hz");
+    EXPECT_EQ(format_bandwidth(1'000), "1 kHz");
+    EXPECT_EQ(format_bandwidth(2'400), "2.4 kHz");
+    EXPECT_EQ(format_bandwidth(12'500), "12.5 kHz");
+    EXPECT_EQ(format_bandwidth(230'000), "230 kHz");
+    EXPECT_EQ(format_bandwidth(6'250), "6.25 kHz");
+}
+
 TEST_F(FormatTest, ConvertFrequency) {
     struct Row {
         const char* text;
