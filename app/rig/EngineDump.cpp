@@ -2,6 +2,7 @@
 
 #include "platform/records/EngineStates.h"
 #include "platform/tessary/model/Format.h"
+#include "spectrum/ModeTables.h"
 
 #include <array>
 #include <cstdarg>
@@ -16,13 +17,6 @@ using hb::records::DeviceStatus;
 using hb::records::EngineStatus;
 using hb::records::Parm;
 using hb::records::TimerStatistics;
-
-// This view's own names of the channel modes, by mode code.
-constexpr std::array<const char*, 32> kModeNames = {
-    "FM",   "AM",   "FM-W",   "USB",  "LSB",  "CW",  "RTTY", "FAX",  "ECSS-U", "ECSS-L", "SSB",
-    "FM-N", "AM-N", "AM-SYN", "AM-W", "CW-N", "FM",  "AM",   "FM-W", "USB",    "LSB",    "CW",
-    "FSK",  "PM",   "PULSE",  "BYP",  "ISB",  "P25", "AM-N", "SAM",  "IFT",    "LOG",
-};
 
 constexpr std::array<const char*, 5> kEngineModeNames = {"NORMAL", "SEARCH", "SLAVE", "PEER",
                                                          "MEAS"};
@@ -90,8 +84,8 @@ void AddEngineLines(Lines& lines, const EngineStatus& e, const DeviceStatus& d) 
     lines.Add("Chans/sec:    %10u", ChannelsPerSecond(e));
     lines.Add("Info:   %16.16s", e.text(EngineStatus::kCurrentName).c_str());
     const std::uint8_t mode = e.get(EngineStatus::kCurrentMode);
-    if (mode < kModeNames.size()) {
-        lines.Add("Mode:             %6s", kModeNames[mode]);
+    if (const std::string_view name = hb::spectrum::CombinedModeName(mode); !name.empty()) {
+        lines.Add("Mode:             %6s", std::string(name).c_str());
     } else {
         lines.Add("Mode:             %6u", mode);
     }
