@@ -312,4 +312,19 @@ DialogControl ModeBox(UINT id, Box box) {
     return Instrument(Kind::ModeComboBox, id, box, {});
 }
 
+DialogControl Plot(UINT id, Box box) {
+    return {.id = id,
+            .className = "TiPlot",
+            .text = {},
+            .style = WS_CHILD | WS_VISIBLE,
+            .x = box.x,
+            .y = box.y,
+            .cx = box.cx,
+            .cy = box.cy};
+}
+
+DialogControl QuadSwitch(UINT id, Box box) {
+    return Instrument(Kind::SwitchQuad, id, box, {});
+}
+
 } // namespace hb::resources

@@ -90,6 +90,9 @@ DialogControl NumberEntry(UINT id, Box box, int precision);
 // A scale with two pointers, and a list of modes chosen by clicking.
 DialogControl LinearGauge(UINT id, Box box, double max);
 DialogControl ModeBox(UINT id, Box box);
+// The sweep plot, and four buttons in one control that tell which was pressed.
+DialogControl Plot(UINT id, Box box);
+DialogControl QuadSwitch(UINT id, Box box);
 
 // The class id by which templates name an instrument kind.
 std::string ClassIdOf(hb::instruments::Kind kind);

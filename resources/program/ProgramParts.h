@@ -39,5 +39,7 @@ std::vector<hb::afx::BitmapResource> GroupToolBarBitmaps();
 std::vector<hb::afx::StringResource> GroupToolBarStrings();
 std::vector<hb::afx::IconResource> GroupWindowIcons();
 std::vector<hb::afx::DialogTemplate> SweepForms();
+hb::afx::DialogTemplate BandScopeForm();
+std::vector<hb::afx::IconResource> BandScopeIcons();
 
 } // namespace hb::resources

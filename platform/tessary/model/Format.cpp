@@ -127,6 +127,23 @@ std::string format_freq(std::uint32_t hz) {
     return Print("%4u.%06u", hz / 1'000'000, hz % 1'000'000);
 }
 
+std::string format_bandwidth(std::uint32_t hz) {
+    const auto scaled = [hz](std::uint32_t unit, const char* name) {
+        std::string text = Print("%.3f", static_cast<double>(hz) / unit);
+        while (text.back() == '0') {
+            text.pop_back();
+        }
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+        return text + " " + name;
+    };
+    if (hz < 1'000) {
+        return Print("%u Hz", hz);
+    }
+    return hz < 1'000'000 ? scaled(1'000, "kHz") : scaled(1'000'000, "MHz");
+}
+
 int convert_frequency(const char* text, std::uint32_t* hz, char unit) {
     if (!text || !hz) {
         return kFrequencyBadText;

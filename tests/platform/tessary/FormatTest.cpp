@@ -47,6 +47,16 @@ TEST_F(FormatTest, FrequenciesInMhzToTheHertz) {
     }
 }
 
+TEST_F(FormatTest, BandwidthsInTheirOwnUnit) {
+    const std::pair<std::uint32_t, const char*> table[] = {
+        {500, "500 Hz"},    {0, "0 Hz"},          {12'500, "12.5 kHz"}, {6'000, "6 kHz"},
+        {2'400, "2.4 kHz"}, {230'000, "230 kHz"}, {6'000'000, "6 MHz"}, {1'250'000, "1.25 MHz"},
+    };
+    for (const auto& [hz, text] : table) {
+        EXPECT_EQ(format_bandwidth(hz), text);
+    }
+}
+
 TEST_F(FormatTest, ConvertFrequency) {
     struct Row {
         const char* text;
