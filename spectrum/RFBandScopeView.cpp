@@ -206,15 +206,9 @@ void CRFBandScopeView::OnStart() {
 }
 
 void CRFBandScopeView::OnPause() {
-    if (m_ready == 0) {
+    if (m_ready == 0 || !BreakForPause()) {
         return;
     }
-    if (m_rig == nullptr || !m_rig->IsOpenFor(GetParentFrame())) {
-        MessageBeep(MB_ICONASTERISK);
-        return;
-    }
-    m_rig->DeviceBreak();
-    m_paused = kOn;
     ShowRunLamp(false);
     WriteVfo(Settings());
 }

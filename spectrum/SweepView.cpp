@@ -260,16 +260,20 @@ void CSweepView::OnStart() {
     m_rig->DeviceHwnd(this);
 }
 
-void CSweepView::OnPause() {
-    if (m_ready == 0) {
-        return;
-    }
+bool CSweepView::BreakForPause() {
     if (m_rig == nullptr || !m_rig->IsOpenFor(GetParentFrame())) {
         MessageBeep(MB_ICONASTERISK);
-        return;
+        return false;
     }
     m_rig->DeviceBreak();
     m_paused = kOn;
+    return true;
+}
+
+void CSweepView::OnPause() {
+    if (m_ready == 0 || !BreakForPause()) {
+        return;
+    }
     ShowRunState(false);
     const std::uint32_t volume = Settings().get(Parm::kVolume);
     m_rig->SetVolume(&volume);

@@ -78,6 +78,8 @@ protected:
     // The sweep started from the resume frequency, or from the start outside the range, with the
     // receiver silent while the engine sets it up.
     void StartFromResume();
+    // The pause's break of the sweep; a beep and false without the rig open for the frame.
+    bool BreakForPause();
 
     void DoDataExchange(CDataExchange* pDX) override;
     LRESULT OnEngineStatus(WPARAM wParam, LPARAM lParam);
