@@ -12,12 +12,14 @@
 #include "platform/tessary/app/SweepDoc.h"
 #include "platform/tessary/audio/AudioCalls.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/TimeFunctions.h"
 #include "platform/win/core/Hooks.h"
 #include "resources/BandScopeIds.h"
 #include "spectrum/RFBandScopeView.h"
 #include "tests/app/spectrum/SweepFixture.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace hb::app::test {
 namespace {
@@ -31,15 +33,17 @@ class CRawLevelScope : public CRFBandScopeView {
     DECLARE_DYNCREATE(CRawLevelScope)
 
 public:
+    // Levels count up from the floor: raw 10 is 10 dB above it; an empty point lies on it.
     std::int16_t ConvertLevel(std::uint32_t raw, std::uint16_t kind) override {
-        return kind == 0 ? static_cast<std::int16_t>(Traces()->Floor())
-                         : static_cast<std::int16_t>(static_cast<std::int32_t>(raw));
+        const int floor = Traces() != nullptr ? Traces()->Floor() : 0;
+        return static_cast<std::int16_t>(kind == 0 ? floor : floor + static_cast<int>(raw));
     }
-    std::int16_t Reading(std::uint32_t index, int level, bool active = false) {
+    std::int16_t Reading(std::uint32_t index, int above, bool active = false) {
         SpanPoint point;
+        point.set(SpanPoint::kTime, GetLongTimeNow());
         point.set(SpanPoint::kFrequency,
                   Settings().get(Parm::kStart) + index * Settings().get(Parm::kStep));
-        point.set(SpanPoint::kRawLevel, static_cast<std::uint32_t>(level));
+        point.set(SpanPoint::kRawLevel, static_cast<std::uint32_t>(above));
         point.set(SpanPoint::kLevelKind, 1);
         point.set(SpanPoint::kFlags, active ? SpanPoint::kFlagActivity : 0);
         return ProcessSweepPoint(point);
@@ -154,6 +158,308 @@ TEST_F(BandScopeViewTest, TheReceiversScopeRunsFillsItsTracesAndTellsTheLoggerWh
     EXPECT_NE(view->Settings().get(Parm::Sweep::kSwitchBits) & Parm::Sweep::kSwitchRecord, 0);
     AdvanceAndPump(CRFBandScopeView::kTimerPeriod);
     EXPECT_NE(LastFeed(rig).find(", 2)"), std::string::npos) << LastFeed(rig);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(BandScopeViewTest, ReadingsAreHeldToTheLevelRangeAndAPausedViewTakesNone) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRawLevelScope* view = OpenRaw(radio);
+    ASSERT_NE(view, nullptr);
+    const int floor = view->Traces()->Floor();
+    const int ceiling = view->Traces()->Ceiling();
+    EXPECT_EQ(floor, -127);
+    Range(view, 146'000'000, 146'250'000, 25'000);
+    ASSERT_EQ(view->StepCount(), 10u);
+    EXPECT_EQ(view->Reading(5, 40), floor + 40);
+    EXPECT_EQ(view->Plot().Channel(0).Count(), 6);
+    EXPECT_EQ(view->Plot().Channel(1).YAt(4), floor);
+    EXPECT_EQ(view->Plot().Channel(2).YAt(5), floor + 40);
+    EXPECT_EQ(view->Plot().Channel(4).YAt(5), floor - 1);
+    EXPECT_EQ(view->Reading(5, 500), ceiling);
+    EXPECT_EQ(view->Traces()->Maximum()[5], ceiling);
+    EXPECT_EQ(view->Traces()->Minimum()[5], floor + 40);
+    // Past the traces: the level still comes back.
+    EXPECT_EQ(view->Reading(20, 30), floor + 30);
+    EXPECT_EQ(view->Plot().Channel(0).Count(), 6);
+    view->SendMessage(WM_COMMAND, ID_SCOPE_PAUSE);
+    EXPECT_EQ(view->Reading(5, 30), 0);
+    EXPECT_EQ(view->Traces()->Signal()[5], ceiling);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(BandScopeViewTest, FastModeFillsSkippedStepsAndTheTimerEmptiesOnlyOldOnes) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRawLevelScope* view = OpenRaw(radio);
+    ASSERT_NE(view, nullptr);
+    const std::uint16_t device = view->GetRig()->m_device;
+    // Nothing on the air: in fast mode the radio reports nothing of its own.
+    SweepSim::SetLevelFunction(device, [](std::uint32_t, std::int64_t) { return 0; });
+    Range(view, 146'000'000, 146'250'000, 25'000);
+    auto* fast = Control<CiSwitchSliderX>(view, IDC_SCOPE_FAST_MODE);
+    ASSERT_NE(fast, nullptr);
+    ASSERT_TRUE(hb::instruments::UserSetPosition(fast->GetSafeHwnd(), 1));
+    EXPECT_EQ(Key(view, "FastMode"), 1);
+    EXPECT_NE(view->Settings().get(Parm::Sweep::kFlags) & Parm::Sweep::kFlagFastMode, 0);
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+    ASSERT_FALSE(view->IsPaused());
+    ASSERT_EQ(view->StepCount(), 10u);
+    const int floor = view->Traces()->Floor();
+
+    view->Reading(3, 50, true);
+    EXPECT_EQ(view->Plot().Channel(0).Count(), 4);
+    view->Reading(7, 50, true);
+    for (const std::size_t skipped : {4u, 5u, 6u}) {
+        EXPECT_EQ(view->Traces()->Signal()[skipped], floor);
+        EXPECT_EQ(view->Traces()->Stamps()[skipped], GetLongTimeNow());
+    }
+    view->Reading(8, 50, true);
+    view->Reading(2, 50, true);
+    EXPECT_EQ(view->Traces()->LastIndex(), 2u);
+    EXPECT_EQ(view->Traces()->Signal()[9], floor);
+    EXPECT_EQ(view->Traces()->Signal()[0], floor);
+
+    // A byte sweep is stamped as it comes: the next tick keeps it, one past the time-out not.
+    std::vector<std::uint8_t> bytes(10, 60);
+    view->SendMessage(WM_SPAN_SWEEP, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+    AdvanceAndPump(CRFBandScopeView::kTimerPeriod);
+    EXPECT_EQ(
+        std::count(view->Traces()->Signal().begin(), view->Traces()->Signal().end(), floor + 60),
+        10);
+    view->Reading(1, 70);
+    AdvanceAndPump(1'900);
+    EXPECT_EQ(view->Traces()->Signal()[0], floor);
+    EXPECT_EQ(view->Traces()->Signal()[1], floor + 70);
+    EXPECT_EQ(view->Traces()->Maximum()[0], floor + 60);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+// The receiver with a step rule that lets a step of 0 through.
+class CZeroStepRadio : public Radio {
+public:
+    using Radio::Radio;
+    std::uint32_t SweepStep(std::uint32_t step, std::uint32_t) const override { return step; }
+};
+
+TEST_F(BandScopeViewTest, TheSetUpCountsStepsSetsTheTimeOutAndRefusesARangeTheRadioCannotSweep) {
+    const hb::records::RadioModel model = *hb::records::FindRadioModel(42);
+    hb::tessary::SetRadioFactory([&model](std::uint8_t type) -> std::unique_ptr<Radio> {
+        return type == 42 ? std::make_unique<CZeroStepRadio>(model) : nullptr;
+    });
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFBandScopeView* view = OpenScope(radio);
+    ASSERT_NE(view, nullptr);
+    Range(view, 144'000'000, 146'000'000, 20'000);
+    EXPECT_EQ(view->StepCount(), 100u);
+    EXPECT_EQ(view->Traces()->TimeOut(), 40'000'000);
+    EXPECT_DOUBLE_EQ(view->Plot().XAxis().Min(), 144.0 - 0.005);
+    EXPECT_DOUBLE_EQ(view->Plot().XAxis().Span(), 2.0);
+    Range(view, 144'000'000, 144'800'000, 20'000);
+    EXPECT_EQ(view->Traces()->TimeOut(), 20'000'000);
+    Range(view, 144'000'000, 144'810'000, 20'000);
+    EXPECT_EQ(view->StepCount(), 41u);
+    Range(view, 144'000'000, 144'100'000, 0);
+    EXPECT_EQ(view->Settings().get(Parm::kStep), 5'000u);
+    EXPECT_EQ(view->StepCount(), 20u);
+    // Start and end swapped are put in order.
+    Range(view, 145'000'000, 144'000'000, 25'000);
+    EXPECT_EQ(view->Settings().get(Parm::kStart), 144'000'000u);
+    EXPECT_EQ(view->Settings().get(Parm::kEnd), 145'000'000u);
+    ASSERT_FALSE(view->IsPaused());
+
+    // An end past the radio's range: a beep, a pause, and the traces as they were.
+    const std::uint32_t steps = view->StepCount();
+    view->Settings().set(Parm::kEnd, view->GetRig()->m_radio->sweepValues().highest + 1);
+    const std::size_t beeps = hb::win::Beeps().size();
+    view->SetupPlot();
+    EXPECT_EQ(hb::win::Beeps().size(), beeps + 1);
+    EXPECT_TRUE(view->IsPaused());
+    EXPECT_EQ(view->StepCount(), steps);
+    EXPECT_EQ(view->Plot().Channel(0).Capacity(), static_cast<int>(steps));
+    hb::tessary::SetRadioFactory(nullptr);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(BandScopeViewTest, AByteSweepShowsItsPeakAndReadingsShowAsCurrentActivity) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRawLevelScope* view = OpenRaw(radio);
+    ASSERT_NE(view, nullptr);
+    Range(view, 146'000'000, 146'100'000, 25'000);
+    ASSERT_EQ(view->StepCount(), 4u);
+    const int floor = view->Traces()->Floor();
+    std::vector<std::uint8_t> bytes{10, 40, 40, 20};
+    view->SendMessage(WM_SPAN_SWEEP, bytes.size(), reinterpret_cast<LPARAM>(bytes.data()));
+    auto* frequency = Control<CiSevenSegmentAnalogX>(view, IDC_SWEEP_FREQUENCY);
+    auto* level = Control<CiSevenSegmentAnalogX>(view, IDC_SWEEP_LEVEL);
+    auto* panel = Control<CiPanelX>(view, IDC_SWEEP_PEAK_PANEL);
+    ASSERT_TRUE(frequency && level && panel);
+    EXPECT_DOUBLE_EQ(frequency->GetValue(), 146.025);
+    EXPECT_DOUBLE_EQ(level->GetValue(), floor + 40);
+    EXPECT_EQ(panel->GetCaption(), "Peak Level");
+
+    const std::uint16_t device = view->GetRig()->m_device;
+    SweepSim::SetReport(device, SweepReport::Readings);
+    SweepSim::RunSteps(device, 2);
+    PumpUntilIdle();
+    EXPECT_EQ(panel->GetCaption(), "Current Activity");
+    const double shown = frequency->GetValue();
+    EXPECT_GE(shown, 146.0);
+    EXPECT_LT(shown, 146.1);
+    const auto index = static_cast<std::size_t>(std::lround((shown - 146.0) / 0.025));
+    EXPECT_DOUBLE_EQ(level->GetValue(), view->Traces()->Signal()[index]);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(BandScopeViewTest, AClickOnThePlotHoldsTheSweepAndListensOnTheNearestStep) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFBandScopeView* view = OpenScope(radio);
+    ASSERT_NE(view, nullptr);
+    Range(view, 146'000'000, 147'000'000, 25'000);
+    auto* volume = Control<CiKnobX>(view, IDC_SCOPE_VOLUME);
+    auto* squelch = Control<CiKnobX>(view, IDC_SCOPE_SQUELCH);
+    ASSERT_TRUE(volume && squelch);
+    volume->SetPosition(7.8);
+    squelch->SetPosition(3.5);
+    auto* pointer = Control<CiSevenSegmentAnalogX>(view, IDC_SCOPE_POINTER_FREQUENCY);
+    ASSERT_NE(pointer, nullptr);
+    pointer->SetValue(146.515625);
+    EngineSim::ClearJournal();
+    Fire(view, IDC_SCOPE_PLOT, 53);
+    EXPECT_TRUE(view->IsPaused());
+    EXPECT_EQ(view->Settings().get(Parm::kFrequency), 146'525'000u);
+    EXPECT_EQ(view->Settings().get(Parm::Sweep::kSetup108), 0);
+    EXPECT_EQ(view->Settings().get(Parm::kVolume), 7);
+    const Radio& model = *view->GetRig()->m_radio;
+    EXPECT_EQ(view->Settings().get(Parm::kSquelch), model.SquelchToDevice(4));
+    auto* lamp = Control<CiLedRectangleX>(view, IDC_SWEEP_RUN_LAMP);
+    EXPECT_EQ(lamp->GetCaption(), "Hold");
+    EXPECT_FALSE(lamp->GetActive());
+    EXPECT_EQ(lamp->GetInactiveColor(), 0x0000FFu);
+    EXPECT_EQ(lamp->GetCaptionColor(), 0xFFFFFFu);
+    std::vector<std::string_view> order;
+    for (const auto& call : EngineSim::Journal()) {
+        if (call.function == "scan_device_wait" || call.function == "scan_device_monitor") {
+            order.push_back(call.function);
+        }
+    }
+    EXPECT_EQ(order, (std::vector<std::string_view>{"scan_device_wait", "scan_device_monitor"}));
+    const auto monitors = EngineSim::Calls("scan_device_monitor");
+    ASSERT_EQ(monitors.size(), 1u);
+    EXPECT_EQ(monitors[0].record->get(Parm::kFrequency), 146'525'000u);
+    auto* shown = Control<CiSevenSegmentAnalogX>(view, IDC_SWEEP_FREQUENCY);
+    EXPECT_DOUBLE_EQ(shown->GetValue(), 146.525);
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+
+    // The end of a drag on the plot's tool is no click.
+    view->SendMessage(WM_COMMAND, ID_SCOPE_START);
+    ASSERT_FALSE(view->IsPaused());
+    view->Plot().Cursor(0).SetVisible(true);
+    EngineSim::ClearJournal();
+    ASSERT_TRUE(hb::instruments::PlotDragCursor(view->Plot().GetSafeHwnd(), 0, 0,
+                                                view->Plot().DataView().PercentToPixelX(50)));
+    EXPECT_FALSE(view->IsPaused());
+    EXPECT_EQ(Calls("scan_device_monitor"), 0u);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(BandScopeViewTest, APausedScopeMarksTheRadiosStepAndRestartsAndMarksCanBeCleared) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRawLevelScope* view = OpenRaw(radio);
+    ASSERT_NE(view, nullptr);
+    Range(view, 146'000'000, 146'250'000, 25'000);
+    for (std::uint32_t i = 0; i < 10; ++i) {
+        view->Reading(i, 20 + static_cast<int>(i));
+    }
+    const int floor = view->Traces()->Floor();
+    view->SendMessage(WM_COMMAND, ID_SCOPE_MARK_STEP);
+    EXPECT_EQ(std::count(view->Traces()->Marks().begin(), view->Traces()->Marks().end(), 0), 10);
+
+    view->SendMessage(WM_COMMAND, ID_SCOPE_PAUSE);
+    Parm tuned = view->Settings();
+    tuned.set(Parm::kFrequency, 146'075'000);
+    view->GetRig()->VfoFastWrite(&tuned);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+    view->SendMessage(WM_COMMAND, ID_SCOPE_MARK_STEP);
+    EXPECT_EQ(view->Traces()->Marks()[3], 0xFF);
+    EXPECT_FALSE(view->IsPaused());
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+    EXPECT_EQ(view->Plot().Channel(3).YAt(3), view->Traces()->Maximum()[3]);
+    EXPECT_EQ(view->Plot().Channel(4).YAt(3), view->Traces()->Signal()[3]);
+    EXPECT_EQ(view->Plot().Channel(4).YAt(2), floor - 1);
+
+    // Without a step the radio's frequency is the first step's.
+    view->SendMessage(WM_COMMAND, ID_SCOPE_PAUSE);
+    view->Settings().set(Parm::kStep, 0);
+    view->SendMessage(WM_COMMAND, ID_SCOPE_MARK_STEP);
+    EXPECT_EQ(view->Traces()->Marks()[0], 0xFF);
+    view->SendMessage(WM_COMMAND, ID_SCOPE_PAUSE);
+    view->Settings().set(Parm::kStep, 25'000);
+    view->SendMessage(WM_COMMAND, ID_SCOPE_CLEAR_MARKS);
+    EXPECT_EQ(std::count(view->Traces()->Marks().begin(), view->Traces()->Marks().end(), 0), 10);
+    EXPECT_EQ(view->Plot().Channel(3).YAt(3), floor - 1);
+
+    // The extremes start again from the signal.
+    view->SendMessage(WM_COMMAND, ID_SCOPE_RESET_MAXIMUM);
+    view->SendMessage(WM_COMMAND, ID_SCOPE_RESET_MINIMUM);
+    EXPECT_EQ(view->Traces()->Maximum(), view->Traces()->Signal());
+    EXPECT_EQ(view->Traces()->Minimum(), view->Traces()->Signal());
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(BandScopeViewTest, TheRangeButtonsAndEntriesMoveTheRangeWithinTheRadiosAndRestart) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFBandScopeView* view = OpenScope(radio);
+    ASSERT_NE(view, nullptr);
+    const auto range = [view] {
+        return std::pair{view->Settings().get(Parm::kStart), view->Settings().get(Parm::kEnd)};
+    };
+    Range(view, 144'000'000, 148'000'000, 25'000);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+    EngineSim::ClearJournal();
+    Fire(view, IDC_SCOPE_RANGE_BUTTONS, CRFBandScopeView::kZoomIn);
+    EXPECT_EQ(range(), std::pair(145'000'000u, 147'000'000u));
+    EXPECT_EQ(Calls("scan_spectrum"), 1u);
+    EXPECT_FALSE(view->IsPaused());
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+    Fire(view, IDC_SCOPE_RANGE_BUTTONS, CRFBandScopeView::kZoomOut);
+    EXPECT_EQ(range(), std::pair(143'000'000u, 149'000'000u));
+    Range(view, 144'000'000, 148'000'000, 25'000);
+    Fire(view, IDC_SCOPE_RANGE_BUTTONS, CRFBandScopeView::kHalfSpanUp);
+    EXPECT_EQ(range(), std::pair(146'000'000u, 150'000'000u));
+    Fire(view, IDC_SCOPE_RANGE_BUTTONS, CRFBandScopeView::kHalfSpanDown);
+    EXPECT_EQ(range(), std::pair(144'000'000u, 148'000'000u));
+    // Near 0 Hz half a span down stops at the radio's lowest frequency.
+    const std::uint32_t lowest = view->GetRig()->m_radio->sweepValues().lowest;
+    Range(view, lowest, 3'000'000, 25'000);
+    Fire(view, IDC_SCOPE_RANGE_BUTTONS, CRFBandScopeView::kHalfSpanDown);
+    EXPECT_EQ(range(), std::pair(lowest, 3'000'000u));
+
+    // Typed entries are rounded to the hertz.
+    Range(view, 144'000'000, 148'000'000, 25'000);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+    auto* step = Control<CiAnalogOutputX>(view, IDC_SCOPE_STEP);
+    auto* start = Control<CiAnalogOutputX>(view, IDC_SCOPE_START);
+    ASSERT_TRUE(step && start);
+    step->SetValue(12.5);
+    Fire(view, IDC_SCOPE_STEP, 10);
+    step->SetValue(25);
+    Fire(view, IDC_SCOPE_STEP, 10);
+    EXPECT_EQ(view->Settings().get(Parm::kStep), 25'000u);
+    EXPECT_EQ(view->Plot().Annotations().Text(1), "STEP 25 kHz");
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+    step->SetValue(1.001);
+    Fire(view, IDC_SCOPE_STEP, 10);
+    EXPECT_EQ(view->Settings().get(Parm::kStep), 1'001u);
+    start->SetValue(144.01);
+    Fire(view, IDC_SCOPE_START, 10);
+    EXPECT_EQ(view->Settings().get(Parm::kStart), 144'010'000u);
+    EXPECT_FALSE(view->IsPaused());
     view->GetSweepDoc()->SetModifiedFlag(FALSE);
 }
 
