@@ -3,15 +3,19 @@
 #include "audio/AudioRack.h"
 #include "platform/afx/EventSinkMap.h"
 #include "platform/afx/ModalScript.h"
+#include "platform/engine/EngineApi.h"
 #include "platform/engine/SweepSim.h"
 #include "platform/instruments/Dispids.h"
 #include "platform/instruments/Gestures.h"
 #include "platform/instruments/Instrument.h"
 #include "platform/records/PrivateMessages.h"
+#include "platform/tessary/app/LogControls.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/app/SweepDoc.h"
 #include "platform/tessary/audio/AudioCalls.h"
+#include "platform/tessary/model/File.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/SweepSettings.h"
 #include "platform/tessary/model/TimeFunctions.h"
 #include "platform/win/core/Hooks.h"
 #include "resources/BandScopeIds.h"
@@ -461,6 +465,278 @@ TEST_F(BandScopeViewTest, TheRangeButtonsAndEntriesMoveTheRangeWithinTheRadiosAn
     EXPECT_EQ(view->Settings().get(Parm::kStart), 144'010'000u);
     EXPECT_FALSE(view->IsPaused());
     view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(BandScopeViewTest, ARadioWithoutModesOrKnobsStillSweepsAndStoredSettingsShowAtOnce) {
+    hb::records::RadioModel model = *hb::records::FindRadioModel(42);
+    model.modes = 0;
+    model.sweepKnobs = Radio::kSweepSquelch;
+    model.meterCeiling = model.meterFloor;
+    hb::tessary::SetRadioFactory([&model](std::uint8_t type) -> std::unique_ptr<Radio> {
+        return type == 42 ? std::make_unique<Radio>(model) : nullptr;
+    });
+    ScanApp().WriteProfileInt("Receiver_RFBandScope", "ColorScheme", 3);
+    ScanApp().WriteProfileInt("Receiver_RFBandScope", "FastMode", 1);
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    EngineSim::ClearJournal();
+    CRFBandScopeView* view = OpenScope(radio);
+    ASSERT_NE(view, nullptr);
+    hb::tessary::SetRadioFactory(nullptr);
+    auto* mode = Control<CiModeComboBoxX>(view, IDC_SCOPE_MODE);
+    ASSERT_NE(mode, nullptr);
+    EXPECT_FALSE(mode->IsWindowVisible());
+    for (const UINT gone : {IDC_SCOPE_MODE_CAPTION, IDC_SCOPE_VOLUME, IDC_SCOPE_VOLUME_CAPTION,
+                            IDC_SCOPE_THIRD_KNOB, IDC_SCOPE_THIRD_CAPTION}) {
+        EXPECT_EQ(view->GetDlgItem(static_cast<int>(gone)), nullptr) << gone;
+    }
+    EXPECT_NE(view->GetDlgItem(IDC_SCOPE_SQUELCH), nullptr);
+    EXPECT_NE(view->GetDlgItem(IDC_SCOPE_SQUELCH_CAPTION), nullptr);
+    EXPECT_FALSE(view->IsPaused());
+    // In fast mode the radio reports the steps on the air.
+    SweepSim::SetLevelFunction(view->GetRig()->m_device,
+                               [](std::uint32_t, std::int64_t) { return 200; });
+    SweepSim::RunSteps(view->GetRig()->m_device, view->StepCount());
+    PumpUntilIdle();
+    EXPECT_GT(view->Plot().Channel(0).Count(), 0);
+
+    // Only bit 0 of the scheme counts: the light one, where no trace is white on white.
+    auto* scheme = Control<CiModeComboBoxX>(view, IDC_SCOPE_COLOR_SCHEME);
+    EXPECT_EQ(scheme->GetItemIndex(), 1);
+    EXPECT_EQ(view->Plot().BackColor(), 0xFFFFFFu);
+    for (int channel = 0; channel < BandScopePlot::kChannels; ++channel) {
+        EXPECT_NE(view->Plot().Channel(channel).Color(), 0xFFFFFFu) << channel;
+    }
+    EXPECT_EQ(view->Plot().Annotations().VerticalLineColor(0), 0x800000u);
+    EXPECT_EQ(view->Plot().Annotations().TextColor(0), 0x800000u);
+    // The stored fast mode shows on its switch without restarting the sweep.
+    auto* fast = Control<CiSwitchSliderX>(view, IDC_SCOPE_FAST_MODE);
+    EXPECT_EQ(fast->GetPosition(), 1);
+    EXPECT_NE(view->Settings().get(Parm::Sweep::kFlags) & Parm::Sweep::kFlagFastMode, 0);
+    EXPECT_EQ(Calls("scan_spectrum"), 1u);
+
+    // Floor and ceiling alike: the threshold is stored, no line is placed.
+    auto* slider = Control<CiSliderX>(view, IDC_SCOPE_THRESHOLD_SLIDER);
+    ASSERT_NE(slider, nullptr);
+    ASSERT_TRUE(hb::instruments::UserSetPosition(slider->GetSafeHwnd(), -60));
+    EXPECT_EQ(Key(view, "GlobalThreshold"), -60);
+    EXPECT_EQ(view->Plot().Annotations().HorizontalLinePosition(0), 0);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(BandScopeViewTest, TheAlertHoldSwitchAndTheThresholdSliderShowTheirState) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFBandScopeView* view = OpenScope(radio);
+    ASSERT_NE(view, nullptr);
+    auto* hold = Control<CiSwitchSliderX>(view, IDC_SCOPE_ALERT_HOLD);
+    auto* lamp = Control<CiLedRectangleX>(view, IDC_SCOPE_ALERT_LAMP);
+    ASSERT_TRUE(hold && lamp);
+    view->SendMessage(WM_COMMAND, ID_SCOPE_PAUSE);
+    ASSERT_TRUE(hb::instruments::UserSetPosition(hold->GetSafeHwnd(), 1));
+    EXPECT_EQ(lamp->GetCaption(), "Ready");
+    EXPECT_EQ(lamp->GetActiveColor(), 0x00FF00u);
+    EXPECT_NE(view->Settings().get(Parm::Sweep::kSwitchBits) & Parm::Sweep::kSwitchAlertHold, 0);
+    EXPECT_TRUE(view->IsPaused());
+    ASSERT_TRUE(hb::instruments::UserSetPosition(hold->GetSafeHwnd(), 0));
+    EXPECT_FALSE(view->IsPaused());
+    EXPECT_EQ(lamp->GetCaption(), "Off");
+    EXPECT_EQ(lamp->GetActiveColor(), 0x0000FFu);
+    EXPECT_EQ(view->Settings().get(Parm::Sweep::kSwitchBits) & Parm::Sweep::kSwitchAlertHold, 0);
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+
+    auto* slider = Control<CiSliderX>(view, IDC_SCOPE_THRESHOLD_SLIDER);
+    auto* threshold = Control<CiSevenSegmentAnalogX>(view, IDC_SCOPE_THRESHOLD);
+    ASSERT_TRUE(slider && threshold);
+    ASSERT_TRUE(hb::instruments::UserSetPosition(slider->GetSafeHwnd(), -70.5));
+    EXPECT_DOUBLE_EQ(threshold->GetValue(), -70.5);
+    EXPECT_EQ(Key(view, "GlobalThreshold"), -70);
+    const int floor = view->Traces()->Floor();
+    const int ceiling = view->Traces()->Ceiling();
+    EXPECT_DOUBLE_EQ(view->Plot().Annotations().HorizontalLinePosition(0),
+                     (-70.5 - floor) / (ceiling - floor) * 100);
+    EXPECT_TRUE(view->Plot().Annotations().HorizontalLineVisible(0));
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(BandScopeViewTest, SettingsGoToTheRadioWhilePausedAndRestartTheSweepWhileRunning) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFBandScopeView* view = OpenScope(radio);
+    ASSERT_NE(view, nullptr);
+    const auto& values = view->GetRig()->m_radio->sweepValues();
+    auto* listA = Control<CiModeComboBoxX>(view, IDC_SCOPE_LIST_A);
+    auto* bandwidth = Control<CiModeComboBoxX>(view, IDC_SCOPE_BANDWIDTH);
+    auto* mode = Control<CiModeComboBoxX>(view, IDC_SCOPE_MODE);
+    ASSERT_TRUE(listA && bandwidth && mode);
+    EXPECT_EQ(listA->GetItemCount(), static_cast<int>(values.listA.size()));
+    ASSERT_EQ(bandwidth->GetItemCount(), static_cast<int>(values.bandwidths.size()));
+    EXPECT_EQ(view->Plot().Annotations().Text(0),
+              "RES BW " + std::string(bandwidth->GetItemText(bandwidth->GetItemIndex())));
+
+    // Running: the sweep starts again with the new value.
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+    EngineSim::ClearJournal();
+    listA->SetItemIndex(2);
+    Fire(view, IDC_SCOPE_LIST_A, 2);
+    EXPECT_EQ(view->Settings().get(Parm::kSwitch96), 2);
+    EXPECT_EQ(Calls("scan_spectrum"), 1u);
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+    // The bandwidth takes its mode only while running.
+    std::size_t other = 0;
+    while (other < values.bandwidths.size() &&
+           values.bandwidths[other].mode == view->Settings().get(Parm::kMode)) {
+        ++other;
+    }
+    ASSERT_LT(other, values.bandwidths.size());
+    bandwidth->SetItemIndex(static_cast<int>(other));
+    Fire(view, IDC_SCOPE_BANDWIDTH, 2);
+    EXPECT_EQ(view->Settings().get(Parm::kBandwidth), values.bandwidths[other].bandwidth);
+    EXPECT_EQ(view->Settings().get(Parm::kMode), values.bandwidths[other].mode);
+
+    // Paused: the radio takes the value at once.
+    view->SendMessage(WM_COMMAND, ID_SCOPE_PAUSE);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+    EngineSim::ClearJournal();
+    listA->SetItemIndex(1);
+    Fire(view, IDC_SCOPE_LIST_A, 2);
+    EXPECT_EQ(Calls("scan_spectrum"), 0u);
+    auto writes = EngineSim::Calls("scan_device_vfo_fast_write");
+    ASSERT_EQ(writes.size(), 1u);
+    EXPECT_EQ(writes[0].record->get(Parm::kSwitch96), 1);
+    EXPECT_TRUE(view->GetSweepDoc()->IsModified());
+    const std::uint8_t kept = view->Settings().get(Parm::kMode);
+    const std::size_t first = other == 0 ? 1 : 0;
+    bandwidth->SetItemIndex(static_cast<int>(first));
+    Fire(view, IDC_SCOPE_BANDWIDTH, 2);
+    EXPECT_EQ(view->Settings().get(Parm::kFilter), values.bandwidths[first].filter);
+    EXPECT_EQ(view->Settings().get(Parm::kMode), kept);
+
+    // A mode by name, only from the first table.
+    int am = -1;
+    for (int i = 0; i < mode->GetItemCount(); ++i) {
+        if (mode->GetItemText(i) == "AM") {
+            am = i;
+        }
+    }
+    ASSERT_GE(am, 0);
+    mode->SetItemIndex(am);
+    Fire(view, IDC_SCOPE_MODE, 2);
+    EXPECT_EQ(view->Settings().get(Parm::kMode), 1);
+    mode->AddItem("FSK", 99);
+    mode->SetItemIndex(mode->GetItemCount() - 1);
+    Fire(view, IDC_SCOPE_MODE, 2);
+    EXPECT_EQ(view->Settings().get(Parm::kMode), 1);
+
+    // The squelch: halves up, and sent to the radio only as the knob turns.
+    auto* squelch = Control<CiKnobX>(view, IDC_SCOPE_SQUELCH);
+    auto* third = Control<CiKnobX>(view, IDC_SCOPE_THIRD_KNOB);
+    ASSERT_TRUE(squelch && third);
+    const Radio& model = *view->GetRig()->m_radio;
+    EngineSim::ClearJournal();
+    ASSERT_TRUE(hb::instruments::UserSetPosition(squelch->GetSafeHwnd(), 2.5));
+    EXPECT_EQ(view->Settings().get(Parm::kSquelch), model.SquelchToDevice(3));
+    EXPECT_EQ(Calls("scan_device_set_squelch"), 1u);
+    Fire(view, IDC_SCOPE_SQUELCH, 11);
+    Fire(view, IDC_SCOPE_SQUELCH, 8);
+    EXPECT_EQ(Calls("scan_device_set_squelch"), 1u);
+    EXPECT_DOUBLE_EQ(squelch->GetPosition(), values.squelch.def);
+    EXPECT_EQ(view->Settings().get(Parm::kSquelch),
+              model.SquelchToDevice(std::floor(values.squelch.def + 0.5)));
+    // The third knob: whole positions on the radio's scale, held to a byte.
+    third->SetPosition(40.5);
+    Fire(view, IDC_SCOPE_THIRD_KNOB, 18);
+    EXPECT_EQ(view->Settings().get(Parm::kGain),
+              static_cast<int>((values.third.min + 41 - values.third.min) * values.third.scale +
+                               values.third.offset));
+    third->SetPosition(values.third.max + 60);
+    Fire(view, IDC_SCOPE_THIRD_KNOB, 18);
+    EngineSim::ClearJournal();
+    Fire(view, IDC_SCOPE_THIRD_KNOB, 11);
+    EXPECT_EQ(view->Settings().get(Parm::kGain), 255);
+    EXPECT_EQ(Calls("scan_device_vfo_fast_write"), 1u);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(BandScopeViewTest, AHeldSweepRestartsAfterItsTimeOutAndANarrowRangeHasNoPositionLine) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    ScanApp().WriteProfileInt("Receiver_RFBandScope", "TimeOut", 5'000);
+    CRawLevelScope* view = OpenRaw(radio);
+    ASSERT_NE(view, nullptr);
+    auto* timeOut = Control<CiModeComboBoxX>(view, IDC_SCOPE_TIME_OUT);
+    ASSERT_NE(timeOut, nullptr);
+    EXPECT_EQ(timeOut->GetItemValue(timeOut->GetItemIndex()), 5'000);
+    view->SendMessage(WM_COMMAND, ID_SCOPE_PAUSE);
+    // Paused, the position line shows where the radio listens.
+    AdvanceAndPump(CRFBandScopeView::kTimerPeriod);
+    EXPECT_TRUE(view->Plot().Annotations().VerticalLineVisible(0));
+    view->Hold(scan_timer_read());
+    AdvanceAndPump(4'500);
+    EXPECT_TRUE(view->IsPaused());
+    AdvanceAndPump(1'000);
+    EXPECT_FALSE(view->IsPaused());
+    EXPECT_FALSE(view->Plot().Annotations().VerticalLineVisible(0));
+
+    Range(view, 146'000'000, 146'000'000, 25'000);
+    EXPECT_EQ(view->StepCount(), 0u);
+    view->SendMessage(WM_COMMAND, ID_SCOPE_PAUSE);
+    AdvanceAndPump(CRFBandScopeView::kTimerPeriod);
+    EXPECT_FALSE(view->Plot().Annotations().VerticalLineVisible(0));
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(BandScopeViewTest, TheActivityLogShowsItsDialogAndSettingsAreAsTheyWereWhenReopened) {
+    Radios(kReceiverOnly, {{"Receiver", 42}});
+    const std::string path = Doc("Wide.swv");
+    SweepSettings stored;
+    stored.record().set(Parm::kStart, 144'000'000);
+    stored.record().set(Parm::kEnd, 146'000'000);
+    stored.record().set(Parm::kStep, 25'000);
+    ASSERT_TRUE(File(path, &stored).save());
+    ScanApp().WriteProfileStringA("Receiver", "BandScopeFile", "Wide.swv");
+    const auto open = [this]() -> CRFBandScopeView* {
+        Command(ID_TOOLS_BAND_SCOPE);
+        PumpUntilIdle();
+        auto* frame = dynamic_cast<CRFAnalyzerFrame*>(Main().GetActiveFrame());
+        return frame != nullptr ? dynamic_cast<CRFBandScopeView*>(frame->GetActiveView()) : nullptr;
+    };
+    CRFBandScopeView* view = open();
+    ASSERT_NE(view, nullptr);
+    EXPECT_FALSE(view->IsSeeded());
+    EXPECT_EQ(view->Settings().get(Parm::kStart), 144'000'000u);
+    hb::afx::SetModalScript(hb::tessary::log::kBandScopeTemplate,
+                            [](CDialog& dialog) { dialog.EndDialog(IDCANCEL); });
+    view->SendMessage(WM_COMMAND, ID_SCOPE_ACTIVITY_LOG);
+    ASSERT_FALSE(hb::afx::ModalLog().empty());
+    EXPECT_EQ(hb::afx::ModalLog().back().templateId, hb::tessary::log::kBandScopeTemplate);
+
+    auto* fast = Control<CiSwitchSliderX>(view, IDC_SCOPE_FAST_MODE);
+    auto* scheme = Control<CiModeComboBoxX>(view, IDC_SCOPE_COLOR_SCHEME);
+    auto* timeOut = Control<CiModeComboBoxX>(view, IDC_SCOPE_TIME_OUT);
+    ASSERT_TRUE(fast && scheme && timeOut);
+    hb::instruments::UserSetPosition(fast->GetSafeHwnd(), 1);
+    scheme->SetItemIndex(1);
+    Fire(view, IDC_SCOPE_COLOR_SCHEME, 2);
+    timeOut->SetItemIndex(2);
+    Fire(view, IDC_SCOPE_TIME_OUT, 2);
+    Range(view, 150'000'000, 151'000'000, 12'500);
+    ASSERT_TRUE(view->GetSweepDoc()->OnSaveDocument(path.c_str()));
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+    FrameOf(view)->SendMessage(WM_CLOSE);
+    PumpUntilIdle();
+    EXPECT_EQ(ScanApp().GetProfileStringA("Receiver", "BandScopeFile", ""), path.c_str());
+
+    CRFBandScopeView* again = open();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->Settings().get(Parm::kStart), 150'000'000u);
+    EXPECT_EQ(again->Settings().get(Parm::kEnd), 151'000'000u);
+    EXPECT_EQ(again->Settings().get(Parm::kStep), 12'500u);
+    EXPECT_EQ(Control<CiSwitchSliderX>(again, IDC_SCOPE_FAST_MODE)->GetPosition(), 1);
+    EXPECT_EQ(Control<CiModeComboBoxX>(again, IDC_SCOPE_COLOR_SCHEME)->GetItemIndex(), 1);
+    EXPECT_EQ(again->Plot().BackColor(), 0xFFFFFFu);
+    EXPECT_EQ(Control<CiModeComboBoxX>(again, IDC_SCOPE_TIME_OUT)->GetItemIndex(), 2);
+    again->GetSweepDoc()->SetModifiedFlag(FALSE);
 }
 
 } // namespace
