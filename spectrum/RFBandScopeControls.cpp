@@ -288,6 +288,8 @@ void CRFBandScopeView::OnInitialUpdate() {
     ResetAxes();
     m_ready = kOn;
     OnStart();
+    // The view was sized before its frame was known.
+    StretchPlot();
     // The log, aging, the position line and the logger's feed all run on this timer.
     SetTimer(kTimerId, kTimerPeriod);
 }

@@ -156,6 +156,7 @@ void CRFBandScopeView::SetupFrequencyAxis() {
     const std::uint32_t end = settings.get(Parm::kEnd);
     m_plot.XAxis().SetMin(start * 1e-6 - settings.get(Parm::kStep) * 2.5e-7);
     m_plot.XAxis().SetSpan((std::int64_t{end} - start) * 1e-6);
+    m_plot.XAxis().SetDecimals(Decimals(end) - 2);
 }
 
 void CRFBandScopeView::SetupLevelAxis() {
@@ -429,7 +430,13 @@ void CRFBandScopeView::OnDestroy() {
 
 void CRFBandScopeView::OnSize(UINT nType, int cx, int cy) {
     CSweepView::OnSize(nType, cx, cy);
-    if (m_frame == nullptr || m_plot.GetSafeHwnd() == HWND{}) {
+    if (m_frame != nullptr) {
+        StretchPlot();
+    }
+}
+
+void CRFBandScopeView::StretchPlot() {
+    if (m_plot.GetSafeHwnd() == HWND{}) {
         return;
     }
     CRect plot;

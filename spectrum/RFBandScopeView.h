@@ -119,6 +119,8 @@ protected:
 
 private:
     void RestartSequence();
+    // The plot from its place to the view's right and bottom edges.
+    void StretchPlot();
     void OnRangeButton(RangeButton button);
     void SettingChanged();
     void Modified();

@@ -81,8 +81,8 @@ DialogTemplate BandScopeForm() {
            Headed(Slider(IDC_SCOPE_THRESHOLD_SLIDER, {314, 98, 70, 12}, -130, 0), "Threshold"));
     Append(controls, {FrequencyDisplay(IDC_SCOPE_THRESHOLD, {386, 97, 30, 14}, 4, 0),
                       QuadSwitch(IDC_SCOPE_RANGE_BUTTONS, {420, 94, 56, 18}),
-                      Plot(IDC_SCOPE_PLOT, {4, 116, 472, 180})});
-    return Form(IDD_BAND_SCOPE, 480, 300, WS_CHILD | DS_SETFONT, std::move(controls));
+                      Plot(IDC_SCOPE_PLOT, {4, 116, 472, 142})});
+    return Form(IDD_BAND_SCOPE, 480, 262, WS_CHILD | DS_SETFONT, std::move(controls));
 }
 
 std::vector<hb::afx::IconResource> BandScopeIcons() {
