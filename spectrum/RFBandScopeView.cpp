@@ -53,10 +53,6 @@ CRFBandScopeView::CRFBandScopeView()
 
 CRFBandScopeView::~CRFBandScopeView() = default;
 
-std::int16_t CRFBandScopeView::ConvertLevel(std::uint32_t raw, std::uint16_t kind) {
-    return static_cast<std::int16_t>(m_rig->RadioRequest(static_cast<int>(raw), kind));
-}
-
 std::int16_t CRFBandScopeView::ProcessSweepPoint(SpanPoint& point) {
     if (m_rig == nullptr || m_paused != 0 || m_traces == nullptr) {
         return 0;

@@ -32,7 +32,6 @@ public:
     ~CRFBandScopeView() override;
 
     std::int16_t ProcessSweepPoint(SpanPoint& point) override;
-    std::int16_t ConvertLevel(std::uint32_t raw, std::uint16_t kind) override;
     virtual void UpdateSweepLabels();
     virtual void SetupPlot();
     virtual void SetupFrequencyAxis();

@@ -162,7 +162,18 @@ TEST_F(BandScopeViewTest, TheReceiversScopeRunsFillsItsTracesAndTellsTheLoggerWh
     EXPECT_NE(view->Settings().get(Parm::Sweep::kSwitchBits) & Parm::Sweep::kSwitchRecord, 0);
     AdvanceAndPump(CRFBandScopeView::kTimerPeriod);
     EXPECT_NE(LastFeed(rig).find(", 2)"), std::string::npos) << LastFeed(rig);
+
+    // The display mode is kept and the scheme applied again.
+    auto* display = Control<CiSwitchSliderX>(view, IDC_SCOPE_DISPLAY_MODE);
+    ASSERT_NE(display, nullptr);
+    ASSERT_TRUE(hb::instruments::UserSetPosition(display->GetSafeHwnd(), 1));
+    EXPECT_EQ(Key(view, "DisplayMode"), 1);
+    EXPECT_EQ(Key(view, "ColorScheme"), 0);
+    // Seeded from the radio window: the scope names no file of its own when it closes.
     view->GetSweepDoc()->SetModifiedFlag(FALSE);
+    frame->SendMessage(WM_CLOSE);
+    PumpUntilIdle();
+    EXPECT_EQ(ScanApp().GetProfileStringA("Receiver", "BandScopeFile", "none"), "none");
 }
 
 TEST_F(BandScopeViewTest, ReadingsAreHeldToTheLevelRangeAndAPausedViewTakesNone) {
