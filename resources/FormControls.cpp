@@ -270,6 +270,10 @@ DialogControl RockerSwitch(UINT id, Box box) {
     return Instrument(Kind::SwitchRocker, id, box, {});
 }
 
+DialogControl QuadSwitch(UINT id, Box box) {
+    return Instrument(Kind::SwitchQuad, id, box, {});
+}
+
 DialogControl LedSwitch(UINT id, Box box, std::string caption) {
     return Instrument(Kind::SwitchLed, id, box,
                       {{dispid::switchLed::kCaption, std::move(caption)}});
@@ -321,10 +325,6 @@ DialogControl Plot(UINT id, Box box) {
             .y = box.y,
             .cx = box.cx,
             .cy = box.cy};
-}
-
-DialogControl QuadSwitch(UINT id, Box box) {
-    return Instrument(Kind::SwitchQuad, id, box, {});
 }
 
 } // namespace hb::resources

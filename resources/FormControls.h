@@ -76,6 +76,8 @@ DialogControl Slider(UINT id, Box box);
 DialogControl LedMatrix(UINT id, Box box);
 DialogControl LedMatrix(UINT id, Box box, int rows, int columns);
 DialogControl RockerSwitch(UINT id, Box box);
+// A switch of four arrows: left, up, right and down.
+DialogControl QuadSwitch(UINT id, Box box);
 DialogControl LedSwitch(UINT id, Box box, std::string caption = {});
 DialogControl SpectrumDisplay(UINT id, Box box);
 DialogControl ClockDisplay(UINT id, Box box);
@@ -90,9 +92,8 @@ DialogControl NumberEntry(UINT id, Box box, int precision);
 // A scale with two pointers, and a list of modes chosen by clicking.
 DialogControl LinearGauge(UINT id, Box box, double max);
 DialogControl ModeBox(UINT id, Box box);
-// The sweep plot, and four buttons in one control that tell which was pressed.
+// The sweep plot.
 DialogControl Plot(UINT id, Box box);
-DialogControl QuadSwitch(UINT id, Box box);
 
 // The class id by which templates name an instrument kind.
 std::string ClassIdOf(hb::instruments::Kind kind);

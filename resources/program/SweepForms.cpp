@@ -1,9 +1,9 @@
-// The spectrum analyzer's form: the sweep displays' run lamp, peak panel with its frequency and
-// level displays and the radio's name, with its plot, range entries, markers, trace switches and
-// command buttons.
+// The forms of the sweep displays. Both have the run lamp, the peak panel with its frequency and
+// level displays, and the radio's name; the analyzer adds its plot, range entries, markers, trace
+// switches and command buttons.
 #include "platform/win/core/Window.h"
-#include "resources/AnalyzerIds.h"
 #include "resources/FormControls.h"
+#include "resources/AnalyzerIds.h"
 #include "resources/program/ProgramParts.h"
 
 namespace hb::resources {

@@ -128,20 +128,17 @@ std::string format_freq(std::uint32_t hz) {
 }
 
 std::string format_bandwidth(std::uint32_t hz) {
-    const auto scaled = [hz](std::uint32_t unit, const char* name) {
-        std::string text = Print("%.3f", static_cast<double>(hz) / unit);
-        while (text.back() == '0') {
-            text.pop_back();
-        }
-        if (text.back() == '.') {
-            text.pop_back();
-        }
-        return text + " " + name;
-    };
     if (hz < 1'000) {
         return Print("%u Hz", hz);
     }
-    return hz < 1'000'000 ? scaled(1'000, "kHz") : scaled(1'000'000, "MHz");
+    std::string khz = Print("%u.%03u", hz / 1'000, hz % 1'000);
+    while (khz.back() == '0') {
+        khz.pop_back();
+    }
+    if (khz.back() == '.') {
+        khz.pop_back();
+    }
+    return khz + " kHz";
 }
 
 int convert_frequency(const char* text, std::uint32_t* hz, char unit) {
