@@ -2,8 +2,8 @@
 // level displays, and the radio's name; the analyzer adds its plot, range entries, markers, trace
 // switches and command buttons.
 #include "platform/win/core/Window.h"
-#include "resources/FormControls.h"
 #include "resources/AnalyzerIds.h"
+#include "resources/FormControls.h"
 #include "resources/program/ProgramParts.h"
 
 namespace hb::resources {
