@@ -750,5 +750,27 @@ TEST_F(BandScopeViewTest, TheActivityLogShowsItsDialogAndSettingsAreAsTheyWereWh
     again->GetSweepDoc()->SetModifiedFlag(FALSE);
 }
 
+TEST_F(BandScopeViewTest, AScopeStoppedByItsRigStartsAgainWhenActivatedUnlessTheRigStillSweeps) {
+    CRadioFrame* radio = OpenReceiver();
+    ASSERT_NE(radio, nullptr);
+    CRFBandScopeView* view = OpenScope(radio);
+    ASSERT_NE(view, nullptr);
+    CRFAnalyzerFrame* frame = FrameOf(view);
+    // The rig's stop, relayed by the frame, holds the running scope and marks it for a restart.
+    frame->SendMessage(WM_COMMAND, CSweepView::kCommandPause);
+    ASSERT_TRUE(view->IsPaused());
+    ASSERT_EQ(frame->m_restart, 1);
+    CRig* rig = view->GetRig();
+    ASSERT_EQ(rig->m_busy, 4);
+    frame->SetActiveView(nullptr);
+    frame->SetActiveView(view);
+    EXPECT_TRUE(view->IsPaused());
+    rig->m_busy = CRig::kIdle;
+    frame->SetActiveView(nullptr);
+    frame->SetActiveView(view);
+    EXPECT_FALSE(view->IsPaused());
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
+}
+
 } // namespace
 } // namespace hb::app::test
