@@ -316,4 +316,15 @@ DialogControl ModeBox(UINT id, Box box) {
     return Instrument(Kind::ModeComboBox, id, box, {});
 }
 
+DialogControl Plot(UINT id, Box box) {
+    return {.id = id,
+            .className = "TiPlot",
+            .text = {},
+            .style = WS_CHILD | WS_VISIBLE,
+            .x = box.x,
+            .y = box.y,
+            .cx = box.cx,
+            .cy = box.cy};
+}
+
 } // namespace hb::resources

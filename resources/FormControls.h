@@ -92,6 +92,8 @@ DialogControl NumberEntry(UINT id, Box box, int precision);
 // A scale with two pointers, and a list of modes chosen by clicking.
 DialogControl LinearGauge(UINT id, Box box, double max);
 DialogControl ModeBox(UINT id, Box box);
+// The sweep plot.
+DialogControl Plot(UINT id, Box box);
 
 // The class id by which templates name an instrument kind.
 std::string ClassIdOf(hb::instruments::Kind kind);

@@ -180,9 +180,9 @@ std::int16_t CSweepView::ConvertLevel(std::uint32_t raw, std::uint16_t kind) {
     return static_cast<std::int16_t>(m_rig->RadioRequest(static_cast<int>(raw), kind));
 }
 
-void CSweepView::ProcessSweepPoint(SpanPoint& point) {
+std::int16_t CSweepView::ProcessSweepPoint(SpanPoint& point) {
     if (m_rig == nullptr || m_paused != 0) {
-        return;
+        return 0;
     }
     const std::int16_t level =
         ConvertLevel(point.get(SpanPoint::kRawLevel), point.get(SpanPoint::kLevelKind));
@@ -190,10 +190,10 @@ void CSweepView::ProcessSweepPoint(SpanPoint& point) {
     const std::uint32_t step = settings.get(Parm::kStep);
     const std::uint32_t index =
         step == 0 ? 0 : (point.get(SpanPoint::kFrequency) - settings.get(Parm::kStart)) / step;
-    if (index >= m_stepCount) {
-        return;
+    if (index < m_stepCount) {
+        FoldLevel(index, level, point);
     }
-    FoldLevel(index, level, point);
+    return level;
 }
 
 void CSweepView::FoldLevel(std::uint32_t, std::int16_t, const SpanPoint&) {}
@@ -216,29 +216,28 @@ void CSweepView::ShowRunState(bool running) {
     }
 }
 
-void CSweepView::OnStart() {
-    if (m_ready == 0 || m_paused == 0 || m_rig == nullptr) {
-        return;
-    }
+bool CSweepView::ClaimForStart(const char* source) {
     CWnd* frame = GetParentFrame();
     if (m_rig->AttachView(m_kind.templateId, frame) != 0) {
-        return;
+        return false;
     }
-    Parm& settings = Settings();
-    settings.set(Parm::kMode, m_mode);
+    Settings().set(Parm::kMode, m_mode);
     if (!m_rig->IsOpen()) {
         const std::uint16_t status = m_rig->OpenDevice(this);
         if (hb::records::IsFailureStatus(status)) {
-            App().ErrorMessage("Radio", "Device Open", "RFAnalyzer", __LINE__, status, 0x10, 0);
+            App().ErrorMessage("Radio", "Device Open", source, __LINE__, status, 0x10, 0);
             m_rig->DetachView(frame, 0xFF);
-            return;
+            return false;
         }
     }
     if (m_rig->OnDeviceOpened() != 0) {
         OnRadioReopened();
     }
-    const Radio* radio = m_rig->m_radio;
-    settings.set(Parm::kSquelch, radio->SquelchToDevice(radio->controls().squelch.min));
+    return true;
+}
+
+void CSweepView::StartFromResume() {
+    Parm& settings = Settings();
     m_block.clear();
     settings.set(Parm::Sweep::kSetup108, 0xFF);
     const std::uint32_t resume = settings.get(Parm::Sweep::kResumeFrequency);
@@ -248,6 +247,15 @@ void CSweepView::OnStart() {
     settings.set(Parm::kVolume, 0);
     m_rig->StartSweep(&settings);
     settings.set(Parm::kVolume, volume);
+}
+
+void CSweepView::OnStart() {
+    if (m_ready == 0 || m_paused == 0 || m_rig == nullptr || !ClaimForStart("RFAnalyzer")) {
+        return;
+    }
+    const Radio* radio = m_rig->m_radio;
+    Settings().set(Parm::kSquelch, radio->SquelchToDevice(radio->controls().squelch.min));
+    StartFromResume();
     ShowRunState(true);
     m_paused = 0;
     const std::uint32_t silent = 0;
@@ -255,16 +263,20 @@ void CSweepView::OnStart() {
     m_rig->DeviceHwnd(this);
 }
 
-void CSweepView::OnPause() {
-    if (m_ready == 0) {
-        return;
-    }
+bool CSweepView::BreakForPause() {
     if (m_rig == nullptr || !m_rig->IsOpenFor(GetParentFrame())) {
         MessageBeep(MB_ICONASTERISK);
-        return;
+        return false;
     }
     m_rig->DeviceBreak();
     m_paused = kOn;
+    return true;
+}
+
+void CSweepView::OnPause() {
+    if (m_ready == 0 || !BreakForPause()) {
+        return;
+    }
     ShowRunState(false);
     const std::uint32_t volume = Settings().get(Parm::kVolume);
     m_rig->SetVolume(&volume);

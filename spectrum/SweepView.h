@@ -45,8 +45,9 @@ public:
     void OnInitialUpdate() override;
 
     // One reading: its level (ConvertLevel) at its step of the traces, unless the view is
-    // paused, has no rig, or the step lies past the traces.
-    virtual void ProcessSweepPoint(SpanPoint& point);
+    // paused, has no rig, or the step lies past the traces. The level, or 0 when paused or
+    // without a rig.
+    virtual std::int16_t ProcessSweepPoint(SpanPoint& point);
     virtual std::int16_t ConvertLevel(std::uint32_t raw, std::uint16_t kind);
 
     CRig* GetRig() const { return m_rig; }
@@ -70,6 +71,15 @@ protected:
     virtual void OnRadioReopened();
     // The peak of a byte sweep or block on the two displays.
     virtual void ShowPeak(double megahertz, double level);
+
+    // The start's claim on the rig with the view's mode, the device opened (a failure reported
+    // as from `source`) and the radio's selectors refilled; false when the start ends there.
+    bool ClaimForStart(const char* source);
+    // The sweep started from the resume frequency, or from the start outside the range, with the
+    // receiver silent while the engine sets it up.
+    void StartFromResume();
+    // The pause's break of the sweep; a beep and false without the rig open for the frame.
+    bool BreakForPause();
 
     void DoDataExchange(CDataExchange* pDX) override;
     LRESULT OnEngineStatus(WPARAM wParam, LPARAM lParam);

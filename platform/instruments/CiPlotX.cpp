@@ -309,6 +309,44 @@ void PlotAnnotationsX::SetText(int index, const std::string& text) {
     Changed();
 }
 
+void PlotAnnotationsX::SetVerticalLineColor(int index, COLORREF color) {
+    At(State().verticalLines, index).color = color;
+    Changed();
+}
+
+void PlotAnnotationsX::SetTextColor(int index, COLORREF color) {
+    At(State().texts, index).color = color;
+    Changed();
+}
+
+double PlotAnnotationsX::HorizontalLinePosition(int index) const {
+    return At(State().horizontalLines, index).position;
+}
+
+bool PlotAnnotationsX::HorizontalLineVisible(int index) const {
+    return At(State().horizontalLines, index).visible;
+}
+
+double PlotAnnotationsX::VerticalLinePosition(int index) const {
+    return At(State().verticalLines, index).position;
+}
+
+bool PlotAnnotationsX::VerticalLineVisible(int index) const {
+    return At(State().verticalLines, index).visible;
+}
+
+COLORREF PlotAnnotationsX::VerticalLineColor(int index) const {
+    return At(State().verticalLines, index).color;
+}
+
+std::string PlotAnnotationsX::Text(int index) const {
+    return At(State().texts, index).text;
+}
+
+COLORREF PlotAnnotationsX::TextColor(int index) const {
+    return At(State().texts, index).color;
+}
+
 } // namespace hb::instruments
 
 namespace {

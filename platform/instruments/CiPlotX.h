@@ -138,6 +138,15 @@ public:
     void SetHorizontalLine(int index, double percent, bool visible);
     void SetVerticalLine(int index, double percent, bool visible);
     void SetText(int index, const std::string& text);
+    void SetVerticalLineColor(int index, COLORREF color);
+    void SetTextColor(int index, COLORREF color);
+    double HorizontalLinePosition(int index) const;
+    bool HorizontalLineVisible(int index) const;
+    double VerticalLinePosition(int index) const;
+    bool VerticalLineVisible(int index) const;
+    COLORREF VerticalLineColor(int index) const;
+    std::string Text(int index) const;
+    COLORREF TextColor(int index) const;
 };
 
 } // namespace hb::instruments

@@ -113,8 +113,11 @@ void Annotations(HDC hdc, const RECT& area, const PlotState& state, HFONT font) 
     for (const PlotText& text : state.texts) {
         const LONG x = area.left + static_cast<LONG>(std::lround(text.x * width / 100));
         const LONG y = area.bottom - static_cast<LONG>(std::lround(text.y * height / 100));
-        Text(hdc, text.text, {x, y, x + 200, y + kTextHeight}, DT_LEFT | DT_SINGLELINE, text.color,
-             font);
+        // A text in the right half ends at its place, so that it stays inside the plot.
+        const bool right = text.x > 50;
+        const RECT box =
+            right ? RECT{x - 200, y, x, y + kTextHeight} : RECT{x, y, x + 200, y + kTextHeight};
+        Text(hdc, text.text, box, (right ? DT_RIGHT : DT_LEFT) | DT_SINGLELINE, text.color, font);
     }
     for (const PlotCursor& cursor : state.cursors) {
         if (!cursor.visible) {

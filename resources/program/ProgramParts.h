@@ -41,5 +41,7 @@ std::vector<hb::afx::IconResource> GroupWindowIcons();
 std::vector<hb::afx::DialogTemplate> SweepForms();
 hb::afx::DialogTemplate ServiceSearchForm();
 std::vector<hb::afx::IconResource> AnalyzerIcons();
+hb::afx::DialogTemplate BandScopeForm();
+std::vector<hb::afx::IconResource> BandScopeIcons();
 
 } // namespace hb::resources

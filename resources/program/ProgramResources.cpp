@@ -38,6 +38,9 @@ hb::afx::ResourceTables MakeTables() {
     tables.dialogs.insert(tables.dialogs.end(), sweeps.begin(), sweeps.end());
     const auto analyzerIcons = AnalyzerIcons();
     tables.icons.insert(tables.icons.end(), analyzerIcons.begin(), analyzerIcons.end());
+    tables.dialogs.push_back(BandScopeForm());
+    const auto scopeIcons = BandScopeIcons();
+    tables.icons.insert(tables.icons.end(), scopeIcons.begin(), scopeIcons.end());
     tables.menus.insert(tables.menus.begin(), MainMenu());
     const auto commands = CommandStrings();
     tables.strings.insert(tables.strings.end(), commands.begin(), commands.end());

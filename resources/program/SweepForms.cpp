@@ -1,6 +1,6 @@
-// The forms of the sweep displays. Both have the run lamp, the peak panel with its frequency and
-// level displays, and the radio's name; the analyzer adds its plot, range entries, markers, trace
-// switches and command buttons.
+// The spectrum analyzer's form: the run lamp, the peak panel with its frequency and level displays
+// and the radio's name, then its plot, range entries, markers, trace switches, command buttons and
+// the receiver settings above the plot.
 #include "platform/win/core/Window.h"
 #include "resources/AnalyzerIds.h"
 #include "resources/FormControls.h"
@@ -9,26 +9,6 @@
 namespace hb::resources {
 
 namespace {
-
-DialogTemplate SweepForm(UINT id) {
-    return Form(id, 320, 60, WS_CHILD | DS_SETFONT,
-                {Label(IDC_SWEEP_RIG_NAME, "", {7, 7, 120, 12}),
-                 Lamp(IDC_SWEEP_RUN_LAMP, "Paused", {250, 7, 60, 12}),
-                 Panel(IDC_SWEEP_PEAK_PANEL, {7, 24, 200, 30}),
-                 FrequencyDisplay(IDC_SWEEP_FREQUENCY, {12, 36, 110, 14}, 10, 6),
-                 FrequencyDisplay(IDC_SWEEP_LEVEL, {130, 36, 60, 14}, 4, 0)});
-}
-
-DialogControl Plot(UINT id, Box box) {
-    return {.id = id,
-            .className = "TiPlot",
-            .text = {},
-            .style = WS_CHILD | WS_VISIBLE,
-            .x = box.x,
-            .y = box.y,
-            .cx = box.cx,
-            .cy = box.cy};
-}
 
 // The receiver settings in a row above the plot: the filter, mode and option selectors, the
 // three knobs and the pan and zoom switch.
@@ -127,7 +107,7 @@ DialogTemplate AnalyzerForm() {
 } // namespace
 
 std::vector<DialogTemplate> SweepForms() {
-    return {AnalyzerForm(), SweepForm(IDD_BAND_SCOPE)};
+    return {AnalyzerForm()};
 }
 
 } // namespace hb::resources
