@@ -3,16 +3,48 @@
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Range.h"
 
 #include <algorithm>
 
 namespace {
 
+void CopyChannel(const Chan& from, Chan& to) {
+    to.SetParm(from.record());
+    to.setName(from.name());
+    to.setDescription(from.description());
+}
+
+// A bank member by its kind: a search range keeps its options, lock-out map and found channels.
 std::unique_ptr<Chan> CopyOf(const Chan& channel) {
-    auto copy = std::make_unique<Chan>(channel.kind());
-    copy->SetParm(channel.record());
-    copy->setName(channel.name());
-    copy->setDescription(channel.description());
+    const auto* range = dynamic_cast<const Range*>(&channel);
+    if (!range) {
+        auto copy = std::make_unique<Chan>(channel.kind());
+        CopyChannel(channel, *copy);
+        return copy;
+    }
+    auto copy = std::make_unique<Range>();
+    CopyChannel(*range, *copy);
+    copy->setOptions(range->options());
+    for (const auto& record : range->records()) {
+        copy->records().push_back(std::make_unique<Blob>(*record));
+    }
+    for (const auto& found : range->found()) {
+        copy->addFound(CopyOf(*found));
+    }
+    return copy;
+}
+
+std::unique_ptr<UserIdEntry> CopyOf(const UserIdEntry& entry) {
+    auto copy = std::make_unique<UserIdEntry>();
+    copy->setName(entry.name());
+    copy->setDescription(entry.description());
+    copy->setTag(entry.tag());
+    copy->id() = entry.id();
+    copy->setOptions(entry.options());
+    for (const std::size_t index : {UserIdEntry::kOptionAlarm, UserIdEntry::kOptionRadio}) {
+        copy->setOptionByte(index, entry.optionByte(index));
+    }
     return copy;
 }
 
@@ -31,6 +63,9 @@ std::unique_ptr<Bank> CopyOf(const Bank& bank) {
     copy->setDescription(bank.description());
     for (const auto& member : bank.members()) {
         copy->addMember(CopyOf(*member));
+    }
+    for (const auto& entry : bank.userIds()) {
+        copy->addUserId(CopyOf(*entry));
     }
     return copy;
 }

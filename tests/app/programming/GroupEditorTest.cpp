@@ -8,6 +8,7 @@
 #include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/Range.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
 #include "programming/GroupFrame.h"
@@ -326,6 +327,52 @@ TEST_F(GroupEditorTest, InsertedRowsAreEmptyChannelsOfTheCurrentBank) {
     EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 1), "NOAA");
     EXPECT_EQ(grid.QuickGetText(CGroupGrid::kFrequencyColumn, 3), "");
     EXPECT_TRUE(view->GetDocument()->IsModified());
+}
+
+TEST_F(GroupEditorTest, ADuplicatedBankKeepsItsRangesAndIdsWhole) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}});
+    ASSERT_NE(view, nullptr);
+    auto& grid = dynamic_cast<CGroupGrid&>(*view->GetGrid());
+    Group& group = *view->GetGroupDoc()->GetGroup();
+    Bank& bank = *group.banks().at(0);
+    auto range = std::make_unique<Range>();
+    range->setLimits(150'000'000, 151'000'000, 12'500);
+    range->setName("Air");
+    range->setOptions(Range::kOptionStoreHits | Range::kOptionLockOutHits);
+    scan_fetch_blob(range->records(), static_cast<std::uint32_t>(hb::records::BlobTag::LockOutMap),
+                    0, 16)
+        ->data.at(9) = 0x5A;
+    auto found = std::make_unique<Chan>(Object::Kind::StandaloneChannel);
+    found->setName("Found");
+    range->addFound(std::move(found));
+    bank.addMember(std::move(range));
+    auto id = std::make_unique<UserIdEntry>();
+    id->setTag("Dispatch");
+    id->setOptions(UserIdEntry::kOptionLockedOut);
+    bank.addUserId(std::move(id));
+    view->RefreshGrid();
+
+    grid.SetSheetNumber(CGroupGrid::kBanksSheet);
+    grid.GotoCell(CGroupGrid::kBankNameColumn, 0);
+    view->SendMessage(WM_COMMAND, 28740);
+    ASSERT_EQ(group.banks().size(), 2u);
+    const Bank& copy = *group.banks()[1];
+    ASSERT_EQ(copy.members().size(), 2u);
+    const auto* copied = dynamic_cast<const Range*>(copy.members()[1].get());
+    ASSERT_NE(copied, nullptr) << "the range stays a range";
+    EXPECT_EQ(copied->name(), "Air");
+    EXPECT_EQ(copied->upper(), 151'000'000u);
+    EXPECT_EQ(copied->options(), Range::kOptionStoreHits | Range::kOptionLockOutHits);
+    ASSERT_EQ(copied->records().size(), 1u);
+    EXPECT_EQ(copied->records()[0]->data.at(9), 0x5A);
+    ASSERT_EQ(copied->found().size(), 1u);
+    EXPECT_EQ(copied->found()[0]->name(), "Found");
+    EXPECT_EQ(copied->found()[0]->parent(), copied);
+    ASSERT_EQ(copy.userIds().size(), 1u);
+    EXPECT_EQ(copy.userIds()[0]->tag(), "Dispatch");
+    EXPECT_EQ(copy.userIds()[0]->options(), UserIdEntry::kOptionLockedOut);
+    EXPECT_NE(copy.userIds()[0].get(), bank.userIds()[0].get());
 }
 
 } // namespace
