@@ -3,6 +3,7 @@
 #include "platform/afx/CMDIFrameWnd.h"
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
 #include "programming/GroupFrame.h"
 #include "programming/RangeFrame.h"
 #include "resources/ResourceIds.h"
@@ -10,6 +11,8 @@
 #include "tests/app/programming/TransferRefusal.h"
 
 #include <algorithm>
+#include <tuple>
+#include <vector>
 
 namespace hb::app::test {
 namespace {
@@ -150,6 +153,50 @@ TEST_F(GroupWindowsTest, TransfersRunTheLoaderButTypeSeventyFiveAsksItsModel) {
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->SendMessage(WM_GROUP_TRANSFER_REQUEST, 3, 0), 0);
     EXPECT_EQ(TransferRefusals(), 3u);
+}
+
+// A type-75 model that counts what the group window asks of it.
+class OwnTransferRadio : public Radio {
+public:
+    OwnTransferRadio(int answer, std::vector<std::tuple<Radio*, CObjectDoc*, CWnd*, WPARAM>>& calls)
+        : Radio(*hb::records::FindRadioModel(75)), m_answer(answer), m_calls(calls) {}
+    int TransferFromRadio(CObjectDoc* doc, CWnd* frame, WPARAM argument) override {
+        m_calls.emplace_back(this, doc, frame, argument);
+        return m_answer;
+    }
+
+private:
+    int m_answer;
+    std::vector<std::tuple<Radio*, CObjectDoc*, CWnd*, WPARAM>>& m_calls;
+};
+
+TEST_F(GroupWindowsTest, TypeSeventyFiveAsksTheGroupsOwnModelAndRepaintsOnlyWhenItRead) {
+    std::vector<std::tuple<Radio*, CObjectDoc*, CWnd*, WPARAM>> calls;
+    int answer = 1;
+    hb::tessary::SetRadioFactory([&](std::uint8_t type) -> std::unique_ptr<Radio> {
+        return type == 75 ? std::make_unique<OwnTransferRadio>(answer, calls) : nullptr;
+    });
+    ASSERT_EQ(Start(), std::nullopt);
+    for (const int answered : {1, 0}) {
+        answer = answered;
+        calls.clear();
+        CGroupFrame* frame = OpenGroup(75);
+        ASSERT_NE(frame, nullptr);
+        auto* doc = dynamic_cast<CGroupDoc*>(frame->GetActiveDocument());
+        ASSERT_NE(doc, nullptr);
+        Pump();
+        ::ValidateRect(frame->m_hWnd, nullptr);
+        EXPECT_EQ(frame->SendMessage(WM_GROUP_TRANSFER_REQUEST, 7, 0), 0);
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_EQ(calls[0], std::make_tuple(doc->GetRadio(), static_cast<CObjectDoc*>(doc),
+                                            static_cast<CWnd*>(frame), WPARAM{7}))
+            << "the document's own model is asked";
+        EXPECT_EQ(::GetUpdateRect(frame->m_hWnd, nullptr, FALSE) != FALSE, answered != 0);
+        EXPECT_EQ(TransferRefusals(), 0u) << "the loader is never run";
+        frame->SendMessage(WM_CLOSE);
+        Pump();
+    }
+    hb::tessary::SetRadioFactory(nullptr);
 }
 
 TEST_F(GroupWindowsTest, TheRangeWindowKeepsItsViewWhenItsBarCannotBeMade) {
