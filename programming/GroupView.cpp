@@ -10,6 +10,7 @@
 #include "platform/tessary/model/Radio.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
+#include "programming/ChangeRadioType.h"
 
 #include <algorithm>
 
@@ -38,6 +39,7 @@ ON_COMMAND_RANGE(28735, 28735, &CGroupView::OnElementCommand)
 ON_COMMAND_RANGE(28738, 28738, &CGroupView::OnElementCommand)
 ON_COMMAND_RANGE(28740, 28740, &CGroupView::OnElementCommand)
 ON_COMMAND(27161, &CGroupView::OnToggleFixed)
+ON_COMMAND(27181, &CGroupView::OnChangeRadioType)
 ON_UPDATE_COMMAND_UI(27161, &CGroupView::OnUpdateToggleFixed)
 ON_MESSAGE(WM_GROUP_GRID_FORWARD, &CGroupView::OnGridForward)
 END_MESSAGE_MAP()
@@ -275,6 +277,21 @@ void CGroupView::OnToggleFixed() {
     group.setFlags(group.flags() ^ Group::kFlagFixed);
     group.markChanged();
     doc->SetModifiedFlag(TRUE);
+}
+
+void CGroupView::OnChangeRadioType() {
+    CGroupDoc* doc = GetGroupDoc();
+    if (!doc) {
+        return;
+    }
+    Group& group = *doc->GetGroup();
+    hb::programming::ChangeRadioType(*this, *doc, group.radioType(), true, [&](const Radio& model) {
+        group.setRadioType(static_cast<std::uint8_t>(model.RadioTypeCode() & 0xFF));
+        group.markChanged();
+        if (model.organisationFlags() & Radio::kOrganisationFixed) {
+            model.ConformGroup(group);
+        }
+    });
 }
 
 void CGroupView::OnUpdateToggleFixed(CCmdUI* pCmdUI) {

@@ -53,6 +53,7 @@ protected:
     void OnElementCommand(UINT nID);
     void OnToggleFixed();
     void OnUpdateToggleFixed(CCmdUI* pCmdUI);
+    void OnChangeRadioType();
     LRESULT OnGridForward(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()

@@ -18,6 +18,16 @@ void CGroupDoc::NewGroup(std::uint8_t radioType) {
     m_radio = Radio::CreateRadio(radioType);
 }
 
+BOOL CGroupDoc::OnNewDocument() {
+    std::unique_ptr<Radio> radio = Radio::SelectRadio(nullptr, 0, 0);
+    if (!radio || !CObjectDoc::OnNewDocument()) {
+        return FALSE;
+    }
+    m_group->setRadioType(static_cast<std::uint8_t>(radio->RadioTypeCode() & 0xFF));
+    m_radio = std::move(radio);
+    return TRUE;
+}
+
 BOOL CGroupDoc::OnOpenDocument(LPCSTR lpszPathName) {
     std::unique_ptr<Group> group = ReadRoot<Group>(lpszPathName, "a group");
     if (!group) {

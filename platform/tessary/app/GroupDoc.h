@@ -22,6 +22,8 @@ public:
     // Empties the document and gives it a new group for the radio type.
     void NewGroup(std::uint8_t radioType);
 
+    // A new group for the radio type the user selects; none selected fails the new document.
+    BOOL OnNewDocument() override;
     // A file that cannot be read, holds no group or is for a radio type without a model is
     // reported in a box, and the document keeps what it held.
     BOOL OnOpenDocument(LPCSTR lpszPathName) override;

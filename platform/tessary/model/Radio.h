@@ -58,6 +58,9 @@ public:
     // A new radio of the type (the application's tailoring already applied), or null for a type
     // that is not known.
     static std::unique_ptr<Radio> CreateRadio(BYTE type);
+    // The "Select Radio Type" list, modal over `pParentWnd`, starting on `initial` and listing the
+    // models whose capability word holds `needs`: the chosen model, or null for none.
+    static std::unique_ptr<Radio> SelectRadio(CWnd* pParentWnd, BYTE initial, DWORD needs);
 
     std::uint16_t RadioTypeCode() const { return m_model.type; }
     const char* name() const { return m_model.name; }

@@ -3,12 +3,16 @@
 #include "platform/afx/CDocTemplate.h"
 #include "platform/afx/CMDIFrameWnd.h"
 #include "platform/afx/CPrintInfo.h"
+#include "platform/afx/Input.h"
+#include "platform/afx/ModalScript.h"
 #include "platform/afx/PrintJobs.h"
 #include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/app/SelectRadio.h"
 #include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/tessary/model/Range.h"
+#include "platform/win/controls/ControlMessages.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
 #include "programming/GroupFrame.h"
@@ -76,6 +80,25 @@ protected:
         ASSERT_NE(grid.GetEditCtrl(), nullptr);
         grid.GetEditCtrl()->SetWindowText(text.c_str());
         grid.GetEditCtrl()->SendMessage(WM_KEYDOWN, endKey);
+    }
+
+    // The radio-type list answers with the named model, or with Cancel for none.
+    static void ChooseRadio(const std::string& name) {
+        hb::afx::SetModalScript("CSelectRadio", [name](CDialog& dialog) {
+            const HWND list = ::GetDlgItem(dialog.m_hWnd, CSelectRadio::IDC_RADIOS);
+            const auto rows = ::SendMessage(list, LB_GETCOUNT, 0, 0);
+            for (LRESULT row = 0; row < rows; ++row) {
+                char text[64] = {};
+                ::SendMessage(list, LB_GETTEXT, static_cast<WPARAM>(row),
+                              reinterpret_cast<LPARAM>(text));
+                if (name == text) {
+                    ::SendMessage(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+                    hb::afx::ClickButton(dialog.m_hWnd, IDOK);
+                    return;
+                }
+            }
+            hb::afx::ClickButton(dialog.m_hWnd, IDCANCEL);
+        });
     }
 
     static constexpr std::uint8_t kType = 42;
@@ -373,6 +396,92 @@ TEST_F(GroupEditorTest, ADuplicatedBankKeepsItsRangesAndIdsWhole) {
     EXPECT_EQ(copy.userIds()[0]->tag(), "Dispatch");
     EXPECT_EQ(copy.userIds()[0]->options(), UserIdEntry::kOptionLockedOut);
     EXPECT_NE(copy.userIds()[0].get(), bank.userIds()[0].get());
+}
+
+// Counts the models of one type alive, so that a test sees none outlive a command.
+class CountedRadio : public Radio {
+public:
+    explicit CountedRadio(std::uint8_t type) : Radio(*hb::records::FindRadioModel(type)) { ++live; }
+    ~CountedRadio() override { --live; }
+    static inline int live = 0;
+};
+
+TEST_F(GroupEditorTest, ChangingTheRadioTypeAsksStoresConformsAndClosesTheWindow) {
+    constexpr std::uint8_t kFixedType = 1; // "Scanner 1": ten banks of ten channels, fixed
+    hb::tessary::SetRadioFactory([](std::uint8_t type) -> std::unique_ptr<Radio> {
+        return type == kFixedType ? std::make_unique<CountedRadio>(type) : nullptr;
+    });
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}});
+    ASSERT_NE(view, nullptr);
+    auto& doc = *view->GetGroupDoc();
+    Group& group = *doc.GetGroup();
+
+    // The group's own type: nothing is asked.
+    ChooseRadio("Receiver 42");
+    view->SendMessage(WM_COMMAND, 27181);
+    EXPECT_TRUE(boxes.empty());
+    // A model that needs a fixed organisation asks twice; Cancel on the second keeps the type.
+    ChooseRadio("Scanner 1");
+    answers = {IDOK, IDCANCEL};
+    view->SendMessage(WM_COMMAND, 27181);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0], "Change Radio Type - Tower.swg to Scanner 1: Press OK to change the "
+                        "associated radio to Scanner 1. If you press OK, the file will be saved. "
+                        "The radio type will be changed the next time you open this file.");
+    EXPECT_EQ(boxes[1].substr(0, 66),
+              "Warning: Possible Data Loss: The Scanner 1 radio requires a fixed ");
+    EXPECT_NE(boxes[1].find("than the Scanner 1 has."), std::string::npos);
+    EXPECT_EQ(group.radioType(), kType);
+    EXPECT_FALSE(doc.IsModified());
+    // Cancel on the first question, and Cancel in the list.
+    answers = {IDCANCEL};
+    view->SendMessage(WM_COMMAND, 27181);
+    ChooseRadio("");
+    view->SendMessage(WM_COMMAND, 27181);
+    EXPECT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(group.radioType(), kType);
+    EXPECT_EQ(CountedRadio::live, 0) << "the chosen model goes with the command";
+
+    // OK twice: stored, conformed, modified; the window closes after the save question.
+    boxes.clear();
+    ChooseRadio("Scanner 1");
+    answers = {IDOK, IDOK, IDNO};
+    view->SendMessage(WM_COMMAND, 27181);
+    EXPECT_EQ(group.radioType(), kFixedType);
+    EXPECT_EQ(group.banks().size(), 10u);
+    EXPECT_EQ(group.banks()[0]->members().size(), 10u);
+    EXPECT_TRUE(group.flags() & Group::kFlagFixed);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(CountedRadio::live, 0);
+    EXPECT_EQ(doc.GetRadio()->RadioTypeCode(), kType) << "the old model stays until reopening";
+    Pump();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[2], "Halbridge Pro: Save changes to Tower.swg?");
+    auto* main = static_cast<CMDIFrameWnd*>(app->m_pMainWnd);
+    EXPECT_EQ(main->MDIGetActive(), nullptr);
+    hb::tessary::SetRadioFactory(nullptr);
+}
+
+TEST_F(GroupEditorTest, ANewGroupIsForTheChosenRadioTypeAndCancelOpensNothing) {
+    ASSERT_EQ(Start(), std::nullopt);
+    auto* main = static_cast<CMDIFrameWnd*>(app->m_pMainWnd);
+    ChooseRadio("");
+    Command(ID_FILE_NEW_GROUP);
+    EXPECT_EQ(main->MDIGetActive(), nullptr);
+    ASSERT_EQ(hb::afx::ModalLog().size(), 1u);
+    EXPECT_EQ(hb::afx::ModalLog()[0].caption, "Select Radio Type");
+
+    ChooseRadio("Trunk Tracker 43");
+    Command(ID_FILE_NEW_GROUP);
+    auto* frame = dynamic_cast<CGroupFrame*>(main->MDIGetActive());
+    ASSERT_NE(frame, nullptr);
+    auto* doc = dynamic_cast<CGroupDoc*>(frame->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetGroup()->radioType(), 43);
+    ASSERT_NE(doc->GetRadio(), nullptr);
+    EXPECT_EQ(doc->GetRadio()->RadioTypeCode(), 43);
+    EXPECT_FALSE(doc->IsModified());
 }
 
 } // namespace
