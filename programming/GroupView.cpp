@@ -4,15 +4,21 @@
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CPrintInfo.h"
 #include "platform/afx/CWinApp.h"
+#include "platform/afx/res/ResourceLoading.h"
+#include "platform/engine/EngineApi.h"
 #include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/app/RadioGroupSettings.h"
 #include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
+#include "platform/win/menu/Menus.h"
 #include "programming/ChangeRadioType.h"
+#include "resources/ResourceIds.h"
 
 #include <algorithm>
+#include <utility>
 
 IMPLEMENT_DYNCREATE(CGroupView, CView)
 
@@ -40,8 +46,12 @@ ON_COMMAND_RANGE(28738, 28738, &CGroupView::OnElementCommand)
 ON_COMMAND_RANGE(28740, 28740, &CGroupView::OnElementCommand)
 ON_COMMAND(27161, &CGroupView::OnToggleFixed)
 ON_COMMAND(27181, &CGroupView::OnChangeRadioType)
+ON_COMMAND(27139, &CGroupView::OnRadioGlobalSettings)
+ON_COMMAND_RANGE(27156, 27157, &CGroupView::OnResetStatistics)
+ON_COMMAND(27158, &CGroupView::OnCloneRows)
 ON_UPDATE_COMMAND_UI(27161, &CGroupView::OnUpdateToggleFixed)
 ON_MESSAGE(WM_GROUP_GRID_FORWARD, &CGroupView::OnGridForward)
+ON_MESSAGE(WM_CONTEXTMENU, &CGroupView::OnContextMenu)
 END_MESSAGE_MAP()
 
 namespace {
@@ -50,26 +60,38 @@ constexpr UINT kGroupIcon = 27295;
 constexpr UINT kGridId = 1234;
 constexpr UINT kFixedChannels = 28742;
 constexpr LPCSTR kFixedCaption = "Fixed Group Size";
+constexpr UINT kResetStatistics = 27156;
+// The engine's "Rows cannot be cloned; copy and paste them instead."
+constexpr std::uint32_t kCloneRowsMessage = 1;
 
-// The element commands: what each runs on the grid, and what it tells when it cannot.
-struct ElementCommand {
-    UINT id;
-    int (*operation)(CGroupGrid&);
+// The kinds of element the element commands work on, and what is told when they cannot.
+struct ElementKind {
+    int sheet;
     UINT fixedText;
     UINT noneSelectedText;
     LPCSTR noneSelectedCaption;
 };
 
-constexpr LPCSTR kNoBanks = "No Banks Selected";
-constexpr LPCSTR kNoChannels = "No Channels Selected";
-constexpr ElementCommand kElementCommands[] = {
-    {27153, [](CGroupGrid& g) { return g.InsertBanks(TRUE); }, 28741, 28745, kNoBanks},
-    {27154, [](CGroupGrid& g) { return g.InsertBanks(FALSE); }, 28741, 28745, kNoBanks},
-    {27152, [](CGroupGrid& g) { return g.DeleteBanks(); }, 28741, 28745, kNoBanks},
-    {28740, [](CGroupGrid& g) { return g.DuplicateBanks(); }, 28741, 28745, kNoBanks},
-    {27155, [](CGroupGrid& g) { return g.MergeBanks(); }, 28741, 28749, kNoBanks},
-    {28735, [](CGroupGrid& g) { return g.DeleteChannels(); }, 28742, 28746, kNoChannels},
-    {28738, [](CGroupGrid& g) { return g.DuplicateChannels(); }, 28742, 28746, kNoChannels},
+constexpr ElementKind kBanks{Object::kBanksSheet, 28741, 28745, "No Banks Selected"};
+constexpr ElementKind kMergedBanks{Object::kBanksSheet, 28741, 28749, "No Banks Selected"};
+constexpr ElementKind kChannels{Object::kChannelsSheet, 28742, 28746, "No Channels Selected"};
+
+// The element commands: the grid operation each runs, and its text in the context menu.
+struct ElementCommand {
+    UINT id;
+    const ElementKind& kind;
+    int (*operation)(CGroupGrid&);
+    LPCSTR text;
+};
+
+const ElementCommand kElementCommands[] = {
+    {27153, kBanks, [](CGroupGrid& g) { return g.InsertBanks(TRUE); }, "Insert banks &before"},
+    {27154, kBanks, [](CGroupGrid& g) { return g.InsertBanks(FALSE); }, "Insert banks &after"},
+    {27152, kBanks, [](CGroupGrid& g) { return g.DeleteBanks(); }, "De&lete banks"},
+    {28740, kBanks, [](CGroupGrid& g) { return g.DuplicateBanks(); }, "D&uplicate banks"},
+    {27155, kMergedBanks, [](CGroupGrid& g) { return g.MergeBanks(); }, "&Merge banks"},
+    {28735, kChannels, [](CGroupGrid& g) { return g.DeleteChannels(); }, "De&lete channels"},
+    {28738, kChannels, [](CGroupGrid& g) { return g.DuplicateChannels(); }, "D&uplicate channels"},
 };
 
 void Tell(const CWnd& view, UINT text, LPCSTR caption) {
@@ -258,14 +280,14 @@ void CGroupView::OnElementCommand(UINT nID) {
     CGroupGrid* grid = GetGroupGrid();
     CGroupDoc* doc = GetGroupDoc();
     if (command == std::end(kElementCommands) || !grid || !doc ||
-        RefusedAsFixed(command->fixedText)) {
+        RefusedAsFixed(command->kind.fixedText)) {
         return;
     }
     if (command->operation(*grid) != 0) {
         doc->SetModifiedFlag(TRUE);
         return;
     }
-    Tell(*this, command->noneSelectedText, command->noneSelectedCaption);
+    Tell(*this, command->kind.noneSelectedText, command->kind.noneSelectedCaption);
 }
 
 void CGroupView::OnToggleFixed() {
@@ -294,6 +316,35 @@ void CGroupView::OnChangeRadioType() {
     });
 }
 
+void CGroupView::OnRadioGlobalSettings() {
+    CGroupDoc* doc = GetGroupDoc();
+    if (doc && CRadioGroupSettings(doc->GetGroup(), doc->GetRadio(), this).Run() == 1) {
+        doc->SetModifiedFlag(TRUE);
+    }
+}
+
+void CGroupView::OnResetStatistics(UINT nID) {
+    CGroupDoc* doc = GetGroupDoc();
+    if (!doc || !m_grid) {
+        return;
+    }
+    MessageBeep(MB_ICONASTERISK);
+    CString text;
+    text.LoadString(kResetStatistics);
+    if (::MessageBox(m_hWnd, text, "Caution - Resetting Statistics", MB_OKCANCEL | MB_ICONHAND) !=
+        IDOK) {
+        return;
+    }
+    const bool onlyOneSheet = nID != kResetStatistics;
+    doc->GetGroup()->ResetStatistics(onlyOneSheet, onlyOneSheet ? m_grid->GetSheetNumber() : 0);
+    doc->SetModifiedFlag(TRUE);
+    RefreshGrid();
+}
+
+void CGroupView::OnCloneRows() {
+    scan_message(m_hWnd, kCloneRowsMessage);
+}
+
 void CGroupView::OnUpdateToggleFixed(CCmdUI* pCmdUI) {
     const CGroupDoc* doc = GetGroupDoc();
     pCmdUI->Enable(TRUE);
@@ -312,4 +363,30 @@ LRESULT CGroupView::ForwardToGrid(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CGroupView::OnGridForward(WPARAM wParam, LPARAM lParam) {
     return ForwardToGrid(wParam, lParam);
+}
+
+LRESULT CGroupView::OnContextMenu(WPARAM, LPARAM lParam) {
+    const LPCSTR name = MAKEINTRESOURCE(IDR_GRID_MENU);
+    const HMENU menu = ::LoadMenu(AfxFindResourceHandle(name, RT_MENU), name);
+    if (!menu) {
+        return 0;
+    }
+    const HMENU popup = ::GetSubMenu(menu, 0);
+    if (m_grid) {
+        // What the current sheet's elements offer.
+        const int sheet = m_grid->GetSheetNumber();
+        bool first = true;
+        for (const ElementCommand& command : kElementCommands) {
+            if (command.kind.sheet == sheet) {
+                if (std::exchange(first, false)) {
+                    ::AppendMenu(popup, MF_SEPARATOR, 0, nullptr);
+                }
+                ::AppendMenu(popup, MF_STRING, command.id, command.text);
+            }
+        }
+    }
+    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, GET_X_LPARAM(lParam),
+                     GET_Y_LPARAM(lParam), 0, m_hWnd, nullptr);
+    ::DestroyMenu(menu);
+    return 0;
 }

@@ -54,7 +54,12 @@ protected:
     void OnToggleFixed();
     void OnUpdateToggleFixed(CCmdUI* pCmdUI);
     void OnChangeRadioType();
+    void OnRadioGlobalSettings();
+    void OnResetStatistics(UINT nID);
+    void OnCloneRows();
     LRESULT OnGridForward(WPARAM wParam, LPARAM lParam);
+    // The grid's menu, with the current sheet's element commands, where the user clicked.
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

@@ -3,11 +3,11 @@
 // one row per channel of every bank. Edits are checked against the radio model (coverage, modes,
 // steps) before they reach the channel; a refused edit leaves the channel as it was.
 #include "platform/tessary/grid/Grid.h"
+#include "platform/tessary/model/Object.h"
 
 #include <vector>
 
 class Bank;
-class Object;
 class Chan;
 class Group;
 
@@ -15,8 +15,8 @@ class CGroupGrid : public CGrid {
     DECLARE_DYNAMIC(CGroupGrid)
 
 public:
-    static constexpr int kBanksSheet = 0;
-    static constexpr int kChannelsSheet = 1;
+    static constexpr int kBanksSheet = Object::kBanksSheet;
+    static constexpr int kChannelsSheet = Object::kChannelsSheet;
     enum ChannelColumn {
         kBankColumn,
         kChannelColumn,

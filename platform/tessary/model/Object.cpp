@@ -2,6 +2,7 @@
 
 #include "platform/tessary/model/HandleTable.h"
 #include "platform/tessary/model/ItemStream.h"
+#include "platform/tessary/model/Statistics.h"
 
 namespace {
 
@@ -47,6 +48,21 @@ void Object::markChanged() {
 void Object::clearChanged() {
     m_changed = false;
     forEachChild([](Object& child) { child.clearChanged(); });
+}
+
+void Object::ResetStatistics(bool onlyOneSheet, int sheet) {
+    forEachChild([&](Object& child) { child.ResetStatistics(onlyOneSheet, sheet); });
+    Statistics* own = hitStatistics();
+    if (!own) {
+        return;
+    }
+    const int shownOn = m_kind == Kind::UserIdEntry   ? kUserIdsSheet
+                        : m_kind == Kind::SearchRange ? kRangesSheet
+                                                      : kChannelsSheet;
+    if (!onlyOneSheet || shownOn == sheet) {
+        own->reset();
+        markChanged();
+    }
 }
 
 Object* Object::root() {

@@ -14,6 +14,7 @@
 #include <string>
 
 class Chan;
+class Statistics;
 
 namespace hb::tessary {
 class ItemReader;
@@ -57,6 +58,12 @@ public:
     // Clears the mark of this object and everything below it, after a save or a load.
     void clearChanged();
 
+    // The sheets of a group's grid, in their order.
+    enum Sheet : int { kBanksSheet, kChannelsSheet, kUserIdsSheet, kRangesSheet };
+    // Forgets the hit count, air time and recent history of this object and of every object below
+    // it; with `onlyOneSheet`, only of those the grid's `sheet` shows.
+    void ResetStatistics(bool onlyOneSheet, int sheet);
+
     Object* parent() const { return m_parent; }
     Object* root();
 
@@ -76,6 +83,8 @@ protected:
     // Writes the fields and children that the subclass adds.
     virtual void writeOwnItems(hb::tessary::ItemWriter& out) const = 0;
     virtual void forEachChild(const std::function<void(Object&)>& visit);
+    // What the object remembers of its hits; null for a kind that remembers none.
+    virtual Statistics* hitStatistics() { return nullptr; }
 
     // Appends `child` to one of this object's owning lists and makes this object its parent.
     template <class T, class List>

@@ -6,6 +6,7 @@
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/afx/PrintJobs.h"
+#include "platform/engine/EngineSim.h"
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/app/SelectRadio.h"
 #include "platform/tessary/grid/GroupGrid.h"
@@ -15,6 +16,7 @@
 #include "platform/win/controls/ControlMessages.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
+#include "platform/win/menu/Menus.h"
 #include "programming/GroupFrame.h"
 #include "programming/GroupView.h"
 #include "resources/ResourceIds.h"
@@ -31,6 +33,7 @@ class GroupEditorTest : public ProgramTest {
 protected:
     GroupEditorTest() {
         Settings(kTwoRadios);
+        UseResourceLibrary();
         hb::win::SetMessageBoxHandler([this](const hb::win::BoxRequest& box) {
             boxes.push_back(box.caption + ": " + box.text);
             if (answers.empty()) {
@@ -482,6 +485,97 @@ TEST_F(GroupEditorTest, ANewGroupIsForTheChosenRadioTypeAndCancelOpensNothing) {
     ASSERT_NE(doc->GetRadio(), nullptr);
     EXPECT_EQ(doc->GetRadio()->RadioTypeCode(), 43);
     EXPECT_FALSE(doc->IsModified());
+}
+
+TEST_F(GroupEditorTest, ResettingStatisticsAsksFirstAndClearsTheGroupOrTheSheet) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}, {156'800'000, "Marine 16"}});
+    ASSERT_NE(view, nullptr);
+    auto& doc = *view->GetGroupDoc();
+    Bank& bank = *doc.GetGroup()->banks().at(0);
+    const auto hit = [&] {
+        for (const auto& member : bank.members()) {
+            member->statistics().addHit(65'000, 1'700'000'000);
+        }
+        bank.userIds().at(0)->statistics().addHit(3'000, 1'700'000'000);
+    };
+    bank.addUserId(std::make_unique<UserIdEntry>());
+    hit();
+    view->RefreshGrid();
+    CGrid& grid = *view->GetGrid();
+    ASSERT_EQ(grid.QuickGetText(CGroupGrid::kHitsColumn, 0), "1");
+    const auto hits = [&] {
+        return std::vector<std::uint32_t>{bank.members()[0]->statistics().hitCount,
+                                          bank.members()[1]->statistics().hitCount,
+                                          bank.userIds()[0]->statistics().hitCount};
+    };
+
+    // Cancel changes nothing.
+    answers = {IDCANCEL};
+    view->SendMessage(WM_COMMAND, 27156);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Caution - Resetting Statistics: Reset air time, hit count and recent log "
+                        "history.");
+    EXPECT_EQ(hb::win::Beeps().back(), MB_ICONASTERISK);
+    EXPECT_EQ(hits(), (std::vector<std::uint32_t>{1, 1, 1}));
+    EXPECT_FALSE(doc.IsModified());
+
+    // On the channels sheet: the channels only, and the grid shows it.
+    view->SendMessage(WM_COMMAND, 27157);
+    EXPECT_EQ(hits(), (std::vector<std::uint32_t>{0, 0, 1}));
+    EXPECT_EQ(bank.members()[0]->statistics().airTime, 0u);
+    EXPECT_EQ(bank.members()[0]->statistics().lastHit, 0);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kHitsColumn, 0), "0");
+    EXPECT_TRUE(doc.IsModified());
+
+    // The whole group: channels and user IDs.
+    hit();
+    view->SendMessage(WM_COMMAND, 27156);
+    EXPECT_EQ(hits(), (std::vector<std::uint32_t>{0, 0, 0}));
+    EXPECT_EQ(bank.userIds()[0]->statistics().airTime, 0u);
+}
+
+TEST_F(GroupEditorTest, GlobalSettingsMarkTheGroupOnlyWhenTakenAndRowsAreNotCloned) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}});
+    ASSERT_NE(view, nullptr);
+    CDocument& doc = *view->GetDocument();
+    for (const int button : {IDCANCEL, IDOK}) {
+        hb::afx::SetModalScript("CRadioGroupSettings", [button](CDialog& dialog) {
+            hb::afx::ClickButton(dialog.m_hWnd, button);
+        });
+        view->SendMessage(WM_COMMAND, 27139);
+        EXPECT_EQ(doc.IsModified() != FALSE, button == IDOK);
+    }
+
+    view->SendMessage(WM_COMMAND, 27158);
+    ASSERT_EQ(hb::engine::EngineSim::Messages().size(), 1u);
+    EXPECT_EQ(hb::engine::EngineSim::Messages()[0].number, 1u);
+    EXPECT_EQ(hb::engine::EngineSim::Messages()[0].window, view->m_hWnd);
+    EXPECT_EQ(boxes.back(), "Radio Engine: Rows cannot be cloned; copy and paste them instead.");
+}
+
+TEST_F(GroupEditorTest, ARightClickOffersTheGridMenuWithTheSheetsElementCommands) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenGroup({{162'550'000, "NOAA"}, {156'800'000, "Marine 16"}});
+    ASSERT_NE(view, nullptr);
+    CGrid& grid = *view->GetGrid();
+    const CPoint cell = grid.CellRect(CGroupGrid::kFrequencyColumn, 0).CenterPoint();
+    hb::win::ExpectPopupMenu(28735);
+    grid.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(cell.x, cell.y));
+    grid.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(cell.x, cell.y));
+    Pump();
+    ASSERT_EQ(hb::win::PopupMenuLog().size(), 1u);
+    const std::vector<UINT>& offered = hb::win::PopupMenuLog()[0].enabled;
+    EXPECT_EQ(hb::win::PopupMenuLog()[0].owner, view->m_hWnd);
+    for (const UINT command :
+         {57634u, 27137u, 27138u, 27158u, 27051u, 27058u, 27181u, 27139u, 28735u, 28738u}) {
+        EXPECT_NE(std::ranges::find(offered, command), offered.end()) << command;
+    }
+    EXPECT_EQ(std::ranges::find(offered, 27152u), offered.end()) << "a bank command";
+    // The chosen command ran: the clicked channel is gone.
+    ASSERT_EQ(grid.GetNumberRows(), 1);
+    EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 0), "Marine 16");
 }
 
 } // namespace
