@@ -35,6 +35,10 @@ ON_COMMAND(57632, &CGroupView::OnEditClear)
 ON_COMMAND(57633, &CGroupView::OnEditClearAll)
 ON_COMMAND(57642, &CGroupView::OnEditSelectAll)
 ON_COMMAND(27148, &CGroupView::OnDeselectAll)
+ON_COMMAND(57636, &CGroupView::OnEditFind)
+ON_COMMAND(27142, &CGroupView::OnEditFind)
+ON_COMMAND(57641, &CGroupView::OnEditReplace)
+ON_COMMAND_RANGE(27051, 27058, &CGroupView::OnEditChangeColor)
 ON_COMMAND(27137, &CGroupView::OnInsertRowAfter)
 ON_COMMAND(27138, &CGroupView::OnInsertRowBefore)
 ON_COMMAND(27166, &CGroupView::OnRenumber)
@@ -233,6 +237,25 @@ void CGroupView::OnDeselectAll() {
     if (m_grid) {
         m_grid->ClearSelections();
         m_grid->RedrawAll();
+    }
+}
+
+void CGroupView::OnEditFind() {
+    if (m_grid) {
+        m_grid->OnEditFind();
+    }
+}
+
+void CGroupView::OnEditReplace() {
+    if (m_grid) {
+        m_grid->OnEditReplace();
+    }
+}
+
+void CGroupView::OnEditChangeColor(UINT nID) {
+    constexpr UINT kBlack = 27051;
+    if (m_grid) {
+        m_grid->OnEditChangeColor(static_cast<int>(nID - kBlack));
     }
 }
 

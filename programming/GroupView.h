@@ -45,6 +45,9 @@ protected:
     void OnEditClearAll();
     void OnEditSelectAll();
     void OnDeselectAll();
+    void OnEditFind();
+    void OnEditReplace();
+    void OnEditChangeColor(UINT nID);
     void OnInsertRowAfter() { InsertRow(FALSE); }
     void OnInsertRowBefore() { InsertRow(TRUE); }
     void OnRenumber();

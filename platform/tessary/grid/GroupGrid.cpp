@@ -103,6 +103,17 @@ Chan* CGroupGrid::ChannelAt(long row) const {
                : nullptr;
 }
 
+Object* CGroupGrid::RowObject(long row) const {
+    switch (GetSheetNumber()) {
+    case kBanksSheet:
+        return BankAt(row);
+    case kChannelsSheet:
+        return ChannelAt(row);
+    default:
+        return nullptr;
+    }
+}
+
 Bank* CGroupGrid::BankAt(long row) const {
     return row >= 0 && row < static_cast<long>(m_banks.size())
                ? m_banks[static_cast<std::size_t>(row)]
@@ -163,6 +174,7 @@ void CGroupGrid::FillBankRow(long row) {
         CUGCell cell;
         cell.SetText(texts[col].c_str());
         cell.SetAlignment(kBankHeadings[col].alignment);
+        cell.SetTextColor(TextColorOf(bank));
         cell.SetReadOnly(col != kBankNameColumn);
         SetCell(col, row, &cell);
     }
@@ -200,6 +212,7 @@ void CGroupGrid::FillChannelRow(long row) {
         CUGCell cell;
         cell.SetText(texts[col].c_str());
         cell.SetAlignment(kChannelHeadings[col].alignment);
+        cell.SetTextColor(TextColorOf(channel));
         switch (col) {
         case kModeColumn:
             cell.SetCellType(UGCT_DROPLIST);

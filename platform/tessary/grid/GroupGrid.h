@@ -60,6 +60,9 @@ public:
     Chan* ChannelAt(long row) const;
     Bank* BankAt(long row) const;
 
+protected:
+    Object* RowObject(long row) const override;
+
 private:
     Group* GetGroup() const;
     void FillBankRow(long row);

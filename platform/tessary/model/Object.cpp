@@ -10,6 +10,7 @@ enum ObjectItem : std::uint32_t {
     kItemName = 1,
     kItemDescription = 2,
     kItemFlags = 3,
+    kItemColor = 4,
 };
 
 } // namespace
@@ -87,6 +88,10 @@ void Object::writeItems(hb::tessary::ItemWriter& out) const {
     out.text(kItemName, m_name);
     out.text(kItemDescription, m_description);
     out.u32(kItemFlags, m_flags);
+    // Files of objects in the default colour stay as they were.
+    if (m_color != 0) {
+        out.u8(kItemColor, m_color);
+    }
     writeOwnItems(out);
 }
 
@@ -100,6 +105,9 @@ bool Object::readItem(std::uint32_t tag, hb::tessary::ItemReader& item) {
         return true;
     case kItemFlags:
         m_flags = item.u32();
+        return true;
+    case kItemColor:
+        m_color = item.u8();
         return true;
     default:
         return false;

@@ -46,6 +46,9 @@ public:
     void setDescription(std::string description);
     std::uint32_t flags() const { return m_flags; }
     void setFlags(std::uint32_t flags) { m_flags = flags; }
+    // The colour the grids show the object's text in: 0 Black (the default) to 7 Orange.
+    std::uint8_t color() const { return m_color; }
+    void setColor(std::uint8_t color) { m_color = color; }
 
     // The file a root object was read from or is to be saved to, or the file a scan-list entry
     // names. Naming another file marks the object changed, since its content is not there yet.
@@ -125,5 +128,6 @@ private:
     std::string m_description;
     std::string m_fileName;
     std::uint32_t m_flags = 0;
+    std::uint8_t m_color = 0;
     bool m_changed = false;
 };

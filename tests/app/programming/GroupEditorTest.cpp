@@ -9,6 +9,7 @@
 #include "platform/engine/EngineSim.h"
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/app/SelectRadio.h"
+#include "platform/tessary/grid/GridFind.h"
 #include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
@@ -66,6 +67,9 @@ protected:
             doc.GetGroup()->addBank(std::move(bank));
             EXPECT_TRUE(doc.OnSaveDocument(path.c_str()));
         }
+        return OpenFile(path);
+    }
+    CGroupView* OpenFile(const std::string& path) {
         POSITION pos = app->GetFirstDocTemplatePosition();
         while (pos) {
             CDocTemplate* candidate = app->GetNextDocTemplate(pos);
@@ -576,6 +580,100 @@ TEST_F(GroupEditorTest, ARightClickOffersTheGridMenuWithTheSheetsElementCommands
     // The chosen command ran: the clicked channel is gone.
     ASSERT_EQ(grid.GetNumberRows(), 1);
     EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 0), "Marine 16");
+}
+
+TEST_F(GroupEditorTest, FindMovesToTheNextCellHoldingTheTextAndBeepsWhenNoneDoes) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view =
+        OpenGroup({{162'550'000, "NOAA"}, {156'800'000, "Marine 16"}, {156'450'000, "marine 9"}});
+    ASSERT_NE(view, nullptr);
+    CGrid& grid = *view->GetGrid();
+    grid.GotoCell(0, 0);
+    std::vector<std::pair<int, long>> found;
+    std::string caption;
+    hb::afx::SetModalScript("CGridFind", [&](CDialog& dialog) {
+        caption = hb::afx::ModalLog().back().caption;
+        EXPECT_EQ(dialog.GetDlgItem(CGridFind::IDC_REPLACE_TEXT), nullptr);
+        dialog.SetDlgItemText(CGridFind::IDC_FIND_TEXT, "MARINE");
+        for (int press = 0; press < 3; ++press) {
+            hb::afx::ClickButton(dialog.m_hWnd, CGridFind::IDC_FIND_NEXT);
+            found.emplace_back(grid.GetCurrentCol(), grid.GetCurrentRow());
+        }
+        // With the case matched only the second channel's name holds it, and "MARINE" none.
+        dialog.CheckDlgButton(CGridFind::IDC_MATCH_CASE, BST_CHECKED);
+        const std::size_t beeps = hb::win::Beeps().size();
+        hb::afx::ClickButton(dialog.m_hWnd, CGridFind::IDC_FIND_NEXT);
+        EXPECT_EQ(hb::win::Beeps().size(), beeps + 1);
+        dialog.SetDlgItemText(CGridFind::IDC_FIND_TEXT, "Marine");
+        hb::afx::ClickButton(dialog.m_hWnd, CGridFind::IDC_FIND_NEXT);
+        found.emplace_back(grid.GetCurrentCol(), grid.GetCurrentRow());
+        hb::afx::ClickButton(dialog.m_hWnd, IDCANCEL);
+    });
+    view->SendMessage(WM_COMMAND, 27142);
+    EXPECT_EQ(caption, "Find");
+    const std::vector<std::pair<int, long>> expected{{CGroupGrid::kNameColumn, 1},
+                                                     {CGroupGrid::kNameColumn, 2},
+                                                     {CGroupGrid::kNameColumn, 1},
+                                                     {CGroupGrid::kNameColumn, 1}};
+    EXPECT_EQ(found, expected) << "the search goes round the sheet";
+    EXPECT_FALSE(view->GetDocument()->IsModified());
+}
+
+TEST_F(GroupEditorTest, ReplacedTextAndColoursSurviveSavingAndReopening) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view =
+        OpenGroup({{162'550'000, "NOAA"}, {156'800'000, "Marine 16"}, {156'450'000, "Marine 9"}});
+    ASSERT_NE(view, nullptr);
+    CGrid& grid = *view->GetGrid();
+    grid.GotoCell(0, 0);
+    hb::afx::SetModalScript("CGridFind", [&](CDialog& dialog) {
+        EXPECT_EQ(hb::afx::ModalLog().back().caption, "Replace");
+        dialog.SetDlgItemText(CGridFind::IDC_FIND_TEXT, "marine");
+        dialog.SetDlgItemText(CGridFind::IDC_REPLACE_TEXT, "Ship");
+        // Replace moves to the first match, then replaces it and moves on.
+        hb::afx::ClickButton(dialog.m_hWnd, CGridFind::IDC_REPLACE);
+        EXPECT_EQ(grid.GetCurrentRow(), 1);
+        hb::afx::ClickButton(dialog.m_hWnd, CGridFind::IDC_REPLACE);
+        EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 1), "Ship 16");
+        EXPECT_EQ(grid.GetCurrentRow(), 2);
+        // A frequency the radio cannot take is refused with a beep, the cell kept.
+        dialog.SetDlgItemText(CGridFind::IDC_FIND_TEXT, "162.");
+        dialog.SetDlgItemText(CGridFind::IDC_REPLACE_TEXT, "99999.");
+        const std::size_t beeps = hb::win::Beeps().size();
+        hb::afx::ClickButton(dialog.m_hWnd, CGridFind::IDC_REPLACE_ALL);
+        EXPECT_EQ(hb::win::Beeps().size(), beeps + 1);
+        EXPECT_EQ(grid.QuickGetText(CGroupGrid::kFrequencyColumn, 0), "162.550000");
+        dialog.SetDlgItemText(CGridFind::IDC_FIND_TEXT, "Marine");
+        dialog.SetDlgItemText(CGridFind::IDC_REPLACE_TEXT, "Ship");
+        hb::afx::ClickButton(dialog.m_hWnd, CGridFind::IDC_REPLACE_ALL);
+        EXPECT_EQ(grid.QuickGetText(CGroupGrid::kNameColumn, 2), "Ship 9");
+        hb::afx::ClickButton(dialog.m_hWnd, IDCANCEL);
+    });
+    view->SendMessage(WM_COMMAND, 57641);
+
+    // The second and third channels in red.
+    grid.SelectRange(0, 1, CGroupGrid::kNameColumn, 2);
+    view->SendMessage(WM_COMMAND, 27052);
+    CUGCell cell;
+    ASSERT_TRUE(grid.GetCell(CGroupGrid::kNameColumn, 2, &cell));
+    EXPECT_EQ(cell.GetTextColor(), RGB(192, 0, 0));
+    ASSERT_TRUE(grid.GetCell(CGroupGrid::kNameColumn, 0, &cell));
+    EXPECT_EQ(cell.GetTextColor(), RGB(0, 0, 0));
+    EXPECT_TRUE(view->GetDocument()->IsModified());
+    ASSERT_TRUE(view->GetDocument()->OnSaveDocument(Doc("Tower.swg").c_str()));
+    view->GetParentFrame()->SendMessage(WM_CLOSE);
+    Pump();
+
+    view = OpenFile(Doc("Tower.swg"));
+    ASSERT_NE(view, nullptr);
+    CGrid& reopened = *view->GetGrid();
+    ASSERT_EQ(reopened.GetNumberRows(), 3);
+    EXPECT_EQ(reopened.QuickGetText(CGroupGrid::kNameColumn, 1), "Ship 16");
+    EXPECT_EQ(reopened.QuickGetText(CGroupGrid::kNameColumn, 2), "Ship 9");
+    ASSERT_TRUE(reopened.GetCell(CGroupGrid::kFrequencyColumn, 1, &cell));
+    EXPECT_EQ(cell.GetTextColor(), RGB(192, 0, 0));
+    ASSERT_TRUE(reopened.GetCell(CGroupGrid::kFrequencyColumn, 0, &cell));
+    EXPECT_EQ(cell.GetTextColor(), RGB(0, 0, 0));
 }
 
 } // namespace
