@@ -45,9 +45,7 @@ ON_COMMAND(27166, &CGroupView::OnRenumber)
 ON_COMMAND(27146, &CGroupView::OnSortByFrequency)
 ON_COMMAND(27145, &CGroupView::OnSortByName)
 ON_COMMAND_RANGE(27152, 27155, &CGroupView::OnElementCommand)
-ON_COMMAND_RANGE(28735, 28735, &CGroupView::OnElementCommand)
-ON_COMMAND_RANGE(28738, 28738, &CGroupView::OnElementCommand)
-ON_COMMAND_RANGE(28740, 28740, &CGroupView::OnElementCommand)
+ON_COMMAND_RANGE(28731, 28740, &CGroupView::OnElementCommand)
 ON_COMMAND(27161, &CGroupView::OnToggleFixed)
 ON_COMMAND(27181, &CGroupView::OnChangeRadioType)
 ON_COMMAND(27139, &CGroupView::OnRadioGlobalSettings)
@@ -79,6 +77,8 @@ struct ElementKind {
 constexpr ElementKind kBanks{Object::kBanksSheet, 28741, 28745, "No Banks Selected"};
 constexpr ElementKind kMergedBanks{Object::kBanksSheet, 28741, 28749, "No Banks Selected"};
 constexpr ElementKind kChannels{Object::kChannelsSheet, 28742, 28746, "No Channels Selected"};
+constexpr ElementKind kUserIds{Object::kUserIdsSheet, 28743, 28747, "No User IDs Selected"};
+constexpr ElementKind kRanges{Object::kRangesSheet, 28744, 28748, "No Search Ranges Selected"};
 
 // The element commands: the grid operation each runs, and its text in the context menu.
 struct ElementCommand {
@@ -96,6 +96,17 @@ const ElementCommand kElementCommands[] = {
     {27155, kMergedBanks, [](CGroupGrid& g) { return g.MergeBanks(); }, "&Merge banks"},
     {28735, kChannels, [](CGroupGrid& g) { return g.DeleteChannels(); }, "De&lete channels"},
     {28738, kChannels, [](CGroupGrid& g) { return g.DuplicateChannels(); }, "D&uplicate channels"},
+    {28731, kUserIds, [](CGroupGrid& g) { return g.InsertUserIds(TRUE); },
+     "Insert user IDs &before"},
+    {28732, kUserIds, [](CGroupGrid& g) { return g.InsertUserIds(FALSE); },
+     "Insert user IDs &after"},
+    {28736, kUserIds, [](CGroupGrid& g) { return g.DeleteUserIds(); }, "De&lete user IDs"},
+    {28739, kUserIds, [](CGroupGrid& g) { return g.DuplicateUserIds(); }, "D&uplicate user IDs"},
+    {28733, kRanges, [](CGroupGrid& g) { return g.InsertRanges(TRUE); },
+     "Insert search ranges &before"},
+    {28734, kRanges, [](CGroupGrid& g) { return g.InsertRanges(FALSE); },
+     "Insert search ranges &after"},
+    {28737, kRanges, [](CGroupGrid& g) { return g.DeleteRanges(); }, "De&lete search ranges"},
 };
 
 void Tell(const CWnd& view, UINT text, LPCSTR caption) {

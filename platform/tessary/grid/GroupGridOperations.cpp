@@ -1,5 +1,5 @@
-// The operations of the group grid that change the group's organisation: banks and channels
-// inserted, removed, copied, merged, numbered and sorted.
+// The operations of the group grid that change the group's organisation: banks, channels, user
+// IDs and search ranges inserted, removed, copied, merged, numbered and sorted.
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
@@ -8,6 +8,13 @@
 #include <algorithm>
 
 namespace {
+
+template <class T, class List>
+std::size_t IndexIn(const T* element, const List& list) {
+    return static_cast<std::size_t>(
+        std::ranges::find_if(list, [&](const auto& m) { return m.get() == element; }) -
+        list.begin());
+}
 
 void CopyChannel(const Chan& from, Chan& to) {
     to.SetParm(from.record());
@@ -71,17 +78,15 @@ std::unique_ptr<Bank> CopyOf(const Bank& bank) {
 }
 
 std::size_t IndexOf(const Bank* bank, const Group& group) {
-    const auto& banks = group.banks();
-    return static_cast<std::size_t>(
-        std::ranges::find_if(banks, [&](const auto& b) { return b.get() == bank; }) -
-        banks.begin());
+    return IndexIn(bank, group.banks());
 }
 
 std::size_t IndexOf(const Chan* channel, const Bank& bank) {
-    const auto& members = bank.members();
-    return static_cast<std::size_t>(
-        std::ranges::find_if(members, [&](const auto& m) { return m.get() == channel; }) -
-        members.begin());
+    return IndexIn(channel, bank.members());
+}
+
+std::size_t IndexOf(const UserIdEntry* entry, const Bank& bank) {
+    return IndexIn(entry, bank.userIds());
 }
 
 } // namespace
@@ -114,6 +119,14 @@ void CGroupGrid::Renumber(int first) {
 void CGroupGrid::InsertRow(BOOL before) {
     Group* group = GetGroup();
     if (!group) {
+        return;
+    }
+    if (GetSheetNumber() == kUserIdsSheet) {
+        InsertUserIds(before);
+        return;
+    }
+    if (GetSheetNumber() == kRangesSheet) {
+        InsertRanges(before);
         return;
     }
     if (GetSheetNumber() == kBanksSheet || group->banks().empty()) {
@@ -174,6 +187,38 @@ int CGroupGrid::InsertBanks(BOOL before) {
     return 1;
 }
 
+int CGroupGrid::InsertUserIds(BOOL before) {
+    const std::vector<long> rows = SelectedRowsOf(kUserIdsSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    const auto next = static_cast<std::size_t>(before ? rows.front() : rows.back());
+    Bank& bank = *m_userIdBanks[next];
+    const std::size_t at = IndexOf(m_userIds[next], bank) + (before ? 0 : 1);
+    for (std::size_t count = 0; count < rows.size(); ++count) {
+        bank.insertUserId(at, std::make_unique<UserIdEntry>());
+    }
+    Reorganised();
+    return 1;
+}
+
+int CGroupGrid::InsertRanges(BOOL before) {
+    const std::vector<long> rows = SelectedRowsOf(kRangesSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    const auto next = static_cast<std::size_t>(before ? rows.front() : rows.back());
+    Bank& bank = *m_rangeBanks[next];
+    const std::size_t at = IndexOf(m_ranges[next], bank) + (before ? 0 : 1);
+    for (std::size_t count = 0; count < rows.size(); ++count) {
+        auto range = std::make_unique<Range>();
+        range->reset(m_radio);
+        bank.insertMember(at, std::move(range));
+    }
+    Reorganised();
+    return 1;
+}
+
 int CGroupGrid::DeleteBanks() {
     const std::vector<long> rows = SelectedRowsOf(kBanksSheet);
     Group* group = GetGroup();
@@ -197,6 +242,32 @@ int CGroupGrid::DeleteChannels() {
         const long row = *it;
         Bank& bank = *m_channelBanks[static_cast<std::size_t>(row)];
         bank.removeMember(IndexOf(ChannelAt(row), bank));
+    }
+    Reorganised();
+    return 1;
+}
+
+int CGroupGrid::DeleteUserIds() {
+    const std::vector<long> rows = SelectedRowsOf(kUserIdsSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        const auto row = static_cast<std::size_t>(*it);
+        m_userIdBanks[row]->removeUserId(IndexOf(m_userIds[row], *m_userIdBanks[row]));
+    }
+    Reorganised();
+    return 1;
+}
+
+int CGroupGrid::DeleteRanges() {
+    const std::vector<long> rows = SelectedRowsOf(kRangesSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        const auto row = static_cast<std::size_t>(*it);
+        m_rangeBanks[row]->removeMember(IndexOf(m_ranges[row], *m_rangeBanks[row]));
     }
     Reorganised();
     return 1;
@@ -227,6 +298,20 @@ int CGroupGrid::DuplicateChannels() {
         Bank& bank = *m_channelBanks[static_cast<std::size_t>(row)];
         const Chan& channel = *ChannelAt(row);
         bank.insertMember(IndexOf(&channel, bank) + 1, CopyOf(channel));
+    }
+    Reorganised();
+    return 1;
+}
+
+int CGroupGrid::DuplicateUserIds() {
+    const std::vector<long> rows = SelectedRowsOf(kUserIdsSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        const auto row = static_cast<std::size_t>(*it);
+        Bank& bank = *m_userIdBanks[row];
+        bank.insertUserId(IndexOf(m_userIds[row], bank) + 1, CopyOf(*m_userIds[row]));
     }
     Reorganised();
     return 1;

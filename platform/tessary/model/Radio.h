@@ -155,6 +155,10 @@ public:
     virtual int TransferFromRadio(CObjectDoc* doc, CWnd* frame, WPARAM argument);
     // A new grid for a group window of this model.
     virtual std::unique_ptr<CGrid> CreateGrid();
+    // The kinds the group grid's sheets show, in order: banks and channels, then user IDs when
+    // the model keeps them and search ranges when it has them. A model with ranges always has the
+    // user-ID sheet, so that every sheet keeps its number.
+    std::vector<std::uint32_t> SheetList() const;
 
     // What the sweep displays take from the radio.
     const hb::tessary::SweepValues& sweepValues() const { return m_sweep; }

@@ -676,5 +676,131 @@ TEST_F(GroupEditorTest, ReplacedTextAndColoursSurviveSavingAndReopening) {
     EXPECT_EQ(cell.GetTextColor(), RGB(0, 0, 0));
 }
 
+// What each element command works on, and by how much it changes their number when done.
+struct ElementCase {
+    UINT id;
+    int sheet;
+    int change;
+    std::string kind;
+    std::string noneSelected;
+    std::string caption;
+};
+
+std::ostream& operator<<(std::ostream& out, const ElementCase& c) {
+    return out << c.id;
+}
+
+class ElementCommandTest : public GroupEditorTest,
+                           public ::testing::WithParamInterface<ElementCase> {
+protected:
+    // A group of a trunk tracker, which keeps user IDs and search ranges: two banks, each with a
+    // channel, a user ID and a range.
+    CGroupView* OpenTrunkGroup(const std::string& path) {
+        {
+            CGroupDoc doc;
+            doc.NewGroup(43);
+            for (std::uint16_t number = 1; number <= 2; ++number) {
+                auto bank = std::make_unique<Bank>();
+                bank->number = number;
+                bank->addMember(std::make_unique<Chan>()).reset(doc.GetRadio());
+                bank->addMember(std::make_unique<Range>()).reset(doc.GetRadio());
+                bank->addUserId(std::make_unique<UserIdEntry>());
+                doc.GetGroup()->addBank(std::move(bank));
+            }
+            EXPECT_TRUE(doc.OnSaveDocument(path.c_str()));
+        }
+        return OpenFile(path);
+    }
+};
+
+std::size_t Count(const Group& group, int sheet) {
+    std::size_t count = sheet == CGroupGrid::kBanksSheet ? group.banks().size() : 0;
+    for (const auto& bank : group.banks()) {
+        for (const auto& member : bank->members()) {
+            const bool range = member->kind() == Object::Kind::SearchRange;
+            count += (sheet == CGroupGrid::kChannelsSheet && !range) ||
+                     (sheet == CGroupGrid::kRangesSheet && range);
+        }
+        count += sheet == CGroupGrid::kUserIdsSheet ? bank->userIds().size() : 0;
+    }
+    return count;
+}
+
+TEST_P(ElementCommandTest, RefusesAFixedGroupSaysWhatToSelectAndElseChangesTheGroup) {
+    const ElementCase& c = GetParam();
+    ASSERT_EQ(Start(), std::nullopt);
+    CGroupView* view = OpenTrunkGroup(Doc("Trunk.swg"));
+    ASSERT_NE(view, nullptr);
+    auto& grid = dynamic_cast<CGroupGrid&>(*view->GetGrid());
+    ASSERT_EQ(grid.GetNumberSheets(), 4);
+    EXPECT_EQ(grid.GetTabName(CGroupGrid::kUserIdsSheet), "User IDs");
+    EXPECT_EQ(grid.GetTabName(CGroupGrid::kRangesSheet), "Search Ranges");
+    CGroupDoc& doc = *view->GetGroupDoc();
+    Group& group = *doc.GetGroup();
+    const std::size_t before = Count(group, c.sheet);
+
+    group.setFlags(group.flags() | Group::kFlagFixed);
+    grid.SetSheetNumber(c.sheet);
+    grid.SelectRange(0, 0, 0, 1);
+    const std::size_t beeps = hb::win::Beeps().size();
+    view->SendMessage(WM_COMMAND, c.id);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], "Fixed Group Size: This group has a fixed channel and bank organization. "
+                        "You cannot add or remove " +
+                            c.kind + ".");
+    EXPECT_EQ(hb::win::Beeps().size(), beeps + 1);
+    EXPECT_EQ(Count(group, c.sheet), before);
+    EXPECT_FALSE(doc.IsModified());
+    group.setFlags(group.flags() & ~Group::kFlagFixed);
+
+    // Nothing of the kind is selected while another sheet is shown.
+    grid.SetSheetNumber(c.sheet == CGroupGrid::kBanksSheet ? CGroupGrid::kChannelsSheet
+                                                           : CGroupGrid::kBanksSheet);
+    view->SendMessage(WM_COMMAND, c.id);
+    ASSERT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(boxes[1], c.caption + ": " + c.noneSelected);
+    EXPECT_FALSE(doc.IsModified());
+
+    // The first element selected (two banks for a merge).
+    grid.SetSheetNumber(c.sheet);
+    grid.GotoCell(0, 0);
+    if (c.id == 27155) {
+        grid.SelectRange(0, 0, 0, 1);
+    }
+    view->SendMessage(WM_COMMAND, c.id);
+    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(static_cast<long>(Count(group, c.sheet)), static_cast<long>(before) + c.change);
+    EXPECT_EQ(grid.GetNumberRows(), static_cast<long>(Count(group, c.sheet))) << "and shown";
+    EXPECT_TRUE(doc.IsModified());
+}
+
+const std::string kNoBanks = "Select one or more banks first.";
+const std::string kNoChannels = "Select one or more channels first.";
+const std::string kNoIds = "Select one or more user IDs first.";
+const std::string kNoRanges = "Select one or more search ranges first.";
+constexpr int kBanks = CGroupGrid::kBanksSheet;
+constexpr int kChannels = CGroupGrid::kChannelsSheet;
+constexpr int kIds = CGroupGrid::kUserIdsSheet;
+constexpr int kRanges = CGroupGrid::kRangesSheet;
+
+INSTANTIATE_TEST_SUITE_P(
+    AllFourteen, ElementCommandTest,
+    ::testing::Values(
+        ElementCase{27153, kBanks, 1, "banks", kNoBanks, "No Banks Selected"},
+        ElementCase{27154, kBanks, 1, "banks", kNoBanks, "No Banks Selected"},
+        ElementCase{27152, kBanks, -1, "banks", kNoBanks, "No Banks Selected"},
+        ElementCase{28740, kBanks, 1, "banks", kNoBanks, "No Banks Selected"},
+        ElementCase{27155, kBanks, -1, "banks", "Select two or more banks to merge.",
+                    "No Banks Selected"},
+        ElementCase{28735, kChannels, -1, "channels", kNoChannels, "No Channels Selected"},
+        ElementCase{28738, kChannels, 1, "channels", kNoChannels, "No Channels Selected"},
+        ElementCase{28731, kIds, 1, "user IDs", kNoIds, "No User IDs Selected"},
+        ElementCase{28732, kIds, 1, "user IDs", kNoIds, "No User IDs Selected"},
+        ElementCase{28736, kIds, -1, "user IDs", kNoIds, "No User IDs Selected"},
+        ElementCase{28739, kIds, 1, "user IDs", kNoIds, "No User IDs Selected"},
+        ElementCase{28733, kRanges, 1, "search ranges", kNoRanges, "No Search Ranges Selected"},
+        ElementCase{28734, kRanges, 1, "search ranges", kNoRanges, "No Search Ranges Selected"},
+        ElementCase{28737, kRanges, -1, "search ranges", kNoRanges, "No Search Ranges Selected"}));
+
 } // namespace
 } // namespace hb::app::test
