@@ -12,6 +12,8 @@
 #include "platform/afx/res/ResourceLoading.h"
 #include "platform/engine/EngineApi.h"
 #include "platform/engine/GlobalRadioConfig.h"
+#include "platform/tessary/app/DbaseDoc.h"
+#include "platform/tessary/app/DbaseView.h"
 #include "platform/tessary/app/GenericDoc.h"
 #include "platform/tessary/app/GenericFrame.h"
 #include "platform/tessary/app/RosterDoc.h"

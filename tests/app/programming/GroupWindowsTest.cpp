@@ -1,9 +1,13 @@
 #include "platform/afx/CDocTemplate.h"
 #include "platform/afx/CDockState.h"
 #include "platform/afx/CMDIFrameWnd.h"
+#include "platform/tessary/app/DbaseTable.h"
+#include "platform/tessary/app/DbaseView.h"
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/win/store/Registry.h"
+#include "programming/DbaseFrame.h"
 #include "programming/GroupFrame.h"
 #include "programming/RangeFrame.h"
 #include "resources/ResourceIds.h"
@@ -227,6 +231,56 @@ TEST_F(GroupWindowsTest, TheRangeWindowKeepsItsViewWhenItsBarCannotBeMade) {
     Pump();
     ASSERT_TRUE(saved.LoadState("RangeToolBar"));
     EXPECT_EQ(saved.m_arrBarInfo[0].nDockBarID, AFX_IDW_DOCKBAR_BOTTOM) << "not overwritten";
+}
+
+TEST_F(GroupWindowsTest, TheDatabaseWindowReadsItsTableAgainOnRefresh) {
+    // An Xbase driver installed makes the database template.
+    ASSERT_TRUE(hb::win::registry::Seed(HKEY_LOCAL_MACHINE,
+                                        "HalbridgeRegistry 1\n[SOFTWARE]\n"
+                                        "[SOFTWARE\\Microsoft]\n[SOFTWARE\\Microsoft\\Jet]\n"
+                                        "[SOFTWARE\\Microsoft\\Jet\\4.0]\n"
+                                        "[SOFTWARE\\Microsoft\\Jet\\4.0\\ISAM Formats]\n"
+                                        "[SOFTWARE\\Microsoft\\Jet\\4.0\\ISAM Formats\\Xbase]\n"
+                                        "\"Engine\"=sz:\"Xbase\"\n"
+                                        "End\n"));
+    const std::string path = Doc("Log.dbf");
+    {
+        DbaseTable table;
+        ASSERT_TRUE(table.Create(path, {{"FREQ", 'C', 12, 0}, {"NAME", 'C', 16, 0}}, nullptr));
+        ASSERT_TRUE(table.Append({std::string("162.550"), std::string("NOAA")}));
+        ASSERT_TRUE(table.Flush());
+    }
+    ASSERT_EQ(Start(), std::nullopt);
+    ASSERT_NE(Template(IDR_DATABASE_XBASE), nullptr);
+    Template(IDR_DATABASE_XBASE)->OpenDocumentFile(path.c_str(), TRUE);
+    auto* frame = ActiveFrame<CDbaseFrame>();
+    ASSERT_NE(frame, nullptr);
+    CString title;
+    frame->m_wndToolBar.GetWindowText(title);
+    EXPECT_EQ(title, "Database Tools");
+    auto* view = dynamic_cast<CDbaseView*>(frame->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    CDbaseGrid* grid = view->GetGrid();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->GetDlgCtrlID(), 1234);
+    ASSERT_EQ(grid->GetNumberRows(), 1);
+    EXPECT_EQ(grid->QuickGetText(1, -1), "NAME");
+    EXPECT_EQ(grid->QuickGetText(1, 0), "NOAA");
+
+    {
+        DbaseTable table;
+        ASSERT_TRUE(table.Open(path, nullptr));
+        ASSERT_TRUE(table.Append({std::string("156.800"), std::string("Marine 16")}));
+        ASSERT_TRUE(table.Flush());
+    }
+    // Without the database view active the command does nothing.
+    frame->SetActiveView(nullptr);
+    frame->SendMessage(WM_COMMAND, 1642);
+    EXPECT_EQ(grid->GetNumberRows(), 1);
+    frame->SetActiveView(view);
+    frame->SendMessage(WM_COMMAND, 1642);
+    ASSERT_EQ(grid->GetNumberRows(), 2);
+    EXPECT_EQ(grid->QuickGetText(1, 1), "Marine 16");
 }
 
 } // namespace

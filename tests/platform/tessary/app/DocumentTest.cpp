@@ -1,6 +1,8 @@
 #include "platform/afx/CMDIFrameWnd.h"
 #include "platform/afx/CMultiDocTemplate.h"
 #include "platform/afx/ModalScript.h"
+#include "platform/tessary/app/DbaseDoc.h"
+#include "platform/tessary/app/DbaseView.h"
 #include "platform/tessary/app/EnhancedFormView.h"
 #include "platform/tessary/app/GenericDoc.h"
 #include "platform/tessary/app/Log.h"
