@@ -14,6 +14,7 @@
 #include "platform/engine/GlobalRadioConfig.h"
 #include "platform/tessary/app/DbaseDoc.h"
 #include "platform/tessary/app/DbaseView.h"
+#include "platform/tessary/app/RangeDoc.h"
 #include "platform/tessary/app/GenericDoc.h"
 #include "platform/tessary/app/GenericFrame.h"
 #include "platform/tessary/app/RosterDoc.h"

@@ -43,7 +43,7 @@ int CBandSelect::LocateBand(const parm* record, band* found) {
     return 1;
 }
 
-int CBandSelect::SelectBand(parm* record) {
+int CBandSelect::SelectBand(parm* record, CString* name) {
     if (record == nullptr) {
         return 0;
     }
@@ -55,6 +55,10 @@ int CBandSelect::SelectBand(parm* record) {
     const auto& chosen = plan[static_cast<std::size_t>(dialog.Chosen())];
     record->set(parm::kChosenFrequency, chosen.lower);
     PutOnBand(*record, chosen);
+    record->set(parm::kMode, chosen.firstMode);
+    if (name) {
+        *name = chosen.name;
+    }
     return 1;
 }
 

@@ -1,10 +1,8 @@
 #include "platform/tessary/app/GroupDoc.h"
 
-#include "platform/afx/AfxMessageBox.h"
+#include "platform/tessary/app/FileRadio.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
-
-#include <string>
 
 IMPLEMENT_DYNCREATE(CGroupDoc, CObjectDoc)
 
@@ -33,12 +31,8 @@ BOOL CGroupDoc::OnOpenDocument(LPCSTR lpszPathName) {
     if (!group) {
         return FALSE;
     }
-    std::unique_ptr<Radio> radio = Radio::CreateRadio(group->radioType());
-    if (!radio && group->radioType() != 0) {
-        const std::string text = std::string("The group ") + lpszPathName + " is for radio type " +
-                                 std::to_string(group->radioType()) +
-                                 ", which this program does not know.";
-        AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    std::unique_ptr<Radio> radio;
+    if (!hb::tessary::FileRadio(lpszPathName, "group", group->radioType(), radio)) {
         return FALSE;
     }
     DeleteContents();

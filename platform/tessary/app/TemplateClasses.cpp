@@ -1,6 +1,5 @@
 #include "platform/tessary/app/TemplateClasses.h"
 
-IMPLEMENT_DYNCREATE(CRangeDoc, CObjectDoc)
 IMPLEMENT_DYNCREATE(CPRO96VFolderView, CView)
 IMPLEMENT_DYNCREATE(CLoadMgrHistView, CView)
 IMPLEMENT_DYNCREATE(CWebGrabberView, CView)

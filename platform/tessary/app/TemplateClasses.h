@@ -8,10 +8,6 @@
 #include "platform/tessary/app/ObjectDoc.h"
 #include "platform/tessary/app/SweepDoc.h"
 
-class CRangeDoc : public CObjectDoc {
-    DECLARE_DYNCREATE(CRangeDoc)
-};
-
 // The views the templates name whose content comes with later work: they draw nothing yet.
 class CShellView : public CView {
 protected:

@@ -3,6 +3,7 @@
 #include "platform/afx/ModalScript.h"
 #include "platform/tessary/app/DbaseDoc.h"
 #include "platform/tessary/app/DbaseView.h"
+#include "platform/tessary/app/RangeDoc.h"
 #include "platform/tessary/app/EnhancedFormView.h"
 #include "platform/tessary/app/GenericDoc.h"
 #include "platform/tessary/app/Log.h"
