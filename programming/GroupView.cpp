@@ -15,6 +15,7 @@
 #include "platform/win/core/MessageBox.h"
 #include "platform/win/menu/Menus.h"
 #include "programming/ChangeRadioType.h"
+#include "programming/ViewIcon.h"
 #include "resources/ResourceIds.h"
 
 #include <algorithm>
@@ -134,13 +135,7 @@ int CGroupView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CView::OnCreate(lpCreateStruct) == -1) {
         return -1;
     }
-    if (CWinApp* app = AfxGetApp()) {
-        if (const HICON icon = app->LoadIcon(kGroupIcon)) {
-            const auto param = hb::win::ParamFromHandle(icon);
-            SendMessage(WM_SETICON, ICON_BIG, param);
-            SendMessage(WM_SETICON, ICON_SMALL, param);
-        }
-    }
+    hb::programming::SetViewIcon(*this, kGroupIcon);
     return 0;
 }
 
