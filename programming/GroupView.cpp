@@ -332,7 +332,8 @@ void CGroupView::OnToggleFixed() {
 
 void CGroupView::OnChangeRadioType() {
     CGroupDoc* doc = GetGroupDoc();
-    if (!doc) {
+    // A shared object's type is its scan list's to change.
+    if (!doc || doc->IsShared()) {
         return;
     }
     Group& group = *doc->GetGroup();

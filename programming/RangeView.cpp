@@ -1,14 +1,17 @@
 #include "programming/RangeView.h"
 
+#include "app/radiowindow/RadioFrame.h"
 #include "platform/afx/CPrintInfo.h"
 #include "platform/afx/CWinApp.h"
 #include "platform/tessary/app/BandSelect.h"
 #include "platform/tessary/app/LockMapEdit.h"
 #include "platform/tessary/app/RangeDoc.h"
+#include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/tessary/model/Range.h"
 #include "programming/ChangeRadioType.h"
 #include "programming/ViewIcon.h"
+#include "radioview/RadioView.h"
 
 #include <algorithm>
 
@@ -109,7 +112,8 @@ void CRangeView::OnFillFromBandTable() {
 
 void CRangeView::OnChangeRadioType() {
     CRangeDoc* doc = GetRangeDoc();
-    if (!doc) {
+    // A shared object's type is its scan list's to change.
+    if (!doc || doc->IsShared()) {
         return;
     }
     Range& range = *doc->GetRange();
@@ -121,7 +125,19 @@ void CRangeView::OnChangeRadioType() {
 }
 
 void CRangeView::OnLockOutMap() {
-    if (CRangeDoc* doc = GetRangeDoc()) {
+    CRangeDoc* doc = GetRangeDoc();
+    if (!doc) {
+        return;
+    }
+    if (!doc->IsShared()) {
         CLockMapEdit(doc->GetRange(), doc->GetRadio(), doc, this).DoModal();
+        return;
+    }
+    // A range of a scan list is edited in its running radio's window, when that is open.
+    auto* list = dynamic_cast<CRosterDoc*>(doc->GetOwner());
+    POSITION pos = list ? list->GetFirstViewPosition() : nullptr;
+    auto* panel = pos ? dynamic_cast<CRadioView*>(list->GetNextView(pos)) : nullptr;
+    if (auto* frame = panel ? dynamic_cast<CRadioFrame*>(panel->GetParentFrame()) : nullptr) {
+        frame->ShowLockOutMap(doc->GetRange());
     }
 }

@@ -27,7 +27,21 @@ BOOL CGroupDoc::OnNewDocument() {
 }
 
 BOOL CGroupDoc::OnOpenDocument(LPCSTR lpszPathName) {
-    std::unique_ptr<Group> group = ReadRoot<Group>(lpszPathName, "a group");
+    if (Object* object = OpenShared(lpszPathName)) {
+        auto* shared = dynamic_cast<Group*>(object);
+        std::unique_ptr<Radio> radio;
+        if (!shared || !hb::tessary::FileRadio(lpszPathName, "group", shared->radioType(), radio)) {
+            ForgetOwner();
+            return FALSE;
+        }
+        DeleteContents();
+        m_shared = shared;
+        m_radio = std::move(radio);
+        SetModifiedFlag(FALSE);
+        return TRUE;
+    }
+    const std::string path = FilePath(lpszPathName);
+    std::unique_ptr<Group> group = ReadRoot<Group>(path.c_str(), "a group");
     if (!group) {
         return FALSE;
     }
@@ -36,6 +50,7 @@ BOOL CGroupDoc::OnOpenDocument(LPCSTR lpszPathName) {
         return FALSE;
     }
     DeleteContents();
+    ForgetOwner();
     m_group = std::move(group);
     m_radio = std::move(radio);
     SetModifiedFlag(FALSE);
@@ -43,18 +58,19 @@ BOOL CGroupDoc::OnOpenDocument(LPCSTR lpszPathName) {
 }
 
 BOOL CGroupDoc::OnSaveDocument(LPCSTR lpszPathName) {
-    return WriteRoot(lpszPathName, m_group.get());
+    return WriteRoot(FilePath(lpszPathName).c_str(), GetGroup());
 }
 
 void CGroupDoc::DeleteContents() {
+    m_shared = nullptr;
     m_group = std::make_unique<Group>();
     m_radio.reset();
 }
 
 bool CGroupDoc::HoldsObject(const Object& object) const {
-    bool held = &object == m_group.get();
+    bool held = &object == GetGroup();
     if (!held) {
-        m_group->forEachScannable([&](Chan& channel) { held = held || &channel == &object; });
+        GetGroup()->forEachScannable([&](Chan& channel) { held = held || &channel == &object; });
     }
     return held;
 }

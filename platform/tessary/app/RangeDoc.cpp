@@ -11,7 +11,22 @@ CRangeDoc::CRangeDoc() : m_range(std::make_unique<Range>()) {}
 CRangeDoc::~CRangeDoc() = default;
 
 BOOL CRangeDoc::OnOpenDocument(LPCSTR lpszPathName) {
-    std::unique_ptr<Range> range = ReadRoot<Range>(lpszPathName, "a search range");
+    if (Object* object = OpenShared(lpszPathName)) {
+        auto* shared = dynamic_cast<Range*>(object);
+        std::unique_ptr<Radio> radio;
+        if (!shared ||
+            !hb::tessary::FileRadio(lpszPathName, "search range", shared->radioType(), radio)) {
+            ForgetOwner();
+            return FALSE;
+        }
+        DeleteContents();
+        m_shared = shared;
+        m_radio = std::move(radio);
+        SetModifiedFlag(FALSE);
+        return TRUE;
+    }
+    const std::string path = FilePath(lpszPathName);
+    std::unique_ptr<Range> range = ReadRoot<Range>(path.c_str(), "a search range");
     if (!range) {
         return FALSE;
     }
@@ -20,6 +35,7 @@ BOOL CRangeDoc::OnOpenDocument(LPCSTR lpszPathName) {
         return FALSE;
     }
     DeleteContents();
+    ForgetOwner();
     m_range = std::move(range);
     m_radio = std::move(radio);
     SetModifiedFlag(FALSE);
@@ -27,14 +43,15 @@ BOOL CRangeDoc::OnOpenDocument(LPCSTR lpszPathName) {
 }
 
 BOOL CRangeDoc::OnSaveDocument(LPCSTR lpszPathName) {
-    return WriteRoot(lpszPathName, m_range.get());
+    return WriteRoot(FilePath(lpszPathName).c_str(), GetRange());
 }
 
 void CRangeDoc::DeleteContents() {
+    m_shared = nullptr;
     m_range = std::make_unique<Range>();
     m_radio.reset();
 }
 
 bool CRangeDoc::HoldsObject(const Object& object) const {
-    return &object == m_range.get();
+    return &object == GetRange();
 }

@@ -15,7 +15,7 @@ public:
     CRangeDoc();
     ~CRangeDoc() override;
 
-    Range* GetRange() const { return m_range.get(); }
+    Range* GetRange() const { return m_shared ? m_shared : m_range.get(); }
     // The model of the range's radio type; null for a range of no type.
     Radio* GetRadio() const { return m_radio.get(); }
 
@@ -30,5 +30,7 @@ public:
 
 private:
     std::unique_ptr<Range> m_range;
+    // The scan list's object shown when the document is shared.
+    Range* m_shared = nullptr;
     std::unique_ptr<Radio> m_radio;
 };

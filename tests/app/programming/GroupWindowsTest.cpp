@@ -1,11 +1,16 @@
 #include "platform/afx/CDocTemplate.h"
 #include "platform/afx/CDockState.h"
 #include "platform/afx/CMDIFrameWnd.h"
+#include "platform/afx/ModalScript.h"
 #include "platform/tessary/app/DbaseTable.h"
 #include "platform/tessary/app/DbaseView.h"
 #include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/app/RangeDoc.h"
+#include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/Roster.h"
+#include "platform/tessary/model/RosterEntry.h"
 #include "platform/win/store/Registry.h"
 #include "programming/DbaseFrame.h"
 #include "programming/GroupFrame.h"
@@ -281,6 +286,63 @@ TEST_F(GroupWindowsTest, TheDatabaseWindowReadsItsTableAgainOnRefresh) {
     frame->SendMessage(WM_COMMAND, 1642);
     ASSERT_EQ(grid->GetNumberRows(), 2);
     EXPECT_EQ(grid->QuickGetText(1, 1), "Marine 16");
+}
+
+TEST_F(GroupWindowsTest, SharedWindowsShowTheScanListsObjectsAndCloseBeforeTheList) {
+    ASSERT_EQ(Start(), std::nullopt);
+    const std::string group = Doc("Tower.swg");
+    const std::string range = Doc("Air.swr");
+    {
+        CGroupDoc doc;
+        doc.NewGroup(42);
+        EXPECT_TRUE(doc.OnSaveDocument(group.c_str()));
+        CRangeDoc rangeDoc;
+        rangeDoc.GetRange()->setLimits(118'000'000, 137'000'000, 25'000);
+        EXPECT_TRUE(rangeDoc.OnSaveDocument(range.c_str()));
+    }
+    auto list = std::make_unique<CRosterDoc>();
+    list->m_bAutoDelete = FALSE;
+    for (const std::string& path : {group, range}) {
+        auto entry = std::make_unique<RosterEntry>();
+        entry->active = RosterEntry::kOn;
+        entry->setFileName(path);
+        list->GetRoster()->addEntry(std::move(entry));
+    }
+    ASSERT_EQ(list->GetRoster()->Load(0), 0);
+    const auto& entries = list->GetRoster()->entries();
+    Object* sharedGroup = entries[entries.size() - 2]->object();
+    Object* sharedRange = entries.back()->object();
+    ASSERT_NE(sharedGroup, nullptr);
+
+    Template(IDR_GROUP)->OpenDocumentFile(("\\[]\\" + group).c_str(), TRUE);
+    CGroupFrame* frame = ActiveFrame<CGroupFrame>();
+    ASSERT_NE(frame, nullptr);
+    auto* doc = dynamic_cast<CGroupDoc*>(frame->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    EXPECT_TRUE(doc->IsShared());
+    EXPECT_EQ(doc->GetOwner(), list.get());
+    EXPECT_EQ(doc->GetGroup(), sharedGroup);
+    // The type of a shared group is the list's to change.
+    frame->GetActiveView()->SendMessage(WM_COMMAND, 27181);
+    EXPECT_TRUE(hb::afx::ModalLog().empty());
+
+    Template(IDR_RANGE)->OpenDocumentFile(("\\[]\\" + range).c_str(), TRUE);
+    auto* rangeFrame = ActiveFrame<CRangeFrame>();
+    ASSERT_NE(rangeFrame, nullptr);
+    auto* rangeDoc = dynamic_cast<CRangeDoc*>(rangeFrame->GetActiveDocument());
+    ASSERT_NE(rangeDoc, nullptr);
+    EXPECT_EQ(rangeDoc->GetRange(), sharedRange);
+    // The list has no radio window: its lock-out map is nobody's to edit.
+    rangeFrame->GetActiveView()->SendMessage(WM_COMMAND, 27186);
+    EXPECT_TRUE(hb::afx::ModalLog().empty());
+
+    // The list going closes both windows first, without asking, even when they changed.
+    doc->SetModifiedFlag(TRUE);
+    list->OnCloseDocument();
+    Pump();
+    EXPECT_EQ(OpenDocuments(Template(IDR_GROUP)), 0u);
+    EXPECT_EQ(OpenDocuments(Template(IDR_RANGE)), 0u);
+    EXPECT_EQ(ActiveFrame<CMDIChildFrame>(), nullptr);
 }
 
 } // namespace
