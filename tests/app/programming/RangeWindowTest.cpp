@@ -2,8 +2,10 @@
 // radio type changed and its lock-out map edited, opened through its template.
 #include "platform/afx/CDocTemplate.h"
 #include "platform/afx/CMDIFrameWnd.h"
+#include "platform/afx/CPrintInfo.h"
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
+#include "platform/afx/PrintJobs.h"
 #include "platform/tessary/app/BandSelect.h"
 #include "platform/tessary/app/LockMapEdit.h"
 #include "platform/tessary/app/RangeDoc.h"
@@ -18,6 +20,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/app/ProgramTest.h"
 
+#include <algorithm>
 #include <deque>
 
 namespace hb::app::test {
@@ -190,6 +193,27 @@ TEST_F(RangeWindowTest, ChangingTheRadioTypeStoresItAndClosesTheWindow) {
     EXPECT_EQ(boxes[1], "Halbridge Pro: Save changes to Air.swr?");
     auto* main = static_cast<CMDIFrameWnd*>(app->m_pMainWnd);
     EXPECT_EQ(main->MDIGetActive(), nullptr);
+}
+
+TEST_F(RangeWindowTest, PrintingPrintsTheSettingsPagesTheGridCounts) {
+    ASSERT_EQ(Start(), std::nullopt);
+    CRangeView* view = OpenRange();
+    ASSERT_NE(view, nullptr);
+    hb::afx::SetPrintPreparation([](CPrintInfo&) { return true; });
+    view->SendMessage(WM_COMMAND, 57607);
+    hb::afx::SetPrintPreparation({});
+    ASSERT_EQ(hb::afx::PrintLog().size(), 1u);
+    CObjectGrid& grid = view->GetGrid();
+    const int pages =
+        grid.PrintInit(nullptr, nullptr, 0, 0, grid.GetNumberCols() - 1, grid.GetNumberRows() - 1);
+    const hb::afx::PrintJob& job = hb::afx::PrintLog()[0];
+    ASSERT_EQ(job.pages.size(), static_cast<std::size_t>(pages));
+    std::vector<std::string> texts;
+    for (const hb::win::DrawRecord& record : job.pages.at(0).list) {
+        texts.push_back(record.text);
+    }
+    EXPECT_NE(std::ranges::find(texts, "Property"), texts.end());
+    EXPECT_NE(std::ranges::find(texts, "118.000000"), texts.end());
 }
 
 } // namespace
