@@ -336,7 +336,19 @@ TEST_F(GroupWindowsTest, SharedWindowsShowTheScanListsObjectsAndCloseBeforeTheLi
     rangeFrame->GetActiveView()->SendMessage(WM_COMMAND, 27186);
     EXPECT_TRUE(hb::afx::ModalLog().empty());
 
-    // The list going closes both windows first, without asking, even when they changed.
+    // Saved, a shared object goes to its own file.
+    EXPECT_EQ(doc->GetTitle(), "Tower.swg");
+    sharedGroup->setName("Saved");
+    ASSERT_TRUE(doc->OnSaveDocument(doc->GetPathName()));
+    CGroupDoc reread;
+    ASSERT_TRUE(reread.OnOpenDocument(group.c_str()));
+    EXPECT_EQ(reread.GetGroup()->name(), "Saved");
+
+    // Closing the sharers of one file leaves the others; the list going closes the rest first,
+    // without asking, even when they changed.
+    list->ShareClose(range.c_str());
+    EXPECT_EQ(OpenDocuments(Template(IDR_RANGE)), 0u);
+    EXPECT_EQ(OpenDocuments(Template(IDR_GROUP)), 1u);
     doc->SetModifiedFlag(TRUE);
     list->OnCloseDocument();
     Pump();
