@@ -14,4 +14,10 @@ public:
                 CCreateContext* pContext = nullptr) override;
 
     CToolBar m_wndToolBar;
+
+protected:
+    // 1642: the database view's grid reads its current sheet again from the file.
+    void OnRereadTable();
+
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,5 +1,7 @@
 #include "programming/GroupFrame.h"
 
+#include "platform/afx/CCreateContext.h"
+#include "platform/afx/CDocTemplate.h"
 #include "platform/afx/CView.h"
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/app/ScanApp.h"
@@ -23,6 +25,8 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr UINT kGroupToolBar = 27346;
+constexpr UINT kAssistantTemplate = 27360;
+constexpr UINT kAssistantToolBar = 27363;
 constexpr LPCSTR kLayout = "GroupToolBar";
 
 // The group of the active view's document; null without one.
@@ -46,9 +50,11 @@ BOOL CGroupFrame::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) 
         app && app->GetProfileIntA("Settings", "HFFreqDisplayMHz", 1) != 0) {
         m_bHFDisplay = 0xFF;
     }
-    // The monitoring assistant's bar, without transfers, is never asked for: that template is not
-    // registered.
-    if (!hb::programming::MakeFrameToolBar(*this, m_wndToolBar, kGroupToolBar, "Group Tools")) {
+    // The monitoring assistant's template, whose bar has no transfers, is not registered.
+    const bool assistant = pContext && pContext->m_pNewDocTemplate &&
+                           pContext->m_pNewDocTemplate->m_nIDResource == kAssistantTemplate;
+    if (!hb::programming::MakeFrameToolBar(
+            *this, m_wndToolBar, assistant ? kAssistantToolBar : kGroupToolBar, "Group Tools")) {
         return FALSE;
     }
     hb::programming::RestoreFrameLayout(*this, kLayout);
@@ -88,14 +94,14 @@ LRESULT CGroupFrame::OnGroupTransferRequest(WPARAM wParam, LPARAM) {
     if (!doc) {
         return 0;
     }
-    constexpr std::uint8_t kOwnTransferType = 75;
-    if (doc->GetGroup()->radioType() != kOwnTransferType) {
+    // This type's model reads the memories its own way.
+    constexpr std::uint16_t kOwnTransferType = 75;
+    Radio* model = doc->GetRadio();
+    if (!model || model->RadioTypeCode() != kOwnTransferType) {
         OnRadioToPC();
         return 0;
     }
-    // The model reads this type's memories its own way.
-    const std::unique_ptr<Radio> model = Radio::CreateRadio(kOwnTransferType);
-    if (model && model->TransferFromRadio(doc, this, wParam) > 0) {
+    if (model->TransferFromRadio(doc, this, wParam) > 0) {
         Invalidate();
     }
     return 0;

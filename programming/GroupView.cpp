@@ -3,13 +3,16 @@
 #include "platform/afx/CCmdUI.h"
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CPrintInfo.h"
-#include "platform/afx/CWinApp.h"
+#include "platform/engine/EngineApi.h"
 #include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/app/RadioGroupSettings.h"
 #include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
+#include "programming/ChangeRadioType.h"
+#include "programming/ViewIcon.h"
 
 #include <algorithm>
 
@@ -28,54 +31,34 @@ ON_COMMAND(57632, &CGroupView::OnEditClear)
 ON_COMMAND(57633, &CGroupView::OnEditClearAll)
 ON_COMMAND(57642, &CGroupView::OnEditSelectAll)
 ON_COMMAND(27148, &CGroupView::OnDeselectAll)
+ON_COMMAND(57636, &CGroupView::OnEditFind)
+ON_COMMAND(27142, &CGroupView::OnEditFind)
+ON_COMMAND(57641, &CGroupView::OnEditReplace)
+ON_COMMAND_RANGE(27051, 27058, &CGroupView::OnEditChangeColor)
 ON_COMMAND(27137, &CGroupView::OnInsertRowAfter)
 ON_COMMAND(27138, &CGroupView::OnInsertRowBefore)
 ON_COMMAND(27166, &CGroupView::OnRenumber)
 ON_COMMAND(27146, &CGroupView::OnSortByFrequency)
 ON_COMMAND(27145, &CGroupView::OnSortByName)
 ON_COMMAND_RANGE(27152, 27155, &CGroupView::OnElementCommand)
-ON_COMMAND_RANGE(28735, 28735, &CGroupView::OnElementCommand)
-ON_COMMAND_RANGE(28738, 28738, &CGroupView::OnElementCommand)
-ON_COMMAND_RANGE(28740, 28740, &CGroupView::OnElementCommand)
+ON_COMMAND_RANGE(28731, 28740, &CGroupView::OnElementCommand)
 ON_COMMAND(27161, &CGroupView::OnToggleFixed)
+ON_COMMAND(27181, &CGroupView::OnChangeRadioType)
+ON_COMMAND(27139, &CGroupView::OnRadioGlobalSettings)
+ON_COMMAND_RANGE(27156, 27157, &CGroupView::OnResetStatistics)
+ON_COMMAND(27158, &CGroupView::OnCloneRows)
 ON_UPDATE_COMMAND_UI(27161, &CGroupView::OnUpdateToggleFixed)
 ON_MESSAGE(WM_GROUP_GRID_FORWARD, &CGroupView::OnGridForward)
+ON_MESSAGE(WM_CONTEXTMENU, &CGroupView::OnContextMenu)
 END_MESSAGE_MAP()
 
 namespace {
 
 constexpr UINT kGroupIcon = 27295;
 constexpr UINT kGridId = 1234;
-constexpr UINT kFixedChannels = 28742;
-constexpr LPCSTR kFixedCaption = "Fixed Group Size";
-
-// The element commands: what each runs on the grid, and what it tells when it cannot.
-struct ElementCommand {
-    UINT id;
-    int (*operation)(CGroupGrid&);
-    UINT fixedText;
-    UINT noneSelectedText;
-    LPCSTR noneSelectedCaption;
-};
-
-constexpr LPCSTR kNoBanks = "No Banks Selected";
-constexpr LPCSTR kNoChannels = "No Channels Selected";
-constexpr ElementCommand kElementCommands[] = {
-    {27153, [](CGroupGrid& g) { return g.InsertBanks(TRUE); }, 28741, 28745, kNoBanks},
-    {27154, [](CGroupGrid& g) { return g.InsertBanks(FALSE); }, 28741, 28745, kNoBanks},
-    {27152, [](CGroupGrid& g) { return g.DeleteBanks(); }, 28741, 28745, kNoBanks},
-    {28740, [](CGroupGrid& g) { return g.DuplicateBanks(); }, 28741, 28745, kNoBanks},
-    {27155, [](CGroupGrid& g) { return g.MergeBanks(); }, 28741, 28749, kNoBanks},
-    {28735, [](CGroupGrid& g) { return g.DeleteChannels(); }, 28742, 28746, kNoChannels},
-    {28738, [](CGroupGrid& g) { return g.DuplicateChannels(); }, 28742, 28746, kNoChannels},
-};
-
-void Tell(const CWnd& view, UINT text, LPCSTR caption) {
-    MessageBeep(MB_ICONASTERISK);
-    CString shown;
-    shown.LoadString(text);
-    ::MessageBox(view.m_hWnd, shown, caption, MB_OK | MB_ICONINFORMATION);
-}
+constexpr UINT kResetStatistics = 27156;
+// The engine's "Rows cannot be cloned; copy and paste them instead."
+constexpr std::uint32_t kCloneRowsMessage = 1;
 
 } // namespace
 
@@ -95,13 +78,7 @@ int CGroupView::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     if (CView::OnCreate(lpCreateStruct) == -1) {
         return -1;
     }
-    if (CWinApp* app = AfxGetApp()) {
-        if (const HICON icon = app->LoadIcon(kGroupIcon)) {
-            const auto param = hb::win::ParamFromHandle(icon);
-            SendMessage(WM_SETICON, ICON_BIG, param);
-            SendMessage(WM_SETICON, ICON_SMALL, param);
-        }
-    }
+    hb::programming::SetViewIcon(*this, kGroupIcon);
     return 0;
 }
 
@@ -212,25 +189,27 @@ void CGroupView::OnDeselectAll() {
     }
 }
 
+void CGroupView::OnEditFind() {
+    if (m_grid) {
+        m_grid->OnEditFind();
+    }
+}
+
+void CGroupView::OnEditReplace() {
+    if (m_grid) {
+        m_grid->OnEditReplace();
+    }
+}
+
+void CGroupView::OnEditChangeColor(UINT nID) {
+    constexpr UINT kBlack = 27051;
+    if (m_grid) {
+        m_grid->OnEditChangeColor(static_cast<int>(nID - kBlack));
+    }
+}
+
 CGroupGrid* CGroupView::GetGroupGrid() const {
     return dynamic_cast<CGroupGrid*>(m_grid.get());
-}
-
-bool CGroupView::RefusedAsFixed(UINT text) {
-    const CGroupDoc* doc = GetGroupDoc();
-    if (!doc || !(doc->GetGroup()->flags() & Group::kFlagFixed)) {
-        return false;
-    }
-    Tell(*this, text, kFixedCaption);
-    return true;
-}
-
-void CGroupView::InsertRow(BOOL before) {
-    CGroupGrid* grid = GetGroupGrid();
-    if (!grid || RefusedAsFixed(kFixedChannels)) {
-        return;
-    }
-    grid->InsertRow(before);
 }
 
 void CGroupView::OnRenumber() {
@@ -251,21 +230,6 @@ void CGroupView::OnSortByName() {
     }
 }
 
-void CGroupView::OnElementCommand(UINT nID) {
-    const auto* command = std::ranges::find(kElementCommands, nID, &ElementCommand::id);
-    CGroupGrid* grid = GetGroupGrid();
-    CGroupDoc* doc = GetGroupDoc();
-    if (command == std::end(kElementCommands) || !grid || !doc ||
-        RefusedAsFixed(command->fixedText)) {
-        return;
-    }
-    if (command->operation(*grid) != 0) {
-        doc->SetModifiedFlag(TRUE);
-        return;
-    }
-    Tell(*this, command->noneSelectedText, command->noneSelectedCaption);
-}
-
 void CGroupView::OnToggleFixed() {
     CGroupDoc* doc = GetGroupDoc();
     if (!doc) {
@@ -275,6 +239,51 @@ void CGroupView::OnToggleFixed() {
     group.setFlags(group.flags() ^ Group::kFlagFixed);
     group.markChanged();
     doc->SetModifiedFlag(TRUE);
+}
+
+void CGroupView::OnChangeRadioType() {
+    CGroupDoc* doc = GetGroupDoc();
+    // A shared object's type is its scan list's to change.
+    if (!doc || doc->IsShared()) {
+        return;
+    }
+    Group& group = *doc->GetGroup();
+    hb::programming::ChangeRadioType(*this, *doc, group.radioType(), true, [&](const Radio& model) {
+        group.setRadioType(static_cast<std::uint8_t>(model.RadioTypeCode() & 0xFF));
+        group.markChanged();
+        if (model.organisationFlags() & Radio::kOrganisationFixed) {
+            model.ConformGroup(group);
+        }
+    });
+}
+
+void CGroupView::OnRadioGlobalSettings() {
+    CGroupDoc* doc = GetGroupDoc();
+    if (doc && CRadioGroupSettings(doc->GetGroup(), doc->GetRadio(), this).Run() == 1) {
+        doc->SetModifiedFlag(TRUE);
+    }
+}
+
+void CGroupView::OnResetStatistics(UINT nID) {
+    CGroupDoc* doc = GetGroupDoc();
+    if (!doc || !m_grid) {
+        return;
+    }
+    MessageBeep(MB_ICONASTERISK);
+    CString text;
+    text.LoadString(kResetStatistics);
+    if (::MessageBox(m_hWnd, text, "Caution - Resetting Statistics", MB_OKCANCEL | MB_ICONHAND) !=
+        IDOK) {
+        return;
+    }
+    const bool onlyOneSheet = nID != kResetStatistics;
+    doc->GetGroup()->ResetStatistics(onlyOneSheet, onlyOneSheet ? m_grid->GetSheetNumber() : 0);
+    doc->SetModifiedFlag(TRUE);
+    RefreshGrid();
+}
+
+void CGroupView::OnCloneRows() {
+    scan_message(m_hWnd, kCloneRowsMessage);
 }
 
 void CGroupView::OnUpdateToggleFixed(CCmdUI* pCmdUI) {

@@ -45,6 +45,9 @@ protected:
     void OnEditClearAll();
     void OnEditSelectAll();
     void OnDeselectAll();
+    void OnEditFind();
+    void OnEditReplace();
+    void OnEditChangeColor(UINT nID);
     void OnInsertRowAfter() { InsertRow(FALSE); }
     void OnInsertRowBefore() { InsertRow(TRUE); }
     void OnRenumber();
@@ -53,7 +56,13 @@ protected:
     void OnElementCommand(UINT nID);
     void OnToggleFixed();
     void OnUpdateToggleFixed(CCmdUI* pCmdUI);
+    void OnChangeRadioType();
+    void OnRadioGlobalSettings();
+    void OnResetStatistics(UINT nID);
+    void OnCloneRows();
     LRESULT OnGridForward(WPARAM wParam, LPARAM lParam);
+    // The grid's menu, with the current sheet's element commands, where the user clicked.
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 

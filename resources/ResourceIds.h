@@ -135,6 +135,10 @@ inline constexpr UINT ID_GRID_REMOVE_EMPTY_ROWS = 27149;
 inline constexpr UINT ID_GRID_REMOVE_SELECTED_ROWS = 27167;
 inline constexpr UINT ID_GRID_INSERT_ROW_BEFORE = 27138;
 inline constexpr UINT ID_GRID_INSERT_ROW_AFTER = 27137;
+inline constexpr UINT ID_GRID_CLONE_ROWS = 27158;
+// Black, Red, Green, Blue, Cyan, Yellow, Magenta, Orange: 27051 to 27058.
+inline constexpr UINT ID_GRID_COLOR_BLACK = 27051;
+inline constexpr UINT ID_GROUP_CHANGE_RADIO_TYPE = 27181;
 
 // ---- Icons. Button icons have their button's id unless named here.
 inline constexpr UINT IDI_RADIO_1 = 27315; // 27315 to 27319, by radio number

@@ -28,6 +28,8 @@ constexpr const char* kMessageCaption = "Radio Engine";
 // The numbered messages the engine has a text for; the others are answered by the test script.
 const char* MessageText(std::uint32_t number) {
     switch (number) {
+    case 1:
+        return "Rows cannot be cloned; copy and paste them instead.";
     case 9:
         return "The entry is not valid. Correct it and try again.";
     case 10:

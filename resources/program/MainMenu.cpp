@@ -17,6 +17,17 @@ Item Popup(std::string text, std::vector<Item> items) {
     return {.text = std::move(text), .items = std::move(items)};
 }
 
+// The text colours of the selected rows, from Black on.
+Item ColorMenu() {
+    const char* const colors[] = {"Black", "Red",    "Green",   "Blue",
+                                  "Cyan",  "Yellow", "Magenta", "Orange"};
+    std::vector<Item> items;
+    for (UINT index = 0; index < std::size(colors); ++index) {
+        items.push_back({ID_GRID_COLOR_BLACK + index, colors[index]});
+    }
+    return Popup("Change c&olor", std::move(items));
+}
+
 Item FileMenu() {
     return Popup(
         "&File",
@@ -137,11 +148,19 @@ std::vector<hb::afx::MenuResource> WindowMenus() {
                          {ID_GRID_FIND, "&Find"},
                          {ID_GRID_REPLACE, "&Replace"},
                          kSeparator,
+                         {ID_GRID_INSERT_ROW_AFTER, "Insert new row &after"},
+                         {ID_GRID_INSERT_ROW_BEFORE, "Insert new row &before"},
+                         {ID_GRID_CLONE_ROWS, "Clone rows"},
+                         ColorMenu(),
+                         kSeparator,
                          {ID_GRID_REMOVE_EMPTY_ROWS, "Remove all &empty rows"},
                          {ID_GRID_REMOVE_SELECTED_ROWS, "Remove all &selected rows"},
                          kSeparator,
                          {ID_FILE_PRINT, "&Print"},
-                         {ID_FILE_PRINT_PREVIEW, "Print pre&view"}})}},
+                         {ID_FILE_PRINT_PREVIEW, "Print pre&view"},
+                         kSeparator,
+                         {ID_GROUP_CHANGE_RADIO_TYPE, "&Change radio type"},
+                         {ID_RADIO_GLOBAL_SETTINGS, "&Radio Global Settings"}})}},
     };
 }
 

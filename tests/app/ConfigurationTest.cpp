@@ -142,6 +142,8 @@ TEST_F(ConfigurationTest, TheMenuTitlesItselfAndGivesEachButtonItHasItsIcon) {
 TEST_F(ConfigurationTest, ConfigurationWaitsUntilEveryWindowIsClosedAndForAccess) {
     Settings(kTwoRadios);
     ASSERT_EQ(Start(), std::nullopt);
+    // A new group of the radio type the list starts on.
+    SetModalScript("CSelectRadio", [](CDialog& dialog) { hb::afx::ClickButton(dialog, IDOK); });
     Command(ID_FILE_NEW_GROUP);
     ASSERT_NE(Main().GetActiveFrame(), &Main());
     ExpectBox("You must close all windows before you can enter the configuration mode.", IDOK,
@@ -152,7 +154,7 @@ TEST_F(ConfigurationTest, ConfigurationWaitsUntilEveryWindowIsClosedAndForAccess
     Main().GetActiveFrame()->SendMessage(WM_CLOSE);
     app->SetAccessResult(2, 1);
     Command(ID_SETTINGS_CONFIGURATION);
-    EXPECT_TRUE(ModalLog().empty());
+    EXPECT_EQ(ModalsShown(), (std::vector<std::string>{"CSelectRadio"}));
 }
 
 TEST_F(ConfigurationTest, TheHfDisplayDialogShowsTheStoredUnitAndKeepsTheChosenOne) {

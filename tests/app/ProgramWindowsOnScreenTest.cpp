@@ -122,13 +122,19 @@ protected:
         ASSERT_TRUE(driver->WaitUntilPainted(*menu, kWait));
     }
 
-    // File > New... > Group, by the keys of the open menu.
+    // File > New... > Group, by the keys of the open menu, for the radio type the list starts on.
     void NewGroup(const std::string& expectedTitle) {
         DropMenu(kFileX);
         driver->Press("Down");
         driver->Press("Right");
         driver->Press("Down");
         driver->Press("Return");
+        const auto select = driver->FindWindow("Select Radio Type", kWait);
+        ASSERT_TRUE(select) << program.Output();
+        ASSERT_TRUE(driver->WaitUntilPainted(*select, kWait));
+        EXPECT_TRUE(driver->Screenshot(main, ArtefactPath("program-select-radio-type.png")));
+        driver->Press("Return");
+        ASSERT_TRUE(driver->WaitUntilGone(*select, kWait));
         ASSERT_TRUE(driver->WaitForTitle(main, "Halbridge Pro - " + expectedTitle, kWait))
             << driver->Title(main);
     }

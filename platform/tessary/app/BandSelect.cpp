@@ -1,6 +1,6 @@
 #include "platform/tessary/app/BandSelect.h"
 
-#include "platform/tessary/app/DialogButtons.h"
+#include "platform/tessary/app/NoticeTemplate.h"
 #include "platform/tessary/model/BandPlan.h"
 #include "platform/win/controls/ControlMessages.h"
 
@@ -10,31 +10,9 @@ IMPLEMENT_DYNAMIC(CBandSelect, CDialog)
 
 namespace {
 
-constexpr int kMargin = 7;
-constexpr int kListWidth = 190;
-constexpr int kListHeight = 150;
-
-hb::afx::DialogTemplate MakeTemplate() {
-    hb::afx::DialogTemplate dialog{.caption = "Select Band",
-                                   .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                                   .cx = kMargin * 2 + kListWidth,
-                                   .cy = kMargin * 2 + kListHeight + 24,
-                                   .fontName = "MS Sans Serif",
-                                   .fontSize = 8};
-    dialog.controls.push_back(
-        {.id = CBandSelect::IDC_BANDS,
-         .className = "ListBox",
-         .style = WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY,
-         .x = kMargin,
-         .y = kMargin,
-         .cx = kListWidth,
-         .cy = kListHeight});
-    hb::tessary::AddOkCancel(dialog, kMargin + kListHeight + 6);
-    return dialog;
-}
-
 const hb::afx::DialogTemplate& Template() {
-    static const hb::afx::DialogTemplate dialog = MakeTemplate();
+    static const hb::afx::DialogTemplate dialog =
+        hb::tessary::ListTemplate("Select Band", CBandSelect::IDC_BANDS, 190, 150);
     return dialog;
 }
 
@@ -65,7 +43,7 @@ int CBandSelect::LocateBand(const parm* record, band* found) {
     return 1;
 }
 
-int CBandSelect::SelectBand(parm* record) {
+int CBandSelect::SelectBand(parm* record, CString* name) {
     if (record == nullptr) {
         return 0;
     }
@@ -77,6 +55,10 @@ int CBandSelect::SelectBand(parm* record) {
     const auto& chosen = plan[static_cast<std::size_t>(dialog.Chosen())];
     record->set(parm::kChosenFrequency, chosen.lower);
     PutOnBand(*record, chosen);
+    record->set(parm::kMode, chosen.firstMode);
+    if (name) {
+        *name = chosen.name;
+    }
     return 1;
 }
 

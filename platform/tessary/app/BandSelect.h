@@ -20,8 +20,9 @@ public:
     static int LocateBand(const parm* record, band* found);
     // The band list, starting on the band of the record's start frequency. 1 when a band was
     // chosen: its lowest frequency is written at the record's chosen-frequency field, its limits
-    // at start and end, and its step (when it has one) at the step.
-    static int SelectBand(parm* record);
+    // at start and end, its step (when it has one) at the step and its mode at the mode; `name`,
+    // when given, receives the band's name.
+    static int SelectBand(parm* record, CString* name = nullptr);
     // Puts the record's start, end and step on the band.
     static void SnapBand(parm* record, const band& found);
     // The text behind a band record's name id.

@@ -1,10 +1,8 @@
 #include "platform/tessary/app/GroupDoc.h"
 
-#include "platform/afx/AfxMessageBox.h"
+#include "platform/tessary/app/FileRadio.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
-
-#include <string>
 
 IMPLEMENT_DYNCREATE(CGroupDoc, CObjectDoc)
 
@@ -18,20 +16,41 @@ void CGroupDoc::NewGroup(std::uint8_t radioType) {
     m_radio = Radio::CreateRadio(radioType);
 }
 
+BOOL CGroupDoc::OnNewDocument() {
+    std::unique_ptr<Radio> radio = Radio::SelectRadio(nullptr, 0, 0);
+    if (!radio || !CObjectDoc::OnNewDocument()) {
+        return FALSE;
+    }
+    m_group->setRadioType(static_cast<std::uint8_t>(radio->RadioTypeCode() & 0xFF));
+    m_radio = std::move(radio);
+    return TRUE;
+}
+
 BOOL CGroupDoc::OnOpenDocument(LPCSTR lpszPathName) {
-    std::unique_ptr<Group> group = ReadRoot<Group>(lpszPathName, "a group");
+    if (Object* object = OpenShared(lpszPathName)) {
+        auto* shared = dynamic_cast<Group*>(object);
+        std::unique_ptr<Radio> radio;
+        if (!shared || !hb::tessary::FileRadio(lpszPathName, "group", shared->radioType(), radio)) {
+            ForgetOwner();
+            return FALSE;
+        }
+        DeleteContents();
+        m_shared = shared;
+        m_radio = std::move(radio);
+        SetModifiedFlag(FALSE);
+        return TRUE;
+    }
+    const std::string path = FilePath(lpszPathName);
+    std::unique_ptr<Group> group = ReadRoot<Group>(path.c_str(), "a group");
     if (!group) {
         return FALSE;
     }
-    std::unique_ptr<Radio> radio = Radio::CreateRadio(group->radioType());
-    if (!radio && group->radioType() != 0) {
-        const std::string text = std::string("The group ") + lpszPathName + " is for radio type " +
-                                 std::to_string(group->radioType()) +
-                                 ", which this program does not know.";
-        AfxMessageBox(text.c_str(), MB_OK | MB_ICONEXCLAMATION);
+    std::unique_ptr<Radio> radio;
+    if (!hb::tessary::FileRadio(lpszPathName, "group", group->radioType(), radio)) {
         return FALSE;
     }
     DeleteContents();
+    ForgetOwner();
     m_group = std::move(group);
     m_radio = std::move(radio);
     SetModifiedFlag(FALSE);
@@ -39,18 +58,19 @@ BOOL CGroupDoc::OnOpenDocument(LPCSTR lpszPathName) {
 }
 
 BOOL CGroupDoc::OnSaveDocument(LPCSTR lpszPathName) {
-    return WriteRoot(lpszPathName, m_group.get());
+    return WriteRoot(FilePath(lpszPathName).c_str(), GetGroup());
 }
 
 void CGroupDoc::DeleteContents() {
+    m_shared = nullptr;
     m_group = std::make_unique<Group>();
     m_radio.reset();
 }
 
 bool CGroupDoc::HoldsObject(const Object& object) const {
-    bool held = &object == m_group.get();
+    bool held = &object == GetGroup();
     if (!held) {
-        m_group->forEachScannable([&](Chan& channel) { held = held || &channel == &object; });
+        GetGroup()->forEachScannable([&](Chan& channel) { held = held || &channel == &object; });
     }
     return held;
 }

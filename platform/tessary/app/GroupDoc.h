@@ -16,12 +16,14 @@ public:
     CGroupDoc();
     ~CGroupDoc() override;
 
-    Group* GetGroup() const { return m_group.get(); }
+    Group* GetGroup() const { return m_shared ? m_shared : m_group.get(); }
     // The model of the group's radio type; null for a group of no type.
     Radio* GetRadio() const { return m_radio.get(); }
     // Empties the document and gives it a new group for the radio type.
     void NewGroup(std::uint8_t radioType);
 
+    // A new group for the radio type the user selects; none selected fails the new document.
+    BOOL OnNewDocument() override;
     // A file that cannot be read, holds no group or is for a radio type without a model is
     // reported in a box, and the document keeps what it held.
     BOOL OnOpenDocument(LPCSTR lpszPathName) override;
@@ -32,5 +34,7 @@ public:
 
 private:
     std::unique_ptr<Group> m_group;
+    // The scan list's object shown when the document is shared.
+    Group* m_shared = nullptr;
     std::unique_ptr<Radio> m_radio;
 };

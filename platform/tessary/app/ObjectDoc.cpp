@@ -3,14 +3,17 @@
 #include "platform/afx/AfxMessageBox.h"
 #include "platform/tessary/app/AppHooks.h"
 #include "platform/tessary/app/ObjectHint.h"
+#include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/model/File.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/Roster.h"
 #include "platform/tessary/model/TimeFunctions.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 IMPLEMENT_DYNAMIC(CObjectDoc, CDocument)
@@ -21,6 +24,12 @@ namespace {
 std::vector<CObjectDoc*>& OpenDocuments() {
     static std::vector<CObjectDoc*> documents;
     return documents;
+}
+
+constexpr std::string_view kSharedPrefix = "\\[]\\";
+
+bool IsOpen(const CObjectDoc* doc) {
+    return std::find(OpenDocuments().begin(), OpenDocuments().end(), doc) != OpenDocuments().end();
 }
 
 } // namespace
@@ -115,4 +124,41 @@ BOOL CObjectDoc::WriteRoot(LPCSTR path, Object* root) {
     }
     SetModifiedFlag(FALSE);
     return TRUE;
+}
+
+std::string CObjectDoc::FilePath(LPCSTR path) {
+    const std::string_view whole = path ? path : "";
+    return std::string(whole.starts_with(kSharedPrefix) ? whole.substr(kSharedPrefix.size())
+                                                        : whole);
+}
+
+Object* CObjectDoc::OpenShared(LPCSTR path) {
+    if (!path || !std::string_view(path).starts_with(kSharedPrefix)) {
+        return nullptr;
+    }
+    const std::string file = FilePath(path);
+    for (CObjectDoc* doc : OpenDocuments()) {
+        auto* list = dynamic_cast<CRosterDoc*>(doc);
+        if (!list || list == this) {
+            continue;
+        }
+        for (const auto& entry : list->GetRoster()->entries()) {
+            if (entry->object() && entry->fileName() == file) {
+                m_owner = list;
+                return entry->object();
+            }
+        }
+    }
+    return nullptr;
+}
+
+void CObjectDoc::ShareClose(LPCSTR file) {
+    const std::vector<CObjectDoc*> documents = OpenDocuments();
+    for (CObjectDoc* doc : documents) {
+        if (IsOpen(doc) && doc->m_owner == this &&
+            (!file || FilePath(doc->GetPathName()) == FilePath(file))) {
+            doc->SetModifiedFlag(FALSE);
+            doc->OnCloseDocument();
+        }
+    }
 }

@@ -55,6 +55,15 @@ public:
     BOOL SaveModified() override;
     BOOL CanCloseFrame(CFrameWnd* pFrame) override;
 
+    // The scan-list document whose object this one shows, or null. A document opened with the
+    // shared-open prefix "\[]\" before a path shows the object an open scan list loaded from
+    // that file, and the list owns it.
+    CObjectDoc* GetOwner() const { return m_owner; }
+    bool IsShared() const { return m_owner != nullptr; }
+    // Closes, without asking, the documents that share this one's objects: those of the file, or
+    // all of them for none. An owner runs it before its objects go.
+    void ShareClose(LPCSTR file);
+
 protected:
     // The file's object when it is a `T`; otherwise the user is told (`what` names what the file
     // should hold) and the result is null.
@@ -71,7 +80,14 @@ protected:
     // Writes the object to the file and clears the modified flag; a failure is told, and the
     // document stays modified.
     BOOL WriteRoot(LPCSTR path, Object* root);
+    // For a path with the shared-open prefix: the object an open scan list loaded from the file,
+    // which then becomes this document's owner; null otherwise.
+    Object* OpenShared(LPCSTR path);
+    void ForgetOwner() { m_owner = nullptr; }
+    // The path without the shared-open prefix.
+    static std::string FilePath(LPCSTR path);
 
 private:
     int m_transfers = 0;
+    CObjectDoc* m_owner = nullptr;
 };

@@ -27,7 +27,13 @@ BOOL CRosterDoc::OnSaveDocument(LPCSTR lpszPathName) {
 }
 
 void CRosterDoc::DeleteContents() {
+    ShareClose(nullptr);
     m_roster = std::make_unique<Roster>();
+}
+
+void CRosterDoc::OnCloseDocument() {
+    ShareClose(nullptr);
+    CObjectDoc::OnCloseDocument();
 }
 
 bool CRosterDoc::HoldsObject(const Object& object) const {

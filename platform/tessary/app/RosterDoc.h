@@ -22,7 +22,9 @@ public:
     BOOL OnOpenDocument(LPCSTR lpszPathName) override;
     // A failed write is reported in a box; the document stays modified.
     BOOL OnSaveDocument(LPCSTR lpszPathName) override;
+    // Both close the documents sharing the list's objects first.
     void DeleteContents() override;
+    void OnCloseDocument() override;
     bool HoldsObject(const Object& object) const override;
 
     // Set by the group view while it is open.

@@ -1,8 +1,5 @@
 #include "platform/tessary/app/TemplateClasses.h"
 
-IMPLEMENT_DYNCREATE(CRangeDoc, CObjectDoc)
-IMPLEMENT_DYNCREATE(CDbaseDoc, CDocument)
-IMPLEMENT_DYNCREATE(CDbaseView, CView)
 IMPLEMENT_DYNCREATE(CPRO96VFolderView, CView)
 IMPLEMENT_DYNCREATE(CLoadMgrHistView, CView)
 IMPLEMENT_DYNCREATE(CWebGrabberView, CView)

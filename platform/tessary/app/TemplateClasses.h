@@ -8,22 +8,10 @@
 #include "platform/tessary/app/ObjectDoc.h"
 #include "platform/tessary/app/SweepDoc.h"
 
-class CRangeDoc : public CObjectDoc {
-    DECLARE_DYNCREATE(CRangeDoc)
-};
-
-class CDbaseDoc : public CDocument {
-    DECLARE_DYNCREATE(CDbaseDoc)
-};
-
 // The views the templates name whose content comes with later work: they draw nothing yet.
 class CShellView : public CView {
 protected:
     void OnDraw(CDC*) override {}
-};
-
-class CDbaseView : public CShellView {
-    DECLARE_DYNCREATE(CDbaseView)
 };
 
 class CPRO96VFolderView : public CShellView {

@@ -1,6 +1,9 @@
 #include "platform/tessary/grid/Grid.h"
 
 #include "platform/afx/AfxMessageBox.h"
+#include "platform/tessary/app/ObjectDoc.h"
+#include "platform/tessary/grid/GridFind.h"
+#include "platform/tessary/model/Object.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/sys/Clipboard.h"
 
@@ -11,6 +14,11 @@
 IMPLEMENT_DYNAMIC(CGrid, CUGCtrl)
 
 namespace {
+
+constexpr COLORREF kRowColors[] = {
+    RGB(0, 0, 0),     RGB(192, 0, 0),   RGB(0, 128, 0),   RGB(0, 0, 192),
+    RGB(0, 128, 128), RGB(160, 128, 0), RGB(160, 0, 160), RGB(224, 112, 0),
+};
 
 std::vector<std::vector<CString>> SplitCells(const std::string& text) {
     std::vector<std::vector<CString>> rows;
@@ -156,4 +164,45 @@ void CGrid::OnEditSelectAll() {
 
 void CGrid::ClearSelections() {
     ClearSelection();
+}
+
+void CGrid::OnEditFind() {
+    CGridFind(*this, false).DoModal();
+}
+
+void CGrid::OnEditReplace() {
+    CGridFind(*this, true).DoModal();
+}
+
+void CGrid::OnEditChangeColor(int color) {
+    if (color < 0 || color >= static_cast<int>(std::size(kRowColors))) {
+        return;
+    }
+    bool changed = false;
+    for (const long row : GetSelectedRows()) {
+        if (Object* object = RowObject(row)) {
+            object->setColor(static_cast<std::uint8_t>(color));
+            object->markChanged();
+            for (int col = 0; col < GetNumberCols(); ++col) {
+                CUGCell cell;
+                if (GetCell(col, row, &cell)) {
+                    cell.SetTextColor(TextColorOf(*object));
+                    SetCell(col, row, &cell);
+                }
+            }
+            changed = true;
+        }
+    }
+    if (changed && m_doc) {
+        m_doc->SetModifiedFlag(TRUE);
+    }
+    RedrawAll();
+}
+
+Object* CGrid::RowObject(long) const {
+    return nullptr;
+}
+
+COLORREF CGrid::TextColorOf(const Object& object) {
+    return kRowColors[std::min<std::size_t>(object.color(), std::size(kRowColors) - 1)];
 }

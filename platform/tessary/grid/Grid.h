@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class CObjectDoc;
+class Object;
 class Radio;
 
 class CGrid : public CUGCtrl {
@@ -30,9 +31,20 @@ public:
     void OnEditClearAll();
     void OnEditSelectAll();
     void ClearSelections();
+    // The find dialog, and the find and replace dialog, over the current sheet.
+    void OnEditFind();
+    void OnEditReplace();
+    // The selected rows' objects take the colour, 0 Black to 7 Orange, and show in it.
+    void OnEditChangeColor(int color);
 
     // Builds the sheets from the document.
     virtual void SetupGrid() = 0;
+
+protected:
+    // The object a row of the current sheet shows, or null.
+    virtual Object* RowObject(long row) const;
+    // The text colour of the object's cells.
+    static COLORREF TextColorOf(const Object& object);
 
 private:
     // Each cell of the block through FinishTextEdit; read-only cells are left. False when some

@@ -2,12 +2,15 @@
 
 #include "platform/records/ModeNames.h"
 #include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/grid/GroupGridText.h"
 #include "platform/tessary/model/Format.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/Range.h"
 #include "platform/tessary/model/TimeFunctions.h"
+#include "platform/tessary/model/UserIdEntry.h"
 
-#include <cctype>
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <ctime>
@@ -19,12 +22,15 @@ namespace {
 
 using hb::records::Parm;
 using Kind = Object::Kind;
-
-struct Heading {
-    const char* text;
-    int width;
-    UINT alignment;
-};
+using hb::tessary::grid::FrequencyText;
+using hb::tessary::grid::Heading;
+using hb::tessary::grid::ModeChoices;
+using hb::tessary::grid::ParseFrequency;
+using hb::tessary::grid::ParseMode;
+using hb::tessary::grid::ParseStep;
+using hb::tessary::grid::SetHeadings;
+using hb::tessary::grid::StepText;
+using hb::tessary::grid::Trimmed;
 
 constexpr Heading kBankHeadings[] = {
     {"Bank", 50, DT_CENTER}, {"Name", 200, DT_LEFT}, {"Channels", 80, DT_RIGHT}};
@@ -35,29 +41,13 @@ constexpr Heading kChannelHeadings[] = {
     {"Name", 140, DT_LEFT},    {"Hits", 50, DT_RIGHT}, {"Air Time", 70, DT_RIGHT},
     {"Last Hit", 125, DT_LEFT}};
 static_assert(std::size(kChannelHeadings) == CGroupGrid::kChannelColumns);
-
-std::string Trimmed(std::string text) {
-    const auto first = text.find_first_not_of(' ');
-    const auto last = text.find_last_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
-std::string FrequencyText(std::uint32_t hz) {
-    return hz == 0 ? "" : Trimmed(format_freq(hz));
-}
-
-std::string StepText(std::uint32_t hz) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%u.%03u", hz / 1000, hz % 1000);
-    return hz == 0 ? "" : text;
-}
+constexpr Heading kUserIdHeadings[] = {
+    {"Bank", 45, DT_CENTER}, {"ID", 95, DT_RIGHT}, {"Name", 140, DT_LEFT}, {"L/O", 35, DT_CENTER}};
+static_assert(std::size(kUserIdHeadings) == CGroupGrid::kIdColumns);
+constexpr Heading kRangeHeadings[] = {{"No.", 40, DT_RIGHT},   {"Lower", 95, DT_RIGHT},
+                                      {"Upper", 95, DT_RIGHT}, {"Step", 60, DT_RIGHT},
+                                      {"Mode", 65, DT_LEFT},   {"Name", 140, DT_LEFT}};
+static_assert(std::size(kRangeHeadings) == CGroupGrid::kRangeColumns);
 
 std::string AirTimeText(std::uint64_t ms) {
     const std::uint64_t seconds = ms / 1000;
@@ -79,17 +69,6 @@ std::string LastHitText(std::int64_t seconds) {
     return text;
 }
 
-void SetHeadings(CUGCtrl& grid, std::span<const Heading> headings) {
-    grid.SetNumberCols(static_cast<int>(headings.size()));
-    for (std::size_t col = 0; col < headings.size(); ++col) {
-        CUGCell cell;
-        cell.SetText(headings[col].text);
-        cell.SetAlignment(DT_CENTER);
-        grid.SetCell(static_cast<int>(col), -1, &cell);
-        grid.SetColWidth(static_cast<int>(col), headings[col].width);
-    }
-}
-
 } // namespace
 
 Group* CGroupGrid::GetGroup() const {
@@ -103,6 +82,19 @@ Chan* CGroupGrid::ChannelAt(long row) const {
                : nullptr;
 }
 
+Object* CGroupGrid::RowObject(long row) const {
+    switch (GetSheetNumber()) {
+    case kBanksSheet:
+        return BankAt(row);
+    case kChannelsSheet:
+        return ChannelAt(row);
+    case kUserIdsSheet:
+        return UserIdAt(row);
+    default:
+        return RangeAt(row);
+    }
+}
+
 Bank* CGroupGrid::BankAt(long row) const {
     return row >= 0 && row < static_cast<long>(m_banks.size())
                ? m_banks[static_cast<std::size_t>(row)]
@@ -114,6 +106,10 @@ void CGroupGrid::SetupGrid() {
     m_channels.clear();
     m_channelBanks.clear();
     m_channelNumbers.clear();
+    m_userIds.clear();
+    m_userIdBanks.clear();
+    m_ranges.clear();
+    m_rangeBanks.clear();
     if (Group* group = GetGroup()) {
         for (const auto& bank : group->banks()) {
             m_banks.push_back(bank.get());
@@ -123,31 +119,52 @@ void CGroupGrid::SetupGrid() {
                     m_channels.push_back(member.get());
                     m_channelBanks.push_back(bank.get());
                     m_channelNumbers.push_back(++number);
+                } else if (auto* range = dynamic_cast<Range*>(member.get())) {
+                    m_ranges.push_back(range);
+                    m_rangeBanks.push_back(bank.get());
                 }
+            }
+            for (const auto& entry : bank->userIds()) {
+                m_userIds.push_back(entry.get());
+                m_userIdBanks.push_back(bank.get());
             }
         }
     }
     const int shown = GetSheetNumber();
-    SetNumberSheets(2);
-    SetTabName(kBanksSheet, "Banks");
-    SetTabName(kChannelsSheet, "Channels");
-
-    SetSheetNumber(kBanksSheet);
-    SetHeadings(*this, kBankHeadings);
-    SetNumberRows(static_cast<long>(m_banks.size()));
-    for (long row = 0; row < GetNumberRows(); ++row) {
-        FillBankRow(row);
-    }
-    SetSheetNumber(kChannelsSheet);
-    SetHeadings(*this, kChannelHeadings);
-    SetNumberRows(static_cast<long>(m_channels.size()));
-    for (long row = 0; row < GetNumberRows(); ++row) {
-        FillChannelRow(row);
-    }
+    SetupSheets();
     // A group opens on its channels; a rebuilt grid stays on its sheet.
-    SetSheetNumber(m_setUp || m_channels.empty() ? shown : kChannelsSheet);
+    SetSheetNumber(m_setUp || m_channels.empty() ? std::min(shown, GetNumberSheets() - 1)
+                                                 : kChannelsSheet);
     m_setUp = true;
     RedrawAll();
+}
+
+void CGroupGrid::SetupSheets() {
+    struct SheetSpec {
+        LPCSTR name;
+        std::span<const Heading> headings;
+        std::size_t rows;
+        void (CGroupGrid::*fill)(long row);
+    };
+    const SheetSpec specs[] = {
+        {"Banks", kBankHeadings, m_banks.size(), &CGroupGrid::FillBankRow},
+        {"Channels", kChannelHeadings, m_channels.size(), &CGroupGrid::FillChannelRow},
+        {"User IDs", kUserIdHeadings, m_userIds.size(), &CGroupGrid::FillUserIdRow},
+        {"Search Ranges", kRangeHeadings, m_ranges.size(), &CGroupGrid::FillRangeRow},
+    };
+    const std::size_t count =
+        m_radio ? m_radio->SheetList().size() : static_cast<std::size_t>(kChannelsSheet + 1);
+    SetNumberSheets(static_cast<int>(count));
+    for (std::size_t sheet = 0; sheet < count; ++sheet) {
+        const SheetSpec& spec = specs[sheet];
+        SetSheetNumber(static_cast<int>(sheet));
+        SetTabName(static_cast<int>(sheet), spec.name);
+        SetHeadings(*this, spec.headings);
+        SetNumberRows(static_cast<long>(spec.rows));
+        for (long row = 0; row < GetNumberRows(); ++row) {
+            (this->*spec.fill)(row);
+        }
+    }
 }
 
 void CGroupGrid::FillBankRow(long row) {
@@ -163,6 +180,7 @@ void CGroupGrid::FillBankRow(long row) {
         CUGCell cell;
         cell.SetText(texts[col].c_str());
         cell.SetAlignment(kBankHeadings[col].alignment);
+        cell.SetTextColor(TextColorOf(bank));
         cell.SetReadOnly(col != kBankNameColumn);
         SetCell(col, row, &cell);
     }
@@ -190,16 +208,12 @@ void CGroupGrid::FillChannelRow(long row) {
         std::to_string(channel.statistics().hitCount),
         AirTimeText(channel.statistics().airTime),
         LastHitText(channel.statistics().lastHit)};
-    std::string modes;
-    for (std::uint8_t mode = 0; mode < hb::records::kModeNames.size(); ++mode) {
-        if (!m_radio || m_radio->SupportsMode(mode)) {
-            modes += std::string(hb::records::ModeName(mode)) + "\n";
-        }
-    }
+    const std::string modes = ModeChoices(m_radio);
     for (int col = 0; col < kChannelColumns; ++col) {
         CUGCell cell;
         cell.SetText(texts[col].c_str());
         cell.SetAlignment(kChannelHeadings[col].alignment);
+        cell.SetTextColor(TextColorOf(channel));
         switch (col) {
         case kModeColumn:
             cell.SetCellType(UGCT_DROPLIST);
@@ -224,6 +238,51 @@ void CGroupGrid::FillChannelRow(long row) {
     }
 }
 
+void CGroupGrid::FillUserIdRow(long row) {
+    const auto index = static_cast<std::size_t>(row);
+    const UserIdEntry& entry = *m_userIds[index];
+    const std::size_t bankIndex = static_cast<std::size_t>(
+        std::find(m_banks.begin(), m_banks.end(), m_userIdBanks[index]) - m_banks.begin());
+    const char letter = m_radio ? m_radio->bankLetter(bankIndex) : 0;
+    const std::string texts[kIdColumns] = {
+        letter ? std::string(1, letter) : std::to_string(m_userIdBanks[index]->number),
+        Trimmed(format_user(entry.id())), entry.tag(),
+        entry.options() & UserIdEntry::kOptionLockedOut ? "1" : "0"};
+    for (int col = 0; col < kIdColumns; ++col) {
+        CUGCell cell;
+        cell.SetText(texts[col].c_str());
+        cell.SetAlignment(kUserIdHeadings[col].alignment);
+        cell.SetTextColor(TextColorOf(entry));
+        cell.SetReadOnly(col == kIdBankColumn);
+        cell.SetCellType(col == kIdLockOutColumn ? UGCT_CHECKBOX : UGCT_NORMAL);
+        SetCell(col, row, &cell);
+    }
+}
+
+void CGroupGrid::FillRangeRow(long row) {
+    const Range& range = *m_ranges[static_cast<std::size_t>(row)];
+    const std::string texts[kRangeColumns] = {
+        std::to_string(row + 1),
+        FrequencyText(range.lower()),
+        FrequencyText(range.upper()),
+        StepText(range.step()),
+        std::string(hb::records::ModeName(range.record().get(Parm::kMode))),
+        range.name()};
+    const std::string modes = ModeChoices(m_radio);
+    for (int col = 0; col < kRangeColumns; ++col) {
+        CUGCell cell;
+        cell.SetText(texts[col].c_str());
+        cell.SetAlignment(kRangeHeadings[col].alignment);
+        cell.SetTextColor(TextColorOf(range));
+        cell.SetReadOnly(col == kRangeNumberColumn);
+        if (col == kRangeModeColumn) {
+            cell.SetCellType(UGCT_DROPLIST);
+            cell.SetLabelText(modes.c_str());
+        }
+        SetCell(col, row, &cell);
+    }
+}
+
 void CGroupGrid::Changed(Object& object) {
     object.markChanged();
     if (m_doc) {
@@ -237,32 +296,23 @@ bool CGroupGrid::StoreChannelText(Chan& channel, int col, const CString& typed) 
     switch (col) {
     case kFrequencyColumn: {
         std::uint32_t hz = 0;
-        if (!text.empty() && (convert_frequency(text.c_str(), &hz, 'M') != kFrequencyConverted ||
-                              (m_radio && m_radio->CheckCoverage(hz) != 0))) {
+        if (!ParseFrequency(text, m_radio, hz)) {
             return false;
         }
         record.set(Parm::kFrequency, hz);
         break;
     }
     case kModeColumn: {
-        const std::string wanted = Upper(text);
-        bool found = false;
-        for (std::uint8_t mode = 0; mode < hb::records::kModeNames.size() && !found; ++mode) {
-            if (!hb::records::ModeName(mode).empty() &&
-                Upper(std::string(hb::records::ModeName(mode))) == wanted &&
-                (!m_radio || m_radio->SupportsMode(mode))) {
-                record.set(Parm::kMode, mode);
-                found = true;
-            }
-        }
-        if (!found) {
+        std::uint8_t mode = 0;
+        if (!ParseMode(text, m_radio, mode)) {
             return false;
         }
+        record.set(Parm::kMode, mode);
         break;
     }
     case kStepColumn: {
         std::uint32_t hz = 0;
-        if (convert_frequency(text.c_str(), &hz, 'K') != kFrequencyConverted || hz == 0) {
+        if (!ParseStep(text, hz)) {
             return false;
         }
         record.set(Parm::kStep, hz);
@@ -306,20 +356,42 @@ int CGroupGrid::FinishTextEdit(int col, long row, CWnd*, LPCSTR text, BOOL cance
     if (!GetCell(col, row, &cell) || cell.GetReadOnly()) {
         return 0;
     }
-    if (GetSheetNumber() == kBanksSheet) {
+    const std::string typed = text ? text : "";
+    switch (GetSheetNumber()) {
+    case kBanksSheet: {
         Bank* bank = BankAt(row);
         if (!bank) {
             return 0;
         }
-        bank->setName(Trimmed(text ? text : ""));
+        bank->setName(Trimmed(typed));
         Changed(*bank);
         FillBankRow(row);
-    } else {
+        break;
+    }
+    case kChannelsSheet: {
         Chan* channel = ChannelAt(row);
-        if (!channel || !StoreChannelText(*channel, col, text ? text : "")) {
+        if (!channel || !StoreChannelText(*channel, col, typed.c_str())) {
             return 0;
         }
         FillChannelRow(row);
+        break;
+    }
+    case kUserIdsSheet: {
+        UserIdEntry* entry = UserIdAt(row);
+        if (!entry || !StoreUserIdText(*entry, col, Trimmed(typed))) {
+            return 0;
+        }
+        FillUserIdRow(row);
+        break;
+    }
+    default: {
+        Range* range = RangeAt(row);
+        if (!range || !StoreRangeText(*range, col, Trimmed(typed))) {
+            return 0;
+        }
+        FillRangeRow(row);
+        break;
+    }
     }
     RedrawRow(row);
     return 1;

@@ -1,22 +1,27 @@
 #pragma once
-// The grid of a group window: a "Banks" sheet (Bank, Name, Channels) and a "Channels" sheet with
-// one row per channel of every bank. Edits are checked against the radio model (coverage, modes,
-// steps) before they reach the channel; a refused edit leaves the channel as it was.
+// The grid of a group window, one sheet per entry of the radio model's sheet list: "Banks" (Bank,
+// Name, Channels), "Channels" with one row per channel of every bank, and for the models that
+// keep them "User IDs" and "Search Ranges". Edits are checked against the radio model (coverage,
+// modes, steps) before they reach the object; a refused edit leaves the object as it was.
 #include "platform/tessary/grid/Grid.h"
+#include "platform/tessary/model/Object.h"
 
 #include <vector>
 
 class Bank;
-class Object;
 class Chan;
 class Group;
+class Range;
+class UserIdEntry;
 
 class CGroupGrid : public CGrid {
     DECLARE_DYNAMIC(CGroupGrid)
 
 public:
-    static constexpr int kBanksSheet = 0;
-    static constexpr int kChannelsSheet = 1;
+    static constexpr int kBanksSheet = Object::kBanksSheet;
+    static constexpr int kChannelsSheet = Object::kChannelsSheet;
+    static constexpr int kUserIdsSheet = Object::kUserIdsSheet;
+    static constexpr int kRangesSheet = Object::kRangesSheet;
     enum ChannelColumn {
         kBankColumn,
         kChannelColumn,
@@ -34,6 +39,16 @@ public:
         kChannelColumns
     };
     enum BankColumn { kBankNumberColumn, kBankNameColumn, kBankChannelsColumn, kBankColumns };
+    enum UserIdColumn { kIdBankColumn, kIdColumn, kIdNameColumn, kIdLockOutColumn, kIdColumns };
+    enum RangeColumn {
+        kRangeNumberColumn,
+        kRangeLowerColumn,
+        kRangeUpperColumn,
+        kRangeStepColumn,
+        kRangeModeColumn,
+        kRangeNameColumn,
+        kRangeColumns
+    };
 
     void SetupGrid() override;
     int FinishTextEdit(int col, long row, CWnd* edit, LPCSTR text, BOOL cancel) override;
@@ -49,8 +64,13 @@ public:
     int InsertBanks(BOOL before);
     int DeleteBanks();
     int DeleteChannels();
+    int InsertUserIds(BOOL before);
+    int InsertRanges(BOOL before);
+    int DeleteUserIds();
+    int DeleteRanges();
     int DuplicateBanks();
     int DuplicateChannels();
+    int DuplicateUserIds();
     // The channels of every selected bank go to the first of them; the others are removed.
     int MergeBanks();
 
@@ -59,13 +79,24 @@ public:
 
     Chan* ChannelAt(long row) const;
     Bank* BankAt(long row) const;
+    UserIdEntry* UserIdAt(long row) const;
+    Range* RangeAt(long row) const;
+
+protected:
+    Object* RowObject(long row) const override;
 
 private:
     Group* GetGroup() const;
+    // The sheets of the radio's list, each filled from the group.
+    void SetupSheets();
     void FillBankRow(long row);
     void FillChannelRow(long row);
-    // True when the channel took the text.
+    void FillUserIdRow(long row);
+    void FillRangeRow(long row);
+    // Each true when the object took the text.
     bool StoreChannelText(Chan& channel, int col, const CString& text);
+    bool StoreUserIdText(UserIdEntry& entry, int col, const std::string& text);
+    bool StoreRangeText(Range& range, int col, const std::string& text);
     void Changed(Object& object);
     // The rows of the sheet selected, when it is the current one.
     std::vector<long> SelectedRowsOf(int sheet) const;
@@ -76,5 +107,9 @@ private:
     std::vector<Chan*> m_channels;
     std::vector<Bank*> m_channelBanks;
     std::vector<int> m_channelNumbers;
+    std::vector<UserIdEntry*> m_userIds;
+    std::vector<Bank*> m_userIdBanks;
+    std::vector<Range*> m_ranges;
+    std::vector<Bank*> m_rangeBanks;
     bool m_setUp = false;
 };

@@ -1,18 +1,57 @@
-// The operations of the group grid that change the group's organisation: banks and channels
-// inserted, removed, copied, merged, numbered and sorted.
+// The operations of the group grid that change the group's organisation: banks, channels, user
+// IDs and search ranges inserted, removed, copied, merged, numbered and sorted.
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Range.h"
 
 #include <algorithm>
 
 namespace {
 
+template <class T, class List>
+std::size_t IndexIn(const T* element, const List& list) {
+    return static_cast<std::size_t>(
+        std::ranges::find_if(list, [&](const auto& m) { return m.get() == element; }) -
+        list.begin());
+}
+
+void CopyChannel(const Chan& from, Chan& to) {
+    to.SetParm(from.record());
+    to.setName(from.name());
+    to.setDescription(from.description());
+}
+
+// A bank member by its kind: a search range keeps its options, lock-out map and found channels.
 std::unique_ptr<Chan> CopyOf(const Chan& channel) {
-    auto copy = std::make_unique<Chan>(channel.kind());
-    copy->SetParm(channel.record());
-    copy->setName(channel.name());
-    copy->setDescription(channel.description());
+    const auto* range = dynamic_cast<const Range*>(&channel);
+    if (!range) {
+        auto copy = std::make_unique<Chan>(channel.kind());
+        CopyChannel(channel, *copy);
+        return copy;
+    }
+    auto copy = std::make_unique<Range>();
+    CopyChannel(*range, *copy);
+    copy->setOptions(range->options());
+    for (const auto& record : range->records()) {
+        copy->records().push_back(std::make_unique<Blob>(*record));
+    }
+    for (const auto& found : range->found()) {
+        copy->addFound(CopyOf(*found));
+    }
+    return copy;
+}
+
+std::unique_ptr<UserIdEntry> CopyOf(const UserIdEntry& entry) {
+    auto copy = std::make_unique<UserIdEntry>();
+    copy->setName(entry.name());
+    copy->setDescription(entry.description());
+    copy->setTag(entry.tag());
+    copy->id() = entry.id();
+    copy->setOptions(entry.options());
+    for (const std::size_t index : {UserIdEntry::kOptionAlarm, UserIdEntry::kOptionRadio}) {
+        copy->setOptionByte(index, entry.optionByte(index));
+    }
     return copy;
 }
 
@@ -32,21 +71,22 @@ std::unique_ptr<Bank> CopyOf(const Bank& bank) {
     for (const auto& member : bank.members()) {
         copy->addMember(CopyOf(*member));
     }
+    for (const auto& entry : bank.userIds()) {
+        copy->addUserId(CopyOf(*entry));
+    }
     return copy;
 }
 
 std::size_t IndexOf(const Bank* bank, const Group& group) {
-    const auto& banks = group.banks();
-    return static_cast<std::size_t>(
-        std::ranges::find_if(banks, [&](const auto& b) { return b.get() == bank; }) -
-        banks.begin());
+    return IndexIn(bank, group.banks());
 }
 
 std::size_t IndexOf(const Chan* channel, const Bank& bank) {
-    const auto& members = bank.members();
-    return static_cast<std::size_t>(
-        std::ranges::find_if(members, [&](const auto& m) { return m.get() == channel; }) -
-        members.begin());
+    return IndexIn(channel, bank.members());
+}
+
+std::size_t IndexOf(const UserIdEntry* entry, const Bank& bank) {
+    return IndexIn(entry, bank.userIds());
 }
 
 } // namespace
@@ -79,6 +119,14 @@ void CGroupGrid::Renumber(int first) {
 void CGroupGrid::InsertRow(BOOL before) {
     Group* group = GetGroup();
     if (!group) {
+        return;
+    }
+    if (GetSheetNumber() == kUserIdsSheet) {
+        InsertUserIds(before);
+        return;
+    }
+    if (GetSheetNumber() == kRangesSheet) {
+        InsertRanges(before);
         return;
     }
     if (GetSheetNumber() == kBanksSheet || group->banks().empty()) {
@@ -139,6 +187,38 @@ int CGroupGrid::InsertBanks(BOOL before) {
     return 1;
 }
 
+int CGroupGrid::InsertUserIds(BOOL before) {
+    const std::vector<long> rows = SelectedRowsOf(kUserIdsSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    const auto next = static_cast<std::size_t>(before ? rows.front() : rows.back());
+    Bank& bank = *m_userIdBanks[next];
+    const std::size_t at = IndexOf(m_userIds[next], bank) + (before ? 0 : 1);
+    for (std::size_t count = 0; count < rows.size(); ++count) {
+        bank.insertUserId(at, std::make_unique<UserIdEntry>());
+    }
+    Reorganised();
+    return 1;
+}
+
+int CGroupGrid::InsertRanges(BOOL before) {
+    const std::vector<long> rows = SelectedRowsOf(kRangesSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    const auto next = static_cast<std::size_t>(before ? rows.front() : rows.back());
+    Bank& bank = *m_rangeBanks[next];
+    const std::size_t at = IndexOf(m_ranges[next], bank) + (before ? 0 : 1);
+    for (std::size_t count = 0; count < rows.size(); ++count) {
+        auto range = std::make_unique<Range>();
+        range->reset(m_radio);
+        bank.insertMember(at, std::move(range));
+    }
+    Reorganised();
+    return 1;
+}
+
 int CGroupGrid::DeleteBanks() {
     const std::vector<long> rows = SelectedRowsOf(kBanksSheet);
     Group* group = GetGroup();
@@ -162,6 +242,32 @@ int CGroupGrid::DeleteChannels() {
         const long row = *it;
         Bank& bank = *m_channelBanks[static_cast<std::size_t>(row)];
         bank.removeMember(IndexOf(ChannelAt(row), bank));
+    }
+    Reorganised();
+    return 1;
+}
+
+int CGroupGrid::DeleteUserIds() {
+    const std::vector<long> rows = SelectedRowsOf(kUserIdsSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        const auto row = static_cast<std::size_t>(*it);
+        m_userIdBanks[row]->removeUserId(IndexOf(m_userIds[row], *m_userIdBanks[row]));
+    }
+    Reorganised();
+    return 1;
+}
+
+int CGroupGrid::DeleteRanges() {
+    const std::vector<long> rows = SelectedRowsOf(kRangesSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        const auto row = static_cast<std::size_t>(*it);
+        m_rangeBanks[row]->removeMember(IndexOf(m_ranges[row], *m_rangeBanks[row]));
     }
     Reorganised();
     return 1;
@@ -192,6 +298,20 @@ int CGroupGrid::DuplicateChannels() {
         Bank& bank = *m_channelBanks[static_cast<std::size_t>(row)];
         const Chan& channel = *ChannelAt(row);
         bank.insertMember(IndexOf(&channel, bank) + 1, CopyOf(channel));
+    }
+    Reorganised();
+    return 1;
+}
+
+int CGroupGrid::DuplicateUserIds() {
+    const std::vector<long> rows = SelectedRowsOf(kUserIdsSheet);
+    if (rows.empty()) {
+        return 0;
+    }
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        const auto row = static_cast<std::size_t>(*it);
+        Bank& bank = *m_userIdBanks[row];
+        bank.insertUserId(IndexOf(m_userIds[row], bank) + 1, CopyOf(*m_userIds[row]));
     }
     Reorganised();
     return 1;

@@ -42,6 +42,12 @@ public:
     UserIdEntry& addUserId(std::unique_ptr<UserIdEntry> entry) {
         return own(m_userIds, std::move(entry));
     }
+    UserIdEntry& insertUserId(std::size_t index, std::unique_ptr<UserIdEntry> entry) {
+        return ownAt(m_userIds, index, std::move(entry));
+    }
+    std::unique_ptr<UserIdEntry> removeUserId(std::size_t index) {
+        return disown(m_userIds, index);
+    }
 
     void forEachScannable(const std::function<void(Chan&)>& visit) override;
     bool readItem(std::uint32_t tag, hb::tessary::ItemReader& item) override;

@@ -59,6 +59,7 @@ public:
 
 protected:
     void writeOwnItems(hb::tessary::ItemWriter& out) const override;
+    Statistics* hitStatistics() override { return &m_statistics; }
 
 private:
     hb::records::Parm m_parm;

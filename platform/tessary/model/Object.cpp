@@ -2,6 +2,7 @@
 
 #include "platform/tessary/model/HandleTable.h"
 #include "platform/tessary/model/ItemStream.h"
+#include "platform/tessary/model/Statistics.h"
 
 namespace {
 
@@ -9,6 +10,7 @@ enum ObjectItem : std::uint32_t {
     kItemName = 1,
     kItemDescription = 2,
     kItemFlags = 3,
+    kItemColor = 4,
 };
 
 } // namespace
@@ -49,6 +51,21 @@ void Object::clearChanged() {
     forEachChild([](Object& child) { child.clearChanged(); });
 }
 
+void Object::ResetStatistics(bool onlyOneSheet, int sheet) {
+    forEachChild([&](Object& child) { child.ResetStatistics(onlyOneSheet, sheet); });
+    Statistics* own = hitStatistics();
+    if (!own) {
+        return;
+    }
+    const int shownOn = m_kind == Kind::UserIdEntry   ? kUserIdsSheet
+                        : m_kind == Kind::SearchRange ? kRangesSheet
+                                                      : kChannelsSheet;
+    if (!onlyOneSheet || shownOn == sheet) {
+        own->reset();
+        markChanged();
+    }
+}
+
 Object* Object::root() {
     Object* o = this;
     while (o->m_parent) {
@@ -71,6 +88,10 @@ void Object::writeItems(hb::tessary::ItemWriter& out) const {
     out.text(kItemName, m_name);
     out.text(kItemDescription, m_description);
     out.u32(kItemFlags, m_flags);
+    // Files of objects in the default colour stay as they were.
+    if (m_color != 0) {
+        out.u8(kItemColor, m_color);
+    }
     writeOwnItems(out);
 }
 
@@ -84,6 +105,9 @@ bool Object::readItem(std::uint32_t tag, hb::tessary::ItemReader& item) {
         return true;
     case kItemFlags:
         m_flags = item.u32();
+        return true;
+    case kItemColor:
+        m_color = item.u8();
         return true;
     default:
         return false;

@@ -14,6 +14,7 @@
 #include <string>
 
 class Chan;
+class Statistics;
 
 namespace hb::tessary {
 class ItemReader;
@@ -45,6 +46,9 @@ public:
     void setDescription(std::string description);
     std::uint32_t flags() const { return m_flags; }
     void setFlags(std::uint32_t flags) { m_flags = flags; }
+    // The colour the grids show the object's text in: 0 Black (the default) to 7 Orange.
+    std::uint8_t color() const { return m_color; }
+    void setColor(std::uint8_t color) { m_color = color; }
 
     // The file a root object was read from or is to be saved to, or the file a scan-list entry
     // names. Naming another file marks the object changed, since its content is not there yet.
@@ -56,6 +60,12 @@ public:
     bool isChanged() const { return m_changed; }
     // Clears the mark of this object and everything below it, after a save or a load.
     void clearChanged();
+
+    // The sheets of a group's grid, in their order.
+    enum Sheet : int { kBanksSheet, kChannelsSheet, kUserIdsSheet, kRangesSheet };
+    // Forgets the hit count, air time and recent history of this object and of every object below
+    // it; with `onlyOneSheet`, only of those the grid's `sheet` shows.
+    void ResetStatistics(bool onlyOneSheet, int sheet);
 
     Object* parent() const { return m_parent; }
     Object* root();
@@ -76,6 +86,8 @@ protected:
     // Writes the fields and children that the subclass adds.
     virtual void writeOwnItems(hb::tessary::ItemWriter& out) const = 0;
     virtual void forEachChild(const std::function<void(Object&)>& visit);
+    // What the object remembers of its hits; null for a kind that remembers none.
+    virtual Statistics* hitStatistics() { return nullptr; }
 
     // Appends `child` to one of this object's owning lists and makes this object its parent.
     template <class T, class List>
@@ -116,5 +128,6 @@ private:
     std::string m_description;
     std::string m_fileName;
     std::uint32_t m_flags = 0;
+    std::uint8_t m_color = 0;
     bool m_changed = false;
 };

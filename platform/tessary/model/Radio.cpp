@@ -272,6 +272,20 @@ bool Radio::AcceptsRadioType(std::uint8_t type) const {
     return type == m_model.type;
 }
 
+std::vector<std::uint32_t> Radio::SheetList() const {
+    using Kind = hb::records::ObjectKind;
+    std::vector<std::uint32_t> sheets{static_cast<std::uint32_t>(Kind::Bank),
+                                      static_cast<std::uint32_t>(Kind::StandaloneChannel)};
+    const auto& org = m_model.organisation;
+    if (org.idsPerBank != 0 || org.ranges != 0) {
+        sheets.push_back(static_cast<std::uint32_t>(Kind::UserIdEntry));
+    }
+    if (org.ranges != 0) {
+        sheets.push_back(static_cast<std::uint32_t>(Kind::SearchRange));
+    }
+    return sheets;
+}
+
 void Radio::ConformGroup(Group& group) const {
     bool changed = group.radioType() != m_model.type;
     group.setRadioType(m_model.type);

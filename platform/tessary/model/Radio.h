@@ -58,6 +58,9 @@ public:
     // A new radio of the type (the application's tailoring already applied), or null for a type
     // that is not known.
     static std::unique_ptr<Radio> CreateRadio(BYTE type);
+    // The "Select Radio Type" list, modal over `pParentWnd`, starting on `initial` and listing the
+    // models whose capability word holds `needs`: the chosen model, or null for none.
+    static std::unique_ptr<Radio> SelectRadio(CWnd* pParentWnd, BYTE initial, DWORD needs);
 
     std::uint16_t RadioTypeCode() const { return m_model.type; }
     const char* name() const { return m_model.name; }
@@ -155,6 +158,10 @@ public:
     virtual int TransferToRadio(CObjectDoc* doc, CWnd* frame);
     // A new grid for a group window of this model.
     virtual std::unique_ptr<CGrid> CreateGrid();
+    // The kinds the group grid's sheets show, in order: banks and channels, then user IDs when
+    // the model keeps them and search ranges when it has them. A model with ranges always has the
+    // user-ID sheet, so that every sheet keeps its number.
+    std::vector<std::uint32_t> SheetList() const;
 
     // What the sweep displays take from the radio.
     const hb::tessary::SweepValues& sweepValues() const { return m_sweep; }

@@ -8,6 +8,7 @@ using hb::records::Parm;
 
 enum RangeItem : std::uint32_t {
     kItemOptions = 40,
+    kItemRadioType = 41,
 };
 
 } // namespace
@@ -40,6 +41,10 @@ void Range::forEachChild(const std::function<void(Object&)>& visit) {
 void Range::writeOwnItems(hb::tessary::ItemWriter& out) const {
     Chan::writeOwnItems(out);
     out.u32(kItemOptions, m_options);
+    // A range of no radio type is stored as before.
+    if (m_radioType != 0) {
+        out.u8(kItemRadioType, m_radioType);
+    }
     hb::tessary::WriteBlobs(out, m_records);
     for (const auto& channel : m_found) {
         out.object(*channel);
@@ -50,6 +55,9 @@ bool Range::readItem(std::uint32_t tag, hb::tessary::ItemReader& item) {
     switch (tag) {
     case kItemOptions:
         m_options = item.u32();
+        return true;
+    case kItemRadioType:
+        m_radioType = item.u8();
         return true;
     case hb::tessary::kItemBlob:
         hb::tessary::ReadBlob(item, m_records);

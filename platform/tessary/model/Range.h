@@ -25,6 +25,10 @@ public:
     std::uint16_t number() const { return record().get(hb::records::Parm::kMemoryChannel); }
     void setLimits(std::uint32_t lower, std::uint32_t upper, std::uint32_t step);
 
+    // The radio type the range was made for; 0 for none.
+    std::uint8_t radioType() const { return m_radioType; }
+    void setRadioType(std::uint8_t type) { m_radioType = type; }
+
     std::uint32_t options() const { return m_options; }
     void setOptions(std::uint32_t options) { m_options = options; }
 
@@ -45,6 +49,7 @@ protected:
 
 private:
     std::uint32_t m_options = 0;
+    std::uint8_t m_radioType = 0;
     BlobList m_records;
     std::vector<std::unique_ptr<Chan>> m_found;
 };

@@ -42,6 +42,13 @@ void Statistics::addHit(std::uint32_t airTimeMs, std::int64_t time) {
     lastHit = time;
 }
 
+void Statistics::reset() {
+    hitCount = 0;
+    airTime = 0;
+    lastHit = 0;
+    m_recent.clear();
+}
+
 void Statistics::addRecent(std::unique_ptr<Log> entry) {
     m_recent.push_back(std::move(entry));
     while (m_recent.size() > kRecentLimit) {

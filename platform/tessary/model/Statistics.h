@@ -25,6 +25,8 @@ public:
 
     // Counts one hit.
     void addHit(std::uint32_t airTimeMs, std::int64_t time);
+    // Forgets the hits and the recent history; the ID marker stays.
+    void reset();
     // Appends an entry, dropping the oldest while more than kRecentLimit are kept.
     void addRecent(std::unique_ptr<Log> entry);
     const std::deque<std::unique_ptr<Log>>& recent() const { return m_recent; }

@@ -43,6 +43,7 @@ public:
 
 protected:
     void writeOwnItems(hb::tessary::ItemWriter& out) const override;
+    Statistics* hitStatistics() override { return &m_statistics; }
 
 private:
     std::string m_tag;

@@ -3,9 +3,19 @@
 #include "platform/afx/CDockState.h"
 #include "platform/afx/CMDIFrameWnd.h"
 #include "platform/afx/Input.h"
+#include "platform/afx/ModalScript.h"
+#include "platform/tessary/app/DbaseTable.h"
+#include "platform/tessary/app/DbaseView.h"
 #include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/app/RangeDoc.h"
+#include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/Roster.h"
+#include "platform/tessary/model/RosterEntry.h"
 #include "platform/win/core/Hooks.h"
+#include "platform/win/store/Registry.h"
+#include "programming/DbaseFrame.h"
 #include "programming/GroupFrame.h"
 #include "programming/RangeFrame.h"
 #include "resources/ResourceIds.h"
@@ -14,6 +24,8 @@
 #include "tests/app/programming/TransferRefusal.h"
 
 #include <algorithm>
+#include <tuple>
+#include <vector>
 
 namespace hb::app::test {
 namespace {
@@ -189,6 +201,50 @@ TEST_F(GroupWindowsTest, AGroupInTransferStaysOpenThroughEveryWayOfClosingIt) {
     EXPECT_EQ(OpenDocuments(Template(IDR_GROUP)), 0u);
 }
 
+// A type-75 model that counts what the group window asks of it.
+class OwnTransferRadio : public Radio {
+public:
+    OwnTransferRadio(int answer, std::vector<std::tuple<Radio*, CObjectDoc*, CWnd*, WPARAM>>& calls)
+        : Radio(*hb::records::FindRadioModel(75)), m_answer(answer), m_calls(calls) {}
+    int TransferFromRadio(CObjectDoc* doc, CWnd* frame, WPARAM argument) override {
+        m_calls.emplace_back(this, doc, frame, argument);
+        return m_answer;
+    }
+
+private:
+    int m_answer;
+    std::vector<std::tuple<Radio*, CObjectDoc*, CWnd*, WPARAM>>& m_calls;
+};
+
+TEST_F(GroupWindowsTest, TypeSeventyFiveAsksTheGroupsOwnModelAndRepaintsOnlyWhenItRead) {
+    std::vector<std::tuple<Radio*, CObjectDoc*, CWnd*, WPARAM>> calls;
+    int answer = 1;
+    hb::tessary::SetRadioFactory([&](std::uint8_t type) -> std::unique_ptr<Radio> {
+        return type == 75 ? std::make_unique<OwnTransferRadio>(answer, calls) : nullptr;
+    });
+    ASSERT_EQ(Start(), std::nullopt);
+    for (const int answered : {1, 0}) {
+        answer = answered;
+        calls.clear();
+        CGroupFrame* frame = OpenGroup(75);
+        ASSERT_NE(frame, nullptr);
+        auto* doc = dynamic_cast<CGroupDoc*>(frame->GetActiveDocument());
+        ASSERT_NE(doc, nullptr);
+        Pump();
+        ::ValidateRect(frame->m_hWnd, nullptr);
+        EXPECT_EQ(frame->SendMessage(WM_GROUP_TRANSFER_REQUEST, 7, 0), 0);
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_EQ(calls[0], std::make_tuple(doc->GetRadio(), static_cast<CObjectDoc*>(doc),
+                                            static_cast<CWnd*>(frame), WPARAM{7}))
+            << "the document's own model is asked";
+        EXPECT_EQ(::GetUpdateRect(frame->m_hWnd, nullptr, FALSE) != FALSE, answered != 0);
+        EXPECT_EQ(TransferRefusals(), 0u) << "the loader is never run";
+        frame->SendMessage(WM_CLOSE);
+        Pump();
+    }
+    hb::tessary::SetRadioFactory(nullptr);
+}
+
 TEST_F(GroupWindowsTest, TheRangeWindowKeepsItsViewWhenItsBarCannotBeMade) {
     ASSERT_EQ(Start(), std::nullopt);
     Template(IDR_RANGE)->OpenDocumentFile(nullptr, TRUE);
@@ -217,6 +273,125 @@ TEST_F(GroupWindowsTest, TheRangeWindowKeepsItsViewWhenItsBarCannotBeMade) {
     Pump();
     ASSERT_TRUE(saved.LoadState("RangeToolBar"));
     EXPECT_EQ(saved.m_arrBarInfo[0].nDockBarID, AFX_IDW_DOCKBAR_BOTTOM) << "not overwritten";
+}
+
+TEST_F(GroupWindowsTest, TheDatabaseWindowReadsItsTableAgainOnRefresh) {
+    // An Xbase driver installed makes the database template.
+    ASSERT_TRUE(hb::win::registry::Seed(HKEY_LOCAL_MACHINE,
+                                        "HalbridgeRegistry 1\n[SOFTWARE]\n"
+                                        "[SOFTWARE\\Microsoft]\n[SOFTWARE\\Microsoft\\Jet]\n"
+                                        "[SOFTWARE\\Microsoft\\Jet\\4.0]\n"
+                                        "[SOFTWARE\\Microsoft\\Jet\\4.0\\ISAM Formats]\n"
+                                        "[SOFTWARE\\Microsoft\\Jet\\4.0\\ISAM Formats\\Xbase]\n"
+                                        "\"Engine\"=sz:\"Xbase\"\n"
+                                        "End\n"));
+    const std::string path = Doc("Log.dbf");
+    {
+        DbaseTable table;
+        ASSERT_TRUE(table.Create(path, {{"FREQ", 'C', 12, 0}, {"NAME", 'C', 16, 0}}, nullptr));
+        ASSERT_TRUE(table.Append({std::string("162.550"), std::string("NOAA")}));
+        ASSERT_TRUE(table.Flush());
+    }
+    ASSERT_EQ(Start(), std::nullopt);
+    ASSERT_NE(Template(IDR_DATABASE_XBASE), nullptr);
+    Template(IDR_DATABASE_XBASE)->OpenDocumentFile(path.c_str(), TRUE);
+    auto* frame = ActiveFrame<CDbaseFrame>();
+    ASSERT_NE(frame, nullptr);
+    CString title;
+    frame->m_wndToolBar.GetWindowText(title);
+    EXPECT_EQ(title, "Database Tools");
+    auto* view = dynamic_cast<CDbaseView*>(frame->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    CDbaseGrid* grid = view->GetGrid();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->GetDlgCtrlID(), 1234);
+    ASSERT_EQ(grid->GetNumberRows(), 1);
+    EXPECT_EQ(grid->QuickGetText(1, -1), "NAME");
+    EXPECT_EQ(grid->QuickGetText(1, 0), "NOAA");
+
+    {
+        DbaseTable table;
+        ASSERT_TRUE(table.Open(path, nullptr));
+        ASSERT_TRUE(table.Append({std::string("156.800"), std::string("Marine 16")}));
+        ASSERT_TRUE(table.Flush());
+    }
+    // Without the database view active the command does nothing.
+    frame->SetActiveView(nullptr);
+    frame->SendMessage(WM_COMMAND, 1642);
+    EXPECT_EQ(grid->GetNumberRows(), 1);
+    frame->SetActiveView(view);
+    frame->SendMessage(WM_COMMAND, 1642);
+    ASSERT_EQ(grid->GetNumberRows(), 2);
+    EXPECT_EQ(grid->QuickGetText(1, 1), "Marine 16");
+}
+
+TEST_F(GroupWindowsTest, SharedWindowsShowTheScanListsObjectsAndCloseBeforeTheList) {
+    ASSERT_EQ(Start(), std::nullopt);
+    const std::string group = Doc("Tower.swg");
+    const std::string range = Doc("Air.swr");
+    {
+        CGroupDoc doc;
+        doc.NewGroup(42);
+        EXPECT_TRUE(doc.OnSaveDocument(group.c_str()));
+        CRangeDoc rangeDoc;
+        rangeDoc.GetRange()->setLimits(118'000'000, 137'000'000, 25'000);
+        EXPECT_TRUE(rangeDoc.OnSaveDocument(range.c_str()));
+    }
+    auto list = std::make_unique<CRosterDoc>();
+    list->m_bAutoDelete = FALSE;
+    for (const std::string& path : {group, range}) {
+        auto entry = std::make_unique<RosterEntry>();
+        entry->active = RosterEntry::kOn;
+        entry->setFileName(path);
+        list->GetRoster()->addEntry(std::move(entry));
+    }
+    ASSERT_EQ(list->GetRoster()->Load(0), 0);
+    const auto& entries = list->GetRoster()->entries();
+    Object* sharedGroup = entries[entries.size() - 2]->object();
+    Object* sharedRange = entries.back()->object();
+    ASSERT_NE(sharedGroup, nullptr);
+
+    Template(IDR_GROUP)->OpenDocumentFile(("\\[]\\" + group).c_str(), TRUE);
+    CGroupFrame* frame = ActiveFrame<CGroupFrame>();
+    ASSERT_NE(frame, nullptr);
+    auto* doc = dynamic_cast<CGroupDoc*>(frame->GetActiveDocument());
+    ASSERT_NE(doc, nullptr);
+    EXPECT_TRUE(doc->IsShared());
+    EXPECT_EQ(doc->GetOwner(), list.get());
+    EXPECT_EQ(doc->GetGroup(), sharedGroup);
+    // The type of a shared group is the list's to change.
+    frame->GetActiveView()->SendMessage(WM_COMMAND, 27181);
+    EXPECT_TRUE(hb::afx::ModalLog().empty());
+
+    Template(IDR_RANGE)->OpenDocumentFile(("\\[]\\" + range).c_str(), TRUE);
+    auto* rangeFrame = ActiveFrame<CRangeFrame>();
+    ASSERT_NE(rangeFrame, nullptr);
+    auto* rangeDoc = dynamic_cast<CRangeDoc*>(rangeFrame->GetActiveDocument());
+    ASSERT_NE(rangeDoc, nullptr);
+    EXPECT_EQ(rangeDoc->GetRange(), sharedRange);
+    // The list has no radio window: its lock-out map is nobody's to edit.
+    rangeFrame->GetActiveView()->SendMessage(WM_COMMAND, 27186);
+    EXPECT_TRUE(hb::afx::ModalLog().empty());
+
+    // Saved, a shared object goes to its own file.
+    EXPECT_EQ(doc->GetTitle(), "Tower.swg");
+    sharedGroup->setName("Saved");
+    ASSERT_TRUE(doc->OnSaveDocument(doc->GetPathName()));
+    CGroupDoc reread;
+    ASSERT_TRUE(reread.OnOpenDocument(group.c_str()));
+    EXPECT_EQ(reread.GetGroup()->name(), "Saved");
+
+    // Closing the sharers of one file leaves the others; the list going closes the rest first,
+    // without asking, even when they changed.
+    list->ShareClose(range.c_str());
+    EXPECT_EQ(OpenDocuments(Template(IDR_RANGE)), 0u);
+    EXPECT_EQ(OpenDocuments(Template(IDR_GROUP)), 1u);
+    doc->SetModifiedFlag(TRUE);
+    list->OnCloseDocument();
+    Pump();
+    EXPECT_EQ(OpenDocuments(Template(IDR_GROUP)), 0u);
+    EXPECT_EQ(OpenDocuments(Template(IDR_RANGE)), 0u);
+    EXPECT_EQ(ActiveFrame<CMDIChildFrame>(), nullptr);
 }
 
 } // namespace
