@@ -23,21 +23,6 @@ double Rounded(double value) {
 
 } // namespace
 
-void CRFAnalyzerView::FillSelector(CiModeComboBoxX& selector, UINT caption,
-                                   const std::vector<std::string>& items) {
-    selector.RemoveAllItems();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        selector.AddItem(items[i].c_str(), static_cast<double>(i));
-    }
-    if (!items.empty()) {
-        return;
-    }
-    selector.ShowWindow(SW_HIDE);
-    if (CWnd* label = caption != 0 ? GetDlgItem(static_cast<int>(caption)) : nullptr) {
-        label->DestroyWindow();
-    }
-}
-
 void CRFAnalyzerView::SelectByText(CiModeComboBoxX& selector, std::string_view name) {
     if (name.empty()) {
         return;
@@ -67,35 +52,6 @@ void CRFAnalyzerView::FillLists() {
     FillSelector(m_lists[0], IDC_ANALYZER_LIST_A_CAPTION, values.listA);
     FillSelector(m_lists[1], IDC_ANALYZER_LIST_B_CAPTION, values.listB);
     FillSelector(m_lists[2], IDC_ANALYZER_LIST_C_CAPTION, values.listC);
-}
-
-// A radio offers each knob by a bit of its knob word; a knob it does not offer goes with its
-// caption, and the others turn over the radio's range.
-void CRFAnalyzerView::SetupKnobs() {
-    const Radio& radio = *m_rig->m_radio;
-    const auto& values = radio.sweepValues();
-    struct Offered {
-        CiKnobX& knob;
-        UINT caption;
-        std::uint32_t bit;
-        const hb::records::Descriptor& range;
-    };
-    const Offered knobs[] = {
-        {m_squelchKnob, IDC_ANALYZER_SQUELCH_CAPTION, Radio::kSweepSquelch, values.squelch},
-        {m_volumeKnob, IDC_ANALYZER_VOLUME_CAPTION, Radio::kSweepVolume, values.volume},
-        {m_gainKnob, IDC_ANALYZER_GAIN_CAPTION, Radio::kSweepThirdKnob, values.third},
-    };
-    for (const Offered& offered : knobs) {
-        if ((radio.sweepKnobs() & offered.bit) == 0) {
-            offered.knob.DestroyWindow();
-            if (CWnd* label = GetDlgItem(static_cast<int>(offered.caption))) {
-                label->DestroyWindow();
-            }
-            continue;
-        }
-        offered.knob.SetPositionMin(offered.range.min);
-        offered.knob.SetPositionMax(offered.range.max);
-    }
 }
 
 void CRFAnalyzerView::OnRadioReopened() {

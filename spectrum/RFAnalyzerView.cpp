@@ -213,7 +213,9 @@ void CRFAnalyzerView::OnInitialUpdate() {
     FillFilters();
     FillLists();
     FillModes();
-    SetupKnobs();
+    SetupKnobs({{m_squelchKnob, IDC_ANALYZER_SQUELCH_CAPTION},
+                {m_volumeKnob, IDC_ANALYZER_VOLUME_CAPTION},
+                {m_gainKnob, IDC_ANALYZER_GAIN_CAPTION}});
     for (const char* item : {"1", "1/2", "1/4", "1/8"}) {
         m_detail.AddItem(item, 0);
     }
@@ -282,43 +284,12 @@ void CRFAnalyzerView::PrepareSweep() {
     const Radio& radio = *m_rig->m_radio;
     const auto& values = radio.sweepValues();
     Parm& settings = Settings();
-    std::uint32_t start = settings.get(Parm::kStart);
-    std::uint32_t end = settings.get(Parm::kEnd);
-    if (radio.CheckSweepFrequency(start) != 0 || radio.CheckSweepFrequency(end) != 0) {
-        MessageBeep(MB_ICONASTERISK);
-        OnPause();
+    std::uint32_t start = 0;
+    std::uint32_t end = 0;
+    if (!TakeSweepRange(start, end)) {
         return;
     }
-    if (end <= start) {
-        std::swap(start, end);
-        settings.set(Parm::kStart, start);
-        settings.set(Parm::kEnd, end);
-    }
-    // A radio without bandwidths keeps the record's bandwidth, filter and mode as they are.
-    const auto& table = values.bandwidths;
-    if (!table.empty()) {
-        const auto& middle = table[table.size() / 2];
-        if (settings.get(Parm::kBandwidth) == 0) {
-            settings.set(Parm::kFilter, middle.filter);
-            settings.set(Parm::kBandwidth, middle.bandwidth);
-            settings.set(Parm::kMode, middle.mode);
-        }
-        const auto same = [&](const hb::tessary::SweepBandwidth& entry, bool mode) {
-            return entry.filter == settings.get(Parm::kFilter) &&
-                   entry.bandwidth == settings.get(Parm::kBandwidth) &&
-                   (!mode || entry.mode == settings.get(Parm::kMode));
-        };
-        auto found =
-            std::find_if(table.begin(), table.end(), [&](auto& e) { return same(e, true); });
-        if (found == table.end()) {
-            found =
-                std::find_if(table.begin(), table.end(), [&](auto& e) { return same(e, false); });
-            const auto& chosen = found != table.end() ? *found : middle;
-            settings.set(Parm::kFilter, chosen.filter);
-            settings.set(Parm::kBandwidth, chosen.bandwidth);
-            settings.set(Parm::kMode, chosen.mode);
-        }
-    }
+    ChooseSweepBandwidth();
     settings.set(Parm::kFrequency, start);
     settings.set(Parm::Sweep::kResumeFrequency, start);
     settings.set(Parm::Sweep::kSetup111, 0xFF);

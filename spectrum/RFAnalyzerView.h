@@ -123,10 +123,6 @@ private:
     void FillFilters();
     void FillModes();
     void FillLists();
-    void SetupKnobs();
-    // Fills a selector with the items; without any the selector is hidden and its caption gone.
-    void FillSelector(CiModeComboBoxX& selector, UINT caption,
-                      const std::vector<std::string>& items);
     // Selects the item whose text is the name; a name that no item has leaves the selector.
     static void SelectByText(CiModeComboBoxX& selector, std::string_view name);
     void ListChosen(std::size_t list);

@@ -257,10 +257,12 @@ void CRFBandScopeView::OnInitialUpdate() {
     AddItems(m_alertDelay, kAlertDelays);
     AddItems(m_timeOut, kTimeOuts);
     FillSelectors();
-    FillList(m_listA, IDC_SCOPE_LIST_A_CAPTION, values.listA);
-    FillList(m_listC, IDC_SCOPE_LIST_C_CAPTION, values.listC);
-    FillList(m_listB, IDC_SCOPE_LIST_B_CAPTION, values.listB);
-    SetupKnobs();
+    FillSelector(m_listA, IDC_SCOPE_LIST_A_CAPTION, values.listA);
+    FillSelector(m_listC, IDC_SCOPE_LIST_C_CAPTION, values.listC);
+    FillSelector(m_listB, IDC_SCOPE_LIST_B_CAPTION, values.listB);
+    SetupKnobs({{m_squelch, IDC_SCOPE_SQUELCH_CAPTION},
+                {m_volume, IDC_SCOPE_VOLUME_CAPTION},
+                {m_third, IDC_SCOPE_THIRD_CAPTION}});
     if (Exists(m_fastMode)) {
         const bool fast = ProfileInt("FastMode", 0) != 0;
         const std::uint16_t flags = settings.get(Parm::Sweep::kFlags);
@@ -297,7 +299,7 @@ void CRFBandScopeView::OnInitialUpdate() {
 void CRFBandScopeView::FillSelectors() {
     FillBandwidths();
     if (Exists(m_modeSelector)) {
-        FillList(m_modeSelector, IDC_SCOPE_MODE_CAPTION, m_rig->m_radio->sweepValues().modes);
+        FillSelector(m_modeSelector, IDC_SCOPE_MODE_CAPTION, m_rig->m_radio->sweepValues().modes);
     }
 }
 
@@ -306,47 +308,6 @@ void CRFBandScopeView::FillBandwidths() {
     const auto& table = m_rig->m_radio->sweepValues().bandwidths;
     for (std::size_t i = 0; i < table.size(); ++i) {
         m_bandwidth.AddItem(format_bandwidth(table[i].bandwidth).c_str(), static_cast<double>(i));
-    }
-}
-
-void CRFBandScopeView::FillList(CiModeComboBoxX& selector, UINT caption,
-                                const std::vector<std::string>& items) {
-    selector.RemoveAllItems();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        selector.AddItem(items[i].c_str(), static_cast<double>(i));
-    }
-    if (items.empty()) {
-        selector.ShowWindow(SW_HIDE);
-        if (CWnd* label = GetDlgItem(static_cast<int>(caption))) {
-            label->DestroyWindow();
-        }
-    }
-}
-
-void CRFBandScopeView::SetupKnobs() {
-    const Radio& radio = *m_rig->m_radio;
-    const auto& values = radio.sweepValues();
-    struct Offered {
-        CiKnobX& knob;
-        UINT caption;
-        std::uint32_t bit;
-        const hb::records::Descriptor& range;
-    };
-    const Offered knobs[] = {
-        {m_squelch, IDC_SCOPE_SQUELCH_CAPTION, Radio::kSweepSquelch, values.squelch},
-        {m_volume, IDC_SCOPE_VOLUME_CAPTION, Radio::kSweepVolume, values.volume},
-        {m_third, IDC_SCOPE_THIRD_CAPTION, Radio::kSweepThirdKnob, values.third},
-    };
-    for (const Offered& offered : knobs) {
-        if ((radio.sweepKnobs() & offered.bit) == 0) {
-            offered.knob.DestroyWindow();
-            if (CWnd* label = GetDlgItem(static_cast<int>(offered.caption))) {
-                label->DestroyWindow();
-            }
-            continue;
-        }
-        offered.knob.SetPositionMin(offered.range.min);
-        offered.knob.SetPositionMax(offered.range.max);
     }
 }
 

@@ -80,42 +80,12 @@ void CRFBandScopeView::SetupPlot() {
     const Radio& radio = *m_rig->m_radio;
     const auto& values = radio.sweepValues();
     Parm& settings = Settings();
-    std::uint32_t start = settings.get(Parm::kStart);
-    std::uint32_t end = settings.get(Parm::kEnd);
-    if (radio.CheckSweepFrequency(start) != 0 || radio.CheckSweepFrequency(end) != 0) {
-        MessageBeep(MB_ICONASTERISK);
-        OnPause();
+    std::uint32_t start = 0;
+    std::uint32_t end = 0;
+    if (!TakeSweepRange(start, end)) {
         return;
     }
-    if (end <= start) {
-        std::swap(start, end);
-        settings.set(Parm::kStart, start);
-        settings.set(Parm::kEnd, end);
-    }
-    // A radio without bandwidths keeps the record's bandwidth, filter and mode as they are.
-    const auto& table = values.bandwidths;
-    if (!table.empty()) {
-        const auto take = [&](const hb::tessary::SweepBandwidth& entry) {
-            settings.set(Parm::kFilter, entry.filter);
-            settings.set(Parm::kBandwidth, entry.bandwidth);
-            settings.set(Parm::kMode, entry.mode);
-        };
-        const auto& middle = table[table.size() / 2];
-        if (settings.get(Parm::kBandwidth) == 0) {
-            take(middle);
-        }
-        const auto same = [&](const hb::tessary::SweepBandwidth& entry) {
-            return entry.filter == settings.get(Parm::kFilter) &&
-                   entry.bandwidth == settings.get(Parm::kBandwidth);
-        };
-        const auto exact = std::find_if(table.begin(), table.end(), [&](const auto& entry) {
-            return same(entry) && entry.mode == settings.get(Parm::kMode);
-        });
-        if (exact == table.end()) {
-            const auto near = std::find_if(table.begin(), table.end(), same);
-            take(near != table.end() ? *near : middle);
-        }
-    }
+    ChooseSweepBandwidth();
     settings.set(Parm::kFrequency, start);
     settings.set(Parm::Sweep::kResumeFrequency, start);
     settings.set(Parm::Sweep::kSetup111, 0xFF);

@@ -125,8 +125,6 @@ private:
     void Modified();
     void FillSelectors();
     void FillBandwidths();
-    void FillList(CiModeComboBoxX& selector, UINT caption, const std::vector<std::string>& items);
-    void SetupKnobs();
     void SelectModeOf(std::uint8_t code);
     void ShowRunLamp(bool running);
     void ApplySquelch(bool send);

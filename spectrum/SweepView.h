@@ -13,8 +13,11 @@
 #include "platform/tessary/app/EnhancedFormView.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
+class CiKnobX;
+class CiModeComboBoxX;
 class CRig;
 class CSweepDoc;
 
@@ -80,6 +83,26 @@ protected:
     void StartFromResume();
     // The pause's break of the sweep; a beep and false without the rig open for the frame.
     bool BreakForPause();
+
+    // Fills a selector with the items; without any the selector is hidden and its caption (0 for
+    // none) gone.
+    void FillSelector(CiModeComboBoxX& selector, UINT caption,
+                      const std::vector<std::string>& items);
+    // The settings' range, put in order; false, with a beep and the sweep paused, when the radio
+    // cannot sweep one of its ends.
+    bool TakeSweepRange(std::uint32_t& start, std::uint32_t& end);
+    // The settings' bandwidth, filter and mode made a row of the radio's bandwidth table: the same
+    // row, else the row of that bandwidth and filter, else the middle row, which also stands for
+    // no bandwidth. A radio without the table keeps the settings' own.
+    void ChooseSweepBandwidth();
+    // A knob with its caption's id.
+    struct SweepKnob {
+        CiKnobX& knob;
+        UINT caption;
+    };
+    // The squelch, volume and third knob: each turns over the radio's range when the radio offers
+    // it by a bit of its knob word, and goes with its caption when it does not.
+    void SetupKnobs(const SweepKnob (&knobs)[3]);
 
     void DoDataExchange(CDataExchange* pDX) override;
     LRESULT OnEngineStatus(WPARAM wParam, LPARAM lParam);
