@@ -216,6 +216,7 @@ void CRFAnalyzerView::OnInitialUpdate() {
     SetupKnobs({{m_squelchKnob, IDC_ANALYZER_SQUELCH_CAPTION},
                 {m_volumeKnob, IDC_ANALYZER_VOLUME_CAPTION},
                 {m_gainKnob, IDC_ANALYZER_GAIN_CAPTION}});
+    LimitRangeEntries(m_startEntry, m_endEntry);
     for (const char* item : {"1", "1/2", "1/4", "1/8"}) {
         m_detail.AddItem(item, 0);
     }

@@ -263,6 +263,10 @@ void CRFBandScopeView::OnInitialUpdate() {
     SetupKnobs({{m_squelch, IDC_SCOPE_SQUELCH_CAPTION},
                 {m_volume, IDC_SCOPE_VOLUME_CAPTION},
                 {m_third, IDC_SCOPE_THIRD_CAPTION}});
+    LimitRangeEntries(m_startEntry, m_endEntry);
+    // The step in kHz: from the radio's smallest step up to its highest frequency.
+    m_stepEntry.SetLowerLimit(values.smallestStep * 0.001);
+    m_stepEntry.SetUpperLimit(values.highest * 0.001);
     if (Exists(m_fastMode)) {
         const bool fast = ProfileInt("FastMode", 0) != 0;
         const std::uint16_t flags = settings.get(Parm::Sweep::kFlags);

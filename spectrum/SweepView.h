@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+class CiAnalogOutputX;
 class CiKnobX;
 class CiModeComboBoxX;
 class CRig;
@@ -95,6 +96,9 @@ protected:
     // row, else the row of that bandwidth and filter, else the middle row, which also stands for
     // no bandwidth. A radio without the table keeps the settings' own.
     void ChooseSweepBandwidth();
+    // The start and end entries take, in MHz, the radio's lowest and highest sweep frequency as
+    // their limits.
+    void LimitRangeEntries(CiAnalogOutputX& start, CiAnalogOutputX& end);
     // A knob with its caption's id.
     struct SweepKnob {
         CiKnobX& knob;

@@ -1,6 +1,7 @@
 // The receiver settings both sweep displays take from the radio: the range it can sweep, a row of
 // its bandwidth table, selectors filled with its lists and the knobs it offers.
 #include "app/rig/Rig.h"
+#include "platform/instruments/CiAnalogOutputX.h"
 #include "platform/instruments/CiKnobX.h"
 #include "platform/instruments/CiModeComboBoxX.h"
 #include "platform/tessary/model/Radio.h"
@@ -54,6 +55,14 @@ void CSweepView::ChooseSweepBandwidth() {
     if (exact == table.end()) {
         const auto near = std::find_if(table.begin(), table.end(), same);
         take(near != table.end() ? *near : middle);
+    }
+}
+
+void CSweepView::LimitRangeEntries(CiAnalogOutputX& start, CiAnalogOutputX& end) {
+    const auto& values = m_rig->m_radio->sweepValues();
+    for (CiAnalogOutputX* entry : {&start, &end}) {
+        entry->SetLowerLimit(values.lowest * 1e-6);
+        entry->SetUpperLimit(values.highest * 1e-6);
     }
 }
 

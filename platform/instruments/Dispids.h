@@ -177,6 +177,8 @@ namespace analogOutput {
 inline constexpr long kValue = 1;
 inline constexpr long kPrecision = 2;
 inline constexpr long kFont = 3;
+inline constexpr long kLowerLimit = 4;
+inline constexpr long kUpperLimit = 5;
 inline constexpr long kBorderStyle = 42;
 inline constexpr long kFontColor = 54;
 } // namespace analogOutput

@@ -227,6 +227,18 @@ void Retype(HWND hwnd, InstrumentState& state, std::string typed) {
     Change(hwnd, analogOutput::kValue, std::strtod(state.typed.c_str(), nullptr), Gesture::Change);
 }
 
+// A typed number past a numeric entry's limits is taken as the limit it passed.
+void KeepWithinLimits(HWND hwnd) {
+    const InstrumentState& state = *FindState(hwnd);
+    const double lower = detail::NumberAt(state, analogOutput::kLowerLimit);
+    const double upper = detail::NumberAt(state, analogOutput::kUpperLimit);
+    if (upper <= lower) {
+        return;
+    }
+    const double value = detail::NumberAt(state, analogOutput::kValue);
+    Change(hwnd, analogOutput::kValue, std::clamp(value, lower, upper), Gesture::Change);
+}
+
 // What the user is typing into a numeric entry, or empty when the entry shows its value.
 std::string TypedText(const InstrumentState& state) {
     return detail::AnalogOutputText(state) == state.typed ? state.typed : std::string();
@@ -426,6 +438,7 @@ bool UserKey(HWND hwnd, short key, short shift) {
         return true;
     case Kind::AnalogOutput:
         if (key == static_cast<short>(VK_RETURN)) {
+            KeepWithinLimits(hwnd);
             Fire(hwnd, Gesture::Commit);
             return true;
         }

@@ -53,7 +53,8 @@ void AddStyledKinds(std::vector<KindInfo>& kinds) {
                          "{C5412E0B-2E2F-11D3-85BF-00105AC8B715}",
                          {BackColor(0xFFFFFF), Int(kBorderStyle, "BorderStyle", 1),
                           Color(kFontColor, "FontColor", 0), Double(kValue, "Value", 0),
-                          Int(kPrecision, "Precision", 3), Font(kFont)},
+                          Int(kPrecision, "Precision", 3), Double(kLowerLimit, "LowerLimit", 0),
+                          Double(kUpperLimit, "UpperLimit", 0), Font(kFont)},
                          {{1, Gesture::Change, {}}, {10, Gesture::Commit, {}}}});
     }
     {

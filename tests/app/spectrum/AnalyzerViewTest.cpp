@@ -307,6 +307,16 @@ TEST_F(AnalyzerViewTest, PanAndZoomStayInsideTheRadiosRangeAndRestartTheSweep) {
     EXPECT_EQ(view->Settings().get(Parm::kStart), 128'010'000u);
     EXPECT_TRUE(view->GetSweepDoc()->IsModified());
     view->GetSweepDoc()->SetModifiedFlag(FALSE);
+
+    // A typed end past the radio's range is taken as its highest frequency.
+    auto* end = dynamic_cast<CiAnalogOutputX*>(view->GetDlgItem(IDC_ANALYZER_END));
+    ASSERT_NE(end, nullptr);
+    for (const char ch : std::string("99999")) {
+        end->SendMessage(WM_CHAR, static_cast<WPARAM>(ch));
+    }
+    end->SendMessage(WM_KEYDOWN, VK_RETURN);
+    EXPECT_EQ(view->Settings().get(Parm::kEnd), view->GetRig()->m_radio->sweepValues().highest);
+    view->GetSweepDoc()->SetModifiedFlag(FALSE);
 }
 
 TEST_F(AnalyzerViewTest, TheLastTraceTurnedOffBringsBackTheSignalAndSchemesRecolourThePlot) {

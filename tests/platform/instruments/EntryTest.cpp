@@ -71,6 +71,25 @@ TEST_F(EntryTest, ANumericEntryShowsItsValueAtItsPrecisionAndTakesTypedNumbers) 
     EXPECT_EQ(Texts(entry), std::vector<std::string>{"-1.000"});
 }
 
+TEST_F(EntryTest, EnterBringsATypedNumberWithinTheLimits) {
+    const auto type = [&](const std::string& text) {
+        entry.SetValue(0);
+        for (const char ch : text) {
+            entry.SendMessage(WM_CHAR, static_cast<WPARAM>(ch));
+        }
+        entry.SendMessage(WM_KEYDOWN, VK_RETURN);
+        return entry.GetValue();
+    };
+    // Without limits (the upper not above the lower) any number stays.
+    EXPECT_DOUBLE_EQ(type("5000"), 5000);
+    entry.SetLowerLimit(0.1);
+    entry.SetUpperLimit(1300);
+    EXPECT_DOUBLE_EQ(type("5000"), 1300);
+    EXPECT_DOUBLE_EQ(type("0.05"), 0.1);
+    EXPECT_DOUBLE_EQ(type("145.5"), 145.5);
+    EXPECT_EQ(FiredEvents(panel.m_hWnd).back().dispid, 10);
+}
+
 TEST_F(EntryTest, APanelShowsItsCaption) {
     heading.SetCaption("Getting Started");
     EXPECT_EQ(heading.GetCaption(), "Getting Started");
