@@ -6,6 +6,7 @@
 #include "app/rig/Rig.h"
 #include "app/wizard/Wizard.h"
 #include "platform/afx/CCmdUI.h"
+#include "platform/afx/CDocument.h"
 #include "platform/afx/CFrameWnd.h"
 #include "platform/afx/CMultiDocTemplate.h"
 #include "platform/afx/res/ResourceLoading.h"
@@ -107,9 +108,18 @@ void CHalbridgeApp::OpenSweepWindow(const SweepOpener& opener) {
     CString path =
         GetProfileStringA(rig->m_section, opener.fileEntry, rig->m_name + opener.extension);
     MakeDocPath(path);
-    if (CMultiDocTemplate* pTemplate = this->*opener.pTemplate) {
-        pTemplate->OpenDocumentFile(path, TRUE);
+    CMultiDocTemplate* pTemplate = this->*opener.pTemplate;
+    if (!pTemplate) {
+        return;
     }
+    // The radio's first sweep has no file yet: it starts on new settings that are saved there.
+    if (GetFileAttributes(path) == INVALID_FILE_ATTRIBUTES) {
+        if (CDocument* doc = pTemplate->OpenDocumentFile(nullptr, TRUE)) {
+            doc->SetPathName(path, FALSE);
+        }
+        return;
+    }
+    pTemplate->OpenDocumentFile(path, TRUE);
 }
 
 void CHalbridgeApp::OnSpectrumAnalyzer() {

@@ -81,6 +81,18 @@ TEST_F(RigCommandsTest, TheAnalyzerAndTheBandScopeOpenTheChosenRadiosSweepFile) 
     ExpectBox("Save changes", IDNO, "Halbridge Pro");
 }
 
+TEST_F(RigCommandsTest, ARadiosFirstSweepStartsOnNewSettingsSavedUnderItsFileName) {
+    ASSERT_EQ(GetFileAttributes(Doc("Receiver.swv").c_str()), INVALID_FILE_ATTRIBUTES);
+    Choose("Receiver");
+    Command(ID_TOOLS_BAND_SCOPE);
+    ExpectSweepWindow("Receiver", IDR_BAND_SCOPE, RUNTIME_CLASS(CRFBandScopeView),
+                      Doc("Receiver.swv"));
+    ExpectBox("Save changes", IDYES, "Halbridge Pro");
+    Main().GetActiveFrame()->SendMessage(WM_CLOSE);
+    Pump();
+    EXPECT_NE(GetFileAttributes(Doc("Receiver.swv").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 TEST_F(RigCommandsTest, ASweepWindowOnARadioInUseOnlyBeeps) {
     CRig* receiver = CRig::FindByName("Receiver");
     app->WriteProfileStringA("Receiver", "BandScopeFile", "Wide.swv");
