@@ -6,6 +6,7 @@
 #include "platform/tessary/grid/Grid.h"
 #include "platform/tessary/model/Object.h"
 
+#include <functional>
 #include <vector>
 
 class Bank;
@@ -102,6 +103,10 @@ private:
     std::vector<long> SelectedRowsOf(int sheet) const;
     // After a change of the group's organisation: rebuilt, the document modified.
     void Reorganised();
+    // Runs `edit` on the sheet's selected rows from the last one up, so that what it removes or
+    // inserts behind a row leaves the rows above where they are, then reorganises; 0 with nothing
+    // selected.
+    int EditSelectedRows(int sheet, const std::function<void(std::size_t row)>& edit);
 
     std::vector<Bank*> m_banks;
     std::vector<Chan*> m_channels;

@@ -219,58 +219,43 @@ int CGroupGrid::InsertRanges(BOOL before) {
     return 1;
 }
 
-int CGroupGrid::DeleteBanks() {
-    const std::vector<long> rows = SelectedRowsOf(kBanksSheet);
-    Group* group = GetGroup();
-    if (rows.empty() || !group) {
+int CGroupGrid::EditSelectedRows(int sheet, const std::function<void(std::size_t row)>& edit) {
+    const std::vector<long> rows = SelectedRowsOf(sheet);
+    if (rows.empty()) {
         return 0;
     }
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        const long row = *it;
-        group->removeBank(static_cast<std::size_t>(row));
+        edit(static_cast<std::size_t>(*it));
     }
     Reorganised();
     return 1;
+}
+
+int CGroupGrid::DeleteBanks() {
+    Group* group = GetGroup();
+    if (!group) {
+        return 0;
+    }
+    return EditSelectedRows(kBanksSheet, [&](std::size_t row) { group->removeBank(row); });
 }
 
 int CGroupGrid::DeleteChannels() {
-    const std::vector<long> rows = SelectedRowsOf(kChannelsSheet);
-    if (rows.empty()) {
-        return 0;
-    }
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        const long row = *it;
-        Bank& bank = *m_channelBanks[static_cast<std::size_t>(row)];
-        bank.removeMember(IndexOf(ChannelAt(row), bank));
-    }
-    Reorganised();
-    return 1;
+    return EditSelectedRows(kChannelsSheet, [&](std::size_t row) {
+        Bank& bank = *m_channelBanks[row];
+        bank.removeMember(IndexOf(ChannelAt(static_cast<long>(row)), bank));
+    });
 }
 
 int CGroupGrid::DeleteUserIds() {
-    const std::vector<long> rows = SelectedRowsOf(kUserIdsSheet);
-    if (rows.empty()) {
-        return 0;
-    }
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        const auto row = static_cast<std::size_t>(*it);
+    return EditSelectedRows(kUserIdsSheet, [&](std::size_t row) {
         m_userIdBanks[row]->removeUserId(IndexOf(m_userIds[row], *m_userIdBanks[row]));
-    }
-    Reorganised();
-    return 1;
+    });
 }
 
 int CGroupGrid::DeleteRanges() {
-    const std::vector<long> rows = SelectedRowsOf(kRangesSheet);
-    if (rows.empty()) {
-        return 0;
-    }
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        const auto row = static_cast<std::size_t>(*it);
+    return EditSelectedRows(kRangesSheet, [&](std::size_t row) {
         m_rangeBanks[row]->removeMember(IndexOf(m_ranges[row], *m_rangeBanks[row]));
-    }
-    Reorganised();
-    return 1;
+    });
 }
 
 int CGroupGrid::DuplicateBanks() {
@@ -289,32 +274,18 @@ int CGroupGrid::DuplicateBanks() {
 }
 
 int CGroupGrid::DuplicateChannels() {
-    const std::vector<long> rows = SelectedRowsOf(kChannelsSheet);
-    if (rows.empty()) {
-        return 0;
-    }
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        const long row = *it;
-        Bank& bank = *m_channelBanks[static_cast<std::size_t>(row)];
-        const Chan& channel = *ChannelAt(row);
+    return EditSelectedRows(kChannelsSheet, [&](std::size_t row) {
+        Bank& bank = *m_channelBanks[row];
+        const Chan& channel = *ChannelAt(static_cast<long>(row));
         bank.insertMember(IndexOf(&channel, bank) + 1, CopyOf(channel));
-    }
-    Reorganised();
-    return 1;
+    });
 }
 
 int CGroupGrid::DuplicateUserIds() {
-    const std::vector<long> rows = SelectedRowsOf(kUserIdsSheet);
-    if (rows.empty()) {
-        return 0;
-    }
-    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        const auto row = static_cast<std::size_t>(*it);
+    return EditSelectedRows(kUserIdsSheet, [&](std::size_t row) {
         Bank& bank = *m_userIdBanks[row];
         bank.insertUserId(IndexOf(m_userIds[row], bank) + 1, CopyOf(*m_userIds[row]));
-    }
-    Reorganised();
-    return 1;
+    });
 }
 
 int CGroupGrid::MergeBanks() {
