@@ -22,28 +22,18 @@
 #include "programming/GroupView.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/ProgramTest.h"
-
-#include <deque>
+#include "tests/app/programming/AnsweredBoxes.h"
 
 namespace hb::app::test {
 namespace {
 
 using hb::records::Parm;
 
-class GroupEditorTest : public ProgramTest {
+class GroupEditorTest : public ProgramTest, protected AnsweredBoxes {
 protected:
     GroupEditorTest() {
         Settings(kTwoRadios);
         UseResourceLibrary();
-        hb::win::SetMessageBoxHandler([this](const hb::win::BoxRequest& box) {
-            boxes.push_back(box.caption + ": " + box.text);
-            if (answers.empty()) {
-                return IDOK;
-            }
-            const int answer = answers.front();
-            answers.pop_front();
-            return answer;
-        });
     }
 
     // A group of radio type 42 with a bank of the named channels, opened through its template.
@@ -109,8 +99,6 @@ protected:
     }
 
     static constexpr std::uint8_t kType = 42;
-    std::vector<std::string> boxes;
-    std::deque<int> answers;
 };
 
 TEST_F(GroupEditorTest, TheGridShowsBanksAndChannelsAndOpensOnTheChannels) {

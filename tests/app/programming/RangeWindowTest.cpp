@@ -19,27 +19,18 @@
 #include "programming/RangeView.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/ProgramTest.h"
+#include "tests/app/programming/AnsweredBoxes.h"
 
 #include <algorithm>
-#include <deque>
 
 namespace hb::app::test {
 namespace {
 
-class RangeWindowTest : public ProgramTest {
+class RangeWindowTest : public ProgramTest, protected AnsweredBoxes {
 protected:
     RangeWindowTest() {
         Settings(kTwoRadios);
         UseResourceLibrary();
-        hb::win::SetMessageBoxHandler([this](const hb::win::BoxRequest& box) {
-            boxes.push_back(box.caption + ": " + box.text);
-            if (answers.empty()) {
-                return IDOK;
-            }
-            const int answer = answers.front();
-            answers.pop_front();
-            return answer;
-        });
     }
 
     // An air-band range of radio type 42, written and opened through the range template.
@@ -80,8 +71,6 @@ protected:
     }
 
     const std::string path = Doc("Air.swr");
-    std::vector<std::string> boxes;
-    std::deque<int> answers;
 };
 
 TEST_F(RangeWindowTest, TheGridShowsTheRangeAndItsEditsAreKeptInTheFile) {
