@@ -119,9 +119,9 @@ protected:
         return frame != nullptr ? dynamic_cast<CRFAnalyzerView*>(frame->GetActiveView()) : nullptr;
     }
     static void SaveSettings(const std::string& path, std::uint32_t start, std::uint32_t end,
-                             std::uint32_t step) {
+                             std::uint32_t step, std::uint8_t radioType = 42) {
         CSweepDoc doc;
-        doc.SetRadioType(42);
+        doc.SetRadioType(radioType);
         doc.GetParm().set(Parm::kStart, start);
         doc.GetParm().set(Parm::kEnd, end);
         doc.GetParm().set(Parm::kStep, step);
@@ -249,14 +249,7 @@ TEST_F(SweepWindowTest, WithNoCurrentRigTheViewFindsItsRigByTheDocumentsName) {
     CRadioFrame* radio = OpenReceiver();
     ASSERT_NE(radio, nullptr);
     const std::string path = Doc("Receiver.swa");
-    {
-        CSweepDoc doc;
-        doc.SetRadioType(42);
-        doc.GetParm().set(Parm::kStart, 144'000'000);
-        doc.GetParm().set(Parm::kEnd, 146'000'000);
-        doc.GetParm().set(Parm::kStep, 12'500);
-        ASSERT_TRUE(doc.OnSaveDocument(path.c_str()));
-    }
+    SaveSettings(path, 144'000'000, 146'000'000, 12'500);
     const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
     CRig::s_selection[0] = nullptr;
     radio->m_rig->m_opener = 0;
@@ -470,14 +463,7 @@ TEST_F(SweepWindowTest, ADocumentOfAnotherRadiosTypeKeepsItsType) {
     CRadioFrame* radio = OpenReceiver();
     ASSERT_NE(radio, nullptr);
     const std::string path = Doc("Receiver.swa");
-    {
-        CSweepDoc doc;
-        doc.SetRadioType(115);
-        doc.GetParm().set(Parm::kStart, 7'000'000);
-        doc.GetParm().set(Parm::kEnd, 7'200'000);
-        doc.GetParm().set(Parm::kStep, 1'000);
-        ASSERT_TRUE(doc.OnSaveDocument(path.c_str()));
-    }
+    SaveSettings(path, 7'000'000, 7'200'000, 1'000, 115);
     const auto recorder = UseViewClass(RUNTIME_CLASS(CStepRecorderView));
     CRig::s_selection[0] = radio->m_rig;
     radio->m_rig->m_opener = 0;
