@@ -3,6 +3,8 @@
 #include "platform/records/FixedText.h"
 #include "platform/records/RecordBounds.h"
 
+#include <algorithm>
+
 namespace {
 
 // Offsets of the record. The three band plans lie 100 bytes apart, each a base and a spacing
@@ -16,6 +18,8 @@ constexpr std::size_t kIdTags = 470;
 constexpr std::size_t kFipsCodes = 2070;
 constexpr std::size_t kBankTags =
     RadioSettingsRecord::kTagsPerBank * RadioSettingsRecord::kTagWidth;
+// A code, CR LF and the NUL that ends the text.
+constexpr std::size_t kFipsEntryRoom = RadioSettingsRecord::kFipsCodeWidth + 3;
 
 static_assert(kIdTags + RadioSettingsRecord::kBanks * kBankTags == kFipsCodes);
 static_assert(kFipsCodes + RadioSettingsRecord::kFipsWidth ==
@@ -30,6 +34,10 @@ std::span<std::uint8_t, RadioSettingsRecord::kSize> BytesOf(Blob& blob) {
     }
     return std::span<std::uint8_t, RadioSettingsRecord::kSize>(blob.data.data(),
                                                                RadioSettingsRecord::kSize);
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 unsigned Checked(unsigned value, unsigned last) {
@@ -126,12 +134,60 @@ void RadioSettingsRecord::SetIdTag(unsigned bank, unsigned entry, std::string_vi
                                 kTagWidth, tag, '\0');
 }
 
+std::uint16_t RadioSettingsRecord::HeldPriorityChannel(unsigned bank, unsigned channelsPerBank) {
+    if (!HasBank(bank)) {
+        return 0;
+    }
+    const std::uint16_t channel = PriorityChannel(bank);
+    const unsigned first = (bank - 1) * channelsPerBank + 1;
+    if (channel == 0 || (channel >= first && channel < first + channelsPerBank)) {
+        return channel;
+    }
+    SetPriorityChannel(bank, static_cast<std::uint16_t>(first));
+    return static_cast<std::uint16_t>(first);
+}
+
 std::string RadioSettingsRecord::FipsText() const {
     return hb::records::ReadFixedText(m_bytes, kFipsCodes, kFipsWidth);
 }
 
 void RadioSettingsRecord::SetFipsText(std::string_view text) {
     hb::records::WriteZText(m_bytes, kFipsCodes, kFipsWidth, text);
+}
+
+std::vector<std::string> RadioSettingsRecord::FipsCodes() const {
+    const std::string text = FipsText();
+    std::vector<std::string> codes;
+    std::size_t at = 0;
+    while (codes.size() < kFipsSlots) {
+        at = text.find_first_not_of("\r\n", at);
+        if (at == std::string::npos) {
+            break;
+        }
+        const std::string_view code = std::string_view(text).substr(at, kFipsCodeWidth);
+        at += kFipsCodeWidth;
+        if (code.size() != kFipsCodeWidth || !std::ranges::all_of(code, IsDigit) ||
+            (at < text.size() && text[at] != '\r')) {
+            break;
+        }
+        codes.emplace_back(code);
+    }
+    return codes;
+}
+
+void RadioSettingsRecord::ClearFipsCodes() {
+    std::ranges::fill(m_bytes.subspan(kFipsCodes, kFipsWidth), std::uint8_t{0});
+}
+
+void RadioSettingsRecord::AppendFipsCode(std::string_view slotText) {
+    if (slotText.empty() || slotText.front() == '-') {
+        return;
+    }
+    const std::string text = FipsText();
+    if (kFipsWidth - text.size() < kFipsEntryRoom) {
+        return;
+    }
+    SetFipsText(text + std::string(slotText.substr(0, kFipsCodeWidth)) + "\r\n");
 }
 
 std::uint8_t RadioSettingsRecord::Get(Setting field) const {

@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class RadioSettingsRecord {
 public:
@@ -22,6 +23,8 @@ public:
     static constexpr unsigned kTagsPerBank = 10;
     static constexpr std::size_t kTagWidth = 16;
     static constexpr std::size_t kFipsWidth = 150;
+    static constexpr unsigned kFipsSlots = 15;
+    static constexpr std::size_t kFipsCodeWidth = 6;
 
     // The record of the group's typed records, made zero-filled when there is none.
     static RadioSettingsRecord Fetch(BlobList& records);
@@ -36,7 +39,9 @@ public:
     void SetPlanSpacing(unsigned bank, unsigned plan, std::uint32_t hz);
     std::uint16_t PlanOffset(unsigned bank, unsigned plan) const;
     void SetPlanOffset(unsigned bank, unsigned plan, std::uint16_t offset);
-    // The one-byte fields of a bank, named by their offsets.
+    // The one-byte fields of a bank, named by their offsets. Each family keeps its own encoding
+    // of a value (the trunk scanners of types 63 to 92 write 0xFF for an option that is on, those
+    // of types 45 and 51 a menu choice); a value is never converted between them.
     enum class BankByte : std::uint16_t {
         kIrSetting = 300,  // 0 "F", 1 "N", 2 "Y"
         kBankOption = 310, // 0xFF on, 0 off
@@ -48,15 +53,32 @@ public:
     // A memory number; 0 = none.
     std::uint16_t PriorityChannel(unsigned bank) const;
     void SetPriorityChannel(unsigned bank, std::uint16_t channel);
+    // The priority channel to send for a bank of any number: one outside the bank's memories
+    // (from (bank - 1) x channelsPerBank + 1, channelsPerBank of them) becomes the bank's first,
+    // stored back. 0 (none) for a bank without one, and for a bank past the record's ten, whose
+    // record entry would be another field.
+    std::uint16_t HeldPriorityChannel(unsigned bank, unsigned channelsPerBank);
     // Entries 0 to 9 of the bank's ID list; a tag of 16 characters fills its slot without a NUL.
     std::string IdTag(unsigned bank, unsigned entry) const;
     void SetIdTag(unsigned bank, unsigned entry, std::string_view tag);
 
     // ---- Global.
-    // Six-digit codes, each followed by CR LF; always NUL-terminated inside the field.
+    // Six-digit codes, each followed by CR LF; a text loaded from a file may fill the field
+    // without a NUL. SetFipsText always leaves a NUL in the field.
     std::string FipsText() const;
     void SetFipsText(std::string_view text);
-    // The global one-byte settings, named by their offsets.
+    // The codes to send, slot 1 first: exactly six ASCII digits each, followed by CR or the end of
+    // the text, with CRs and LFs between them. The list ends at the first text that is not such a
+    // code, and after kFipsSlots codes.
+    std::vector<std::string> FipsCodes() const;
+    // What the radio reports, slot by slot: the field is cleared, then each slot's code is
+    // appended with CR LF. At most six characters a slot, and only while the rest of the field has
+    // room for them, CR LF and the NUL. An empty slot text or one beginning with "-" (an empty
+    // slot) adds nothing.
+    void ClearFipsCodes();
+    void AppendFipsCode(std::string_view slotText);
+    // The global one-byte settings, named by their offsets; their encodings are kept per family
+    // as those of the bank bytes.
     enum class Setting : std::uint16_t {
         kChainSearchChoice = 2220, // the 0-based choice of the chain-search menu's item 3
         kChainSearchItem4 = 2221,  // 0xFF on, 0 off

@@ -1,11 +1,13 @@
 #include "programming/TrunkCommandCodec.h"
 
+#include "platform/records/ReplyText.h"
 #include "platform/records/SquelchToneTable.h"
 #include "platform/records/TypeISizeTable.h"
 #include "platform/tessary/model/Bank.h"
 #include "programming/RadioSettingsRecord.h"
 #include "programming/TypeIUserId.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -47,6 +49,64 @@ std::string Number(const UserId& id) {
 
 bool Individual(const UserId& id) {
     return (id.get(UserId::kFlags) & UserId::kFlagIndividual) != 0;
+}
+
+struct TrunkCode {
+    std::uint8_t code;
+    std::uint8_t command; // the n of "TR %c n"
+    BankTrunkType bank;
+};
+constexpr std::array<TrunkCode, 9> kTrunkCodes{{
+    {1, 2, {kTypeII, 0}},
+    {2, 1, {kTypeI, 0}},
+    {3, 3, {kTypeII, Bank::kTrunk900}},
+    {4, kTrunkCommandUhf, {kTypeII, Bank::kTrunkUhf}},
+    {5, kTrunkCommandVhf, {kTypeII, Bank::kTrunkVhf}},
+    {6, 6, {kEdacs, 0}},
+    {7, 7, {kEdacsWide, 0}},
+    {8, 8, {9, 0}},
+    {9, 9, {3, 0}},
+}};
+
+std::uint32_t TypeIIVariant(std::uint32_t flags, TypeIIPrecedence precedence) {
+    if (flags & Bank::kTrunk900) {
+        return Bank::kTrunk900;
+    }
+    const std::uint32_t first =
+        precedence == TypeIIPrecedence::kVhfFirst ? Bank::kTrunkVhf : Bank::kTrunkUhf;
+    if (flags & first) {
+        return first;
+    }
+    return flags & (Bank::kTrunkVhf | Bank::kTrunkUhf);
+}
+
+constexpr std::uint32_t kUhfDefaultBase = 406'000'000;
+constexpr std::uint32_t kVhfDefaultBase = 150'000'000;
+constexpr std::uint32_t kDefaultSpacing = 25'000;
+constexpr std::uint16_t kDefaultOffset = 380;
+
+// Size codes that span more than their own block, and how many blocks they fill.
+constexpr std::uint8_t kSizeTwoBlocks = 12;
+constexpr std::uint8_t kSizeFourBlocks = 13;
+constexpr std::uint8_t kSizeAllBlocks = 14;
+constexpr std::size_t kFleetSizeAt = 7;
+
+unsigned BlocksFilled(std::uint8_t size) {
+    switch (size) {
+    case kSizeTwoBlocks:
+        return 2;
+    case kSizeFourBlocks:
+        return 4;
+    default:
+        return 1;
+    }
+}
+
+std::optional<unsigned> Digit(std::optional<std::uint8_t> c) {
+    if (!c || *c < '0' || *c > '9') {
+        return std::nullopt;
+    }
+    return *c - '0';
 }
 
 } // namespace
@@ -113,6 +173,70 @@ std::string IdText(UserId& id, const Bank& bank) {
     default:
         return {};
     }
+}
+
+std::string UserIdSlot::Name() const {
+    return letter + std::to_string(digit);
+}
+
+UserIdSlot UserIdSlotAt(unsigned index) {
+    return {static_cast<char>('A' + index / 10), (index % 10 + 1) % 10};
+}
+
+std::optional<BankTrunkType> TrunkTypeOfCode(std::uint8_t code) {
+    for (const TrunkCode& row : kTrunkCodes) {
+        if (row.code == code) {
+            return row.bank;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint8_t> TrunkTypeCommand(std::uint8_t trunkType, std::uint32_t trunkFlags,
+                                             TypeIIPrecedence precedence) {
+    if (trunkType == 0) {
+        return 0;
+    }
+    const BankTrunkType bank{trunkType,
+                             trunkType == kTypeII ? TypeIIVariant(trunkFlags, precedence) : 0};
+    for (const TrunkCode& row : kTrunkCodes) {
+        if (row.bank == bank) {
+            return row.command;
+        }
+    }
+    return std::nullopt;
+}
+
+void StoreTypeIIDefaults(Bank& bank, std::uint8_t command) {
+    if (command != kTrunkCommandUhf && command != kTrunkCommandVhf) {
+        return;
+    }
+    if (bank.base == 0) {
+        bank.base = command == kTrunkCommandUhf ? kUhfDefaultBase : kVhfDefaultBase;
+    }
+    if (bank.spacing == 0) {
+        bank.spacing = kDefaultSpacing;
+    }
+    if (bank.offset == 0) {
+        bank.offset = kDefaultOffset;
+    }
+}
+
+unsigned ReadFleetMapReply(std::string_view reply, unsigned block,
+                           std::array<std::uint8_t, kFleetBlocks>& fleetMap) {
+    const auto tens = Digit(hb::records::ReplyAt0(reply, kFleetSizeAt));
+    const auto ones = Digit(hb::records::ReplyAt0(reply, kFleetSizeAt + 1));
+    if (block >= kFleetBlocks || !tens || !ones || *tens * 10 + *ones > kSizeAllBlocks) {
+        return block + 1;
+    }
+    const auto size = static_cast<std::uint8_t>(*tens * 10 + *ones);
+    if (size == kSizeAllBlocks) {
+        fleetMap.fill(size);
+        return kFleetBlocks;
+    }
+    const unsigned end = std::min(block + BlocksFilled(size), kFleetBlocks);
+    std::fill(fleetMap.begin() + block, fleetMap.begin() + end, size);
+    return end;
 }
 
 } // namespace TrunkCommandCodec

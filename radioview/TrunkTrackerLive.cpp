@@ -15,6 +15,7 @@
 #include "radioview/TrunkTrackerView.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -41,10 +42,6 @@ constexpr UINT kHintTrunkSettings = 27742;
 
 constexpr std::uint8_t kTypeI = 1;
 constexpr std::uint8_t kTypeII = 2;
-constexpr std::uint32_t kTypeIIPlans = 0x10;
-constexpr std::uint32_t kTypeIIWide = 0x20;
-constexpr std::uint32_t kTypeIINarrow = 0x40;
-constexpr unsigned kFleetBlocks = 8;
 
 // 'A' for 1.
 char Letter(unsigned number) {
@@ -253,8 +250,9 @@ CString CTrunkTrackerView::IdEntryCommand(UINT hint, UserIdEntry& entry) {
                                  [&entry](const auto& e) { return e.get() == &entry; });
     const auto k = static_cast<unsigned>(at - entries.begin());
     const char idBank = Letter(bank->number);
-    const char group = static_cast<char>('A' + k / 10);
-    const unsigned digit = (k % 10 + 1) % 10;
+    const codec::UserIdSlot slot = codec::UserIdSlotAt(k);
+    const char group = slot.letter;
+    const unsigned digit = slot.digit;
     CString text;
     switch (hint) {
     case kHintTone:
@@ -364,41 +362,18 @@ void CTrunkTrackerView::SendTrunkSequence(Bank& bank, Group& group) {
     text.Format("MA%03u\r", (bank.number - radio->organisation().firstBank) *
                                     radio->organisation().channelsPerBank +
                                 1u);
+    const std::optional<std::uint8_t> command = codec::TrunkTypeCommand(
+        bank.trunkType, bank.trunkFlags, codec::TypeIIPrecedence::kVhfFirst);
     CString line;
-    switch (type) {
-    case 0:
+    if (command == 0) {
         line.Format("TBF %c\r", letter);
-        break;
-    case kTypeI:
-        line.Format("TR %c 1\r", letter);
-        break;
-    case kTypeII:
-        if (bank.trunkFlags & kTypeIIPlans) {
-            line.Format("TR %c 3\r", letter);
-        } else if (bank.trunkFlags & (kTypeIIWide | kTypeIINarrow)) {
-            // Banks past the record's ten have no band plans to send.
-            const unsigned kind = (bank.trunkFlags & kTypeIIWide) ? 5 : 4;
-            for (unsigned plan = 1; inRecord && plan <= RadioSettingsRecord::kPlans; ++plan) {
-                line += codec::BandPlanLine(settings, bank.number, kind, plan).c_str();
-            }
-        } else {
-            line.Format("TR %c 2\r", letter);
+    } else if (command == codec::kTrunkCommandUhf || command == codec::kTrunkCommandVhf) {
+        // Banks past the record's ten have no band plans to send.
+        for (unsigned plan = 1; inRecord && plan <= RadioSettingsRecord::kPlans; ++plan) {
+            line += codec::BandPlanLine(settings, bank.number, *command, plan).c_str();
         }
-        break;
-    case 3:
-        line.Format("TR %c 9\r", letter);
-        break;
-    case 6:
-        line.Format("TR %c 6\r", letter);
-        break;
-    case 8:
-        line.Format("TR %c 7\r", letter);
-        break;
-    case 9:
-        line.Format("TR %c 8\r", letter);
-        break;
-    default:
-        break;
+    } else if (command) {
+        line.Format("TR %c %u\r", letter, static_cast<unsigned>(*command));
     }
     text += line;
     if (type != 0) {
@@ -408,7 +383,7 @@ void CTrunkTrackerView::SendTrunkSequence(Bank& bank, Group& group) {
     SendRaw(text);
     if (type == kTypeI) {
         text.Empty();
-        for (unsigned block = 0; block < kFleetBlocks; ++block) {
+        for (unsigned block = 0; block < codec::kFleetBlocks; ++block) {
             line.Format("FB %c %u %02u\r", letter, block,
                         static_cast<unsigned>(bank.fleetMap[block]));
             text += line;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace hb::engine {
@@ -21,6 +22,12 @@ public:
     // Milliseconds the radio may take over `line` (such as an erase); none: the section's limit.
     virtual std::optional<std::int64_t> ReplyLimit(std::string_view) const { return std::nullopt; }
 };
+
+// A family's decoder for one of its types.
+using ReplyDecoderMaker = std::unique_ptr<ReplyDecoder> (*)(std::uint8_t type);
+// Gives the types their family's decoder; a family's decoder file calls it once, as the engine
+// loads (see FamilyTable). False, changing nothing, when a type has a decoder already.
+bool RegisterReplyDecoder(std::span<const std::uint8_t> types, ReplyDecoderMaker maker);
 
 // The decoder of the radio type's family; null for a type without one.
 std::unique_ptr<ReplyDecoder> MakeReplyDecoder(std::uint8_t type);

@@ -1,5 +1,6 @@
 #include "platform/engine/sim/SimRadios.h"
 
+#include "platform/engine/FamilyTable.h"
 #include "platform/engine/RadioSettings.h"
 #include "platform/engine/SimState.h"
 #include "platform/engine/device/LinkSettings.h"
@@ -10,6 +11,10 @@
 
 namespace hb::engine::sim {
 
+bool RegisterSimRadio(std::span<const std::uint8_t> types, SimRadioMaker maker) {
+    return FamilyTable<SimRadioMaker>::Shared().Add(types, maker);
+}
+
 bool IsCommandFamilyType(std::uint8_t type) {
     static constexpr std::uint8_t kFamilyTypes[] = {17, 35, 43, 45, 51, 63, 64,
                                                     70, 71, 89, 90, 91, 92, 99};
@@ -17,6 +22,9 @@ bool IsCommandFamilyType(std::uint8_t type) {
 }
 
 std::unique_ptr<SimRadio> MakeRadio(std::uint8_t type) {
+    if (const SimRadioMaker maker = FamilyTable<SimRadioMaker>::Shared().Find(type)) {
+        return maker(type);
+    }
     if (IsCommandFamilyType(type)) {
         return std::make_unique<SimTextRadio>();
     }

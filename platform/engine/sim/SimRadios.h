@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 namespace hb::engine::sim {
@@ -22,7 +23,15 @@ SimRadio& RadioNamed(const std::string& name);
 SimRadio* FindRadio(const std::string& name);
 // The memory radio of `name`; null when it has none.
 SimMemoryRadio* FindMemoryRadio(const std::string& name);
-// A radio made for `type` without a settings file, as a radio on its own serves a port.
+// A radio made for `type` without a settings file, as a radio on its own serves a port: the
+// radio of the type's family, the bare text radio for a family that has none yet, else a memory
+// radio.
 std::unique_ptr<SimRadio> MakeRadio(std::uint8_t type);
+
+// A family's simulated radio for one of its types.
+using SimRadioMaker = std::unique_ptr<SimRadio> (*)(std::uint8_t type);
+// Gives the types their family's radio; a family's radio file calls it once, as the engine loads
+// (see FamilyTable). False, changing nothing, when a type has a radio already.
+bool RegisterSimRadio(std::span<const std::uint8_t> types, SimRadioMaker maker);
 
 } // namespace hb::engine::sim

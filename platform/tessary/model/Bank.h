@@ -12,8 +12,11 @@
 
 class Bank : public Object {
 public:
-    // Trunk flag bits.
-    static constexpr std::uint32_t kTrunkTypeIIVariants = 0x10 | 0x20 | 0x40;
+    // Trunk flag bits: the Type II variants, then the EDACS ID format and the "EA" switch.
+    static constexpr std::uint32_t kTrunk900 = 0x10;
+    static constexpr std::uint32_t kTrunkVhf = 0x20;
+    static constexpr std::uint32_t kTrunkUhf = 0x40;
+    static constexpr std::uint32_t kTrunkTypeIIVariants = kTrunk900 | kTrunkVhf | kTrunkUhf;
     static constexpr std::uint32_t kTrunkEdacsFormat = 0x200;
     static constexpr std::uint32_t kTrunkEa = 0x400;
 

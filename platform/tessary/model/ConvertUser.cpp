@@ -93,6 +93,10 @@ bool ReadTypeThree(std::string_view text, UserId& id) {
 
 bool Read(std::string_view text, UserId& id, std::uint8_t trunkType,
           const std::array<std::uint8_t, 8>& fleetMap) {
+    // "0" and "000000" are how every family writes an empty ID, whatever its trunk type.
+    if (Decimal(text) == 0U) {
+        return true;
+    }
     if (text.starts_with('i')) {
         const auto value = Decimal(text.substr(1));
         if (!value) {
@@ -130,6 +134,11 @@ int convert_user(const char* text, UserId* id, std::uint8_t trunkType,
     if (!Read(written, *id, trunkType, fleetMap)) {
         *id = UserId{};
         return 1;
+    }
+    if (id->get(UserId::kValue) == 0 && id->get(UserId::kFlags) == 0) {
+        // An empty ID is not in use, or the writers would send it as a talkgroup 0.
+        *id = UserId{};
+        return 0;
     }
     id->set(UserId::kKind, trunkType);
     return 0;

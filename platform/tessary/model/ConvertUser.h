@@ -8,6 +8,7 @@
 #include <cstdint>
 
 // 0 when the text was read; non-zero, with the record emptied, when it cannot be. A non-empty ID
-// takes the trunk type as its kind; an empty text gives an empty record of kind 0.
+// takes the trunk type as its kind; an empty ID (an empty text, or one that reads as value 0 with
+// no flags, such as "0" or "000000") gives an empty record of kind 0, which is not in use.
 int convert_user(const char* text, hb::records::UserId* id, std::uint8_t trunkType,
                  const std::array<std::uint8_t, 8>& fleetMap);

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace hb::app::test {
 namespace {
@@ -119,6 +121,92 @@ TEST(RadioSettingsRecordTest, TheFipsTextStaysTerminatedAndTheSwitchesFollowIt) 
     // The bytes the record leaves unused stay as they were.
     EXPECT_EQ(blob.data[2223], 0);
     EXPECT_EQ(blob.data[2231], 0);
+}
+
+TEST(RadioSettingsRecordTest, TheFipsCodesToSendEndAtTheFirstTextThatIsNoSixDigitCode) {
+    BlobList records;
+    RadioSettingsRecord record = RadioSettingsRecord::Fetch(records);
+    using Codes = std::vector<std::string>;
+    const std::pair<const char*, Codes> texts[] = {{"012345\r\n678901\r\n", {"012345", "678901"}},
+                                                   {"\r\n\n012345\r\n678901", {"012345", "678901"}},
+                                                   {"01234\r\n678901\r\n", {}},
+                                                   {"012345\r\n6789012\r\n", {"012345"}},
+                                                   {" 12345\r\n", {}},
+                                                   {"+12345\r\n", {}},
+                                                   {"012345\n678901\r\n", {}},
+                                                   {"", {}}};
+    for (const auto& [text, codes] : texts) {
+        record.SetFipsText(text);
+        EXPECT_EQ(record.FipsCodes(), codes) << text;
+    }
+    std::string sixteen;
+    for (int slot = 1; slot <= 16; ++slot) {
+        sixteen += "0000" + std::to_string(10 + slot) + "\r\n";
+    }
+    record.SetFipsText(sixteen);
+    const Codes fifteen = record.FipsCodes();
+    ASSERT_EQ(fifteen.size(), 15u);
+    EXPECT_EQ(fifteen.back(), "000025");
+
+    // A field loaded full, with no NUL: its end ends the last code.
+    Blob& blob = *records[0];
+    const std::string full = std::string(144, '\n') + "123456";
+    std::copy(full.begin(), full.end(), blob.data.begin() + 2070);
+    blob.data[2220] = '7';
+    EXPECT_EQ(record.FipsCodes(), Codes{"123456"});
+}
+
+TEST(RadioSettingsRecordTest, TheFipsCodesReadAreAppendedWithinTheField) {
+    BlobList records;
+    RadioSettingsRecord record = RadioSettingsRecord::Fetch(records);
+    const Blob& blob = *records[0];
+    record.SetFipsText("999999\r\n");
+    record.ClearFipsCodes();
+    EXPECT_EQ(blob.data, std::vector<std::uint8_t>(2732, 0));
+    record.AppendFipsCode("012345");
+    record.AppendFipsCode("-");
+    record.AppendFipsCode("------");
+    record.AppendFipsCode("");
+    record.AppendFipsCode("678");
+    EXPECT_EQ(record.FipsText(), "012345\r\n678\r\n");
+    EXPECT_EQ(record.FipsCodes(), std::vector<std::string>{"012345"});
+
+    record.ClearFipsCodes();
+    for (int slot = 0; slot < 15; ++slot) {
+        record.AppendFipsCode("0123456789");
+    }
+    EXPECT_EQ(record.FipsText().size(), 120u);
+    EXPECT_EQ(record.FipsCodes().size(), 15u);
+    // More than fifteen stop where a code, CR LF and the NUL no longer fit.
+    for (int slot = 0; slot < 5; ++slot) {
+        record.AppendFipsCode("012345");
+    }
+    EXPECT_EQ(record.FipsText().size(), 144u);
+    EXPECT_EQ(blob.data[2070 + 149], 0);
+}
+
+TEST(RadioSettingsRecordTest, APriorityChannelOutsideItsBankBecomesTheBanksFirstAndIsStored) {
+    BlobList records;
+    RadioSettingsRecord record = RadioSettingsRecord::Fetch(records);
+    record.SetPriorityChannel(3, 7);
+    EXPECT_EQ(record.HeldPriorityChannel(3, 50), 101);
+    EXPECT_EQ(record.PriorityChannel(3), 101);
+    for (const std::uint16_t inside : {101, 120, 150}) {
+        record.SetPriorityChannel(3, inside);
+        EXPECT_EQ(record.HeldPriorityChannel(3, 50), inside);
+        EXPECT_EQ(record.PriorityChannel(3), inside);
+    }
+    record.SetPriorityChannel(3, 151);
+    EXPECT_EQ(record.HeldPriorityChannel(3, 50), 101);
+    record.SetPriorityChannel(1, 0);
+    EXPECT_EQ(record.HeldPriorityChannel(1, 50), 0);
+    EXPECT_EQ(record.PriorityChannel(1), 0);
+
+    // Banks past the record's ten have no entry: nothing is read or changed.
+    const std::vector<std::uint8_t> before = records[0]->data;
+    EXPECT_EQ(record.HeldPriorityChannel(11, 50), 0);
+    EXPECT_EQ(record.HeldPriorityChannel(0, 50), 0);
+    EXPECT_EQ(records[0]->data, before);
 }
 
 } // namespace

@@ -6,7 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace hb::app::test {
 namespace {
@@ -103,6 +108,112 @@ TEST(TrunkCommandCodecTest, AnIdIsWrittenAsItsBanksTrunkTypeWantsIt) {
     ltr.set(UserId::kSizeCode, 0x13);
     EXPECT_EQ(codec::IdText(ltr, bank), "");
     EXPECT_EQ(ltr.get(UserId::kSizeCode), 3);
+}
+
+TEST(TrunkCommandCodecTest, UserIdSlotsRunA1ToA9ThenA0ThenB1) {
+    const std::pair<unsigned, const char*> slots[] = {{0, "A1"},  {8, "A9"},  {9, "A0"},
+                                                      {10, "B1"}, {49, "E0"}, {99, "J0"}};
+    for (const auto& [index, name] : slots) {
+        EXPECT_EQ(codec::UserIdSlotAt(index).Name(), name) << index;
+    }
+    EXPECT_EQ(codec::UserIdSlotAt(19).letter, 'B');
+    EXPECT_EQ(codec::UserIdSlotAt(19).digit, 0u);
+}
+
+TEST(TrunkCommandCodecTest, EachTrunkTypeCodeStandsForOneBankTypeBothWays) {
+    using codec::BankTrunkType;
+    struct Row {
+        std::uint8_t code;
+        BankTrunkType bank;
+        std::uint8_t command;
+    };
+    const Row rows[] = {{1, {2, 0}, 2},    {2, {1, 0}, 1},    {3, {2, 0x10}, 3},
+                        {4, {2, 0x40}, 4}, {5, {2, 0x20}, 5}, {6, {6, 0}, 6},
+                        {7, {8, 0}, 7},    {8, {9, 0}, 8},    {9, {3, 0}, 9}};
+    for (const Row& row : rows) {
+        EXPECT_EQ(codec::TrunkTypeOfCode(row.code), row.bank) << int{row.code};
+        for (const auto precedence :
+             {codec::TypeIIPrecedence::kVhfFirst, codec::TypeIIPrecedence::kUhfFirst}) {
+            EXPECT_EQ(codec::TrunkTypeCommand(row.bank.type, row.bank.variant, precedence),
+                      row.command)
+                << int{row.code};
+        }
+    }
+    for (const std::uint8_t code : {0, 10, 255}) {
+        EXPECT_EQ(codec::TrunkTypeOfCode(code), std::nullopt) << int{code};
+    }
+    const auto vhfFirst = codec::TypeIIPrecedence::kVhfFirst;
+    const auto uhfFirst = codec::TypeIIPrecedence::kUhfFirst;
+    EXPECT_EQ(codec::TrunkTypeCommand(0, 0x40, vhfFirst), 0);
+    for (const std::uint8_t type : {4, 5, 7, 10}) {
+        EXPECT_EQ(codec::TrunkTypeCommand(type, 0, vhfFirst), std::nullopt) << int{type};
+    }
+    // Only Type II reads its variant flags; 900 MHz comes before VHF and UHF.
+    EXPECT_EQ(codec::TrunkTypeCommand(1, 0x40, vhfFirst), 1);
+    EXPECT_EQ(codec::TrunkTypeCommand(2, 0x60, vhfFirst), 5);
+    EXPECT_EQ(codec::TrunkTypeCommand(2, 0x60, uhfFirst), 4);
+    EXPECT_EQ(codec::TrunkTypeCommand(2, 0x70, uhfFirst), 3);
+    EXPECT_EQ(codec::TrunkTypeCommand(2, 0x200, vhfFirst), 2);
+}
+
+TEST(TrunkCommandCodecTest, AVhfOrUhfBankWithoutItsValuesGetsTheRadiosDefaultsStored) {
+    Bank uhf;
+    codec::StoreTypeIIDefaults(uhf, codec::kTrunkCommandUhf);
+    EXPECT_EQ(uhf.base, 406'000'000u);
+    EXPECT_EQ(uhf.spacing, 25'000u);
+    EXPECT_EQ(uhf.offset, 380);
+    Bank vhf;
+    vhf.spacing = 12'500;
+    codec::StoreTypeIIDefaults(vhf, codec::kTrunkCommandVhf);
+    EXPECT_EQ(vhf.base, 150'000'000u);
+    EXPECT_EQ(vhf.spacing, 12'500u);
+    EXPECT_EQ(vhf.offset, 380);
+    vhf.base = 151'000'000;
+    vhf.offset = 7;
+    codec::StoreTypeIIDefaults(vhf, codec::kTrunkCommandUhf);
+    EXPECT_EQ(vhf.base, 151'000'000u);
+    EXPECT_EQ(vhf.offset, 7);
+    Bank plain;
+    codec::StoreTypeIIDefaults(plain, 2);
+    EXPECT_EQ(plain.base, 0u);
+    EXPECT_EQ(plain.spacing, 0u);
+    EXPECT_EQ(plain.offset, 0);
+}
+
+// The blocks a walk asks and the map it leaves, the radio answering `replies` by block.
+std::pair<std::vector<unsigned>, std::array<std::uint8_t, 8>>
+WalkFleetMap(const std::array<const char*, 8>& replies) {
+    std::array<std::uint8_t, 8> map{9, 9, 9, 9, 9, 9, 9, 9};
+    std::vector<unsigned> asked;
+    for (unsigned block = 0; block < codec::kFleetBlocks;) {
+        asked.push_back(block);
+        block = codec::ReadFleetMapReply(replies[block], block, map);
+    }
+    return {asked, map};
+}
+
+TEST(TrunkCommandCodecTest, AFleetMapReplyFillsTheBlocksItsSizeSpansAndNoMore) {
+    using Blocks = std::vector<unsigned>;
+    using Map = std::array<std::uint8_t, 8>;
+    auto [asked, map] =
+        WalkFleetMap({"FB A 0 12", "", "FB A 2 04", "FB A 3 13", "", "", "", "FB A 7 12"});
+    EXPECT_EQ(asked, (Blocks{0, 2, 3, 7}));
+    EXPECT_EQ(map, (Map{12, 12, 4, 13, 13, 13, 13, 12}));
+
+    // 13 near the end fills no further than block 7; 14 fills all and ends the walk.
+    std::tie(asked, map) = WalkFleetMap(
+        {"FB A 0 01", "FB A 1 02", "FB A 2 03", "FB A 3 04", "FB A 4 00", "FB A 5 13", "", ""});
+    EXPECT_EQ(asked, (Blocks{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(map, (Map{1, 2, 3, 4, 0, 13, 13, 13}));
+    std::tie(asked, map) = WalkFleetMap({"FB A 0 11", "FB A 1 14", "", "", "", "", "", ""});
+    EXPECT_EQ(asked, (Blocks{0, 1}));
+    EXPECT_EQ(map, (Map{14, 14, 14, 14, 14, 14, 14, 14}));
+
+    // What is no size code of 0 to 14 leaves its block, and the walk goes on with the next.
+    std::tie(asked, map) = WalkFleetMap(
+        {"FB A 0 7x", "FB A 1 15", "FB A 2 1", "FB A 3", "FB A 4 -1", "NG", "FB A 6 99", ""});
+    EXPECT_EQ(asked, (Blocks{0, 1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(map, (Map{9, 9, 9, 9, 9, 9, 9, 9}));
 }
 
 } // namespace
