@@ -12,12 +12,19 @@ constexpr std::array<std::uint8_t, 2> kType45{45, 51};
 constexpr std::array<std::uint8_t, 8> kType63{63, 64, 70, 71, 89, 90, 91, 92};
 constexpr std::array<std::uint8_t, 1> kType99{99};
 
+// A line between rows, so that families filled in side by side merge without touching.
 const std::array<TransferFamily, 6> kFamilies{{
+    // Keypad-programmed trunk scanner.
     {kType17},
+    // Twenty-bank trunk scanner.
     {kType43},
+    // Ten-bank trunk scanner.
     {kType35},
+    // Trunk scanners with names and menus.
     {kType45},
+    // Trunk-tracking scanners by model code.
     {kType63},
+    // Five-bank trunk scanner with band plans.
     {kType99},
 }};
 
