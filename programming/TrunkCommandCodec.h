@@ -1,9 +1,9 @@
 #pragma once
 // The pieces of the trunk scanners' text commands that more than one sender or reader shares: a
 // squelch tone's position, the step a frequency is tuned with, a band-plan line, the text of a
-// talkgroup or user ID and its slot, the trunk-type codes and a fleet-map reply. Pure functions
-// but for the two named as storing into the bank or the ID; every command line ends in a carriage
-// return.
+// talkgroup or user ID and its slot, the trunk-type codes and a fleet-map reply. Free functions
+// that change nothing but the ID, bank or fleet map their comments say they store into; every
+// command line ends in a carriage return.
 #include "platform/records/UserId.h"
 
 #include <array>
