@@ -17,16 +17,25 @@
 #include "programming/TransferFamilies.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
+class Bank;
 class Chan;
 class CObjectDoc;
 class CRig;
 class CWnd;
+class Group;
 class Object;
 class Radio;
+class RadioSettingsRecord;
+class UserIdEntry;
 struct TransferCursor;
+namespace TrunkCommandCodec {
+struct TrunkModel63;
+}
 
 class CLoader {
 public:
@@ -109,6 +118,76 @@ public:
     bool m_skipping = false;
     // Set by Abort in list B, never cleared: nothing more is sent.
     bool m_aborted = false;
+
+    // ---- Trunk-tracking scanners of types 63, 64, 70, 71, 89, 90, 91 and 92.
+    // The family's reader and writer as the driver calls them.
+    void UploadType63(TransferCursor& cursor);
+    void DownloadType63(TransferCursor& cursor);
+    void UploadType63(Object* root, CLoadProgressDlg* dialog);
+    void DownloadType63(Object* root, CLoadProgressDlg* dialog);
+    // One bank, channel, ID or search range: 0 to go on, 1 to end the transfer.
+    int DownloadBank63(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int WriteChannel63(Chan& channel, CLoadProgressDlg* dialog);
+    int WriteUserId63(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog,
+                      unsigned slot);
+    int WriteSearchRange63(Chan& range, CLoadProgressDlg* dialog);
+    int ReadBank63(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int ReadChannel63(Chan& channel, CLoadProgressDlg* dialog);
+    int ReadUserId63(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog, unsigned slot);
+    int ReadSearchRange63(Chan& range, CLoadProgressDlg* dialog);
+    // The model the device reports: its exit key kept in the spare text, the group given the
+    // model's type, "Settings"/"DefaultRadioType" following it. False, with the engine's message
+    // 10 and nothing changed, for a model the family does not know.
+    bool TakeTrunkModel63(Object* root);
+    // Opening commands, each on its own and whatever it gives; the closing list of the direction.
+    void SendOpeningCommands63(CLoadProgressDlg* dialog);
+    int SendClosingCommands63(bool reading, CLoadProgressDlg* dialog);
+    // Presses "KEY07" until the highlighted display line begins with the text: 0 when it does, 1
+    // when the search gave up (reported) or the transfer stopped.
+    int WaitForDisplayText(LPCSTR text, int ref, CLoadProgressDlg* dialog);
+    // Sends the keys (none when empty) and reads the four display lines: the offset of the
+    // highlighted line in the display image (0, 32, 64 or 96), kNoHighlight when no line is
+    // highlighted, -1 when a send failed or the transfer stopped.
+    static constexpr int kNoHighlight = 256;
+    int ReadDisplay(LPCSTR keys, int ref, CLoadProgressDlg* dialog);
+    // Menu excursions. Into a menu by its keys, then, when given, by display search: 0 or 1.
+    int OpenMenu63(const std::string& keys, LPCSTR searchText, int ref, CLoadProgressDlg* dialog);
+    // Into the bank's end-code or EDACS ID-format menu, as the model reaches it.
+    int OpenTrunkOption63(const Bank& bank, LPCSTR searchText, int ref, CLoadProgressDlg* dialog);
+    // The keys that end an excursion, sent after `keys` in one list.
+    int SendAndLeave63(const std::string& keys, int ref, CLoadProgressDlg* dialog);
+    // The display read after `readKeys`, then the exit key: the first character of the highlighted
+    // line, none when the transfer is to end.
+    std::optional<char> ReadPositionAndLeave63(LPCSTR readKeys, int ref, CLoadProgressDlg* dialog);
+    // The group's banks and search ranges as the radio numbers them: each is given its number
+    // (from the first bank number, up to the radio's count), and every range and each chosen bank
+    // goes to `step` until one answers 1, which the walk answers.
+    int WalkBanks63(Group& group, const std::function<int(Bank&)>& step);
+    int WalkSearchRanges63(Group& group, const std::function<int(Chan&)>& step);
+    // A bank's channels given their memory numbers, and its ID entries with their slot indexes.
+    int WalkChannels63(Bank& bank, const std::function<int(Chan&)>& step);
+    int WalkUserIds63(const Bank& bank, const std::function<int(UserIdEntry&, unsigned)>& step);
+    // What "Settings" moves: writing, the search ranges and the global settings of the record;
+    // reading, the global settings (the ranges come first there).
+    int WriteSettings63(Group& group, CLoadProgressDlg* dialog);
+    int ReadSettings63(Group& group, CLoadProgressDlg* dialog);
+    // A Type II bank's three band plans, by "BC" or from the display as the model shows them.
+    int ReadBandPlans63(Bank& bank, std::uint8_t trunkCode, RadioSettingsRecord& record,
+                        CLoadProgressDlg* dialog);
+    // The tags of the chosen banks' ID lists, into the record.
+    int ReadIdListTags63(Group& group, CLoadProgressDlg* dialog);
+    // Line 1 to 4 of the radio's display, within its 32 bytes.
+    std::string DisplayLine(std::size_t line) const;
+    // The record the engine read from the last reply, and its name without the padding blanks.
+    hb::records::Parm ReplyRecord() const;
+    std::string ReplyName() const;
+    // Whether the radio can hold the frequency: 0 (an empty channel) or one it covers.
+    bool StorableFrequency(std::uint32_t hz) const;
+    // The dialog a family step shows its progress in.
+    CLoadProgressDlg& Progress(CLoadProgressDlg* dialog) { return dialog ? *dialog : m_progress; }
+
+    const TrunkCommandCodec::TrunkModel63* m_trunk_model = nullptr;
+    std::uint8_t m_model_variant = 0;
 
 private:
     void Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd* owner);

@@ -1,5 +1,7 @@
 #include "programming/TransferFamilies.h"
 
+#include "programming/Loader.h"
+
 #include <algorithm>
 #include <array>
 
@@ -23,7 +25,7 @@ const std::array<TransferFamily, 6> kFamilies{{
     // Trunk scanners with names and menus.
     {kType45},
     // Trunk-tracking scanners by model code.
-    {kType63},
+    {kType63, &CLoader::UploadType63, &CLoader::DownloadType63},
     // Five-bank trunk scanner with band plans.
     {kType99},
 }};

@@ -32,6 +32,8 @@ public:
 
 protected:
     const Parm& Tuned() const { return m_tuned; }
+    // The status shows what the radio answered last rather than the tuned channel.
+    bool ShowsAnswer() const { return m_path->ShowsAnswer(); }
 
 private:
     Reply RecallMemory(Parm& record) const;

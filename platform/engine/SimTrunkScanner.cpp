@@ -1,5 +1,6 @@
 #include "platform/engine/SimTrunkScanner.h"
 
+#include "platform/engine/sim/SimRadios.h"
 #include "platform/records/EngineCommands.h"
 #include "platform/win/core/Clock.h"
 
@@ -68,10 +69,10 @@ SimTrunkScanner::SimTrunkScanner(std::string name, BandActivity activity,
                                  std::unique_ptr<Link> link, std::int64_t replyTimeoutMs,
                                  const rec::Organisation& organisation, std::uint64_t seed,
                                  std::vector<std::uint32_t> talkgroups)
-    : SimReceiver(std::move(name), std::move(activity), channelsPerSecond, type, std::move(link),
+    : SimReceiver(name, std::move(activity), channelsPerSecond, type, std::move(link),
                   replyTimeoutMs),
-      m_organisation(organisation), m_seed(seed), m_talkgroups(std::move(talkgroups)), m_type(type),
-      m_connectedMs(hb::win::NowMs()) {
+      m_radioName(std::move(name)), m_organisation(organisation), m_seed(seed),
+      m_talkgroups(std::move(talkgroups)), m_type(type), m_connectedMs(hb::win::NowMs()) {
     const int banks = std::clamp<int>(m_organisation.banks, 1, kIdBanks);
     m_bankMask = (1u << banks) - 1;
     for (int i = 0; i < banks; ++i) {
@@ -85,17 +86,20 @@ Reply SimTrunkScanner::Handle(const Request& request) {
     }
     // The lines also go the way every raw command goes, to the radio's memory and its replies.
     std::string_view text = request.text;
-    while (!text.empty()) {
+    while (&ChannelMemory() == &m_looseSwitches && !text.empty()) {
         const std::size_t end = std::min(text.find('\r'), text.size());
         const std::string_view line = text.substr(0, end);
         text.remove_prefix(std::min(end + 1, text.size()));
+        sim::ChannelSwitches::Switches switches = m_looseSwitches.SwitchesOf(m_textChannel);
         if (line.size() == 5 && line.starts_with("MA")) {
             m_textChannel =
                 static_cast<std::uint16_t>(std::atoi(std::string(line.substr(2)).c_str()));
         } else if (line == "LON" || line == "LOF") {
-            m_channelFlags[m_textChannel].lockOut = line == "LON" ? 1 : 0;
+            switches.lockOut = line == "LON" ? 1 : 0;
+            m_looseSwitches.SetSwitches(m_textChannel, switches);
         } else if (line == "ATN" || line == "ATF") {
-            m_channelFlags[m_textChannel].attenuator = line == "ATN" ? 1 : 0;
+            switches.attenuator = line == "ATN" ? 1 : 0;
+            m_looseSwitches.SetSwitches(m_textChannel, switches);
         }
     }
     return SimReceiver::Handle(request);
@@ -156,12 +160,17 @@ void SimTrunkScanner::PressKey(std::uint8_t key, std::uint16_t parameter) {
         break;
     case kKeyAttOn:
     case kKeyAttOff:
-        m_channelFlags[channel].attenuator = key == kKeyAttOn ? 1 : 0;
-        break;
     case kKeyLockOutOn:
-    case kKeyLockOutOff:
-        m_channelFlags[channel].lockOut = key == kKeyLockOutOn ? 1 : 0;
+    case kKeyLockOutOff: {
+        sim::ChannelSwitches::Switches switches = ChannelMemory().SwitchesOf(channel);
+        if (key == kKeyAttOn || key == kKeyAttOff) {
+            switches.attenuator = key == kKeyAttOn ? 1 : 0;
+        } else {
+            switches.lockOut = key == kKeyLockOutOn ? 1 : 0;
+        }
+        ChannelMemory().SetSwitches(channel, switches);
         break;
+    }
     default:
         break;
     }
@@ -232,6 +241,26 @@ void SimTrunkScanner::MarkChanged(std::size_t bank) {
     m_unread[bank] = kNewDataReads;
 }
 
+sim::ChannelSwitches::Switches
+SimTrunkScanner::LooseSwitches::SwitchesOf(std::uint16_t channel) const {
+    const auto known = m_channels.find(channel);
+    return known != m_channels.end() ? known->second : Switches{};
+}
+
+void SimTrunkScanner::LooseSwitches::SetSwitches(std::uint16_t channel, Switches switches) {
+    m_channels[channel] = switches;
+}
+
+sim::ChannelSwitches& SimTrunkScanner::ChannelMemory() {
+    auto* radio = dynamic_cast<sim::ChannelSwitches*>(sim::FindRadio(m_radioName));
+    return radio ? *radio : m_looseSwitches;
+}
+
+const sim::ChannelSwitches& SimTrunkScanner::ChannelMemory() const {
+    const auto* radio = dynamic_cast<const sim::ChannelSwitches*>(sim::FindRadio(m_radioName));
+    return radio ? *radio : m_looseSwitches;
+}
+
 bool SimTrunkScanner::Trunked() const {
     return (Tuned().get(Parm::Channel::kTrunkWord) & Parm::Channel::kTrunkFrequency) != 0;
 }
@@ -298,11 +327,13 @@ void SimTrunkScanner::FillStatus(DeviceStatus& status, std::int64_t nowMs) const
     status.set(DeviceStatus::kTrunkFlags, flags);
     const UserId id = CallId(nowMs);
     status.set(DeviceStatus::kCurrentId, id);
-    status.set(DeviceStatus::kCurrentChannel, channel);
-    if (const auto known = m_channelFlags.find(channel); known != m_channelFlags.end()) {
-        status.set(rec::Within(DeviceStatus::kCurrentParm, Parm::kLockOut), known->second.lockOut);
+    // While the status shows what the radio answered, the record is the answer's.
+    if (!ShowsAnswer()) {
+        const sim::ChannelSwitches::Switches switches = ChannelMemory().SwitchesOf(channel);
+        status.set(DeviceStatus::kCurrentChannel, channel);
+        status.set(rec::Within(DeviceStatus::kCurrentParm, Parm::kLockOut), switches.lockOut);
         status.set(rec::Within(DeviceStatus::kCurrentParm, Parm::Channel::kAttenuator),
-                   known->second.attenuator);
+                   switches.attenuator);
     }
     const std::uint16_t perBank = std::max<std::uint16_t>(m_organisation.channelsPerBank, 1);
     const int bank = channel == 0 || searching ? 0 : (channel - 1) / perBank;

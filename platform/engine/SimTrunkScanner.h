@@ -7,12 +7,14 @@
 // radio confirms them late.
 
 #include "platform/engine/SimReceiver.h"
+#include "platform/engine/sim/ChannelSwitches.h"
 #include "platform/records/RadioModel.h"
 
 #include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace hb::engine {
@@ -29,9 +31,10 @@ public:
                     const hb::records::Organisation& organisation, std::uint64_t seed,
                     std::vector<std::uint32_t> talkgroups);
 
-    // Text lines "MA%03u" choose a channel; "LON", "LOF", "ATN" and "ATF" then set its lock-out
-    // and attenuator, which the status reports while the channel is tuned; the radio's memory
-    // takes the lines as well.
+    // The lock-out and attenuator of the tuned channel are those of the radio's memory, which its
+    // keys change too. A radio that keeps no switches of its own gets the scanner's: text lines
+    // "MA%03u" choose a channel, "LON", "LOF", "ATN" and "ATF" then set them; the radio takes the
+    // lines as well.
     Reply Handle(const Request& request) override;
     void TrunkCommand(const EngineCommandRecord& record) override;
     UserId CallId(std::int64_t nowMs) const override;
@@ -43,9 +46,14 @@ public:
 private:
     // What the last key set the scanner doing; Scan and RSM go back to scanning.
     enum class KeyState : std::uint8_t { Scanning, Holding, Manual, Searching, ServiceSearch };
-    struct ChannelFlags {
-        std::uint8_t lockOut = 0;
-        std::uint8_t attenuator = 0;
+    // The switches the scanner keeps for a radio that keeps none.
+    class LooseSwitches : public sim::ChannelSwitches {
+    public:
+        Switches SwitchesOf(std::uint16_t channel) const override;
+        void SetSwitches(std::uint16_t channel, Switches switches) override;
+
+    private:
+        std::map<std::uint16_t, Switches> m_channels;
     };
     struct Delayed {
         std::uint8_t code = 0;
@@ -55,6 +63,8 @@ private:
         unsigned stepsLeft = 0;
     };
 
+    sim::ChannelSwitches& ChannelMemory();
+    const sim::ChannelSwitches& ChannelMemory() const;
     bool Trunked() const;
     void Apply(const Delayed& command);
     void MarkChanged(std::size_t bank);
@@ -62,6 +72,7 @@ private:
     std::uint8_t ScanState(bool trunked, bool onCall) const;
     std::uint16_t ChannelNumber() const;
 
+    std::string m_radioName;
     hb::records::Organisation m_organisation;
     std::uint64_t m_seed;
     std::vector<std::uint32_t> m_talkgroups;
@@ -71,7 +82,7 @@ private:
     std::array<std::uint8_t, kIdBanks> m_unread{};
     std::vector<Delayed> m_delayed;
     std::optional<std::uint16_t> m_recalled;
-    std::map<std::uint16_t, ChannelFlags> m_channelFlags;
+    LooseSwitches m_looseSwitches;
     std::uint16_t m_textChannel = 0;
     std::uint8_t m_type;
     KeyState m_keyState = KeyState::Scanning;

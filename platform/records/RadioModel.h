@@ -80,6 +80,10 @@ struct RadioModel {
     std::span<const FunctionPage> pages;
     std::uint32_t systemTypes = 0;    // trunk systems tracked now
     std::uint32_t trackedSystems = 0; // trunk systems the radio can track at all
+    // What the device of a trunk scanner reports of its model: the model code (4 to 7) and the
+    // variant that tells two types of one model code apart.
+    std::uint8_t trunkModel = 0;
+    std::uint8_t modelVariant = 0;
     // A PC receiver fitted with the optional DSP unit.
     bool dspUnit = false;
 };

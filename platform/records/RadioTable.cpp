@@ -168,6 +168,13 @@ constexpr RadioModel Trunk(std::uint8_t type, const char* name, std::uint16_t ch
     return m;
 }
 
+// A trunk scanner whose device reports its model code and variant.
+constexpr RadioModel Reporting(RadioModel m, std::uint8_t trunkModel, std::uint8_t variant) {
+    m.trunkModel = trunkModel;
+    m.modelVariant = variant;
+    return m;
+}
+
 constexpr RadioModel SystemScanner(std::uint8_t type, const char* name) {
     RadioModel m = Trunk(type, name, 500, 20, 100, false);
     m.caps1 = 0x01 | 0x02 | 0x100 | 0x200 | 0x2000;
@@ -260,14 +267,14 @@ constexpr RadioModel kModels[] = {
     Trunk(43, "Trunk Tracker 43", 1000, 20, 100),
     Trunk(45, "Trunk Tracker 45", 1000, 10, 50),
     Trunk(51, "Trunk Tracker 51", 1000, 10, 50),
-    Trunk(63, "Trunk Tracker 63", 200, 10, 100, false),
-    Trunk(64, "Trunk Tracker 64", 400, 10, 100, false),
-    Trunk(70, "Trunk Tracker 70", 500, 10, 100, false),
-    Trunk(71, "Trunk Tracker 71", 1000, 10, 100, false),
-    Trunk(89, "Trunk Tracker 89", 500, 10, 100, false),
-    Trunk(90, "Trunk Tracker 90", 1000, 10, 100, false),
-    Trunk(91, "Trunk Tracker 91", 500, 10, 100, false),
-    Trunk(92, "Trunk Tracker 92", 1000, 10, 100, false),
+    Reporting(Trunk(63, "Trunk Tracker 63", 200, 10, 100, false), 4, 0),
+    Reporting(Trunk(64, "Trunk Tracker 64", 400, 10, 100, false), 5, 0),
+    Reporting(Trunk(70, "Trunk Tracker 70", 500, 10, 100, false), 4, 1),
+    Reporting(Trunk(71, "Trunk Tracker 71", 1000, 10, 100, false), 5, 1),
+    Reporting(Trunk(89, "Trunk Tracker 89", 500, 10, 100, false), 6, 1),
+    Reporting(Trunk(90, "Trunk Tracker 90", 1000, 10, 100, false), 7, 1),
+    Reporting(Trunk(91, "Trunk Tracker 91", 500, 10, 100, false), 6, 0),
+    Reporting(Trunk(92, "Trunk Tracker 92", 1000, 10, 100, false), 7, 0),
     Trunk(99, "Trunk Tracker 99", 250, 5, 100),
     SystemScanner(105, "System Scanner 105"),
     SystemScanner(109, "System Scanner 109"),

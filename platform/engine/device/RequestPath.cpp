@@ -2,6 +2,7 @@
 
 #include "platform/engine/device/MemoryProtocol.h"
 #include "platform/engine/sim/SimRadios.h"
+#include "platform/records/RadioModel.h"
 #include "platform/records/StatusCodes.h"
 #include "platform/records/TextWidths.h"
 #include "platform/win/core/Clock.h"
@@ -28,6 +29,10 @@ RequestPath::RequestPath(std::unique_ptr<Link> link, std::uint8_t type, std::int
     : m_link(std::move(link)), m_layout(type), m_memoryProtocol(!sim::IsCommandFamilyType(type)),
       m_decoder(MakeReplyDecoder(type)), m_replyTimeoutMs(replyTimeoutMs),
       m_notify(std::move(notify)) {
+    if (const hb::records::RadioModel* model = hb::records::FindRadioModel(type)) {
+        m_trunkModel = model->trunkModel;
+        m_modelVariant = model->modelVariant;
+    }
     m_link->SetHandlers(
         {[this](std::string line) { OnLine(std::move(line)); }, [this] { OnLost(); }});
 }
@@ -72,9 +77,13 @@ Reply RequestPath::Handle(const Request& request) {
     }
     // The command families move memories with raw commands of their own.
     if (!m_memoryProtocol) {
-        const bool bracket =
-            request.kind == RequestKind::PreUpload || request.kind == RequestKind::PostUpload ||
-            request.kind == RequestKind::PreDownload || request.kind == RequestKind::PostDownload;
+        const bool opening =
+            request.kind == RequestKind::PreUpload || request.kind == RequestKind::PreDownload;
+        const bool bracket = opening || request.kind == RequestKind::PostUpload ||
+                             request.kind == RequestKind::PostDownload;
+        if (bracket) {
+            m_transferring = opening;
+        }
         return {bracket ? hb::records::kStatusDone : hb::records::kStatusNotSupported, bracket};
     }
     switch (request.kind) {
@@ -250,8 +259,10 @@ void RequestPath::Fill(DeviceStatus& status) const {
     if (m_record) {
         status.set(DeviceStatus::kCurrentParm, *m_record);
     }
+    status.set(DeviceStatus::kTrunkModel, m_trunkModel);
+    status.set(DeviceStatus::kModelVariant, m_modelVariant);
     if (m_decoder) {
-        if (!m_record) {
+        if (!m_record && m_transferring) {
             status.set(DeviceStatus::kCurrentParm, m_decoded.get(DeviceStatus::kCurrentParm));
         }
         status.set(DeviceStatus::kTrunkTypeCode, m_decoded.get(DeviceStatus::kTrunkTypeCode));

@@ -35,6 +35,9 @@ public:
     void Fill(DeviceStatus& status) const;
     // A tuning makes the tuned record the current one again.
     void ForgetRecord() { m_record.reset(); }
+    // Whether the status shows the record a command family's radio answered rather than the
+    // tuned one: from a pre-transfer request to the post-transfer request.
+    bool ShowsAnswer() const { return m_decoder && m_transferring; }
     bool Lost() const { return m_lost; }
     bool Busy() const { return m_outstanding.has_value() || !m_queue.empty(); }
     std::string PortName() const { return m_link->PortName(); }
@@ -80,6 +83,11 @@ private:
     bool m_replyPresent = false;
     std::optional<Parm> m_record;
     DeviceStatus m_decoded;
+    // Between a command family's pre- and post-transfer requests.
+    bool m_transferring = false;
+    // What the device reports of the model of a trunk scanner.
+    std::uint8_t m_trunkModel = 0;
+    std::uint8_t m_modelVariant = 0;
     std::map<std::uint16_t, std::string> m_bankNames;
 };
 

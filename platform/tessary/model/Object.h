@@ -60,6 +60,8 @@ public:
     bool isChanged() const { return m_changed; }
     // Clears the mark of this object and everything below it, after a save or a load.
     void clearChanged();
+    // Clears the mark of this object alone: what lies below keeps its own.
+    void clearOwnChanged() { m_changed = false; }
 
     // The sheets of a group's grid, in their order.
     enum Sheet : int { kBanksSheet, kChannelsSheet, kUserIdsSheet, kRangesSheet };

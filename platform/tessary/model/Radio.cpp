@@ -286,6 +286,10 @@ std::vector<std::uint32_t> Radio::SheetList() const {
     return sheets;
 }
 
+int Radio::CheckGroup(const Object* root) const {
+    return dynamic_cast<const Group*>(root) ? 0 : 1;
+}
+
 void Radio::ConformGroup(Group& group) const {
     bool changed = group.radioType() != m_model.type;
     group.setRadioType(m_model.type);

@@ -1,5 +1,7 @@
 #include "EngineTest.h"
 #include "platform/engine/EngineCodes.h"
+#include "platform/engine/sim/SimRadios.h"
+#include "platform/engine/sim/SimTrunkRadio63.h"
 
 namespace hb::engine {
 namespace {
@@ -82,7 +84,7 @@ TEST_F(SimTrunkScannerTest, BankAndModeCommandsTakeEffectThreeStepsLater) {
     EXPECT_EQ(Word(engine, 4), 0x40F0);
 }
 
-TEST_F(SimTrunkScannerTest, TextLinesSetTheLockOutAndAttenuatorTheTunedChannelReports) {
+TEST_F(SimTrunkScannerTest, TheTunedChannelReportsTheSwitchesOfTheRadiosMemory) {
     const std::uint16_t engine = CreateTracker(7);
     ASSERT_NE(engine, 0);
     ASSERT_TRUE(RunUntilState(engine, rec::kEngineTrunkCallActive, 2000, 10));
@@ -90,19 +92,31 @@ TEST_F(SimTrunkScannerTest, TextLinesSetTheLockOutAndAttenuatorTheTunedChannelRe
     constexpr auto kLockOut = rec::Within(DeviceStatus::kCurrentParm, parm::kLockOut);
     constexpr auto kAttenuator =
         rec::Within(DeviceStatus::kCurrentParm, parm::Channel::kAttenuator);
-    // Another channel's flags are not the tuned one's.
-    EXPECT_EQ(scan_device_raw_command(device, "MA021\rLON\r"), 0);
-    EXPECT_EQ(Device(engine).get(kLockOut), 0);
-    EXPECT_EQ(scan_device_raw_command(device, "MA007\rLON\r"), 0);
-    EXPECT_EQ(Device(engine).get(DeviceStatus::kCurrentChannel), 7);
-    EXPECT_EQ(Device(engine).get(kLockOut), 1);
-    EXPECT_EQ(Device(engine).get(kAttenuator), 0);
-    EXPECT_EQ(scan_device_raw_command(device, "MA007\rATN\r"), 0);
-    EXPECT_EQ(Device(engine).get(kLockOut), 1);
-    EXPECT_EQ(Device(engine).get(kAttenuator), 1);
-    scan_device_raw_command(device, "MA007\rLOF\r");
-    EXPECT_EQ(Device(engine).get(kLockOut), 0);
-    EXPECT_EQ(Device(engine).get(kAttenuator), 1);
+    // The radio takes the lines, and the scanner reports its memory.
+    const auto send = [&](const char* lines) {
+        EXPECT_EQ(scan_device_raw_command(device, lines), 0);
+        AdvanceAndPump(1000);
+        return Device(engine);
+    };
+    // Another channel's switches are not the tuned one's.
+    EXPECT_EQ(send("MA021\rLON\r").get(kLockOut), 0);
+    const DeviceStatus locked = send("MA007\rLON\r");
+    EXPECT_EQ(locked.get(DeviceStatus::kCurrentChannel), 7);
+    EXPECT_EQ(locked.get(kLockOut), 1);
+    EXPECT_EQ(locked.get(kAttenuator), 0);
+    const DeviceStatus attenuated = send("MA007\rATN\r");
+    EXPECT_EQ(attenuated.get(kLockOut), 1);
+    EXPECT_EQ(attenuated.get(kAttenuator), 1);
+    const DeviceStatus unlocked = send("MA007\rLOF\r");
+    EXPECT_EQ(unlocked.get(kLockOut), 0);
+    EXPECT_EQ(unlocked.get(kAttenuator), 1);
+    // The scanner's keys change the radio's memory.
+    Send(engine, rec::kEngineCmdScannerKey, 8);
+    const auto* radio = dynamic_cast<const sim::SimTrunkRadio63*>(sim::FindRadio("Tracker"));
+    ASSERT_NE(radio, nullptr);
+    EXPECT_TRUE(radio->Memory().channels[6].lockOut);
+    EXPECT_TRUE(radio->Memory().channels[20].lockOut);
+    EXPECT_FALSE(radio->Memory().channels[5].lockOut);
 }
 
 TEST_F(SimTrunkScannerTest, TheKeysShowInWhatTheScannerReports) {
