@@ -102,7 +102,8 @@ void CLoader::DownloadType63(Object* root, CLoadProgressDlg* dialog) {
             return;
         }
         // A radio that did not confirm its erase may hold anything: everything is written.
-        m_erased = waited == 0;
+        m_erased =
+            waited == 0 && m_device_status.get(hb::records::DeviceStatus::kReplyPresent) != 0;
     }
     SendOpeningCommands63(dialog);
     const int ended = WalkBanks63(*group, [&](Bank& bank) {
