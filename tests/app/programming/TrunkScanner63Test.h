@@ -81,7 +81,10 @@ protected:
                  "\nPort=SIM\n");
         hb::engine::SimState::Get().radios["Scanner"] = std::make_unique<WatchedRadio63>(type);
         rig = AddRig("Scanner", type);
-        doc.NewGroup(groupType ? groupType : type);
+        NewGroup(groupType ? groupType : type, banks);
+    }
+    void NewGroup(std::uint8_t type, std::size_t banks) {
+        doc.NewGroup(type);
         for (std::size_t n = 0; n < banks; ++n) {
             Root().addBank(std::make_unique<Bank>());
         }
