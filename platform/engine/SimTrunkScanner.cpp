@@ -356,8 +356,10 @@ void SimTrunkScanner::FillStatus(DeviceStatus& status, std::int64_t nowMs) const
     }
     status.setText(DeviceStatus::kTextLines, 2, Tuned().text(Parm::kName));
     status.set(DeviceStatus::kScanStateCode, ScanState(trunked, id.inUse()));
-    status.data()[kDelayWord] = static_cast<std::uint8_t>(m_delay);
-    status.data()[kDelayWord + 1] = static_cast<std::uint8_t>(m_delay >> 8);
+    if (!ShowsAnswer()) {
+        status.data()[kDelayWord] = static_cast<std::uint8_t>(m_delay);
+        status.data()[kDelayWord + 1] = static_cast<std::uint8_t>(m_delay >> 8);
+    }
     if (m_type == kHighwayPatrolType) {
         status.set(DeviceStatus::kTrunkState, m_state);
         status.set(DeviceStatus::kPatrolBits, m_patrolBanks);

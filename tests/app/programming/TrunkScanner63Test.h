@@ -98,8 +98,10 @@ protected:
         chooseSettings = settings;
     }
     void ChooseAll() { Choose({0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, true); }
-    // A whole transfer as the group window starts it; with `given`, on that radio.
-    void Transfer(bool reading, CRig* given = nullptr) {
+    // A whole transfer of the group (another document's when given) as the group window starts
+    // it; with `given`, on that radio.
+    void Transfer(bool reading, CRig* given = nullptr, CGroupDoc* other = nullptr) {
+        CGroupDoc& moved = other ? *other : doc;
         hb::engine::EngineSim::ExpectMessage(reading ? 12 : 33, 1);
         hb::afx::SetModalScript(hb::resources::transfer::kBankDialog, [this](CDialog& dialog) {
             for (std::size_t n = 0; n < chosen.size(); ++n) {
@@ -112,9 +114,9 @@ protected:
         CLoader loader;
         running = &loader;
         if (reading) {
-            loader.Upload(&Root(), given, &doc, &owner.wnd);
+            loader.Upload(moved.GetGroup(), given, &moved, &owner.wnd);
         } else {
-            loader.Download(&Root(), given, &doc, &owner.wnd);
+            loader.Download(moved.GetGroup(), given, &moved, &owner.wnd);
         }
         running = nullptr;
     }
