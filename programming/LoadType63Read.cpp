@@ -54,14 +54,20 @@ constexpr std::size_t kOffsetAt = 4;
 constexpr std::size_t kOffsetWidth = 3;
 
 enum Ref63Read : int {
-    kRefRange = 6360,
+    kRefRangeName = 6360,
+    kRefRangeLower,
+    kRefRangeUpper,
     kRefRangeMode,
     kRefRangeStep,
     kRefBankMemory,
     kRefBankName,
     kRefTrunkType,
     kRefFleetMap,
-    kRefBandPlan,
+    kRefBandPlanCommand,
+    kRefBandPlanMenu,
+    kRefBandPlanBase,
+    kRefBandPlanSpacing,
+    kRefBandPlanOffset,
     kRefIr,
     kRefEa,
     kRefPriority,
@@ -71,12 +77,23 @@ enum Ref63Read : int {
     kRefBankOption,
     kRefEdacsFormat,
     kRefBankDelay,
-    kRefChannel,
-    kRefId,
+    kRefChannelMemory,
+    kRefChannelName,
+    kRefChannelTone,
+    kRefChannelMode,
+    kRefChannelBa,
+    kRefChannelDelay,
+    kRefChannelStep,
+    kRefIdText,
+    kRefIdTag,
+    kRefIdBa,
     kRefIdOption,
     kRefIdListTag,
     kRefFips,
+    kRefLt,
     kRefSwitches,
+    kRefCt,
+    kRefDs,
     kRefChainSearch,
 };
 
@@ -192,7 +209,7 @@ int CLoader::ReadSettings63(Group& group, CLoadProgressDlg* dialog) {
             record.AppendFipsCode(code);
         }
     }
-    if (SendCommandsChecked(kRefSwitches, "LT\r", dialog) != 0) {
+    if (SendCommandsChecked(kRefLt, "LT\r", dialog) != 0) {
         return 1;
     }
     if (const auto lt = codec::LetterValue(
@@ -207,7 +224,7 @@ int CLoader::ReadSettings63(Group& group, CLoadProgressDlg* dialog) {
         }
         record.Set(setting, OnWhen(At(Reply(), kSwitchAt) == 'N'));
     }
-    if (SendCommandsChecked(kRefSwitches, "CT\r", dialog) != 0) {
+    if (SendCommandsChecked(kRefCt, "CT\r", dialog) != 0) {
         return 1;
     }
     if (const auto ct = codec::LetterValue(codec::kCtLetters, At(Reply(), kSwitchAt))) {
@@ -240,7 +257,7 @@ int CLoader::ReadSettings63(Group& group, CLoadProgressDlg* dialog) {
         }
         record.Set(Setting::kChainSearchItem4, OnWhen(*option4 == '1'));
     }
-    if (SendCommandsChecked(kRefSwitches, "KEY00\rDS\r", dialog) != 0) {
+    if (SendCommandsChecked(kRefDs, "KEY00\rDS\r", dialog) != 0) {
         return 1;
     }
     record.Set(Setting::kDs, OnWhen(At(Reply(), kSwitchAt) == 'N'));
@@ -404,7 +421,7 @@ int CLoader::ReadBandPlans63(Bank& bank, std::uint8_t code, RadioSettingsRecord&
     const auto letter = static_cast<char>('@' + number);
     if (m_trunk_model->bandPlansByCommand) {
         for (unsigned plan = 1; plan <= RadioSettingsRecord::kPlans; ++plan) {
-            if (SendCommandsChecked(kRefBandPlan, codec::Printf("BC %c%u\r", letter, plan),
+            if (SendCommandsChecked(kRefBandPlanCommand, codec::Printf("BC %c%u\r", letter, plan),
                                     dialog) != 0) {
                 return 1;
             }
@@ -420,25 +437,27 @@ int CLoader::ReadBandPlans63(Bank& bank, std::uint8_t code, RadioSettingsRecord&
             }
         }
     } else {
-        if (SendCommandsChecked(kRefBandPlan, codec::BandPlanMenuKeys(number, code), dialog) != 0) {
+        if (SendCommandsChecked(kRefBandPlanMenu, codec::BandPlanMenuKeys(number, code), dialog) !=
+            0) {
             return 1;
         }
         for (unsigned plan = 1; plan <= RadioSettingsRecord::kPlans; ++plan) {
             // Past the previous plan's last screen to the title of this one first.
-            if (ReadDisplay(plan == 1 ? "KEY04\r" : "KEY04\rKEY04\r", kRefBandPlan, dialog) < 0) {
+            if (ReadDisplay(plan == 1 ? "KEY04\r" : "KEY04\rKEY04\r", kRefBandPlanBase, dialog) <
+                0) {
                 return 1;
             }
             std::uint32_t base = record.PlanBase(number, plan);
             convert_frequency(DisplayLine(kPlanLine).substr(0, kBaseWidth).c_str(), &base, 'M');
             record.SetPlanBase(number, plan, base);
-            if (ReadDisplay("KEY04\r", kRefBandPlan, dialog) < 0) {
+            if (ReadDisplay("KEY04\r", kRefBandPlanSpacing, dialog) < 0) {
                 return 1;
             }
             std::uint32_t spacing = record.PlanSpacing(number, plan);
             convert_frequency(DisplayLine(kPlanLine).substr(0, kSpacingWidth).c_str(), &spacing,
                               'K');
             record.SetPlanSpacing(number, plan, spacing);
-            if (ReadDisplay("KEY04\r", kRefBandPlan, dialog) < 0) {
+            if (ReadDisplay("KEY04\r", kRefBandPlanOffset, dialog) < 0) {
                 return 1;
             }
             const std::string line = DisplayLine(kPlanLine);
@@ -447,7 +466,7 @@ int CLoader::ReadBandPlans63(Bank& bank, std::uint8_t code, RadioSettingsRecord&
                 record.SetPlanOffset(number, plan, static_cast<std::uint16_t>(*offset));
             }
         }
-        if (SendAndLeave63("", kRefBandPlan, dialog) != 0) {
+        if (SendAndLeave63("", kRefBandPlanMenu, dialog) != 0) {
             return 1;
         }
     }
@@ -462,7 +481,7 @@ int CLoader::ReadChannel63(Chan& channel, CLoadProgressDlg* dialog) {
     const unsigned number = memory % 1000;
     Progress(dialog).SetChannel(memory);
     Sleep(kChannelPauseMs);
-    if (SendCommandsChecked(kRefChannel, codec::Printf("MA%03u\r", number), dialog) != 0) {
+    if (SendCommandsChecked(kRefChannelMemory, codec::Printf("MA%03u\r", number), dialog) != 0) {
         return 1;
     }
     // The channel keeps the memory number it was walked to, whatever the three digits say.
@@ -476,7 +495,7 @@ int CLoader::ReadChannel63(Chan& channel, CLoadProgressDlg* dialog) {
         channel.SetParm(empty);
         return 0;
     }
-    if (SendCommandsChecked(kRefChannel, codec::Printf("TA C %03u\r", number), dialog) != 0) {
+    if (SendCommandsChecked(kRefChannelName, codec::Printf("TA C %03u\r", number), dialog) != 0) {
         return 1;
     }
     const std::string reply = Reply();
@@ -487,17 +506,17 @@ int CLoader::ReadChannel63(Chan& channel, CLoadProgressDlg* dialog) {
     channel.setName(unnamed ? std::string() : ReplyName());
     Progress(dialog).SetFrequency(channel.name().c_str());
     if (ReplyRecord().get(Parm::Channel::kTone) != 0 &&
-        SendCommandsChecked(kRefChannel, "CS\r", dialog) != 0) {
+        SendCommandsChecked(kRefChannelTone, "CS\r", dialog) != 0) {
         return 1;
     }
     for (std::size_t word = 0; word < Parm::kModelWords.kCount; ++word) {
         read.set(Parm::kModelWords, word, ReplyRecord().get(Parm::kModelWords, word));
     }
-    if (SendCommandsChecked(kRefChannel, "RM\r", dialog) != 0) {
+    if (SendCommandsChecked(kRefChannelMode, "RM\r", dialog) != 0) {
         return 1;
     }
     read.set(Parm::kMode, ReplyRecord().get(Parm::kMode));
-    if (SendCommandsChecked(kRefChannel, codec::Printf("BA C %03u\r", number), dialog) != 0) {
+    if (SendCommandsChecked(kRefChannelBa, codec::Printf("BA C %03u\r", number), dialog) != 0) {
         return 1;
     }
     read.set(Parm::Channel::kFlags, ReplyRecord().get(Parm::Channel::kFlags));
@@ -506,11 +525,11 @@ int CLoader::ReadChannel63(Chan& channel, CLoadProgressDlg* dialog) {
     if (read.get(Parm::Channel::kTrunkWord) & Parm::Channel::kTrunkFrequency) {
         return 0;
     }
-    if (SendCommandsChecked(kRefChannel, "DL\r", dialog) != 0) {
+    if (SendCommandsChecked(kRefChannelDelay, "DL\r", dialog) != 0) {
         return 1;
     }
     read.set(Parm::Channel::kDelay, ReplyRecord().get(Parm::Channel::kDelay));
-    if (SendCommandsChecked(kRefChannel, "ST\r", dialog) != 0) {
+    if (SendCommandsChecked(kRefChannelStep, "ST\r", dialog) != 0) {
         return 1;
     }
     read.set(Parm::kStep, ReplyRecord().get(Parm::kStep));
@@ -524,7 +543,7 @@ int CLoader::ReadUserId63(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg
     const auto letter = static_cast<char>('@' + bank.number);
     UserId& id = entry.id();
     id = UserId{};
-    if (SendCommandsChecked(kRefId,
+    if (SendCommandsChecked(kRefIdText,
                             codec::Printf("TG %c %c%u\r", letter, place.letter, place.digit),
                             dialog) != 0) {
         return 1;
@@ -543,13 +562,13 @@ int CLoader::ReadUserId63(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg
         entry.setOptions(entry.options() & ~UserIdEntry::kOptionBa);
         entry.setOptionByte(UserIdEntry::kOptionRadio, 0);
     } else {
-        if (SendCommandsChecked(kRefId,
+        if (SendCommandsChecked(kRefIdTag,
                                 codec::Printf("TA I %c %c%u\r", letter, place.letter, place.digit),
                                 dialog) != 0) {
             return 1;
         }
         entry.setTag(ReplyName());
-        if (SendCommandsChecked(kRefId,
+        if (SendCommandsChecked(kRefIdBa,
                                 codec::Printf("BA I %c %c%u\r", letter, place.letter, place.digit),
                                 dialog) != 0) {
             return 1;
@@ -577,16 +596,16 @@ int CLoader::ReadSearchRange63(Chan& range, CLoadProgressDlg* dialog) {
     const unsigned number = record.get(Parm::kMemoryChannel);
     const auto letter = static_cast<char>('@' + number);
     Progress(dialog).SetBankText(codec::Printf("SR-%u", number).c_str());
-    if (SendCommandsChecked(kRefRange, codec::Printf("TA S %c\r", letter), dialog) != 0) {
+    if (SendCommandsChecked(kRefRangeName, codec::Printf("TA S %c\r", letter), dialog) != 0) {
         return 1;
     }
     range.setName(ReplyName());
     Progress(dialog).SetFrequency(range.name().c_str());
-    if (SendCommandsChecked(kRefRange, codec::Printf("LL %c\r", letter), dialog) != 0) {
+    if (SendCommandsChecked(kRefRangeLower, codec::Printf("LL %c\r", letter), dialog) != 0) {
         return 1;
     }
     record.set(Parm::Channel::kLowerLimit, ReplyRecord().get(Parm::Channel::kLowerLimit));
-    if (SendCommandsChecked(kRefRange, codec::Printf("LU %c\r", letter), dialog) != 0) {
+    if (SendCommandsChecked(kRefRangeUpper, codec::Printf("LU %c\r", letter), dialog) != 0) {
         return 1;
     }
     record.set(Parm::Channel::kUpperLimit, ReplyRecord().get(Parm::Channel::kUpperLimit));

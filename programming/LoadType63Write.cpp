@@ -55,7 +55,8 @@ enum Ref63Write : int {
     kRefIdBa,
     kRefIdOption,
     kRefRangeName,
-    kRefRangeLimits,
+    kRefRangeLower,
+    kRefRangeUpper,
     kRefRangeMode,
     kRefRangeStep,
     kRefFips,
@@ -460,9 +461,9 @@ int CLoader::WriteSearchRange63(Chan& range, CLoadProgressDlg* dialog) {
         record.set(Parm::Channel::kUpperLimit, upper);
         range.SetParm(record);
     }
-    if (SendCommandsChecked(kRefRangeLimits, codec::Printf("LL%08u %c\r", lower / 100, letter),
+    if (SendCommandsChecked(kRefRangeLower, codec::Printf("LL%08u %c\r", lower / 100, letter),
                             dialog) != 0 ||
-        SendCommandsChecked(kRefRangeLimits, codec::Printf("LU%08u %c\r", upper / 100, letter),
+        SendCommandsChecked(kRefRangeUpper, codec::Printf("LU%08u %c\r", upper / 100, letter),
                             dialog) != 0) {
         return 1;
     }

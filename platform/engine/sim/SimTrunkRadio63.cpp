@@ -151,6 +151,11 @@ SimTrunkChannel63* SimTrunkRadio63::Channel(std::string_view digits) {
     return &m_memory.channels[memory - 1];
 }
 
+SimTrunkBank63* SimTrunkRadio63::BankOf(std::string_view arguments) {
+    const std::string_view rest = Rest(arguments);
+    return Bank(rest.empty() ? '\0' : rest[0]);
+}
+
 SimTrunkChannel63* SimTrunkRadio63::Current() {
     return m_current >= 1 && m_current <= m_memory.channels.size()
                ? &m_memory.channels[m_current - 1]
@@ -288,7 +293,7 @@ void SimTrunkRadio63::DefineBankLetters(std::string word, std::string_view lette
                                         char SimTrunkBank63::*field) {
     for (const char letter : letters) {
         Define(word + letter, [this, field, letter](std::string_view arguments) -> Reply {
-            SimTrunkBank63* bank = Bank(Rest(arguments).empty() ? '\0' : Rest(arguments)[0]);
+            SimTrunkBank63* bank = BankOf(arguments);
             if (!bank) {
                 return std::nullopt;
             }
@@ -298,7 +303,7 @@ void SimTrunkRadio63::DefineBankLetters(std::string word, std::string_view lette
     }
     Define(word, [this, word, field](std::string_view arguments) -> Reply {
         const std::string_view rest = Rest(arguments);
-        const SimTrunkBank63* bank = Bank(rest.empty() ? '\0' : rest[0]);
+        const SimTrunkBank63* bank = BankOf(arguments);
         if (!bank) {
             return std::nullopt;
         }
@@ -311,7 +316,7 @@ void SimTrunkRadio63::DefineBankCommands() {
     DefineBankLetters("EA", "NF", &SimTrunkBank63::ea);
     for (const char state : {'N', 'F'}) {
         Define(std::string("TB") + state, [this, state](std::string_view arguments) -> Reply {
-            SimTrunkBank63* bank = Bank(Rest(arguments).empty() ? '\0' : Rest(arguments)[0]);
+            SimTrunkBank63* bank = BankOf(arguments);
             if (!bank) {
                 return std::nullopt;
             }
@@ -321,7 +326,7 @@ void SimTrunkRadio63::DefineBankCommands() {
     }
     Define("TB", [this](std::string_view arguments) -> Reply {
         const std::string_view rest = Rest(arguments);
-        const SimTrunkBank63* bank = Bank(rest.empty() ? '\0' : rest[0]);
+        const SimTrunkBank63* bank = BankOf(arguments);
         if (!bank) {
             return std::nullopt;
         }
@@ -330,7 +335,7 @@ void SimTrunkRadio63::DefineBankCommands() {
     // "TR A 1", or a band-plan line "TR A 4 08510125 0125 380 1".
     Define("TR", [this](std::string_view arguments) -> Reply {
         const std::string_view rest = Rest(arguments);
-        SimTrunkBank63* bank = Bank(rest.empty() ? '\0' : rest[0]);
+        SimTrunkBank63* bank = BankOf(arguments);
         const auto code = rest.size() >= 3 ? Number(rest.substr(2, 1)) : std::nullopt;
         if (!bank || !code) {
             return std::nullopt;
@@ -352,7 +357,7 @@ void SimTrunkRadio63::DefineBankCommands() {
     // "FB A 0 12" stores block 0's size code, "FB A 0" answers it.
     Define("FB", [this](std::string_view arguments) -> Reply {
         const std::string_view rest = Rest(arguments);
-        SimTrunkBank63* bank = Bank(rest.empty() ? '\0' : rest[0]);
+        SimTrunkBank63* bank = BankOf(arguments);
         const auto block = rest.size() >= 3 ? Number(rest.substr(2, 1)) : std::nullopt;
         if (!bank || !block || *block >= bank->fleetMap.size()) {
             return std::nullopt;
@@ -369,7 +374,7 @@ void SimTrunkRadio63::DefineBankCommands() {
     });
     Define("TCN", [this](std::string_view arguments) -> Reply {
         const std::string_view rest = Rest(arguments);
-        SimTrunkBank63* bank = Bank(rest.empty() ? '\0' : rest[0]);
+        SimTrunkBank63* bank = BankOf(arguments);
         const auto value = rest.size() > 3 ? Number(rest.substr(3)) : std::nullopt;
         if (!bank || !value || rest[2] != 'P') {
             return std::nullopt;
@@ -378,7 +383,7 @@ void SimTrunkRadio63::DefineBankCommands() {
         return Accepted();
     });
     Define("TCF", [this](std::string_view arguments) -> Reply {
-        SimTrunkBank63* bank = Bank(Rest(arguments).empty() ? '\0' : Rest(arguments)[0]);
+        SimTrunkBank63* bank = BankOf(arguments);
         if (!bank) {
             return std::nullopt;
         }
@@ -388,7 +393,7 @@ void SimTrunkRadio63::DefineBankCommands() {
     // "TCN A P 3": the value's digit at position 8.
     Define("TC", [this](std::string_view arguments) -> Reply {
         const std::string_view rest = Rest(arguments);
-        const SimTrunkBank63* bank = Bank(rest.empty() ? '\0' : rest[0]);
+        const SimTrunkBank63* bank = BankOf(arguments);
         if (!bank) {
             return std::nullopt;
         }
@@ -397,7 +402,7 @@ void SimTrunkRadio63::DefineBankCommands() {
     // "PC A101" sets the priority channel, "PC A" answers it.
     Define("PC", [this](std::string_view arguments) -> Reply {
         const std::string_view rest = Rest(arguments);
-        SimTrunkBank63* bank = Bank(rest.empty() ? '\0' : rest[0]);
+        SimTrunkBank63* bank = BankOf(arguments);
         if (!bank) {
             return std::nullopt;
         }
@@ -414,7 +419,7 @@ void SimTrunkRadio63::DefineBankCommands() {
     if (m_model->bandPlansByCommand) {
         Define("BC", [this](std::string_view arguments) -> Reply {
             const std::string_view rest = Rest(arguments);
-            const SimTrunkBank63* bank = Bank(rest.empty() ? '\0' : rest[0]);
+            const SimTrunkBank63* bank = BankOf(arguments);
             const auto plan = rest.size() >= 2 ? Number(rest.substr(1, 1)) : std::nullopt;
             if (!bank || !plan || *plan < 1 || *plan > bank->plans.size()) {
                 return std::nullopt;
@@ -475,7 +480,7 @@ void SimTrunkRadio63::DefineTextCommands() {
     // "TG A A1 012345" gives the slot its ID, "TG A A1" asks for it.
     Define("TG", [this](std::string_view arguments) -> Reply {
         const std::string_view rest = Rest(arguments);
-        SimTrunkBank63* bank = Bank(rest.empty() ? '\0' : rest[0]);
+        SimTrunkBank63* bank = BankOf(arguments);
         SimTrunkId63* id = bank && rest.size() >= 4 ? Id(*bank, rest.substr(2, 2)) : nullptr;
         if (!id) {
             return std::nullopt;

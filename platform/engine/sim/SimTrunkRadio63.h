@@ -54,6 +54,8 @@ private:
     // letter and digit; none when the radio has no such thing.
     SimTrunkChannel63* Channel(std::string_view digits);
     SimTrunkBank63* Bank(char letter);
+    // The bank whose letter begins the arguments.
+    SimTrunkBank63* BankOf(std::string_view arguments);
     SimTrunkId63* Id(SimTrunkBank63& bank, std::string_view slot);
     SimTrunkChannel63* Current();
     void ShowMenu();
