@@ -324,6 +324,10 @@ void CUGCtrl::DrawTabs(CDC& dc) {
         if (tab.left >= m_hscroll.rect.left) {
             break;
         }
+        // A sheet of no name has no tab to show.
+        if (GetTabName(sheet).IsEmpty()) {
+            continue;
+        }
         const bool current = sheet == m_sheet;
         dc.FillSolidRect(&tab, current ? RGB(255, 255, 255) : kHeadingFace);
         dc.Draw3dRect(&tab, RGB(128, 128, 128), RGB(64, 64, 64));
