@@ -9,7 +9,6 @@
 #include "platform/tessary/audio/AudioLog.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Roster.h"
-#include "platform/win/core/Clock.h"
 #include "platform/win/core/MessageBox.h"
 #include "programming/Loader.h"
 #include "programming/ScanListView.h"

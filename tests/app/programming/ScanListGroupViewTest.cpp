@@ -4,10 +4,15 @@
 #include "programming/ScanListGroupView.h"
 
 #include "platform/afx/CFileDialog.h"
+#include "platform/afx/CPrintInfo.h"
+#include "platform/afx/PrintJobs.h"
 #include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/win/core/Hooks.h"
+#include "radioview/RadioView.h"
 #include "tests/app/programming/ScanListTabTest.h"
+
+#include <filesystem>
 
 namespace hb::app::test {
 namespace {
@@ -104,6 +109,20 @@ TEST_F(ScanListGroupViewTest, AChannelFirstAsksForAGroupAndCancelLeavesTheFirstE
     ExpectBox("Save changes to Receiver?", IDNO);
 }
 
+TEST_F(ScanListGroupViewTest, AGroupFileThatIsGoneIsMadeAgainAsANewGroupOfTheRadio) {
+    File read(Doc("Receiver.sws"));
+    std::unique_ptr<Object> root = read.release();
+    dynamic_cast<Roster&>(*root).entries()[0]->tag =
+        static_cast<std::uint32_t>(Object::Kind::Group);
+    ASSERT_TRUE(File(Doc("Receiver.sws"), root.get()).save());
+    std::filesystem::remove(Doc("Receiver.swg"));
+    Open(1);
+    EXPECT_EQ(TheGroup().name(), "Scan List Group for Receiver 42.");
+    EXPECT_TRUE(std::filesystem::exists(Doc("Receiver.swg")));
+    EXPECT_EQ(Headings(), std::vector<std::string>(2, "File name: RECEIVER.SWG [Receiver 42]"));
+    ExpectBox("Save changes to Receiver?", IDNO);
+}
+
 TEST_F(ScanListGroupViewTest, AGroupOfAnotherTypeIsMadeTheRadiosAndItsListChanged) {
     File read(Doc("Receiver.swg"));
     std::unique_ptr<Object> root = read.release();
@@ -167,6 +186,33 @@ TEST_F(ScanListGroupViewTest, ATunedChannelIsStoredInPlaceOrIntoTheFirstEmptyCha
     // Now the group is full.
     Store(163'000'000, 0, "Full", "");
     EXPECT_EQ(Beeps().size(), beeps + 1);
+    ExpectBox("Save changes to Receiver?", IDNO);
+}
+
+TEST_F(ScanListGroupViewTest, TheEditCommandsReachTheGridAndPrintingShowsTheFileName) {
+    Open(1);
+    Grid().GotoCell(CGroupGrid::kNameColumn, 0);
+    view->SendMessage(WM_COMMAND, 57634);
+    Grid().GotoCell(CGroupGrid::kNameColumn, 2);
+    view->SendMessage(WM_COMMAND, 57637);
+    EXPECT_EQ(Grid().QuickGetText(CGroupGrid::kNameColumn, 2), "Dispatch 1");
+    Grid().GotoCell(CGroupGrid::kNameColumn, 1);
+    view->SendMessage(WM_COMMAND, 57635);
+    EXPECT_EQ(Grid().QuickGetText(CGroupGrid::kNameColumn, 1), "");
+    EXPECT_EQ(TheGroup().banks()[0]->members()[1]->record().text(parm::kName),
+              std::string(16, ' '));
+
+    hb::afx::SetPrintPreparation([](CPrintInfo&) { return true; });
+    view->SendMessage(WM_COMMAND, 57607);
+    hb::afx::SetPrintPreparation({});
+    ASSERT_EQ(hb::afx::PrintLog().size(), 1u);
+    std::vector<std::string> texts;
+    for (const auto& record : hb::afx::PrintLog()[0].pages.at(0).list) {
+        texts.push_back(record.text);
+    }
+    EXPECT_NE(std::ranges::find(texts, "File name: RECEIVER.SWG [Receiver 42]"), texts.end());
+    EXPECT_NE(std::ranges::find(texts, "Dispatch 1"), texts.end());
+    EXPECT_FALSE(view->m_printing);
     ExpectBox("Save changes to Receiver?", IDNO);
 }
 
