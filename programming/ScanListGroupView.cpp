@@ -218,8 +218,14 @@ void CScanListGroupView::CreateGroupFile(const CString& path) const {
     group->setDescription(std::string("Created by ") + App().GetProductName() + ".");
     std::uint32_t now = 0;
     scan_get_time(&now);
-    group->banks().front()->setName("Created " + CTime(now).Format("%#c %z."));
-    File(path.str(), group.get()).save();
+    if (!group->banks().empty()) {
+        group->banks().front()->setName("Created " + CTime(now).Format("%#c %z."));
+    }
+    // A group that cannot be written is found missing when it is read.
+    File file(path.str(), group.get());
+    if (!file.save()) {
+        file.abandon();
+    }
 }
 
 int CScanListGroupView::ChooseGroup(BOOL open, LPCSTR title) {
