@@ -310,6 +310,17 @@ void Radio::ConformGroup(Group& group) const {
     }
 }
 
+std::unique_ptr<Group> Radio::NewGroup() const {
+    auto group = std::make_unique<Group>();
+    ConformGroup(*group);
+    if (group->banks().empty()) {
+        auto bank = std::make_unique<Bank>();
+        bank->number = m_model.organisation.firstBank;
+        group->addBank(std::move(bank));
+    }
+    return group;
+}
+
 void Radio::ConformGroupChannels(Group& group) const {
     const auto conform = [this](Chan& channel) {
         if (auto* range = dynamic_cast<Range*>(&channel)) {

@@ -158,6 +158,9 @@ public:
     virtual int TransferToRadio(CObjectDoc* doc, CWnd* frame);
     // A new grid for a group window of this model.
     virtual std::unique_ptr<CGrid> CreateGrid();
+    // A new group of this model's type and organisation: the banks of a fixed organisation, else
+    // one empty bank.
+    virtual std::unique_ptr<Group> NewGroup() const;
     // The kinds the group grid's sheets show, in order: banks and channels, then user IDs when
     // the model keeps them and search ranges when it has them. A model with ranges always has the
     // user-ID sheet, so that every sheet keeps its number.
