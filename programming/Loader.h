@@ -119,8 +119,8 @@ public:
     void DownloadType43(TransferCursor& cursor);
     void UploadType43(TransferCursor& cursor);
     int WriteBank43(Bank& bank, std::uint16_t number);
-    // The channel into the memory, then its delay and lock-out; a failure is reported and passed
-    // over, so the answer is 0 unless Stop was pressed.
+    // The channel into the memory, then its delay and lock-out. Always 0: a failure is reported
+    // and passed over, and the caller looks for Stop.
     int WriteChannel43(const Chan& channel, std::uint16_t memory);
     int WriteTalkgroup43(UserIdEntry& entry, const Bank& bank, std::uint16_t number, unsigned slot);
     // The limits in order ("LL", "LU"); a range with a limit of 0 sends nothing. The range itself

@@ -50,8 +50,12 @@ constexpr std::array<TrunkText, 6> kTrunkTexts{{{"EDACS", {kEdacs, 0}},
 std::string Format(const char* format, ...) {
     std::va_list arguments;
     va_start(arguments, format);
-    char text[128];
-    std::vsnprintf(text, sizeof text, format, arguments);
+    std::va_list again;
+    va_copy(again, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, arguments);
+    std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+    std::vsnprintf(text.data(), text.size() + 1, format, again);
+    va_end(again);
     va_end(arguments);
     return text;
 }
