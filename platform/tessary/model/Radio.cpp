@@ -272,6 +272,11 @@ bool Radio::AcceptsRadioType(std::uint8_t type) const {
     return type == m_model.type;
 }
 
+int Radio::CheckGroup(const Object& root) const {
+    const auto* group = dynamic_cast<const Group*>(&root);
+    return group && AcceptsRadioType(group->radioType()) ? 0 : 1;
+}
+
 std::vector<std::uint32_t> Radio::SheetList() const {
     using Kind = hb::records::ObjectKind;
     std::vector<std::uint32_t> sheets{static_cast<std::uint32_t>(Kind::Bank),

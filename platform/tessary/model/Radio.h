@@ -17,6 +17,7 @@
 #include <vector>
 
 class Group;
+class Object;
 class Range;
 
 class CGrid;
@@ -144,6 +145,9 @@ public:
 
     // True when a group or range made for `type` can be used with this radio.
     virtual bool AcceptsRadioType(std::uint8_t type) const;
+    // Before a command family moves a group: 0 when the root is a group this radio takes,
+    // non-zero when the family must leave it alone.
+    virtual int CheckGroup(const Object& root) const;
     // Fits a group to the radio: its radio type, and for a fixed organisation its banks.
     virtual void ConformGroup(Group& group) const;
     // Runs the record check over every channel and range of the group.
