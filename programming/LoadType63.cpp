@@ -8,6 +8,7 @@
 #include "platform/win/core/Scheduler.h"
 #include "programming/Loader.h"
 #include "programming/RadioSettingsRecord.h"
+#include "programming/TransferCursor.h"
 #include "programming/TrunkCommandCodec63.h"
 
 #include <algorithm>
@@ -53,12 +54,14 @@ std::string LineCommand(std::size_t line) {
 
 } // namespace
 
-void CLoader::UploadType63(TransferCursor&) {
+void CLoader::UploadType63(TransferCursor& cursor) {
     UploadType63(m_root, &m_progress);
+    cursor.radio = m_radio.get();
 }
 
-void CLoader::DownloadType63(TransferCursor&) {
+void CLoader::DownloadType63(TransferCursor& cursor) {
     DownloadType63(m_root, &m_progress);
+    cursor.radio = m_radio.get();
 }
 
 bool CLoader::TakeTrunkModel63(Object* root) {
@@ -74,6 +77,12 @@ bool CLoader::TakeTrunkModel63(Object* root) {
     const std::uint8_t type = m_trunk_model->Type(m_model_variant);
     if (auto* group = dynamic_cast<Group*>(root)) {
         group->setRadioType(type);
+    }
+    // The memories are those of the model the radio is, not those of the group's former type.
+    if (!m_radio || m_radio->RadioTypeCode() != type) {
+        if (auto detected = Radio::CreateRadio(type)) {
+            m_radio = std::move(detected);
+        }
     }
     CScanApp* app = CScanApp::GetScanApp();
     if (app && app->GetProfileIntA(kSettingsSection, kDefaultTypeEntry, kDefaultType) != type) {

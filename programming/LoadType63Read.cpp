@@ -127,7 +127,7 @@ void CLoader::UploadType63(Object* root, CLoadProgressDlg* dialog) {
     }
     SendOpeningCommands63(dialog);
     auto* group = dynamic_cast<Group*>(root);
-    if (m_radio->CheckGroup(root) != 0 || !group) {
+    if (!group || m_radio->CheckGroup(*root) != 0) {
         // The radio is not left in its programming state.
         SendClosingCommands63(true, dialog);
         return;

@@ -86,7 +86,7 @@ void CLoader::DownloadType63(Object* root, CLoadProgressDlg* dialog) {
         return;
     }
     auto* group = dynamic_cast<Group*>(root);
-    if (m_radio->CheckGroup(root) != 0 || !group) {
+    if (!group || m_radio->CheckGroup(*root) != 0) {
         return;
     }
     const bool settings = m_bank_dialog.SettingsChosen();

@@ -14,6 +14,7 @@
 #include "platform/win/WinTypes.h"
 #include "programming/LoadBankDlg.h"
 #include "programming/LoadProgressDlg.h"
+#include "programming/PacedRetry.h"
 #include "programming/TransferFamilies.h"
 
 #include <cstdint>
@@ -119,6 +120,29 @@ public:
     // Set by Abort in list B, never cleared: nothing more is sent.
     bool m_aborted = false;
 
+    // Radio type 43, the twenty-bank trunk scanner.
+    // Each step answers 0 to go on, 1 when the family is to end (Stop, or a command given up).
+    // Banks are named by their number on the radio, channels by their memory number.
+    void DownloadType43(TransferCursor& cursor);
+    void UploadType43(TransferCursor& cursor);
+    int WriteBank43(Bank& bank, std::uint16_t number);
+    // The channel into the memory, then its delay and lock-out. Always 0: a failure is reported
+    // and passed over, and the caller looks for Stop.
+    int WriteChannel43(const Chan& channel, std::uint16_t memory);
+    int WriteTalkgroup43(UserIdEntry& entry, const Bank& bank, std::uint16_t number, unsigned slot);
+    // The limits in order ("LL", "LU"); a range with a limit of 0 sends nothing. The range itself
+    // is never changed.
+    int WriteSearchLimits43(const Chan& range, unsigned number);
+    // The limits, then the mode and step through the search menu.
+    int WriteSearchRange43(const Chan& range, unsigned number);
+    int ReadBank43(Bank& bank, std::uint16_t number);
+    int ReadChannel43(Chan& channel, std::uint16_t memory);
+    int ReadTalkgroup43(UserIdEntry& entry, const Bank& bank, std::uint16_t number, unsigned slot);
+    int ReadSearchLimits43(Chan& range, unsigned number);
+    int ReadSearchRange43(Chan& range, unsigned number);
+    // One command tried up to ten times, with growing pauses and beeps, as list A tries each.
+    RetryOutcome SendRetried43(const std::string& command, int ref);
+
     // ---- Trunk-tracking scanners of types 63, 64, 70, 71, 89, 90, 91 and 92.
     // The family's reader and writer as the driver calls them.
     void UploadType63(TransferCursor& cursor);
@@ -136,8 +160,9 @@ public:
     int ReadUserId63(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog, unsigned slot);
     int ReadSearchRange63(Chan& range, CLoadProgressDlg* dialog);
     // The model the device reports: its exit key kept in the spare text, the group given the
-    // model's type, "Settings"/"DefaultRadioType" following it. False, with the engine's message
-    // 10 and nothing changed, for a model the family does not know.
+    // model's type, the transfer's radio object that of the type, "Settings"/"DefaultRadioType"
+    // following it. False, with the engine's message 10 and nothing changed, for a model the
+    // family does not know.
     bool TakeTrunkModel63(Object* root);
     // Opening commands, each on its own and whatever it gives; the closing list of the direction.
     void SendOpeningCommands63(CLoadProgressDlg* dialog);

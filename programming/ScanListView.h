@@ -1,29 +1,29 @@
 #pragma once
 // The "Scan List" tab of a radio window: the operations the window calls on whichever scan list
-// view it shows. The window gives the view its rig and the rig's radio model after creating it.
-// The views show nothing yet; every operation answers what a view without a list would, and
-// GoToObject and RefreshObject keep the objects they were asked for.
+// view it shows, in their order, storing a tuned channel back into the list, and printing of the
+// view's grid. The window gives the view its rig and the rig's radio model after creating it.
 
+#include "platform/afx/CView.h"
 #include "platform/records/Parm.h"
-#include "platform/tessary/app/TemplateClasses.h"
 
-#include <vector>
-
+class CGrid;
 class CRig;
+class CRosterDoc;
 class Object;
 class Radio;
+class Roster;
 
-class CScanListView : public CShellView {
+class CScanListView : public CView {
     DECLARE_DYNAMIC(CScanListView)
 
 public:
     // Shows and selects the channel or search range.
     virtual void GoToObject(Object* object);
-    // Redraws the channel's row.
+    // Shows the channel's row again.
     virtual void RefreshObject(Object* object);
-    // Rebuilds the view after the scan list was reset.
+    // Rebuilds the view from the scan list as it is now.
     virtual void Refresh();
-    // Shows the file (after an upload into it).
+    // Takes the file into the view (after an upload into it).
     virtual void OpenFile(CString fileName);
     // Non-zero when a new group file was taken into the scan list.
     virtual int ChooseNewGroup();
@@ -34,13 +34,30 @@ public:
     virtual void Paste();
     virtual void InsertBefore();
     virtual void InsertAfter();
-    // Stores the tuned channel into the scan list; non-zero when stored. The VFO is not used.
-    virtual int StoreChannel(const parm* record, CString info, int vfo, BYTE flag);
+    // Stores the tuned channel into the object it came from (flag 0, the record naming the
+    // object): its record, and `info` as its name when there is one. Non-zero when stored. The
+    // VFO is not used.
+    virtual int StoreChannel(parm* record, CString info, int vfo, BYTE flag);
+
+    CRosterDoc* GetRosterDoc() const;
+    Roster* GetRoster() const;
+    // The grid the view shows and prints, if any.
+    virtual CGrid* GetGrid();
 
     Radio* m_radio = nullptr;
     CRig* m_rig = nullptr;
-    // The objects GoToObject was asked for, oldest first.
-    std::vector<Object*> m_goneTo;
-    // The objects RefreshObject was asked to redraw, oldest first.
-    std::vector<Object*> m_refreshed;
+    // The page being printed, and where.
+    CRect m_printRect;
+    bool m_printing = false;
+    int m_page = 0;
+
+protected:
+    // While printing, the page of the view's grid.
+    void OnDraw(CDC* pDC) override;
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+
+    DECLARE_MESSAGE_MAP()
 };

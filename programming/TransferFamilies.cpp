@@ -19,7 +19,7 @@ const std::array<TransferFamily, 6> kFamilies{{
     // Keypad-programmed trunk scanner.
     {kType17},
     // Twenty-bank trunk scanner.
-    {kType43},
+    {kType43, &CLoader::UploadType43, &CLoader::DownloadType43},
     // Ten-bank trunk scanner.
     {kType35},
     // Trunk scanners with names and menus.

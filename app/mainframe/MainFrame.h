@@ -34,6 +34,9 @@ public:
 
     CMainFrame();
 
+    // The application's document template of the resource id, or null.
+    static CMultiDocTemplate* FindTemplate(UINT id);
+
     // The shortcuts of the command bars take the place of the frame's own accelerators, and the
     // saved shortcuts are loaded.
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
@@ -140,7 +143,6 @@ private:
     void ShowPaneText(CCmdUI* pCmdUI, int pane, const char* format);
     // The focus window's parent frame when it is a floating docking frame, else null.
     CFrameWnd* FocusDockingFrame() const;
-    static CMultiDocTemplate* FindTemplate(UINT id);
     // The tool-bar toggles run by the first build and by simple mode.
     void ApplyHideConfiguration(int hide);
     void RefreshMainToolBar();

@@ -2,13 +2,13 @@
 // storing the tuned VFO and the list's edit commands.
 #include "app/radiowindow/RadioFrame.h"
 #include "app/radiowindow/WaitCursor.h"
+#include "app/rig/EngineCheckHold.h"
 #include "app/rig/Rig.h"
 #include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/audio/AudioLog.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Roster.h"
-#include "platform/win/core/Clock.h"
 #include "platform/win/core/MessageBox.h"
 #include "programming/Loader.h"
 #include "programming/ScanListView.h"
@@ -30,23 +30,6 @@ constexpr double kMaxVoiceInversion = 65535;
 CScanApp& App() {
     return *CScanApp::GetScanApp();
 }
-
-// Keeps the watchdog off while the scan list is taken apart; on every way out the watchdog is
-// back on and armed, so the next start recompiles from the list as it is now.
-class WatchdogSuppression {
-public:
-    explicit WatchdogSuppression(CRadioFrame& frame) : m_frame(frame) { m_frame.m_state[0] = 0xFF; }
-    ~WatchdogSuppression() {
-        m_frame.m_state[0] = 0;
-        m_frame.m_check_time = GetTickCount();
-        m_frame.m_check_mark = CDeviceFrame::kCheckPending;
-    }
-    WatchdogSuppression(const WatchdogSuppression&) = delete;
-    WatchdogSuppression& operator=(const WatchdogSuppression&) = delete;
-
-private:
-    CRadioFrame& m_frame;
-};
 
 // The group of the scan list's first entry, when the entry holds one.
 Group* FirstGroup(Roster& roster) {
@@ -107,7 +90,7 @@ void CRadioFrame::OnResetScanList() {
     }
     OnRadioStop();
     StopDevices();
-    WatchdogSuppression suppressed(*this);
+    EngineCheckHold hold(*this, true);
     CRosterDoc* doc = ScanListDoc();
     if (Roster* roster = doc ? doc->GetRoster() : nullptr) {
         roster->Unload();
@@ -140,7 +123,7 @@ void CRadioFrame::OnUploadScanList() {
     }
     OnRadioStop();
     StopDevices();
-    WatchdogSuppression suppressed(*this);
+    EngineCheckHold hold(*this, true);
     CLoader().Upload(group, m_rig, doc, this);
     WaitCursor wait;
     doc->ShareUpdate(nullptr, nullptr, 0);

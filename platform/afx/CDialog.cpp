@@ -9,6 +9,9 @@
 #include "platform/win/core/ModalDepth.h"
 #include "platform/win/core/Placement.h"
 
+#include <algorithm>
+#include <vector>
+
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
@@ -21,7 +24,42 @@ namespace {
 
 constexpr LPCSTR kDialogClass = "#32770";
 
-// The dialog class's own procedure, under the object's message map.
+// The controls that take the focus from the keyboard, in their order.
+std::vector<HWND> TabStops(HWND dialog) {
+    std::vector<HWND> stops;
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const auto style = static_cast<DWORD>(::GetWindowLong(child, GWL_STYLE));
+        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) {
+            stops.push_back(child);
+        }
+    }
+    return stops;
+}
+
+HWND FirstTabStop(HWND dialog) {
+    const std::vector<HWND> stops = TabStops(dialog);
+    return stops.empty() ? HWND{} : stops.front();
+}
+
+// The tab stop after (or before) the control with the focus, going round.
+HWND NextTabStop(HWND dialog, bool backwards) {
+    const std::vector<HWND> stops = TabStops(dialog);
+    if (stops.empty()) {
+        return {};
+    }
+    const auto at = std::ranges::find(stops, ::GetFocus());
+    if (at == stops.end()) {
+        return backwards ? stops.back() : stops.front();
+    }
+    if (backwards) {
+        return at == stops.begin() ? stops.back() : *(at - 1);
+    }
+    return at + 1 == stops.end() ? stops.front() : *(at + 1);
+}
+
+// The dialog class's own procedure, under the object's message map. WM_NEXTDLGCTL moves the focus
+// to the next tab stop, or with a non-zero wParam to the previous one.
 LRESULT DialogClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case DM_GETDEFID:
@@ -30,6 +68,11 @@ LRESULT DialogClassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             if (hb::afx::detail::IsButtonOfType(child, BS_DEFPUSHBUTTON)) {
                 return MAKELONG(static_cast<WORD>(::GetDlgCtrlID(child)), DC_HASDEFID);
             }
+        }
+        return 0;
+    case WM_NEXTDLGCTL:
+        if (const HWND next = NextTabStop(hwnd, wParam != 0)) {
+            ::SetFocus(next);
         }
         return 0;
     case WM_CLOSE:
@@ -46,17 +89,6 @@ void RegisterDialogClass() {
         hb::win::RegisterBuiltinClass(
             {.style = 0, .lpfnWndProc = &DialogClassProc, .lpszClassName = kDialogClass});
     }
-}
-
-HWND FirstTabStop(HWND dialog) {
-    for (HWND child = ::GetWindow(dialog, GW_CHILD); child;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
-        const auto style = static_cast<DWORD>(::GetWindowLong(child, GWL_STYLE));
-        if ((style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED)) {
-            return child;
-        }
-    }
-    return {};
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/win/WinTypes.h"
 #include "platform/win/controls/CommonControls.h"
 #include "platform/win/controls/ControlMessages.h"
+#include "platform/win/controls/DirectoryList.h"
 #include "platform/win/controls/ListViewMessages.h"
 #include "platform/win/controls/MdiClient.h"
 #include "platform/win/core/Clock.h"

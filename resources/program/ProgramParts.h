@@ -43,5 +43,8 @@ hb::afx::DialogTemplate ServiceSearchForm();
 std::vector<hb::afx::IconResource> AnalyzerIcons();
 hb::afx::DialogTemplate BandScopeForm();
 std::vector<hb::afx::IconResource> BandScopeIcons();
+hb::afx::DialogTemplate ScanListEntryDialog();
+std::vector<hb::afx::IconResource> ScanListIcons();
+std::vector<hb::afx::StringResource> ScanListStrings();
 
 } // namespace hb::resources

@@ -60,6 +60,11 @@ hb::afx::ResourceTables MakeTables() {
     tables.strings.insert(tables.strings.end(), groupTexts.begin(), groupTexts.end());
     const auto groupIcons = GroupWindowIcons();
     tables.icons.insert(tables.icons.end(), groupIcons.begin(), groupIcons.end());
+    tables.dialogs.push_back(ScanListEntryDialog());
+    const auto scanListIcons = ScanListIcons();
+    tables.icons.insert(tables.icons.end(), scanListIcons.begin(), scanListIcons.end());
+    const auto scanListStrings = ScanListStrings();
+    tables.strings.insert(tables.strings.end(), scanListStrings.begin(), scanListStrings.end());
     return tables;
 }
 

@@ -7,6 +7,7 @@
 #include "platform/tessary/audio/AudioCalls.h"
 #include "platform/tessary/audio/AudioLog.h"
 #include "platform/tessary/audio/AudioSegment.h"
+#include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Roster.h"
 #include "platform/win/core/Clock.h"
@@ -195,31 +196,39 @@ TEST_F(AudioDisplayTest, ACallReplayedOnHoldShowsItsNameAndLevel) {
     EXPECT_EQ(panel->m_vuBar.GetPosition(), 42);
 }
 
-TEST_F(AudioDisplayTest, TheScanListButtonGoesToTheCurrentChannelOrSearchRangeOnly) {
+TEST_F(AudioDisplayTest, TheScanListButtonSelectsTheCurrentChannelsRowOnly) {
     CScanListView* list = RadioWindow()->m_scanListView;
     ASSERT_NE(list, nullptr);
+    CGrid* grid = list->GetGrid();
+    ASSERT_NE(grid, nullptr);
     Group& group = LoadedGroup();
-    Object* channel = group.banks()[0]->members()[0].get();
-    Object* range = group.extras()[0].get();
+    Object* second = group.banks()[0]->members()[1].get();
     const auto showInList = [&](Object* object) {
         panel->m_manualMode = CRadioView::kOn;
         panel->m_vfo[panel->m_activeVfo].set(parm::kObjectHandle, object->handle());
         hb::afx::ClickButton(panel->m_hWnd, IDC_SHOW_IN_SCAN_LIST);
     };
-    showInList(channel);
-    showInList(range);
+    grid->SetSheetNumber(CGroupGrid::kBanksSheet);
+    showInList(second);
+    EXPECT_EQ(grid->GetSheetNumber(), CGroupGrid::kChannelsSheet);
+    EXPECT_EQ(grid->GetCurrentRow(), 1);
+    EXPECT_TRUE(grid->IsSelected(0, 1));
+
+    // The group is no channel, and this receiver's grid shows no search ranges: the grid stays.
+    grid->SetSheetNumber(CGroupGrid::kBanksSheet);
     showInList(&group);
-    EXPECT_EQ(list->m_goneTo, (std::vector<Object*>{channel, range}));
+    showInList(group.extras()[0].get());
+    EXPECT_EQ(grid->GetSheetNumber(), CGroupGrid::kBanksSheet);
 
     // While scanning the device's current channel counts.
-    list->m_goneTo.clear();
     panel->m_manualMode = 0;
-    const std::uint32_t handle = channel->handle();
+    const std::uint32_t handle = group.banks()[0]->members()[0]->handle();
     std::uint8_t bytes[4];
     std::memcpy(bytes, &handle, sizeof bytes);
     hb::engine::EngineSim::PatchStatus(rig->m_device, DeviceStatus::kCurrentObject.kOffset, bytes);
     hb::afx::ClickButton(panel->m_hWnd, IDC_SHOW_IN_SCAN_LIST);
-    EXPECT_EQ(list->m_goneTo, std::vector<Object*>{channel});
+    EXPECT_EQ(grid->GetSheetNumber(), CGroupGrid::kChannelsSheet);
+    EXPECT_EQ(grid->GetCurrentRow(), 0);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/audio/AudioCalls.h"
 #include "platform/tessary/audio/AudioLog.h"
+#include "platform/tessary/grid/GroupGrid.h"
 #include "platform/tessary/model/Chan.h"
 #include "platform/tessary/model/Format.h"
 #include "platform/tessary/model/Group.h"
@@ -504,14 +505,21 @@ TEST_F(TrunkTrackerTest, AttAndLockOutFlipTheCurrentChannelOrFollowTheRigsLastRe
     doc->SetModifiedFlag(FALSE);
     CScanListView* list = view->m_frame->m_scanListView;
     ASSERT_NE(list, nullptr);
-    list->m_refreshed.clear();
+    CGrid* grid = list->GetGrid();
+    ASSERT_NE(grid, nullptr);
+    grid->SetSheetNumber(CGroupGrid::kChannelsSheet);
+    const auto shown = [&](int column) { return grid->QuickGetText(column, 0).str(); };
+    ASSERT_EQ(shown(CGroupGrid::kLockOutColumn), "0");
     EXPECT_EQ(press(IDC_KEY_LOCK_OUT), 8);
     EXPECT_NE(channel.lockOut(), 0);
+    EXPECT_EQ(shown(CGroupGrid::kLockOutColumn), "1");
     EXPECT_EQ(press(IDC_KEY_LOCK_OUT), 19);
     EXPECT_EQ(channel.lockOut(), 0);
+    EXPECT_EQ(shown(CGroupGrid::kLockOutColumn), "0");
+    EXPECT_EQ(shown(CGroupGrid::kAttColumn), "0");
     EXPECT_EQ(press(IDC_KEY_ATTENUATOR), 17);
     EXPECT_NE(channel.record().get(parm::Channel::kAttenuator), 0);
-    EXPECT_EQ(list->m_refreshed, (std::vector<Object*>{&channel, &channel, &channel}));
+    EXPECT_EQ(shown(CGroupGrid::kAttColumn), "1");
     EXPECT_TRUE(doc->IsModified());
     doc->SetModifiedFlag(FALSE);
 }
@@ -546,15 +554,18 @@ TEST_F(TrunkTrackerTest, RecordTogglesTheLoggerResetNeedsTheEngineAndTheAtKeySho
     device->set(DeviceStatus::kCurrentChannel, 1);
     device->set(DeviceStatus::kCurrentFrequency, channel.frequency());
     Show();
-    CScanListView* list = view->m_frame->m_scanListView;
-    list->m_goneTo.clear();
+    CGrid* grid = view->m_frame->m_scanListView->GetGrid();
+    ASSERT_NE(grid, nullptr);
+    grid->SetSheetNumber(CGroupGrid::kBanksSheet);
     view->m_rig->m_parm.set(parm::kMemoryChannel, 2);
     ExpectBeeps(1);
     view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SHOW_IN_SCAN_LIST, BN_CLICKED));
-    EXPECT_TRUE(list->m_goneTo.empty());
+    EXPECT_EQ(grid->GetSheetNumber(), CGroupGrid::kBanksSheet);
     view->m_rig->m_parm.set(parm::kMemoryChannel, 1);
     view->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_SHOW_IN_SCAN_LIST, BN_CLICKED));
-    EXPECT_EQ(list->m_goneTo, std::vector<Object*>{&channel});
+    EXPECT_EQ(grid->GetSheetNumber(), CGroupGrid::kChannelsSheet);
+    EXPECT_EQ(grid->GetCurrentRow(), 0);
+    EXPECT_TRUE(grid->IsSelected(0, 0));
 }
 
 } // namespace

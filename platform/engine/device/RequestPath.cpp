@@ -75,8 +75,15 @@ Reply RequestPath::Handle(const Request& request) {
     default:
         break;
     }
-    // The command families move memories with raw commands of their own.
+    // The command families move memories with raw commands of their own; some also take a
+    // memory write request, as their decoder words it.
     if (!m_memoryProtocol) {
+        if (request.kind == RequestKind::MemWrite && m_decoder) {
+            if (auto line = m_decoder->MemoryWriteLine(*request.record)) {
+                QueueLine(*line, Kind::Plain);
+                return {0, true};
+            }
+        }
         const bool opening =
             request.kind == RequestKind::PreUpload || request.kind == RequestKind::PreDownload;
         const bool bracket = opening || request.kind == RequestKind::PostUpload ||

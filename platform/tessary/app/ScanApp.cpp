@@ -79,6 +79,12 @@ void CScanApp::RemoveDocPath(CString& path) const {
     }
 }
 
+void CScanApp::OrganizeFile(CString& path) const {
+    if (hb::win::PathFolder(path.str()).empty()) {
+        MakeDocPath(path);
+    }
+}
+
 void CScanApp::MakeAppPath(CString& path) const {
     CompleteIn(m_appFolder, path);
 }

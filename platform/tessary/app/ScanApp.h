@@ -72,6 +72,9 @@ public:
     void MakeDocPath(CString& path) const;
     // In place: a file directly in the documents folder becomes its bare name.
     void RemoveDocPath(CString& path) const;
+    // In place: a bare file name becomes that file in the documents folder; a path that names a
+    // folder stays as it is. The case is kept.
+    void OrganizeFile(CString& path) const;
     // In place: a relative name becomes a path in the program's folder.
     void MakeAppPath(CString& path) const;
     // Non-zero refuses a new document or a radio choice; 0 unless a test sets otherwise.

@@ -2,6 +2,7 @@
 
 #include "platform/afx/AfxMessageBox.h"
 #include "platform/tessary/app/ObjectDoc.h"
+#include "platform/tessary/app/ScanApp.h"
 #include "platform/tessary/grid/GridFind.h"
 #include "platform/tessary/model/Object.h"
 #include "platform/win/core/Hooks.h"
@@ -14,6 +15,8 @@
 IMPLEMENT_DYNAMIC(CGrid, CUGCtrl)
 
 namespace {
+
+constexpr COLORREF kPlainBack = RGB(255, 255, 255);
 
 constexpr COLORREF kRowColors[] = {
     RGB(0, 0, 0),     RGB(192, 0, 0),   RGB(0, 128, 0),   RGB(0, 0, 192),
@@ -42,6 +45,10 @@ std::vector<std::vector<CString>> SplitCells(const std::string& text) {
         start = end + 1;
     }
     return rows;
+}
+
+std::string WidthEntry(int col) {
+    return "ColumnWidth" + std::to_string(col);
 }
 
 } // namespace
@@ -197,6 +204,40 @@ void CGrid::OnEditChangeColor(int color) {
         m_doc->SetModifiedFlag(TRUE);
     }
     RedrawAll();
+}
+
+void CGrid::SetGridIdent(LPCSTR ident) {
+    m_ident = ident ? ident : "";
+}
+
+void CGrid::PreSetup() {
+    EndEdit(false);
+}
+
+void CGrid::PostSetup() {
+    CScanApp* app = CScanApp::GetScanApp();
+    if (app && !m_ident.IsEmpty()) {
+        for (int col = 0; col < GetNumberCols(); ++col) {
+            const int width = app->GetProfileIntA(m_ident, WidthEntry(col).c_str(), -1);
+            if (width > 0) {
+                SetColWidth(col, width);
+            }
+        }
+    }
+    RedrawAll();
+}
+
+void CGrid::OnColumnSized(int col, int width) {
+    if (CScanApp* app = CScanApp::GetScanApp(); app && !m_ident.IsEmpty()) {
+        app->WriteProfileInt(m_ident, WidthEntry(col).c_str(), width);
+    }
+}
+
+void CGrid::SetBackgroundCellColor(long row, CUGCell* cell) const {
+    const CScanApp* app = CScanApp::GetScanApp();
+    if (cell && app && row % 2 == 1 && cell->GetBackColor() == kPlainBack) {
+        cell->SetBackColor(app->Colors().alternateRow);
+    }
 }
 
 Object* CGrid::RowObject(long) const {

@@ -1,7 +1,8 @@
 #pragma once
 // A grid that edits a document: it knows the document, the radio model the document is for and a
 // mode byte, and gives the editing commands (copy, cut, paste, clear, select). Every change of a
-// cell, typed or pasted or cleared, goes through FinishTextEdit.
+// cell, typed or pasted or cleared, goes through FinishTextEdit. A grid with an identity keeps the
+// widths the user gives its columns under that name in the profile.
 #include "platform/tessary/grid/UGCtrl.h"
 
 #include <cstdint>
@@ -40,6 +41,18 @@ public:
     // Builds the sheets from the document.
     virtual void SetupGrid() = 0;
 
+    // The profile section that keeps the column widths ("ColumnWidth%d").
+    void SetGridIdent(LPCSTR ident);
+    // Before the sheets are filled: an edit in progress is dropped.
+    void PreSetup();
+    // After: the kept column widths are given back, and the grid is redrawn.
+    void PostSetup();
+    // The application's alternate-row shade on every other row, for a cell of no colour of its
+    // own.
+    void SetBackgroundCellColor(long row, CUGCell* cell) const;
+    // Keeps the width under the identity.
+    void OnColumnSized(int col, int width) override;
+
 protected:
     // The object a row of the current sheet shows, or null.
     virtual Object* RowObject(long row) const;
@@ -50,4 +63,6 @@ private:
     // Each cell of the block through FinishTextEdit; read-only cells are left. False when some
     // cell refused.
     bool StoreBlock(int c0, long r0, const std::vector<std::vector<CString>>& texts);
+
+    CString m_ident;
 };

@@ -2,11 +2,13 @@
 
 #include "platform/records/ModeNames.h"
 #include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/grid/GroupGridText.h"
 #include "platform/tessary/model/Format.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/tessary/model/Range.h"
+#include "platform/tessary/model/Roster.h"
 #include "platform/tessary/model/TimeFunctions.h"
 #include "platform/tessary/model/UserIdEntry.h"
 
@@ -72,8 +74,14 @@ std::string LastHitText(std::int64_t seconds) {
 } // namespace
 
 Group* CGroupGrid::GetGroup() const {
-    auto* doc = dynamic_cast<CGroupDoc*>(m_doc);
-    return doc ? doc->GetGroup() : nullptr;
+    if (auto* doc = dynamic_cast<CGroupDoc*>(m_doc)) {
+        return doc->GetGroup();
+    }
+    auto* list = dynamic_cast<CRosterDoc*>(m_doc);
+    if (!list || list->GetRoster()->entries().empty()) {
+        return nullptr;
+    }
+    return dynamic_cast<Group*>(list->GetRoster()->entries().front()->object());
 }
 
 Chan* CGroupGrid::ChannelAt(long row) const {

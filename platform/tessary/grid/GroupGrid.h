@@ -2,7 +2,8 @@
 // The grid of a group window, one sheet per entry of the radio model's sheet list: "Banks" (Bank,
 // Name, Channels), "Channels" with one row per channel of every bank, and for the models that
 // keep them "User IDs" and "Search Ranges". Edits are checked against the radio model (coverage,
-// modes, steps) before they reach the object; a refused edit leaves the object as it was.
+// modes, steps) before they reach the object; a refused edit leaves the object as it was. The
+// group is a group document's, or the first entry's of a scan list shown as one group.
 #include "platform/tessary/grid/Grid.h"
 #include "platform/tessary/model/Object.h"
 
@@ -78,6 +79,12 @@ public:
     static constexpr int kSortFrequency = 1001;
     static constexpr int kSortName = 1100;
 
+    // The object's sheet made current, and the cell of column `col` in its row current, selected
+    // and in view; false when no sheet shows the object.
+    bool GotoObject(int col, Object* object);
+    // The object's row shown again from the object.
+    void RefreshObject(Object* object);
+
     Chan* ChannelAt(long row) const;
     Bank* BankAt(long row) const;
     UserIdEntry* UserIdAt(long row) const;
@@ -88,6 +95,9 @@ protected:
 
 private:
     Group* GetGroup() const;
+    // Where the object shows; false when no sheet shows it.
+    bool FindObject(const Object& object, int& sheet, long& row) const;
+    void FillRow(int sheet, long row);
     // The sheets of the radio's list, each filled from the group.
     void SetupSheets();
     void FillBankRow(long row);

@@ -4,9 +4,13 @@
 #include "platform/afx/CString.h"
 #include "platform/win/gdi/TextDrawing.h"
 
+class CFont;
+
 inline constexpr int UGCT_NORMAL = 0;
 inline constexpr int UGCT_DROPLIST = 1;
 inline constexpr int UGCT_CHECKBOX = 2;
+// Text with a small button at its right; the button, or a double click, notifies the grid.
+inline constexpr int UGCT_FILEBUTTON = 3;
 // A check box that shows its label beside the box.
 inline constexpr int UGCT_CHECKBOXLABEL = 0x1000;
 
@@ -30,6 +34,9 @@ public:
     COLORREF GetBackColor() const { return m_backColor; }
     void SetBold(BOOL bold) { m_bold = bold; }
     BOOL GetBold() const { return m_bold; }
+    // The cell's own font (the grid does not own it); none: the grid's.
+    void SetFont(CFont* font) { m_font = font; }
+    CFont* GetFont() const { return m_font; }
 
     bool IsChecked() const { return m_text == "1"; }
 
@@ -40,6 +47,7 @@ private:
     int m_typeEx = 0;
     BOOL m_readOnly = FALSE;
     BOOL m_bold = FALSE;
+    CFont* m_font = nullptr;
     UINT m_alignment = DT_LEFT;
     COLORREF m_textColor = 0;          // black
     COLORREF m_backColor = 0x00FFFFFF; // white

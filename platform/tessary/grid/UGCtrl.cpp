@@ -6,6 +6,7 @@
 #include "platform/win/gdi/Objects.h"
 
 #include <algorithm>
+#include <utility>
 
 IMPLEMENT_DYNAMIC(CUGCtrl, CWnd)
 
@@ -20,6 +21,7 @@ ON_WM_RBUTTONDOWN()
 ON_WM_MOUSEWHEEL()
 ON_WM_KEYDOWN()
 ON_WM_CHAR()
+ON_NOTIFY_EX(TTN_NEEDTEXT, 0, &CUGCtrl::OnHintText)
 END_MESSAGE_MAP()
 
 BEGIN_MESSAGE_MAP(CUGCtrl::InplaceEdit, CEdit)
@@ -31,6 +33,7 @@ namespace {
 
 constexpr UINT kEditId = 1;
 constexpr int kWheelRows = 3;
+constexpr int kSmallestWidth = 8;
 
 bool Held(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
@@ -57,6 +60,7 @@ BOOL CUGCtrl::CreateGrid(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT
     if (!CreateEx(0, nullptr, nullptr, dwStyle | WS_CHILD, rect, pParentWnd, nID)) {
         return FALSE;
     }
+    EnableToolTips();
     Layout();
     return TRUE;
 }
@@ -99,7 +103,14 @@ void CUGCtrl::SetNumberCols(int count) {
     Sheet& sheet = Current();
     sheet.cols = std::max(count, 0);
     sheet.widths.resize(static_cast<std::size_t>(sheet.cols), 80);
-    sheet.headings.resize(static_cast<std::size_t>(sheet.cols));
+    for (auto& row : sheet.headings) {
+        row.resize(static_cast<std::size_t>(sheet.cols));
+    }
+    sheet.hints.resize(static_cast<std::size_t>(sheet.cols) + 1);
+    for (Block& join : sheet.joins) {
+        join.c1 = std::min(join.c1, sheet.cols - 1);
+    }
+    std::erase_if(sheet.joins, [](const Block& join) { return join.c1 <= join.c0; });
     for (auto& row : sheet.cells) {
         row.resize(static_cast<std::size_t>(sheet.cols));
     }
@@ -146,11 +157,13 @@ CUGCell* CUGCtrl::Cell(int col, long row) {
 
 const CUGCell* CUGCtrl::Cell(int col, long row) const {
     const Sheet& sheet = Current();
-    if (col < 0 || col >= sheet.cols || row >= sheet.rows || row < -1) {
+    const long headingRows = static_cast<long>(sheet.headings.size());
+    if (col < 0 || col >= sheet.cols || row >= sheet.rows || row < -headingRows) {
         return nullptr;
     }
-    return row == -1 ? &sheet.headings[static_cast<std::size_t>(col)]
-                     : &sheet.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+    return row < 0
+               ? &sheet.headings[static_cast<std::size_t>(-row - 1)][static_cast<std::size_t>(col)]
+               : &sheet.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
 }
 
 BOOL CUGCtrl::GetCell(int col, long row, CUGCell* cell) const {
@@ -180,6 +193,55 @@ void CUGCtrl::QuickSetText(int col, long row, LPCSTR text) {
 CString CUGCtrl::QuickGetText(int col, long row) const {
     const CUGCell* cell = Cell(col, row);
     return cell ? cell->GetText() : CString();
+}
+
+void CUGCtrl::SetTH_NumberRows(int count) {
+    Sheet& sheet = Current();
+    sheet.headings.resize(static_cast<std::size_t>(std::max(count, 1)),
+                          std::vector<CUGCell>(static_cast<std::size_t>(sheet.cols)));
+    std::erase_if(sheet.joins, [&](const Block& join) { return -join.r0 > count; });
+    Layout();
+}
+
+int CUGCtrl::GetTH_NumberRows() const {
+    return static_cast<int>(Current().headings.size());
+}
+
+void CUGCtrl::SetTH_Height(int height) {
+    Current().headingHeight = std::max(height, 0);
+    Layout();
+}
+
+int CUGCtrl::GetTH_Height() const {
+    return Current().headingHeight > 0 ? Current().headingHeight : m_rowHeight;
+}
+
+BOOL CUGCtrl::JoinCells(int c0, long r0, int c1, long r1) {
+    Sheet& sheet = Current();
+    if (r0 != r1 || r0 >= 0 || -r0 > GetTH_NumberRows() || c0 < 0 || c1 >= sheet.cols || c1 <= c0) {
+        return FALSE;
+    }
+    std::erase_if(sheet.joins, [&](const Block& join) {
+        return join.r0 == r0 && join.c1 >= c0 && join.c0 <= c1;
+    });
+    sheet.joins.push_back({c0, c1, r0, r0});
+    return TRUE;
+}
+
+const CUGCtrl::Block* CUGCtrl::JoinOf(int col, long row) const {
+    for (const Block& join : Current().joins) {
+        if (join.r0 == row && col >= join.c0 && col <= join.c1) {
+            return &join;
+        }
+    }
+    return nullptr;
+}
+
+void CUGCtrl::SetColumnHint(int col, UINT stringId) {
+    Sheet& sheet = Current();
+    if (col >= -1 && col < sheet.cols) {
+        sheet.hints[static_cast<std::size_t>(col + 1)] = stringId;
+    }
 }
 
 int CUGCtrl::GetCurrentCol() const {
@@ -293,6 +355,45 @@ int CUGCtrl::OnEditFinish(int col, long row, CWnd*, LPCSTR text, BOOL cancel) {
 }
 
 void CUGCtrl::OnCellEvent(int, long, int, LPCSTR) {}
+
+void CUGCtrl::OnRowHeadingClick(long row, UINT flags) {
+    Select({-1, row}, flags);
+    m_dragging = true;
+    ::SetCapture(m_hWnd);
+}
+
+INT_PTR CUGCtrl::OnToolHitTest(CPoint point, TOOLINFO* pTI) const {
+    const Hit hit = HitTest(point);
+    // The headings of a column; for the side column its corner and every row heading.
+    if (hit.col < -1 || (hit.row >= 0 && hit.col != -1)) {
+        return -1;
+    }
+    const Sheet& sheet = Current();
+    const UINT hint = sheet.hints[static_cast<std::size_t>(hit.col + 1)];
+    if (hint == 0) {
+        return -1;
+    }
+    if (pTI) {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = static_cast<UINT_PTR>(hit.col + 2);
+        pTI->rect = CellRect(hit.col, hit.row);
+        pTI->lpszText = LPSTR_TEXTCALLBACK;
+    }
+    return static_cast<INT_PTR>(hint);
+}
+
+BOOL CUGCtrl::OnHintText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
+    auto* info = reinterpret_cast<TOOLTIPTEXTA*>(pNMHDR);
+    const auto column = static_cast<std::size_t>(pNMHDR->idFrom) - 1;
+    const std::vector<UINT>& hints = Current().hints;
+    m_hintText.Empty();
+    if (column < hints.size() && hints[column] != 0) {
+        m_hintText.LoadString(hints[column]);
+    }
+    info->lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(m_hintText));
+    *pResult = 0;
+    return TRUE;
+}
 
 BOOL CUGCtrl::StartEdit(int key) {
     const Sheet& sheet = Current();
@@ -539,16 +640,30 @@ void CUGCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
             return;
         }
     }
+    if (const int col = SizingBorderAt(point); col >= 0) {
+        EndEdit(true);
+        m_sizingCol = col;
+        ::SetCapture(m_hWnd);
+        return;
+    }
     const Hit hit = HitTest(point);
     if (hit.row < 0 || hit.col < -1) {
         return;
     }
     EndEdit(true);
+    if (hit.col == -1) {
+        OnRowHeadingClick(hit.row, static_cast<UINT>(nFlags));
+        return;
+    }
     Select(hit, static_cast<UINT>(nFlags));
-    if (hit.col >= 0 && !(nFlags & (MK_SHIFT | MK_CONTROL))) {
+    if (!(nFlags & (MK_SHIFT | MK_CONTROL))) {
         const CUGCell* cell = Cell(hit.col, hit.row);
         if (cell && cell->GetCellType() == UGCT_CHECKBOX) {
             ToggleCheck(hit.col, hit.row);
+        } else if (cell && cell->GetCellType() == UGCT_FILEBUTTON &&
+                   ButtonRect(CellRect(hit.col, hit.row)).PtInRect(point)) {
+            OnCellEvent(hit.col, hit.row, UGCT_BUTTONCLICK, cell->GetText());
+            return;
         }
     }
     m_dragging = true;
@@ -556,6 +671,12 @@ void CUGCtrl::OnLButtonDown(UINT nFlags, CPoint point) {
 }
 
 void CUGCtrl::OnMouseMove(UINT, CPoint point) {
+    if (m_sizingCol >= 0) {
+        const LONG left = CellRect(m_sizingCol, -1).left;
+        SetColWidth(m_sizingCol, std::max<int>(kSmallestWidth, point.x - left));
+        RedrawAll();
+        return;
+    }
     if (!m_dragging) {
         return;
     }
@@ -568,6 +689,12 @@ void CUGCtrl::OnMouseMove(UINT, CPoint point) {
 }
 
 void CUGCtrl::OnLButtonUp(UINT, CPoint) {
+    if (m_sizingCol >= 0) {
+        const int col = std::exchange(m_sizingCol, -1);
+        ::ReleaseCapture();
+        OnColumnSized(col, GetColWidth(col));
+        return;
+    }
     if (m_dragging) {
         m_dragging = false;
         ::ReleaseCapture();
@@ -583,6 +710,10 @@ void CUGCtrl::OnLButtonDblClk(UINT, CPoint point) {
     const CUGCell* cell = Cell(hit.col, hit.row);
     if (cell && cell->GetCellType() == UGCT_DROPLIST) {
         ChooseNextItem(hit.col, hit.row);
+        return;
+    }
+    if (cell && cell->GetCellType() == UGCT_FILEBUTTON) {
+        OnCellEvent(hit.col, hit.row, UGCT_BUTTONCLICK, cell->GetText());
         return;
     }
     StartEdit();

@@ -1,8 +1,10 @@
 #pragma once
 // The core library's grid control: sheets chosen by a tab strip, each with columns and rows of
-// cells under one heading row and beside one heading column. It paints only the rows in view,
-// keeps a current cell and a selection of cell blocks, and edits a cell in place. Every edit ends
-// in OnEditFinish, which decides whether the cell takes the text.
+// cells under one or more heading rows and beside one heading column. It paints only the rows in
+// view, keeps a current cell and a selection of cell blocks, and edits a cell in place. Every edit
+// ends in OnEditFinish, which decides whether the cell takes the text. A column's heading may
+// carry a hint, shown as its tooltip, and the user sizes a column by dragging its heading's right
+// border.
 #include "platform/afx/CEdit.h"
 #include "platform/afx/CFont.h"
 #include "platform/afx/CWnd.h"
@@ -15,6 +17,8 @@
 class CDC;
 class CPrintDialog;
 
+// A file-button cell's button was pressed, or the cell double-clicked.
+inline constexpr int UGCT_BUTTONCLICK = 100;
 // The drop list's notification: a cell took one of its items.
 inline constexpr int UGCT_DROPLISTSELECT = 101;
 // A check box changed; the text is its new value.
@@ -39,7 +43,8 @@ public:
     void SetCurrentTab(int tab) { SetSheetNumber(tab); }
     int GetCurrentTab() const { return m_sheet; }
 
-    // Of the current sheet. Row -1 is the top heading, column -1 the side heading.
+    // Of the current sheet. Rows -1 to -GetTH_NumberRows() are the top headings, upwards; column
+    // -1 is the side heading.
     void SetNumberCols(int count);
     int GetNumberCols() const;
     void SetNumberRows(long count);
@@ -51,6 +56,19 @@ public:
     BOOL SetCell(int col, long row, const CUGCell* cell);
     void QuickSetText(int col, long row, LPCSTR text);
     CString QuickGetText(int col, long row) const;
+    // The top heading rows share the heading's height (one row height unless set).
+    void SetTH_NumberRows(int count);
+    int GetTH_NumberRows() const;
+    void SetTH_Height(int height);
+    int GetTH_Height() const;
+    // Makes the cells of one heading row from c0 to c1 one cell that shows the first; FALSE for
+    // cells outside the top headings.
+    BOOL JoinCells(int c0, long r0, int c1, long r1);
+    // The string resource shown as the tooltip of column `col`'s heading (-1: of the row
+    // headings); 0 for none.
+    void SetColumnHint(int col, UINT stringId);
+    // The grid's own font, as cells are drawn in by default.
+    CFont* GetFont() { return &m_font; }
 
     int GetCurrentCol() const;
     long GetCurrentRow() const;
@@ -88,8 +106,13 @@ public:
 
     // Every change of a cell by the user ends here: non-zero when the cell took the text.
     virtual int OnEditFinish(int col, long row, CWnd* edit, LPCSTR text, BOOL cancel);
-    // Drop-list choices and check-box clicks.
+    // Drop-list choices, check-box clicks and file buttons.
     virtual void OnCellEvent(int col, long row, int notification, LPCSTR text);
+    // A left click on a row's heading: by default the row is selected.
+    virtual void OnRowHeadingClick(long row, UINT flags);
+    // The user has dragged a column's heading border to give it this width.
+    virtual void OnColumnSized(int, int) {}
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     // After the current sheet changed.
     virtual void OnSheetChanged(int) {}
 
@@ -104,6 +127,7 @@ protected:
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt);
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    BOOL OnHintText(UINT id, NMHDR* pNMHDR, LRESULT* pResult);
 
     DECLARE_MESSAGE_MAP()
 
@@ -117,7 +141,12 @@ private:
         int cols = 0;
         long rows = 0;
         std::vector<int> widths;
-        std::vector<CUGCell> headings;
+        // Heading row -1 first, then -2 and so on.
+        std::vector<std::vector<CUGCell>> headings{1};
+        int headingHeight = 0; // 0: one row height
+        std::vector<Block> joins;
+        // By column from -1.
+        std::vector<UINT> hints{0};
         std::vector<std::vector<CUGCell>> cells;
         int curCol = 0;
         long curRow = 0;
@@ -148,6 +177,14 @@ private:
     const CUGCell* Cell(int col, long row) const;
     int SideWidth() const;
     CRect CellsArea() const;
+    int HeadingRowHeight() const;
+    // The join a heading cell belongs to, or null.
+    const Block* JoinOf(int col, long row) const;
+    // The width of the columns from `first` to `last`.
+    LONG ColumnsWidth(int first, int last) const;
+    CRect ButtonRect(const CRect& cell) const;
+    // The column whose heading's right border lies at the point, or -1.
+    int SizingBorderAt(CPoint point) const;
     long RowsInView() const;
     int ColsInView() const;
     void Layout();
@@ -163,6 +200,7 @@ private:
     void Draw(CDC& dc, const CRect& area, int leftCol, int lastCol, long topRow, long lastRow,
               bool screen);
     void DrawCell(CDC& dc, const CRect& rect, const CUGCell& cell, bool selected, bool heading);
+    void DrawHeadings(CDC& dc, const CRect& area, int left, int leftCol, int lastCol);
     void DrawTabs(CDC& dc);
 
     std::vector<std::unique_ptr<Sheet>> m_sheets;
@@ -177,6 +215,9 @@ private:
     long m_editRow = -1;
     bool m_ending = false;
     bool m_dragging = false;
+    // The column whose width the user drags, or -1.
+    int m_sizingCol = -1;
+    CString m_hintText;
     // Printing: the block, and the rows and columns of each page.
     Block m_printBlock{0, -1, 0, -1};
     long m_printRowsPerPage = 1;

@@ -7,6 +7,7 @@
 #include "platform/win/gdi/TextMetrics.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -15,6 +16,9 @@ constexpr int kScrollWidth = 16;
 constexpr int kTextMargin = 4;
 constexpr int kCheckSize = 11;
 constexpr int kTabPadding = 12;
+constexpr int kButtonWidth = 16;
+// How near a heading's right border the pointer must be to drag it.
+constexpr int kBorderGrip = 3;
 constexpr COLORREF kHeadingFace = RGB(224, 224, 224);
 constexpr COLORREF kGridLine = RGB(192, 192, 192);
 constexpr COLORREF kSelectedBack = RGB(200, 220, 245);
@@ -44,9 +48,39 @@ CRect CUGCtrl::CellsArea() const {
     }
     const int bar = m_rowHeight;
     return {std::min<LONG>(client.left + SideWidth(), client.right),
-            std::min<LONG>(client.top + m_rowHeight, client.bottom),
+            std::min<LONG>(client.top + GetTH_Height(), client.bottom),
             std::max<LONG>(client.left, client.right - kScrollWidth),
             std::max<LONG>(client.top, client.bottom - bar)};
+}
+
+int CUGCtrl::HeadingRowHeight() const {
+    return std::max(1, GetTH_Height() / GetTH_NumberRows());
+}
+
+LONG CUGCtrl::ColumnsWidth(int first, int last) const {
+    LONG width = 0;
+    for (int col = first; col <= last; ++col) {
+        width += GetColWidth(col);
+    }
+    return width;
+}
+
+CRect CUGCtrl::ButtonRect(const CRect& cell) const {
+    return {std::max(cell.left, cell.right - kButtonWidth), cell.top, cell.right, cell.bottom};
+}
+
+int CUGCtrl::SizingBorderAt(CPoint point) const {
+    const CRect heading = CellRect(0, -1);
+    if (GetNumberCols() == 0 || point.y < heading.top || point.y >= heading.bottom) {
+        return -1;
+    }
+    for (int col = Current().leftCol; col < GetNumberCols(); ++col) {
+        const LONG right = CellRect(col, -1).right;
+        if (right > 0 && std::abs(point.x - right) <= kBorderGrip) {
+            return col;
+        }
+    }
+    return -1;
 }
 
 long CUGCtrl::RowsInView() const {
@@ -114,29 +148,29 @@ CRect CUGCtrl::CellRect(int col, long row) const {
     if (row >= 0 && (row < sheet.topRow || row >= sheet.topRow + RowsInView())) {
         return {};
     }
-    const LONG top = row < 0 ? area.top - m_rowHeight
-                             : area.top + static_cast<LONG>(row - sheet.topRow) * m_rowHeight;
+    const int height = row < 0 ? HeadingRowHeight() : m_rowHeight;
+    const LONG top = row < 0 ? area.top + static_cast<LONG>(row) * height
+                             : area.top + static_cast<LONG>(row - sheet.topRow) * height;
     if (col < 0) {
-        return {0, top, area.left, top + m_rowHeight};
+        return {0, top, area.left, top + height};
     }
     if (col < sheet.leftCol || col >= sheet.cols) {
         return {};
     }
-    LONG left = area.left;
-    for (int index = sheet.leftCol; index < col; ++index) {
-        left += sheet.widths[static_cast<std::size_t>(index)];
-    }
-    return {left, top, left + sheet.widths[static_cast<std::size_t>(col)], top + m_rowHeight};
+    const LONG left = area.left + ColumnsWidth(sheet.leftCol, col - 1);
+    return {left, top, left + sheet.widths[static_cast<std::size_t>(col)], top + height};
 }
 
 CUGCtrl::Hit CUGCtrl::HitTest(CPoint point) const {
     const Sheet& sheet = Current();
     const CRect area = CellsArea();
     Hit hit;
-    if (point.y < area.top - m_rowHeight || point.y >= area.bottom || point.x >= area.right) {
+    const LONG headingTop = area.top - HeadingRowHeight() * GetTH_NumberRows();
+    if (point.y < headingTop || point.y >= area.bottom || point.x >= area.right) {
         return hit;
     }
-    hit.row = point.y < area.top ? -1 : sheet.topRow + (point.y - area.top) / m_rowHeight;
+    hit.row = point.y < area.top ? -1 - (area.top - 1 - point.y) / HeadingRowHeight()
+                                 : sheet.topRow + (point.y - area.top) / m_rowHeight;
     if (hit.row >= sheet.rows) {
         return {};
     }
@@ -193,7 +227,21 @@ void CUGCtrl::DrawCell(CDC& dc, const CRect& rect, const CUGCell& cell, bool sel
     }
     const CString& shown =
         cell.GetCellType() == UGCT_CHECKBOX ? cell.GetLabelText() : cell.GetText();
-    CFont* oldFont = dc.SelectObject(heading || cell.GetBold() ? &m_boldFont : &m_font);
+    if (cell.GetCellType() == UGCT_FILEBUTTON && !heading) {
+        // The button with its ellipsis, and the text beside it.
+        const CRect button = ButtonRect(rect);
+        dc.FillSolidRect(&button, kHeadingFace);
+        dc.Draw3dRect(&button, RGB(255, 255, 255), RGB(96, 96, 96));
+        dc.SetTextColor(RGB(0, 0, 0));
+        dc.SetBkMode(TRANSPARENT);
+        CFont* old = dc.SelectObject(&m_font);
+        CRect dots = button;
+        dc.DrawText("...", &dots, DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX);
+        dc.SelectObject(old);
+        text.right = button.left;
+    }
+    CFont* own = cell.GetFont();
+    CFont* oldFont = dc.SelectObject(own ? own : heading || cell.GetBold() ? &m_boldFont : &m_font);
     dc.SetTextColor(cell.GetTextColor());
     dc.SetBkMode(TRANSPARENT);
     dc.DrawText(shown, &text,
@@ -208,24 +256,40 @@ void CUGCtrl::DrawCell(CDC& dc, const CRect& rect, const CUGCell& cell, bool sel
     dc.SelectObject(oldFont);
 }
 
+void CUGCtrl::DrawHeadings(CDC& dc, const CRect& area, int left, int leftCol, int lastCol) {
+    const Sheet& sheet = Current();
+    const int height = HeadingRowHeight();
+    const LONG bottom = area.top + GetTH_Height();
+    CUGCell corner;
+    if (left > area.left) {
+        DrawCell(dc, CRect(area.left, area.top, left, bottom), corner, false, true);
+    }
+    dc.FillSolidRect(CRect(left, area.top, area.right, bottom), kHeadingFace);
+    for (long row = -1; row >= -GetTH_NumberRows(); --row) {
+        const LONG top = bottom + static_cast<LONG>(row) * height;
+        const auto& cells = sheet.headings[static_cast<std::size_t>(-row - 1)];
+        LONG x = left;
+        for (int col = leftCol; col <= lastCol && x < area.right;) {
+            // A join shows its first cell across all of its columns in view.
+            const Block* join = JoinOf(col, row);
+            const int last = join ? std::min(join->c1, lastCol) : col;
+            const CUGCell& cell = cells[static_cast<std::size_t>(join ? join->c0 : col)];
+            const LONG right = x + ColumnsWidth(col, last);
+            DrawCell(dc, CRect(x, top, right, top + height), cell, false, true);
+            x = right;
+            col = last + 1;
+        }
+    }
+}
+
 void CUGCtrl::Draw(CDC& dc, const CRect& area, int leftCol, int lastCol, long topRow, long lastRow,
                    bool screen) {
     const Sheet& sheet = Current();
     const int side = screen ? SideWidth() : 0;
-    LONG left = area.left + side;
-    CUGCell corner;
-    if (screen) {
-        DrawCell(dc, CRect(area.left, area.top, left, area.top + m_rowHeight), corner, false, true);
-    }
-    for (int col = leftCol; col <= lastCol && left < area.right; ++col) {
-        const LONG right = left + sheet.widths[static_cast<std::size_t>(col)];
-        DrawCell(dc, CRect(left, area.top, right, area.top + m_rowHeight),
-                 sheet.headings[static_cast<std::size_t>(col)], false, true);
-        left = right;
-    }
-    LONG top = area.top + m_rowHeight;
+    DrawHeadings(dc, area, area.left + side, leftCol, lastCol);
+    LONG top = area.top + GetTH_Height();
     for (long row = topRow; row <= lastRow && top + m_rowHeight <= area.bottom; ++row) {
-        left = area.left;
+        LONG left = area.left;
         if (screen) {
             CUGCell number;
             number.SetText(std::to_string(row + 1).c_str());
@@ -259,6 +323,10 @@ void CUGCtrl::DrawTabs(CDC& dc) {
         CRect tab = TabRect(sheet);
         if (tab.left >= m_hscroll.rect.left) {
             break;
+        }
+        // A sheet of no name has no tab to show.
+        if (GetTabName(sheet).IsEmpty()) {
+            continue;
         }
         const bool current = sheet == m_sheet;
         dc.FillSolidRect(&tab, current ? RGB(255, 255, 255) : kHeadingFace);
@@ -296,7 +364,8 @@ int CUGCtrl::PrintInit(CDC*, CPrintDialog*, int c0, long r0, int c1, long r1) {
                     std::min(r1, GetNumberRows() - 1)};
     m_printColumnSpans.clear();
     const CRect page(0, 0, hb::afx::kPrintPageWidth, hb::afx::kPrintPageHeight);
-    m_printRowsPerPage = std::max(1L, static_cast<long>(page.Height() / m_rowHeight) - 1);
+    m_printRowsPerPage =
+        std::max(1L, static_cast<long>((page.Height() - GetTH_Height()) / m_rowHeight));
     // Columns that do not fit across one page go on pages of their own.
     int first = m_printBlock.c0;
     int width = 0;

@@ -272,6 +272,11 @@ bool Radio::AcceptsRadioType(std::uint8_t type) const {
     return type == m_model.type;
 }
 
+int Radio::CheckGroup(const Object& root) const {
+    const auto* group = dynamic_cast<const Group*>(&root);
+    return group && AcceptsRadioType(group->radioType()) ? 0 : 1;
+}
+
 std::vector<std::uint32_t> Radio::SheetList() const {
     using Kind = hb::records::ObjectKind;
     std::vector<std::uint32_t> sheets{static_cast<std::uint32_t>(Kind::Bank),
@@ -284,10 +289,6 @@ std::vector<std::uint32_t> Radio::SheetList() const {
         sheets.push_back(static_cast<std::uint32_t>(Kind::SearchRange));
     }
     return sheets;
-}
-
-int Radio::CheckGroup(const Object* root) const {
-    return dynamic_cast<const Group*>(root) ? 0 : 1;
 }
 
 void Radio::ConformGroup(Group& group) const {
@@ -312,6 +313,17 @@ void Radio::ConformGroup(Group& group) const {
     if (changed) {
         group.markChanged();
     }
+}
+
+std::unique_ptr<Group> Radio::NewGroup() const {
+    auto group = std::make_unique<Group>();
+    ConformGroup(*group);
+    if (group->banks().empty()) {
+        auto bank = std::make_unique<Bank>();
+        bank->number = m_model.organisation.firstBank;
+        group->addBank(std::move(bank));
+    }
+    return group;
 }
 
 void Radio::ConformGroupChannels(Group& group) const {

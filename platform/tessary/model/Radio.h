@@ -145,8 +145,9 @@ public:
 
     // True when a group or range made for `type` can be used with this radio.
     virtual bool AcceptsRadioType(std::uint8_t type) const;
-    // 0 when the radio takes the group root for a transfer, non-zero when it refuses it.
-    virtual int CheckGroup(const Object* root) const;
+    // Before a command family moves a group: 0 when the root is a group this radio takes,
+    // non-zero when the family must leave it alone.
+    virtual int CheckGroup(const Object& root) const;
     // Fits a group to the radio: its radio type, and for a fixed organisation its banks.
     virtual void ConformGroup(Group& group) const;
     // Runs the record check over every channel and range of the group.
@@ -161,6 +162,9 @@ public:
     virtual int TransferToRadio(CObjectDoc* doc, CWnd* frame);
     // A new grid for a group window of this model.
     virtual std::unique_ptr<CGrid> CreateGrid();
+    // A new group of this model's type and organisation: the banks of a fixed organisation, else
+    // one empty bank.
+    virtual std::unique_ptr<Group> NewGroup() const;
     // The kinds the group grid's sheets show, in order: banks and channels, then user IDs when
     // the model keeps them and search ranges when it has them. A model with ranges always has the
     // user-ID sheet, so that every sheet keeps its number.

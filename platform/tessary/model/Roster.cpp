@@ -3,12 +3,17 @@
 #include "platform/records/ProgHeader.h"
 #include "platform/tessary/model/Chan.h"
 #include "platform/tessary/model/File.h"
+#include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/ItemStream.h"
 #include "platform/tessary/model/Radio.h"
+#include "platform/tessary/model/ScanFile.h"
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <limits>
+#include <string>
+#include <system_error>
 
 namespace {
 
@@ -67,37 +72,46 @@ std::unique_ptr<RosterEntry> Roster::removeEntry(std::size_t index) {
 int Roster::Load(int) {
     int failed = 0;
     for (const auto& entry : m_entries) {
-        if (!entry->isActive() || entry->object() || entry->fileName().empty()) {
-            continue;
+        if (entry->isActive() && !entry->object() && !entry->fileName().empty()) {
+            failed += entry->Load(0);
         }
-        File file(entry->fileName());
-        std::unique_ptr<Object> object = file.release();
-        if (!object) {
-            ++failed;
-            continue;
-        }
-        if (!entry->tagAssigned()) {
-            entry->tag = object->ObjectTypeTag();
-        }
-        entry->setObject(std::move(object));
     }
     return failed;
+}
+
+int Roster::BuildDefaultScanList(HWND, Radio* radio, Decoder*, const char* section) {
+    Load(0);
+    RosterEntry* first = m_entries.empty() ? nullptr : m_entries.front().get();
+    if (!radio || !first || !first->isActive() || first->object()) {
+        return Load(0);
+    }
+    const bool named = !first->fileName().empty();
+    const std::string path = hb::tessary::DocumentPath(
+        named ? first->fileName() : std::string(section ? section : "") + ".swg");
+    std::error_code error;
+    if (std::filesystem::exists(path, error) || error) {
+        return Load(0);
+    }
+    std::unique_ptr<Group> group = radio->NewGroup();
+    group->setName(std::string("Scan List Group for ") + radio->name() + ".");
+    File file(path, group.get());
+    if (file.save()) {
+        first->tag = static_cast<std::uint32_t>(Kind::Group);
+        if (!named) {
+            first->setFileName(path);
+        }
+    } else {
+        file.abandon();
+    }
+    return Load(0);
 }
 
 int Roster::Unload() {
     int failed = 0;
     for (const auto& entry : m_entries) {
-        Object* object = entry->object();
-        if (!object) {
+        if (!entry->SaveChanges()) {
+            ++failed;
             continue;
-        }
-        if (object->isChanged() && !object->fileName().empty()) {
-            File file(object->fileName(), object);
-            if (!file.save()) {
-                file.abandon();
-                ++failed;
-                continue;
-            }
         }
         entry->setObject(nullptr);
     }

@@ -36,6 +36,12 @@ public:
     // Releases the loaded objects; a changed object is first saved to its file, and one whose save
     // fails stays loaded. Returns how many saves failed.
     int Unload();
+    // Loads the entries, then gives a first entry in use that still holds nothing a group of its
+    // own: when its file does not exist, or it names none ("<section>.swg" in the documents
+    // folder then), a new group of the radio named "Scan List Group for <model>." is saved there
+    // and loaded. A file that exists but cannot be read is left as it is. Returns how many files
+    // could not be read.
+    int BuildDefaultScanList(HWND owner, Radio* radio, Decoder* decoder, const char* section);
     // Back to a new list: kDefaultEntries unassigned, inactive entries; the list is changed.
     void reset();
     // True when no entry is active with something to scan.

@@ -1,14 +1,17 @@
 // The transfer dialogs on a real X server (Xvfb): the bank choice of a 20-bank radio, the summary
-// of a lettered radio, the progress window while a command waits for the radio and while a
-// memory radio is read, each with every text whole.
+// of a lettered radio, the progress window while a command waits for the radio, while a memory
+// radio is read and while a trunk scanner's talkgroup is written, each with every text whole.
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/display/Display.h"
 #include "platform/engine/EngineSim.h"
 #include "platform/tessary/app/GroupDoc.h"
+#include "platform/tessary/model/ConvertUser.h"
+#include "platform/tessary/model/Group.h"
 #include "platform/testkit/xdriver/Artefacts.h"
 #include "platform/testkit/xdriver/XDriver.h"
 #include "platform/testkit/xdriver/XServer.h"
+#include "platform/win/core/WaitSource.h"
 #include "programming/LoadInfoDlg.h"
 #include "programming/TransferCursor.h"
 #include "resources/program/TransferIds.h"
@@ -46,8 +49,12 @@ protected:
         TransferTest::TearDown();
     }
 
-    // Photographs the window of `caption` from another thread, then sends `hwnd` IDCANCEL.
+    // Photographs the window of `caption` from another thread, then sends `hwnd` IDCANCEL. What
+    // was drawn last is on the screen first, even when the loop has not waited since.
     void Photograph(const std::string& caption, HWND hwnd, const std::string& file) {
+        if (hb::win::WaitSource* source = hb::win::GetWaitSource()) {
+            source->PrepareToWait();
+        }
         user = std::thread([this, caption, hwnd, file] {
             auto driver = XDriver::Connect(server->name());
             const auto window = driver ? driver->FindWindow(caption, 30s) : std::nullopt;
@@ -147,6 +154,54 @@ TEST_F(TransferOnScreenTest, TheProgressWindowWhileAMemoryRadioIsRead) {
     EXPECT_TRUE(boxes.empty());
     ASSERT_FALSE(doc.GetGroup()->banks().empty());
     EXPECT_EQ(doc.GetGroup()->banks()[0]->members()[0]->frequency(), 146'520'000u);
+}
+
+TEST_F(TransferOnScreenTest, TheProgressWindowWhileATrunkScannersTalkgroupIsWritten) {
+    const std::string radio = "Type=43\nPort=SIM\n";
+    Settings("[Trunk]\n" + radio + "[Real]\n" + radio);
+    CLoader writing;
+    // Once the first talkgroup goes out, the radio never answers again: the window shows its slot
+    // until Stop.
+    bool shown = false;
+    FaultyDevice::Install(
+        "Trunk", "Real",
+        {hb::engine::RequestKind::RawCommand, 0, FaultyDevice::Fault::StayBusy, 0,
+         [this, &writing, &shown](hb::engine::RequestKind) {
+             const HWND progress = writing.m_progress.m_hWnd;
+             char label[16] = "";
+             if (!shown && ::IsWindow(progress)) {
+                 ::GetWindowText(::GetDlgItem(progress, tr::kItemLabel), label, sizeof label);
+             }
+             if (std::string_view(label) != "ID Code:") {
+                 return false;
+             }
+             shown = true;
+             ::RedrawWindow(progress, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+             Photograph("Data Transfer", progress, "transfer-type43-progress.png");
+             return true;
+         }});
+    ::SetWindowPos(owner.wnd.m_hWnd, HWND{}, 40, 40, 640, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
+    CGroupDoc doc;
+    doc.NewGroup(43);
+    auto bank = std::make_unique<Bank>();
+    bank->trunkType = 1;
+    bank->fleetMap.fill(4);
+    auto entry = std::make_unique<UserIdEntry>();
+    ASSERT_EQ(convert_user("200-01", &entry->id(), 1, bank->fleetMap), 0);
+    entry->setTag("Fire Dispatch");
+    bank->addUserId(std::move(entry));
+    doc.GetGroup()->addBank(std::move(bank));
+    EngineSim::ExpectMessage(33, 1);
+    hb::afx::SetModalScript(tr::kBankDialog, [](CDialog& dialog) {
+        hb::afx::ClickButton(dialog.m_hWnd, tr::kClearAll);
+        dialog.CheckDlgButton(tr::kBankA, 1);
+        hb::afx::ClickButton(dialog.m_hWnd, IDOK);
+    });
+    writing.Download(doc.GetGroup(), nullptr, &doc, &owner.wnd);
+    user.join();
+    EXPECT_EQ(failure, "");
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(boxes.empty());
 }
 
 } // namespace

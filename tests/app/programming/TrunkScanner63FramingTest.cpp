@@ -34,11 +34,14 @@ protected:
 
 TEST_F(TrunkScanner63FramingTest, AReportedModelGivesTheGroupItsTypeAndTheMenusItsExitKey) {
     // A radio of model code 5, variant 1, for a group made for type 63.
-    Use(71, 1, 63);
-    Choose({0}, false);
+    Use(71, 2, 63);
+    Choose({0, 1}, false);
     Download(rig);
     EXPECT_EQ(Root().radioType(), 71);
     EXPECT_EQ(Profile(), 71);
+    // Its banks are those of type 71, a hundred memories each.
+    EXPECT_EQ(Count("MA101"), 2u);
+    EXPECT_EQ(BankAt(1).number, 2);
     const Journal sent = Sent();
     ASSERT_GE(sent.size(), kOpening.size() + 5);
     EXPECT_EQ(Journal(sent.begin(), sent.begin() + 8), kOpening);

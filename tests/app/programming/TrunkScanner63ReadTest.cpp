@@ -12,7 +12,7 @@ using Setting = RadioSettingsRecord::Setting;
 class RefusingRadio : public ::Radio {
 public:
     using Radio::Radio;
-    int CheckGroup(const Object*) const override { return 1; }
+    int CheckGroup(const Object&) const override { return 1; }
 };
 
 class TrunkScanner63ReadTest : public TrunkScanner63Test {

@@ -49,6 +49,8 @@ TEST_F(RadioFrameChoiceTest, AListNamedAfterARadioInAnyCaseOpensThatRadio) {
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->m_rig, CRig::FindByName("Tracker"));
     EXPECT_EQ(SelectDialogs(), 0u);
+    // The receiver's group was made the tracker's, which is a change to the list.
+    ExpectBox("Save changes to Tracker?", IDNO);
 }
 
 TEST_F(RadioFrameChoiceTest, ASelectedRadioAlreadyOpenIsPassedOverAndTheUserAsked) {

@@ -1,4 +1,5 @@
 #include "app/radiowindow/ToolView.h"
+#include "platform/afx/CDocument.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/engine/EngineSim.h"
 #include "platform/tessary/audio/AudioLog.h"

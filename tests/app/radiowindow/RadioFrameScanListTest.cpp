@@ -3,11 +3,13 @@
 #include "platform/records/EngineCommands.h"
 #include "platform/tessary/app/RosterDoc.h"
 #include "platform/tessary/audio/AudioLog.h"
+#include "platform/tessary/grid/Grid.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Roster.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
 #include "programming/Loader.h"
+#include "programming/ScanListView.h"
 #include "resources/program/TransferIds.h"
 #include "tests/app/radiowindow/RadioWindowTest.h"
 
@@ -93,6 +95,8 @@ TEST_F(RadioFrameScanListTest, AfterAResetTheNextStartRecompilesTheEmptiedList) 
     EXPECT_EQ(roster.entries().size(), Roster::kDefaultEntries);
     EXPECT_TRUE(roster.IsEmpty());
     EXPECT_TRUE(Doc().IsModified());
+    // The scan view shows the list as it is now.
+    EXPECT_EQ(frame->m_scanListView->GetGrid()->QuickGetText(0, 0), "Empty");
     EXPECT_EQ(frame->m_state[0], 0u);
     EXPECT_EQ(frame->m_check_mark, CDeviceFrame::kCheckPending);
     EXPECT_NE(frame->m_check_time, 0u);

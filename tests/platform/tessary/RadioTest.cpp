@@ -223,6 +223,22 @@ TEST_F(RadioTest, ConformingFitsGroupsAndRangesToTheRadio) {
     EXPECT_EQ(range.step(), 7'500u);
 }
 
+TEST_F(RadioTest, ANewGroupHasTheModelsOrganisationAndAlwaysAFirstBank) {
+    const auto fixed = Radio::CreateRadio(99)->NewGroup();
+    EXPECT_EQ(fixed->radioType(), 99);
+    EXPECT_EQ(fixed->banks().size(), 5u);
+    EXPECT_EQ(fixed->banks()[0]->members().size(), 50u);
+    EXPECT_TRUE(fixed->flags() & Group::kFlagFixed);
+
+    // A receiver's banks are the user's: one to begin with, numbered as the radio numbers them.
+    const auto free = Radio::CreateRadio(kTestRadioType)->NewGroup();
+    EXPECT_EQ(free->radioType(), kTestRadioType);
+    ASSERT_EQ(free->banks().size(), 1u);
+    EXPECT_EQ(free->banks()[0]->number, 1);
+    EXPECT_TRUE(free->banks()[0]->members().empty());
+    EXPECT_FALSE(free->flags() & Group::kFlagFixed);
+}
+
 TEST_F(RadioTest, EveryRadioThatSweepsOffersWhatTheSweepFormsNeed) {
     for (const RadioModel& m : RadioModels()) {
         SCOPED_TRACE(m.name);

@@ -43,6 +43,16 @@ TEST_F(StartupTest, FoldersAndTheSettingsFileFollowHalbridgeHome) {
         app.RemoveDocPath(path);
         EXPECT_EQ(path, kept.c_str());
     }
+
+    // Only a bare name goes to the documents folder, with its case.
+    path = "Marine.SWG";
+    app.OrganizeFile(path);
+    EXPECT_EQ(path, Doc("Marine.SWG").c_str());
+    for (const LPCSTR kept : {"/srv/Marine.swg", "Groups/Marine.swg", "Groups\\Marine.swg"}) {
+        path = kept;
+        app.OrganizeFile(path);
+        EXPECT_EQ(path, kept);
+    }
 }
 
 TEST_F(StartupTest, AppSetupPreparesTheFoldersAndReadsTheSettings) {
