@@ -20,12 +20,14 @@
 #include <memory>
 #include <string>
 
+class Bank;
 class Chan;
 class CObjectDoc;
 class CRig;
 class CWnd;
 class Object;
 class Radio;
+class UserIdEntry;
 struct TransferCursor;
 
 class CLoader {
@@ -109,6 +111,31 @@ public:
     bool m_skipping = false;
     // Set by Abort in list B, never cleared: nothing more is sent.
     bool m_aborted = false;
+
+    // Radio types 35 and 99: the group's banks, channels, user IDs (and the type-35 search range)
+    // by text commands. The bank routines answer 0 to go on and 1 to end the transfer.
+    void DownloadType35(TransferCursor& cursor);
+    int DownloadBank35(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int WriteChannel35(Chan& channel, CLoadProgressDlg* dialog);
+    int WriteUserId35(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog,
+                      unsigned slot);
+    int WriteSearchRange35(Chan& range, CLoadProgressDlg* dialog);
+    void UploadType35(TransferCursor& cursor);
+    int ReadBank35(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int ReadChannel35(Chan& channel, CLoadProgressDlg* dialog);
+    int ReadSearchRange35(Chan& range, CLoadProgressDlg* dialog);
+    int ReadUserId35(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog, unsigned slot);
+    void DownloadType99(TransferCursor& cursor);
+    int DownloadBank99(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int WriteChannel99(Chan& channel, CLoadProgressDlg* dialog);
+    int WriteUserId99(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog,
+                      unsigned slot) {
+        return WriteUserId35(entry, bank, dialog, slot);
+    }
+    void UploadType99(TransferCursor& cursor);
+    int ReadBank99(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int ReadChannel99(Chan& channel, CLoadProgressDlg* dialog);
+    int ReadUserId99(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog, unsigned slot);
 
 private:
     void Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd* owner);

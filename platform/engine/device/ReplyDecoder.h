@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace hb::engine {
@@ -21,6 +22,11 @@ public:
     virtual void Decode(std::string_view reply, hb::records::DeviceStatus& decoded) = 0;
     // Milliseconds the radio may take over `line` (such as an erase); none: the section's limit.
     virtual std::optional<std::int64_t> ReplyLimit(std::string_view) const { return std::nullopt; }
+    // The line (without its carriage return) that writes the record to the memory the radio has
+    // selected, for the engine's memory write; none when the family's radios take no such write.
+    virtual std::optional<std::string> MemoryWriteLine(const hb::records::Parm&) const {
+        return std::nullopt;
+    }
 };
 
 // A family's decoder for one of its types.

@@ -70,8 +70,15 @@ Reply RequestPath::Handle(const Request& request) {
     default:
         break;
     }
-    // The command families move memories with raw commands of their own.
+    // The command families move memories with raw commands of their own; some write a memory
+    // they selected by a line the engine makes of the record.
     if (!m_memoryProtocol) {
+        if (request.kind == RequestKind::MemWrite && m_decoder) {
+            if (const auto line = m_decoder->MemoryWriteLine(*request.record)) {
+                QueueLine(*line, Kind::Plain);
+                return {0, true};
+            }
+        }
         const bool bracket =
             request.kind == RequestKind::PreUpload || request.kind == RequestKind::PostUpload ||
             request.kind == RequestKind::PreDownload || request.kind == RequestKind::PostDownload;

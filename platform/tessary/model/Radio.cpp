@@ -272,6 +272,10 @@ bool Radio::AcceptsRadioType(std::uint8_t type) const {
     return type == m_model.type;
 }
 
+int Radio::CheckGroup(const Group& group) const {
+    return AcceptsRadioType(group.radioType()) ? 0 : 1;
+}
+
 std::vector<std::uint32_t> Radio::SheetList() const {
     using Kind = hb::records::ObjectKind;
     std::vector<std::uint32_t> sheets{static_cast<std::uint32_t>(Kind::Bank),

@@ -144,6 +144,9 @@ public:
 
     // True when a group or range made for `type` can be used with this radio.
     virtual bool AcceptsRadioType(std::uint8_t type) const;
+    // 0 when a transfer may move the group to or from this radio: a group made for a type the
+    // radio accepts; non-zero refuses it.
+    virtual int CheckGroup(const Group& group) const;
     // Fits a group to the radio: its radio type, and for a fixed organisation its banks.
     virtual void ConformGroup(Group& group) const;
     // Runs the record check over every channel and range of the group.
