@@ -6,6 +6,9 @@
 #include "app/rig/Rig.h"
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
+#include "platform/engine/SimReceiver.h"
+#include "platform/engine/device/LinkSettings.h"
+#include "platform/engine/sim/SimLink.h"
 #include "platform/engine/sim/SimRadios.h"
 #include "platform/tessary/app/AppHooks.h"
 #include "platform/tessary/app/GroupDoc.h"
@@ -20,10 +23,42 @@
 
 #include <algorithm>
 #include <array>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace hb::app::test {
+
+// What a reader takes back of a channel.
+struct ChannelValues {
+    std::uint32_t frequency;
+    std::uint8_t mode;
+    bool lockOut;
+    bool delay;
+    bool attenuator;
+    std::uint16_t flags;
+    std::uint16_t trunkWord;
+    std::uint8_t trunkKind;
+
+    static ChannelValues Of(const Chan& channel) {
+        const hb::records::Parm r = channel.record();
+        return {r.get(hb::records::Parm::kFrequency),
+                r.get(hb::records::Parm::kMode),
+                r.get(hb::records::Parm::kLockOut) != 0,
+                r.get(hb::records::Parm::Channel::kDelay) != 0,
+                r.get(hb::records::Parm::Channel::kAttenuator) != 0,
+                r.get(hb::records::Parm::Channel::kFlags),
+                r.get(hb::records::Parm::Channel::kTrunkWord),
+                r.get(hb::records::Parm::Channel::kTrunkKind)};
+    }
+    bool operator==(const ChannelValues&) const = default;
+};
+
+inline void PrintTo(const ChannelValues& v, std::ostream* out) {
+    *out << v.frequency << " mode " << int{v.mode} << " lock-out " << v.lockOut << " delay "
+         << v.delay << " attenuator " << v.attenuator << " flags " << v.flags << " trunk "
+         << v.trunkWord << "/" << int{v.trunkKind};
+}
 
 class TrunkFamily35Test : public RigTest {
 protected:
@@ -50,6 +85,20 @@ protected:
         rig = AddRig("Trunk", type);
         doc.NewGroup(type);
         Radio::CreateRadio(type)->ConformGroup(Root());
+    }
+    // The radio's device is the request path to its radio alone, as a serial port gives it. The
+    // simulated trunk tracker of the SIM port lays its live state over the current channel record
+    // at every status read (its delay switch, and the lock-out and attenuator it saw last), which a
+    // memory read must not take for the memory's.
+    void UseRadioDeviceOnly() {
+        const std::uint8_t type = Root().radioType();
+        EngineSim::UseDevice("Trunk", [type] {
+            return std::make_unique<hb::engine::SimReceiver>(
+                "Trunk", hb::engine::BandActivity(0, std::vector<std::uint32_t>{}), 1, type,
+                std::make_unique<hb::engine::sim::SimLink>(hb::engine::sim::RadioNamed("Trunk"),
+                                                           hb::engine::kDefaultBaud),
+                hb::engine::kDefaultReplyTimeoutMs);
+        });
     }
     Group& Root() const { return *doc.GetGroup(); }
     Bank& BankAt(std::size_t index) const { return *Root().banks().at(index); }
