@@ -37,7 +37,8 @@ void WriteBankTrunking(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog) {
     if (const auto command = TrunkCommandCodec::TrunkTypeCommand35(bank, letter)) {
         const RetryOutcome sent = TrunkFamily35::SendPaced(loader, *command, kRefTrunkType, dialog);
         // Any other trunk type goes on after its tenth failure; trunking left on does not.
-        if (sent != RetryOutcome::Succeeded && bank.trunkType == TrunkCommandCodec::kTrunkingOff) {
+        if (sent == RetryOutcome::Stopped ||
+            (sent == RetryOutcome::GaveUp && bank.trunkType == TrunkCommandCodec::kTrunkingOff)) {
             return;
         }
     }

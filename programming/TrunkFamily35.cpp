@@ -38,6 +38,12 @@ void SetMemoryNumber(Chan& channel, std::uint16_t memory) {
     channel.SetParm(record);
 }
 
+// The transfer's group; null when the radio refuses it.
+Group* CheckedGroup(const CLoader& loader) {
+    auto* group = dynamic_cast<Group*>(loader.m_root);
+    return group && loader.m_radio->CheckGroup(*group) == 0 ? group : nullptr;
+}
+
 } // namespace
 
 std::string Formatted(const char* format, ...) {
@@ -48,16 +54,6 @@ std::string Formatted(const char* format, ...) {
     va_end(arguments);
     return length < 0 ? std::string() : std::string(text);
 }
-
-namespace {
-
-// The transfer's group; null when the radio refuses it.
-Group* CheckedGroup(const CLoader& loader) {
-    auto* group = dynamic_cast<Group*>(loader.m_root);
-    return group && loader.m_radio->CheckGroup(*group) == 0 ? group : nullptr;
-}
-
-} // namespace
 
 void Download(CLoader& loader, const Framing& framing, const std::function<bool(Group&)>& write) {
     CLoadProgressDlg* dialog = &loader.m_progress;
