@@ -112,8 +112,7 @@ public:
     // Set by Abort in list B, never cleared: nothing more is sent.
     bool m_aborted = false;
 
-    // Radio types 35 and 99: the group's banks, channels, user IDs (and the type-35 search range)
-    // by text commands. The bank routines answer 0 to go on and 1 to end the transfer.
+    // Radio types 35 and 99; the routines answering int give 0 to go on, 1 to end the transfer.
     void DownloadType35(TransferCursor& cursor);
     int DownloadBank35(Bank& bank, Object* root, CLoadProgressDlg* dialog);
     int WriteChannel35(Chan& channel, CLoadProgressDlg* dialog);

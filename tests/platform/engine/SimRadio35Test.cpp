@@ -31,24 +31,6 @@ TEST(SimRadio35Test, EachTypeHasItsOwnRadioAsTheModelTableOrganisesIt) {
     EXPECT_EQ(Take(five, "TG F A1 1"), "NG");
 }
 
-TEST(SimRadio35Test, AMemoryIsWrittenWhereItWasSelectedAndReadBackWhole) {
-    SimRadio35 radio;
-    EXPECT_EQ(Take(radio, "LON"), "NG");
-    EXPECT_EQ(Take(radio, "MA051"), "MA051 0000000000 000 00000 00000 F F F");
-    EXPECT_EQ(Take(radio, "MW 999 0851012500 011 00004 00128 F F F"), "OK");
-    for (const char* line : {"LON", "DLN", "ATN"}) {
-        EXPECT_EQ(Take(radio, line), "OK");
-    }
-    EXPECT_EQ(Take(radio, "MA051"), "MA051 0851012500 011 00004 00128 N N N");
-    EXPECT_EQ(Take(radio, "RM"), "RM 011");
-    EXPECT_EQ(Take(radio, "DL"), "DL N 00004 00128");
-    EXPECT_EQ(Take(radio, "MW 051 garbled"), "NG");
-
-    EXPECT_EQ(Take(radio, "AC"), "OK");
-    EXPECT_EQ(radio.Memory(51).frequency, 0u);
-    EXPECT_EQ(Take(radio, "DL"), "NG");
-}
-
 TEST(SimRadio35Test, ABanksTrunkTypeIdsAndScanAreAskedOfTheBankChosen) {
     SimRadio35 radio;
     for (const char* line : {"TR J 1", "TR B 4 04060000 25000", "TBF C", "FB J 2 12",
@@ -77,6 +59,11 @@ TEST(SimRadio35Test, ABanksTrunkTypeIdsAndScanAreAskedOfTheBankChosen) {
     EXPECT_EQ(Take(radio, "IC A1"), "NG");
     EXPECT_EQ(Take(radio, "MD"), "OK");
     EXPECT_EQ(Take(radio, "IC A1"), "IC B A1 ------");
+
+    EXPECT_EQ(Take(radio, "AC"), "OK");
+    EXPECT_EQ(radio.BankNumbered(10).trunkCode, 0);
+    EXPECT_EQ(Take(radio, "FB J 2"), "FB J 2 00");
+    EXPECT_EQ(Take(radio, "DL"), "NG");
 }
 
 TEST(SimRadio35Test, TheType99RadioKeepsBandPlansAndTheBanksSettings) {
