@@ -142,6 +142,29 @@ public:
     int ReadSearchRange43(Chan& range, unsigned number);
     // One command tried up to ten times, with growing pauses and beeps, as list A tries each.
     RetryOutcome SendRetried43(const std::string& command, int ref);
+    // Radio types 35 and 99; the routines answering int give 0 to go on, 1 to end the transfer.
+    void DownloadType35(TransferCursor& cursor);
+    int DownloadBank35(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int WriteChannel35(Chan& channel, CLoadProgressDlg* dialog);
+    int WriteUserId35(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog,
+                      unsigned slot);
+    int WriteSearchRange35(Chan& range, CLoadProgressDlg* dialog);
+    void UploadType35(TransferCursor& cursor);
+    int ReadBank35(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int ReadChannel35(Chan& channel, CLoadProgressDlg* dialog);
+    int ReadSearchRange35(Chan& range, CLoadProgressDlg* dialog);
+    int ReadUserId35(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog, unsigned slot);
+    void DownloadType99(TransferCursor& cursor);
+    int DownloadBank99(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int WriteChannel99(Chan& channel, CLoadProgressDlg* dialog);
+    int WriteUserId99(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog,
+                      unsigned slot) {
+        return WriteUserId35(entry, bank, dialog, slot);
+    }
+    void UploadType99(TransferCursor& cursor);
+    int ReadBank99(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int ReadChannel99(Chan& channel, CLoadProgressDlg* dialog);
+    int ReadUserId99(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog, unsigned slot);
 
     // ---- Trunk-tracking scanners of types 63, 64, 70, 71, 89, 90, 91 and 92.
     // The family's reader and writer as the driver calls them.

@@ -10,12 +10,11 @@ RetryOutcome PacedRetry::Run(const CLoader& loader, const std::function<int()>& 
         if (tryNumber > 1 && recover) {
             recover();
         }
+        if (tryNumber > 1 && beep == RetryBeep::BeforePause) {
+            MessageBeep(MB_ICONASTERISK);
+        }
         if (paced) {
-            const unsigned pause = kPauseStepMs * static_cast<unsigned>(tryNumber - 1);
-            if (pause && beep == RetryBeep::BeforePause) {
-                MessageBeep(MB_ICONASTERISK);
-            }
-            Sleep(pause);
+            Sleep(kPauseStepMs * static_cast<unsigned>(tryNumber - 1));
         }
         const int result = attempt();
         if (result == 1 || loader.Stopped()) {

@@ -8,7 +8,7 @@ class CLoader;
 
 enum class RetryBeep {
     None,
-    // Before each pause, that is before tries 2 to 10.
+    // Before tries 2 to 10, and before their pause when the retry is paced.
     BeforePause,
     // After each failed try but the first.
     AfterLaterFailures,

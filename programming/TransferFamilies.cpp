@@ -21,13 +21,13 @@ const std::array<TransferFamily, 6> kFamilies{{
     // Twenty-bank trunk scanner.
     {kType43, &CLoader::UploadType43, &CLoader::DownloadType43},
     // Ten-bank trunk scanner.
-    {kType35},
+    {kType35, &CLoader::UploadType35, &CLoader::DownloadType35},
     // Trunk scanners with names and menus.
     {kType45},
     // Trunk-tracking scanners by model code.
     {kType63, &CLoader::UploadType63, &CLoader::DownloadType63},
     // Five-bank trunk scanner with band plans.
-    {kType99},
+    {kType99, &CLoader::UploadType99, &CLoader::DownloadType99},
 }};
 
 } // namespace

@@ -175,6 +175,11 @@ constexpr RadioModel Reporting(RadioModel m, std::uint8_t trunkModel, std::uint8
     return m;
 }
 
+constexpr RadioModel WithRanges(RadioModel m, std::uint16_t ranges) {
+    m.organisation.ranges = ranges;
+    return m;
+}
+
 constexpr RadioModel SystemScanner(std::uint8_t type, const char* name) {
     RadioModel m = Trunk(type, name, 500, 20, 100, false);
     m.caps1 = 0x01 | 0x02 | 0x100 | 0x200 | 0x2000;
@@ -263,7 +268,8 @@ constexpr RadioModel kModels[] = {
     Scanner(83, "Scanner 83", 500, 10),
     Scanner(98, "Scanner 98", 2000, 20, false),
     Trunk(17, "Trunk Tracker 17", 200, 10, 50),
-    Trunk(35, "Trunk Tracker 35", 500, 10, 50),
+    // One pair of search limits.
+    WithRanges(Trunk(35, "Trunk Tracker 35", 500, 10, 50), 1),
     Trunk(43, "Trunk Tracker 43", 1000, 20, 100),
     Trunk(45, "Trunk Tracker 45", 1000, 10, 50),
     Trunk(51, "Trunk Tracker 51", 1000, 10, 50),

@@ -1,6 +1,7 @@
 // The transfer dialogs on a real X server (Xvfb): the bank choice of a 20-bank radio, the summary
 // of a lettered radio, the progress window while a command waits for the radio, while a memory
-// radio is read and while a trunk scanner's talkgroup is written, each with every text whole.
+// radio is read, while a type-43 scanner's talkgroup is written and while a type-35 radio's user
+// IDs are written, each with every text whole.
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/display/Display.h"
@@ -18,6 +19,7 @@
 #include "tests/app/programming/FaultyDevice.h"
 #include "tests/app/programming/TransferTest.h"
 
+#include <functional>
 #include <thread>
 
 namespace hb::app::test {
@@ -67,8 +69,35 @@ protected:
         });
     }
 
+    // Devices opened for `section` from now on are those of "Real" that stay busy from a request
+    // of the kind once `ready` held for the transfer's progress window at the request before, so
+    // that the window has painted what it shows; it is then photographed until Stop.
+    void StallWhen(const std::string& section, hb::engine::RequestKind kind, const CLoader& loader,
+                   std::function<bool(HWND progress)> ready, const std::string& file) {
+        FaultyDevice::Install(
+            section, "Real",
+            {kind, 0, FaultyDevice::Fault::StayBusy, 0,
+             [this, &loader, ready = std::move(ready), file](hb::engine::RequestKind) {
+                 const HWND progress = loader.m_progress.m_hWnd;
+                 if (stalled || !::IsWindow(progress) || !(armed || ready(progress))) {
+                     return false;
+                 }
+                 if (!armed) {
+                     armed = true;
+                     return false;
+                 }
+                 stalled = true;
+                 ::RedrawWindow(progress, nullptr,
+                                RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+                 Photograph("Data Transfer", progress, file);
+                 return true;
+             }});
+    }
+
     std::unique_ptr<XServer> server;
     std::thread user;
+    bool armed = false;
+    bool stalled = false;
     std::string failure;
 };
 
@@ -125,23 +154,13 @@ TEST_F(TransferOnScreenTest, TheProgressWindowWhileAMemoryRadioIsRead) {
     Settings("[Trunk]\nType=43\nPort=SIM\n[Memory]\n" + radio + "[Real]\n" + radio);
     AddRig("Memory", 2);
     CLoader reading;
-    // Once the first memory is shown, the radio never answers again: the window shows it until
-    // Stop.
-    bool shown = false;
-    FaultyDevice::Install(
-        "Memory", "Real",
-        {hb::engine::RequestKind::MemRead, 0, FaultyDevice::Fault::StayBusy, 0,
-         [this, &reading, &shown](hb::engine::RequestKind) {
-             const HWND progress = reading.m_progress.m_hWnd;
-             if (shown || !::IsWindow(progress) ||
-                 ::GetWindowTextLength(::GetDlgItem(progress, tr::kFrequency)) == 0) {
-                 return false;
-             }
-             shown = true;
-             ::RedrawWindow(progress, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-             Photograph("Data Transfer", progress, "transfer-generic-progress.png");
-             return true;
-         }});
+    // Once a memory is shown, the radio stops answering: the window shows it until Stop.
+    StallWhen(
+        "Memory", hb::engine::RequestKind::MemRead, reading,
+        [](HWND progress) {
+            return ::GetWindowTextLength(::GetDlgItem(progress, tr::kFrequency)) != 0;
+        },
+        "transfer-generic-progress.png");
     // The window opens over the middle of its owner.
     ::SetWindowPos(owner.wnd.m_hWnd, HWND{}, 40, 40, 640, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
     CGroupDoc doc;
@@ -160,26 +179,16 @@ TEST_F(TransferOnScreenTest, TheProgressWindowWhileATrunkScannersTalkgroupIsWrit
     const std::string radio = "Type=43\nPort=SIM\n";
     Settings("[Trunk]\n" + radio + "[Real]\n" + radio);
     CLoader writing;
-    // Once the first talkgroup goes out, the radio never answers again: the window shows its slot
+    // Once the first talkgroup is shown, the radio stops answering: the window shows its slot
     // until Stop.
-    bool shown = false;
-    FaultyDevice::Install(
-        "Trunk", "Real",
-        {hb::engine::RequestKind::RawCommand, 0, FaultyDevice::Fault::StayBusy, 0,
-         [this, &writing, &shown](hb::engine::RequestKind) {
-             const HWND progress = writing.m_progress.m_hWnd;
-             char label[16] = "";
-             if (!shown && ::IsWindow(progress)) {
-                 ::GetWindowText(::GetDlgItem(progress, tr::kItemLabel), label, sizeof label);
-             }
-             if (std::string_view(label) != "ID Code:") {
-                 return false;
-             }
-             shown = true;
-             ::RedrawWindow(progress, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-             Photograph("Data Transfer", progress, "transfer-type43-progress.png");
-             return true;
-         }});
+    StallWhen(
+        "Trunk", hb::engine::RequestKind::RawCommand, writing,
+        [](HWND progress) {
+            char label[16] = "";
+            ::GetWindowText(::GetDlgItem(progress, tr::kItemLabel), label, sizeof label);
+            return std::string_view(label) == "ID Code:";
+        },
+        "transfer-type43-progress.png");
     ::SetWindowPos(owner.wnd.m_hWnd, HWND{}, 40, 40, 640, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
     CGroupDoc doc;
     doc.NewGroup(43);
@@ -200,8 +209,48 @@ TEST_F(TransferOnScreenTest, TheProgressWindowWhileATrunkScannersTalkgroupIsWrit
     writing.Download(doc.GetGroup(), nullptr, &doc, &owner.wnd);
     user.join();
     EXPECT_EQ(failure, "");
-    EXPECT_TRUE(shown);
+    EXPECT_TRUE(stalled);
     EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(TransferOnScreenTest, TheProgressWindowWhileAType35RadiosUserIdsAreWritten) {
+    const std::string radio = "Type=35\nPort=SIM\n";
+    Settings("[Trunk]\nType=43\nPort=SIM\n[Scanner]\n" + radio + "[Real]\n" + radio);
+    AddRig("Scanner", 35);
+    CGroupDoc doc;
+    doc.NewGroup(35);
+    Radio::CreateRadio(35)->ConformGroup(*doc.GetGroup());
+    Bank& bank = *doc.GetGroup()->banks()[0];
+    bank.trunkType = 1;
+    bank.fleetMap.fill(2);
+    for (const char* id : {"012-03", "i01234"}) {
+        auto& entry = bank.addUserId(std::make_unique<UserIdEntry>());
+        ASSERT_EQ(convert_user(id, &entry.id(), bank.trunkType, bank.fleetMap), 0);
+    }
+    CLoader writing;
+    // Once the first slot is shown, the radio stops answering: the window shows it until Stop.
+    StallWhen(
+        "Scanner", hb::engine::RequestKind::RawCommand, writing,
+        [](HWND progress) {
+            char slot[8] = {};
+            ::GetWindowText(::GetDlgItem(progress, tr::kChannel), slot, sizeof slot);
+            return std::string(slot) == "A1";
+        },
+        "transfer-type35-user-ids.png");
+    ::SetWindowPos(owner.wnd.m_hWnd, HWND{}, 40, 40, 640, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
+    hb::afx::SetModalScript(tr::kBankDialog, [](CDialog& dialog) {
+        for (UINT n = 0; n < tr::kBankCount; ++n) {
+            dialog.CheckDlgButton(static_cast<int>(tr::kBankA + n), n == 0 ? 1 : 0);
+        }
+        dialog.CheckDlgButton(tr::kSettings, 0);
+        hb::afx::ClickButton(dialog.m_hWnd, IDOK);
+    });
+    EngineSim::ExpectMessage(33, 1);
+    writing.Download(doc.GetGroup(), nullptr, &doc, &owner.wnd);
+    user.join();
+    EXPECT_EQ(failure, "");
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(stalled);
 }
 
 } // namespace

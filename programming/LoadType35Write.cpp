@@ -1,0 +1,158 @@
+// PC to Radio for radio type 35: the radio erased when none of its memory is kept, the chosen
+// banks' channels, the search range, then each chosen bank's trunk type, fleet map and user IDs.
+#include "app/rig/Rig.h"
+#include "platform/tessary/model/Format.h"
+#include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
+#include "programming/Loader.h"
+#include "programming/TrunkCommandCodec35.h"
+#include "programming/TrunkFamily35.h"
+
+#include <utility>
+
+namespace {
+
+using hb::records::Parm;
+using TrunkFamily35::Formatted;
+
+enum Ref35Write : int {
+    kRefFraming = 3501, // and the closing after it
+    kRefSelectMemory = kRefFraming + 2,
+    kRefMemoryWrite,
+    kRefMemoryWait,
+    kRefSwitches, // and the two after it
+    kRefTrunkType = kRefSwitches + 3,
+    kRefFleetMap,
+    kRefUserId,
+    kRefLowerLimit,
+    kRefUpperLimit,
+};
+
+const TrunkFamily35::Framing kFraming{"IDF\rQUF\rMUN\r", "KEY01\rIDN\rQUN\rMUA\r", kRefFraming};
+
+constexpr std::uint32_t kMemoryWriteWaitMs = 10000;
+
+void WriteBankTrunking(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog) {
+    const char letter = TrunkFamily35::BankLetter(bank);
+    if (const auto command = TrunkCommandCodec::TrunkTypeCommand35(bank, letter)) {
+        const RetryOutcome sent = TrunkFamily35::SendPaced(loader, *command, kRefTrunkType, dialog);
+        // Any other trunk type goes on after its tenth failure; trunking left on does not.
+        if (sent == RetryOutcome::Stopped ||
+            (sent == RetryOutcome::GaveUp && bank.trunkType == TrunkCommandCodec::kTrunkingOff)) {
+            return;
+        }
+    }
+    for (unsigned block = 0; bank.trunkType == TrunkCommandCodec::kTrunkTypeI &&
+                             block < TrunkCommandCodec::kFleetBlocks && !loader.Stopped();
+         ++block) {
+        TrunkFamily35::SendPaced(loader,
+                                 Formatted("FB %c %u %02u\r", letter, block, bank.fleetMap[block]),
+                                 kRefFleetMap, dialog, RetryBeep::AfterEveryFailure);
+    }
+    TrunkFamily35::WalkBankUserIds(bank, *loader.m_radio, false,
+                                   [&](UserIdEntry& entry, unsigned slot) {
+                                       loader.WriteUserId35(entry, bank, dialog, slot);
+                                       return loader.Stopped() ? 1 : 0;
+                                   });
+}
+
+} // namespace
+
+void CLoader::DownloadType35(TransferCursor&) {
+    CLoadProgressDlg* dialog = &m_progress;
+    TrunkFamily35::Download(*this, kFraming, [&](Group& group) {
+        if (!TrunkFamily35::EachChosenBank(
+                *this, group, [&](Bank& bank) { return DownloadBank35(bank, &group, dialog); }) ||
+            (m_bank_dialog.SettingsChosen() &&
+             TrunkFamily35::WalkSearchRanges(group, *m_radio, [&](Chan& range) {
+                 return WriteSearchRange35(range, dialog);
+             }) != 0)) {
+            return false;
+        }
+        dialog->SetItemLabel("Scan list:");
+        dialog->SetChannelText("");
+        dialog->SetCurrentItem("");
+        TrunkFamily35::EachChosenBank(*this, group, [&](Bank& bank) {
+            if (Stopped()) {
+                return 1;
+            }
+            dialog->SetBankText(std::string(1, TrunkFamily35::BankLetter(bank)).c_str());
+            WriteBankTrunking(*this, bank, dialog);
+            dialog->SetChannelText("");
+            dialog->SetCurrentItem("");
+            return 0;
+        });
+        return !Stopped();
+    });
+}
+
+int CLoader::DownloadBank35(Bank& bank, Object*, CLoadProgressDlg* dialog) {
+    dialog->SetItemLabel("Channel:");
+    dialog->SetBank(bank.number);
+    return TrunkFamily35::WalkBankChannels(
+        bank, *m_radio, m_erased, [&](Chan& channel) { return WriteChannel35(channel, dialog); });
+}
+
+int CLoader::WriteChannel35(Chan& channel, CLoadProgressDlg* dialog) {
+    const Parm record = channel.record();
+    const std::uint16_t memory = record.get(Parm::kMemoryChannel);
+    return TrunkFamily35::WriteChannel(
+        *this, record, dialog,
+        [&] {
+            if (const int selected =
+                    SendCommand(Formatted("MA%03u\r", memory).c_str(), kRefSelectMemory, dialog)) {
+                return selected;
+            }
+            if (const std::uint16_t status = m_rig->MemWrite(&record)) {
+                Report("Write Channel", kRefMemoryWrite, status);
+                return -1;
+            }
+            const std::uint16_t waited = WaitReply(kMemoryWriteWaitMs, dialog);
+            if (waited == kStatusStopped) {
+                return 1;
+            }
+            if (waited != 0) {
+                Report("Write Channel", kRefMemoryWait, waited);
+                return -1;
+            }
+            return 0;
+        },
+        kRefSwitches, true);
+}
+
+int CLoader::WriteUserId35(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog,
+                           unsigned slot) {
+    const TrunkCommandCodec::UserIdSlot place = TrunkCommandCodec::UserIdSlotAt(slot);
+    const std::string text = TrunkCommandCodec::UserIdText35(entry.id(), bank);
+    dialog->SetChannelText(place.Name().c_str());
+    dialog->SetFrequency(format_user(entry.id()).c_str());
+    TrunkFamily35::SendPaced(*this,
+                             Formatted("TG %c %c%u %s\r", TrunkFamily35::BankLetter(bank),
+                                       place.letter, place.digit, text.c_str()),
+                             kRefUserId, dialog);
+    return 0;
+}
+
+int CLoader::WriteSearchRange35(Chan& range, CLoadProgressDlg* dialog) {
+    Parm record = range.record();
+    dialog->SetBankText(Formatted("SR-%u", record.get(Parm::kMemoryChannel)).c_str());
+    std::uint32_t lower = record.get(Parm::Channel::kLowerLimit);
+    std::uint32_t upper = record.get(Parm::Channel::kUpperLimit);
+    // A range not yet complete is neither sent nor put in order.
+    if (lower == 0 || upper == 0) {
+        return 0;
+    }
+    if (upper < lower) {
+        std::swap(lower, upper);
+        record.set(Parm::Channel::kLowerLimit, lower);
+        record.set(Parm::Channel::kUpperLimit, upper);
+        range.SetParm(record);
+    }
+    if (TrunkFamily35::SendPaced(*this, Formatted("LL%08u\r", lower / 100), kRefLowerLimit,
+                                 dialog) != RetryOutcome::Succeeded ||
+        TrunkFamily35::SendPaced(*this, Formatted("LU%08u\r", upper / 100), kRefUpperLimit,
+                                 dialog) != RetryOutcome::Succeeded) {
+        return 1;
+    }
+    return 0;
+}

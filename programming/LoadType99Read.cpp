@@ -1,0 +1,154 @@
+// Radio to PC for radio type 99: each chosen bank's trunk type, fleet map, band plans (into the
+// group's settings record), channels and user IDs.
+#include "platform/records/DeviceStatus.h"
+#include "platform/records/ReplyText.h"
+#include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
+#include "programming/Loader.h"
+#include "programming/RadioSettingsRecord.h"
+#include "programming/TrunkCommandCodec35.h"
+#include "programming/TrunkFamily35.h"
+
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+using hb::records::DeviceStatus;
+using hb::records::Parm;
+using TrunkFamily35::Formatted;
+
+enum Ref99Read : int {
+    kRefFraming = 9931, // and the closing after it
+    kRefBankMemory = kRefFraming + 2,
+    kRefTrunkType,
+    kRefFleetMap,
+    kRefBandPlan,
+    kRefRecall,
+    kRefMode,
+    kRefUserId,
+};
+
+const TrunkFamily35::Framing kFraming{"IDF\rQUF\rMUN\rHAF\rHPF\r",
+                                      "KEY01\rIDN\rQUN\rMUA\rHAN\rHPN\r", kRefFraming};
+
+// The band plan reply "BC A1 08510125 0125 380": base and spacing in hundreds of hertz.
+constexpr std::size_t kPlanBaseAt = 6;
+constexpr std::size_t kPlanSpacingAt = 15;
+constexpr std::size_t kPlanOffsetAt = 20;
+
+// The decimal number at a position of the reply; none when the reply ends before it.
+std::optional<std::uint32_t> NumberAt(std::string_view reply, std::size_t pos) {
+    const std::string text(hb::records::ReplyFrom0(reply, pos));
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint32_t>(std::strtoul(text.c_str(), nullptr, 10));
+}
+
+// The bank's three band plans into the settings record, plan 1 also into the bank. 1 when a list
+// failed.
+int ReadBandPlans(CLoader& loader, Bank& bank, RadioSettingsRecord& record,
+                  CLoadProgressDlg* dialog) {
+    const unsigned number = bank.number;
+    for (unsigned plan = 1; plan <= RadioSettingsRecord::kPlans; ++plan) {
+        if (loader.SendCommandsChecked(
+                kRefBandPlan, Formatted("BC %c%u\r", TrunkFamily35::BankLetter(bank), plan),
+                dialog) != 0) {
+            return 1;
+        }
+        const std::string reply = loader.Reply();
+        if (const auto base = NumberAt(reply, kPlanBaseAt)) {
+            record.SetPlanBase(number, plan, *base * 100);
+        }
+        if (const auto spacing = NumberAt(reply, kPlanSpacingAt)) {
+            record.SetPlanSpacing(number, plan, *spacing * 100);
+        }
+        if (const auto offset = NumberAt(reply, kPlanOffsetAt)) {
+            record.SetPlanOffset(number, plan, static_cast<std::uint16_t>(*offset));
+        }
+    }
+    bank.base = record.PlanBase(number, 1);
+    bank.spacing = record.PlanSpacing(number, 1);
+    bank.offset = record.PlanOffset(number, 1);
+    return 0;
+}
+
+} // namespace
+
+void CLoader::UploadType99(TransferCursor&) {
+    TrunkFamily35::Upload(*this, kFraming, [&](Group& group) {
+        return TrunkFamily35::EachChosenBank(
+            *this, group, [&](Bank& bank) { return ReadBank99(bank, &group, &m_progress); });
+    });
+}
+
+int CLoader::ReadBank99(Bank& bank, Object* root, CLoadProgressDlg* dialog) {
+    auto* group = dynamic_cast<Group*>(root);
+    if (!group) {
+        return 1;
+    }
+    const char letter = TrunkFamily35::BankLetter(bank);
+    dialog->SetBank(bank.number);
+    dialog->SetCurrentItem("Bank Settings");
+    if (SendCommandsChecked(
+            kRefBankMemory,
+            Formatted("MA%03u\r", TrunkFamily35::BankFirstMemory(*m_radio, bank.number)),
+            dialog) != 0 ||
+        SendCommandsChecked(kRefTrunkType, Formatted("TB %c\r", letter), dialog) != 0) {
+        return 1;
+    }
+    const std::uint8_t code = m_device_status.get(DeviceStatus::kTrunkTypeCode);
+    const auto trunkType = TrunkCommandCodec::TrunkTypeOfCode(code);
+    TrunkFamily35::TakeTrunkType(bank, trunkType);
+    for (unsigned block = 0; bank.trunkType == TrunkCommandCodec::kTrunkTypeI &&
+                             block < TrunkCommandCodec::kFleetBlocks;) {
+        if (SendCommandsChecked(kRefFleetMap, Formatted("FB %c %u\r", letter, block), dialog) !=
+            0) {
+            return 1;
+        }
+        block = TrunkCommandCodec::ReadFleetMapReply(Reply(), block, bank.fleetMap);
+    }
+    RadioSettingsRecord record = RadioSettingsRecord::Fetch(group->records());
+    if ((code == TrunkCommandCodec::kTrunkCommandUhf ||
+         code == TrunkCommandCodec::kTrunkCommandVhf) &&
+        ReadBandPlans(*this, bank, record, dialog) != 0) {
+        return 1;
+    }
+    if (TrunkFamily35::ReadBankChannels(*this, bank, dialog, &CLoader::ReadChannel99) != 0) {
+        return 1;
+    }
+    TrunkFamily35::ReadBankUserIds(*this, bank, dialog, &CLoader::ReadUserId99);
+    return 0;
+}
+
+int CLoader::ReadChannel99(Chan& channel, CLoadProgressDlg* dialog) {
+    using TrunkFamily35::Recall;
+    const Recall recalled = TrunkFamily35::RecallChannel(*this, channel, dialog, kRefRecall);
+    if (recalled != Recall::kHeld) {
+        return recalled == Recall::kEnded ? 1 : 0;
+    }
+    if (TrunkFamily35::SendPaced(*this, "RM\r", kRefMode, dialog) != RetryOutcome::Succeeded) {
+        return 1;
+    }
+    const Parm answer = m_device_status.get(DeviceStatus::kCurrentParm);
+    Parm record = channel.record();
+    record.set(Parm::kMode, answer.get(Parm::kMode));
+    channel.SetParm(record);
+    TrunkFamily35::TakeChannelSettings(channel, answer);
+    return 0;
+}
+
+int CLoader::ReadUserId99(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog,
+                          unsigned slot) {
+    entry.id() = hb::records::UserId{};
+    const TrunkCommandCodec::UserIdSlot place = TrunkCommandCodec::UserIdSlotAt(slot);
+    if (SendCommandsChecked(
+            kRefUserId,
+            Formatted("TG %c %c%u\r", TrunkFamily35::BankLetter(bank), place.letter, place.digit),
+            dialog) != 0) {
+        return 1;
+    }
+    TrunkFamily35::TakeUserIdReply(*this, entry, bank, dialog, slot);
+    return 0;
+}

@@ -1,0 +1,331 @@
+#include "programming/TrunkFamily35.h"
+
+#include "app/rig/Rig.h"
+#include "platform/records/DeviceStatus.h"
+#include "platform/records/ReplyText.h"
+#include "platform/tessary/app/ObjectDoc.h"
+#include "platform/tessary/model/ConvertUser.h"
+#include "platform/tessary/model/Format.h"
+#include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
+#include "programming/Loader.h"
+#include "programming/TrunkCommandCodec.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace TrunkFamily35 {
+
+namespace {
+
+using hb::records::DeviceStatus;
+using hb::records::Parm;
+using hb::records::UserId;
+
+// Erasing is allowed only with the Settings box and the boxes of banks A to J all checked.
+constexpr std::size_t kEraseBoxes = 10;
+constexpr std::uint32_t kEraseWaitMs = 10000;
+constexpr std::size_t kSlotTextAt = 8;
+constexpr std::string_view kEmptySlot = "------";
+
+bool IsChannel(const Chan& member) {
+    return hb::records::IsChannelKind(member.kind());
+}
+
+void SetMemoryNumber(Chan& channel, std::uint16_t memory) {
+    Parm record = channel.record();
+    record.set(Parm::kMemoryChannel, memory);
+    channel.SetParm(record);
+}
+
+// The transfer's group; null when the radio refuses it.
+Group* CheckedGroup(const CLoader& loader) {
+    auto* group = dynamic_cast<Group*>(loader.m_root);
+    return group && loader.m_radio->CheckGroup(*group) == 0 ? group : nullptr;
+}
+
+} // namespace
+
+std::string Formatted(const char* format, ...) {
+    char text[128];
+    va_list arguments;
+    va_start(arguments, format);
+    const int length = std::vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    return length < 0 ? std::string() : std::string(text);
+}
+
+void Download(CLoader& loader, const Framing& framing, const std::function<bool(Group&)>& write) {
+    CLoadProgressDlg* dialog = &loader.m_progress;
+    Group* group = CheckedGroup(loader);
+    if (group && EraseBeforeWriting(loader, dialog) &&
+        loader.SendCommandList(framing.ref, framing.opening, dialog) == 0 && write(*group)) {
+        loader.SendCommandList(framing.ref + 1, framing.closing, dialog);
+    }
+}
+
+void Upload(CLoader& loader, const Framing& framing, const std::function<bool(Group&)>& read) {
+    CLoadProgressDlg* dialog = &loader.m_progress;
+    Group* group = CheckedGroup(loader);
+    if (!group) {
+        return;
+    }
+    if (loader.SendCommandList(framing.ref, framing.opening, dialog) == 0 && read(*group)) {
+        loader.SendCommandList(framing.ref + 1, framing.closing, dialog);
+    }
+    if (loader.m_document) {
+        loader.m_document->SetModifiedFlag(TRUE);
+    }
+}
+
+bool EachChosenBank(const CLoader& loader, Group& group, const std::function<int(Bank&)>& step) {
+    for (Bank* bank : SelectedBanks(loader, group)) {
+        if (step(*bank) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::vector<Bank*> SelectedBanks(const CLoader& loader, Group& group) {
+    const auto& organisation = loader.m_radio->organisation();
+    std::vector<Bank*> selected;
+    std::size_t box = 0;
+    for (const auto& bank : group.banks()) {
+        if (box >= organisation.banks) {
+            break;
+        }
+        bank->number = static_cast<std::uint16_t>(organisation.firstBank + box);
+        if (loader.m_bank_dialog.BankChosen(box++)) {
+            selected.push_back(bank.get());
+        }
+    }
+    return selected;
+}
+
+char BankLetter(const Bank& bank) {
+    return static_cast<char>('@' + bank.number);
+}
+
+std::uint16_t BankFirstMemory(const Radio& radio, std::uint16_t bankNumber) {
+    const auto& organisation = radio.organisation();
+    return static_cast<std::uint16_t>((bankNumber - organisation.firstBank) *
+                                          organisation.channelsPerBank +
+                                      organisation.firstChannel);
+}
+
+int WalkBankChannels(Bank& bank, const Radio& radio, bool skipEmpty,
+                     const std::function<int(Chan&)>& visit) {
+    const std::uint16_t first = BankFirstMemory(radio, bank.number);
+    unsigned place = 0;
+    for (const auto& member : bank.members()) {
+        if (place >= radio.organisation().channelsPerBank) {
+            break;
+        }
+        if (!IsChannel(*member)) {
+            continue;
+        }
+        SetMemoryNumber(*member, static_cast<std::uint16_t>(first + place++));
+        if (skipEmpty && member->frequency() == 0) {
+            continue;
+        }
+        if (const int result = visit(*member)) {
+            return result;
+        }
+    }
+    return 0;
+}
+
+int WalkBankUserIds(Bank& bank, const Radio& radio, bool skipEmpty,
+                    const std::function<int(UserIdEntry&, unsigned slot)>& visit) {
+    unsigned slot = 0;
+    for (const auto& entry : bank.userIds()) {
+        if (slot >= radio.organisation().idsPerBank) {
+            break;
+        }
+        const UserId& id = entry->id();
+        const unsigned place = slot++;
+        if (skipEmpty && id.get(UserId::kValue) == 0 && id.get(UserId::kFlags) == 0) {
+            continue;
+        }
+        if (const int result = visit(*entry, place)) {
+            return result;
+        }
+    }
+    return 0;
+}
+
+int WalkSearchRanges(Group& group, const Radio& radio, const std::function<int(Chan&)>& visit) {
+    const auto& organisation = radio.organisation();
+    std::uint16_t place = 0;
+    for (const auto& extra : group.extras()) {
+        if (place >= organisation.ranges) {
+            break;
+        }
+        if (extra->kind() != Object::Kind::SearchRange && !IsChannel(*extra)) {
+            continue;
+        }
+        SetMemoryNumber(*extra, static_cast<std::uint16_t>(organisation.firstBank + place++));
+        if (const int result = visit(*extra)) {
+            return result;
+        }
+    }
+    return 0;
+}
+
+bool EraseBeforeWriting(CLoader& loader, CLoadProgressDlg* dialog) {
+    const CLoadBankDlg& boxes = loader.m_bank_dialog;
+    if (loader.m_no_erase || !boxes.SettingsChosen()) {
+        return true;
+    }
+    for (std::size_t box = 0; box < kEraseBoxes; ++box) {
+        if (!boxes.BankChosen(box)) {
+            return true;
+        }
+    }
+    dialog->SetCurrentItem("Erasing Radio Memory");
+    std::uint16_t waited = 0;
+    if (loader.m_rig->RawCommand("AC\r") == 0) {
+        waited = loader.WaitReply(kEraseWaitMs, dialog);
+        // A radio that did not answer may not have erased anything.
+        loader.m_erased =
+            waited == 0 && loader.m_device_status.get(DeviceStatus::kReplyPresent) != 0;
+    }
+    dialog->SetCurrentItem("");
+    return waited != CLoader::kStatusStopped;
+}
+
+RetryOutcome SendPaced(CLoader& loader, const std::string& command, int ref,
+                       CLoadProgressDlg* dialog, RetryBeep beep) {
+    PacedRetry retry;
+    retry.beep = beep;
+    return retry.Run(loader, [&] { return loader.SendCommand(command.c_str(), ref, dialog); });
+}
+
+int WriteChannel(CLoader& loader, const Parm& record, CLoadProgressDlg* dialog,
+                 const std::function<int()>& programme, int switchRef, bool attenuator) {
+    const std::uint32_t hz = record.get(Parm::kFrequency);
+    dialog->SetChannelText(Formatted("%03u", record.get(Parm::kMemoryChannel)).c_str());
+    dialog->SetFrequency(loader.m_radio->FormatFrequency(hz, loader.m_freq_mhz).c_str());
+    PacedRetry retry;
+    retry.paced = false;
+    retry.beep = RetryBeep::BeforePause;
+    if (retry.Run(loader, programme) != RetryOutcome::Succeeded) {
+        return 1;
+    }
+    return hz == 0 ? 0 : WriteChannelSwitches(loader, record, dialog, switchRef, attenuator);
+}
+
+int WriteChannelSwitches(CLoader& loader, const Parm& record, CLoadProgressDlg* dialog, int ref,
+                         bool attenuator) {
+    const auto onOff = [](bool on) { return on ? 'N' : 'F'; };
+    struct Switch {
+        std::string command;
+        bool refusalDone;
+    };
+    std::vector<Switch> switches{
+        {Formatted("LO%c\r", onOff(record.get(Parm::kLockOut) != 0)), true},
+        {Formatted("DL%c\r", onOff(record.get(Parm::Channel::kDelay) != 0)), false}};
+    if (attenuator) {
+        switches.push_back(
+            {Formatted("AT%c\r", onOff(record.get(Parm::Channel::kAttenuator) != 0)), false});
+    }
+    for (const Switch& one : switches) {
+        PacedRetry retry;
+        retry.paced = false;
+        retry.beep = RetryBeep::AfterLaterFailures;
+        retry.succeeded = [&](int result) {
+            return result == 0 ||
+                   (one.refusalDone && (loader.m_device_status.get(DeviceStatus::kLinkControl1) &
+                                        DeviceStatus::kLinkRefusedLockOutDone));
+        };
+        const int switchRef = ref++;
+        if (retry.Run(loader, [&] {
+                return loader.SendCommand(one.command.c_str(), switchRef, dialog);
+            }) != RetryOutcome::Succeeded) {
+            return 1;
+        }
+    }
+    return 0;
+}
+
+Recall RecallChannel(CLoader& loader, Chan& channel, CLoadProgressDlg* dialog, int ref) {
+    const std::uint16_t memory = channel.record().get(Parm::kMemoryChannel);
+    dialog->SetChannelText(std::to_string(memory).c_str());
+    if (SendPaced(loader, Formatted("MA%03u\r", memory % 1000U), ref, dialog) !=
+        RetryOutcome::Succeeded) {
+        return Recall::kEnded;
+    }
+    channel.SetParm(loader.m_device_status.get(DeviceStatus::kCurrentParm));
+    const std::uint32_t hz = channel.frequency();
+    dialog->SetFrequency(loader.m_radio->FormatFrequency(hz, loader.m_freq_mhz).c_str());
+    if (hz != 0) {
+        return Recall::kHeld;
+    }
+    channel.reset(loader.m_radio.get());
+    SetMemoryNumber(channel, memory);
+    return Recall::kEmpty;
+}
+
+void TakeTrunkType(Bank& bank, const std::optional<TrunkCommandCodec::BankTrunkType>& trunkType) {
+    bank.trunkFlags &= ~Bank::kTrunkTypeIIVariants;
+    bank.trunkType = trunkType ? trunkType->type : 0;
+    bank.trunkFlags |= trunkType ? trunkType->variant : 0;
+}
+
+void TakeChannelSettings(Chan& channel, const Parm& answer) {
+    Parm record = channel.record();
+    record.set(Parm::Channel::kDelay, answer.get(Parm::Channel::kDelay));
+    record.set(Parm::Channel::kFlags, answer.get(Parm::Channel::kFlags));
+    record.set(Parm::Channel::kTrunkWord, answer.get(Parm::Channel::kTrunkWord));
+    record.set(Parm::Channel::kMarker, Parm::Channel::kMarkerFullRead);
+    channel.SetParm(record);
+}
+
+int ReadBankChannels(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog, ChannelReader read) {
+    dialog->SetItemLabel("Frequency:");
+    dialog->SetCurrentItem("Channel Data");
+    return WalkBankChannels(bank, *loader.m_radio, false, [&](Chan& channel) {
+        if ((loader.*read)(channel, dialog)) {
+            return 1;
+        }
+        Parm record = channel.record();
+        if (record.get(Parm::Channel::kTrunkWord) & Parm::Channel::kTrunkFrequency) {
+            for (std::size_t word = 0; word < Parm::kModelWords.kCount; ++word) {
+                record.set(Parm::kModelWords, word, 0);
+            }
+            record.set(Parm::Channel::kTrunkKind, bank.trunkType);
+            channel.SetParm(record);
+        }
+        return 0;
+    });
+}
+
+void ReadBankUserIds(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog, UserIdReader read) {
+    dialog->SetCurrentItem("ID List");
+    dialog->SetItemLabel("ID Code:");
+    dialog->SetFrequency("");
+    WalkBankUserIds(bank, *loader.m_radio, false, [&](UserIdEntry& entry, unsigned slot) {
+        return (loader.*read)(entry, bank, dialog, slot);
+    });
+}
+
+void TakeUserIdReply(const CLoader& loader, UserIdEntry& entry, const Bank& bank,
+                     CLoadProgressDlg* dialog, unsigned slot) {
+    const std::string reply = loader.Reply();
+    const std::string text(hb::records::ReplyFrom0(reply, kSlotTextAt));
+    UserId& id = entry.id();
+    if (!text.starts_with(kEmptySlot)) {
+        convert_user(text.c_str(), &id, bank.trunkType, bank.fleetMap);
+    }
+    if (id.get(UserId::kValue) == 0 && !(id.get(UserId::kFlags) & UserId::kFlagIndividual) &&
+        id.get(UserId::kBlock) == 0 && id.get(UserId::kFleet) == 0) {
+        entry.setTag("");
+        entry.setOptionByte(UserIdEntry::kOptionAlarm, 0);
+        entry.setOptionByte(UserIdEntry::kOptionRadio, 0);
+    }
+    dialog->SetChannelText(TrunkCommandCodec::UserIdSlotAt(slot).Name().c_str());
+    dialog->SetFrequency(format_user(id).c_str());
+}
+
+} // namespace TrunkFamily35
