@@ -232,7 +232,10 @@ void RequestPath::Complete(std::optional<std::string> reply) {
                 m_bankNames[bank->bank] = std::move(bank->name);
             }
         } else if (kind == Kind::Raw && m_decoder) {
+            const Parm before = m_decoded.get(DeviceStatus::kCurrentParm);
             m_decoder->Decode(m_reply, m_decoded);
+            m_replyGaveRecord =
+                m_replyGaveRecord || m_decoded.get(DeviceStatus::kCurrentParm) != before;
         }
     }
     Start();
@@ -258,7 +261,8 @@ void RequestPath::Fill(DeviceStatus& status) const {
         status.set(DeviceStatus::kCurrentParm, *m_record);
     }
     if (m_decoder) {
-        if (!m_record) {
+        // Until a reply gives a record, the device's own (the channel it is tuned to) stands.
+        if (!m_record && m_replyGaveRecord) {
             status.set(DeviceStatus::kCurrentParm, m_decoded.get(DeviceStatus::kCurrentParm));
         }
         status.set(DeviceStatus::kTrunkTypeCode, m_decoded.get(DeviceStatus::kTrunkTypeCode));

@@ -34,7 +34,10 @@ public:
     // Writes what the path knows over the device's own fields.
     void Fill(DeviceStatus& status) const;
     // A tuning makes the tuned record the current one again.
-    void ForgetRecord() { m_record.reset(); }
+    void ForgetRecord() {
+        m_record.reset();
+        m_replyGaveRecord = false;
+    }
     bool Lost() const { return m_lost; }
     bool Busy() const { return m_outstanding.has_value() || !m_queue.empty(); }
     std::string PortName() const { return m_link->PortName(); }
@@ -80,6 +83,8 @@ private:
     bool m_replyPresent = false;
     std::optional<Parm> m_record;
     DeviceStatus m_decoded;
+    // Whether a reply has given the decoded record anything yet.
+    bool m_replyGaveRecord = false;
     std::map<std::uint16_t, std::string> m_bankNames;
 };
 
