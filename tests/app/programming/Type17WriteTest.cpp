@@ -212,6 +212,28 @@ TEST_F(Type17WriteTest, AListThatStaysBusyIsAskedAgainOrLeftWithoutItsIds) {
     ExpectClosed();
 }
 
+TEST_F(Type17WriteTest, StopWhileAListOpensEndsTheTrunkPassAndTheClosingStepsFollow) {
+    AddId(AddTrunkBank(2), "000111");
+    AddId(AddTrunkBank(2), "000222");
+    CLoader loader;
+    UseFaulty({hb::engine::RequestKind::MemRead, 0, FaultyDevice::Fault::Refuse, 0,
+               [&](hb::engine::RequestKind) {
+                   const auto& journal = Sim().Journal();
+                   if (!journal.empty() && journal.back() == "KEY21 A") {
+                       ::PostMessage(loader.m_progress.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+                   }
+                   return false;
+               }});
+    Choose({1, 2}, false);
+    Download(loader);
+    EXPECT_EQ(Lines("KEY21"), std::vector<std::string>{"KEY21 A"});
+    EXPECT_EQ(Lines("KEY02"), std::vector<std::string>{});
+    EXPECT_EQ(Lines("IDN"), std::vector<std::string>{});
+    EXPECT_EQ(EngineSim::Messages().size(), 1u);
+    EXPECT_TRUE(boxes.empty());
+    ExpectClosed();
+}
+
 TEST_F(Type17WriteTest, TheFirstTenBanksAndSettingsEraseAndEmptyChannelsKeepTheirMemories) {
     Bank& bank = AddBank();
     for (const std::uint32_t hz : {154'000'000u, 0u, 155'000'000u}) {
