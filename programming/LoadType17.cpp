@@ -2,7 +2,6 @@
 // chosen bank's channels and the search limits by their own commands, then, list by list, the
 // trunk system, fleet map and IDs by the keys of the radio's menus. The radio is erased first when
 // everything is to be written.
-#include "app/rig/Rig.h"
 #include "platform/engine/EngineApi.h"
 #include "platform/records/ReplyText.h"
 #include "platform/tessary/model/Group.h"
@@ -16,7 +15,9 @@
 #include "programming/TypeIUserId.h"
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
