@@ -64,6 +64,18 @@ std::string CLoader::Reply() const {
     return m_device_status.text(DeviceStatus::kReply);
 }
 
+bool CLoader::EraseRadio(std::uint32_t waitMs) {
+    m_progress.SetCurrentItem("Erasing Radio Memory");
+    if (m_rig->RawCommand("AC\r") == 0) {
+        const std::uint16_t waited = WaitReply(waitMs, &m_progress);
+        if (waited == kStatusStopped) {
+            return false;
+        }
+        m_erased = waited == 0;
+    }
+    return true;
+}
+
 void CLoader::AppendCommand(LPCSTR text) {
     if (text) {
         m_command += text;

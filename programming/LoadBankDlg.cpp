@@ -72,3 +72,11 @@ void CLoadBankDlg::OnOK() {
     }
     EndDialog(IDOK);
 }
+
+bool CLoadBankDlg::AllChosen(std::size_t banks) const {
+    bool all = m_settings;
+    for (std::size_t bank = 0; bank < banks; ++bank) {
+        all = all && BankChosen(bank);
+    }
+    return all;
+}

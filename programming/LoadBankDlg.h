@@ -19,6 +19,8 @@ public:
     int ShownBanks() const { return m_shown; }
     bool BankChosen(std::size_t index) const { return index < kBanks && m_banks[index]; }
     bool SettingsChosen() const { return m_settings; }
+    // The first `banks` boxes and Settings are all checked.
+    bool AllChosen(std::size_t banks) const;
 
     BOOL OnInitDialog() override;
     void OnOK() override;

@@ -58,20 +58,9 @@ void CLoader::DownloadType43(TransferCursor&) {
     }
     auto& group = dynamic_cast<Group&>(*m_root);
     const auto& organisation = m_radio->organisation();
-    bool everything = m_bank_dialog.SettingsChosen();
-    for (std::size_t bank = 0; bank < CLoadBankDlg::kBanks; ++bank) {
-        everything = everything && m_bank_dialog.BankChosen(bank);
-    }
-    if (!m_no_erase && everything) {
-        m_progress.SetCurrentItem("Erasing Radio Memory");
-        // Only an erase the radio took and finished lets the writing pass over empty entries.
-        if (m_rig->RawCommand("AC\r") == 0) {
-            const std::uint16_t waited = WaitReply(kEraseWaitMs, &m_progress);
-            if (waited == kStatusStopped) {
-                return;
-            }
-            m_erased = waited == 0;
-        }
+    // Only an erase the radio took and finished lets the writing pass over empty entries.
+    if (!m_no_erase && m_bank_dialog.AllChosen(CLoadBankDlg::kBanks) && !EraseRadio(kEraseWaitMs)) {
+        return;
     }
     if (SendCommandList(kRefOpen, "IDF\rQUF\rMUN\r", &m_progress) != 0) {
         return;

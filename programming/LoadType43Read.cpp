@@ -5,13 +5,13 @@
 #include "platform/records/ReplyText.h"
 #include "platform/tessary/app/ObjectDoc.h"
 #include "platform/tessary/model/ConvertUser.h"
-#include "platform/tessary/model/Format.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
 #include "programming/FamilyMembers.h"
 #include "programming/Loader.h"
+#include "programming/PlainIdStyles.h"
 #include "programming/Type43Codes.h"
 
 #include <algorithm>
@@ -96,22 +96,6 @@ std::vector<std::string> Commands(std::string_view list) {
     }
     return commands;
 }
-
-// Both ID display styles plain while an ID text is read, as the radio writes them.
-class PlainIdStyles {
-public:
-    PlainIdStyles() : m_motorola(format_motorola_style(0)), m_edacs(format_edacs_style(0)) {}
-    ~PlainIdStyles() {
-        format_motorola_style(m_motorola);
-        format_edacs_style(m_edacs);
-    }
-    PlainIdStyles(const PlainIdStyles&) = delete;
-    PlainIdStyles& operator=(const PlainIdStyles&) = delete;
-
-private:
-    int m_motorola;
-    int m_edacs;
-};
 
 } // namespace
 

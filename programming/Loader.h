@@ -92,6 +92,9 @@ public:
     int SendCommandsChecked(int ref, LPCSTR text, CLoadProgressDlg* dialog);
     // -1 Retry, 0 Ignore; Abort marks the transfer aborted and answers 1.
     int AskAbortRetryIgnore(LPCSTR source, int ref);
+    // The families' erase before writing ("AC"): the erased flag is set only when the radio took
+    // the erase and finished it within `waitMs`. False when Stop was pressed meanwhile.
+    bool EraseRadio(std::uint32_t waitMs);
 
     // Whether the transfer is to end: Stop pressed in the progress dialog, or aborted.
     bool Stopped() const { return m_aborted || m_progress.Aborted(); }
@@ -236,6 +239,32 @@ public:
 
     const TrunkCommandCodec::TrunkModel63* m_trunk_model = nullptr;
     std::uint8_t m_model_variant = 0;
+
+    // Radio type 17, the trunk scanner of ten scan lists programmed on its keypad.
+    // Channels and search limits go as on type 43. A list's trunk system, fleet map and IDs exist
+    // only in the radio's menus: they are typed key by key and read back slot by slot. Steps answer
+    // 0 to go on, 1 when the family is to end.
+    void DownloadType17(TransferCursor& cursor);
+    void UploadType17(TransferCursor& cursor);
+    int WriteBank17(Bank& bank, std::uint16_t number);
+    // As WriteChannel43: always 0.
+    int WriteChannel17(const Chan& channel, std::uint16_t memory);
+    // The limits only.
+    int WriteSearchRange17(const Chan& range, unsigned number);
+    int ReadBank17(Bank& bank, std::uint16_t number);
+    int ReadChannel17(Chan& channel, std::uint16_t memory);
+    int ReadSearchRange17(Chan& range, unsigned number);
+    // Brings the radio to the ID list of scan list `number`: 0 when it shows the list with the
+    // cursor on its first slot, -1 when it could not be brought there (or Stop was pressed).
+    int OpenIdList17(std::uint16_t number);
+    // The trunk pass of either direction: the chosen banks among the first ten that hold trunk
+    // frequencies, their trunk type made Type I or II, in turn; false from `visit` ends the pass.
+    void ForEachTrunkList17(Group& group, const std::function<bool(Bank&, std::uint16_t)>& visit);
+    void WriteTrunkList17(Bank& bank, std::uint16_t number);
+    void EnterFleetMap17(const Bank& bank, std::uint16_t number);
+    void TypeUserId17(UserIdEntry& entry, const Bank& bank, unsigned slot);
+    // 0 when the next bank follows, 1 when the pass ends.
+    int ReadIdList17(Bank& bank);
 
 private:
     void Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd* owner);

@@ -17,7 +17,7 @@ constexpr std::array<std::uint8_t, 1> kType99{99};
 // A line between rows, so that families filled in side by side merge without touching.
 const std::array<TransferFamily, 6> kFamilies{{
     // Keypad-programmed trunk scanner.
-    {kType17},
+    {kType17, &CLoader::UploadType17, &CLoader::DownloadType17},
     // Twenty-bank trunk scanner.
     {kType43, &CLoader::UploadType43, &CLoader::DownloadType43},
     // Ten-bank trunk scanner.

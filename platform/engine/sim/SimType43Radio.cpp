@@ -1,18 +1,14 @@
 #include "platform/engine/sim/SimType43Radio.h"
 
-#include "platform/engine/device/Type43Lines.h"
 #include "platform/engine/sim/SimRadios.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <vector>
 
 namespace hb::engine::sim {
 
 namespace {
-
-using hb::records::Parm;
 
 constexpr std::array<std::uint8_t, 1> kTypes{43};
 constexpr std::string_view kRefused = "NG";
@@ -50,26 +46,6 @@ std::vector<std::string_view> Words(std::string_view text) {
     return words;
 }
 
-std::optional<unsigned> Number(std::string_view text) {
-    unsigned value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc{} || end != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// "A1" ... "A9", "A0", "B1" ...: the slot's index.
-std::optional<unsigned> SlotIndex(std::string_view name) {
-    if (name.size() != 2 || name[0] < 'A' || name[1] < '0' || name[1] > '9') {
-        return std::nullopt;
-    }
-    const unsigned ten = static_cast<unsigned>(name[0] - 'A');
-    const unsigned digit = static_cast<unsigned>(name[1] - '0');
-    const unsigned index = ten * 10 + (digit == 0 ? 9 : digit - 1);
-    return index < SimType43Radio::kSlots ? std::optional(index) : std::nullopt;
-}
-
 // The number a digit key stands for in a choice of ten: "0" is the tenth.
 unsigned DigitNumber(char digit) {
     return digit == '0' ? SimType43Radio::kRanges : static_cast<unsigned>(digit - '0');
@@ -83,16 +59,10 @@ std::unique_ptr<SimRadio> Make(std::uint8_t) {
 
 } // namespace
 
-SimType43Radio::SimType43Radio() {
+SimType43Radio::SimType43Radio() : SimChannelRadio(kMemories) {
     Define("AC", [this](std::string_view) {
         Erase();
         return std::string(kAccepted);
-    });
-    Define("LL", [this](std::string_view arguments) {
-        return Limit(m_lower, type43::kLowerLimit, arguments);
-    });
-    Define("LU", [this](std::string_view arguments) {
-        return Limit(m_upper, type43::kUpperLimit, arguments);
     });
     Define("LCD", [this](std::string_view arguments) -> std::optional<std::string> {
         if (arguments != " LINE1") {
@@ -108,40 +78,11 @@ SimType43Radio::SimType43Radio() {
     });
     DefineProgramming("FB", [this](std::string_view arguments) { return FleetMap(arguments); });
     DefineProgramming("TG", [this](std::string_view arguments) { return Talkgroup(arguments); });
-    DefineProgramming("MA", [this](std::string_view arguments) { return SelectMemory(arguments); });
-    DefineProgramming("MW", [this](std::string_view arguments) {
-        return WriteMemory(std::string(type43::kMemoryWrite) + std::string(arguments));
-    });
-    DefineProgramming("RM", [this](std::string_view) {
-        return type43::ModeLine(m_memories[m_selected].get(Parm::kMode));
-    });
-    DefineProgramming(
-        "DL", [this](std::string_view) { return type43::DelayLine(m_memories[m_selected]); });
-    DefineProgramming("DLN", [this](std::string_view) {
-        return Selected(
-            [](Parm& record) { record.set(Parm::Channel::kDelay, type43::kDelayOnMs); });
-    });
-    DefineProgramming("LON", [this](std::string_view) {
-        return Selected([](Parm& record) { record.set(Parm::Channel::kLockOut, 0xFF); });
-    });
-}
-
-std::optional<Parm> SimType43Radio::Memory(std::uint16_t number) const {
-    const auto it = m_memories.find(number);
-    return it != m_memories.end() ? std::optional(it->second) : std::nullopt;
-}
-
-void SimType43Radio::DefineProgramming(std::string word, Command command) {
-    Define(std::move(word), [this, command = std::move(command)](std::string_view arguments) {
-        return Programming() ? command(arguments) : std::nullopt;
-    });
 }
 
 void SimType43Radio::Erase() {
     m_banks = {};
-    m_memories.clear();
-    m_selected = 1;
-    m_lower = m_upper = 0;
+    EraseChannels();
     m_ranges = {};
 }
 
@@ -196,7 +137,7 @@ std::optional<std::string> SimType43Radio::FleetMap(std::string_view arguments) 
 std::optional<std::string> SimType43Radio::Talkgroup(std::string_view arguments) {
     const auto words = Words(arguments);
     TrunkBank* bank = words.size() >= 2 && words[0].size() == 1 ? BankOf(words[0][0]) : nullptr;
-    const auto slot = bank ? SlotIndex(words[1]) : std::nullopt;
+    const auto slot = bank ? SlotIndex(words[1], kSlots) : std::nullopt;
     if (!slot || words.size() > 3) {
         return std::string(kRefused);
     }
@@ -207,50 +148,6 @@ std::optional<std::string> SimType43Radio::Talkgroup(std::string_view arguments)
     }
     return "TG " + std::string(words[0]) + ' ' + std::string(words[1]) + ' ' +
            (text.empty() ? std::string(kEmptySlot) : text);
-}
-
-std::optional<std::string> SimType43Radio::SelectMemory(std::string_view arguments) {
-    const auto number = arguments.size() == 3 ? Number(arguments) : std::nullopt;
-    if (!number) {
-        return std::string(kRefused);
-    }
-    m_selected = static_cast<std::uint16_t>(*number == 0 ? kMemories : *number);
-    Parm& record = m_memories[m_selected];
-    record.set(Parm::kMemoryChannel, m_selected);
-    return type43::MemoryLine(record);
-}
-
-std::optional<std::string> SimType43Radio::WriteMemory(std::string_view line) {
-    auto record = type43::ParseMemoryWriteLine(line);
-    const std::uint16_t number = record ? record->get(Parm::kMemoryChannel) : 0;
-    if (number == 0 || number > kMemories) {
-        return std::string(kRefused);
-    }
-    // The memory written is the one selected; its delay and lock-out are set by commands of
-    // their own.
-    record->set(Parm::Channel::kDelay, 0);
-    record->set(Parm::Channel::kLockOut, 0);
-    m_memories[number] = *record;
-    m_selected = number;
-    return std::string(kAccepted);
-}
-
-std::optional<std::string> SimType43Radio::Selected(void (*change)(Parm&)) {
-    change(m_memories[m_selected]);
-    return std::string(kAccepted);
-}
-
-std::optional<std::string> SimType43Radio::Limit(std::uint32_t& limit, std::string_view word,
-                                                 std::string_view arguments) {
-    if (arguments.empty()) {
-        return type43::LimitLine(word, limit);
-    }
-    const auto value = arguments.size() == 8 ? Number(arguments) : std::nullopt;
-    if (!value) {
-        return std::string(kRefused);
-    }
-    limit = *value * 100;
-    return std::string(kAccepted);
 }
 
 void SimType43Radio::Key(std::string_view key) {

@@ -9,18 +9,16 @@
 // "KEY11", "KEY02 4", "KEY02 1", "KEY02 n" then "KEY02 3" (mode) or "KEY02 2" (step) opens a
 // range's item, which a further digit sets and "LCD LINE1" shows; "KEY01" leaves every menu.
 
-#include "platform/engine/sim/SimTextRadio.h"
-#include "platform/records/Parm.h"
+#include "platform/engine/sim/SimChannelRadio.h"
 
 #include <array>
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 
 namespace hb::engine::sim {
 
-class SimType43Radio : public SimTextRadio {
+class SimType43Radio : public SimChannelRadio {
 public:
     static constexpr unsigned kBanks = 20;
     static constexpr unsigned kMemories = 1000;
@@ -51,9 +49,6 @@ public:
 
     // Banks from 1.
     const TrunkBank& BankNumbered(unsigned number) const { return m_banks.at(number - 1); }
-    std::optional<hb::records::Parm> Memory(std::uint16_t number) const;
-    std::uint32_t LowerLimit() const { return m_lower; }
-    std::uint32_t UpperLimit() const { return m_upper; }
     // Ranges from 1.
     RangeKeys Range(unsigned number) const { return m_ranges.at(number - 1); }
 
@@ -63,19 +58,11 @@ protected:
 private:
     enum class Menu { None, BankChoice, Settings };
 
-    // A command answered only in programming mode.
-    void DefineProgramming(std::string word, Command command);
-    bool Programming() const { return Framing("MUN") == "MUN"; }
     void Erase();
 
     std::optional<std::string> TrunkType(std::string_view arguments);
     std::optional<std::string> FleetMap(std::string_view arguments);
     std::optional<std::string> Talkgroup(std::string_view arguments);
-    std::optional<std::string> SelectMemory(std::string_view arguments);
-    std::optional<std::string> WriteMemory(std::string_view line);
-    std::optional<std::string> Limit(std::uint32_t& limit, std::string_view word,
-                                     std::string_view arguments);
-    std::optional<std::string> Selected(void (*change)(hb::records::Parm&));
     // The bank a command's " A" names; null for a letter past the banks.
     TrunkBank* BankOf(char letter);
 
@@ -85,10 +72,6 @@ private:
     void ShowMenuItem();
 
     std::array<TrunkBank, kBanks> m_banks{};
-    std::map<std::uint16_t, hb::records::Parm> m_memories;
-    std::uint16_t m_selected = 1;
-    std::uint32_t m_lower = 0;
-    std::uint32_t m_upper = 0;
     std::array<RangeKeys, kRanges> m_ranges{};
 
     Menu m_menu = Menu::None;

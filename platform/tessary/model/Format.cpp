@@ -127,6 +127,15 @@ std::string format_freq(std::uint32_t hz) {
     return Print("%4u.%06u", hz / 1'000'000, hz % 1'000'000);
 }
 
+std::string format_frequency(std::uint32_t hz) {
+    constexpr std::size_t kLeastDecimals = 4;
+    std::string text = Print("%u.%06u", hz / 1'000'000, hz % 1'000'000);
+    while (text.size() > text.find('.') + 1 + kLeastDecimals && text.back() == '0') {
+        text.pop_back();
+    }
+    return text;
+}
+
 std::string format_bandwidth(std::uint32_t hz) {
     if (hz < 1'000) {
         return Print("%u Hz", hz);

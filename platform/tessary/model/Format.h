@@ -16,6 +16,8 @@ std::string format_frequency_lhf(std::uint32_t hz);
 std::string format_frequency_hf(std::uint32_t hz);
 // MHz with six decimals, right-aligned in 11 characters: " 162.550000".
 std::string format_freq(std::uint32_t hz);
+// MHz with four to six decimals, the zeros beyond the fourth left off: "162.5500", "851.00625".
+std::string format_frequency(std::uint32_t hz);
 // A filter's bandwidth in Hz below 1 kHz ("500 Hz"), else in kHz without trailing zeros
 // ("2.4 kHz", "12.5 kHz", "230 kHz").
 std::string format_bandwidth(std::uint32_t hz);

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+class Bank;
 class Group;
 class Object;
 class Range;
@@ -148,6 +149,9 @@ public:
     // Before a command family moves a group: 0 when the root is a group this radio takes,
     // non-zero when the family must leave it alone.
     virtual int CheckGroup(const Object& root) const;
+    // The trunk settings of one bank of the group, in a modal dialog over `owner`: 1 when the
+    // user took them (the bank changed), else 0.
+    int BankSettings(const Object* group, Bank& bank, CWnd* owner);
     // Fits a group to the radio: its radio type, and for a fixed organisation its banks.
     virtual void ConformGroup(Group& group) const;
     // Runs the record check over every channel and range of the group.

@@ -1,11 +1,13 @@
 // The transfer dialogs on a real X server (Xvfb): the bank choice of a 20-bank radio, the summary
 // of a lettered radio, the progress window while a command waits for the radio, while a memory
 // radio is read, while a type-43 scanner's talkgroup is written and while a type-35 radio's user
-// IDs are written, each with every text whole.
+// IDs are written, and a bank's trunk settings when an ID read from the radio does not fit them,
+// each with every text whole.
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/display/Display.h"
 #include "platform/engine/EngineSim.h"
+#include "platform/engine/device/Type43Lines.h"
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/model/ConvertUser.h"
 #include "platform/tessary/model/Group.h"
@@ -251,6 +253,54 @@ TEST_F(TransferOnScreenTest, TheProgressWindowWhileAType35RadiosUserIdsAreWritte
     EXPECT_EQ(failure, "");
     EXPECT_TRUE(boxes.empty());
     EXPECT_TRUE(stalled);
+}
+
+TEST_F(TransferOnScreenTest, TheBankSettingsWhenAnIdReadDoesNotFitThem) {
+    Settings("[Trunk]\nType=43\nPort=SIM\n[Scanner]\nType=17\nPort=SIM\n");
+    AddRig("Scanner", 17);
+    // The radio holds a trunk frequency in list A, and a Type I ID.
+    hb::engine::sim::SimRadio& held = hb::engine::sim::RadioNamed("Scanner");
+    hb::records::Parm record;
+    record.set(hb::records::Parm::kMemoryChannel, 1);
+    record.set(hb::records::Parm::kFrequency, 851'012'500);
+    record.set(hb::records::Parm::Channel::kTrunkWord, hb::records::Parm::Channel::kTrunkFrequency);
+    for (const std::string& line :
+         {std::string("MUN"), hb::engine::type43::MemoryWriteLine(record), std::string("MUA"),
+          std::string("KEY21 A"), std::string("IC A1"), std::string("KEY02 2"),
+          std::string("KEY02 0"), std::string("KEY02 0"), std::string("KEY03"),
+          std::string("KEY02 0"), std::string("KEY02 1"), std::string("KEY04"),
+          std::string("KEY13")}) {
+        held.Take(line);
+    }
+    ::SetWindowPos(owner.wnd.m_hWnd, HWND{}, 40, 40, 640, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
+    CGroupDoc doc;
+    doc.NewGroup(17);
+    doc.GetGroup()->setName("County Trunk");
+    auto bank = std::make_unique<Bank>();
+    bank->number = 1;
+    bank->trunkType = 1;
+    bank->fleetMap = {12, 12, 0, 0, 0, 0, 0, 0};
+    bank->addMember(std::make_unique<Chan>());
+    bank->addUserId(std::make_unique<UserIdEntry>());
+    Bank& listA = doc.GetGroup()->addBank(std::move(bank));
+    EngineSim::ExpectMessage(12, 1);
+    EngineSim::ExpectMessage(34, 1);
+    hb::afx::SetModalScript(tr::kBankDialog, [](CDialog& dialog) {
+        hb::afx::ClickButton(dialog.m_hWnd, tr::kClearAll);
+        dialog.CheckDlgButton(tr::kBankA, 1);
+        hb::afx::ClickButton(dialog.m_hWnd, IDOK);
+    });
+    hb::afx::SetModalScript("CRadioBankSettings", [this](CDialog& dialog) {
+        Photograph("Bank Settings", dialog.m_hWnd, "transfer-bank-settings.png");
+    });
+    CLoader reading;
+    reading.Upload(doc.GetGroup(), nullptr, &doc, &owner.wnd);
+    user.join();
+    EXPECT_EQ(failure, "");
+    EXPECT_TRUE(boxes.empty());
+    // Cancelled: the bank and its entry stay as they were.
+    EXPECT_EQ(listA.fleetMap[2], 0);
+    EXPECT_FALSE(listA.userIds()[0]->id().inUse());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "DeviceLinkTest.h"
+#include "platform/engine/device/Type43Lines.h"
 
 namespace hb::engine {
 namespace {
@@ -164,6 +165,27 @@ TEST_F(RequestPathTest, ATransmitTextIsCutAtTheFieldAndTheFamilyBracketsEndAtOnc
     EXPECT_EQ(scan_device_pre_upload(device, &record), 0);
     EXPECT_FALSE(Busy(device));
     EXPECT_EQ(scan_device_mem_read(device, &record), rec::kStatusNotSupported);
+}
+
+TEST_F(RequestPathTest, ADecodedRecordStandsOnlyFromAReplyThatGaveOneToTheNextTuning) {
+    // A family whose replies carry records: the type-17 scanner speaks the type-43 lines.
+    Radios("[Radio]\nType=17\nPort=SIM\n");
+    const std::uint16_t device = Open();
+    Radio().Take("MUN");
+    Radio().Take(type43::MemoryWriteLine(Memory(2, 155'000'000, "Fire")));
+    parm tuned;
+    tuned.set(parm::kFrequency, 851'012'500);
+    EXPECT_EQ(scan_device_vfo_fast_write(device, &tuned), 0);
+    EXPECT_EQ(scan_device_raw_command(device, "KEY01\r"), 0);
+    AdvanceAndPump(100);
+    EXPECT_EQ(Current(device).get(parm::kFrequency), 851'012'500u);
+
+    EXPECT_EQ(scan_device_raw_command(device, "MA002\r"), 0);
+    AdvanceAndPump(100);
+    EXPECT_EQ(Current(device).get(parm::kFrequency), 155'000'000u);
+
+    EXPECT_EQ(scan_device_vfo_fast_write(device, &tuned), 0);
+    EXPECT_EQ(Current(device).get(parm::kFrequency), 851'012'500u);
 }
 
 } // namespace

@@ -47,6 +47,17 @@ TEST_F(FormatTest, FrequenciesInMhzToTheHertz) {
     }
 }
 
+TEST_F(FormatTest, FrequenciesInMhzWithAtLeastFourDecimals) {
+    const std::pair<std::uint32_t, const char*> table[] = {
+        {162'550'000, "162.5500"},       {851'006'250, "851.00625"},
+        {162'556'251, "162.556251"},     {0, "0.0000"},
+        {4'294'967'295u, "4294.967295"},
+    };
+    for (const auto& [hz, text] : table) {
+        EXPECT_EQ(format_frequency(hz), text);
+    }
+}
+
 TEST_F(FormatTest, BandwidthsInHertzThenKilohertzWithoutTrailingZeros) {
     EXPECT_EQ(format_bandwidth(0), "0 Hz");
     EXPECT_EQ(format_bandwidth(500), "500 Hz");

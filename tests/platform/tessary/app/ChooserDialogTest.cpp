@@ -4,7 +4,10 @@
 #include "platform/tessary/app/FontChoiceDialog.h"
 #include "platform/tessary/app/IdFormat.h"
 #include "platform/tessary/app/IdFormatDialog.h"
+#include "platform/tessary/app/RadioBankSettings.h"
 #include "platform/tessary/model/Format.h"
+#include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
 #include "platform/win/core/Hooks.h"
 #include "tests/platform/tessary/app/ScanAppTest.h"
 
@@ -223,6 +226,47 @@ TEST_F(ChooserDialogTest, WithoutADisplayOrScriptEachChooserEndsAtOnceWithNothin
     for (const hb::afx::ModalRecord& record : hb::afx::ModalLog()) {
         EXPECT_EQ(record.result, IDOK) << record.className;
     }
+}
+
+TEST_F(ChooserDialogTest, BankSettingsShowTheBanksTrunkSystemAndOkStoresTheChoice) {
+    const auto radio = Radio::CreateRadio(17);
+    Group group;
+    group.setName("County");
+    Bank& bank = group.addBank(std::make_unique<Bank>());
+    bank.number = 2;
+    bank.trunkType = 9;
+    bank.fleetMap = {0x1C, 4, 4, 4, 4, 4, 4, 15};
+    std::string title;
+    std::vector<std::string> shown;
+    Script(
+        "CRadioBankSettings",
+        [&](HWND dialog) {
+            title = Text(dialog, CRadioBankSettings::IDC_BANK_NAME);
+            shown.push_back(Selected(dialog, CRadioBankSettings::IDC_TRUNK_TYPE));
+            for (UINT block = 0; block < 8; ++block) {
+                shown.push_back(Selected(dialog, CRadioBankSettings::IDC_BLOCK_FIRST + block));
+            }
+            Select(dialog, CRadioBankSettings::IDC_BLOCK_FIRST + 1, "13");
+        },
+        IDCANCEL);
+    EXPECT_EQ(radio->BankSettings(&group, bank, nullptr), 0);
+    EXPECT_EQ(title, "County, Bank 2");
+    // A type the list does not name, and a size code's high bits, are shown as they count.
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{"Trunk type 9", "12", "4", "4", "4", "4", "4", "4", "15"}));
+    EXPECT_EQ(bank.fleetMap[1], 4);
+    EXPECT_EQ(bank.trunkType, 9);
+
+    Script(
+        "CRadioBankSettings",
+        [](HWND dialog) {
+            Select(dialog, CRadioBankSettings::IDC_TRUNK_TYPE, "Motorola Type I");
+            Select(dialog, CRadioBankSettings::IDC_BLOCK_FIRST + 1, "13");
+        },
+        IDOK);
+    EXPECT_EQ(radio->BankSettings(&group, bank, nullptr), 1);
+    EXPECT_EQ(bank.trunkType, 1);
+    EXPECT_EQ(bank.fleetMap, (std::array<std::uint8_t, 8>{12, 13, 4, 4, 4, 4, 4, 15}));
 }
 
 TEST_F(ChooserDialogTest, AHookStillAnswersBeforeTheDialog) {
