@@ -167,7 +167,7 @@ TEST_F(RequestPathTest, ATransmitTextIsCutAtTheFieldAndTheFamilyBracketsEndAtOnc
     EXPECT_EQ(scan_device_mem_read(device, &record), rec::kStatusNotSupported);
 }
 
-TEST_F(RequestPathTest, ADecodedRecordStandsOnlyFromAReplyThatGaveOneToTheNextTuning) {
+TEST_F(RequestPathTest, ADecodedRecordStandsOnlyWhileATransferRuns) {
     // A family whose replies carry records: the type-17 scanner speaks the type-43 lines.
     Radios("[Radio]\nType=17\nPort=SIM\n");
     const std::uint16_t device = Open();
@@ -176,14 +176,18 @@ TEST_F(RequestPathTest, ADecodedRecordStandsOnlyFromAReplyThatGaveOneToTheNextTu
     parm tuned;
     tuned.set(parm::kFrequency, 851'012'500);
     EXPECT_EQ(scan_device_vfo_fast_write(device, &tuned), 0);
-    EXPECT_EQ(scan_device_raw_command(device, "KEY01\r"), 0);
+    // Outside a transfer the tuned channel stands, whatever the replies carry.
+    EXPECT_EQ(scan_device_raw_command(device, "MA002\r"), 0);
     AdvanceAndPump(100);
     EXPECT_EQ(Current(device).get(parm::kFrequency), 851'012'500u);
 
+    parm record;
+    EXPECT_EQ(scan_device_pre_upload(device, &record), 0);
     EXPECT_EQ(scan_device_raw_command(device, "MA002\r"), 0);
     AdvanceAndPump(100);
     EXPECT_EQ(Current(device).get(parm::kFrequency), 155'000'000u);
 
+    EXPECT_EQ(scan_device_post_upload(device, &record), 0);
     EXPECT_EQ(scan_device_vfo_fast_write(device, &tuned), 0);
     EXPECT_EQ(Current(device).get(parm::kFrequency), 851'012'500u);
 }
