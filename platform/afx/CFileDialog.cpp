@@ -1,5 +1,6 @@
 #include "platform/afx/CFileDialog.h"
 
+#include "platform/afx/FileChooserDialog.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
 
@@ -24,6 +25,13 @@ std::string Text(LPCSTR text) {
 
 } // namespace
 
+std::string WithDefaultExtension(const std::string& path, const std::string& extension) {
+    if (extension.empty() || !std::filesystem::path(path).extension().empty()) {
+        return path;
+    }
+    return path + (extension.front() == '.' ? extension : "." + extension);
+}
+
 void SetFileDialogHook(FileDialogAnswer answer) {
     State().answer = std::move(answer);
 }
@@ -42,8 +50,9 @@ void ResetFileDialogs() {
 } // namespace hb::afx
 
 CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCSTR lpszDefExt, LPCSTR lpszFileName,
-                         DWORD dwFlags, LPCSTR lpszFilter, CWnd*)
-    : m_bOpen(bOpenFileDialog), m_defaultExtension(lpszDefExt ? lpszDefExt : ""),
+                         DWORD dwFlags, LPCSTR lpszFilter, CWnd* pParentWnd)
+    : m_bOpen(bOpenFileDialog), m_pParentWnd(pParentWnd),
+      m_defaultExtension(lpszDefExt ? lpszDefExt : ""),
       m_fileName(lpszFileName ? lpszFileName : ""), m_filter(lpszFilter ? lpszFilter : "") {
     m_ofn.Flags = dwFlags;
 }
@@ -59,21 +68,20 @@ int CFileDialog::DoModal() {
                               m_ofn.Flags};
     auto& state = hb::afx::State();
     state.log.push_back(request);
-    if (!state.answer) {
-        if (hb::win::IsStrictMode()) {
-            hb::win::ReportFailure("file dialog asked for, but no answer was scripted");
+    std::optional<std::string> chosen;
+    if (state.answer) {
+        chosen = state.answer(request);
+    } else if (hb::win::IsInteractive()) {
+        CFileChooserDialog dialog(request, m_pParentWnd);
+        if (dialog.DoModal() == IDOK) {
+            chosen = dialog.GetPathName().str();
         }
-        return IDCANCEL;
+    } else if (hb::win::IsStrictMode()) {
+        hb::win::ReportFailure("file dialog asked for, but no answer was scripted");
     }
-    const std::optional<std::string> chosen = state.answer(request);
     if (!chosen || chosen->empty()) {
         return IDCANCEL;
     }
-    std::string path = *chosen;
-    if (!m_defaultExtension.IsEmpty() && std::filesystem::path(path).extension().empty()) {
-        const std::string extension = m_defaultExtension.GetString();
-        path += extension.front() == '.' ? extension : "." + extension;
-    }
-    m_pathName = path.c_str();
+    m_pathName = hb::afx::WithDefaultExtension(*chosen, request.defaultExtension).c_str();
     return IDOK;
 }

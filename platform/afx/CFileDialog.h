@@ -1,6 +1,7 @@
 #pragma once
-// The open and save file dialogs. They are modal and answered through a hook: a test scripts the
-// answer; without a hook a strict test fails and the dialog counts as cancelled.
+// The open and save file dialogs. A scripted hook answers first. Without one, a person on a display
+// answers our own dialog (CFileChooserDialog); a strict test fails, and headless the dialog counts
+// as cancelled, so that nothing waits for an answer nobody can give.
 
 #include "platform/afx/CString.h"
 
@@ -41,6 +42,7 @@ public:
 
 private:
     BOOL m_bOpen;
+    CWnd* m_pParentWnd;
     CString m_defaultExtension;
     CString m_fileName;
     CString m_filter;
@@ -58,6 +60,9 @@ struct FileDialogRequest {
     std::string filter;
     DWORD flags = 0;
 };
+
+// The path with the default extension (a leading dot or none) added when its file name has none.
+std::string WithDefaultExtension(const std::string& path, const std::string& extension);
 
 // The path chosen, or nothing for Cancel.
 using FileDialogAnswer = std::function<std::optional<std::string>(const FileDialogRequest&)>;

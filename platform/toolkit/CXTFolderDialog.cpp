@@ -1,6 +1,5 @@
 #include "platform/toolkit/CXTFolderDialog.h"
 
-#include "platform/toolkit/FormControl.h"
 #include "platform/win/controls/ControlMessages.h"
 #include "platform/win/core/NoCase.h"
 #include "platform/win/store/Folders.h"
@@ -20,7 +19,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
-using hb::toolkit::detail::FormControl;
+using hb::afx::FormControl;
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,6 @@
 
 #include "platform/afx/Ddx.h"
 #include "platform/toolkit/CXTPCommandBars.h"
-#include "platform/toolkit/FormControl.h"
 
 IMPLEMENT_DYNAMIC(CXTPCustomizeToolbarsPage, CPropertyPage)
 
@@ -14,7 +13,7 @@ END_MESSAGE_MAP()
 
 namespace {
 
-using hb::toolkit::detail::FormControl;
+using hb::afx::FormControl;
 
 const hb::afx::DialogTemplate& ToolbarsForm() {
     using Page = CXTPCustomizeToolbarsPage;

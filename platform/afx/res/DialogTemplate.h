@@ -41,6 +41,10 @@ struct DialogTemplate {
     std::vector<DialogControl> controls{};
 };
 
+// A visible child control of a template written in code; the box is left, top, width and height in
+// dialog units.
+DialogControl FormControl(UINT id, const char* className, const char* text, DWORD style, RECT box);
+
 // The one rule that turns dialog units into pixels: x * 6 / 4 and y * 13 / 8, edge by edge.
 RECT DluToPixels(const RECT& dlu);
 

@@ -1,4 +1,5 @@
 #include "platform/afx/CFileDialog.h"
+#include "platform/afx/ModalScript.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/win/core/Hooks.h"
 #include "platform/win/core/MessageBox.h"
@@ -43,6 +44,34 @@ TEST_F(FileDialogTest, WithoutAnAnswerAStrictTestFailsAndTheDialogIsCancelled) {
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(failures.size(), 1u);
     EXPECT_FALSE(FileDialogLog()[0].open);
+}
+
+TEST_F(FileDialogTest, OnADisplayTheHookStillAnswersFirst) {
+    hb::win::SetInteractive(true);
+    SetFileDialogHook([](const FileDialogRequest&) { return std::optional<std::string>("/a/b"); });
+    CFileDialog dialog(TRUE, "swg");
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(std::string(dialog.GetPathName().GetString()), "/a/b.swg");
+    EXPECT_TRUE(ModalLog().empty());
+}
+
+TEST_F(FileDialogTest, WithoutADisplayOrAHookTheDialogIsCancelledAtOnce) {
+    hb::win::SetStrictMode(false);
+    CFileDialog dialog(TRUE, "swg", "Receiver", OFN_FILEMUSTEXIST, "Groups|*.swg||");
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.GetPathName().GetLength(), 0);
+    EXPECT_TRUE(ModalLog().empty());
+    EXPECT_EQ(FileDialogLog().size(), 1u);
+}
+
+TEST_F(FileDialogTest, OnADisplayAnUnscriptedDialogStillFailsAStrictTest) {
+    hb::win::SetInteractive(true);
+    std::vector<std::string> failures;
+    hb::win::SetFailureHandler([&](const std::string& text) { failures.push_back(text); });
+    CFileDialog dialog(TRUE);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_NE(failures[0].find("CFileChooserDialog"), std::string::npos);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // A folder's files listed into a dialog's list box and read back: the pattern matched without
-// case, normal files only, in order, the folder shown, and names and paths kept whole.
+// case, normal files only, in order, the folder shown, and names and paths kept whole; with the
+// folders, first and read back as folders.
 #include "ControlTest.h"
 #include "platform/testkit/TempFolder.h"
 
@@ -60,6 +61,40 @@ TEST_F(DirectoryListTest, TheFolderNormalFilesOfThePatternAreListedInOrder) {
                           DDL_READWRITE),
               0);
     EXPECT_TRUE(Listed().empty());
+}
+
+TEST_F(DirectoryListTest, WithTheFoldersTheyComeFirstAndAreReadBackAsFolders) {
+    for (const char* name : {"police.swg", "air.swr", "README", "notes.txt", ".hidden.swr"}) {
+        Touch(name);
+    }
+    for (const char* name : {"Trunks", "beta.swg", ".cache"}) {
+        std::filesystem::create_directory(folder.File(name));
+    }
+    std::filesystem::create_directory_symlink(folder.File("Trunks"), folder.File("Linked"));
+
+    EXPECT_EQ(DlgDirListA(parent.hwnd(), (folder.Path() + "/*.swg; *.SWR").c_str(), kList, 0,
+                          DDL_DIRECTORY),
+              1);
+    EXPECT_EQ(Listed(), (std::vector<std::string>{"[..]", "[beta.swg]", "[Linked]", "[Trunks]",
+                                                  "air.swr", "police.swg"}));
+    // As on Windows, "*.*" takes a name without a dot too.
+    DlgDirListA(parent.hwnd(), (folder.Path() + "/*.*").c_str(), kList, 0, DDL_READWRITE);
+    EXPECT_EQ(Listed(), (std::vector<std::string>{"air.swr", "notes.txt", "police.swg", "README"}));
+
+    DlgDirListA(parent.hwnd(), (folder.Path() + "/*.swg").c_str(), kList, 0, DDL_DIRECTORY);
+    const HWND list = GetDlgItem(parent.hwnd(), kList);
+    char name[32];
+    const std::pair<LRESULT, std::string> rows[] = {{0, ".."}, {3, "Trunks"}, {4, "police.swg"}};
+    for (const auto& [row, expected] : rows) {
+        SendMessage(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        EXPECT_EQ(DlgDirSelectExA(parent.hwnd(), name, sizeof name, kList) != FALSE,
+                  expected != "police.swg");
+        EXPECT_EQ(std::string(name), expected);
+    }
+
+    // The root has nothing above it.
+    DlgDirListA(parent.hwnd(), "/*.swg", kList, 0, DDL_DIRECTORY);
+    EXPECT_NE(Listed().at(0), "[..]");
 }
 
 TEST_F(DirectoryListTest, TheSelectedNameComesBackWholeOrCutToTheBuffer) {
