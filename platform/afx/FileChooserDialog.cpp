@@ -80,24 +80,6 @@ std::string FullPath(const std::string& folder, const std::string& typed) {
     return path;
 }
 
-// The filter's "description|patterns|" pairs; all files when it has none.
-std::vector<std::pair<std::string, std::string>> FilterPairs(const std::string& filter) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (std::size_t bar = filter.find('|'); bar != std::string::npos;
-         start = bar + 1, bar = filter.find('|', start)) {
-        parts.push_back(filter.substr(start, bar - start));
-    }
-    std::vector<std::pair<std::string, std::string>> pairs;
-    for (std::size_t i = 0; i + 1 < parts.size() && !parts[i].empty(); i += 2) {
-        pairs.emplace_back(parts[i], parts[i + 1]);
-    }
-    if (pairs.empty()) {
-        pairs.emplace_back("All Files (*.*)", "*.*");
-    }
-    return pairs;
-}
-
 // The folder the dialog opens in: the file name's own, else the initial one, else the documents
 // folder; a relative one counts from the documents folder.
 std::string StartFolder(const hb::afx::FileDialogRequest& request) {
@@ -132,11 +114,24 @@ std::string WithExtension(const std::string& path, const std::string& extension)
 } // namespace
 
 CFileChooserDialog::CFileChooserDialog(const hb::afx::FileDialogRequest& request, CWnd* pParentWnd)
-    : CDialog(&Template(), pParentWnd), m_request(request) {
-    for (auto& [description, patterns] : FilterPairs(request.filter)) {
-        m_types.push_back({std::move(description), std::move(patterns)});
+    : CDialog(&Template(), pParentWnd), m_request(request), m_types(TypesOf(request.filter)),
+      m_patterns(m_types.front().patterns) {}
+
+std::vector<CFileChooserDialog::FileType> CFileChooserDialog::TypesOf(const std::string& filter) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t bar = filter.find('|'); bar != std::string::npos;
+         start = bar + 1, bar = filter.find('|', start)) {
+        parts.push_back(filter.substr(start, bar - start));
     }
-    m_patterns = m_types.front().patterns;
+    std::vector<FileType> types;
+    for (std::size_t i = 0; i + 1 < parts.size() && !parts[i].empty(); i += 2) {
+        types.push_back({parts[i], parts[i + 1]});
+    }
+    if (types.empty()) {
+        types.push_back({"All Files (*.*)", "*.*"});
+    }
+    return types;
 }
 
 BOOL CFileChooserDialog::OnInitDialog() {

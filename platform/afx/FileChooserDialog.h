@@ -51,6 +51,8 @@ private:
         bool folder = false;
     };
 
+    // The filter's "description|patterns|" pairs; all files when it has none.
+    static std::vector<FileType> TypesOf(const std::string& filter);
     void ShowFolder(const std::string& folder);
     void ShowFolderPath();
     // What the edit holds: a folder to enter, a pattern to list, or a file to take.
