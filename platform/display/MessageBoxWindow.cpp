@@ -248,6 +248,8 @@ int ShowMessageBox(const hb::win::BoxRequest& request) {
     const HWND owner =
         request.owner && IsWindow(request.owner) ? GetAncestor(request.owner, GA_ROOT) : HWND{};
     const bool disableOwner = owner && IsWindowEnabled(owner);
+    // Where the person was typing before the box, so that they type on there after it.
+    const HWND focus = GetFocus();
     const HWND hwnd = MakeBox(request, owner);
     if (!hwnd) {
         return hb::win::DefaultBoxAnswer(request.type);
@@ -275,6 +277,9 @@ int ShowMessageBox(const hb::win::BoxRequest& request) {
     }
     if (IsWindow(hwnd)) {
         DestroyWindow(hwnd);
+    }
+    if (IsWindow(focus) && IsWindowEnabled(focus)) {
+        SetFocus(focus);
     }
     return answer;
 }

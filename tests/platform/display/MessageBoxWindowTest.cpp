@@ -76,6 +76,20 @@ TEST_F(MessageBoxWindowTest, AButtonClickedAnswersAndTheOwnerIsOutOfReachMeanwhi
     EXPECT_FALSE(Box());
 }
 
+TEST_F(MessageBoxWindowTest, TheFocusGoesBackWhereItWasBeforeTheBox) {
+    const HWND edit = CreateWindowEx(0, "Edit", "Police", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10,
+                                     10, 200, 24, frame.hwnd(), 100, nullptr);
+    SetFocus(edit);
+    HWND focusMeanwhile{};
+    Then([&](HWND box) {
+        focusMeanwhile = GetFocus();
+        Click(ButtonLabelled(box, "OK"));
+    });
+    EXPECT_EQ(Show(MB_OK), IDOK);
+    EXPECT_NE(focusMeanwhile, edit);
+    EXPECT_EQ(GetFocus(), edit);
+}
+
 TEST_F(MessageBoxWindowTest, ReturnClicksTheFocusedButtonStartingWithTheDefaultOne) {
     Then([](HWND box) {
         EXPECT_EQ(GetFocus(), ButtonLabelled(box, "&No"));
