@@ -254,7 +254,8 @@ void CFileChooserDialog::TakeTyped(const std::string& typed) {
     if (IsPattern(name)) {
         const std::string folder = hb::win::PathFolder(path);
         if (!IsFolder(folder)) {
-            Say(folder + "\nThe folder does not exist.", MB_OK | MB_ICONWARNING);
+            Say("The folder " + folder + " does not exist.\nCheck the path and try again.",
+                MB_OK | MB_ICONWARNING);
             return;
         }
         m_patterns = name;

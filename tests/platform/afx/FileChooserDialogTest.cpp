@@ -198,12 +198,15 @@ TEST_F(FileChooserDialogTest, ATypedFolderIsEnteredAndTheNameClearedForTheNext) 
 TEST_F(FileChooserDialogTest, OpenRefusesAMissingFileOrAsksToMakeIt) {
     ExpectBox("Nowhere.swg\nFile not found.", IDOK, "Open Group");
     ExpectBox("The folder " + File("Gone") + " does not exist", IDOK);
+    ExpectBox("The folder " + File("Gone") + " does not exist", IDOK);
     const Outcome refused = Run(TRUE, "swg", nullptr, OFN_FILEMUSTEXIST, [](Dialog& dialog) {
         dialog.SetWindowText("Open Group");
         Enter(dialog, "Nowhere");
         EXPECT_FALSE(dialog.IsEnded());
         Enter(dialog, "Gone/Nowhere");
         EXPECT_FALSE(dialog.IsEnded());
+        Enter(dialog, "Gone/*.swg");
+        EXPECT_EQ(Listed(dialog).size(), 5u) << "the files of the folder shown still";
         ClickButton(dialog, IDCANCEL);
     });
     EXPECT_EQ(refused.result, IDCANCEL);
@@ -217,7 +220,7 @@ TEST_F(FileChooserDialogTest, OpenRefusesAMissingFileOrAsksToMakeIt) {
     });
     EXPECT_EQ(made.result, IDOK);
     EXPECT_EQ(made.path, File("Nowhere.swg"));
-    EXPECT_EQ(Boxes()[2].type, UINT{MB_YESNO | MB_ICONQUESTION});
+    EXPECT_EQ(Boxes()[3].type, UINT{MB_YESNO | MB_ICONQUESTION});
 }
 
 TEST_F(FileChooserDialogTest, SaveAsksBeforeReplacingAFile) {
