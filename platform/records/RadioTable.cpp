@@ -281,7 +281,7 @@ constexpr RadioModel kModels[] = {
     Reporting(Trunk(90, "Trunk Tracker 90", 1000, 10, 100, false), 7, 1),
     Reporting(Trunk(91, "Trunk Tracker 91", 500, 10, 100, false), 6, 0),
     Reporting(Trunk(92, "Trunk Tracker 92", 1000, 10, 100, false), 7, 0),
-    Trunk(99, "Trunk Tracker 99", 250, 5, 100),
+    WithRanges(Trunk(99, "Trunk Tracker 99", 250, 5, 100), 0),
     SystemScanner(105, "System Scanner 105"),
     SystemScanner(109, "System Scanner 109"),
     SystemScanner(110, "System Scanner 110"),
