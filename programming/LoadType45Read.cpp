@@ -168,13 +168,7 @@ int ReadIrSetting(CLoader& loader, const Bank& bank, RadioSettingsRecord& record
                   CLoadProgressDlg* dialog) {
     const std::string keys =
         codec::BankItemKeys45(bank.number, codec::kBankItemIr) + codec::kReadLine1;
-    PacedRetry retry;
-    retry.beep = RetryBeep::None;
-    retry.succeeded = [&loader](int result) {
-        return result == 0 && loader.Reply().starts_with(kItemShown);
-    };
-    if (!Done(retry.Run(
-            loader, [&] { return loader.SendCommandList(kRefIrMenu, keys.c_str(), dialog); }))) {
+    if (SeekMenuItem(loader, keys, kRefIrMenu, dialog) != 0) {
         return 1;
     }
     std::uint8_t ir = record.Get(BankByte::kIrSetting, bank.number);
@@ -183,7 +177,7 @@ int ReadIrSetting(CLoader& loader, const Bank& bank, RadioSettingsRecord& record
     return loader.SendCommandList(kRefIrMenu, codec::kLeaveMenus45, dialog) != 0 ? 1 : 0;
 }
 
-// Step 9 of a bank: the bank menu's items by its trunk type, each read from its display line.
+// The bank menu's items by the bank's trunk type, each read from its display line.
 int ReadBankMenu(CLoader& loader, Bank& bank, RadioSettingsRecord& record,
                  CLoadProgressDlg* dialog) {
     const unsigned number = bank.number;

@@ -72,8 +72,8 @@ unsigned OnOff(bool on) {
     return on ? codec::kOn : codec::kOff;
 }
 
-// Steps 5 to 7 of a bank: its trunk type, a Type I bank's fleet map (each block given up quietly)
-// and the question that has the radio take them. 1 when the bank is to end.
+// A bank's trunk type, a Type I bank's fleet map (each block given up quietly) and the question
+// that has the radio take them. 1 when the bank is to end.
 int WriteBankTrunking(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog) {
     const char letter = TrunkFamily35::BankLetter(bank);
     if (const auto command = codec::TrunkTypeCommand45(bank, letter);
@@ -93,8 +93,8 @@ int WriteBankTrunking(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog) {
                : 1;
 }
 
-// Step 10 of a bank: the bank menu's items by its trunk type, each list ending the bank when it
-// fails. A record value the menu cannot show leaves that item as the radio has it.
+// The bank menu's items by the bank's trunk type, each list ending the bank when it fails. A record
+// value the menu cannot show leaves that item as the radio has it.
 int WriteBankMenu(CLoader& loader, const Bank& bank, RadioSettingsRecord& record,
                   CLoadProgressDlg* dialog) {
     const unsigned number = bank.number;
@@ -137,8 +137,8 @@ int WriteBankMenu(CLoader& loader, const Bank& bank, RadioSettingsRecord& record
     return 0;
 }
 
-// Step 11 of a bank: its priority channel, held inside the bank, tried ten times in silence and
-// given up quietly. 1 only when the transfer was stopped.
+// The bank's priority channel, held inside the bank, tried ten times in silence and given up
+// quietly. 1 only when the transfer was stopped.
 int WritePriorityChannel(CLoader& loader, const Bank& bank, RadioSettingsRecord& record,
                          CLoadProgressDlg* dialog) {
     const unsigned priority =
@@ -390,12 +390,8 @@ int CLoader::WriteUserId45(UserIdEntry& entry, const Bank& bank, CLoadProgressDl
         return 1;
     }
     // The option menu is found again until it shows the ID's option.
-    const std::string keys = codec::IdOptionKeys45(bank.number, slot) + codec::kReadLine1;
-    PacedRetry retry;
-    retry.beep = RetryBeep::None;
-    retry.succeeded = [this](int result) { return result == 0 && Reply().starts_with(kItemShown); };
-    if (!Done(retry.Run(*this,
-                        [&] { return SendCommandList(kRefIdOption, keys.c_str(), dialog); }))) {
+    if (SeekMenuItem(*this, codec::IdOptionKeys45(bank.number, slot) + codec::kReadLine1,
+                     kRefIdOption, dialog) != 0) {
         return 1;
     }
     const bool option = entry.optionByte(UserIdEntry::kOptionRadio) != 0;

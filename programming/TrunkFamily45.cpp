@@ -38,6 +38,18 @@ int WalkIdListTags(const CLoader& loader, CLoadProgressDlg* dialog,
     return 0;
 }
 
+int SeekMenuItem(CLoader& loader, const std::string& keys, int ref, CLoadProgressDlg* dialog) {
+    PacedRetry retry;
+    retry.beep = RetryBeep::None;
+    retry.succeeded = [&loader](int result) {
+        return result == 0 && loader.Reply().starts_with(kItemShown);
+    };
+    return Done(
+               retry.Run(loader, [&] { return loader.SendCommandList(ref, keys.c_str(), dialog); }))
+               ? 0
+               : 1;
+}
+
 int SendKeyByKey(CLoader& loader, const std::string& keys, int ref, CLoadProgressDlg* dialog) {
     for (std::size_t at = 0; at < keys.size();) {
         const std::size_t end = std::min(keys.find('\r', at), keys.size() - 1) + 1;

@@ -39,6 +39,11 @@ TrunkFamily35::Framing Framing(int ref);
 int WalkIdListTags(const CLoader& loader, CLoadProgressDlg* dialog,
                    const std::function<int(unsigned bankIndex, unsigned entry)>& visit);
 
+// Sends the keys as list A, the last of them reading the display, until the display shows the
+// value of the item they lead to: up to ten times with growing pauses and no beep. 0 once it
+// shows, 1 when a list failed, the transfer stopped or the tenth try missed it.
+int SeekMenuItem(CLoader& loader, const std::string& keys, int ref, CLoadProgressDlg* dialog);
+
 // Sends the keys one by one, each as a command of its own: 0, or 1 when one failed or the transfer
 // stopped.
 int SendKeyByKey(CLoader& loader, const std::string& keys, int ref, CLoadProgressDlg* dialog);

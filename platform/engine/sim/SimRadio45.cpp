@@ -147,12 +147,12 @@ void SimRadio45::DefineChannelCommands() {
         return Accepted();
     });
     using Flag = bool SimTrunkChannel63::*;
-    for (const auto& [word, flag] :
-         {std::pair<std::string, Flag>{"LO", &SimTrunkChannel63::lockOut},
-          {"AT", &SimTrunkChannel63::attenuator},
-          {"AR", &SimTrunkChannel63::marker}}) {
+    for (const auto& row : {std::pair<std::string, Flag>{"LO", &SimTrunkChannel63::lockOut},
+                            {"AT", &SimTrunkChannel63::attenuator},
+                            {"AR", &SimTrunkChannel63::marker}}) {
+        const Flag flag = row.second;
         for (const bool on : {true, false}) {
-            Define(word + Switch(on), [this, flag, on](std::string_view arguments) -> Reply {
+            Define(row.first + Switch(on), [this, flag, on](std::string_view arguments) -> Reply {
                 SimTrunkChannel63* channel = Selected();
                 if (!channel || !arguments.empty()) {
                     return std::nullopt;
@@ -179,9 +179,10 @@ void SimRadio45::DefineChannelCommands() {
     });
     // "RM NFM" and "ST 12.5K" keep the word; "RM" and "ST" ask for it.
     using Word = std::string SimTrunkChannel63::*;
-    for (const auto& [command, word] :
-         {std::pair<std::string, Word>{"RM", &SimTrunkChannel63::mode},
-          {"ST", &SimTrunkChannel63::step}}) {
+    for (const auto& row : {std::pair<std::string, Word>{"RM", &SimTrunkChannel63::mode},
+                            {"ST", &SimTrunkChannel63::step}}) {
+        const std::string command = row.first;
+        const Word word = row.second;
         Define(command, [this, command, word](std::string_view arguments) -> Reply {
             SimTrunkChannel63* channel = Selected();
             if (!channel || (!arguments.empty() && !arguments.starts_with(' '))) {
