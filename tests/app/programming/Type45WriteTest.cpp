@@ -231,6 +231,24 @@ TEST_F(Type45WriteTest, SearchRangesAreNamedByLetterUpToTheRadiosTen) {
                              "KEY11", "KEY02 4", "KEY02 1", "KEY02 0"}));
 }
 
+TEST_F(Type45WriteTest, ARangeIsPutInOrderAndOneWithoutBothLimitsSendsItsNameAlone) {
+    for (const auto& [lower, upper] : {std::pair{162'550'000u, 118'000'000u}, {0u, 137'000'000u}}) {
+        auto range = std::make_unique<Range>();
+        range->setLimits(lower, upper, 12'500);
+        Root().addExtra(std::move(range));
+    }
+    Choose({}, true);
+    Download();
+    EXPECT_TRUE(SentInOrder({"LL01180000 A", "LU01625500 A"}));
+    EXPECT_EQ(static_cast<const Range&>(*Root().extras()[0]).lower(), 118'000'000u);
+    // The incomplete range: its name, and nothing more for it.
+    EXPECT_TRUE(SentInOrder({Named("TA S B", ""), "LTN"}));
+    const auto& incomplete = static_cast<const Range&>(*Root().extras()[1]);
+    EXPECT_EQ(incomplete.lower(), 0u);
+    EXPECT_EQ(incomplete.upper(), 137'000'000u);
+    EXPECT_EQ(Journal().back(), "MUA");
+}
+
 TEST_F(Type45WriteTest, TheFipsCodesGoToAType45RadioAlone) {
     Record().SetFipsText("012345\r\n67890");
     Choose({}, true);
