@@ -4,7 +4,6 @@
 // model variant 0) and the global settings of the group's settings record.
 #include "app/rig/Rig.h"
 #include "platform/records/DeviceStatus.h"
-#include "platform/records/TypeISizeTable.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "programming/Loader.h"
@@ -367,9 +366,7 @@ int CLoader::WriteUserId45(UserIdEntry& entry, const Bank& bank, CLoadProgressDl
     const char letter = TrunkFamily35::BankLetter(bank);
     dialog->SetChannelText(place.Name().c_str());
     dialog->SetFrequency(entry.tag().c_str());
-    id.set(hb::records::UserId::kSizeCode,
-           hb::records::TypeISizeCode(id.get(hb::records::UserId::kSizeCode)));
-    const std::string text = codec::IdText63(id, bank);
+    const std::string text = codec::UserIdText45(id, bank);
     const RetryOutcome idSent = TrunkFamily35::SendPaced(
         *this, Printf("TG %c %c%u %s\r", letter, place.letter, place.digit, text.c_str()),
         kRefIdText, dialog);

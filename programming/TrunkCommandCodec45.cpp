@@ -1,5 +1,6 @@
 #include "programming/TrunkCommandCodec45.h"
 
+#include "platform/records/TypeISizeTable.h"
 #include "platform/tessary/model/Bank.h"
 #include "programming/TrunkCommandCodec.h"
 #include "programming/TrunkCommandCodec63.h"
@@ -50,6 +51,15 @@ unsigned RangeStepKey45(std::uint32_t step) {
 
 std::uint32_t RangeStepOfKey45(char key) {
     return RangeStepOfPosition(key, kRangeSteps);
+}
+
+std::string UserIdText45(hb::records::UserId& id, const Bank& bank) {
+    using hb::records::UserId;
+    id.set(UserId::kSizeCode, hb::records::TypeISizeCode(id.get(UserId::kSizeCode)));
+    if (IsEdacs(bank.trunkType) && id.inUse() && id.get(UserId::kValue) == 0) {
+        return "0";
+    }
+    return IdText63(id, bank);
 }
 
 std::optional<std::string> TrunkTypeCommand45(Bank& bank, char letter) {

@@ -2,9 +2,10 @@
 // The command pieces of the trunk scanners of types 45 and 51: the step a memory is tuned with
 // before its frequency goes in, the delay codes as commands and as menu values, the search
 // ranges' mode and step keys, the line that sets a bank's trunk type and the values the radio's
-// menus are given. The channel's mode, tone and step commands and the ID text are those of the
-// neighbouring families (ModeCommand, ToneCommand, StepCommand, IdText63), which these radios
-// share. Pure functions but for the Type II defaults the trunk-type line stores in its bank.
+// menus are given. The channel's mode, tone and step commands are those of the neighbouring
+// families (ModeCommand, ToneCommand, StepCommand), which these radios share. Pure functions but
+// for the Type II defaults the trunk-type line stores in its bank and the size code an ID keeps.
+#include "platform/records/UserId.h"
 #include "programming/TrunkCommandCodec35.h"
 
 #include <cstdint>
@@ -31,6 +32,10 @@ unsigned RangeModeKey45(std::uint8_t mode);
 std::uint8_t RangeModeOfKey45(char key);
 unsigned RangeStepKey45(std::uint32_t step);
 std::uint32_t RangeStepOfKey45(char key);
+
+// The ID of "TG %c %c%u %s": the trunk-tracking scanners' text (IdText63), but "0" for an EDACS
+// ID of number 0 even when it is an individual's. The ID's size code keeps only its low four bits.
+std::string UserIdText45(hb::records::UserId& id, const Bank& bank);
 
 // The Type II line: a UHF bank before a VHF one, the spacing in hertz and the offset channel.
 inline constexpr TypeIIForm kTypeIIForm45{TypeIIPrecedence::kUhfFirst, 6, true};

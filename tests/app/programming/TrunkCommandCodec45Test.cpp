@@ -4,6 +4,7 @@
 #include "programming/TrunkCommandCodec45.h"
 
 #include "platform/tessary/model/Bank.h"
+#include "tests/app/programming/UserIdOf.h"
 
 #include <gtest/gtest.h>
 
@@ -99,6 +100,33 @@ TEST(TrunkCommandCodec45Test, EachTrunkTypeGoesOutAsTheCodeItIsReadBackBy) {
     };
     for (const auto& [type, flags, command] : cases) {
         EXPECT_EQ(codec::TrunkTypeCommand45(*BankOf(type, flags), 'C'), command) << int{type};
+    }
+}
+
+TEST(TrunkCommandCodec45Test, AnIdIsWrittenByItsBanksTrunkType) {
+    using hb::records::UserId;
+    const std::vector<std::tuple<std::uint8_t, UserId, std::string>> cases{
+        // Not in use, whatever it holds.
+        {2, UserIdOf(4711, 0), "0"},
+        {2, UserIdOf(4711, 2), "004711"},
+        {2, UserIdOf(0, 2), "0"},
+        {3, UserIdOf(0x2507, 3), "105007"},
+        {3, UserIdOf(0, 3), "0"},
+        {1, UserIdOf(1234, 1, 5, UserId::kFlagIndividual), "i01234"},
+        {1, UserIdOf(77, 1, 0), "000077"},
+        {1, UserIdOf(0, 1, 0), "0"},
+        {1, UserIdOf(77, 1, 1), "3021-1"},
+        // Size 15 has no layout: the number, its size code kept to four bits.
+        {1, UserIdOf(77, 1, 0x1F), "000077"},
+        {6, UserIdOf(45, 6, 0, UserId::kFlagIndividual), "i00045"},
+        {6, UserIdOf(0, 6, 0, UserId::kFlagIndividual), "0"},
+        {8, UserIdOf(1234, 8), "001234"},
+        {0, UserIdOf(1234, 2), ""},
+        {9, UserIdOf(1234, 9), ""},
+    };
+    for (auto [type, value, text] : cases) {
+        EXPECT_EQ(codec::UserIdText45(value, *BankOf(type)), text) << int{type};
+        EXPECT_LT(value.get(UserId::kSizeCode), 16);
     }
 }
 
