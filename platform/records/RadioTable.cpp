@@ -175,6 +175,12 @@ constexpr RadioModel Reporting(RadioModel m, std::uint8_t trunkModel, std::uint8
     return m;
 }
 
+// A trunk scanner whose device reports the variant of its model alone.
+constexpr RadioModel WithVariant(RadioModel m, std::uint8_t variant) {
+    m.modelVariant = variant;
+    return m;
+}
+
 constexpr RadioModel WithRanges(RadioModel m, std::uint16_t ranges) {
     m.organisation.ranges = ranges;
     return m;
@@ -271,8 +277,9 @@ constexpr RadioModel kModels[] = {
     // One pair of search limits.
     WithRanges(Trunk(35, "Trunk Tracker 35", 500, 10, 50), 1),
     Trunk(43, "Trunk Tracker 43", 1000, 20, 100),
-    Trunk(45, "Trunk Tracker 45", 1000, 10, 50),
-    Trunk(51, "Trunk Tracker 51", 1000, 10, 50),
+    // One model in two variants: 51 lacks the FIPS codes.
+    WithVariant(Trunk(45, "Trunk Tracker 45", 1000, 10, 50), 0),
+    WithVariant(Trunk(51, "Trunk Tracker 51", 1000, 10, 50), 1),
     Reporting(Trunk(63, "Trunk Tracker 63", 200, 10, 100, false), 4, 0),
     Reporting(Trunk(64, "Trunk Tracker 64", 400, 10, 100, false), 5, 0),
     Reporting(Trunk(70, "Trunk Tracker 70", 500, 10, 100, false), 4, 1),
