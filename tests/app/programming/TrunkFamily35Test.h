@@ -78,13 +78,20 @@ protected:
         RigTest::TearDown();
     }
 
-    // A radio of the type on the simulated port, and a group with its banks and channels.
+    // A radio of the type on the simulated port, and a group with its banks and channels; the
+    // tests give it the search ranges they need.
     void Use(std::uint8_t type, const std::string& section = "") {
         Settings("[Radios]\nRadio#1=Trunk\n[Trunk]\nType=" + std::to_string(type) + "\nPort=SIM\n" +
                  section);
         rig = AddRig("Trunk", type);
         doc.NewGroup(type);
-        Radio::CreateRadio(type)->ConformGroup(Root());
+        ConformWithoutRanges(type, Root());
+    }
+    static void ConformWithoutRanges(std::uint8_t type, Group& group) {
+        Radio::CreateRadio(type)->ConformGroup(group);
+        while (!group.extras().empty()) {
+            group.removeExtra(group.extras().size() - 1);
+        }
     }
     // The radio's device is the request path to its radio alone, as a serial port gives it. The
     // simulated trunk tracker of the SIM port lays its live state over the current channel record

@@ -164,7 +164,7 @@ protected:
     // The same banks, channels, IDs and ranges, every value cleared.
     void BuildCopy() {
         copy.NewGroup(GetParam());
-        Radio::CreateRadio(GetParam())->ConformGroup(*copy.GetGroup());
+        ConformWithoutRanges(GetParam(), *copy.GetGroup());
         for (std::size_t b = 0; b < kBanks; ++b) {
             for (std::size_t n = 0; n < BankAt(b).userIds().size(); ++n) {
                 copy.GetGroup()->banks()[b]->addUserId(std::make_unique<UserIdEntry>());
