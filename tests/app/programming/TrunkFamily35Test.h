@@ -6,9 +6,7 @@
 #include "app/rig/Rig.h"
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
-#include "platform/engine/SimReceiver.h"
 #include "platform/engine/device/LinkSettings.h"
-#include "platform/engine/sim/SimLink.h"
 #include "platform/engine/sim/SimRadios.h"
 #include "platform/tessary/app/AppHooks.h"
 #include "platform/tessary/app/GroupDoc.h"
@@ -92,20 +90,6 @@ protected:
         while (!group.extras().empty()) {
             group.removeExtra(group.extras().size() - 1);
         }
-    }
-    // The radio's device is the request path to its radio alone, as a serial port gives it. The
-    // simulated trunk tracker of the SIM port lays its live state over the current channel record
-    // at every status read (its delay switch, and the lock-out and attenuator it saw last), which a
-    // memory read must not take for the memory's.
-    void UseRadioDeviceOnly() {
-        const std::uint8_t type = Root().radioType();
-        EngineSim::UseDevice("Trunk", [type] {
-            return std::make_unique<hb::engine::SimReceiver>(
-                "Trunk", hb::engine::BandActivity(0, std::vector<std::uint32_t>{}), 1, type,
-                std::make_unique<hb::engine::sim::SimLink>(hb::engine::sim::RadioNamed("Trunk"),
-                                                           hb::engine::kDefaultBaud),
-                hb::engine::kDefaultReplyTimeoutMs);
-        });
     }
     Group& Root() const { return *doc.GetGroup(); }
     Bank& BankAt(std::size_t index) const { return *Root().banks().at(index); }

@@ -71,7 +71,6 @@ TEST_F(Type35ReadTest, AnEmptyMemoryKeepsItsNumberAndAnEmptySlotLosesItsTag) {
 }
 
 TEST_F(Type35ReadTest, AGroupWrittenAndReadBackIsTheSame) {
-    UseRadioDeviceOnly();
     struct BankPlan {
         std::uint8_t type;
         std::uint32_t flags;
