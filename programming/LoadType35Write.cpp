@@ -8,8 +8,6 @@
 #include "programming/TrunkCommandCodec35.h"
 #include "programming/TrunkFamily35.h"
 
-#include <utility>
-
 namespace {
 
 using hb::records::Parm;
@@ -134,23 +132,14 @@ int CLoader::WriteUserId35(UserIdEntry& entry, const Bank& bank, CLoadProgressDl
 }
 
 int CLoader::WriteSearchRange35(Chan& range, CLoadProgressDlg* dialog) {
-    Parm record = range.record();
-    dialog->SetBankText(Formatted("SR-%u", record.get(Parm::kMemoryChannel)).c_str());
-    std::uint32_t lower = record.get(Parm::Channel::kLowerLimit);
-    std::uint32_t upper = record.get(Parm::Channel::kUpperLimit);
-    // A range not yet complete is neither sent nor put in order.
-    if (lower == 0 || upper == 0) {
+    dialog->SetBankText(Formatted("SR-%u", range.record().get(Parm::kMemoryChannel)).c_str());
+    const auto limits = TrunkFamily35::LimitsToSend(range);
+    if (!limits) {
         return 0;
     }
-    if (upper < lower) {
-        std::swap(lower, upper);
-        record.set(Parm::Channel::kLowerLimit, lower);
-        record.set(Parm::Channel::kUpperLimit, upper);
-        range.SetParm(record);
-    }
-    if (TrunkFamily35::SendPaced(*this, Formatted("LL%08u\r", lower / 100), kRefLowerLimit,
+    if (TrunkFamily35::SendPaced(*this, Formatted("LL%08u\r", limits->lower / 100), kRefLowerLimit,
                                  dialog) != RetryOutcome::Succeeded ||
-        TrunkFamily35::SendPaced(*this, Formatted("LU%08u\r", upper / 100), kRefUpperLimit,
+        TrunkFamily35::SendPaced(*this, Formatted("LU%08u\r", limits->upper / 100), kRefUpperLimit,
                                  dialog) != RetryOutcome::Succeeded) {
         return 1;
     }

@@ -35,13 +35,6 @@ constexpr std::size_t kTcDigitAt = 8;
 constexpr std::size_t kTextAt = 8;
 constexpr std::string_view kNoId = "------";
 constexpr std::string_view kFipsReply = "FIPS ";
-// A channel without a name shows a placeholder: "RID" and two display graphics.
-constexpr std::string_view kUnnamed = "RID";
-constexpr std::size_t kUnnamedAt = 9;
-constexpr std::size_t kGraphicAt = 12;
-constexpr std::size_t kSecondGraphicAt = 19;
-constexpr std::uint8_t kGraphic = 0x8C;
-constexpr std::uint8_t kSecondGraphic = 0x8D;
 // Where a "BC" reply holds a band plan's base and spacing (hundreds of hertz) and offset.
 constexpr std::size_t kPlanBaseAt = 6;
 constexpr std::size_t kPlanSpacingAt = 15;
@@ -498,12 +491,7 @@ int CLoader::ReadChannel63(Chan& channel, CLoadProgressDlg* dialog) {
     if (SendCommandsChecked(kRefChannelName, codec::Printf("TA C %03u\r", number), dialog) != 0) {
         return 1;
     }
-    const std::string reply = Reply();
-    const bool unnamed =
-        hb::records::ReplyFrom0(reply, kUnnamedAt).starts_with(kUnnamed) &&
-        hb::records::ReplyAt0(reply, kGraphicAt).value_or(0) >= kGraphic &&
-        hb::records::ReplyAt0(reply, kSecondGraphicAt).value_or(0) >= kSecondGraphic;
-    channel.setName(unnamed ? std::string() : ReplyName());
+    channel.setName(codec::IsUnnamedMemoryReply(Reply()) ? std::string() : ReplyName());
     Progress(dialog).SetFrequency(channel.name().c_str());
     if (ReplyRecord().get(Parm::Channel::kTone) != 0 &&
         SendCommandsChecked(kRefChannelTone, "CS\r", dialog) != 0) {

@@ -230,7 +230,7 @@ void CLoader::Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd
     const TransferFamily* family = FindTransferFamily(type);
     const TransferFamily::Step familyStep =
         family ? (way.reading ? family->reader : family->writer) : nullptr;
-    if (!(m_radio->caps1() & way.capability) || (family && !familyStep)) {
+    if (!(m_radio->caps1() & way.capability)) {
         scan_message(ownerWindow, kMessageNotSupported);
         return;
     }

@@ -266,6 +266,19 @@ public:
     // 0 when the next bank follows, 1 when the pass ends.
     int ReadIdList17(Bank& bank);
 
+    // Radio types 45 and 51; the routines answering int give 0 to go on, 1 to end the transfer.
+    void DownloadType45(TransferCursor& cursor);
+    int DownloadBank45(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int WriteChannel45(Chan& channel, CLoadProgressDlg* dialog);
+    int WriteUserId45(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog,
+                      unsigned slot);
+    int WriteSearchRange45(Chan& range, CLoadProgressDlg* dialog);
+    void UploadType45(TransferCursor& cursor);
+    int ReadBank45(Bank& bank, Object* root, CLoadProgressDlg* dialog);
+    int ReadChannel45(Chan& channel, CLoadProgressDlg* dialog);
+    int ReadSearchRange45(Chan& range, CLoadProgressDlg* dialog);
+    int ReadUserId45(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog, unsigned slot);
+
 private:
     void Run(const Way& way, Object* root, CRig* rig, CObjectDoc* doc, CWnd* owner);
     // With the rig claimed: what to move asked, the device opened, the memories moved by the

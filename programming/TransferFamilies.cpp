@@ -23,7 +23,7 @@ const std::array<TransferFamily, 6> kFamilies{{
     // Ten-bank trunk scanner.
     {kType35, &CLoader::UploadType35, &CLoader::DownloadType35},
     // Trunk scanners with names and menus.
-    {kType45},
+    {kType45, &CLoader::UploadType45, &CLoader::DownloadType45},
     // Trunk-tracking scanners by model code.
     {kType63, &CLoader::UploadType63, &CLoader::DownloadType63},
     // Five-bank trunk scanner with band plans.

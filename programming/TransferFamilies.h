@@ -1,7 +1,6 @@
 #pragma once
 // The radio types whose memories a command family of their own moves, with the family's reader
-// (Radio to PC) and writer (PC to Radio). A family not yet in the program has neither: its radios
-// cannot be read or written.
+// (Radio to PC) and writer (PC to Radio).
 #include <cstdint>
 #include <span>
 
@@ -12,8 +11,8 @@ struct TransferFamily {
     using Step = void (CLoader::*)(TransferCursor& cursor);
 
     std::span<const std::uint8_t> types;
-    Step reader = nullptr;
-    Step writer = nullptr;
+    Step reader;
+    Step writer;
 };
 
 // The family of the radio type; null for the types the generic memory path moves.

@@ -91,6 +91,13 @@ constexpr std::uint8_t kSizeFourBlocks = 13;
 constexpr std::uint8_t kSizeAllBlocks = 14;
 constexpr std::size_t kFleetSizeAt = 7;
 
+constexpr std::string_view kUnnamed = "RID";
+constexpr std::size_t kUnnamedAt = 9;
+constexpr std::size_t kGraphicAt = 12;
+constexpr std::size_t kSecondGraphicAt = 19;
+constexpr std::uint8_t kGraphic = 0x8C;
+constexpr std::uint8_t kSecondGraphic = 0x8D;
+
 unsigned BlocksFilled(std::uint8_t size) {
     switch (size) {
     case kSizeTwoBlocks:
@@ -220,6 +227,12 @@ void StoreTypeIIDefaults(Bank& bank, std::uint8_t command) {
     if (bank.offset == 0) {
         bank.offset = kDefaultOffset;
     }
+}
+
+bool IsUnnamedMemoryReply(std::string_view reply) {
+    return hb::records::ReplyFrom0(reply, kUnnamedAt).starts_with(kUnnamed) &&
+           hb::records::ReplyAt0(reply, kGraphicAt).value_or(0) >= kGraphic &&
+           hb::records::ReplyAt0(reply, kSecondGraphicAt).value_or(0) >= kSecondGraphic;
 }
 
 unsigned ReadFleetMapReply(std::string_view reply, unsigned block,

@@ -81,6 +81,10 @@ inline constexpr std::uint8_t kTrunkCommandVhf = 5;
 // 380. Any other command changes nothing.
 void StoreTypeIIDefaults(Bank& bank, std::uint8_t command);
 
+// Whether a memory's "TA C" reply shows the radio's placeholder for a memory never named: "RID" at
+// positions 9 to 11 and two display graphics (codes from 0x8C and 0x8D) at 12 and 19.
+bool IsUnnamedMemoryReply(std::string_view reply);
+
 // ---- Fleet map.
 inline constexpr unsigned kFleetBlocks = 8;
 // One reply of a bank's fleet-map walk, "FB A 0 12", read for the block asked: the two characters

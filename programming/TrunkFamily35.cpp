@@ -13,6 +13,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <utility>
 
 namespace TrunkFamily35 {
 
@@ -24,7 +25,6 @@ using hb::records::UserId;
 
 // Erasing is allowed only with the Settings box and the boxes of banks A to J all checked.
 constexpr std::size_t kEraseBoxes = 10;
-constexpr std::uint32_t kEraseWaitMs = 10000;
 constexpr std::size_t kSlotTextAt = 8;
 constexpr std::string_view kEmptySlot = "------";
 
@@ -58,7 +58,7 @@ std::string Formatted(const char* format, ...) {
 void Download(CLoader& loader, const Framing& framing, const std::function<bool(Group&)>& write) {
     CLoadProgressDlg* dialog = &loader.m_progress;
     Group* group = CheckedGroup(loader);
-    if (group && EraseBeforeWriting(loader, dialog) &&
+    if (group && EraseBeforeWriting(loader, dialog, framing.erase) &&
         loader.SendCommandList(framing.ref, framing.opening, dialog) == 0 && write(*group)) {
         loader.SendCommandList(framing.ref + 1, framing.closing, dialog);
     }
@@ -173,9 +173,9 @@ int WalkSearchRanges(Group& group, const Radio& radio, const std::function<int(C
     return 0;
 }
 
-bool EraseBeforeWriting(CLoader& loader, CLoadProgressDlg* dialog) {
+bool EraseBeforeWriting(CLoader& loader, CLoadProgressDlg* dialog, const EraseRule& rule) {
     const CLoadBankDlg& boxes = loader.m_bank_dialog;
-    if (loader.m_no_erase || !boxes.SettingsChosen()) {
+    if ((rule.keptByNoErase && loader.m_no_erase) || !boxes.SettingsChosen()) {
         return true;
     }
     for (std::size_t box = 0; box < kEraseBoxes; ++box) {
@@ -183,15 +183,19 @@ bool EraseBeforeWriting(CLoader& loader, CLoadProgressDlg* dialog) {
             return true;
         }
     }
-    dialog->SetCurrentItem("Erasing Radio Memory");
+    if (rule.statusLine) {
+        dialog->SetCurrentItem(rule.statusLine);
+    }
     std::uint16_t waited = 0;
     if (loader.m_rig->RawCommand("AC\r") == 0) {
-        waited = loader.WaitReply(kEraseWaitMs, dialog);
+        waited = loader.WaitReply(rule.waitMs, dialog);
         // A radio that did not answer may not have erased anything.
         loader.m_erased =
             waited == 0 && loader.m_device_status.get(DeviceStatus::kReplyPresent) != 0;
     }
-    dialog->SetCurrentItem("");
+    if (rule.statusLine) {
+        dialog->SetCurrentItem("");
+    }
     return waited != CLoader::kStatusStopped;
 }
 
@@ -219,34 +223,54 @@ int WriteChannel(CLoader& loader, const Parm& record, CLoadProgressDlg* dialog,
 int WriteChannelSwitches(CLoader& loader, const Parm& record, CLoadProgressDlg* dialog, int ref,
                          bool attenuator) {
     const auto onOff = [](bool on) { return on ? 'N' : 'F'; };
-    struct Switch {
-        std::string command;
-        bool refusalDone;
-    };
-    std::vector<Switch> switches{
-        {Formatted("LO%c\r", onOff(record.get(Parm::kLockOut) != 0)), true},
-        {Formatted("DL%c\r", onOff(record.get(Parm::Channel::kDelay) != 0)), false}};
-    if (attenuator) {
-        switches.push_back(
-            {Formatted("AT%c\r", onOff(record.get(Parm::Channel::kAttenuator) != 0)), false});
+    if (SendLockOut(loader, record.get(Parm::kLockOut) != 0, ref++, dialog) !=
+        RetryOutcome::Succeeded) {
+        return 1;
     }
-    for (const Switch& one : switches) {
-        PacedRetry retry;
-        retry.paced = false;
-        retry.beep = RetryBeep::AfterLaterFailures;
-        retry.succeeded = [&](int result) {
-            return result == 0 ||
-                   (one.refusalDone && (loader.m_device_status.get(DeviceStatus::kLinkControl1) &
-                                        DeviceStatus::kLinkRefusedLockOutDone));
-        };
-        const int switchRef = ref++;
-        if (retry.Run(loader, [&] {
-                return loader.SendCommand(one.command.c_str(), switchRef, dialog);
-            }) != RetryOutcome::Succeeded) {
+    std::vector<std::string> switches{
+        Formatted("DL%c\r", onOff(record.get(Parm::Channel::kDelay) != 0))};
+    if (attenuator) {
+        switches.push_back(Formatted("AT%c\r", onOff(record.get(Parm::Channel::kAttenuator) != 0)));
+    }
+    for (const std::string& command : switches) {
+        if (SendRepeated(loader, command, ref++, dialog) != RetryOutcome::Succeeded) {
             return 1;
         }
     }
     return 0;
+}
+
+RetryOutcome SendRepeated(CLoader& loader, const std::string& command, int ref,
+                          CLoadProgressDlg* dialog,
+                          const std::function<bool(int result)>& succeeded) {
+    PacedRetry retry;
+    retry.paced = false;
+    retry.beep = RetryBeep::AfterLaterFailures;
+    retry.succeeded = succeeded;
+    return retry.Run(loader, [&] { return loader.SendCommand(command.c_str(), ref, dialog); });
+}
+
+RetryOutcome SendLockOut(CLoader& loader, bool on, int ref, CLoadProgressDlg* dialog) {
+    return SendRepeated(
+        loader, Formatted("LO%c\r", on ? 'N' : 'F'), ref, dialog, [&loader](int result) {
+            return result == 0 || (loader.m_device_status.get(DeviceStatus::kLinkControl1) &
+                                   DeviceStatus::kLinkRefusedLockOutDone) != 0;
+        });
+}
+
+std::optional<Limits> LimitsToSend(Chan& range) {
+    Parm record = range.record();
+    Limits limits{record.get(Parm::Channel::kLowerLimit), record.get(Parm::Channel::kUpperLimit)};
+    if (limits.lower == 0 || limits.upper == 0) {
+        return std::nullopt;
+    }
+    if (limits.upper < limits.lower) {
+        std::swap(limits.lower, limits.upper);
+        record.set(Parm::Channel::kLowerLimit, limits.lower);
+        record.set(Parm::Channel::kUpperLimit, limits.upper);
+        range.SetParm(record);
+    }
+    return limits;
 }
 
 Recall RecallChannel(CLoader& loader, Chan& channel, CLoadProgressDlg* dialog, int ref) {
@@ -257,6 +281,8 @@ Recall RecallChannel(CLoader& loader, Chan& channel, CLoadProgressDlg* dialog, i
         return Recall::kEnded;
     }
     channel.SetParm(loader.m_device_status.get(DeviceStatus::kCurrentParm));
+    // The reply names the memory by three digits; the channel keeps the memory it was walked to.
+    SetMemoryNumber(channel, memory);
     const std::uint32_t hz = channel.frequency();
     dialog->SetFrequency(loader.m_radio->FormatFrequency(hz, loader.m_freq_mhz).c_str());
     if (hz != 0) {
@@ -289,16 +315,20 @@ int ReadBankChannels(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog, Chan
         if ((loader.*read)(channel, dialog)) {
             return 1;
         }
-        Parm record = channel.record();
-        if (record.get(Parm::Channel::kTrunkWord) & Parm::Channel::kTrunkFrequency) {
-            for (std::size_t word = 0; word < Parm::kModelWords.kCount; ++word) {
-                record.set(Parm::kModelWords, word, 0);
-            }
-            record.set(Parm::Channel::kTrunkKind, bank.trunkType);
-            channel.SetParm(record);
-        }
+        TakeTrunkKind(channel, bank);
         return 0;
     });
+}
+
+void TakeTrunkKind(Chan& channel, const Bank& bank) {
+    Parm record = channel.record();
+    if (record.get(Parm::Channel::kTrunkWord) & Parm::Channel::kTrunkFrequency) {
+        for (std::size_t word = 0; word < Parm::kModelWords.kCount; ++word) {
+            record.set(Parm::kModelWords, word, 0);
+        }
+        record.set(Parm::Channel::kTrunkKind, bank.trunkType);
+        channel.SetParm(record);
+    }
 }
 
 void ReadBankUserIds(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog, UserIdReader read) {

@@ -26,12 +26,20 @@ namespace TrunkFamily35 {
 [[gnu::format(printf, 1, 2)]] std::string Formatted(const char* format, ...);
 
 // ---- A transfer as a whole.
+// How a family erases the radio before writing: how long the radio may take, whether the loader's
+// no-erase flag keeps the memory, and the status line shown meanwhile (none when null).
+struct EraseRule {
+    std::uint32_t waitMs = 10000;
+    bool keptByNoErase = true;
+    const char* statusLine = "Erasing Radio Memory";
+};
 // The commands that open and close a transfer, each list sent as list A: a failure of the opening
 // ends the transfer, one of the closing skips the rest of it. The closing uses ref + 1.
 struct Framing {
     const char* opening;
     const char* closing;
     int ref;
+    EraseRule erase{};
 };
 // PC to Radio: nothing when the radio refuses the group; else the erase, the opening, `write`
 // (false when it ended the transfer) and the closing.
@@ -69,16 +77,25 @@ int WalkBankUserIds(Bank& bank, const Radio& radio, bool skipEmpty,
 // + its place) is stored in its record. Ends as the channel walk.
 int WalkSearchRanges(Group& group, const Radio& radio, const std::function<int(Chan&)>& visit);
 
-// Erases the radio's memory before writing when none of it is to be kept: the no-erase flag clear
-// and Settings and all ten banks A to J checked in the bank dialog. The erased flag is set only
-// when the radio took "AC", answered it and finished. False when Stop ended the wait: the transfer
-// ends.
-bool EraseBeforeWriting(CLoader& loader, CLoadProgressDlg* dialog);
+// Erases the radio's memory before writing when none of it is to be kept: Settings and all ten
+// banks A to J checked in the bank dialog (and the no-erase flag clear, where the rule says so).
+// The erased flag is set only when the radio took "AC", answered it and finished. False when Stop
+// ended the wait: the transfer ends.
+bool EraseBeforeWriting(CLoader& loader, CLoadProgressDlg* dialog, const EraseRule& rule);
 
 // One command tried up to ten times, with pauses of 20 ms more before each try and by default a
 // beep after each failed try but the first.
 RetryOutcome SendPaced(CLoader& loader, const std::string& command, int ref,
                        CLoadProgressDlg* dialog, RetryBeep beep = RetryBeep::AfterLaterFailures);
+
+// One command tried up to ten times without pauses, with a beep after each failed try but the
+// first; `succeeded` judges each try's result (by default, a result of 0 is done).
+RetryOutcome SendRepeated(CLoader& loader, const std::string& command, int ref,
+                          CLoadProgressDlg* dialog,
+                          const std::function<bool(int result)>& succeeded = {});
+// A channel's lock-out "LO%c" (N for on), tried as SendRepeated; a lock-out the radio refuses
+// counts as done where the device says so.
+RetryOutcome SendLockOut(CLoader& loader, bool on, int ref, CLoadProgressDlg* dialog);
 
 // A channel written: item field its memory, value field its frequency; `programme` (selecting the
 // memory and writing it, answering as a transaction) tried up to ten times without pauses, with a
@@ -93,21 +110,32 @@ int WriteChannel(CLoader& loader, const hb::records::Parm& record, CLoadProgress
 int WriteChannelSwitches(CLoader& loader, const hb::records::Parm& record, CLoadProgressDlg* dialog,
                          int ref, bool attenuator);
 
+// The search range's limits to send, lower first, put in that order in the range when it holds
+// them the other way round; none, and the range left as it is, while either limit is 0.
+struct Limits {
+    std::uint32_t lower;
+    std::uint32_t upper;
+};
+std::optional<Limits> LimitsToSend(Chan& range);
+
 // ---- Reading.
 // The trunk type a code the radio reported stands for, with its Type II variant; a bank of a code
 // that stands for none has no trunking.
 void TakeTrunkType(Bank& bank, const std::optional<TrunkCommandCodec::BankTrunkType>& trunkType);
 enum class Recall { kEnded, kEmpty, kHeld };
-// The channel as the radio answers "MA" for its memory (paced retry): kHeld when the memory holds
-// a frequency, kEmpty when it is empty (the channel is reset and keeps its memory number), kEnded
+// The channel as the radio answers "MA" for its memory (paced retry), its memory number kept:
+// kHeld when the memory holds a frequency, kEmpty when it is empty (the channel is reset), kEnded
 // when the radio did not answer or Stop was pressed.
 Recall RecallChannel(CLoader& loader, Chan& channel, CLoadProgressDlg* dialog, int ref);
 // The delay, flags and trunk word the radio reported for the channel, which is now read in full.
 void TakeChannelSettings(Chan& channel, const hb::records::Parm& answer);
-// The bank's channels read one by one; a trunked one loses its trunk values and takes the bank's
-// trunk type as its trunk kind. 1 when a read ended the transfer.
+// The bank's channels read one by one, each then taking its trunk kind (below). 1 when a read
+// ended the transfer.
 using ChannelReader = int (CLoader::*)(Chan& channel, CLoadProgressDlg* dialog);
 int ReadBankChannels(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog, ChannelReader read);
+// A channel read from a trunked frequency loses its trunk values and takes the bank's trunk type as
+// its trunk kind; any other channel stays as read.
+void TakeTrunkKind(Chan& channel, const Bank& bank);
 // The bank's user IDs read slot by slot until one read answers 1, which ends only the ID list.
 using UserIdReader = int (CLoader::*)(UserIdEntry& entry, const Bank& bank,
                                       CLoadProgressDlg* dialog, unsigned slot);

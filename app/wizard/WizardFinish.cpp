@@ -122,7 +122,7 @@ bool CWizard::SaveNewGroup() {
         return false;
     }
     CGroupDoc doc;
-    doc.NewGroup(static_cast<std::uint8_t>(rig->m_radio->RadioTypeCode()));
+    doc.NewModelGroup(static_cast<std::uint8_t>(rig->m_radio->RadioTypeCode()));
     doc.SetModifiedFlag(TRUE);
     return doc.OnSaveDocument(fileName) != FALSE;
 }

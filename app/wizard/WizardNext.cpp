@@ -302,7 +302,7 @@ void CWizard::RadioToPc() {
         return;
     }
     CGroupDoc doc;
-    doc.NewGroup(static_cast<std::uint8_t>(rig->m_radio->RadioTypeCode()));
+    doc.NewModelGroup(static_cast<std::uint8_t>(rig->m_radio->RadioTypeCode()));
     doc.SetPathName(fileName, TRUE);
     CLoader().Upload(doc.GetGroup(), rig, &doc, AfxGetMainWnd());
     doc.SetModifiedFlag(TRUE);

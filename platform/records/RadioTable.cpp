@@ -175,6 +175,12 @@ constexpr RadioModel Reporting(RadioModel m, std::uint8_t trunkModel, std::uint8
     return m;
 }
 
+// A trunk scanner whose device reports the variant of its model alone.
+constexpr RadioModel WithVariant(RadioModel m, std::uint8_t variant) {
+    m.modelVariant = variant;
+    return m;
+}
+
 constexpr RadioModel WithRanges(RadioModel m, std::uint16_t ranges) {
     m.organisation.ranges = ranges;
     return m;
@@ -271,8 +277,9 @@ constexpr RadioModel kModels[] = {
     // One pair of search limits.
     WithRanges(Trunk(35, "Trunk Tracker 35", 500, 10, 50), 1),
     Trunk(43, "Trunk Tracker 43", 1000, 20, 100),
-    Trunk(45, "Trunk Tracker 45", 1000, 10, 50),
-    Trunk(51, "Trunk Tracker 51", 1000, 10, 50),
+    // One model in two variants: 51 lacks the FIPS codes.
+    WithVariant(Trunk(45, "Trunk Tracker 45", 1000, 10, 50), 0),
+    WithVariant(Trunk(51, "Trunk Tracker 51", 1000, 10, 50), 1),
     Reporting(Trunk(63, "Trunk Tracker 63", 200, 10, 100, false), 4, 0),
     Reporting(Trunk(64, "Trunk Tracker 64", 400, 10, 100, false), 5, 0),
     Reporting(Trunk(70, "Trunk Tracker 70", 500, 10, 100, false), 4, 1),
@@ -281,7 +288,7 @@ constexpr RadioModel kModels[] = {
     Reporting(Trunk(90, "Trunk Tracker 90", 1000, 10, 100, false), 7, 1),
     Reporting(Trunk(91, "Trunk Tracker 91", 500, 10, 100, false), 6, 0),
     Reporting(Trunk(92, "Trunk Tracker 92", 1000, 10, 100, false), 7, 0),
-    Trunk(99, "Trunk Tracker 99", 250, 5, 100),
+    WithRanges(Trunk(99, "Trunk Tracker 99", 250, 5, 100), 0),
     SystemScanner(105, "System Scanner 105"),
     SystemScanner(109, "System Scanner 109"),
     SystemScanner(110, "System Scanner 110"),

@@ -58,6 +58,10 @@ struct SimTrunkChannel63 {
     std::string name;
 };
 
+// The whole memory as "MA" answers it, by the three digits of its number:
+// "MA005T08510125 LON ATF ARF ST12.5K RMNFM DLN+2 CS012L BAN".
+std::string ChannelLine63(unsigned number, const SimTrunkChannel63& channel);
+
 struct SimTrunkId63 {
     std::string text;
     std::string tag;

@@ -177,7 +177,7 @@ SimTrunkId63* SimTrunkRadio63::Id(SimTrunkBank63& bank, std::string_view slot) {
     return &bank.ids[index];
 }
 
-std::string SimTrunkRadio63::ChannelReply(unsigned number, const SimTrunkChannel63& channel) const {
+std::string ChannelLine63(unsigned number, const SimTrunkChannel63& channel) {
     std::string delay = channel.delay;
     std::erase(delay, ' ');
     return Printed("MA%03u%c%08u LO%c AT%c AR%c ST%s RM%s DL%s CS%03u%s BA%c", number % 1000,
@@ -200,7 +200,7 @@ void SimTrunkRadio63::DefineMemoryCommands() {
         if (!channel) {
             return std::nullopt;
         }
-        return ChannelReply(m_current, *channel);
+        return ChannelLine63(m_current, *channel);
     });
     // "PM005T08510125": the memory, "T" for a trunk frequency, the frequency in 100 Hz.
     Define("PM", [this](std::string_view arguments) -> Reply {

@@ -59,8 +59,6 @@ private:
     SimTrunkId63* Id(SimTrunkBank63& bank, std::string_view slot);
     SimTrunkChannel63* Current();
     void ShowMenu();
-    // The whole memory, as "MA" answers.
-    std::string ChannelReply(unsigned number, const SimTrunkChannel63& channel) const;
 
     const SimTrunkModel63* m_model;
     std::uint8_t m_variant;

@@ -16,6 +16,14 @@ void CGroupDoc::NewGroup(std::uint8_t radioType) {
     m_radio = Radio::CreateRadio(radioType);
 }
 
+void CGroupDoc::NewModelGroup(std::uint8_t radioType) {
+    NewGroup(radioType);
+    if (m_radio) {
+        m_group = m_radio->NewGroup();
+        m_group->setRadioType(radioType);
+    }
+}
+
 BOOL CGroupDoc::OnNewDocument() {
     std::unique_ptr<Radio> radio = Radio::SelectRadio(nullptr, 0, 0);
     if (!radio || !CObjectDoc::OnNewDocument()) {

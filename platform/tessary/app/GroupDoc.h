@@ -21,6 +21,9 @@ public:
     Radio* GetRadio() const { return m_radio.get(); }
     // Empties the document and gives it a new group for the radio type.
     void NewGroup(std::uint8_t radioType);
+    // The same, with the group the radio model makes: its organisation of banks and channels,
+    // which a trunk scanner's transfers walk.
+    void NewModelGroup(std::uint8_t radioType);
 
     // A new group for the radio type the user selects; none selected fails the new document.
     BOOL OnNewDocument() override;

@@ -137,6 +137,12 @@ void CGroupGrid::SetupGrid() {
                 m_userIdBanks.push_back(bank.get());
             }
         }
+        for (const auto& extra : group->extras()) {
+            if (auto* range = dynamic_cast<Range*>(extra.get())) {
+                m_ranges.push_back(range);
+                m_rangeBanks.push_back(nullptr);
+            }
+        }
     }
     const int shown = GetSheetNumber();
     SetupSheets();

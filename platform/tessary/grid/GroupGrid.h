@@ -125,6 +125,7 @@ private:
     std::vector<UserIdEntry*> m_userIds;
     std::vector<Bank*> m_userIdBanks;
     std::vector<Range*> m_ranges;
+    // The bank of each range; none for a range beside the banks, in the group's extra list.
     std::vector<Bank*> m_rangeBanks;
     bool m_setUp = false;
 };

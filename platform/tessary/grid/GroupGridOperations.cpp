@@ -89,6 +89,10 @@ std::size_t IndexOf(const UserIdEntry* entry, const Bank& bank) {
     return IndexIn(entry, bank.userIds());
 }
 
+std::size_t IndexOf(const Chan* extra, const Group& group) {
+    return IndexIn(extra, group.extras());
+}
+
 } // namespace
 
 std::vector<long> CGroupGrid::SelectedRowsOf(int sheet) const {
@@ -208,12 +212,22 @@ int CGroupGrid::InsertRanges(BOOL before) {
         return 0;
     }
     const auto next = static_cast<std::size_t>(before ? rows.front() : rows.back());
-    Bank& bank = *m_rangeBanks[next];
-    const std::size_t at = IndexOf(m_ranges[next], bank) + (before ? 0 : 1);
+    Bank* bank = m_rangeBanks[next];
+    Group* group = GetGroup();
+    if (!bank && !group) {
+        return 0;
+    }
+    const std::size_t at =
+        (bank ? IndexOf(m_ranges[next], *bank) : IndexOf(m_ranges[next], *group)) +
+        (before ? 0 : 1);
     for (std::size_t count = 0; count < rows.size(); ++count) {
         auto range = std::make_unique<Range>();
         range->reset(m_radio);
-        bank.insertMember(at, std::move(range));
+        if (bank) {
+            bank->insertMember(at, std::move(range));
+        } else {
+            group->insertExtra(at, std::move(range));
+        }
     }
     Reorganised();
     return 1;
@@ -253,8 +267,13 @@ int CGroupGrid::DeleteUserIds() {
 }
 
 int CGroupGrid::DeleteRanges() {
+    Group* group = GetGroup();
     return EditSelectedRows(kRangesSheet, [&](std::size_t row) {
-        m_rangeBanks[row]->removeMember(IndexOf(m_ranges[row], *m_rangeBanks[row]));
+        if (Bank* bank = m_rangeBanks[row]) {
+            bank->removeMember(IndexOf(m_ranges[row], *bank));
+        } else if (group) {
+            group->removeExtra(IndexOf(m_ranges[row], *group));
+        }
     });
 }
 

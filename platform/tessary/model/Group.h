@@ -32,6 +32,10 @@ public:
     // Search ranges (53530008) and stand-alone channels (53530006), in list order.
     const std::vector<std::unique_ptr<Chan>>& extras() const { return m_extras; }
     Chan& addExtra(std::unique_ptr<Chan> extra) { return own(m_extras, std::move(extra)); }
+    Chan& insertExtra(std::size_t index, std::unique_ptr<Chan> extra) {
+        return ownAt(m_extras, index, std::move(extra));
+    }
+    std::unique_ptr<Chan> removeExtra(std::size_t index) { return disown(m_extras, index); }
 
     BlobList& records() { return m_records; }
     const BlobList& records() const { return m_records; }

@@ -308,6 +308,17 @@ void Radio::ConformGroup(Group& group) const {
                 changed = true;
             }
         }
+        // A trunk scanner's search ranges stand beside its banks, where its transfers look for
+        // them.
+        const auto ranges = std::ranges::count_if(group.extras(), [](const auto& extra) {
+            return dynamic_cast<const Range*>(extra.get()) != nullptr;
+        });
+        for (auto count = ranges; count < org.ranges; ++count) {
+            auto range = std::make_unique<Range>();
+            range->reset(this);
+            group.addExtra(std::move(range));
+            changed = true;
+        }
         group.setFlags(group.flags() | Group::kFlagFixed);
     }
     if (changed) {

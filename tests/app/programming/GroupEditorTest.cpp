@@ -347,6 +347,39 @@ TEST_F(GroupEditorTest, InsertedRowsAreEmptyChannelsOfTheCurrentBank) {
     EXPECT_TRUE(view->GetDocument()->IsModified());
 }
 
+TEST_F(GroupEditorTest, ATrunkScannersSearchRangesBesideItsBanksAreEditedOnTheirSheet) {
+    ASSERT_EQ(Start(), std::nullopt);
+    const std::string path = Doc("Trunk35.swg");
+    {
+        CGroupDoc doc;
+        doc.NewGroup(35);
+        doc.GetRadio()->ConformGroup(*doc.GetGroup());
+        ASSERT_EQ(doc.GetGroup()->extras().size(), 1u);
+        ASSERT_TRUE(doc.OnSaveDocument(path.c_str()));
+    }
+    CGroupView* view = OpenFile(path);
+    ASSERT_NE(view, nullptr);
+    auto& grid = dynamic_cast<CGroupGrid&>(*view->GetGrid());
+    Group& group = *view->GetGroupDoc()->GetGroup();
+    grid.SetSheetNumber(CGroupGrid::kRangesSheet);
+    ASSERT_EQ(grid.GetNumberRows(), 1);
+    grid.GotoCell(CGroupGrid::kRangeNameColumn, 0);
+    Type(grid, "Air");
+    EXPECT_EQ(group.extras()[0]->name(), "Air");
+
+    group.setFlags(group.flags() & ~Group::kFlagFixed);
+    grid.GotoCell(0, 0);
+    view->SendMessage(WM_COMMAND, 28734);
+    ASSERT_EQ(group.extras().size(), 2u);
+    EXPECT_EQ(group.extras()[0]->name(), "Air") << "the new range follows the selected one";
+    EXPECT_EQ(grid.GetNumberRows(), 2);
+    grid.GotoCell(0, 0);
+    view->SendMessage(WM_COMMAND, 28737);
+    ASSERT_EQ(group.extras().size(), 1u);
+    EXPECT_NE(group.extras()[0]->name(), "Air");
+    EXPECT_EQ(grid.GetNumberRows(), 1);
+}
+
 TEST_F(GroupEditorTest, ADuplicatedBankKeepsItsRangesAndIdsWhole) {
     ASSERT_EQ(Start(), std::nullopt);
     CGroupView* view = OpenGroup({{162'550'000, "NOAA"}});

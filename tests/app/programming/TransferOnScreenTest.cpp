@@ -1,8 +1,8 @@
 // The transfer dialogs on a real X server (Xvfb): the bank choice of a 20-bank radio, the summary
 // of a lettered radio, the progress window while a command waits for the radio, while a memory
-// radio is read, while a type-43 scanner's talkgroup is written and while a type-35 radio's user
-// IDs are written, and a bank's trunk settings when an ID read from the radio does not fit them,
-// each with every text whole.
+// radio is read, while a type-43 scanner's talkgroup is written, while a type-35 radio's user IDs
+// are written and while a type-45 radio's FIPS codes are written, and a bank's trunk settings when
+// an ID read from the radio does not fit them, each with every text whole.
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/display/Display.h"
@@ -16,6 +16,7 @@
 #include "platform/testkit/xdriver/XServer.h"
 #include "platform/win/core/WaitSource.h"
 #include "programming/LoadInfoDlg.h"
+#include "programming/RadioSettingsRecord.h"
 #include "programming/TransferCursor.h"
 #include "resources/program/TransferIds.h"
 #include "tests/app/programming/FaultyDevice.h"
@@ -94,6 +95,33 @@ protected:
                  Photograph("Data Transfer", progress, file);
                  return true;
              }});
+    }
+
+    // Whether the progress window's channel field shows the text.
+    static std::function<bool(HWND progress)> ChannelShows(std::string text) {
+        return [text = std::move(text)](HWND progress) {
+            char shown[16] = {};
+            ::GetWindowText(::GetDlgItem(progress, tr::kChannel), shown, sizeof shown);
+            return shown == text;
+        };
+    }
+    // The group written with bank A alone or none chosen, and Settings or not, until the radio
+    // stalls and the window is photographed.
+    void WriteUntilStalled(CLoader& writing, CGroupDoc& doc, bool bankA, bool settings) {
+        ::SetWindowPos(owner.wnd.m_hWnd, HWND{}, 40, 40, 640, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
+        hb::afx::SetModalScript(tr::kBankDialog, [bankA, settings](CDialog& dialog) {
+            for (UINT n = 0; n < tr::kBankCount; ++n) {
+                dialog.CheckDlgButton(static_cast<int>(tr::kBankA + n), n == 0 && bankA ? 1 : 0);
+            }
+            dialog.CheckDlgButton(tr::kSettings, settings ? 1 : 0);
+            hb::afx::ClickButton(dialog.m_hWnd, IDOK);
+        });
+        EngineSim::ExpectMessage(33, 1);
+        writing.Download(doc.GetGroup(), nullptr, &doc, &owner.wnd);
+        user.join();
+        EXPECT_EQ(failure, "");
+        EXPECT_TRUE(boxes.empty());
+        EXPECT_TRUE(stalled);
     }
 
     std::unique_ptr<XServer> server;
@@ -231,28 +259,24 @@ TEST_F(TransferOnScreenTest, TheProgressWindowWhileAType35RadiosUserIdsAreWritte
     }
     CLoader writing;
     // Once the first slot is shown, the radio stops answering: the window shows it until Stop.
-    StallWhen(
-        "Scanner", hb::engine::RequestKind::RawCommand, writing,
-        [](HWND progress) {
-            char slot[8] = {};
-            ::GetWindowText(::GetDlgItem(progress, tr::kChannel), slot, sizeof slot);
-            return std::string(slot) == "A1";
-        },
-        "transfer-type35-user-ids.png");
-    ::SetWindowPos(owner.wnd.m_hWnd, HWND{}, 40, 40, 640, 480, SWP_NOZORDER | SWP_SHOWWINDOW);
-    hb::afx::SetModalScript(tr::kBankDialog, [](CDialog& dialog) {
-        for (UINT n = 0; n < tr::kBankCount; ++n) {
-            dialog.CheckDlgButton(static_cast<int>(tr::kBankA + n), n == 0 ? 1 : 0);
-        }
-        dialog.CheckDlgButton(tr::kSettings, 0);
-        hb::afx::ClickButton(dialog.m_hWnd, IDOK);
-    });
-    EngineSim::ExpectMessage(33, 1);
-    writing.Download(doc.GetGroup(), nullptr, &doc, &owner.wnd);
-    user.join();
-    EXPECT_EQ(failure, "");
-    EXPECT_TRUE(boxes.empty());
-    EXPECT_TRUE(stalled);
+    StallWhen("Scanner", hb::engine::RequestKind::RawCommand, writing, ChannelShows("A1"),
+              "transfer-type35-user-ids.png");
+    WriteUntilStalled(writing, doc, true, false);
+}
+
+TEST_F(TransferOnScreenTest, TheProgressWindowWhileAType45RadiosFipsCodesAreWritten) {
+    const std::string radio = "Type=45\nPort=SIM\n";
+    Settings("[Trunk]\nType=43\nPort=SIM\n[Scanner]\n" + radio + "[Real]\n" + radio);
+    AddRig("Scanner", 45);
+    CGroupDoc doc;
+    doc.NewGroup(45);
+    Radio::CreateRadio(45)->ConformGroup(*doc.GetGroup());
+    RadioSettingsRecord::Fetch(doc.GetGroup()->records()).SetFipsText("012345\r\n067890\r\n");
+    CLoader writing;
+    // Once the second slot is shown, the radio stops answering: the window shows it until Stop.
+    StallWhen("Scanner", hb::engine::RequestKind::RawCommand, writing, ChannelShows("02"),
+              "transfer-type45-fips.png");
+    WriteUntilStalled(writing, doc, false, true);
 }
 
 TEST_F(TransferOnScreenTest, TheBankSettingsWhenAnIdReadDoesNotFitThem) {

@@ -3,6 +3,7 @@
 #include "programming/TrunkCommandCodec35.h"
 
 #include "platform/tessary/model/Bank.h"
+#include "tests/app/programming/UserIdOf.h"
 
 #include <gtest/gtest.h>
 
@@ -18,18 +19,6 @@ namespace {
 using hb::records::UserId;
 namespace codec = TrunkCommandCodec;
 
-UserId Id(std::uint32_t value, std::uint8_t kind, std::uint8_t size = 0, std::uint16_t flags = 0) {
-    UserId id;
-    id.set(UserId::kValue, value);
-    id.set(UserId::kKind, kind);
-    id.set(UserId::kSizeCode, size);
-    id.set(UserId::kFlags, flags);
-    id.set(UserId::kBlock, 3);
-    id.set(UserId::kFleet, 21);
-    id.set(UserId::kSubfleet, 5);
-    return id;
-}
-
 std::unique_ptr<Bank> BankOf(std::uint8_t type) {
     auto bank = std::make_unique<Bank>();
     bank->trunkType = type;
@@ -39,21 +28,21 @@ std::unique_ptr<Bank> BankOf(std::uint8_t type) {
 TEST(TrunkCommandCodec35Test, AnIdIsWrittenByItsBanksTrunkType) {
     const std::vector<std::tuple<std::uint8_t, UserId, std::string>> cases{
         // Not in use, whatever it holds.
-        {2, Id(4711, 0), "000000"},
-        {2, Id(4711, 2), "004711"},
-        {2, Id(0, 2), "000000"},
-        {6, Id(2047, 6, 0, UserId::kFlagIndividual), "002047"},
-        {8, Id(100, 8), "000100"},
-        {1, Id(1234, 1, 5, UserId::kFlagIndividual), "i01234"},
-        {1, Id(77, 1, 0), "000077"},
-        {1, Id(77, 1, 1), "3021-1"},
-        {1, Id(77, 1, 2), "305-05"},
+        {2, UserIdOf(4711, 0), "000000"},
+        {2, UserIdOf(4711, 2), "004711"},
+        {2, UserIdOf(0, 2), "000000"},
+        {6, UserIdOf(2047, 6, 0, UserId::kFlagIndividual), "002047"},
+        {8, UserIdOf(100, 8), "000100"},
+        {1, UserIdOf(1234, 1, 5, UserId::kFlagIndividual), "i01234"},
+        {1, UserIdOf(77, 1, 0), "000077"},
+        {1, UserIdOf(77, 1, 1), "3021-1"},
+        {1, UserIdOf(77, 1, 2), "305-05"},
         // Size 15 has no layout: the number, not a division by zero.
-        {1, Id(77, 1, 15), "000077"},
+        {1, UserIdOf(77, 1, 15), "000077"},
         // Only the low four bits of the size count.
-        {1, Id(77, 1, 0x12), "305-05"},
-        {3, Id(77, 3), ""},
-        {9, Id(77, 9), ""},
+        {1, UserIdOf(77, 1, 0x12), "305-05"},
+        {3, UserIdOf(77, 3), ""},
+        {9, UserIdOf(77, 9), ""},
     };
     for (auto [type, id, text] : cases) {
         EXPECT_EQ(codec::UserIdText35(id, *BankOf(type)), text) << int{type};

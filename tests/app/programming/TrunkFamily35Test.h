@@ -6,9 +6,7 @@
 #include "app/rig/Rig.h"
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
-#include "platform/engine/SimReceiver.h"
 #include "platform/engine/device/LinkSettings.h"
-#include "platform/engine/sim/SimLink.h"
 #include "platform/engine/sim/SimRadios.h"
 #include "platform/tessary/app/AppHooks.h"
 #include "platform/tessary/app/GroupDoc.h"
@@ -78,27 +76,20 @@ protected:
         RigTest::TearDown();
     }
 
-    // A radio of the type on the simulated port, and a group with its banks and channels.
+    // A radio of the type on the simulated port, and a group with its banks and channels; the
+    // tests give it the search ranges they need.
     void Use(std::uint8_t type, const std::string& section = "") {
         Settings("[Radios]\nRadio#1=Trunk\n[Trunk]\nType=" + std::to_string(type) + "\nPort=SIM\n" +
                  section);
         rig = AddRig("Trunk", type);
         doc.NewGroup(type);
-        Radio::CreateRadio(type)->ConformGroup(Root());
+        ConformWithoutRanges(type, Root());
     }
-    // The radio's device is the request path to its radio alone, as a serial port gives it. The
-    // simulated trunk tracker of the SIM port lays its live state over the current channel record
-    // at every status read (its delay switch, and the lock-out and attenuator it saw last), which a
-    // memory read must not take for the memory's.
-    void UseRadioDeviceOnly() {
-        const std::uint8_t type = Root().radioType();
-        EngineSim::UseDevice("Trunk", [type] {
-            return std::make_unique<hb::engine::SimReceiver>(
-                "Trunk", hb::engine::BandActivity(0, std::vector<std::uint32_t>{}), 1, type,
-                std::make_unique<hb::engine::sim::SimLink>(hb::engine::sim::RadioNamed("Trunk"),
-                                                           hb::engine::kDefaultBaud),
-                hb::engine::kDefaultReplyTimeoutMs);
-        });
+    static void ConformWithoutRanges(std::uint8_t type, Group& group) {
+        Radio::CreateRadio(type)->ConformGroup(group);
+        while (!group.extras().empty()) {
+            group.removeExtra(group.extras().size() - 1);
+        }
     }
     Group& Root() const { return *doc.GetGroup(); }
     Bank& BankAt(std::size_t index) const { return *Root().banks().at(index); }

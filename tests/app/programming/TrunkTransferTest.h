@@ -7,9 +7,7 @@
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
 #include "platform/engine/EngineSim.h"
-#include "platform/engine/SimReceiver.h"
 #include "platform/engine/device/LinkSettings.h"
-#include "platform/engine/sim/SimLink.h"
 #include "platform/engine/sim/SimRadios.h"
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/model/ConvertUser.h"
@@ -61,18 +59,6 @@ protected:
     void UseFaulty(FaultyDevice::Plan plan) {
         radioName = "Real";
         FaultyDevice::Install("Trunk", "Real", std::move(plan));
-    }
-    // The radio on the plain simulated receiver. The trunk tracker's simulation lays the channel
-    // it is tuned to and its delay key over the record each reply gives, which would hide the
-    // memory numbers and delays a transfer reads back.
-    void UsePlainReceiver() const {
-        EngineSim::UseDevice("Trunk", [type = radioType] {
-            return std::make_unique<hb::engine::SimReceiver>(
-                "Trunk", hb::engine::BandActivity(0, std::vector<std::uint32_t>{}), 40, type,
-                std::make_unique<hb::engine::sim::SimLink>(hb::engine::sim::RadioNamed("Trunk"),
-                                                           hb::engine::kDefaultBaud),
-                hb::engine::kDefaultReplyTimeoutMs);
-        });
     }
     hb::engine::sim::SimRadio& Simulated() const { return hb::engine::sim::RadioNamed(radioName); }
 

@@ -12,8 +12,6 @@ using hb::records::Parm;
 
 class Type17ReadTest : public Type17TransferTest {
 protected:
-    Type17ReadTest() { UsePlainReceiver(); }
-
     static std::set<unsigned> FirstTen() {
         std::set<unsigned> banks;
         for (unsigned n = 1; n <= 10; ++n) {

@@ -135,8 +135,8 @@ TEST_F(Type35WriteTest, SlotsCountOneToNineThenZeroUnderALetterForEachTen) {
 }
 
 TEST_F(Type35WriteTest, OnlyTheRadiosOneSearchRangeIsWrittenInOrder) {
-    Root().addExtra(SearchRange(162'550'000, 118'000'000, 12'500));
-    Root().addExtra(SearchRange(450'000'000, 470'000'000, 12'500));
+    Root().insertExtra(0, SearchRange(162'550'000, 118'000'000, 12'500));
+    Root().insertExtra(1, SearchRange(450'000'000, 470'000'000, 12'500));
     Choose({}, true);
     Download();
     EXPECT_EQ(SentFrom("LL", 2), (std::vector<std::string>{"LL01180000", "LU01625500"}));
@@ -149,7 +149,7 @@ TEST_F(Type35WriteTest, OnlyTheRadiosOneSearchRangeIsWrittenInOrder) {
 }
 
 TEST_F(Type35WriteTest, ARangeWhoseLowerLimitIsNotSetSendsNothingAndStaysAsItIs) {
-    Root().addExtra(SearchRange(0, 118'000'000, 12'500));
+    Root().insertExtra(0, SearchRange(0, 118'000'000, 12'500));
     Choose({}, true);
     Download();
     EXPECT_EQ(Count("LL"), 0u);

@@ -97,7 +97,6 @@ TEST_F(Type43ReadTest, TheFleetMapIsReadAsFarAsEachSizeReaches) {
 }
 
 TEST_F(Type43ReadTest, AGroupOfTwentyBanksComesBackAsItWentButForVhfAndUhfPlans) {
-    UsePlainReceiver();
     using Map = std::array<std::uint8_t, 8>;
     Bank& typeI = AddBank(1, 0, Map{4, 4, 4, 4, 4, 4, 4, 4});
     AddId(typeI, "200-01");

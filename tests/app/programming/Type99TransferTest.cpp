@@ -164,7 +164,6 @@ TEST_F(Type99TransferTest, TrunkTypesWrittenAreReadBack) {
 }
 
 TEST_F(Type99TransferTest, AGroupWrittenAndReadBackIsTheSame) {
-    UseRadioDeviceOnly();
     Bank& typeI = BankAt(0);
     typeI.trunkType = 1;
     typeI.fleetMap = {3, 3, 13, 13, 13, 13, 0, 0};

@@ -1,6 +1,9 @@
 #include "app/radiowindow/RadioFrame.h"
 #include "platform/afx/CDocument.h"
+#include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/model/File.h"
+#include "platform/tessary/model/Group.h"
+#include "platform/tessary/model/Radio.h"
 #include "platform/win/sys/ProgramPath.h"
 #include "tests/app/wizard/WizardTest.h"
 
@@ -247,6 +250,12 @@ TEST_F(WizardScanListSetUpTest, ATrunkRadiosNewGroupIsEditedFirstAndTheWizardRes
     EXPECT_EQ(app->GetProfileIntA("Wizard", "SaveTrack", 0), 1);
     CFrameWnd* group = Main().GetActiveFrame();
     ASSERT_NE(group, &Main());
+    // The new group has the radio's own banks and channels to enter frequencies into.
+    CGroupDoc made;
+    ASSERT_TRUE(made.OnOpenDocument(Doc("Talk.swg").c_str()));
+    const auto organisation = Radio::CreateRadio(17)->organisation();
+    ASSERT_EQ(made.GetGroup()->banks().size(), organisation.banks);
+    EXPECT_EQ(made.GetGroup()->banks()[0]->members().size(), organisation.channelsPerBank);
 
     bool resumed = false;
     hb::afx::SetModalScript("CWizard", [&](CDialog& dialog) {

@@ -5,6 +5,7 @@
 
 #include "platform/engine/device/ReplyDecoder.h"
 #include "platform/records/DeviceStatus.h"
+#include "tests/platform/engine/DecodedLines.h"
 
 #include <gtest/gtest.h>
 
@@ -26,14 +27,7 @@ class SimTrunkRadio63Test : public ::testing::Test {
 protected:
     // Each line to the radio, the last reply decoded into the status.
     std::optional<std::string> Send(Radio& radio, std::initializer_list<const char*> lines) {
-        std::optional<std::string> reply;
-        for (const char* line : lines) {
-            reply = radio.Take(line);
-            if (reply) {
-                decoder->Decode(*reply, status);
-            }
-        }
-        return reply;
+        return SendDecoded(radio, *decoder, status, lines);
     }
     Parm Record() const { return status.get(DeviceStatus::kCurrentParm); }
     static std::string Line(const std::string& text, bool highlighted) {

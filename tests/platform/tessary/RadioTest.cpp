@@ -193,6 +193,27 @@ TEST_F(RadioTest, FrequencyTextAndFunctionPages) {
     EXPECT_EQ(Radio::CreateRadio(63)->bankLetter(0), 0);
 }
 
+TEST_F(RadioTest, ConformingGivesATrunkScannersGroupItsSearchRangesBesideTheBanks) {
+    auto radio = Radio::CreateRadio(63);
+    Group group;
+    auto own = std::make_unique<Range>();
+    own->setLimits(118'000'000, 137'000'000, 25'000);
+    const Range* kept = own.get();
+    group.addExtra(std::move(own));
+    radio->ConformGroup(group);
+    ASSERT_EQ(group.extras().size(), radio->organisation().ranges);
+    EXPECT_EQ(group.extras()[0].get(), kept) << "a range the group had counts";
+    for (const auto& extra : group.extras()) {
+        EXPECT_EQ(extra->kind(), Object::Kind::SearchRange);
+    }
+    radio->ConformGroup(group);
+    EXPECT_EQ(group.extras().size(), radio->organisation().ranges) << "and is not added twice";
+
+    Group noRanges;
+    Radio::CreateRadio(99)->ConformGroup(noRanges);
+    EXPECT_TRUE(noRanges.extras().empty());
+}
+
 TEST_F(RadioTest, ConformingFitsGroupsAndRangesToTheRadio) {
     auto radio = Radio::CreateRadio(99); // fixed: 5 banks of 50
     Group group;
