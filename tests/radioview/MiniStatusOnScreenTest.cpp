@@ -1,11 +1,10 @@
 // The mini status window on a real X server (Xvfb): it stays over the main window, and the
 // screenshot shows whether its panel reads.
-#include "platform/display/Display.h"
 #include "platform/records/DeviceStatus.h"
 #include "platform/records/EngineStatus.h"
 #include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/ScreenSession.h"
 #include "platform/testkit/xdriver/XDriver.h"
-#include "platform/testkit/xdriver/XServer.h"
 #include "platform/win/core/Clock.h"
 #include "radioview/MiniStatusWnd.h"
 #include "tests/radioview/FrontPanelTest.h"
@@ -21,27 +20,20 @@ namespace {
 
 using hb::testkit::ArtefactPath;
 using hb::testkit::XDriver;
-using hb::testkit::XServer;
 using namespace std::chrono_literals;
 
 class MiniStatusOnScreenTest : public hb::app::test::FrontPanelTest {
 protected:
     void SetUp() override {
         FrontPanelTest::SetUp();
-        std::string whyNot;
-        server = XServer::Start(whyNot);
-        if (!server) {
-            GTEST_SKIP() << "no X server for the display: " << whyNot;
-        }
-        hb::win::UseRealClock();
-        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
+        screen.Start();
     }
     void TearDown() override {
-        hb::display::Stop();
+        screen.Stop();
         FrontPanelTest::TearDown();
     }
 
-    std::unique_ptr<XServer> server;
+    hb::testkit::ScreenSession screen;
 };
 
 TEST_F(MiniStatusOnScreenTest, ItStaysOverTheMainWindowWithItsPanelPainted) {
@@ -64,7 +56,7 @@ TEST_F(MiniStatusOnScreenTest, ItStaysOverTheMainWindowWithItsPanelPainted) {
     std::string failure;
     bool done = false;
     std::thread user([&] {
-        auto driver = XDriver::Connect(server->name());
+        auto driver = XDriver::Connect(screen.name());
         const auto window = driver ? driver->FindWindow(kSection, 30s) : std::nullopt;
         const auto main = driver ? driver->FindWindow(mainName, 30s) : std::nullopt;
         if (!window || !main || !driver->WaitUntilPainted(*window, 30s)) {

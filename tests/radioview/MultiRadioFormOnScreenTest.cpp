@@ -1,11 +1,10 @@
 // The Multi-Radio tab's form on a real X server (Xvfb): every control shows inside the form, and
 // the screenshot shows whether the queue, the rotary switch and the slider read.
 #include "platform/afx/Afx.h"
-#include "platform/display/Display.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/ScreenSession.h"
 #include "platform/testkit/xdriver/XDriver.h"
-#include "platform/testkit/xdriver/XServer.h"
 #include "platform/win/controls/CommonControls.h"
 #include "radioview/SearchSlaveView.h"
 #include "resources/program/ProgramResources.h"
@@ -17,27 +16,22 @@ namespace {
 
 using hb::testkit::ArtefactPath;
 using hb::testkit::XDriver;
-using hb::testkit::XServer;
 using namespace std::chrono_literals;
 
 class MultiRadioFormOnScreenTest : public hb::testkit::PlatformTest {
 protected:
     void SetUp() override {
-        std::string whyNot;
-        server = XServer::Start(whyNot);
-        if (!server) {
-            GTEST_SKIP() << "no X server for the display: " << whyNot;
+        if (!screen.Start()) {
+            return;
         }
-        hb::win::UseRealClock();
-        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
         UseProgramResources(ProgramResourceTables());
     }
     void TearDown() override {
-        hb::display::Stop();
+        screen.Stop();
         PlatformTest::TearDown();
     }
 
-    std::unique_ptr<XServer> server;
+    hb::testkit::ScreenSession screen;
 };
 
 TEST_F(MultiRadioFormOnScreenTest, TheQueueAndThePairsControlsShowInsideTheForm) {
@@ -82,7 +76,7 @@ TEST_F(MultiRadioFormOnScreenTest, TheQueueAndThePairsControlsShowInsideTheForm)
     std::string failure;
     const HWND top = frame->m_hWnd;
     std::thread user([&, top] {
-        auto driver = XDriver::Connect(server->name());
+        auto driver = XDriver::Connect(screen.name());
         const auto window = driver ? driver->FindWindow("Multi-Radio Test", 10s) : std::nullopt;
         if (!window || !driver->WaitUntilPainted(*window, 10s)) {
             failure = "the window never showed";

@@ -1,10 +1,9 @@
 // The activity log's dialog on a real X server (Xvfb): the caption on its label, the sinks, the
 // day's file names and the table's path read, and nothing is cut.
 #include "platform/afx/ModalScript.h"
-#include "platform/display/Display.h"
 #include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/ScreenSession.h"
 #include "platform/testkit/xdriver/XDriver.h"
-#include "platform/testkit/xdriver/XServer.h"
 #include "platform/win/core/Clock.h"
 #include "programming/RadioLog.h"
 #include "resources/program/ProgramResources.h"
@@ -21,28 +20,23 @@ namespace {
 
 using hb::testkit::ArtefactPath;
 using hb::testkit::XDriver;
-using hb::testkit::XServer;
 using namespace std::chrono_literals;
 
 class ActivityLogOnScreenTest : public RigTest {
 protected:
     void SetUp() override {
-        std::string whyNot;
-        server = XServer::Start(whyNot);
-        if (!server) {
-            GTEST_SKIP() << "no X server for the display: " << whyNot;
+        if (!screen.Start()) {
+            return;
         }
-        hb::win::UseRealClock();
         UseProgramResources(ProgramResourceTables());
-        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
     }
 
     void TearDown() override {
-        hb::display::Stop();
+        screen.Stop();
         RigTest::TearDown();
     }
 
-    std::unique_ptr<XServer> server;
+    hb::testkit::ScreenSession screen;
 };
 
 TEST_F(ActivityLogOnScreenTest, TheDialogShowsTheRadiosLogging) {
@@ -54,7 +48,7 @@ TEST_F(ActivityLogOnScreenTest, TheDialogShowsTheRadiosLogging) {
     hb::afx::SetModalScript(CRadioLog::kDialogId, [&](CDialog& dialog) {
         const HWND hwnd = dialog.m_hWnd;
         user = std::thread([&, hwnd] {
-            auto driver = XDriver::Connect(server->name());
+            auto driver = XDriver::Connect(screen.name());
             const auto window =
                 driver ? driver->FindWindow("Receiver Scan Logging", 30s) : std::nullopt;
             if (!window || !driver->WaitUntilPainted(*window, 30s)) {

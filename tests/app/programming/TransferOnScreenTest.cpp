@@ -5,15 +5,14 @@
 // an ID read from the radio does not fit them, each with every text whole.
 #include "platform/afx/Input.h"
 #include "platform/afx/ModalScript.h"
-#include "platform/display/Display.h"
 #include "platform/engine/EngineSim.h"
 #include "platform/engine/device/Type43Lines.h"
 #include "platform/tessary/app/GroupDoc.h"
 #include "platform/tessary/model/ConvertUser.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/ScreenSession.h"
 #include "platform/testkit/xdriver/XDriver.h"
-#include "platform/testkit/xdriver/XServer.h"
 #include "platform/win/core/WaitSource.h"
 #include "programming/LoadInfoDlg.h"
 #include "programming/RadioSettingsRecord.h"
@@ -31,26 +30,17 @@ namespace {
 namespace tr = hb::resources::transfer;
 using hb::testkit::ArtefactPath;
 using hb::testkit::XDriver;
-using hb::testkit::XServer;
 using namespace std::chrono_literals;
 
 class TransferOnScreenTest : public TransferTest {
 protected:
-    void SetUp() override {
-        std::string whyNot;
-        server = XServer::Start(whyNot);
-        if (!server) {
-            GTEST_SKIP() << "no X server for the display: " << whyNot;
-        }
-        hb::win::UseRealClock();
-        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
-    }
+    void SetUp() override { screen.Start(); }
 
     void TearDown() override {
         if (user.joinable()) {
             user.join();
         }
-        hb::display::Stop();
+        screen.Stop();
         TransferTest::TearDown();
     }
 
@@ -61,7 +51,7 @@ protected:
             source->PrepareToWait();
         }
         user = std::thread([this, caption, hwnd, file] {
-            auto driver = XDriver::Connect(server->name());
+            auto driver = XDriver::Connect(screen.name());
             const auto window = driver ? driver->FindWindow(caption, 30s) : std::nullopt;
             if (!window || !driver->WaitUntilPainted(*window, 30s)) {
                 failure = caption + " never showed";
@@ -124,7 +114,7 @@ protected:
         EXPECT_TRUE(stalled);
     }
 
-    std::unique_ptr<XServer> server;
+    hb::testkit::ScreenSession screen;
     std::thread user;
     bool armed = false;
     bool stalled = false;

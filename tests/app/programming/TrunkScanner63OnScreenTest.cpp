@@ -1,10 +1,9 @@
 // The progress window of a trunk-tracking scanner's transfer on a real X server (Xvfb), while the
 // radio takes a bank's IDs: the section, the count's label, the slot and the tag whole.
-#include "platform/display/Display.h"
 #include "platform/engine/EngineSim.h"
 #include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/ScreenSession.h"
 #include "platform/testkit/xdriver/XDriver.h"
-#include "platform/testkit/xdriver/XServer.h"
 #include "tests/app/programming/TrunkScanner63Test.h"
 
 #include <thread>
@@ -14,29 +13,20 @@ namespace {
 
 namespace tr = hb::resources::transfer;
 using hb::testkit::XDriver;
-using hb::testkit::XServer;
 using namespace std::chrono_literals;
 
 class TrunkScanner63OnScreenTest : public TrunkScanner63Test {
 protected:
-    void SetUp() override {
-        std::string whyNot;
-        server = XServer::Start(whyNot);
-        if (!server) {
-            GTEST_SKIP() << "no X server for the display: " << whyNot;
-        }
-        hb::win::UseRealClock();
-        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
-    }
+    void SetUp() override { screen.Start(); }
     void TearDown() override {
         if (user.joinable()) {
             user.join();
         }
-        hb::display::Stop();
+        screen.Stop();
         TrunkScanner63Test::TearDown();
     }
 
-    std::unique_ptr<XServer> server;
+    hb::testkit::ScreenSession screen;
     std::thread user;
     std::string failure;
     std::string item;
@@ -64,7 +54,7 @@ TEST_F(TrunkScanner63OnScreenTest, TheProgressWindowWhileTheRadioTakesABanksIds)
         item = shown;
         ::RedrawWindow(progress, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         user = std::thread([this, progress] {
-            auto driver = XDriver::Connect(server->name());
+            auto driver = XDriver::Connect(screen.name());
             const auto window = driver ? driver->FindWindow("Data Transfer", 30s) : std::nullopt;
             if (!window || !driver->WaitUntilPainted(*window, 30s)) {
                 failure = "the progress window never showed";

@@ -3,12 +3,11 @@
 #include "platform/afx/CDialog.h"
 #include "platform/afx/CFileDialog.h"
 #include "platform/afx/ModalScript.h"
-#include "platform/display/Display.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
 #include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/ScreenSession.h"
 #include "platform/testkit/xdriver/XDriver.h"
-#include "platform/testkit/xdriver/XServer.h"
 #include "platform/win/Windows.h"
 
 #include <atomic>
@@ -21,7 +20,6 @@ namespace {
 using hb::testkit::ArtefactPath;
 using hb::testkit::TestWindow;
 using hb::testkit::XDriver;
-using hb::testkit::XServer;
 using namespace std::chrono_literals;
 
 // In the dialog's client area: the row of "Police and Fire.swg" (the sixth, after "[..]" and
@@ -32,23 +30,19 @@ constexpr POINT kName{97, 252};
 class FileDialogOnScreenTest : public hb::testkit::PlatformTest {
 protected:
     void SetUp() override {
-        std::string whyNot;
-        server = XServer::Start(whyNot);
-        if (!server) {
-            GTEST_SKIP() << "no X server for the dialog: " << whyNot;
+        if (!screen.Start()) {
+            return;
         }
-        hb::win::UseRealClock();
-        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
         // A person answers the dialog here, not a script.
         hb::win::SetStrictMode(false);
     }
 
     void TearDown() override {
-        hb::display::Stop();
+        screen.Stop();
         PlatformTest::TearDown();
     }
 
-    std::unique_ptr<XServer> server;
+    hb::testkit::ScreenSession screen;
 };
 
 TEST_F(FileDialogOnScreenTest, TheDialogShowsAFolderOfGroupsAndTakesTheOneClicked) {
@@ -75,7 +69,7 @@ TEST_F(FileDialogOnScreenTest, TheDialogShowsAFolderOfGroupsAndTakesTheOneClicke
     std::string failure;
     const HWND top = frame.hwnd();
     std::thread user([&, top] {
-        auto driver = XDriver::Connect(server->name());
+        auto driver = XDriver::Connect(screen.name());
         const auto window = driver ? driver->FindWindow("Open Group", 10s) : std::nullopt;
         if (!window || !driver->WaitUntilPainted(*window, 10s)) {
             failure = "the dialog never showed";

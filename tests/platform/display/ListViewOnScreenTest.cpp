@@ -1,12 +1,11 @@
 // A report list with more rows and columns than fit, on a real X server (Xvfb): the wheel and a
 // click on the horizontal bar scroll it, and the screenshot shows the bars and the headings moved
 // along with the rows.
-#include "platform/display/Display.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
 #include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/ScreenSession.h"
 #include "platform/testkit/xdriver/XDriver.h"
-#include "platform/testkit/xdriver/XServer.h"
 #include "platform/win/Windows.h"
 
 #include <string>
@@ -18,7 +17,6 @@ namespace {
 using hb::testkit::ArtefactPath;
 using hb::testkit::TestWindow;
 using hb::testkit::XDriver;
-using hb::testkit::XServer;
 using namespace std::chrono_literals;
 
 constexpr RECT kList{10, 10, 410, 250};
@@ -28,22 +26,14 @@ constexpr unsigned kWheelDown = 5;
 
 class ListViewOnScreenTest : public hb::testkit::PlatformTest {
 protected:
-    void SetUp() override {
-        std::string whyNot;
-        server = XServer::Start(whyNot);
-        if (!server) {
-            GTEST_SKIP() << "no X server for the list: " << whyNot;
-        }
-        hb::win::UseRealClock();
-        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
-    }
+    void SetUp() override { screen.Start(); }
 
     void TearDown() override {
-        hb::display::Stop();
+        screen.Stop();
         PlatformTest::TearDown();
     }
 
-    std::unique_ptr<XServer> server;
+    hb::testkit::ScreenSession screen;
 };
 
 HWND MakeList(HWND parent) {
@@ -95,7 +85,7 @@ TEST_F(ListViewOnScreenTest, TheWheelAndTheBarsBringHiddenRowsAndColumnsIntoView
     std::string failure;
     const HWND top = frame.hwnd();
     std::thread user([&, top] {
-        auto driver = XDriver::Connect(server->name());
+        auto driver = XDriver::Connect(screen.name());
         const auto window = driver ? driver->FindWindow("List Scroll Test", 10s) : std::nullopt;
         if (!window || !driver->WaitUntilPainted(*window, 10s)) {
             failure = "the window never showed";

@@ -1,12 +1,11 @@
 // The windows on a real X server (Xvfb), driven from another thread as a user would drive them
 // while the test's thread runs the program's message loop on the real clock.
 #include "platform/afx/Afx.h"
-#include "platform/display/Display.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
 #include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/ScreenSession.h"
 #include "platform/testkit/xdriver/XDriver.h"
-#include "platform/testkit/xdriver/XServer.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -21,7 +20,6 @@ using hb::testkit::ArtefactPath;
 using hb::testkit::PlatformTest;
 using hb::testkit::TestWindow;
 using hb::testkit::XDriver;
-using hb::testkit::XServer;
 using namespace std::chrono_literals;
 
 namespace {
@@ -33,13 +31,9 @@ constexpr int kEditId = 101;
 class PresenterTest : public PlatformTest {
 protected:
     void SetUp() override {
-        std::string whyNot;
-        server = XServer::Start(whyNot);
-        if (!server) {
-            GTEST_SKIP() << "no X server for the presenter: " << whyNot;
+        if (!screen.Start()) {
+            return;
         }
-        hb::win::UseRealClock();
-        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
         frame.On(WM_DESTROY, [](WPARAM, LPARAM) {
             PostQuitMessage(0);
             return LRESULT{0};
@@ -54,7 +48,7 @@ protected:
     }
 
     void TearDown() override {
-        hb::display::Stop();
+        screen.Stop();
         PlatformTest::TearDown();
     }
 
@@ -64,7 +58,7 @@ protected:
     void RunWhile(const std::function<void(XDriver&, XDriver::XId)>& act) {
         const HWND hwnd = frame.hwnd();
         std::thread user([&, hwnd] {
-            auto driver = XDriver::Connect(server->name());
+            auto driver = XDriver::Connect(screen.name());
             const auto window = driver ? driver->FindWindow("Presenter Test", kWait) : std::nullopt;
             if (window) {
                 act(*driver, *window);
@@ -106,7 +100,7 @@ protected:
         m_busyChanged.notify_all();
     }
 
-    std::unique_ptr<XServer> server;
+    hb::testkit::ScreenSession screen;
     TestWindow frame;
     HWND button;
     HWND edit;

@@ -1,13 +1,12 @@
 // The dot-matrix display on a real X server (Xvfb): its lit dots reach the screen, and the
 // screenshot shows whether its characters read.
 #include "platform/afx/Afx.h"
-#include "platform/display/Display.h"
 #include "platform/instruments/Instruments.h"
 #include "platform/testkit/PlatformTest.h"
 #include "platform/testkit/TestWindow.h"
 #include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/ScreenSession.h"
 #include "platform/testkit/xdriver/XDriver.h"
-#include "platform/testkit/xdriver/XServer.h"
 
 #include <algorithm>
 #include <string>
@@ -19,7 +18,6 @@ namespace {
 using hb::testkit::ArtefactPath;
 using hb::testkit::TestWindow;
 using hb::testkit::XDriver;
-using hb::testkit::XServer;
 using namespace std::chrono_literals;
 
 constexpr RECT kDisplay{10, 10, 330, 50};
@@ -27,22 +25,14 @@ constexpr unsigned long kLitPixel = 0x00FF00;
 
 class LcdMatrixOnScreenTest : public hb::testkit::PlatformTest {
 protected:
-    void SetUp() override {
-        std::string whyNot;
-        server = XServer::Start(whyNot);
-        if (!server) {
-            GTEST_SKIP() << "no X server for the display: " << whyNot;
-        }
-        hb::win::UseRealClock();
-        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
-    }
+    void SetUp() override { screen.Start(); }
 
     void TearDown() override {
-        hb::display::Stop();
+        screen.Stop();
         PlatformTest::TearDown();
     }
 
-    std::unique_ptr<XServer> server;
+    hb::testkit::ScreenSession screen;
 };
 
 TEST_F(LcdMatrixOnScreenTest, TheDisplayShowsItsTextInLitDots) {
@@ -63,7 +53,7 @@ TEST_F(LcdMatrixOnScreenTest, TheDisplayShowsItsTextInLitDots) {
     std::string failure;
     const HWND top = frame.hwnd();
     std::thread user([&, top] {
-        auto driver = XDriver::Connect(server->name());
+        auto driver = XDriver::Connect(screen.name());
         const auto window = driver ? driver->FindWindow("LCD Test", 10s) : std::nullopt;
         if (!window || !driver->WaitUntilPainted(*window, 10s)) {
             failure = "the window never showed";

@@ -1,9 +1,8 @@
 // The model panels on a real X server (Xvfb), in this process: one radio window per form family,
 // each panel made from its class name, every control inside the panel, and a screenshot of each.
-#include "platform/display/Display.h"
 #include "platform/testkit/xdriver/Artefacts.h"
+#include "platform/testkit/xdriver/ScreenSession.h"
 #include "platform/testkit/xdriver/XDriver.h"
-#include "platform/testkit/xdriver/XServer.h"
 #include "platform/win/core/Clock.h"
 #include "tests/radioview/models/ModelViewTest.h"
 
@@ -17,23 +16,16 @@ namespace {
 
 using hb::testkit::ArtefactPath;
 using hb::testkit::XDriver;
-using hb::testkit::XServer;
 using namespace std::chrono_literals;
 
 class ModelViewOnScreenTest : public ModelViewTest {
 protected:
     void SetUp() override {
         ModelViewTest::SetUp();
-        std::string whyNot;
-        server = XServer::Start(whyNot);
-        if (!server) {
-            GTEST_SKIP() << "no X server for the display: " << whyNot;
-        }
-        hb::win::UseRealClock();
-        ASSERT_TRUE(hb::display::StartIfAvailable(server->name()));
+        screen.Start();
     }
     void TearDown() override {
-        hb::display::Stop();
+        screen.Stop();
         ModelViewTest::TearDown();
     }
 
@@ -60,7 +52,7 @@ protected:
         std::string failure;
         bool done = false;
         std::thread user([&] {
-            auto driver = XDriver::Connect(server->name());
+            auto driver = XDriver::Connect(screen.name());
             const auto window = driver ? driver->FindWindow(mainName, 30s) : std::nullopt;
             if (!window || !driver->WaitUntilPainted(*window, 30s)) {
                 failure = "the main window never showed";
@@ -89,7 +81,7 @@ protected:
         return failure;
     }
 
-    std::unique_ptr<XServer> server;
+    hb::testkit::ScreenSession screen;
     // Where the previous panel showed its own controls.
     std::vector<unsigned long> m_lastPanel;
 };
