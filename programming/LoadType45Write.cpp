@@ -4,6 +4,7 @@
 // model variant 0) and the global settings of the group's settings record.
 #include "app/rig/Rig.h"
 #include "platform/records/DeviceStatus.h"
+#include "platform/records/TrunkChannelWords.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "programming/Loader.h"
@@ -20,6 +21,8 @@
 #include <vector>
 
 namespace {
+
+using hb::records::TrunkSwitchLetter;
 
 namespace codec = TrunkCommandCodec;
 using namespace TrunkFamily45;
@@ -62,10 +65,6 @@ enum Ref45Write : int {
     kRefRangeUpper,
     kRefRangeMenu,
 };
-
-char Switch(bool on) {
-    return on ? 'N' : 'F';
-}
 
 unsigned OnOff(bool on) {
     return on ? codec::kOn : codec::kOff;
@@ -334,9 +333,10 @@ int CLoader::WriteChannel45(Chan& channel, CLoadProgressDlg* dialog) {
     // Each setting with its ref, paced or tried again at once.
     std::vector<std::tuple<std::string, int, bool>> settings{
         {codec::DelayCommand45(record.get(Parm::Channel::kDelay)), kRefDelay, false},
-        {Printf("AT%c\r", Switch(record.get(Parm::Channel::kAttenuator) != 0)), kRefAttenuator,
+        {Printf("AT%c\r", TrunkSwitchLetter(record.get(Parm::Channel::kAttenuator) != 0)),
+         kRefAttenuator, false},
+        {Printf("AR%c\r", TrunkSwitchLetter(record.get(Parm::Channel::kMarker) != 0)), kRefMarker,
          false},
-        {Printf("AR%c\r", Switch(record.get(Parm::Channel::kMarker) != 0)), kRefMarker, false},
         {codec::ModeCommand(mode), kRefMode, true}};
     // Only the FM modes carry a squelch tone.
     if (mode == 0 || mode == 11) {
@@ -345,10 +345,11 @@ int CLoader::WriteChannel45(Chan& channel, CLoadProgressDlg* dialog) {
     settings.emplace_back(Printf("TA C %03u %-16.16s\r", number, channel.name().c_str()),
                           kRefChannelName, true);
     settings.emplace_back(codec::StepCommand(record.get(Parm::kStep)), kRefStep, true);
-    settings.emplace_back(
-        Printf("BA%c C %03u\r",
-               Switch(record.get(Parm::Channel::kFlags) & Parm::Channel::kFlagBankAssign), number),
-        kRefChannelBa, true);
+    settings.emplace_back(Printf("BA%c C %03u\r",
+                                 TrunkSwitchLetter(record.get(Parm::Channel::kFlags) &
+                                                   Parm::Channel::kFlagBankAssign),
+                                 number),
+                          kRefChannelBa, true);
     for (const auto& [command, ref, paced] : settings) {
         const RetryOutcome sent = paced ? TrunkFamily35::SendPaced(*this, command, ref, dialog)
                                         : TrunkFamily35::SendRepeated(*this, command, ref, dialog);
@@ -382,7 +383,8 @@ int CLoader::WriteUserId45(UserIdEntry& entry, const Bank& bank, CLoadProgressDl
                                               place.digit, entry.tag().c_str()),
                                        kRefIdTag, dialog)) ||
         !Done(TrunkFamily35::SendPaced(
-            *this, Printf("BA%c I %c %c%u\r", Switch(ba), letter, place.letter, place.digit),
+            *this,
+            Printf("BA%c I %c %c%u\r", TrunkSwitchLetter(ba), letter, place.letter, place.digit),
             kRefIdBa, dialog))) {
         return 1;
     }

@@ -2,6 +2,7 @@
 // goes to it, each chosen bank with its trunking settings, channels, IDs and ID-list tags, then the
 // search ranges and the global settings of the group's settings record.
 #include "app/rig/Rig.h"
+#include "platform/records/TrunkChannelWords.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "programming/Loader.h"
@@ -10,6 +11,8 @@
 #include "programming/TrunkCommandCodec63.h"
 
 namespace {
+
+using hb::records::TrunkSwitchLetter;
 
 namespace codec = TrunkCommandCodec;
 using hb::records::Parm;
@@ -65,10 +68,6 @@ enum Ref63Write : int {
     kRefCt,
     kRefChainSearch,
 };
-
-char Switch(bool on) {
-    return on ? 'N' : 'F';
-}
 
 char BankLetter(const Bank& bank) {
     return static_cast<char>('@' + bank.number);
@@ -156,9 +155,10 @@ int CLoader::WriteSettings63(Group& group, CLoadProgressDlg* dialog) {
     for (const auto& [word, setting] :
          {std::pair{"LM", Setting::kLm}, std::pair{"BP", Setting::kBp},
           std::pair{"EL", Setting::kEl}, std::pair{"DS", Setting::kDs}}) {
-        if (SendCommandsChecked(kRefSwitches,
-                                codec::Printf("%s%c\r", word, Switch(record.Get(setting) != 0)),
-                                dialog) != 0) {
+        if (SendCommandsChecked(
+                kRefSwitches,
+                codec::Printf("%s%c\r", word, TrunkSwitchLetter(record.Get(setting) != 0)),
+                dialog) != 0) {
             return 1;
         }
     }
@@ -251,7 +251,8 @@ int CLoader::DownloadBank63(Bank& bank, Object* root, CLoadProgressDlg* dialog) 
     }
     if (codec::IsEdacs(type) &&
         SendCommandsChecked(
-            kRefEa, codec::Printf("EA%c %c\r", Switch(bank.trunkFlags & Bank::kTrunkEa), letter),
+            kRefEa,
+            codec::Printf("EA%c %c\r", TrunkSwitchLetter(bank.trunkFlags & Bank::kTrunkEa), letter),
             dialog) != 0) {
         return 1;
     }
@@ -361,14 +362,15 @@ int CLoader::WriteChannel63(Chan& channel, CLoadProgressDlg* dialog) {
     const TrunkCommandCodec::TrunkModel63& model = *m_trunk_model;
     // After an erase a switch that is off is already so.
     const auto switchLine = [&](const char* word, bool on) {
-        return m_erased && !on ? std::string() : codec::Printf("%s%c\r", word, Switch(on));
+        return m_erased && !on ? std::string()
+                               : codec::Printf("%s%c\r", word, TrunkSwitchLetter(on));
     };
     const std::uint8_t mode = record.get(Parm::kMode);
     const bool toned = (mode == 0 || mode == 11) && !(m_erased && record.tone() == 0);
     const bool assigned = (record.get(Parm::Channel::kFlags) & Parm::Channel::kFlagBankAssign) != 0;
-    const std::string bankAssign = m_erased && !assigned
-                                       ? std::string()
-                                       : codec::Printf("BA%c C %03u\r", Switch(assigned), number);
+    const std::string bankAssign =
+        m_erased && !assigned ? std::string()
+                              : codec::Printf("BA%c C %03u\r", TrunkSwitchLetter(assigned), number);
     const std::array<std::pair<int, std::string>, 9> lines{{
         {kRefStep, codec::StepCommand63(record.get(Parm::kStep))},
         {kRefLockOut, switchLine("LO", record.get(Parm::kLockOut) != 0)},
@@ -418,10 +420,11 @@ int CLoader::WriteUserId63(UserIdEntry& entry, const Bank& bank, CLoadProgressDl
         return 1;
     }
     const bool ba = (entry.options() & UserIdEntry::kOptionBa) != 0;
-    if (!(m_erased && !ba) && SendCommandsChecked(kRefIdBa,
-                                                  codec::Printf("BA%c I %c %c%u\r", Switch(ba),
-                                                                letter, place.letter, place.digit),
-                                                  dialog) != 0) {
+    if (!(m_erased && !ba) &&
+        SendCommandsChecked(kRefIdBa,
+                            codec::Printf("BA%c I %c %c%u\r", TrunkSwitchLetter(ba), letter,
+                                          place.letter, place.digit),
+                            dialog) != 0) {
         return 1;
     }
     const bool option = entry.optionByte(UserIdEntry::kOptionRadio) != 0;

@@ -1,6 +1,7 @@
 // PC to Radio for radio type 99: the radio erased when none of its memory is kept, then each chosen
 // bank's trunking (with the band plans of the group's settings record), its TC setting, priority
 // channel and AF option, its channels and its user IDs.
+#include "platform/records/TrunkChannelWords.h"
 #include "platform/tessary/model/Format.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
@@ -11,6 +12,7 @@
 
 namespace {
 
+using hb::records::TrunkSwitchLetter;
 using hb::records::Parm;
 using namespace TrunkCommandCodec;
 using TrunkFamily35::Formatted;
@@ -96,7 +98,7 @@ int WriteBankOptions(CLoader& loader, const Bank& bank, RadioSettingsRecord& rec
         return 1;
     }
     if (type == kTrunkEdacs || type == kTrunkEdacsWide) {
-        const char af = (bank.trunkFlags & Bank::kTrunkEdacsFormat) ? 'N' : 'F';
+        const char af = TrunkSwitchLetter(bank.trunkFlags & Bank::kTrunkEdacsFormat);
         return loader.SendCommandsChecked(kRefAfOption, Formatted("AF%c\r", af), dialog);
     }
     return 0;

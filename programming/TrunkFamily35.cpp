@@ -3,6 +3,7 @@
 #include "app/rig/Rig.h"
 #include "platform/records/DeviceStatus.h"
 #include "platform/records/ReplyText.h"
+#include "platform/records/TrunkChannelWords.h"
 #include "platform/tessary/app/ObjectDoc.h"
 #include "platform/tessary/model/ConvertUser.h"
 #include "platform/tessary/model/Format.h"
@@ -19,6 +20,7 @@ namespace TrunkFamily35 {
 
 namespace {
 
+using hb::records::TrunkSwitchLetter;
 using hb::records::DeviceStatus;
 using hb::records::Parm;
 using hb::records::UserId;
@@ -222,15 +224,15 @@ int WriteChannel(CLoader& loader, const Parm& record, CLoadProgressDlg* dialog,
 
 int WriteChannelSwitches(CLoader& loader, const Parm& record, CLoadProgressDlg* dialog, int ref,
                          bool attenuator) {
-    const auto onOff = [](bool on) { return on ? 'N' : 'F'; };
     if (SendLockOut(loader, record.get(Parm::kLockOut) != 0, ref++, dialog) !=
         RetryOutcome::Succeeded) {
         return 1;
     }
     std::vector<std::string> switches{
-        Formatted("DL%c\r", onOff(record.get(Parm::Channel::kDelay) != 0))};
+        Formatted("DL%c\r", TrunkSwitchLetter(record.get(Parm::Channel::kDelay) != 0))};
     if (attenuator) {
-        switches.push_back(Formatted("AT%c\r", onOff(record.get(Parm::Channel::kAttenuator) != 0)));
+        switches.push_back(
+            Formatted("AT%c\r", TrunkSwitchLetter(record.get(Parm::Channel::kAttenuator) != 0)));
     }
     for (const std::string& command : switches) {
         if (SendRepeated(loader, command, ref++, dialog) != RetryOutcome::Succeeded) {
@@ -252,7 +254,7 @@ RetryOutcome SendRepeated(CLoader& loader, const std::string& command, int ref,
 
 RetryOutcome SendLockOut(CLoader& loader, bool on, int ref, CLoadProgressDlg* dialog) {
     return SendRepeated(
-        loader, Formatted("LO%c\r", on ? 'N' : 'F'), ref, dialog, [&loader](int result) {
+        loader, Formatted("LO%c\r", TrunkSwitchLetter(on)), ref, dialog, [&loader](int result) {
             return result == 0 || (loader.m_device_status.get(DeviceStatus::kLinkControl1) &
                                    DeviceStatus::kLinkRefusedLockOutDone) != 0;
         });

@@ -1,7 +1,8 @@
 #pragma once
 // The words the trunk-tracking scanners of types 63 to 92 use for a channel's step, mode and delay,
-// in the commands they are sent and in their replies ("ST 12.5K", "RM NFM", "DLN +2"). The program
-// writes them and the engine reads them back by the same table.
+// in the commands they are sent and in their replies ("ST 12.5K", "RM NFM", "DLN +2"), and the
+// switch letter every trunk scanner uses. The program writes them and the engine reads them back by
+// the same table.
 
 #include <array>
 #include <cstdint>
@@ -41,5 +42,10 @@ struct TrunkDelayWord {
 inline constexpr std::array<TrunkDelayWord, 7> kTrunkDelayWords{
     {{1000, "+1"}, {2000, "+2"}, {4000, "+4"}, {-1, "+-"}, {-2, "-2"}, {-5, "-5"}, {-10, "-10"}}};
 inline constexpr std::int16_t kTrunkDelayOn = 2000;
+
+// The letter after a switch's command word, on or off ("LON", "ATF", "BAN").
+constexpr char TrunkSwitchLetter(bool on) {
+    return on ? 'N' : 'F';
+}
 
 } // namespace hb::records

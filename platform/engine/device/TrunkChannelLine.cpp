@@ -1,5 +1,7 @@
 #include "platform/engine/device/TrunkChannelLine.h"
 
+#include "platform/records/TrunkChannelWords.h"
+
 #include <array>
 #include <cstdio>
 
@@ -7,6 +9,7 @@ namespace hb::engine {
 
 namespace {
 
+using hb::records::TrunkSwitchLetter;
 using hb::records::Parm;
 
 constexpr std::array<std::size_t, 5> kNumberWidths{3, 10, 3, 5, 5};
@@ -14,10 +17,6 @@ constexpr std::size_t kSwitches = 3;
 constexpr std::size_t kLineWidth = 3 + 1 + 10 + 1 + 3 + 1 + 5 + 1 + 5 + 1 + 1 + 1 + 1 + 1 + 1;
 
 constexpr std::size_t kDelayWidth = 1 + 1 + 5 + 1 + 5;
-
-char OnOff(bool on) {
-    return on ? 'N' : 'F';
-}
 
 // A text of decimal digits only.
 std::optional<std::uint64_t> Digits(std::string_view text) {
@@ -65,7 +64,8 @@ std::string FormatTrunkChannel(const TrunkChannel& channel) {
     std::snprintf(text, sizeof text, "%03u %010u %03u %05u %05u %c %c %c", channel.memory % 1000U,
                   channel.frequency, static_cast<unsigned>(channel.mode),
                   static_cast<unsigned>(channel.flags), static_cast<unsigned>(channel.trunkWord),
-                  OnOff(channel.delay), OnOff(channel.attenuator), OnOff(channel.lockOut));
+                  TrunkSwitchLetter(channel.delay), TrunkSwitchLetter(channel.attenuator),
+                  TrunkSwitchLetter(channel.lockOut));
     return text;
 }
 
@@ -109,7 +109,7 @@ std::optional<TrunkChannel> ParseTrunkChannel(std::string_view text) {
 
 std::string FormatTrunkDelay(const TrunkChannel& channel) {
     char text[kDelayWidth + 1];
-    std::snprintf(text, sizeof text, "%c %05u %05u", OnOff(channel.delay),
+    std::snprintf(text, sizeof text, "%c %05u %05u", TrunkSwitchLetter(channel.delay),
                   static_cast<unsigned>(channel.flags), static_cast<unsigned>(channel.trunkWord));
     return text;
 }

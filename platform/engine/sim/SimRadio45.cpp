@@ -3,6 +3,7 @@
 #include "platform/afx/NumberText.h"
 #include "platform/engine/sim/SimRadios.h"
 #include "platform/records/RadioModel.h"
+#include "platform/records/TrunkChannelWords.h"
 
 #include <algorithm>
 #include <array>
@@ -13,6 +14,7 @@ namespace hb::engine::sim {
 
 namespace {
 
+using hb::records::TrunkSwitchLetter;
 using hb::afx::ParseNumber;
 
 constexpr std::array<std::uint8_t, 2> kTypes{45, 51};
@@ -59,10 +61,6 @@ std::string Padded(std::string_view name) {
     std::string padded(name.substr(0, kNameWidth));
     padded.resize(kNameWidth, ' ');
     return padded;
-}
-
-char Switch(bool on) {
-    return on ? 'N' : 'F';
 }
 
 } // namespace
@@ -152,26 +150,28 @@ void SimRadio45::DefineChannelCommands() {
                             {"AR", &SimTrunkChannel63::marker}}) {
         const Flag flag = row.second;
         for (const bool on : {true, false}) {
-            Define(row.first + Switch(on), [this, flag, on](std::string_view arguments) -> Reply {
-                SimTrunkChannel63* channel = Selected();
-                if (!channel || !arguments.empty()) {
-                    return std::nullopt;
-                }
-                channel->*flag = on;
-                return Accepted();
-            });
+            Define(row.first + TrunkSwitchLetter(on),
+                   [this, flag, on](std::string_view arguments) -> Reply {
+                       SimTrunkChannel63* channel = Selected();
+                       if (!channel || !arguments.empty()) {
+                           return std::nullopt;
+                       }
+                       channel->*flag = on;
+                       return Accepted();
+                   });
         }
     }
     // "DLN +1" keeps "N +1"; "DL" answers "DLN +1".
     for (const bool on : {true, false}) {
-        Define(std::string("DL") + Switch(on), [this, on](std::string_view arguments) -> Reply {
-            SimTrunkChannel63* channel = Selected();
-            if (!channel || (!on && !arguments.empty())) {
-                return std::nullopt;
-            }
-            channel->delay = Switch(on) + std::string(arguments);
-            return Accepted();
-        });
+        Define(std::string("DL") + TrunkSwitchLetter(on),
+               [this, on](std::string_view arguments) -> Reply {
+                   SimTrunkChannel63* channel = Selected();
+                   if (!channel || (!on && !arguments.empty())) {
+                       return std::nullopt;
+                   }
+                   channel->delay = TrunkSwitchLetter(on) + std::string(arguments);
+                   return Accepted();
+               });
     }
     Define("DL", [this](std::string_view arguments) -> Reply {
         const SimTrunkChannel63* channel = Selected();
@@ -371,7 +371,7 @@ void SimRadio45::DefineNameCommands() {
         return id ? &id->bankAssign : nullptr;
     };
     for (const bool on : {true, false}) {
-        Define(std::string("BA") + Switch(on),
+        Define(std::string("BA") + TrunkSwitchLetter(on),
                [bankAssign, on](std::string_view arguments) -> Reply {
                    bool* kept = bankAssign(Words(arguments));
                    if (!kept) {
@@ -387,7 +387,7 @@ void SimRadio45::DefineNameCommands() {
         if (!kept) {
             return std::nullopt;
         }
-        std::string reply = "BA" + std::string(arguments) + " " + Switch(*kept);
+        std::string reply = "BA" + std::string(arguments) + " " + TrunkSwitchLetter(*kept);
         if (words[0] == "C") {
             reply += Selected()->trunk ? " T" : " C";
         }

@@ -2,6 +2,7 @@
 
 #include "platform/engine/sim/SimRadios.h"
 #include "platform/records/RadioModel.h"
+#include "platform/records/TrunkChannelWords.h"
 
 #include <algorithm>
 #include <charconv>
@@ -11,6 +12,8 @@
 namespace hb::engine::sim {
 
 namespace {
+
+using hb::records::TrunkSwitchLetter;
 
 constexpr std::array<std::uint8_t, 8> kTypes{63, 64, 70, 71, 89, 90, 91, 92};
 
@@ -65,10 +68,6 @@ std::string Printed(const char* format, ...) {
     std::vsnprintf(text, sizeof text, format, arguments);
     va_end(arguments);
     return text;
-}
-
-char Switch(bool on) {
-    return on ? 'N' : 'F';
 }
 
 std::string Accepted() {
@@ -181,10 +180,10 @@ std::string ChannelLine63(unsigned number, const SimTrunkChannel63& channel) {
     std::string delay = channel.delay;
     std::erase(delay, ' ');
     return Printed("MA%03u%c%08u LO%c AT%c AR%c ST%s RM%s DL%s CS%03u%s BA%c", number % 1000,
-                   channel.trunk ? 'T' : ' ', channel.frequency, Switch(channel.lockOut),
-                   Switch(channel.attenuator), Switch(channel.marker), channel.step.c_str(),
-                   channel.mode.c_str(), delay.c_str(), channel.tone, channel.toneSuffix ? "L" : "",
-                   Switch(channel.bankAssign));
+                   channel.trunk ? 'T' : ' ', channel.frequency, TrunkSwitchLetter(channel.lockOut),
+                   TrunkSwitchLetter(channel.attenuator), TrunkSwitchLetter(channel.marker),
+                   channel.step.c_str(), channel.mode.c_str(), delay.c_str(), channel.tone,
+                   channel.toneSuffix ? "L" : "", TrunkSwitchLetter(channel.bankAssign));
 }
 
 void SimTrunkRadio63::DefineMemoryCommands() {
@@ -519,7 +518,7 @@ void SimTrunkRadio63::DefineTextCommands() {
         if (!on) {
             return std::nullopt;
         }
-        std::string reply = "BA " + std::string(rest) + " " + Switch(*on);
+        std::string reply = "BA " + std::string(rest) + " " + TrunkSwitchLetter(*on);
         if (rest.starts_with("C ")) {
             reply += Current()->trunk ? " T" : " C";
         }
