@@ -35,10 +35,6 @@ constexpr std::size_t kTcDigitAt = 8;
 constexpr std::size_t kTextAt = 8;
 constexpr std::string_view kNoId = "------";
 constexpr std::string_view kFipsReply = "FIPS ";
-// Where a "BC" reply holds a band plan's base and spacing (hundreds of hertz) and offset.
-constexpr std::size_t kPlanBaseAt = 6;
-constexpr std::size_t kPlanSpacingAt = 15;
-constexpr std::size_t kPlanOffsetAt = 20;
 // The band-plan screens: base in MHz, spacing in kHz and the offset digits, on display line 2.
 constexpr std::size_t kPlanLine = 2;
 constexpr std::size_t kBaseWidth = 9;
@@ -89,20 +85,6 @@ enum Ref63Read : int {
     kRefDs,
     kRefChainSearch,
 };
-
-// The decimal number from a position of the reply; none when no digit stands there.
-std::optional<std::uint32_t> NumberAt(std::string_view reply, std::size_t pos) {
-    const std::string_view text = hb::records::ReplyFrom0(reply, pos);
-    const auto end = std::ranges::find_if(text, [](char c) { return c < '0' || c > '9'; });
-    if (end == text.begin()) {
-        return std::nullopt;
-    }
-    std::uint32_t value = 0;
-    for (auto c = text.begin(); c != end; ++c) {
-        value = value * 10 + static_cast<std::uint32_t>(*c - '0');
-    }
-    return value;
-}
 
 char At(std::string_view reply, std::size_t pos) {
     return static_cast<char>(hb::records::ReplyAt0(reply, pos).value_or('\0'));
@@ -418,16 +400,7 @@ int CLoader::ReadBandPlans63(Bank& bank, std::uint8_t code, RadioSettingsRecord&
                                     dialog) != 0) {
                 return 1;
             }
-            const std::string reply = Reply();
-            if (const auto base = NumberAt(reply, kPlanBaseAt)) {
-                record.SetPlanBase(number, plan, *base * 100);
-            }
-            if (const auto spacing = NumberAt(reply, kPlanSpacingAt)) {
-                record.SetPlanSpacing(number, plan, *spacing * 100);
-            }
-            if (const auto offset = NumberAt(reply, kPlanOffsetAt)) {
-                record.SetPlanOffset(number, plan, static_cast<std::uint16_t>(*offset));
-            }
+            codec::TakeBandPlanReply(Reply(), record, number, plan);
         }
     } else {
         if (SendCommandsChecked(kRefBandPlanMenu, codec::BandPlanMenuKeys(number, code), dialog) !=
@@ -454,7 +427,7 @@ int CLoader::ReadBandPlans63(Bank& bank, std::uint8_t code, RadioSettingsRecord&
                 return 1;
             }
             const std::string line = DisplayLine(kPlanLine);
-            if (const auto offset = NumberAt(
+            if (const auto offset = codec::DigitsAt(
                     std::string_view(line).substr(0, kOffsetAt + kOffsetWidth), kOffsetAt)) {
                 record.SetPlanOffset(number, plan, static_cast<std::uint16_t>(*offset));
             }

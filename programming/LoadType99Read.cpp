@@ -1,16 +1,13 @@
 // Radio to PC for radio type 99: each chosen bank's trunk type, fleet map, band plans (into the
 // group's settings record), channels and user IDs.
 #include "platform/records/DeviceStatus.h"
-#include "platform/records/ReplyText.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "programming/Loader.h"
 #include "programming/RadioSettingsRecord.h"
+#include "programming/TrunkCommandCodec.h"
 #include "programming/TrunkCommandCodec35.h"
 #include "programming/TrunkFamily35.h"
-
-#include <cstdlib>
-#include <optional>
 
 namespace {
 
@@ -32,20 +29,6 @@ enum Ref99Read : int {
 const TrunkFamily35::Framing kFraming{"IDF\rQUF\rMUN\rHAF\rHPF\r",
                                       "KEY01\rIDN\rQUN\rMUA\rHAN\rHPN\r", kRefFraming};
 
-// The band plan reply "BC A1 08510125 0125 380": base and spacing in hundreds of hertz.
-constexpr std::size_t kPlanBaseAt = 6;
-constexpr std::size_t kPlanSpacingAt = 15;
-constexpr std::size_t kPlanOffsetAt = 20;
-
-// The decimal number at a position of the reply; none when the reply ends before it.
-std::optional<std::uint32_t> NumberAt(std::string_view reply, std::size_t pos) {
-    const std::string text(hb::records::ReplyFrom0(reply, pos));
-    if (text.empty()) {
-        return std::nullopt;
-    }
-    return static_cast<std::uint32_t>(std::strtoul(text.c_str(), nullptr, 10));
-}
-
 // The bank's three band plans into the settings record, plan 1 also into the bank. 1 when a list
 // failed.
 int ReadBandPlans(CLoader& loader, Bank& bank, RadioSettingsRecord& record,
@@ -57,16 +40,7 @@ int ReadBandPlans(CLoader& loader, Bank& bank, RadioSettingsRecord& record,
                 dialog) != 0) {
             return 1;
         }
-        const std::string reply = loader.Reply();
-        if (const auto base = NumberAt(reply, kPlanBaseAt)) {
-            record.SetPlanBase(number, plan, *base * 100);
-        }
-        if (const auto spacing = NumberAt(reply, kPlanSpacingAt)) {
-            record.SetPlanSpacing(number, plan, *spacing * 100);
-        }
-        if (const auto offset = NumberAt(reply, kPlanOffsetAt)) {
-            record.SetPlanOffset(number, plan, static_cast<std::uint16_t>(*offset));
-        }
+        TrunkCommandCodec::TakeBandPlanReply(loader.Reply(), record, number, plan);
     }
     bank.base = record.PlanBase(number, 1);
     bank.spacing = record.PlanSpacing(number, 1);

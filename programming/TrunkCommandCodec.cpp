@@ -91,6 +91,11 @@ constexpr std::uint8_t kSizeFourBlocks = 13;
 constexpr std::uint8_t kSizeAllBlocks = 14;
 constexpr std::size_t kFleetSizeAt = 7;
 
+// Where a "BC" reply holds a band plan's base, spacing and offset.
+constexpr std::size_t kPlanReplyBaseAt = 6;
+constexpr std::size_t kPlanReplySpacingAt = 15;
+constexpr std::size_t kPlanReplyOffsetAt = 20;
+
 constexpr std::string_view kUnnamed = "RID";
 constexpr std::size_t kUnnamedAt = 9;
 constexpr std::size_t kGraphicAt = 12;
@@ -161,6 +166,32 @@ std::string BandPlanLine(const RadioSettingsRecord& record, unsigned bank, unsig
                       static_cast<unsigned>(record.PlanOffset(bank, plan)), plan);
     }
     return line;
+}
+
+std::optional<std::uint32_t> DigitsAt(std::string_view reply, std::size_t pos) {
+    const std::string_view text = hb::records::ReplyFrom0(reply, pos);
+    const auto end = std::ranges::find_if(text, [](char c) { return c < '0' || c > '9'; });
+    if (end == text.begin()) {
+        return std::nullopt;
+    }
+    std::uint32_t value = 0;
+    for (auto c = text.begin(); c != end; ++c) {
+        value = value * 10 + static_cast<std::uint32_t>(*c - '0');
+    }
+    return value;
+}
+
+void TakeBandPlanReply(std::string_view reply, RadioSettingsRecord& record, unsigned bank,
+                       unsigned plan) {
+    if (const auto base = DigitsAt(reply, kPlanReplyBaseAt)) {
+        record.SetPlanBase(bank, plan, *base * 100);
+    }
+    if (const auto spacing = DigitsAt(reply, kPlanReplySpacingAt)) {
+        record.SetPlanSpacing(bank, plan, *spacing * 100);
+    }
+    if (const auto offset = DigitsAt(reply, kPlanReplyOffsetAt)) {
+        record.SetPlanOffset(bank, plan, static_cast<std::uint16_t>(*offset));
+    }
 }
 
 std::string IdText(UserId& id, const Bank& bank) {

@@ -37,6 +37,14 @@ std::string StepCommand(std::uint32_t step);
 std::string BandPlanLine(const RadioSettingsRecord& record, unsigned bank, unsigned kind,
                          unsigned plan);
 
+// The decimal digits standing from `pos` of a reply; none when no digit stands there.
+std::optional<std::uint32_t> DigitsAt(std::string_view reply, std::size_t pos);
+
+// A "BC" reply ("BC A1 08510125 0125 380": base and spacing in hundreds of hertz, the offset
+// channel) into plan 1 to 3 of the bank in the record; a value the reply lacks is left as it was.
+void TakeBandPlanReply(std::string_view reply, RadioSettingsRecord& record, unsigned bank,
+                       unsigned plan);
+
 // The ID as the bank's trunk type writes it; an empty text for a type that has no IDs. The ID's
 // size code keeps only its low four bits, in the ID itself.
 std::string IdText(hb::records::UserId& id, const Bank& bank);

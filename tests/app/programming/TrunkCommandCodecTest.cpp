@@ -63,6 +63,21 @@ TEST(TrunkCommandCodecTest, ABandPlanLineTakesItsOwnPlansSpacingOrTheDefaultPlan
     EXPECT_EQ(codec::BandPlanLine(record, 10, 5, 1), "TR J 5 08060000 0125 007 1\r");
 }
 
+TEST(TrunkCommandCodecTest, ABandPlanReplyFillsThePlanAndLeavesWhatItLacks) {
+    BlobList records;
+    RadioSettingsRecord record = RadioSettingsRecord::Fetch(records);
+    codec::TakeBandPlanReply("BC B2 08510125 0125 380", record, 2, 2);
+    EXPECT_EQ(record.PlanBase(2, 2), 851'012'500U);
+    EXPECT_EQ(record.PlanSpacing(2, 2), 12'500U);
+    EXPECT_EQ(record.PlanOffset(2, 2), 380);
+    // A reply cut short, or with no digits where a value stands, keeps the plan's values.
+    codec::TakeBandPlanReply("BC B2 08060000 ----", record, 2, 2);
+    EXPECT_EQ(record.PlanBase(2, 2), 806'000'000U);
+    EXPECT_EQ(record.PlanSpacing(2, 2), 12'500U);
+    EXPECT_EQ(record.PlanOffset(2, 2), 380);
+    EXPECT_EQ(record.PlanBase(2, 1), 0U);
+}
+
 UserId Id(std::uint8_t kind, std::uint32_t value, std::uint16_t flags = 0) {
     UserId id;
     id.set(UserId::kKind, kind);
