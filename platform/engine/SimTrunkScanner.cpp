@@ -84,9 +84,12 @@ Reply SimTrunkScanner::Handle(const Request& request) {
     if (request.kind != RequestKind::RawCommand || request.text == nullptr) {
         return SimReceiver::Handle(request);
     }
-    // The lines also go the way every raw command goes, to the radio's memory and its replies.
+    // The lines also go the way every raw command goes, to the radio's memory and its replies. A
+    // radio that keeps its channels' switches itself takes them there; otherwise they are kept
+    // here.
+    const bool keptHere = &ChannelMemory() == &m_looseSwitches;
     std::string_view text = request.text;
-    while (&ChannelMemory() == &m_looseSwitches && !text.empty()) {
+    while (keptHere && !text.empty()) {
         const std::size_t end = std::min(text.find('\r'), text.size());
         const std::string_view line = text.substr(0, end);
         text.remove_prefix(std::min(end + 1, text.size()));
