@@ -21,7 +21,7 @@
 
 namespace {
 
-using Type43Codes::Format;
+using TrunkCommandCodec::Printf;
 
 // Where each failure of this family comes from, as its report shows it.
 enum WriteType17Ref : int {
@@ -195,7 +195,7 @@ void CLoader::EnterFleetMap17(const Bank& bank, std::uint16_t number) {
     };
     SendCommand("MA001\r", kRefListMemory, &m_progress);
     SendCommand("KEY13H\r", kRefListTop, &m_progress);
-    press(Format("KEY21 %c\r", Type43Codes::BankLetter(number)), kRefListChoice, kMenuPauseMs);
+    press(Printf("KEY21 %c\r", Type43Codes::BankLetter(number)), kRefListChoice, kMenuPauseMs);
     for (const char* key : {"KEY11\r", "KEY07\r", "KEY11\r"}) {
         press(key, kRefFleetMenu, kMenuPauseMs);
     }
@@ -246,7 +246,7 @@ int CLoader::OpenIdList17(std::uint16_t number) {
             SendCommand("MA001\r", kRefIdListMemory, &m_progress);
         }
         SendCommand("KEY13\r", kRefIdListTop, &m_progress);
-        SendCommand(Format("KEY21 %c\r", Type43Codes::BankLetter(number)).c_str(), kRefIdListChoice,
+        SendCommand(Printf("KEY21 %c\r", Type43Codes::BankLetter(number)).c_str(), kRefIdListChoice,
                     &m_progress);
         scan_delay(kMenuPauseMs);
         bool busy = true;

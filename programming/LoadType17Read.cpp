@@ -21,7 +21,7 @@
 namespace {
 
 using hb::records::Parm;
-using Type43Codes::Format;
+using TrunkCommandCodec::Printf;
 
 // Where each failure of this family comes from, as its report shows it.
 enum ReadType17Ref : int {
@@ -124,7 +124,7 @@ int CLoader::ReadIdList17(Bank& bank) {
             return 1;
         }
         const auto place = TrunkCommandCodec::UserIdSlotAt(static_cast<unsigned>(slot));
-        const int asked = SendCommand(Format("IC %c%u\r", place.letter, place.digit).c_str(),
+        const int asked = SendCommand(Printf("IC %c%u\r", place.letter, place.digit).c_str(),
                                       kRefSlot, &m_progress);
         m_progress.SetChannelText(Type17Codes::SlotName(static_cast<unsigned>(slot)).c_str());
         if (asked == 1) {

@@ -11,7 +11,7 @@ namespace {
 
 using hb::records::DeviceStatus;
 using hb::records::Parm;
-using TrunkFamily35::Formatted;
+using TrunkCommandCodec::Printf;
 
 enum Ref35Read : int {
     kRefFraming = 3531, // and the closing after it
@@ -56,7 +56,7 @@ int CLoader::ReadBank35(Bank& bank, Object*, CLoadProgressDlg* dialog) {
     dialog->SetCurrentItem("Bank Settings");
     // The bank's digit key: bank 10 is key 0.
     const char key = static_cast<char>('0' + bank.number % 10);
-    if (SendCommandsChecked(kRefBankSelect, Formatted("MA%03u\rKEY13H\rKEY02 %c\rTB\r", first, key),
+    if (SendCommandsChecked(kRefBankSelect, Printf("MA%03u\rKEY13H\rKEY02 %c\rTB\r", first, key),
                             dialog) != 0) {
         return 1;
     }
@@ -65,10 +65,10 @@ int CLoader::ReadBank35(Bank& bank, Object*, CLoadProgressDlg* dialog) {
         code <= kLastTrunkCode ? TrunkCommandCodec::TrunkTypeOfCode(code) : std::nullopt;
     TrunkFamily35::TakeTrunkType(bank, trunkType);
     if (TrunkFamily35::ReadBankChannels(*this, bank, dialog, &CLoader::ReadChannel35) != 0 ||
-        SendCommandsChecked(kRefBankEnd, Formatted("MA%03u\r", first), dialog) != 0) {
+        SendCommandsChecked(kRefBankEnd, Printf("MA%03u\r", first), dialog) != 0) {
         return 1;
     }
-    SendCommandsChecked(kRefBankScan, Formatted("SB %c\r", letter), dialog);
+    SendCommandsChecked(kRefBankScan, Printf("SB %c\r", letter), dialog);
     SendCommand("KEY00\r", kRefKeyReturn, dialog);
     SendCommand("KEY13\r", kRefKeyExit, dialog);
     TrunkFamily35::ReadBankUserIds(*this, bank, dialog, &CLoader::ReadUserId35);
@@ -96,7 +96,7 @@ int CLoader::ReadChannel35(Chan& channel, CLoadProgressDlg* dialog) {
 
 int CLoader::ReadSearchRange35(Chan& range, CLoadProgressDlg* dialog) {
     Parm record = range.record();
-    dialog->SetBankText(Formatted("SR-%u", record.get(Parm::kMemoryChannel)).c_str());
+    dialog->SetBankText(Printf("SR-%u", record.get(Parm::kMemoryChannel)).c_str());
     if (TrunkFamily35::SendPaced(*this, "LL\r", kRefLowerLimit, dialog) !=
         RetryOutcome::Succeeded) {
         return 1;
@@ -117,7 +117,7 @@ int CLoader::ReadUserId35(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg
                           unsigned slot) {
     entry.id() = hb::records::UserId{};
     const TrunkCommandCodec::UserIdSlot place = TrunkCommandCodec::UserIdSlotAt(slot);
-    const std::string command = Formatted("IC %c%u\r", place.letter, place.digit);
+    const std::string command = Printf("IC %c%u\r", place.letter, place.digit);
     // "N..." is the radio saying it is not ready for the question; "MD" brings it back.
     bool refused = false;
     PacedRetry retry;

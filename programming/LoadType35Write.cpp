@@ -11,7 +11,7 @@
 namespace {
 
 using hb::records::Parm;
-using TrunkFamily35::Formatted;
+using TrunkCommandCodec::Printf;
 
 enum Ref35Write : int {
     kRefFraming = 3501, // and the closing after it
@@ -44,7 +44,7 @@ void WriteBankTrunking(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog) {
                              block < TrunkCommandCodec::kFleetBlocks && !loader.Stopped();
          ++block) {
         TrunkFamily35::SendPaced(loader,
-                                 Formatted("FB %c %u %02u\r", letter, block, bank.fleetMap[block]),
+                                 Printf("FB %c %u %02u\r", letter, block, bank.fleetMap[block]),
                                  kRefFleetMap, dialog, RetryBeep::AfterEveryFailure);
     }
     TrunkFamily35::WalkBankUserIds(bank, *loader.m_radio, false,
@@ -98,7 +98,7 @@ int CLoader::WriteChannel35(Chan& channel, CLoadProgressDlg* dialog) {
         *this, record, dialog,
         [&] {
             if (const int selected =
-                    SendCommand(Formatted("MA%03u\r", memory).c_str(), kRefSelectMemory, dialog)) {
+                    SendCommand(Printf("MA%03u\r", memory).c_str(), kRefSelectMemory, dialog)) {
                 return selected;
             }
             if (const std::uint16_t status = m_rig->MemWrite(&record)) {
@@ -125,21 +125,21 @@ int CLoader::WriteUserId35(UserIdEntry& entry, const Bank& bank, CLoadProgressDl
     dialog->SetChannelText(place.Name().c_str());
     dialog->SetFrequency(format_user(entry.id()).c_str());
     TrunkFamily35::SendPaced(*this,
-                             Formatted("TG %c %c%u %s\r", TrunkFamily35::BankLetter(bank),
-                                       place.letter, place.digit, text.c_str()),
+                             Printf("TG %c %c%u %s\r", TrunkFamily35::BankLetter(bank),
+                                    place.letter, place.digit, text.c_str()),
                              kRefUserId, dialog);
     return 0;
 }
 
 int CLoader::WriteSearchRange35(Chan& range, CLoadProgressDlg* dialog) {
-    dialog->SetBankText(Formatted("SR-%u", range.record().get(Parm::kMemoryChannel)).c_str());
+    dialog->SetBankText(Printf("SR-%u", range.record().get(Parm::kMemoryChannel)).c_str());
     const auto limits = TrunkFamily35::LimitsToSend(range);
     if (!limits) {
         return 0;
     }
-    if (TrunkFamily35::SendPaced(*this, Formatted("LL%08u\r", limits->lower / 100), kRefLowerLimit,
+    if (TrunkFamily35::SendPaced(*this, Printf("LL%08u\r", limits->lower / 100), kRefLowerLimit,
                                  dialog) != RetryOutcome::Succeeded ||
-        TrunkFamily35::SendPaced(*this, Formatted("LU%08u\r", limits->upper / 100), kRefUpperLimit,
+        TrunkFamily35::SendPaced(*this, Printf("LU%08u\r", limits->upper / 100), kRefUpperLimit,
                                  dialog) != RetryOutcome::Succeeded) {
         return 1;
     }

@@ -14,7 +14,7 @@ namespace {
 
 using hb::records::Parm;
 using hb::records::UserId;
-using Type43Codes::Format;
+using TrunkCommandCodec::Printf;
 
 // Where each failure of this family comes from, as its report shows it.
 enum WriteType43Ref : int {
@@ -96,7 +96,7 @@ int CLoader::WriteBank43(Bank& bank, std::uint16_t number) {
     }
     if (bank.trunkType == kTypeI) {
         for (unsigned block = 0; block < TrunkCommandCodec::kFleetBlocks; ++block) {
-            SendRetried43(Format("FB %c %u %02u\r", letter, block, unsigned{bank.fleetMap[block]}),
+            SendRetried43(Printf("FB %c %u %02u\r", letter, block, unsigned{bank.fleetMap[block]}),
                           kRefFleetMap);
             if (Stopped()) {
                 return 1;
@@ -138,7 +138,7 @@ int CLoader::WriteBank43(Bank& bank, std::uint16_t number) {
 int CLoader::WriteChannel43(const Chan& channel, std::uint16_t memory) {
     Parm record = channel.record();
     record.set(Parm::kMemoryChannel, memory);
-    m_progress.SetChannelText(Format("%03u", unsigned{memory}).c_str());
+    m_progress.SetChannelText(Printf("%03u", unsigned{memory}).c_str());
     m_progress.SetFrequency(NameOf(record).c_str());
     if (const std::uint16_t status = m_rig->MemWrite(&record)) {
         Report("Write Channel", kRefWriteChannel, status);
@@ -172,14 +172,14 @@ int CLoader::WriteTalkgroup43(UserIdEntry& entry, const Bank& bank, std::uint16_
     m_progress.SetChannelText(place.Name().c_str());
     m_progress.SetFrequency(entry.tag().c_str());
     const std::string text = Type43Codes::TalkgroupText(entry.id(), bank);
-    SendRetried43(Format("TG %c %c%u %s\r", Type43Codes::BankLetter(number), place.letter,
+    SendRetried43(Printf("TG %c %c%u %s\r", Type43Codes::BankLetter(number), place.letter,
                          place.digit, text.c_str()),
                   kRefTalkgroup);
     return 0;
 }
 
 int CLoader::WriteSearchLimits43(const Chan& range, unsigned number) {
-    m_progress.SetBankText(Format("SR-%u", number).c_str());
+    m_progress.SetBankText(Printf("SR-%u", number).c_str());
     if (!HasSearchLimits(range)) {
         return 0;
     }
@@ -188,8 +188,8 @@ int CLoader::WriteSearchLimits43(const Chan& range, unsigned number) {
     if (upper < lower) {
         std::swap(lower, upper);
     }
-    if (SendRetried43(Format("LL%08u\r", lower / 100), kRefLowerLimit) != RetryOutcome::Succeeded ||
-        SendRetried43(Format("LU%08u\r", upper / 100), kRefUpperLimit) != RetryOutcome::Succeeded) {
+    if (SendRetried43(Printf("LL%08u\r", lower / 100), kRefLowerLimit) != RetryOutcome::Succeeded ||
+        SendRetried43(Printf("LU%08u\r", upper / 100), kRefUpperLimit) != RetryOutcome::Succeeded) {
         return 1;
     }
     return 0;
@@ -204,10 +204,10 @@ int CLoader::WriteSearchRange43(const Chan& range, unsigned number) {
     }
     const Parm& record = range.record();
     const std::string mode = Type43Codes::RangeMenuKeys(number, Type43Codes::kModeItem) +
-                             Format("KEY02 %c\r", Type43Codes::ModeKey(record.get(Parm::kMode)));
+                             Printf("KEY02 %c\r", Type43Codes::ModeKey(record.get(Parm::kMode)));
     const std::string step =
         Type43Codes::RangeMenuKeys(number, Type43Codes::kStepItem) +
-        Format("KEY02 %c\rKEY01\r", Type43Codes::StepKey(record.get(Parm::kStep)));
+        Printf("KEY02 %c\rKEY01\r", Type43Codes::StepKey(record.get(Parm::kStep)));
     if (SendCommandList(kRefRangeMode, mode.c_str(), &m_progress) != 0 ||
         SendCommandList(kRefRangeStep, step.c_str(), &m_progress) != 0) {
         return 1;

@@ -23,7 +23,7 @@ namespace {
 
 using hb::records::DeviceStatus;
 using hb::records::Parm;
-using Type43Codes::Format;
+using TrunkCommandCodec::Printf;
 
 // Where each failure of this family comes from, as its report shows it.
 enum ReadType43Ref : int {
@@ -159,7 +159,7 @@ int CLoader::ReadBank43(Bank& bank, std::uint16_t number) {
     };
     const bool high = number >= kFirstHighBank;
     if (!press("MA001\r") || !press("KEY13H\r") || (high && !press("KEY14\r")) ||
-        !press(Format("KEY02 %u\r", number % 10u))) {
+        !press(Printf("KEY02 %u\r", number % 10u))) {
         return 1;
     }
     scan_delay(kBankKeyPauseMs);
@@ -183,7 +183,7 @@ int CLoader::ReadBank43(Bank& bank, std::uint16_t number) {
     if (bank.trunkType == kTypeI) {
         for (unsigned block = 0; block < TrunkCommandCodec::kFleetBlocks;) {
             const RetryOutcome outcome =
-                SendRetried43(Format("FB %c %u\r", letter, block), kRefFleetMap);
+                SendRetried43(Printf("FB %c %u\r", letter, block), kRefFleetMap);
             if (outcome == RetryOutcome::Stopped) {
                 return 1;
             }
@@ -220,7 +220,7 @@ int CLoader::ReadBank43(Bank& bank, std::uint16_t number) {
 
 int CLoader::ReadChannel43(Chan& channel, std::uint16_t memory) {
     m_progress.SetChannelText(std::to_string(memory).c_str());
-    if (SendRetried43(Format("MA%03u\r", memory % 1000u), kRefMemory) != RetryOutcome::Succeeded) {
+    if (SendRetried43(Printf("MA%03u\r", memory % 1000u), kRefMemory) != RetryOutcome::Succeeded) {
         return 1;
     }
     Parm record = DeviceRecord(*this);
@@ -250,7 +250,7 @@ int CLoader::ReadTalkgroup43(UserIdEntry& entry, const Bank& bank, std::uint16_t
     entry.id() = hb::records::UserId{};
     const auto place = TrunkCommandCodec::UserIdSlotAt(slot);
     if (SendRetried43(
-            Format("TG %c %c%u\r", Type43Codes::BankLetter(number), place.letter, place.digit),
+            Printf("TG %c %c%u\r", Type43Codes::BankLetter(number), place.letter, place.digit),
             kRefTalkgroup) != RetryOutcome::Succeeded) {
         return 1;
     }
@@ -266,7 +266,7 @@ int CLoader::ReadTalkgroup43(UserIdEntry& entry, const Bank& bank, std::uint16_t
 }
 
 int CLoader::ReadSearchLimits43(Chan& range, unsigned number) {
-    m_progress.SetBankText(Format("SR-%u", number).c_str());
+    m_progress.SetBankText(Printf("SR-%u", number).c_str());
     Parm record = range.record();
     if (SendRetried43("LL\r", kRefLowerLimit) != RetryOutcome::Succeeded) {
         return 1;

@@ -13,7 +13,7 @@ namespace {
 
 using hb::records::DeviceStatus;
 using hb::records::Parm;
-using TrunkFamily35::Formatted;
+using TrunkCommandCodec::Printf;
 
 enum Ref99Read : int {
     kRefFraming = 9931, // and the closing after it
@@ -35,9 +35,9 @@ int ReadBandPlans(CLoader& loader, Bank& bank, RadioSettingsRecord& record,
                   CLoadProgressDlg* dialog) {
     const unsigned number = bank.number;
     for (unsigned plan = 1; plan <= RadioSettingsRecord::kPlans; ++plan) {
-        if (loader.SendCommandsChecked(
-                kRefBandPlan, Formatted("BC %c%u\r", TrunkFamily35::BankLetter(bank), plan),
-                dialog) != 0) {
+        if (loader.SendCommandsChecked(kRefBandPlan,
+                                       Printf("BC %c%u\r", TrunkFamily35::BankLetter(bank), plan),
+                                       dialog) != 0) {
             return 1;
         }
         TrunkCommandCodec::TakeBandPlanReply(loader.Reply(), record, number, plan);
@@ -67,9 +67,9 @@ int CLoader::ReadBank99(Bank& bank, Object* root, CLoadProgressDlg* dialog) {
     dialog->SetCurrentItem("Bank Settings");
     if (SendCommandsChecked(
             kRefBankMemory,
-            Formatted("MA%03u\r", TrunkFamily35::BankFirstMemory(*m_radio, bank.number)),
+            Printf("MA%03u\r", TrunkFamily35::BankFirstMemory(*m_radio, bank.number)),
             dialog) != 0 ||
-        SendCommandsChecked(kRefTrunkType, Formatted("TB %c\r", letter), dialog) != 0) {
+        SendCommandsChecked(kRefTrunkType, Printf("TB %c\r", letter), dialog) != 0) {
         return 1;
     }
     const std::uint8_t code = m_device_status.get(DeviceStatus::kTrunkTypeCode);
@@ -77,8 +77,7 @@ int CLoader::ReadBank99(Bank& bank, Object* root, CLoadProgressDlg* dialog) {
     TrunkFamily35::TakeTrunkType(bank, trunkType);
     for (unsigned block = 0; bank.trunkType == TrunkCommandCodec::kTrunkTypeI &&
                              block < TrunkCommandCodec::kFleetBlocks;) {
-        if (SendCommandsChecked(kRefFleetMap, Formatted("FB %c %u\r", letter, block), dialog) !=
-            0) {
+        if (SendCommandsChecked(kRefFleetMap, Printf("FB %c %u\r", letter, block), dialog) != 0) {
             return 1;
         }
         block = TrunkCommandCodec::ReadFleetMapReply(Reply(), block, bank.fleetMap);
@@ -119,7 +118,7 @@ int CLoader::ReadUserId99(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg
     const TrunkCommandCodec::UserIdSlot place = TrunkCommandCodec::UserIdSlotAt(slot);
     if (SendCommandsChecked(
             kRefUserId,
-            Formatted("TG %c %c%u\r", TrunkFamily35::BankLetter(bank), place.letter, place.digit),
+            Printf("TG %c %c%u\r", TrunkFamily35::BankLetter(bank), place.letter, place.digit),
             dialog) != 0) {
         return 1;
     }

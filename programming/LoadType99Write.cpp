@@ -12,10 +12,10 @@
 
 namespace {
 
-using hb::records::TrunkSwitchLetter;
 using hb::records::Parm;
+using hb::records::TrunkSwitchLetter;
 using namespace TrunkCommandCodec;
-using TrunkFamily35::Formatted;
+using TrunkCommandCodec::Printf;
 
 enum Ref99Write : int {
     kRefFraming = 9901, // and the closing after it
@@ -46,9 +46,9 @@ int WriteTrunkType(CLoader& loader, const Bank& bank, const RadioSettingsRecord&
         return 0;
     }
     const char letter = TrunkFamily35::BankLetter(bank);
-    std::string trunkType = Formatted("TR %c %u\r", letter, *command);
+    std::string trunkType = Printf("TR %c %u\r", letter, *command);
     if (*command == kTrunkingOff) {
-        trunkType = Formatted("TBF %c\r", letter);
+        trunkType = Printf("TBF %c\r", letter);
     } else if (*command == kTrunkCommandUhf || *command == kTrunkCommandVhf) {
         if (loader.SendCommandsChecked(kRefBandPlans,
                                        BandPlanLine(record, bank.number, *command, 1) +
@@ -64,7 +64,7 @@ int WriteTrunkType(CLoader& loader, const Bank& bank, const RadioSettingsRecord&
     if (*command == kTrunkingOff) {
         return 0;
     }
-    return loader.SendCommandsChecked(kRefTrunkingOn, Formatted("TBN %c\r", letter), dialog);
+    return loader.SendCommandsChecked(kRefTrunkingOn, Printf("TBN %c\r", letter), dialog);
 }
 
 // The bank's settings the radio keeps beside its trunk type: fleet map, TC setting, priority
@@ -76,7 +76,7 @@ int WriteBankOptions(CLoader& loader, const Bank& bank, RadioSettingsRecord& rec
     if (type == kTrunkTypeI) {
         std::string fleetMap;
         for (unsigned block = 0; block < kFleetBlocks; ++block) {
-            fleetMap += Formatted("FB %c %u %02u\r", letter, block, bank.fleetMap[block]);
+            fleetMap += Printf("FB %c %u %02u\r", letter, block, bank.fleetMap[block]);
         }
         if (loader.SendCommandsChecked(kRefFleetMap, fleetMap, dialog) != 0) {
             return 1;
@@ -85,21 +85,20 @@ int WriteBankOptions(CLoader& loader, const Bank& bank, RadioSettingsRecord& rec
     if (type == kTrunkTypeI || type == kTrunkTypeII) {
         const unsigned tc = record.Get(RadioSettingsRecord::BankByte::kTcSetting, bank.number);
         const std::string setting =
-            tc != 0 ? Formatted("TCN %c P%u\r", letter, tc) : Formatted("TCF %c\r", letter);
+            tc != 0 ? Printf("TCN %c P%u\r", letter, tc) : Printf("TCF %c\r", letter);
         if (loader.SendCommandsChecked(kRefTcSetting, setting, dialog) != 0) {
             return 1;
         }
     }
     const unsigned priority =
         record.HeldPriorityChannel(bank.number, loader.m_radio->organisation().channelsPerBank);
-    if (priority != 0 &&
-        loader.SendCommandsChecked(kRefPriority, Formatted("PC %c%03u\r", letter, priority),
-                                   dialog) != 0) {
+    if (priority != 0 && loader.SendCommandsChecked(
+                             kRefPriority, Printf("PC %c%03u\r", letter, priority), dialog) != 0) {
         return 1;
     }
     if (type == kTrunkEdacs || type == kTrunkEdacsWide) {
         const char af = TrunkSwitchLetter(bank.trunkFlags & Bank::kTrunkEdacsFormat);
-        return loader.SendCommandsChecked(kRefAfOption, Formatted("AF%c\r", af), dialog);
+        return loader.SendCommandsChecked(kRefAfOption, Printf("AF%c\r", af), dialog);
     }
     return 0;
 }
@@ -122,7 +121,7 @@ int CLoader::DownloadBank99(Bank& bank, Object* root, CLoadProgressDlg* dialog) 
     dialog->SetCurrentItem("Bank Settings");
     RadioSettingsRecord record = RadioSettingsRecord::Fetch(group->records());
     const std::uint16_t first = TrunkFamily35::BankFirstMemory(*m_radio, bank.number);
-    if (SendCommand(Formatted("MA%03u\r", first).c_str(), kRefBankMemory, dialog) != 0 ||
+    if (SendCommand(Printf("MA%03u\r", first).c_str(), kRefBankMemory, dialog) != 0 ||
         WriteTrunkType(*this, bank, record, dialog) != 0 ||
         WriteBankOptions(*this, bank, record, dialog) != 0) {
         return 1;
@@ -146,13 +145,13 @@ int CLoader::WriteChannel99(Chan& channel, CLoadProgressDlg* dialog) {
     const Parm record = channel.record();
     const std::uint16_t memory = record.get(Parm::kMemoryChannel);
     const bool trunked = record.get(Parm::Channel::kTrunkWord) & Parm::Channel::kTrunkFrequency;
-    const std::string programme = Formatted("PM%03u%c%08u\r", memory, trunked ? 'T' : ' ',
-                                            record.get(Parm::kFrequency) / 100);
+    const std::string programme =
+        Printf("PM%03u%c%08u\r", memory, trunked ? 'T' : ' ', record.get(Parm::kFrequency) / 100);
     return TrunkFamily35::WriteChannel(
         *this, record, dialog,
         [&] {
             if (const int selected =
-                    SendCommand(Formatted("MA%03u\r", memory).c_str(), kRefSelectMemory, dialog)) {
+                    SendCommand(Printf("MA%03u\r", memory).c_str(), kRefSelectMemory, dialog)) {
                 return selected;
             }
             return SendCommand(programme.c_str(), kRefProgramMemory, dialog);

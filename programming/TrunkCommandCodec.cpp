@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdarg>
 #include <cstdio>
 
 namespace TrunkCommandCodec {
@@ -35,16 +36,10 @@ constexpr std::array<Step, 7> kSteps{{{5'000, "ST 5K\r"},
                                       {50'000, "ST 50K\r"},
                                       {100'000, "ST 100K\r"}}};
 
-std::string Formatted(const char* format, unsigned long value) {
-    char text[24];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
 // A plain number of six digits, or "0" for none.
 std::string Number(const UserId& id) {
     const unsigned long value = id.get(UserId::kValue);
-    return value == 0 ? "0" : Formatted("%06lu", value);
+    return value == 0 ? "0" : Printf("%06lu", value);
 }
 
 bool Individual(const UserId& id) {
@@ -122,6 +117,19 @@ std::optional<unsigned> Digit(std::optional<std::uint8_t> c) {
 }
 
 } // namespace
+
+std::string Printf(const char* format, ...) {
+    std::va_list arguments;
+    va_start(arguments, format);
+    std::va_list again;
+    va_copy(again, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, arguments);
+    std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+    std::vsnprintf(text.data(), text.size() + 1, format, again);
+    va_end(again);
+    va_end(arguments);
+    return text;
+}
 
 unsigned ToneIndex(std::uint32_t tone, std::uint8_t squelchKind) {
     const std::uint32_t wanted = tone & kToneBits;
@@ -203,11 +211,11 @@ std::string IdText(UserId& id, const Bank& bank) {
     case kTypeII:
         return Number(id);
     case kTypeI:
-        return Individual(id) ? Formatted("i%05lu", id.get(UserId::kValue))
+        return Individual(id) ? Printf("i%05u", id.get(UserId::kValue))
                               : FormatTypeIUserId(id, bank);
     case kEdacs:
     case kEdacsWide:
-        return Individual(id) ? Formatted("i%05lu", id.get(UserId::kValue)) : Number(id);
+        return Individual(id) ? Printf("i%05u", id.get(UserId::kValue)) : Number(id);
     default:
         return {};
     }

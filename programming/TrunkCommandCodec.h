@@ -17,6 +17,9 @@ class RadioSettingsRecord;
 
 namespace TrunkCommandCodec {
 
+// A command or a progress text, formatted as printf does.
+std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
 // The squelch kind whose tone is a DCS code.
 inline constexpr std::uint8_t kSquelchDcs = 5;
 

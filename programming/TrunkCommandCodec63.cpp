@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdarg>
-#include <cstdio>
 
 namespace TrunkCommandCodec {
 
@@ -66,15 +64,6 @@ std::optional<unsigned> PositionDigit(char position) {
 }
 
 } // namespace
-
-std::string Printf(const char* format, ...) {
-    char text[512];
-    va_list arguments;
-    va_start(arguments, format);
-    std::vsnprintf(text, sizeof text, format, arguments);
-    va_end(arguments);
-    return text;
-}
 
 const TrunkModel63* FindTrunkModel63(std::uint8_t code) {
     const auto found = std::ranges::find(kModels, code, &TrunkModel63::code);

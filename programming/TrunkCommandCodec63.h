@@ -19,9 +19,6 @@ class RadioSettingsRecord;
 
 namespace TrunkCommandCodec {
 
-// A command or a progress text, formatted as by printf.
-std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
 // ---- Models.
 // What the model code the device reports (4 to 7) changes in the transfers.
 struct TrunkModel63 {

@@ -12,17 +12,15 @@
 #include "programming/Loader.h"
 #include "programming/TrunkCommandCodec.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <utility>
 
 namespace TrunkFamily35 {
 
 namespace {
 
-using hb::records::TrunkSwitchLetter;
 using hb::records::DeviceStatus;
 using hb::records::Parm;
+using hb::records::TrunkSwitchLetter;
 using hb::records::UserId;
 
 // Erasing is allowed only with the Settings box and the boxes of banks A to J all checked.
@@ -47,15 +45,6 @@ Group* CheckedGroup(const CLoader& loader) {
 }
 
 } // namespace
-
-std::string Formatted(const char* format, ...) {
-    char text[128];
-    va_list arguments;
-    va_start(arguments, format);
-    const int length = std::vsnprintf(text, sizeof text, format, arguments);
-    va_end(arguments);
-    return length < 0 ? std::string() : std::string(text);
-}
 
 void Download(CLoader& loader, const Framing& framing, const std::function<bool(Group&)>& write) {
     CLoadProgressDlg* dialog = &loader.m_progress;
@@ -211,7 +200,8 @@ RetryOutcome SendPaced(CLoader& loader, const std::string& command, int ref,
 int WriteChannel(CLoader& loader, const Parm& record, CLoadProgressDlg* dialog,
                  const std::function<int()>& programme, int switchRef, bool attenuator) {
     const std::uint32_t hz = record.get(Parm::kFrequency);
-    dialog->SetChannelText(Formatted("%03u", record.get(Parm::kMemoryChannel)).c_str());
+    dialog->SetChannelText(
+        TrunkCommandCodec::Printf("%03u", record.get(Parm::kMemoryChannel)).c_str());
     dialog->SetFrequency(loader.m_radio->FormatFrequency(hz, loader.m_freq_mhz).c_str());
     PacedRetry retry;
     retry.paced = false;
@@ -228,11 +218,11 @@ int WriteChannelSwitches(CLoader& loader, const Parm& record, CLoadProgressDlg* 
         RetryOutcome::Succeeded) {
         return 1;
     }
-    std::vector<std::string> switches{
-        Formatted("DL%c\r", TrunkSwitchLetter(record.get(Parm::Channel::kDelay) != 0))};
+    std::vector<std::string> switches{TrunkCommandCodec::Printf(
+        "DL%c\r", TrunkSwitchLetter(record.get(Parm::Channel::kDelay) != 0))};
     if (attenuator) {
-        switches.push_back(
-            Formatted("AT%c\r", TrunkSwitchLetter(record.get(Parm::Channel::kAttenuator) != 0)));
+        switches.push_back(TrunkCommandCodec::Printf(
+            "AT%c\r", TrunkSwitchLetter(record.get(Parm::Channel::kAttenuator) != 0)));
     }
     for (const std::string& command : switches) {
         if (SendRepeated(loader, command, ref++, dialog) != RetryOutcome::Succeeded) {
@@ -253,11 +243,12 @@ RetryOutcome SendRepeated(CLoader& loader, const std::string& command, int ref,
 }
 
 RetryOutcome SendLockOut(CLoader& loader, bool on, int ref, CLoadProgressDlg* dialog) {
-    return SendRepeated(
-        loader, Formatted("LO%c\r", TrunkSwitchLetter(on)), ref, dialog, [&loader](int result) {
-            return result == 0 || (loader.m_device_status.get(DeviceStatus::kLinkControl1) &
-                                   DeviceStatus::kLinkRefusedLockOutDone) != 0;
-        });
+    return SendRepeated(loader, TrunkCommandCodec::Printf("LO%c\r", TrunkSwitchLetter(on)), ref,
+                        dialog, [&loader](int result) {
+                            return result == 0 ||
+                                   (loader.m_device_status.get(DeviceStatus::kLinkControl1) &
+                                    DeviceStatus::kLinkRefusedLockOutDone) != 0;
+                        });
 }
 
 std::optional<Limits> LimitsToSend(Chan& range) {
@@ -278,7 +269,7 @@ std::optional<Limits> LimitsToSend(Chan& range) {
 Recall RecallChannel(CLoader& loader, Chan& channel, CLoadProgressDlg* dialog, int ref) {
     const std::uint16_t memory = channel.record().get(Parm::kMemoryChannel);
     dialog->SetChannelText(std::to_string(memory).c_str());
-    if (SendPaced(loader, Formatted("MA%03u\r", memory % 1000U), ref, dialog) !=
+    if (SendPaced(loader, TrunkCommandCodec::Printf("MA%03u\r", memory % 1000U), ref, dialog) !=
         RetryOutcome::Succeeded) {
         return Recall::kEnded;
     }

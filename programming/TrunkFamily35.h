@@ -22,9 +22,6 @@ class UserIdEntry;
 
 namespace TrunkFamily35 {
 
-// printf into a text; the commands are short.
-[[gnu::format(printf, 1, 2)]] std::string Formatted(const char* format, ...);
-
 // ---- A transfer as a whole.
 // How a family erases the radio before writing: how long the radio may take, whether the loader's
 // no-erase flag keeps the memory, and the status line shown meanwhile (none when null).

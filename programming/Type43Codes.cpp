@@ -5,8 +5,6 @@
 #include "platform/tessary/model/Bank.h"
 
 #include <array>
-#include <cstdarg>
-#include <cstdio>
 
 namespace Type43Codes {
 
@@ -46,19 +44,6 @@ constexpr std::array<TrunkText, 6> kTrunkTexts{{{"EDACS", {kEdacs, 0}},
                                                 {"E2-VHI", {kTypeII, Bank::kTrunkVhf}}}};
 
 } // namespace
-
-std::string Format(const char* format, ...) {
-    std::va_list arguments;
-    va_start(arguments, format);
-    std::va_list again;
-    va_copy(again, arguments);
-    const int length = std::vsnprintf(nullptr, 0, format, arguments);
-    std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
-    std::vsnprintf(text.data(), text.size() + 1, format, again);
-    va_end(again);
-    va_end(arguments);
-    return text;
-}
 
 char BankLetter(unsigned number) {
     return static_cast<char>('@' + number);
@@ -100,7 +85,8 @@ std::uint32_t StepOfKey(std::optional<std::uint8_t> digit) {
 }
 
 std::string RangeMenuKeys(unsigned number, char item) {
-    return Format("KEY01\rKEY11\rKEY02 4\rKEY02 1\rKEY02 %u\rKEY02 %c\r", number % 10, item);
+    return TrunkCommandCodec::Printf("KEY01\rKEY11\rKEY02 4\rKEY02 1\rKEY02 %u\rKEY02 %c\r",
+                                     number % 10, item);
 }
 
 std::optional<BankTrunkType> TrunkTypeOfReply(std::string_view reply) {
@@ -122,11 +108,11 @@ std::optional<std::string> TrunkTypeLine(Bank& bank, unsigned number) {
     const char letter = BankLetter(number);
     if (*command != TrunkCommandCodec::kTrunkCommandUhf &&
         *command != TrunkCommandCodec::kTrunkCommandVhf) {
-        return Format("TR %c %u\r", letter, unsigned{*command});
+        return TrunkCommandCodec::Printf("TR %c %u\r", letter, unsigned{*command});
     }
     TrunkCommandCodec::StoreTypeIIDefaults(bank, *command);
-    return Format("TR %c %u %08u %04u\r", letter, unsigned{*command}, bank.base / 100,
-                  bank.spacing / 10);
+    return TrunkCommandCodec::Printf("TR %c %u %08u %04u\r", letter, unsigned{*command},
+                                     bank.base / 100, bank.spacing / 10);
 }
 
 std::string TalkgroupText(UserId& id, const Bank& bank) {

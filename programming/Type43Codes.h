@@ -14,9 +14,6 @@ class Bank;
 
 namespace Type43Codes {
 
-// A text formatted as printf does, for commands and progress items.
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
 // A bank's letter: bank 1 is "A".
 char BankLetter(unsigned number);
 
