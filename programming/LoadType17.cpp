@@ -156,7 +156,7 @@ void CLoader::ForEachTrunkList17(Group& group,
             return;
         }
         const auto number = static_cast<std::uint16_t>(organisation.firstBank + index);
-        m_progress.SetBankText(std::string(1, Type43Codes::BankLetter(number)).c_str());
+        m_progress.SetBankText(std::string(1, TrunkCommandCodec::BankLetter(number)).c_str());
         Bank& bank = *banks[index];
         if (!Type17Codes::HasTrunkedChannel(bank)) {
             continue;
@@ -195,7 +195,8 @@ void CLoader::EnterFleetMap17(const Bank& bank, std::uint16_t number) {
     };
     SendCommand("MA001\r", kRefListMemory, &m_progress);
     SendCommand("KEY13H\r", kRefListTop, &m_progress);
-    press(Printf("KEY21 %c\r", Type43Codes::BankLetter(number)), kRefListChoice, kMenuPauseMs);
+    press(Printf("KEY21 %c\r", TrunkCommandCodec::BankLetter(number)), kRefListChoice,
+          kMenuPauseMs);
     for (const char* key : {"KEY11\r", "KEY07\r", "KEY11\r"}) {
         press(key, kRefFleetMenu, kMenuPauseMs);
     }
@@ -246,8 +247,8 @@ int CLoader::OpenIdList17(std::uint16_t number) {
             SendCommand("MA001\r", kRefIdListMemory, &m_progress);
         }
         SendCommand("KEY13\r", kRefIdListTop, &m_progress);
-        SendCommand(Printf("KEY21 %c\r", Type43Codes::BankLetter(number)).c_str(), kRefIdListChoice,
-                    &m_progress);
+        SendCommand(Printf("KEY21 %c\r", TrunkCommandCodec::BankLetter(number)).c_str(),
+                    kRefIdListChoice, &m_progress);
         scan_delay(kMenuPauseMs);
         bool busy = true;
         for (int poll = 0; poll < kModePolls && busy && !Stopped(); ++poll) {

@@ -50,7 +50,7 @@ void CLoader::UploadType35(TransferCursor&) {
 }
 
 int CLoader::ReadBank35(Bank& bank, Object*, CLoadProgressDlg* dialog) {
-    const char letter = TrunkFamily35::BankLetter(bank);
+    const char letter = TrunkCommandCodec::BankLetter(bank.number);
     const std::uint16_t first = TrunkFamily35::BankFirstMemory(*m_radio, bank.number);
     dialog->SetBank(bank.number);
     dialog->SetCurrentItem("Bank Settings");

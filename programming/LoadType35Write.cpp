@@ -31,7 +31,7 @@ const TrunkFamily35::Framing kFraming{"IDF\rQUF\rMUN\r", "KEY01\rIDN\rQUN\rMUA\r
 constexpr std::uint32_t kMemoryWriteWaitMs = 10000;
 
 void WriteBankTrunking(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog) {
-    const char letter = TrunkFamily35::BankLetter(bank);
+    const char letter = TrunkCommandCodec::BankLetter(bank.number);
     if (const auto command = TrunkCommandCodec::TrunkTypeCommand35(bank, letter)) {
         const RetryOutcome sent = TrunkFamily35::SendPaced(loader, *command, kRefTrunkType, dialog);
         // Any other trunk type goes on after its tenth failure; trunking left on does not.
@@ -74,7 +74,7 @@ void CLoader::DownloadType35(TransferCursor&) {
             if (Stopped()) {
                 return 1;
             }
-            dialog->SetBankText(std::string(1, TrunkFamily35::BankLetter(bank)).c_str());
+            dialog->SetBankText(std::string(1, TrunkCommandCodec::BankLetter(bank.number)).c_str());
             WriteBankTrunking(*this, bank, dialog);
             dialog->SetChannelText("");
             dialog->SetCurrentItem("");
@@ -125,7 +125,7 @@ int CLoader::WriteUserId35(UserIdEntry& entry, const Bank& bank, CLoadProgressDl
     dialog->SetChannelText(place.Name().c_str());
     dialog->SetFrequency(format_user(entry.id()).c_str());
     TrunkFamily35::SendPaced(*this,
-                             Printf("TG %c %c%u %s\r", TrunkFamily35::BankLetter(bank),
+                             Printf("TG %c %c%u %s\r", TrunkCommandCodec::BankLetter(bank.number),
                                     place.letter, place.digit, text.c_str()),
                              kRefUserId, dialog);
     return 0;

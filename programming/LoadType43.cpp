@@ -87,7 +87,7 @@ void CLoader::DownloadType43(TransferCursor&) {
 
 int CLoader::WriteBank43(Bank& bank, std::uint16_t number) {
     const auto& organisation = m_radio->organisation();
-    const char letter = Type43Codes::BankLetter(number);
+    const char letter = TrunkCommandCodec::BankLetter(number);
     m_progress.SetBankText(std::to_string(number).c_str());
     if (const auto line = Type43Codes::TrunkTypeLine(bank, number)) {
         if (SendRetried43(*line, kRefTrunkType) != RetryOutcome::Succeeded) {
@@ -172,7 +172,7 @@ int CLoader::WriteTalkgroup43(UserIdEntry& entry, const Bank& bank, std::uint16_
     m_progress.SetChannelText(place.Name().c_str());
     m_progress.SetFrequency(entry.tag().c_str());
     const std::string text = Type43Codes::TalkgroupText(entry.id(), bank);
-    SendRetried43(Printf("TG %c %c%u %s\r", Type43Codes::BankLetter(number), place.letter,
+    SendRetried43(Printf("TG %c %c%u %s\r", TrunkCommandCodec::BankLetter(number), place.letter,
                          place.digit, text.c_str()),
                   kRefTalkgroup);
     return 0;

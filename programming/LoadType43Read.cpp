@@ -147,7 +147,7 @@ void CLoader::UploadType43(TransferCursor&) {
 
 int CLoader::ReadBank43(Bank& bank, std::uint16_t number) {
     const auto& organisation = m_radio->organisation();
-    const char letter = Type43Codes::BankLetter(number);
+    const char letter = TrunkCommandCodec::BankLetter(number);
     m_progress.SetBankText(std::to_string(number).c_str());
     if (Stopped()) {
         return 1;
@@ -249,9 +249,9 @@ int CLoader::ReadTalkgroup43(UserIdEntry& entry, const Bank& bank, std::uint16_t
                              unsigned slot) {
     entry.id() = hb::records::UserId{};
     const auto place = TrunkCommandCodec::UserIdSlotAt(slot);
-    if (SendRetried43(
-            Printf("TG %c %c%u\r", Type43Codes::BankLetter(number), place.letter, place.digit),
-            kRefTalkgroup) != RetryOutcome::Succeeded) {
+    if (SendRetried43(Printf("TG %c %c%u\r", TrunkCommandCodec::BankLetter(number), place.letter,
+                             place.digit),
+                      kRefTalkgroup) != RetryOutcome::Succeeded) {
         return 1;
     }
     const std::string reply = Reply();

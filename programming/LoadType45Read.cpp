@@ -120,7 +120,7 @@ std::uint8_t TakeModel(CLoader& loader, Group& group) {
 
 // A Type I bank's fleet map, block by block; a block the radio does not answer keeps its size.
 int ReadFleetMap(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog) {
-    const char letter = TrunkFamily35::BankLetter(bank);
+    const char letter = codec::BankLetter(bank.number);
     for (unsigned block = 0; block < codec::kFleetBlocks;) {
         const RetryOutcome asked =
             TrunkFamily35::SendPaced(loader, Printf("FB %c %u\r", letter, block), kRefFleetMap,
@@ -340,7 +340,7 @@ int CLoader::ReadBank45(Bank& bank, Object* root, CLoadProgressDlg* dialog) {
         return 1;
     }
     const unsigned number = bank.number;
-    const char letter = TrunkFamily35::BankLetter(bank);
+    const char letter = codec::BankLetter(bank.number);
     dialog->SetBank(number);
     if (!Done(TrunkFamily35::SendPaced(*this, Printf("TA B %c\r", letter), kRefBankName, dialog))) {
         return 1;
@@ -445,7 +445,7 @@ int CLoader::ReadChannel45(Chan& channel, CLoadProgressDlg* dialog) {
 int CLoader::ReadSearchRange45(Chan& range, CLoadProgressDlg* dialog) {
     Parm record = range.record();
     const unsigned number = record.get(Parm::kMemoryChannel);
-    const auto letter = static_cast<char>('@' + number);
+    const auto letter = codec::BankLetter(number);
     dialog->SetBankText(Printf("SR-%u", number).c_str());
     if (!Done(
             TrunkFamily35::SendPaced(*this, Printf("TA S %c\r", letter), kRefRangeName, dialog))) {
@@ -492,7 +492,7 @@ int CLoader::ReadUserId45(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg
                           unsigned slot) {
     entry.id() = hb::records::UserId{};
     const codec::UserIdSlot place = codec::UserIdSlotAt(slot);
-    const char letter = TrunkFamily35::BankLetter(bank);
+    const char letter = codec::BankLetter(bank.number);
     if (!Done(TrunkFamily35::SendPaced(*this,
                                        Printf("TG %c %c%u\r", letter, place.letter, place.digit),
                                        kRefIdText, dialog))) {

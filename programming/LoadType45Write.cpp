@@ -73,7 +73,7 @@ unsigned OnOff(bool on) {
 // A bank's trunk type, a Type I bank's fleet map (each block given up quietly) and the question
 // that has the radio take them. 1 when the bank is to end.
 int WriteBankTrunking(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog) {
-    const char letter = TrunkFamily35::BankLetter(bank);
+    const char letter = codec::BankLetter(bank.number);
     if (const auto command = codec::TrunkTypeCommand45(bank, letter);
         command && !Done(TrunkFamily35::SendPaced(loader, *command, kRefTrunkType, dialog))) {
         return 1;
@@ -145,7 +145,7 @@ int WritePriorityChannel(CLoader& loader, const Bank& bank, RadioSettingsRecord&
         return 0;
     }
     const std::string command =
-        Printf("PC %c%03u\r", TrunkFamily35::BankLetter(bank), CommandMemory(priority));
+        Printf("PC %c%03u\r", codec::BankLetter(bank.number), CommandMemory(priority));
     PacedRetry retry;
     retry.beep = RetryBeep::None;
     return retry.Run(loader,
@@ -254,7 +254,7 @@ int CLoader::DownloadBank45(Bank& bank, Object* root, CLoadProgressDlg* dialog) 
         return 1;
     }
     const unsigned number = bank.number;
-    const char letter = TrunkFamily35::BankLetter(bank);
+    const char letter = codec::BankLetter(bank.number);
     dialog->SetBank(number);
     const std::string bankMemory =
         Printf("MA%03u\r", CommandMemory(TrunkFamily35::BankFirstMemory(*m_radio, bank.number)));
@@ -364,7 +364,7 @@ int CLoader::WriteUserId45(UserIdEntry& entry, const Bank& bank, CLoadProgressDl
                            unsigned slot) {
     hb::records::UserId& id = entry.id();
     const codec::UserIdSlot place = codec::UserIdSlotAt(slot);
-    const char letter = TrunkFamily35::BankLetter(bank);
+    const char letter = codec::BankLetter(bank.number);
     dialog->SetChannelText(place.Name().c_str());
     dialog->SetFrequency(entry.tag().c_str());
     const std::string text = codec::UserIdText45(id, bank);
@@ -406,7 +406,7 @@ int CLoader::WriteUserId45(UserIdEntry& entry, const Bank& bank, CLoadProgressDl
 int CLoader::WriteSearchRange45(Chan& range, CLoadProgressDlg* dialog) {
     const Parm record = range.record();
     const unsigned number = record.get(Parm::kMemoryChannel);
-    const auto letter = static_cast<char>('@' + number);
+    const auto letter = codec::BankLetter(number);
     dialog->SetBankText(Printf("SR-%u", number).c_str());
     dialog->SetFrequency(range.name().c_str());
     if (!Done(TrunkFamily35::SendPaced(*this,

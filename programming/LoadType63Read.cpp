@@ -246,7 +246,7 @@ int CLoader::ReadBank63(Bank& bank, Object* root, CLoadProgressDlg* dialog) {
     }
     CLoadProgressDlg& shown = Progress(dialog);
     const unsigned number = bank.number;
-    const auto letter = static_cast<char>('@' + number);
+    const auto letter = codec::BankLetter(number);
     const TrunkCommandCodec::TrunkModel63& model = *m_trunk_model;
     const auto& organisation = m_radio->organisation();
     shown.SetBank(number);
@@ -393,7 +393,7 @@ int CLoader::ReadBank63(Bank& bank, Object* root, CLoadProgressDlg* dialog) {
 int CLoader::ReadBandPlans63(Bank& bank, std::uint8_t code, RadioSettingsRecord& record,
                              CLoadProgressDlg* dialog) {
     const unsigned number = bank.number;
-    const auto letter = static_cast<char>('@' + number);
+    const auto letter = codec::BankLetter(number);
     if (m_trunk_model->bandPlansByCommand) {
         for (unsigned plan = 1; plan <= RadioSettingsRecord::kPlans; ++plan) {
             if (SendCommandsChecked(kRefBandPlanCommand, codec::Printf("BC %c%u\r", letter, plan),
@@ -501,7 +501,7 @@ int CLoader::ReadChannel63(Chan& channel, CLoadProgressDlg* dialog) {
 int CLoader::ReadUserId63(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg* dialog,
                           unsigned slot) {
     const codec::UserIdSlot place = codec::UserIdSlotAt(slot);
-    const auto letter = static_cast<char>('@' + bank.number);
+    const auto letter = codec::BankLetter(bank.number);
     UserId& id = entry.id();
     id = UserId{};
     if (SendCommandsChecked(kRefIdText,
@@ -555,7 +555,7 @@ int CLoader::ReadUserId63(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg
 int CLoader::ReadSearchRange63(Chan& range, CLoadProgressDlg* dialog) {
     Parm record = range.record();
     const unsigned number = record.get(Parm::kMemoryChannel);
-    const auto letter = static_cast<char>('@' + number);
+    const auto letter = codec::BankLetter(number);
     Progress(dialog).SetBankText(codec::Printf("SR-%u", number).c_str());
     if (SendCommandsChecked(kRefRangeName, codec::Printf("TA S %c\r", letter), dialog) != 0) {
         return 1;

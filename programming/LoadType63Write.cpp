@@ -69,10 +69,6 @@ enum Ref63Write : int {
     kRefChainSearch,
 };
 
-char BankLetter(const Bank& bank) {
-    return static_cast<char>('@' + bank.number);
-}
-
 // After an erase, an entry with nothing in it is left as the erase made it.
 bool ErasedId(const UserId& id) {
     return id.get(UserId::kValue) == 0 && id.get(UserId::kFlags) == 0;
@@ -197,7 +193,7 @@ int CLoader::DownloadBank63(Bank& bank, Object* root, CLoadProgressDlg* dialog) 
     }
     CLoadProgressDlg& shown = Progress(dialog);
     const unsigned number = bank.number;
-    const char letter = BankLetter(bank);
+    const char letter = codec::BankLetter(bank.number);
     const std::uint8_t type = bank.trunkType;
     const TrunkCommandCodec::TrunkModel63& model = *m_trunk_model;
     const auto& organisation = m_radio->organisation();
@@ -400,7 +396,7 @@ int CLoader::WriteUserId63(UserIdEntry& entry, const Bank& bank, CLoadProgressDl
     }
     CLoadProgressDlg& shown = Progress(dialog);
     const codec::UserIdSlot place = codec::UserIdSlotAt(slot);
-    const char letter = BankLetter(bank);
+    const char letter = codec::BankLetter(bank.number);
     shown.SetChannelText(place.Name().c_str());
     shown.SetFrequency(entry.tag().c_str());
     const std::string text = codec::IdText63(id, bank);
@@ -444,7 +440,7 @@ int CLoader::WriteSearchRange63(Chan& range, CLoadProgressDlg* dialog) {
         return 0;
     }
     CLoadProgressDlg& shown = Progress(dialog);
-    const auto letter = static_cast<char>('@' + number);
+    const auto letter = codec::BankLetter(number);
     shown.SetBankText(codec::Printf("SR-%u", number).c_str());
     shown.SetFrequency(range.name().c_str());
     if (SendCommandsChecked(kRefRangeName,

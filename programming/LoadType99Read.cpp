@@ -35,9 +35,9 @@ int ReadBandPlans(CLoader& loader, Bank& bank, RadioSettingsRecord& record,
                   CLoadProgressDlg* dialog) {
     const unsigned number = bank.number;
     for (unsigned plan = 1; plan <= RadioSettingsRecord::kPlans; ++plan) {
-        if (loader.SendCommandsChecked(kRefBandPlan,
-                                       Printf("BC %c%u\r", TrunkFamily35::BankLetter(bank), plan),
-                                       dialog) != 0) {
+        if (loader.SendCommandsChecked(
+                kRefBandPlan, Printf("BC %c%u\r", TrunkCommandCodec::BankLetter(bank.number), plan),
+                dialog) != 0) {
             return 1;
         }
         TrunkCommandCodec::TakeBandPlanReply(loader.Reply(), record, number, plan);
@@ -62,7 +62,7 @@ int CLoader::ReadBank99(Bank& bank, Object* root, CLoadProgressDlg* dialog) {
     if (!group) {
         return 1;
     }
-    const char letter = TrunkFamily35::BankLetter(bank);
+    const char letter = TrunkCommandCodec::BankLetter(bank.number);
     dialog->SetBank(bank.number);
     dialog->SetCurrentItem("Bank Settings");
     if (SendCommandsChecked(
@@ -116,10 +116,10 @@ int CLoader::ReadUserId99(UserIdEntry& entry, const Bank& bank, CLoadProgressDlg
                           unsigned slot) {
     entry.id() = hb::records::UserId{};
     const TrunkCommandCodec::UserIdSlot place = TrunkCommandCodec::UserIdSlotAt(slot);
-    if (SendCommandsChecked(
-            kRefUserId,
-            Printf("TG %c %c%u\r", TrunkFamily35::BankLetter(bank), place.letter, place.digit),
-            dialog) != 0) {
+    if (SendCommandsChecked(kRefUserId,
+                            Printf("TG %c %c%u\r", TrunkCommandCodec::BankLetter(bank.number),
+                                   place.letter, place.digit),
+                            dialog) != 0) {
         return 1;
     }
     TrunkFamily35::TakeUserIdReply(*this, entry, bank, dialog, slot);

@@ -45,7 +45,7 @@ int WriteTrunkType(CLoader& loader, const Bank& bank, const RadioSettingsRecord&
     if (!command) {
         return 0;
     }
-    const char letter = TrunkFamily35::BankLetter(bank);
+    const char letter = TrunkCommandCodec::BankLetter(bank.number);
     std::string trunkType = Printf("TR %c %u\r", letter, *command);
     if (*command == kTrunkingOff) {
         trunkType = Printf("TBF %c\r", letter);
@@ -71,7 +71,7 @@ int WriteTrunkType(CLoader& loader, const Bank& bank, const RadioSettingsRecord&
 // channel (held inside the bank, and stored so) and AF option. 1 when a list failed.
 int WriteBankOptions(CLoader& loader, const Bank& bank, RadioSettingsRecord& record,
                      CLoadProgressDlg* dialog) {
-    const char letter = TrunkFamily35::BankLetter(bank);
+    const char letter = TrunkCommandCodec::BankLetter(bank.number);
     const std::uint8_t type = bank.trunkType;
     if (type == kTrunkTypeI) {
         std::string fleetMap;

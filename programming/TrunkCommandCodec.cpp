@@ -118,6 +118,10 @@ std::optional<unsigned> Digit(std::optional<std::uint8_t> c) {
 
 } // namespace
 
+char BankLetter(unsigned bankNumber) {
+    return static_cast<char>('@' + bankNumber);
+}
+
 std::string Printf(const char* format, ...) {
     std::va_list arguments;
     va_start(arguments, format);
@@ -163,7 +167,7 @@ std::string StepCommand(std::uint32_t step) {
 
 std::string BandPlanLine(const RadioSettingsRecord& record, unsigned bank, unsigned kind,
                          unsigned plan) {
-    const char letter = static_cast<char>('@' + bank);
+    const char letter = BankLetter(bank);
     char line[64];
     const std::uint32_t base = record.PlanBase(bank, plan);
     if (base == 0) {

@@ -20,6 +20,9 @@ namespace TrunkCommandCodec {
 // A command or a progress text, formatted as printf does.
 std::string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// A bank's letter in the commands: bank 1 is "A".
+char BankLetter(unsigned bankNumber);
+
 // The squelch kind whose tone is a DCS code.
 inline constexpr std::uint8_t kSquelchDcs = 5;
 

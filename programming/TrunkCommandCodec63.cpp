@@ -248,7 +248,7 @@ void StoreTrunkTypeCode(Bank& bank, std::uint8_t code) {
 }
 
 TrunkTypeLines TrunkTypeLines63(const Bank& bank, const RadioSettingsRecord& record) {
-    const auto letter = static_cast<char>('@' + bank.number);
+    const auto letter = BankLetter(bank.number);
     const auto command =
         TrunkTypeCommand(bank.trunkType, bank.trunkFlags, TypeIIPrecedence::kVhfFirst);
     if (!command) {

@@ -94,10 +94,6 @@ std::vector<Bank*> SelectedBanks(const CLoader& loader, Group& group) {
     return selected;
 }
 
-char BankLetter(const Bank& bank) {
-    return static_cast<char>('@' + bank.number);
-}
-
 std::uint16_t BankFirstMemory(const Radio& radio, std::uint16_t bankNumber) {
     const auto& organisation = radio.organisation();
     return static_cast<std::uint16_t>((bankNumber - organisation.firstBank) *

@@ -51,8 +51,6 @@ bool EachChosenBank(const CLoader& loader, Group& group, const std::function<int
 // numbered as the radio numbers it: the n-th bank of the group (from 0) is the radio's first bank
 // number + n, and box n of the dialog selects it.
 std::vector<Bank*> SelectedBanks(const CLoader& loader, Group& group);
-// The bank's letter in the commands: A for bank 1.
-char BankLetter(const Bank& bank);
 
 // The memory number of the bank's first channel.
 std::uint16_t BankFirstMemory(const Radio& radio, std::uint16_t bankNumber);

@@ -45,10 +45,6 @@ constexpr std::array<TrunkText, 6> kTrunkTexts{{{"EDACS", {kEdacs, 0}},
 
 } // namespace
 
-char BankLetter(unsigned number) {
-    return static_cast<char>('@' + number);
-}
-
 char ModeKey(std::uint8_t mode) {
     for (const ModeKeyRow& row : kModeKeys) {
         if (row.mode == mode) {
@@ -105,7 +101,7 @@ std::optional<std::string> TrunkTypeLine(Bank& bank, unsigned number) {
     if (!command || *command == 0 || *command > kLastTrunkCommand) {
         return std::nullopt;
     }
-    const char letter = BankLetter(number);
+    const char letter = TrunkCommandCodec::BankLetter(number);
     if (*command != TrunkCommandCodec::kTrunkCommandUhf &&
         *command != TrunkCommandCodec::kTrunkCommandVhf) {
         return TrunkCommandCodec::Printf("TR %c %u\r", letter, unsigned{*command});

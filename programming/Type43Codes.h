@@ -14,9 +14,6 @@ class Bank;
 
 namespace Type43Codes {
 
-// A bank's letter: bank 1 is "A".
-char BankLetter(unsigned number);
-
 // The digit key of a range's mode and step in the search menu, and the value a shown digit
 // stands for (0 for a digit the menu does not list).
 char ModeKey(std::uint8_t mode);
