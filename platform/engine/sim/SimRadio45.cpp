@@ -14,8 +14,8 @@ namespace hb::engine::sim {
 
 namespace {
 
-using hb::records::TrunkSwitchLetter;
 using hb::afx::ParseNumber;
+using hb::records::TrunkSwitchLetter;
 
 constexpr std::array<std::uint8_t, 2> kTypes{45, 51};
 constexpr std::size_t kMemoryDigits = 3;
@@ -36,22 +36,6 @@ std::unique_ptr<SimRadio> Make(std::uint8_t type) {
 }
 
 [[maybe_unused]] const bool kRegistered = RegisterSimRadio(kTypes, &Make);
-
-std::string Accepted() {
-    return std::string(SimTextRadio::kAccepted);
-}
-
-// The words of the arguments, blanks between them.
-std::vector<std::string_view> Words(std::string_view arguments) {
-    std::vector<std::string_view> words;
-    for (std::size_t at = arguments.find_first_not_of(' '); at != std::string_view::npos;
-         at = arguments.find_first_not_of(' ', at)) {
-        const std::size_t end = std::min(arguments.find(' ', at), arguments.size());
-        words.push_back(arguments.substr(at, end - at));
-        at = end;
-    }
-    return words;
-}
 
 char Letter(std::string_view word) {
     return word.size() == 1 ? word[0] : '\0';

@@ -22,6 +22,17 @@ std::string SimTextRadio::Framing(std::string_view word) const {
     return it != m_framing.end() ? it->second : std::string();
 }
 
+std::vector<std::string_view> SimTextRadio::Words(std::string_view arguments) {
+    std::vector<std::string_view> words;
+    for (std::size_t at = arguments.find_first_not_of(' '); at != std::string_view::npos;
+         at = arguments.find_first_not_of(' ', at)) {
+        const std::size_t end = std::min(arguments.find(' ', at), arguments.size());
+        words.push_back(arguments.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
+
 void SimTextRadio::Define(std::string word, Command command) {
     m_commands[std::move(word)] = std::move(command);
 }

@@ -11,6 +11,8 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace hb::engine::sim {
 
@@ -26,6 +28,10 @@ public:
     const std::array<std::string, 4>& Display() const { return m_display; }
 
 protected:
+    static std::string Accepted() { return std::string(kAccepted); }
+    // The blank-separated words of a command's arguments.
+    static std::vector<std::string_view> Words(std::string_view arguments);
+
     void Define(std::string word, Command command);
     void SetDisplayLine(std::size_t line, std::string text) {
         m_display.at(line) = std::move(text);

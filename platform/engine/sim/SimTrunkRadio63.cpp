@@ -70,10 +70,6 @@ std::string Printed(const char* format, ...) {
     return text;
 }
 
-std::string Accepted() {
-    return std::string(SimTextRadio::kAccepted);
-}
-
 const SimTrunkModel63& ModelOf(std::uint8_t type) {
     const hb::records::RadioModel* row = hb::records::FindRadioModel(type);
     const SimTrunkModel63* model = FindSimTrunkModel63(row ? row->trunkModel : 0);

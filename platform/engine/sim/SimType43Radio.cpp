@@ -30,22 +30,6 @@ constexpr char kModeItem = '3';
 constexpr char kStepItem = '2';
 constexpr std::size_t kItemOpen = 4;
 
-// The blank-separated words of a command's arguments.
-std::vector<std::string_view> Words(std::string_view text) {
-    std::vector<std::string_view> words;
-    while (!text.empty()) {
-        const auto start = text.find_first_not_of(' ');
-        if (start == std::string_view::npos) {
-            break;
-        }
-        text.remove_prefix(start);
-        const auto end = std::min(text.find(' '), text.size());
-        words.push_back(text.substr(0, end));
-        text.remove_prefix(end);
-    }
-    return words;
-}
-
 // The number a digit key stands for in a choice of ten: "0" is the tenth.
 unsigned DigitNumber(char digit) {
     return digit == '0' ? SimType43Radio::kRanges : static_cast<unsigned>(digit - '0');
