@@ -20,7 +20,6 @@ using hb::records::TrunkSwitchLetter;
 constexpr std::array<std::uint8_t, 2> kTypes{45, 51};
 constexpr std::size_t kMemoryDigits = 3;
 constexpr unsigned kMemories = 1000;
-constexpr std::size_t kNameWidth = 16;
 constexpr std::size_t kFipsWidth = 6;
 constexpr std::string_view kEmpty = "------";
 // Shown in place of a memory name that was never given: "RID" and two display graphics.
@@ -39,12 +38,6 @@ std::unique_ptr<SimRadio> Make(std::uint8_t type) {
 
 char Letter(std::string_view word) {
     return word.size() == 1 ? word[0] : '\0';
-}
-
-std::string Padded(std::string_view name) {
-    std::string padded(name.substr(0, kNameWidth));
-    padded.resize(kNameWidth, ' ');
-    return padded;
 }
 
 } // namespace
@@ -321,12 +314,12 @@ void SimRadio45::DefineNameCommands() {
             static_cast<std::size_t>(words[named - 1].data() - arguments.data()) +
             words[named - 1].size() + 1;
         if (nameAt <= arguments.size()) {
-            *name = Padded(arguments.substr(nameAt));
+            *name = TrunkName(arguments.substr(nameAt));
             return Accepted();
         }
         const bool unnamed = name->find_first_not_of(' ') == std::string::npos;
         return "TA" + std::string(arguments) + " " +
-               (memory && unnamed ? std::string(kUnnamed) : Padded(*name));
+               (memory && unnamed ? std::string(kUnnamed) : TrunkName(*name));
     });
     // "TG A A1 012345" gives the slot its ID, "TG A A1" asks for it.
     Define("TG", [this](std::string_view arguments) -> Reply {

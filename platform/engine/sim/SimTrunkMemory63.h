@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace hb::engine::sim {
@@ -41,6 +42,14 @@ const SimTrunkModel63* FindSimTrunkModel63(std::uint8_t code);
 // Positions of an on/off menu item.
 inline constexpr unsigned kMenuOn = 1;
 inline constexpr unsigned kMenuOff = 2;
+
+// A name as the trunk scanners keep and answer it: cut or filled with blanks to 16 characters.
+inline std::string TrunkName(std::string_view name) {
+    constexpr std::size_t kWidth = 16;
+    std::string kept(name.substr(0, kWidth));
+    kept.resize(kWidth, ' ');
+    return kept;
+}
 
 struct SimTrunkChannel63 {
     std::uint32_t frequency = 0; // hundreds of hertz

@@ -29,7 +29,6 @@ constexpr std::array<SimTrunkModel63, 4> kModels{{
 }};
 
 constexpr std::string_view kNoEntry = "------";
-constexpr std::size_t kNameWidth = 16;
 constexpr std::size_t kFipsWidth = 6;
 // Shown in place of a channel name that was never given: "RID" and two display graphics.
 constexpr char kUnnamed[] = "RID\x8C      \x8D      ";
@@ -52,12 +51,6 @@ std::optional<unsigned> Number(std::string_view digits) {
 // The arguments after the command word's blank.
 std::string_view Rest(std::string_view arguments) {
     return arguments.starts_with(' ') ? arguments.substr(1) : arguments;
-}
-
-std::string Padded(std::string_view name) {
-    std::string padded(name.substr(0, kNameWidth));
-    padded.resize(kNameWidth, ' ');
-    return padded;
 }
 
 std::string Printed(const char* format, ...) __attribute__((format(printf, 1, 2)));
@@ -465,12 +458,12 @@ void SimTrunkRadio63::DefineTextCommands() {
             return std::nullopt;
         }
         if (rest.size() >= nameAt) {
-            *name = Padded(rest.substr(nameAt));
+            *name = TrunkName(rest.substr(nameAt));
             return Accepted();
         }
         const bool unnamed = name->find_first_not_of(' ') == std::string::npos;
         return "TA " + std::string(rest) + " " +
-               (channel && unnamed ? std::string(kUnnamed) : Padded(*name));
+               (channel && unnamed ? std::string(kUnnamed) : TrunkName(*name));
     });
     // "TG A A1 012345" gives the slot its ID, "TG A A1" asks for it.
     Define("TG", [this](std::string_view arguments) -> Reply {
