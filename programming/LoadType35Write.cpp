@@ -28,8 +28,6 @@ enum Ref35Write : int {
 
 const TrunkFamily35::Framing kFraming{"IDF\rQUF\rMUN\r", "KEY01\rIDN\rQUN\rMUA\r", kRefFraming};
 
-constexpr std::uint32_t kMemoryWriteWaitMs = 10000;
-
 void WriteBankTrunking(CLoader& loader, Bank& bank, CLoadProgressDlg* dialog) {
     const char letter = TrunkCommandCodec::BankLetter(bank.number);
     if (const auto command = TrunkCommandCodec::TrunkTypeCommand35(bank, letter)) {
@@ -101,19 +99,15 @@ int CLoader::WriteChannel35(Chan& channel, CLoadProgressDlg* dialog) {
                     SendCommand(Printf("MA%03u\r", memory).c_str(), kRefSelectMemory, dialog)) {
                 return selected;
             }
-            if (const std::uint16_t status = m_rig->MemWrite(&record)) {
-                Report("Write Channel", kRefMemoryWrite, status);
-                return -1;
-            }
-            const std::uint16_t waited = WaitReply(kMemoryWriteWaitMs, dialog);
-            if (waited == kStatusStopped) {
+            switch (WriteMemory(record, kRefMemoryWrite, kRefMemoryWait, dialog)) {
+            case MemoryWrite::kWritten:
+                return 0;
+            case MemoryWrite::kStopped:
                 return 1;
+            case MemoryWrite::kFailed:
+                break;
             }
-            if (waited != 0) {
-                Report("Write Channel", kRefMemoryWait, waited);
-                return -1;
-            }
-            return 0;
+            return -1;
         },
         kRefSwitches, true);
 }

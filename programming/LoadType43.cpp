@@ -35,7 +35,6 @@ enum WriteType43Ref : int {
 };
 
 constexpr std::uint32_t kEraseWaitMs = 10000;
-constexpr std::uint32_t kWriteWaitMs = 10000;
 constexpr std::uint8_t kTypeI = 1;
 constexpr std::uint16_t kTrunkedChannel = Parm::Channel::kTrunkFrequency;
 
@@ -140,16 +139,8 @@ int CLoader::WriteChannel43(const Chan& channel, std::uint16_t memory) {
     record.set(Parm::kMemoryChannel, memory);
     m_progress.SetChannelText(Printf("%03u", unsigned{memory}).c_str());
     m_progress.SetFrequency(NameOf(record).c_str());
-    if (const std::uint16_t status = m_rig->MemWrite(&record)) {
-        Report("Write Channel", kRefWriteChannel, status);
-        return 0;
-    }
-    const std::uint16_t waited = WaitReply(kWriteWaitMs, &m_progress);
-    if (waited == kStatusStopped) {
-        return 0;
-    }
-    if (waited) {
-        Report("Write Channel", kRefWriteChannelWait, waited);
+    if (WriteMemory(record, kRefWriteChannel, kRefWriteChannelWait, &m_progress) !=
+        MemoryWrite::kWritten) {
         return 0;
     }
     // A trunk frequency has neither delay nor lock-out.

@@ -319,6 +319,23 @@ void CLoader::Release() {
     }
 }
 
+CLoader::MemoryWrite CLoader::WriteMemory(const Parm& record, int writeRef, int waitRef,
+                                          CLoadProgressDlg* dialog) {
+    if (const std::uint16_t status = m_rig->MemWrite(&record)) {
+        Report("Write Channel", writeRef, status);
+        return MemoryWrite::kFailed;
+    }
+    const std::uint16_t waited = WaitReply(kWriteWaitMs, dialog);
+    if (waited == kStatusStopped) {
+        return MemoryWrite::kStopped;
+    }
+    if (waited) {
+        Report("Write Channel", waitRef, waited);
+        return MemoryWrite::kFailed;
+    }
+    return MemoryWrite::kWritten;
+}
+
 void CLoader::Report(LPCSTR caption, int ref, std::uint16_t status) {
     if (CScanApp* app = CScanApp::GetScanApp()) {
         app->ErrorMessage(RigName(), caption, kSourcePath, ref, status, 0x10, 0);
@@ -473,16 +490,8 @@ void CLoader::WriteMemories(const Way& way, TransferCursor& cursor) {
             return;
         }
         ShowMemory(cursor, channel->name(), record.get(Parm::kFrequency));
-        if (const std::uint16_t status = m_rig->MemWrite(&record)) {
-            Report("Write Channel", kRefWriteChannel, status);
-            return;
-        }
-        const std::uint16_t waited = WaitReply(kWriteWaitMs, &m_progress);
-        if (waited == kStatusStopped) {
-            return;
-        }
-        if (waited) {
-            Report("Write Channel", kRefWriteChannel, waited);
+        if (WriteMemory(record, kRefWriteChannel, kRefWriteChannel, &m_progress) !=
+            MemoryWrite::kWritten) {
             return;
         }
         if (const std::uint16_t status = m_rig->DeviceStatus(m_device_status.data())) {

@@ -297,6 +297,11 @@ private:
     void WriteMemories(const Way& way, TransferCursor& cursor);
     // False after a failure, reported, or Stop.
     bool ReadMemory(hb::records::Parm& record);
+    // The record written as its memory ("Write Channel") and the radio awaited; a failure is
+    // reported with `writeRef` for the write or `waitRef` for the wait.
+    enum class MemoryWrite { kWritten, kFailed, kStopped };
+    MemoryWrite WriteMemory(const hb::records::Parm& record, int writeRef, int waitRef,
+                            CLoadProgressDlg* dialog);
     void CloseTransfer(const Way& way, const TransferCursor& cursor);
     void Report(LPCSTR caption, int ref, std::uint16_t status);
 
