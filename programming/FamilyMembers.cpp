@@ -39,3 +39,9 @@ std::uint16_t FirstMemoryOfBank(const Radio& radio, unsigned number) {
                                           organisation.channelsPerBank +
                                       organisation.firstChannel);
 }
+
+void SetMemoryNumber(Chan& channel, std::uint16_t memory) {
+    hb::records::Parm record = channel.record();
+    record.set(hb::records::Parm::kMemoryChannel, memory);
+    channel.SetParm(record);
+}

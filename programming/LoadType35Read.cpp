@@ -3,6 +3,7 @@
 #include "platform/records/DeviceStatus.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
+#include "programming/FamilyMembers.h"
 #include "programming/Loader.h"
 #include "programming/TrunkCommandCodec.h"
 #include "programming/TrunkFamily35.h"
@@ -51,7 +52,7 @@ void CLoader::UploadType35(TransferCursor&) {
 
 int CLoader::ReadBank35(Bank& bank, Object*, CLoadProgressDlg* dialog) {
     const char letter = TrunkCommandCodec::BankLetter(bank.number);
-    const std::uint16_t first = TrunkFamily35::BankFirstMemory(*m_radio, bank.number);
+    const std::uint16_t first = FirstMemoryOfBank(*m_radio, bank.number);
     dialog->SetBank(bank.number);
     dialog->SetCurrentItem("Bank Settings");
     // The bank's digit key: bank 10 is key 0.

@@ -7,6 +7,7 @@
 #include "platform/records/TrunkChannelWords.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
+#include "programming/FamilyMembers.h"
 #include "programming/Loader.h"
 #include "programming/RadioSettingsRecord.h"
 #include "programming/TrunkCommandCodec45.h"
@@ -257,7 +258,7 @@ int CLoader::DownloadBank45(Bank& bank, Object* root, CLoadProgressDlg* dialog) 
     const char letter = codec::BankLetter(bank.number);
     dialog->SetBank(number);
     const std::string bankMemory =
-        Printf("MA%03u\r", CommandMemory(TrunkFamily35::BankFirstMemory(*m_radio, bank.number)));
+        Printf("MA%03u\r", CommandMemory(FirstMemoryOfBank(*m_radio, bank.number)));
     if (SendCommand(bankMemory.c_str(), kRefBankMemory, dialog) != 0) {
         return 1;
     }

@@ -6,6 +6,7 @@
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
 #include "platform/win/core/Scheduler.h"
+#include "programming/FamilyMembers.h"
 #include "programming/Loader.h"
 #include "programming/RadioSettingsRecord.h"
 #include "programming/TransferCursor.h"
@@ -217,9 +218,7 @@ int CLoader::WalkSearchRanges63(Group& group, const std::function<int(Chan&)>& s
             extra->kind() != Object::Kind::StandaloneChannel) {
             continue;
         }
-        Parm record = extra->record();
-        record.set(Parm::kMemoryChannel, static_cast<std::uint16_t>(organisation.firstBank + m++));
-        extra->SetParm(record);
+        SetMemoryNumber(*extra, static_cast<std::uint16_t>(organisation.firstBank + m++));
         if (step(*extra) != 0) {
             return 1;
         }
@@ -229,14 +228,10 @@ int CLoader::WalkSearchRanges63(Group& group, const std::function<int(Chan&)>& s
 
 int CLoader::WalkChannels63(Bank& bank, const std::function<int(Chan&)>& step) {
     const auto& organisation = m_radio->organisation();
-    const auto first = static_cast<unsigned>((bank.number - organisation.firstBank) *
-                                                 organisation.channelsPerBank +
-                                             organisation.firstChannel);
+    const unsigned first = FirstMemoryOfBank(*m_radio, bank.number);
     for (std::size_t n = 0; n < bank.members().size() && n < organisation.channelsPerBank; ++n) {
         Chan& channel = *bank.members()[n];
-        Parm record = channel.record();
-        record.set(Parm::kMemoryChannel, static_cast<std::uint16_t>(first + n));
-        channel.SetParm(record);
+        SetMemoryNumber(channel, static_cast<std::uint16_t>(first + n));
         if (step(channel) != 0) {
             return 1;
         }

@@ -3,6 +3,7 @@
 #include "platform/records/DeviceStatus.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
+#include "programming/FamilyMembers.h"
 #include "programming/Loader.h"
 #include "programming/RadioSettingsRecord.h"
 #include "programming/TrunkCommandCodec.h"
@@ -65,10 +66,9 @@ int CLoader::ReadBank99(Bank& bank, Object* root, CLoadProgressDlg* dialog) {
     const char letter = TrunkCommandCodec::BankLetter(bank.number);
     dialog->SetBank(bank.number);
     dialog->SetCurrentItem("Bank Settings");
-    if (SendCommandsChecked(
-            kRefBankMemory,
-            Printf("MA%03u\r", TrunkFamily35::BankFirstMemory(*m_radio, bank.number)),
-            dialog) != 0 ||
+    if (SendCommandsChecked(kRefBankMemory,
+                            Printf("MA%03u\r", FirstMemoryOfBank(*m_radio, bank.number)),
+                            dialog) != 0 ||
         SendCommandsChecked(kRefTrunkType, Printf("TB %c\r", letter), dialog) != 0) {
         return 1;
     }

@@ -5,6 +5,7 @@
 #include "platform/tessary/model/Format.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
+#include "programming/FamilyMembers.h"
 #include "programming/Loader.h"
 #include "programming/RadioSettingsRecord.h"
 #include "programming/TrunkCommandCodec35.h"
@@ -120,7 +121,7 @@ int CLoader::DownloadBank99(Bank& bank, Object* root, CLoadProgressDlg* dialog) 
     dialog->SetBank(bank.number);
     dialog->SetCurrentItem("Bank Settings");
     RadioSettingsRecord record = RadioSettingsRecord::Fetch(group->records());
-    const std::uint16_t first = TrunkFamily35::BankFirstMemory(*m_radio, bank.number);
+    const std::uint16_t first = FirstMemoryOfBank(*m_radio, bank.number);
     if (SendCommand(Printf("MA%03u\r", first).c_str(), kRefBankMemory, dialog) != 0 ||
         WriteTrunkType(*this, bank, record, dialog) != 0 ||
         WriteBankOptions(*this, bank, record, dialog) != 0) {

@@ -9,6 +9,7 @@
 #include "platform/tessary/model/Format.h"
 #include "platform/tessary/model/Group.h"
 #include "platform/tessary/model/Radio.h"
+#include "programming/FamilyMembers.h"
 #include "programming/Loader.h"
 #include "programming/TrunkCommandCodec.h"
 
@@ -30,12 +31,6 @@ constexpr std::string_view kEmptySlot = "------";
 
 bool IsChannel(const Chan& member) {
     return hb::records::IsChannelKind(member.kind());
-}
-
-void SetMemoryNumber(Chan& channel, std::uint16_t memory) {
-    Parm record = channel.record();
-    record.set(Parm::kMemoryChannel, memory);
-    channel.SetParm(record);
 }
 
 // The transfer's group; null when the radio refuses it.
@@ -94,16 +89,9 @@ std::vector<Bank*> SelectedBanks(const CLoader& loader, Group& group) {
     return selected;
 }
 
-std::uint16_t BankFirstMemory(const Radio& radio, std::uint16_t bankNumber) {
-    const auto& organisation = radio.organisation();
-    return static_cast<std::uint16_t>((bankNumber - organisation.firstBank) *
-                                          organisation.channelsPerBank +
-                                      organisation.firstChannel);
-}
-
 int WalkBankChannels(Bank& bank, const Radio& radio, bool skipEmpty,
                      const std::function<int(Chan&)>& visit) {
-    const std::uint16_t first = BankFirstMemory(radio, bank.number);
+    const std::uint16_t first = FirstMemoryOfBank(radio, bank.number);
     unsigned place = 0;
     for (const auto& member : bank.members()) {
         if (place >= radio.organisation().channelsPerBank) {

@@ -52,9 +52,6 @@ bool EachChosenBank(const CLoader& loader, Group& group, const std::function<int
 // number + n, and box n of the dialog selects it.
 std::vector<Bank*> SelectedBanks(const CLoader& loader, Group& group);
 
-// The memory number of the bank's first channel.
-std::uint16_t BankFirstMemory(const Radio& radio, std::uint16_t bankNumber);
-
 // Visits the bank's channels in list order, no more than the radio's channels a bank, each after
 // its memory number (the bank's first memory + its place in the list) is stored in its record.
 // With `skipEmpty` a channel without a frequency is passed over; it keeps its memory all the same.
