@@ -64,15 +64,16 @@ std::string CLoader::Reply() const {
     return m_device_status.text(DeviceStatus::kReply);
 }
 
-bool CLoader::EraseRadio(std::uint32_t waitMs) {
-    m_progress.SetCurrentItem("Erasing Radio Memory");
-    if (m_rig->RawCommand("AC\r") == 0) {
-        const std::uint16_t waited = WaitReply(waitMs, &m_progress);
-        if (waited == kStatusStopped) {
-            return false;
-        }
-        m_erased = waited == 0;
+bool CLoader::EraseRadio(std::uint32_t waitMs, CLoadProgressDlg* dialog) {
+    if (m_rig->RawCommand("AC\r") != 0) {
+        return true;
     }
+    const std::uint16_t waited = WaitReply(waitMs, dialog);
+    if (waited == kStatusStopped) {
+        return false;
+    }
+    // A radio that did not answer may not have erased anything.
+    m_erased = waited == 0 && m_device_status.get(DeviceStatus::kReplyPresent) != 0;
     return true;
 }
 

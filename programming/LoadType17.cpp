@@ -81,7 +81,8 @@ void CLoader::DownloadType17(TransferCursor&) {
     auto& group = dynamic_cast<Group&>(*m_root);
     const auto& organisation = m_radio->organisation();
     if (!m_no_erase && m_bank_dialog.AllChosen(Type17Codes::kScanLists)) {
-        if (!EraseRadio(kEraseWaitMs)) {
+        m_progress.SetCurrentItem("Erasing Radio Memory");
+        if (!EraseRadio(kEraseWaitMs, &m_progress)) {
             return;
         }
         m_progress.SetCurrentItem("");

@@ -58,8 +58,11 @@ void CLoader::DownloadType43(TransferCursor&) {
     auto& group = dynamic_cast<Group&>(*m_root);
     const auto& organisation = m_radio->organisation();
     // Only an erase the radio took and finished lets the writing pass over empty entries.
-    if (!m_no_erase && m_bank_dialog.AllChosen(CLoadBankDlg::kBanks) && !EraseRadio(kEraseWaitMs)) {
-        return;
+    if (!m_no_erase && m_bank_dialog.AllChosen(CLoadBankDlg::kBanks)) {
+        m_progress.SetCurrentItem("Erasing Radio Memory");
+        if (!EraseRadio(kEraseWaitMs, &m_progress)) {
+            return;
+        }
     }
     if (SendCommandList(kRefOpen, "IDF\rQUF\rMUN\r", &m_progress) != 0) {
         return;

@@ -20,7 +20,6 @@ using hb::records::UserId;
 using BankByte = RadioSettingsRecord::BankByte;
 using Setting = RadioSettingsRecord::Setting;
 
-constexpr LPCSTR kEraseCommand = "AC\r";
 constexpr std::uint32_t kEraseWaitMs = 25000;
 constexpr std::uint8_t kTypeI = 1;
 // Search ranges are named by the letters A to J.
@@ -91,15 +90,10 @@ void CLoader::DownloadType63(Object* root, CLoadProgressDlg* dialog) {
     }
     if (!m_no_erase && settings && allBanks) {
         Progress(dialog).SetCurrentItem("Erasing Radio Memory");
-        const std::uint16_t sent = m_rig->RawCommand(kEraseCommand);
-        const std::uint16_t waited = sent ? sent : WaitReply(kEraseWaitMs, dialog);
-        if (waited == kStatusStopped) {
+        if (!EraseRadio(kEraseWaitMs, dialog)) {
             root->clearOwnChanged();
             return;
         }
-        // A radio that did not confirm its erase may hold anything: everything is written.
-        m_erased =
-            waited == 0 && m_device_status.get(hb::records::DeviceStatus::kReplyPresent) != 0;
     }
     SendOpeningCommands63(dialog);
     const int ended = WalkBanks63(*group, [&](Bank& bank) {

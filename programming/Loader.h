@@ -93,8 +93,8 @@ public:
     // -1 Retry, 0 Ignore; Abort marks the transfer aborted and answers 1.
     int AskAbortRetryIgnore(LPCSTR source, int ref);
     // The families' erase before writing ("AC"): the erased flag is set only when the radio took
-    // the erase and finished it within `waitMs`. False when Stop was pressed meanwhile.
-    bool EraseRadio(std::uint32_t waitMs);
+    // the erase, answered it and finished within `waitMs`. False when Stop was pressed meanwhile.
+    bool EraseRadio(std::uint32_t waitMs, CLoadProgressDlg* dialog);
 
     // Whether the transfer is to end: Stop pressed in the progress dialog, or aborted.
     bool Stopped() const { return m_aborted || m_progress.Aborted(); }

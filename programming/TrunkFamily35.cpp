@@ -161,17 +161,11 @@ bool EraseBeforeWriting(CLoader& loader, CLoadProgressDlg* dialog, const EraseRu
     if (rule.statusLine) {
         dialog->SetCurrentItem(rule.statusLine);
     }
-    std::uint16_t waited = 0;
-    if (loader.m_rig->RawCommand("AC\r") == 0) {
-        waited = loader.WaitReply(rule.waitMs, dialog);
-        // A radio that did not answer may not have erased anything.
-        loader.m_erased =
-            waited == 0 && loader.m_device_status.get(DeviceStatus::kReplyPresent) != 0;
-    }
+    const bool goOn = loader.EraseRadio(rule.waitMs, dialog);
     if (rule.statusLine) {
         dialog->SetCurrentItem("");
     }
-    return waited != CLoader::kStatusStopped;
+    return goOn;
 }
 
 RetryOutcome SendPaced(CLoader& loader, const std::string& command, int ref,
